@@ -1,0 +1,21 @@
+# Installation and the CMake package, so that an add-on project can write
+#   find_package(IFCAPI REQUIRED)
+#   target_link_libraries(addon PRIVATE IFCAPI::ifcapi)
+include(CMakePackageConfigHelpers)
+
+set(IFCAPI_INSTALL_CMAKEDIR ${CMAKE_INSTALL_LIBDIR}/cmake/IFCAPI)
+
+install(TARGETS ifcapi ${IFCAPI_PLATFORM_TARGETS}
+  EXPORT IFCAPITargets
+  LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR}
+  ARCHIVE DESTINATION ${CMAKE_INSTALL_LIBDIR}
+  RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+
+install(EXPORT IFCAPITargets NAMESPACE IFCAPI:: DESTINATION ${IFCAPI_INSTALL_CMAKEDIR})
+
+configure_package_config_file(cmake/IFCAPIConfig.cmake.in ${CMAKE_CURRENT_BINARY_DIR}/IFCAPIConfig.cmake
+  INSTALL_DESTINATION ${IFCAPI_INSTALL_CMAKEDIR})
+write_basic_package_version_file(${CMAKE_CURRENT_BINARY_DIR}/IFCAPIConfigVersion.cmake
+  COMPATIBILITY SameMajorVersion)
+install(FILES ${CMAKE_CURRENT_BINARY_DIR}/IFCAPIConfig.cmake ${CMAKE_CURRENT_BINARY_DIR}/IFCAPIConfigVersion.cmake
+  DESTINATION ${IFCAPI_INSTALL_CMAKEDIR})

@@ -1,0 +1,56 @@
+#include "IFCAPI/ObjectID.h"
+
+#include "foundation/src/LayoutCheck.h"
+
+namespace IFCAPI::Impl {
+
+ObjectID::ObjectID(const API_Guid& token, const KT::Guid& guid) noexcept
+    : ObjectImpl(token), identity(guid), kind(GuidKind) {}
+
+ObjectID::ObjectID(const API_Guid& token, const IPL::IFCType& type) noexcept
+    : ObjectImpl(token), identity(type), kind(TypeKind) {}
+
+ObjectID::ObjectID(const ObjectID& other) noexcept
+    : ObjectImpl(other), identity(other.identity), kind(other.kind) {}
+
+ObjectID::~ObjectID() = default;
+
+bool ObjectID::operator==(const ObjectID& other) const noexcept {
+  if (kind != other.kind) {
+    return false;
+  }
+  return kind == TypeKind ? identity.type == other.identity.type : identity.guid == other.identity.guid;
+}
+
+bool ObjectID::operator!=(const ObjectID& other) const noexcept { return !(*this == other); }
+
+unsigned int ObjectID::GenerateHashValue() const noexcept {
+  if (kind == TypeKind) {
+    return static_cast<std::uint32_t>(identity.type);
+  }
+  const KT::Guid::Bytes& bytes = identity.guid.GetBytes();
+  std::uint32_t sum = 0;
+  for (int word = 0; word < 4; ++word) {
+    const std::uint8_t* b = &bytes[4 * word];
+    sum += static_cast<std::uint32_t>(b[0]) | static_cast<std::uint32_t>(b[1]) << 8 |
+           static_cast<std::uint32_t>(b[2]) << 16 | static_cast<std::uint32_t>(b[3]) << 24;
+  }
+  return sum;
+}
+
+const KT::Guid& ObjectID::GetGUID() const noexcept { return kind == GuidKind ? identity.guid : KT::NULLGuid; }
+
+const IPL::IFCType& ObjectID::GetIFCType() const noexcept {
+  return kind == TypeKind ? identity.type : NullIFCType;
+}
+
+IFCAPI_LAYOUT_CHECKS_BEGIN
+template <>
+struct LayoutCheck<ObjectID> {
+  static_assert(offsetof(ObjectID, identity) == FirstFieldOffset, "ObjectID: the identity comes first");
+  static_assert(offsetof(ObjectID, kind) == FirstFieldOffset + 16, "ObjectID: kind follows the 16-byte identity");
+  static_assert(sizeof(ObjectID) == 48, "ObjectID: base, identity, kind and padding");
+};
+IFCAPI_LAYOUT_CHECKS_END
+
+}  // namespace IFCAPI::Impl

@@ -1,0 +1,136 @@
+#include "KT/Array.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "AllocationSweep.h"
+
+namespace {
+
+using IFCAPI::Testing::SweepAllocationFailures;
+using KT::MemoryManager;
+
+// An element that owns heap memory, so that copies can fail and leaks show.
+using Text = std::string;
+Text Long(int i) { return "element number " + std::to_string(i) + " with a text longer than any inline buffer"; }
+
+TEST(Array, ConstructionFromAListHasExactlyItsLength) {
+  const KT::Array<int> values{4, 5, 6};
+  EXPECT_EQ(values.GetSize(), 3u);
+  EXPECT_EQ(values.GetCapacity(), 3u);
+  EXPECT_EQ(values[0], 4);
+  EXPECT_EQ(values[2], 6);
+  const KT::Array<int> none{};
+  EXPECT_EQ(none.GetCapacity(), 0u);
+}
+
+TEST(Array, PushGrowsToTheLargerOfSizePlusOneAndTwiceTheSize) {
+  KT::Array<int> values;
+  const std::uint32_t expected[] = {1, 2, 4, 4, 8, 8, 8, 8, 16};
+  for (int i = 0; i < 9; ++i) {
+    values.Push(i);
+    EXPECT_EQ(values.GetCapacity(), expected[i]) << "after push " << i;
+  }
+  for (int i = 0; i < 9; ++i) EXPECT_EQ(values[static_cast<std::uint32_t>(i)], i);
+}
+
+TEST(Array, PushOfItsOwnElementCopiesItBeforeTheBufferMoves) {
+  KT::Array<Text> values{Long(0), Long(1)};
+  ASSERT_EQ(values.GetCapacity(), values.GetSize());
+  values.Push(values[0]);  // reallocates: the source element lives in the buffer being freed
+  values.Push(std::move(values[1]));
+  ASSERT_EQ(values.GetSize(), 4u);
+  EXPECT_EQ(values[2], Long(0));
+  EXPECT_EQ(values[3], Long(1));
+}
+
+TEST(Array, SetSizeShrinksTheBufferAtAQuarterAndFillsGrowthWithNull) {
+  KT::Array<int*> slots;
+  slots.SetSize(16);
+  EXPECT_EQ(slots.GetCapacity(), 16u);
+  for (int* slot : slots) EXPECT_EQ(slot, nullptr);
+  slots.SetSize(5);  // above a quarter: the buffer stays
+  EXPECT_EQ(slots.GetCapacity(), 16u);
+  slots.SetSize(4);  // a quarter: reallocated to twice the size
+  EXPECT_EQ(slots.GetCapacity(), 8u);
+  slots.Clear();
+  EXPECT_EQ(slots.GetCapacity(), 0u);
+  EXPECT_EQ(slots.GetSize(), 0u);
+}
+
+TEST(Array, AFailedShrinkIsSwallowedAndKeepsTheOldBuffer) {
+  KT::Array<Text> values;
+  for (int i = 0; i < 16; ++i) values.Push(Long(i));
+  MemoryManager::FailAllocation(1, MemoryManager::FailureMode::FromThenOn);
+  values.SetSize(2);
+  MemoryManager::StopFailing();
+  EXPECT_TRUE(MemoryManager::HasInjectedFailure());
+  EXPECT_EQ(values.GetSize(), 2u);
+  EXPECT_EQ(values.GetCapacity(), 16u);
+  EXPECT_EQ(values[1], Long(1));
+}
+
+TEST(Array, InlineBufferServesOneElementWithoutTheAllocator) {
+  IFCAPI::Testing::LiveAllocationDelta delta;
+  KT::ArrayFB<int*, 1> slots;
+  EXPECT_EQ(slots.GetCapacity(), 1u);
+  slots.SetSize(1);
+  EXPECT_EQ(delta.Get(), 0);
+  slots.SetSize(7);
+  EXPECT_EQ(delta.Get(), 1);
+  slots.Clear();  // back to the inline buffer, never below the minimum capacity
+  EXPECT_EQ(slots.GetCapacity(), 1u);
+  EXPECT_EQ(delta.Get(), 0);
+}
+
+TEST(Array, MovesHandOverTheBufferOrTheInlineElement) {
+  int a = 1, b = 2;
+  KT::ArrayFB<int*, 1> heap;
+  heap.SetSize(3);
+  heap[2] = &a;
+  KT::ArrayFB<int*, 1> taken(std::move(heap));
+  EXPECT_EQ(taken.GetSize(), 3u);
+  EXPECT_EQ(taken[2], &a);
+  EXPECT_EQ(heap.GetSize(), 0u);
+  EXPECT_EQ(heap.GetCapacity(), 1u);
+  heap.Push(&b);  // the moved-from array is usable
+  EXPECT_EQ(heap[0], &b);
+
+  KT::ArrayFB<int*, 1> inlineMoved(std::move(heap));
+  EXPECT_EQ(inlineMoved.GetSize(), 1u);
+  EXPECT_EQ(inlineMoved[0], &b);
+
+  KT::Array<Text> texts{Long(1)};
+  KT::Array<Text> moved(std::move(texts));
+  EXPECT_EQ(texts.GetSize(), 0u);
+  EXPECT_EQ(moved[0], Long(1));
+}
+
+TEST(Array, EveryFailedAllocationLeavesAValidArrayAndLeaksNothing) {
+  for (const auto mode : {MemoryManager::FailureMode::Once, MemoryManager::FailureMode::FromThenOn}) {
+    const std::uint64_t runs = SweepAllocationFailures(
+        mode, [] { return KT::Array<Text>{Long(0), Long(1)}; },
+        [](KT::Array<Text>& values) {
+          values.Push(values[1]);
+          values.Push(Long(3));
+          KT::Array<Text> copy(values);
+          copy.SetSize(1);
+          values.Push(copy[0]);
+          values = copy;
+        },
+        [](KT::Array<Text>& values, bool failed) {
+          ASSERT_GE(values.GetSize(), 1u);
+          EXPECT_EQ(values[0], Long(0));
+          for (std::uint32_t i = 1; i < values.GetSize(); ++i) EXPECT_FALSE(values[i].empty());
+          if (!failed) {
+            EXPECT_EQ(values.GetSize(), 1u);
+          }
+          values.Push(Long(9));  // still usable
+          EXPECT_EQ(values[values.GetSize() - 1], Long(9));
+        });
+    EXPECT_GT(runs, 5u);
+  }
+}
+
+}  // namespace

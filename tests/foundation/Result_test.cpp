@@ -1,0 +1,117 @@
+#include "TSAPI/Result.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <string_view>
+
+#include "IFCAPI/Errors.h"
+#include "IFCAPI/ObjectID.h"
+
+namespace {
+
+using IFCAPI::Impl::ObjectID;
+using TSAPI::Error;
+using TSAPI::Result;
+
+const API_Guid AddOn = ToAPIGuid(KT::Guid("{11111111-2222-3333-4444-555555555555}"));
+
+Result<ObjectID, Error> Fails(const API_Guid& token) {
+  return Result<ObjectID, Error>(Error{IFCAPI::Impl::ErrorBadParameters, "Invalid guid."}, token);
+}
+
+TEST(Result, SuccessCarriesNullTokenAndNoError) {
+  const Result<ObjectID, Error> found(ObjectID(AddOn, IPL::IFCType::IfcGroup));
+  ASSERT_TRUE(found.HasValue());
+  EXPECT_EQ(found.GetToken(), NullToken);
+  EXPECT_EQ(found.Unwrap().GetIFCType(), IPL::IFCType::IfcGroup);
+  EXPECT_EQ(found.Unwrap().GetToken(), AddOn);
+
+  const Error none = found.GetError();
+  EXPECT_EQ(none.code, 0);
+  EXPECT_EQ(none.message, "NoError");
+
+  const Result<void, Error> done;
+  EXPECT_TRUE(done.HasValue());
+  EXPECT_EQ(done.GetToken(), NullToken);
+  EXPECT_EQ(done.GetError().code, 0);
+  EXPECT_EQ(done.GetError().message, "NoError");
+}
+
+TEST(Result, FailureTakesOverTheErrorAndKeepsTheToken) {
+  Error error{IFCAPI::Impl::ErrorGeneral, "Unknown error, with a message too long for any small buffer."};
+  const Result<void, Error> failed(std::move(error), AddOn);
+  EXPECT_TRUE(error.message.empty());
+  ASSERT_FALSE(failed.HasValue());
+  EXPECT_EQ(failed.GetToken(), AddOn);
+
+  // GetError copies: asking twice gives the same error.
+  for (int i = 0; i < 2; ++i) {
+    const Error copy = failed.GetError();
+    EXPECT_EQ(copy.code, IFCAPI::Impl::ErrorGeneral);
+    EXPECT_EQ(copy.message, "Unknown error, with a message too long for any small buffer.");
+  }
+}
+
+TEST(Result, PassingAFailureOnKeepsCodeAndMessageWithTheOuterToken) {
+  const API_Guid outer = ToAPIGuid(KT::Guid("{99999999-2222-3333-4444-555555555555}"));
+  const Result<ObjectID, Error> inner = Fails(AddOn);
+  const Result<void, Error> passed(inner.GetError(), outer);
+  EXPECT_EQ(passed.GetError().code, IFCAPI::Impl::ErrorBadParameters);
+  EXPECT_EQ(passed.GetError().message, "Invalid guid.");
+  EXPECT_EQ(passed.GetToken(), outer);
+  EXPECT_EQ(inner.GetToken(), AddOn);
+}
+
+TEST(Result, CopiesAndMovesKeepWhatTheyHold) {
+  const Result<ObjectID, Error> failed = Fails(AddOn);
+  const Result<ObjectID, Error> copy(failed);
+  EXPECT_EQ(copy.GetError().message, "Invalid guid.");
+  EXPECT_EQ(copy.GetToken(), AddOn);
+
+  Result<ObjectID, Error> found(ObjectID(AddOn, KT::Guid("{01010101-2222-3333-4444-555555555555}")));
+  const Result<ObjectID, Error> moved(std::move(found));
+  ASSERT_TRUE(moved.HasValue());
+  EXPECT_EQ(moved.Unwrap().GetGUID(), KT::Guid("{01010101-2222-3333-4444-555555555555}"));
+}
+
+struct UnwrapFailure {
+  std::string text;
+  API_Guid token;
+};
+
+void ThrowUnwrapFailure(std::string_view text, const API_Guid& token) {
+  throw UnwrapFailure{std::string(text), token};
+}
+
+TEST(Result, UnwrapOfAFailureGoesToTheHandlerWithTheResultsToken) {
+  const auto previous = TSAPI::SetUnwrapFailureHandler(&ThrowUnwrapFailure);
+  const Result<ObjectID, Error> failed = Fails(AddOn);
+  try {
+    static_cast<void>(failed.Unwrap());
+    ADD_FAILURE() << "Unwrap of a failure returned";
+  } catch (const UnwrapFailure& failure) {
+    EXPECT_EQ(failure.text, "Attempting to Unwrap an error Result");
+    EXPECT_EQ(failure.token, AddOn);
+  }
+  const Result<void, Error> failedVoid(Error{IFCAPI::Impl::ErrorGeneral, "Unknown error."}, AddOn);
+  EXPECT_THROW(failedVoid.Unwrap(), UnwrapFailure);
+  TSAPI::SetUnwrapFailureHandler(previous);
+}
+
+void ReturnQuietly(std::string_view, const API_Guid&) {}
+
+TEST(ResultDeathTest, UnwrapNeverHandsOutTheStorageOfAFailure) {
+  // The default handler names the text and the add-on, then ends the process.
+  EXPECT_DEATH(static_cast<void>(Fails(AddOn).Unwrap()),
+               "Attempting to Unwrap an error Result \\(add-on \\{11111111-2222-3333-4444-555555555555\\}\\)");
+  // A handler that returns does not make Unwrap return.
+  EXPECT_DEATH(
+      {
+        TSAPI::SetUnwrapFailureHandler(&ReturnQuietly);
+        static_cast<void>(Fails(AddOn).Unwrap());
+      },
+      "");
+}
+
+}  // namespace
