@@ -27,9 +27,13 @@
 #include "IFCAPI/Export.h"
 #include "KT/MemoryManager.h"
 
-IFCAPI_EXPORT void* operator new(std::size_t size) { return KT::MemoryManager::Allocate(size); }
+IFCAPI_EXPORT void* operator new(std::size_t size) {
+  return KT::MemoryManager::Allocate(size);
+}
 
-IFCAPI_EXPORT void* operator new[](std::size_t size) { return KT::MemoryManager::Allocate(size); }
+IFCAPI_EXPORT void* operator new[](std::size_t size) {
+  return KT::MemoryManager::Allocate(size);
+}
 
 IFCAPI_EXPORT void* operator new(std::size_t size, const std::nothrow_t&) noexcept {
   try {
@@ -47,14 +51,26 @@ IFCAPI_EXPORT void* operator new[](std::size_t size, const std::nothrow_t&) noex
   }
 }
 
-IFCAPI_EXPORT void operator delete(void* block) noexcept { KT::MemoryManager::Free(block); }
+IFCAPI_EXPORT void operator delete(void* block) noexcept {
+  KT::MemoryManager::Free(block);
+}
 
-IFCAPI_EXPORT void operator delete[](void* block) noexcept { KT::MemoryManager::Free(block); }
+IFCAPI_EXPORT void operator delete[](void* block) noexcept {
+  KT::MemoryManager::Free(block);
+}
 
-IFCAPI_EXPORT void operator delete(void* block, std::size_t) noexcept { KT::MemoryManager::Free(block); }
+IFCAPI_EXPORT void operator delete(void* block, std::size_t) noexcept {
+  KT::MemoryManager::Free(block);
+}
 
-IFCAPI_EXPORT void operator delete[](void* block, std::size_t) noexcept { KT::MemoryManager::Free(block); }
+IFCAPI_EXPORT void operator delete[](void* block, std::size_t) noexcept {
+  KT::MemoryManager::Free(block);
+}
 
-IFCAPI_EXPORT void operator delete(void* block, const std::nothrow_t&) noexcept { KT::MemoryManager::Free(block); }
+IFCAPI_EXPORT void operator delete(void* block, const std::nothrow_t&) noexcept {
+  KT::MemoryManager::Free(block);
+}
 
-IFCAPI_EXPORT void operator delete[](void* block, const std::nothrow_t&) noexcept { KT::MemoryManager::Free(block); }
+IFCAPI_EXPORT void operator delete[](void* block, const std::nothrow_t&) noexcept {
+  KT::MemoryManager::Free(block);
+}

@@ -10,8 +10,7 @@ ObjectID::ObjectID(const API_Guid& token, const KT::Guid& guid) noexcept
 ObjectID::ObjectID(const API_Guid& token, const IPL::IFCType& type) noexcept
     : ObjectImpl(token), identity(type), kind(TypeKind) {}
 
-ObjectID::ObjectID(const ObjectID& other) noexcept
-    : ObjectImpl(other), identity(other.identity), kind(other.kind) {}
+ObjectID::ObjectID(const ObjectID& other) noexcept : ObjectImpl(other), identity(other.identity), kind(other.kind) {}
 
 ObjectID::~ObjectID() = default;
 
@@ -22,7 +21,9 @@ bool ObjectID::operator==(const ObjectID& other) const noexcept {
   return kind == TypeKind ? identity.type == other.identity.type : identity.guid == other.identity.guid;
 }
 
-bool ObjectID::operator!=(const ObjectID& other) const noexcept { return !(*this == other); }
+bool ObjectID::operator!=(const ObjectID& other) const noexcept {
+  return !(*this == other);
+}
 
 unsigned int ObjectID::GenerateHashValue() const noexcept {
   if (kind == TypeKind) {
@@ -38,7 +39,9 @@ unsigned int ObjectID::GenerateHashValue() const noexcept {
   return sum;
 }
 
-const KT::Guid& ObjectID::GetGUID() const noexcept { return kind == GuidKind ? identity.guid : KT::NULLGuid; }
+const KT::Guid& ObjectID::GetGUID() const noexcept {
+  return kind == GuidKind ? identity.guid : KT::NULLGuid;
+}
 
 const IPL::IFCType& ObjectID::GetIFCType() const noexcept {
   return kind == TypeKind ? identity.type : NullIFCType;

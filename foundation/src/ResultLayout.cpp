@@ -20,7 +20,8 @@ template <>
 struct LayoutCheck<void> {
   using R = Result<void, Error>;
   static_assert(offsetof(R, hasValue) == 0, "Result<void>: hasValue comes first");
-  static_assert(offsetof(R, engaged) >= offsetof(R, error) + sizeof(Error), "Result<void>: engaged follows the storage");
+  static_assert(offsetof(R, engaged) >= offsetof(R, error) + sizeof(Error),
+                "Result<void>: engaged follows the storage");
   static_assert(offsetof(R, token) > offsetof(R, engaged), "Result<void>: the token comes last");
 };
 

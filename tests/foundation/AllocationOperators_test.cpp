@@ -44,8 +44,7 @@ TEST(AllocationOperators, InjectedFailuresReachEveryForm) {
 
   // Code of another module (the foundation library) allocates through the same operators.
   MemoryManager::FailAllocation(1, MemoryManager::FailureMode::Once);
-  EXPECT_THROW(KT::UniString("a text of the foundation library that is long enough to need the heap"),
-               std::bad_alloc);
+  EXPECT_THROW(KT::UniString("a text of the foundation library that is long enough to need the heap"), std::bad_alloc);
 
   MemoryManager::FailAllocation(2, MemoryManager::FailureMode::Once);
   auto first = HeapInt(1);

@@ -13,7 +13,9 @@ using KT::MemoryManager;
 
 // An element that owns heap memory, so that copies can fail and leaks show.
 using Text = std::string;
-Text Long(int i) { return "element number " + std::to_string(i) + " with a text longer than any inline buffer"; }
+Text Long(int i) {
+  return "element number " + std::to_string(i) + " with a text longer than any inline buffer";
+}
 
 TEST(Array, ConstructionFromAListHasExactlyItsLength) {
   const KT::Array<int> values{4, 5, 6};
@@ -32,7 +34,8 @@ TEST(Array, PushGrowsToTheLargerOfSizePlusOneAndTwiceTheSize) {
     values.Push(i);
     EXPECT_EQ(values.GetCapacity(), expected[i]) << "after push " << i;
   }
-  for (int i = 0; i < 9; ++i) EXPECT_EQ(values[static_cast<std::uint32_t>(i)], i);
+  for (int i = 0; i < 9; ++i)
+    EXPECT_EQ(values[static_cast<std::uint32_t>(i)], i);
 }
 
 TEST(Array, PushOfItsOwnElementCopiesItBeforeTheBufferMoves) {
@@ -49,7 +52,8 @@ TEST(Array, SetSizeShrinksTheBufferAtAQuarterAndFillsGrowthWithNull) {
   KT::Array<int*> slots;
   slots.SetSize(16);
   EXPECT_EQ(slots.GetCapacity(), 16u);
-  for (int* slot : slots) EXPECT_EQ(slot, nullptr);
+  for (int* slot : slots)
+    EXPECT_EQ(slot, nullptr);
   slots.SetSize(5);  // above a quarter: the buffer stays
   EXPECT_EQ(slots.GetCapacity(), 16u);
   slots.SetSize(4);  // a quarter: reallocated to twice the size
@@ -61,7 +65,8 @@ TEST(Array, SetSizeShrinksTheBufferAtAQuarterAndFillsGrowthWithNull) {
 
 TEST(Array, AFailedShrinkIsSwallowedAndKeepsTheOldBuffer) {
   KT::Array<Text> values;
-  for (int i = 0; i < 16; ++i) values.Push(Long(i));
+  for (int i = 0; i < 16; ++i)
+    values.Push(Long(i));
   MemoryManager::FailAllocation(1, MemoryManager::FailureMode::FromThenOn);
   values.SetSize(2);
   MemoryManager::StopFailing();
@@ -110,7 +115,10 @@ TEST(Array, MovesHandOverTheBufferOrTheInlineElement) {
 TEST(Array, EveryFailedAllocationLeavesAValidArrayAndLeaksNothing) {
   for (const auto mode : {MemoryManager::FailureMode::Once, MemoryManager::FailureMode::FromThenOn}) {
     const std::uint64_t runs = SweepAllocationFailures(
-        mode, [] { return KT::Array<Text>{Long(0), Long(1)}; },
+        mode,
+        [] {
+          return KT::Array<Text>{Long(0), Long(1)};
+        },
         [](KT::Array<Text>& values) {
           values.Push(values[1]);
           values.Push(Long(3));
@@ -122,7 +130,8 @@ TEST(Array, EveryFailedAllocationLeavesAValidArrayAndLeaksNothing) {
         [](KT::Array<Text>& values, bool failed) {
           ASSERT_GE(values.GetSize(), 1u);
           EXPECT_EQ(values[0], Long(0));
-          for (std::uint32_t i = 1; i < values.GetSize(); ++i) EXPECT_FALSE(values[i].empty());
+          for (std::uint32_t i = 1; i < values.GetSize(); ++i)
+            EXPECT_FALSE(values[i].empty());
           if (!failed) {
             EXPECT_EQ(values.GetSize(), 1u);
           }
@@ -131,6 +140,75 @@ TEST(Array, EveryFailedAllocationLeavesAValidArrayAndLeaksNothing) {
         });
     EXPECT_GT(runs, 5u);
   }
+}
+
+}  // namespace
+
+namespace {
+
+// Counts its live instances, so that a test can tell a leaked or doubly destroyed element.
+struct Counted {
+  static inline int live = 0;
+  explicit Counted(int value = 0) : value(value) { ++live; }
+  Counted(const Counted& other) : value(other.value) { ++live; }
+  Counted(Counted&& other) noexcept : value(other.value) {
+    other.value = -1;
+    ++live;
+  }
+  ~Counted() { --live; }
+  Counted& operator=(const Counted&) = delete;
+  int value;
+};
+
+template <class A>
+class ArrayOfCounted : public ::testing::Test {
+ protected:
+  void TearDown() override { EXPECT_EQ(Counted::live, 0); }
+};
+
+using ArrayKinds = ::testing::Types<KT::Array<Counted>, KT::ArrayFB<Counted, 1>>;
+TYPED_TEST_SUITE(ArrayOfCounted, ArrayKinds);
+
+TYPED_TEST(ArrayOfCounted, EveryOperationKeepsExactlyTheHeldElementsAlive) {
+  TypeParam values;
+  for (int i = 0; i < 20; ++i) {
+    values.Push(Counted(i));
+    EXPECT_EQ(Counted::live, i + 1);
+  }
+  values.SetSize(3);
+  EXPECT_EQ(Counted::live, 3);
+  EXPECT_EQ(values.GetCapacity(), 6u);
+  {
+    TypeParam copy(values);
+    EXPECT_EQ(Counted::live, 6);
+    TypeParam moved(std::move(copy));
+    EXPECT_EQ(Counted::live, 6);
+    EXPECT_EQ(moved[2].value, 2);
+    values = moved;
+    EXPECT_EQ(Counted::live, 6);
+  }
+  EXPECT_EQ(Counted::live, 3);
+  values.SetSize(5);
+  EXPECT_EQ(Counted::live, 5);
+  EXPECT_EQ(values[4].value, 0);
+  values.Clear();
+  EXPECT_EQ(Counted::live, 0);
+  values.Push(Counted(7));  // usable after clearing
+  EXPECT_EQ(values[0].value, 7);
+}
+
+TYPED_TEST(ArrayOfCounted, AMovedFromArrayIsEmptyAndUsable) {
+  TypeParam one;
+  one.Push(Counted(1));  // fits an inline buffer
+  TypeParam taken(std::move(one));
+  EXPECT_EQ(taken.GetSize(), 1u);
+  EXPECT_EQ(taken[0].value, 1);
+  EXPECT_EQ(one.GetSize(), 0u);
+  EXPECT_EQ(Counted::live, 1);
+  one.Push(Counted(2));
+  taken = std::move(one);
+  EXPECT_EQ(taken[0].value, 2);
+  EXPECT_EQ(Counted::live, 1);
 }
 
 }  // namespace

@@ -30,8 +30,8 @@ struct ErrorKind {
 namespace Errors {
 
 inline constexpr ErrorKind AttributeNameEmpty{ErrorBadParameters, "Attribute name cannot be empty."};
-inline constexpr ErrorKind RelAssociatesClassificationNameEmpty{
-    ErrorBadParameters, "relAssociatesClassificationName cannot be empty."};
+inline constexpr ErrorKind RelAssociatesClassificationNameEmpty{ErrorBadParameters,
+                                                                "relAssociatesClassificationName cannot be empty."};
 inline constexpr ErrorKind InvalidValueType{ErrorBadParameters, "Invalid value type."};
 inline constexpr ErrorKind InconsistentValueType{ErrorBadParameters, "Inconsistent value type and value."};
 inline constexpr ErrorKind PropertyNameEmpty{ErrorBadParameters, "Property name can not be empty."};

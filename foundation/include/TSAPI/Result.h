@@ -48,7 +48,7 @@ class [[nodiscard]] Result<T, Error> : public ResultBase {
 
  public:
   // Success: the value is copied or moved in; the token is NullToken.
-  Result(const T& value) : hasValue(true), value(value), engaged(true), token(NullToken) {}  // NOLINT
+  Result(const T& value) : hasValue(true), value(value), engaged(true), token(NullToken) {}        // NOLINT
   Result(T&& value) : hasValue(true), value(std::move(value)), engaged(true), token(NullToken) {}  // NOLINT
 
   // Failure: takes over the code and message of `error` (whose message is left empty) and keeps

@@ -9,9 +9,12 @@ const Guid NULLGuid;
 namespace {
 
 int HexDigit(char c) noexcept {
-  if (c >= '0' && c <= '9') return c - '0';
-  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+  if (c >= '0' && c <= '9')
+    return c - '0';
+  if (c >= 'a' && c <= 'f')
+    return c - 'a' + 10;
+  if (c >= 'A' && c <= 'F')
+    return c - 'A' + 10;
   return -1;
 }
 
@@ -34,13 +37,15 @@ Guid::Guid(std::string_view text) noexcept : bytes{} {
   int textByte = 0;
   for (std::size_t i = 0; i < text.size();) {
     if (Canonical[i] == '-') {
-      if (text[i] != '-') return;
+      if (text[i] != '-')
+        return;
       ++i;
       continue;
     }
     const int high = HexDigit(text[i]);
     const int low = HexDigit(text[i + 1]);
-    if (high < 0 || low < 0) return;
+    if (high < 0 || low < 0)
+      return;
     parsed[StoredIndexOfTextByte[textByte++]] = static_cast<std::uint8_t>(high * 16 + low);
     i += 2;
   }

@@ -39,7 +39,9 @@ bool InjectedFailureDue(std::uint64_t attempt) noexcept {
 
 }  // namespace
 
-const char* OutOfMemoryException::what() const noexcept { return "KT::OutOfMemoryException"; }
+const char* OutOfMemoryException::what() const noexcept {
+  return "KT::OutOfMemoryException";
+}
 
 void* MemoryManager::Allocate(std::size_t size) {
   const std::uint64_t attempt = attempts.fetch_add(1, std::memory_order_relaxed) + 1;
@@ -70,7 +72,9 @@ std::size_t MemoryManager::GetLiveAllocationCount() noexcept {
   return liveAllocations.load(std::memory_order_relaxed);
 }
 
-std::size_t MemoryManager::GetLiveByteCount() noexcept { return liveBytes.load(std::memory_order_relaxed); }
+std::size_t MemoryManager::GetLiveByteCount() noexcept {
+  return liveBytes.load(std::memory_order_relaxed);
+}
 
 std::uint64_t MemoryManager::GetAllocationAttemptCount() noexcept {
   return attempts.load(std::memory_order_relaxed);
@@ -82,8 +86,12 @@ void MemoryManager::FailAllocation(std::uint64_t n, FailureMode mode) noexcept {
   failAt.store(n == 0 ? 0 : attempts.load(std::memory_order_relaxed) + n, std::memory_order_relaxed);
 }
 
-void MemoryManager::StopFailing() noexcept { failAt.store(0, std::memory_order_relaxed); }
+void MemoryManager::StopFailing() noexcept {
+  failAt.store(0, std::memory_order_relaxed);
+}
 
-bool MemoryManager::HasInjectedFailure() noexcept { return injectedFailure.load(std::memory_order_relaxed); }
+bool MemoryManager::HasInjectedFailure() noexcept {
+  return injectedFailure.load(std::memory_order_relaxed);
+}
 
 }  // namespace KT

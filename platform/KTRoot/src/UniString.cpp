@@ -12,7 +12,8 @@ constexpr char32_t Replacement = 0xFFFD;
 // U+FFFD for an ill-formed sequence (overlong forms, surrogates and values above U+10FFFF included).
 char32_t DecodeOne(std::string_view text, std::size_t& i) noexcept {
   const auto lead = static_cast<unsigned char>(text[i++]);
-  if (lead < 0x80) return lead;
+  if (lead < 0x80)
+    return lead;
   int length = 0;
   char32_t value = 0;
   char32_t minimum = 0;
@@ -26,10 +27,12 @@ char32_t DecodeOne(std::string_view text, std::size_t& i) noexcept {
     return Replacement;
   }
   for (int k = 0; k < length; ++k) {
-    if (i >= text.size() || (static_cast<unsigned char>(text[i]) & 0xC0) != 0x80) return Replacement;
+    if (i >= text.size() || (static_cast<unsigned char>(text[i]) & 0xC0) != 0x80)
+      return Replacement;
     value = (value << 6) | (static_cast<unsigned char>(text[i++]) & 0x3F);
   }
-  if (value < minimum || value > 0x10FFFF || (value >= 0xD800 && value <= 0xDFFF)) return Replacement;
+  if (value < minimum || value > 0x10FFFF || (value >= 0xD800 && value <= 0xDFFF))
+    return Replacement;
   return value;
 }
 
@@ -75,8 +78,7 @@ std::string UniString::ToUTF8() const {
   out.reserve(units.size());
   for (std::size_t i = 0; i < units.size(); ++i) {
     const char16_t unit = units[i];
-    if (unit >= 0xD800 && unit <= 0xDBFF && i + 1 < units.size() && units[i + 1] >= 0xDC00 &&
-        units[i + 1] <= 0xDFFF) {
+    if (unit >= 0xD800 && unit <= 0xDBFF && i + 1 < units.size() && units[i + 1] >= 0xDC00 && units[i + 1] <= 0xDFFF) {
       AppendUTF8(out, 0x10000 + ((static_cast<char32_t>(unit) - 0xD800) << 10) + (units[i + 1] - 0xDC00));
       ++i;
     } else if (unit >= 0xD800 && unit <= 0xDFFF) {

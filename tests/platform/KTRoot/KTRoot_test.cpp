@@ -35,8 +35,8 @@ TEST(UniString, RoundTripsUTF8AndReplacesIllFormedSequences) {
   EXPECT_EQ(unicode.ToUTF8(), text);
 
   EXPECT_EQ(KT::UniString("a\xC0\xAFz").ToUTF8(), "a\xEF\xBF\xBDz");  // an overlong '/'
-  EXPECT_EQ(KT::UniString("\xED\xA0\x80").ToUTF8(), "\xEF\xBF\xBD");             // a surrogate
-  EXPECT_EQ(KT::UniString("\xE2\x82").ToUTF8(), "\xEF\xBF\xBD");                 // cut short
+  EXPECT_EQ(KT::UniString("\xED\xA0\x80").ToUTF8(), "\xEF\xBF\xBD");  // a surrogate
+  EXPECT_EQ(KT::UniString("\xE2\x82").ToUTF8(), "\xEF\xBF\xBD");      // cut short
 }
 
 TEST(UniString, EqualityAndHashCountLetterCase) {
@@ -51,7 +51,8 @@ TEST(HashCapacity, IsStrictlyGreaterAndPrime) {
   std::uint32_t previous = 0;
   for (std::uint32_t n = KT::GetNextHashCapacity(0); n != 0xFFFFFFFFu; n = KT::GetNextHashCapacity(n)) {
     EXPECT_GT(n, previous);
-    for (std::uint32_t d = 2; static_cast<std::uint64_t>(d) * d <= n; ++d) ASSERT_NE(n % d, 0u) << n;
+    for (std::uint32_t d = 2; static_cast<std::uint64_t>(d) * d <= n; ++d)
+      ASSERT_NE(n % d, 0u) << n;
     EXPECT_GT(KT::GetNextHashCapacity(n - 1), n - 1);
     EXPECT_EQ(KT::GetNextHashCapacity(n - 1), n);
     previous = n;

@@ -56,7 +56,8 @@ class SharedPtr {
 
   // Takes a reference on `object`, typically a new heap object; null gives an empty pointer.
   explicit SharedPtr(T* object) noexcept : object(object) {
-    if (object != nullptr) object->AddReference();
+    if (object != nullptr)
+      object->AddReference();
   }
 
   SharedPtr(const SharedPtr& other) noexcept : SharedPtr(other.object) {}
@@ -77,7 +78,8 @@ class SharedPtr {
 
   // Drops this owner's reference; the pointer becomes empty.
   void Reset() noexcept {
-    if (object != nullptr) std::exchange(object, nullptr)->Release();
+    if (object != nullptr)
+      std::exchange(object, nullptr)->Release();
   }
 
   T* Get() const noexcept { return object; }

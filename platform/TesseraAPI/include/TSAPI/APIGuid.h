@@ -22,5 +22,9 @@ static_assert(sizeof(API_Guid) == 16, "API_Guid crosses the module boundary as s
 inline constexpr API_Guid NullToken{};
 
 // The same sixteen bytes as a foundation-library GUID, and back.
-inline KT::Guid ToKTGuid(const API_Guid& token) noexcept { return KT::Guid(token.bytes); }
-inline API_Guid ToAPIGuid(const KT::Guid& guid) noexcept { return API_Guid{guid.GetBytes()}; }
+inline KT::Guid ToKTGuid(const API_Guid& token) noexcept {
+  return KT::Guid(token.bytes);
+}
+inline API_Guid ToAPIGuid(const KT::Guid& guid) noexcept {
+  return API_Guid{guid.GetBytes()};
+}
