@@ -1,0 +1,103 @@
+#include "IFCAPI/CheckDatabase.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <string>
+
+#include "APICore/StandInHost.h"
+#include "AllocationSweep.h"
+
+namespace {
+
+using APICore::ErrorStatus;
+using APICore::StandIn::DatabaseCheckRecord;
+using IFCAPI::Impl::CheckDatabase;
+
+// A refusal whose text is too long for any small-string buffer, so that every answer allocates.
+const ErrorStatus Refusal(static_cast<std::int32_t>(0x8106006Bu), "The current window is neither a plan nor a 3D one.");
+
+class CheckDatabaseTest : public ::testing::Test {
+ protected:
+  void SetUp() override { APICore::StandIn::ResetDatabaseCheck(); }
+  void TearDown() override { APICore::StandIn::ResetDatabaseCheck(); }
+};
+
+TEST_F(CheckDatabaseTest, AsksWithTrueAndTheGroupThenTheTypeOnEveryCall) {
+  for (std::uint32_t call = 1; call <= 2; ++call) {
+    EXPECT_TRUE(CheckDatabase());
+    const DatabaseCheckRecord asked = APICore::StandIn::GetDatabaseCheckRecord();
+    EXPECT_EQ(asked.callCount, call);
+    EXPECT_TRUE(asked.flag);
+    ASSERT_EQ(asked.size, 2u);
+    EXPECT_EQ(asked.capacity, 2u);
+
+    EXPECT_FALSE(asked.kinds[0].type.HasValue());
+    ASSERT_TRUE(asked.kinds[0].group.HasValue());
+    EXPECT_EQ(static_cast<std::uint32_t>(asked.kinds[0].group.Get()), 0xFFFFFFFFu);
+
+    ASSERT_TRUE(asked.kinds[1].type.HasValue());
+    EXPECT_EQ(static_cast<std::int32_t>(asked.kinds[1].type.Get()), 9);
+    EXPECT_FALSE(asked.kinds[1].group.HasValue());
+  }
+}
+
+TEST_F(CheckDatabaseTest, OnlyAnOKStatusGivesTrue) {
+  const struct {
+    ErrorStatus status;
+    bool expected;
+  } cases[] = {
+      {ErrorStatus(), true},
+      {Refusal, false},
+      {ErrorStatus(1, ""), false},
+      {ErrorStatus(-1, ""), false},
+      {ErrorStatus(0, "OK, with a remark."), true},
+  };
+  for (const auto& c : cases) {
+    APICore::StandIn::SetDatabaseCheckStatus(c.status);
+    EXPECT_EQ(CheckDatabase(), c.expected) << "status code " << c.status.GetCode();
+  }
+}
+
+TEST_F(CheckDatabaseTest, RepeatedCallsLeaveNoAllocationBehind) {
+  APICore::StandIn::SetDatabaseCheckStatus(Refusal);
+  const std::uint64_t attemptsBefore = KT::MemoryManager::GetAllocationAttemptCount();
+  const std::size_t bytesBefore = KT::MemoryManager::GetLiveByteCount();
+  const IFCAPI::Testing::LiveAllocationDelta delta;
+  for (int i = 0; i < 100; ++i) {
+    EXPECT_FALSE(CheckDatabase());
+  }
+  EXPECT_EQ(delta.Get(), 0);
+  EXPECT_EQ(KT::MemoryManager::GetLiveByteCount(), bytesBefore);
+  // Each call allocates the list and the answer's text, so a leak of either would have shown.
+  EXPECT_GE(KT::MemoryManager::GetAllocationAttemptCount() - attemptsBefore, 200u);
+}
+
+TEST_F(CheckDatabaseTest, FailedAllocationLeaksNothingAndPropagates) {
+  using KT::MemoryManager;
+  APICore::StandIn::SetDatabaseCheckStatus(Refusal);
+  for (const MemoryManager::FailureMode mode :
+       {MemoryManager::FailureMode::Once, MemoryManager::FailureMode::FromThenOn}) {
+    struct Outcome {
+      bool answered = false;
+      bool accepted = true;
+    };
+    const std::uint64_t runs = IFCAPI::Testing::SweepAllocationFailures(
+        mode, [] { return Outcome{}; },
+        [](Outcome& outcome) {
+          outcome.accepted = CheckDatabase();
+          outcome.answered = true;
+        },
+        [](Outcome& outcome, bool failed) {
+          EXPECT_NE(outcome.answered, failed);
+          if (outcome.answered) {
+            EXPECT_FALSE(outcome.accepted);
+          }
+        });
+    // The list's buffer, then the copy of the answer made while the list is alive.
+    EXPECT_GE(runs, 2u);
+  }
+  EXPECT_FALSE(CheckDatabase()) << "the host is still usable";
+}
+
+}  // namespace
