@@ -44,38 +44,35 @@ TEST(ClassificationReference, EmptyRelationshipNameFailsEvenWithEverythingElseGi
                          Errors::RelAssociatesClassificationNameEmpty, AddOnB));
 }
 
-TEST(ClassificationReference, KeepsItsOwnCopyOfTheSourceAndItsOwnToken) {
-  auto system = std::make_unique<Classification>(Classification::Create(AddOnA, "Uniclass", KT::UniString("NBS"),
-                                                                        KT::UniString("2015"), std::nullopt,
-                                                                        std::nullopt, std::nullopt)
-                                                     .Unwrap());
-  auto created = ClassificationReference::Create(AddOnB, std::nullopt, KT::UniString("Ss_25"), std::nullopt, *system,
-                                                 "Uniclass classification");
+TEST(ClassificationReference, KeepsItsTextsItsOwnCopyOfTheSourceAndItsOwnToken) {
+  auto system =
+      std::make_unique<Classification>(Classification::Create(AddOnA, "Uniclass", std::nullopt, KT::UniString("2015"),
+                                                              std::nullopt, std::nullopt, std::nullopt)
+                                           .Unwrap());
+  auto created = ClassificationReference::Create(AddOnB, KT::UniString("loc"), KT::UniString("Ss_25"), KT::UniString(),
+                                                 *system, "Uniclass classification");
   system.reset();
   ASSERT_TRUE(created.HasValue());
   const ClassificationReference copy(created.Unwrap());
   EXPECT_EQ(copy.GetToken(), AddOnB);
   const IPL::ClassificationReference& reference = copy.GetReference();
-  EXPECT_TRUE(reference.GetLocation().IsEmpty());
+  EXPECT_EQ(reference.GetLocation().Get(), KT::UniString("loc"));
   EXPECT_EQ(reference.GetIdentification().Get(), KT::UniString("Ss_25"));
-  EXPECT_TRUE(reference.GetName().IsEmpty());
+  ASSERT_TRUE(reference.GetName().HasValue()) << "a present empty name is set, not left absent";
+  EXPECT_TRUE(reference.GetName().Get().IsEmpty());
   EXPECT_EQ(reference.relAssociatesClassificationName, KT::UniString("Uniclass classification"));
   ASSERT_TRUE(reference.GetReferencedSource().HasValue());
   EXPECT_EQ(reference.GetReferencedSource().Get().name, KT::UniString("Uniclass"));
   EXPECT_EQ(reference.GetReferencedSource().Get().GetEdition().Get(), KT::UniString("2015"));
 }
 
-TEST(ClassificationReference, EachOptionalTextReachesItsOwnField) {
-  auto system =
-      Classification::Create(AddOnA, "S", std::nullopt, std::nullopt, std::nullopt, std::nullopt, std::nullopt);
-  auto created = ClassificationReference::Create(AddOnA, KT::UniString("loc"), KT::UniString("id"), KT::UniString(),
-                                                 system.Unwrap(), "rel");
-  ASSERT_TRUE(created.HasValue());
-  const IPL::ClassificationReference& reference = created.Unwrap().GetReference();
-  EXPECT_EQ(reference.GetLocation().Get(), KT::UniString("loc"));
-  EXPECT_EQ(reference.GetIdentification().Get(), KT::UniString("id"));
-  ASSERT_TRUE(reference.GetName().HasValue()) << "a present empty name is set, not left absent";
-  EXPECT_TRUE(reference.GetName().Get().IsEmpty());
+TEST(ClassificationReference, AbsentTextsStayAbsent) {
+  const Classification system(AddOnA, IPL::Classification());
+  auto bare = ClassificationReference::Create(AddOnA, std::nullopt, std::nullopt, std::nullopt, system, "rel");
+  ASSERT_TRUE(bare.HasValue());
+  const IPL::ClassificationReference& reference = bare.Unwrap().GetReference();
+  EXPECT_TRUE(reference.GetLocation().IsEmpty() && reference.GetIdentification().IsEmpty() &&
+              reference.GetName().IsEmpty());
 }
 
 }  // namespace

@@ -1,8 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "IFCAPI/ObjectAccessor.h"
 #include "IFCAPI/PropertyAccessor.h"
-#include "IFCAPI/PropertyBuilder.h"
 #include "ValuesTesting.h"
 
 namespace {
@@ -24,13 +22,6 @@ TEST(PropertyAccessor, KeepsTheWholeEntityOfEitherKindWithItsOwnToken) {
   EXPECT_EQ(copy.GetToken(), AddOnA);
   EXPECT_EQ(copy.GetObjectID().GetIFCType(), IPL::IFCType::IfcDistributionSystem);
   EXPECT_NE(copy.GetObjectID(), ObjectID(AddOnA, KT::NULLGuid));
-}
-
-TEST(Handles, CopiesKeepTheTokenOfTheCopiedObject) {
-  const IFCAPI::Impl::ObjectAccessor accessor(AddOnB);
-  const IFCAPI::Impl::PropertyBuilder builder(AddOnB);
-  EXPECT_EQ(IFCAPI::Impl::ObjectAccessor(accessor).GetToken(), AddOnB);
-  EXPECT_EQ(IFCAPI::Impl::PropertyBuilder(builder).GetToken(), AddOnB);
 }
 
 }  // namespace

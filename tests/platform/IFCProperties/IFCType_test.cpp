@@ -55,38 +55,28 @@ AnyValue::ValueType KindOf(const std::string& underlying) {
   return AnyValue::NoValueType;
 }
 
-TEST(IFCTypeCatalogue, EverySchemaValueTypeIsKnownWithItsKind) {
+TEST(IFCTypeCatalogue, HoldsExactlyTheSchemaValueTypesWithTheirKinds) {
   const std::map<std::string, std::string> schema = ReadSchemaValueTypes();
   ASSERT_EQ(schema.size(), 108u) << "test data missing or damaged: " << IFC4_VALUE_TYPES_FILE;
-  std::size_t known = 0;
+  std::set<std::string> expected;
   for (const auto& [name, underlying] : schema) {
     const KT::Optional<IFCType> type = IPL::StringToIFCTypeStrict(KT::UniString(name));
     if (IsAggregate(underlying)) {
       EXPECT_TRUE(type.IsEmpty()) << name << " has an aggregate type, which no raw value can hold";
       continue;
     }
+    expected.insert(name);
     ASSERT_TRUE(type.HasValue()) << name;
-    ++known;
     EXPECT_EQ(IPL::GetIFCTypeName(type.Get()), name);
     ASSERT_NE(KindOf(underlying), AnyValue::NoValueType) << "unexpected underlying type " << underlying;
     EXPECT_EQ(IPL::Value::ConvertIFCType(type.Get()), KindOf(underlying)) << name;
   }
-  EXPECT_EQ(known, IPL::GetValueIFCTypeCount());
-}
-
-TEST(IFCTypeCatalogue, EveryCatalogueValueTypeIsInTheSchemaAndDistinct) {
-  const std::map<std::string, std::string> schema = ReadSchemaValueTypes();
-  std::set<std::uint32_t> numbers;
+  // The other way round: the catalogue lists every one of them once, and nothing else.
+  std::set<std::string> listed;
   for (std::size_t i = 0; i < IPL::GetValueIFCTypeCount(); ++i) {
-    const IFCType type = IPL::GetValueIFCType(i);
-    const std::string name(IPL::GetIFCTypeName(type));
-    EXPECT_EQ(schema.count(name), 1u) << "not an IfcValue member: " << name;
-    EXPECT_TRUE(numbers.insert(static_cast<std::uint32_t>(type)).second) << "number used twice: " << name;
-    // Round trip through the strict lookup.
-    const KT::Optional<IFCType> back = IPL::StringToIFCTypeStrict(KT::UniString(name));
-    ASSERT_TRUE(back.HasValue()) << name;
-    EXPECT_EQ(back.Get(), type);
+    EXPECT_TRUE(listed.insert(std::string(IPL::GetIFCTypeName(IPL::GetValueIFCType(i)))).second) << i;
   }
+  EXPECT_EQ(listed, expected);
   EXPECT_EQ(IPL::GetValueIFCType(IPL::GetValueIFCTypeCount()), IFCType::NullIFCType);
 }
 
