@@ -1,7 +1,6 @@
 #include "IPL/IFCType.h"
 
 #include <algorithm>
-#include <array>
 #include <iterator>
 
 #include "IPL/AnyValue.h"
@@ -18,6 +17,8 @@ struct CatalogueEntry {
 };
 
 // The value types in strict code-unit order of their names, so that a name is found by binary search.
+// Each takes the raw kind of its underlying EXPRESS type; NUMBER (IfcCountMeasure, IfcNumericMeasure)
+// is held as a real, and STRING of any width as a text.
 constexpr CatalogueEntry ValueTypes[] = {
     {"IfcAbsorbedDoseMeasure", IFCType::IfcAbsorbedDoseMeasure, AnyValue::Real},
     {"IfcAccelerationMeasure", IFCType::IfcAccelerationMeasure, AnyValue::Real},

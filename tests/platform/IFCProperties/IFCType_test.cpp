@@ -94,24 +94,15 @@ TEST(IFCTypeCatalogue, StrictLookupTakesOnlyTheExactSpelling) {
   EXPECT_EQ(IPL::StringToIFCTypeStrict("IfcParameterValue").Get(), IFCType::IfcParameterValue);
 }
 
-TEST(IFCTypeCatalogue, EntitiesKeepTheirNumbersAndNamesButTakeNoValue) {
-  const std::pair<IFCType, std::uint32_t> fixed[] = {
-      {IFCType::IfcGroup, 43},
-      {IFCType::IfcBuildingSystem, 74},
-      {IFCType::IfcRelAssignsToGroup, 210},
-      {IFCType::IfcRelServicesBuildings, 212},
-      {IFCType::IfcSystem, 213},
-      {IFCType::IfcDistributionSystem, 393},
-      {IFCType::IfcDistributionCircuit, 394},
-  };
-  for (const auto& [type, number] : fixed) {
-    EXPECT_EQ(static_cast<std::uint32_t>(type), number);
+TEST(IFCTypeCatalogue, EntitiesAreNamedButTakeNoValue) {
+  for (const IFCType type :
+       {IFCType::IfcGroup, IFCType::IfcBuildingSystem, IFCType::IfcRelAssignsToGroup, IFCType::IfcRelServicesBuildings,
+        IFCType::IfcSystem, IFCType::IfcDistributionSystem, IFCType::IfcDistributionCircuit}) {
     const std::string name(IPL::GetIFCTypeName(type));
-    ASSERT_FALSE(name.empty()) << number;
+    ASSERT_FALSE(name.empty()) << static_cast<std::uint32_t>(type);
     EXPECT_EQ(IPL::StringToIFCTypeStrict(KT::UniString(name)).Get(), type);
     EXPECT_EQ(IPL::Value::ConvertIFCType(type), AnyValue::NoValueType) << name;
   }
-  EXPECT_EQ(static_cast<std::uint32_t>(IFCType::NullIFCType), 0u);
   EXPECT_TRUE(IPL::GetIFCTypeName(IFCType::NullIFCType).empty());
   EXPECT_TRUE(IPL::GetIFCTypeName(static_cast<IFCType>(999999)).empty());
   EXPECT_EQ(IPL::Value::ConvertIFCType(static_cast<IFCType>(999999)), AnyValue::NoValueType);

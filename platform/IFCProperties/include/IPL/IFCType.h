@@ -143,6 +143,14 @@ enum class IFCType : std::uint32_t {
 };
 
 static_assert(sizeof(IFCType) == 4, "IFC types are stored and hashed as 32-bit values");
+static_assert(static_cast<std::uint32_t>(IFCType::IfcGroup) == 43 &&
+                  static_cast<std::uint32_t>(IFCType::IfcBuildingSystem) == 74 &&
+                  static_cast<std::uint32_t>(IFCType::IfcRelAssignsToGroup) == 210 &&
+                  static_cast<std::uint32_t>(IFCType::IfcRelServicesBuildings) == 212 &&
+                  static_cast<std::uint32_t>(IFCType::IfcSystem) == 213 &&
+                  static_cast<std::uint32_t>(IFCType::IfcDistributionSystem) == 393 &&
+                  static_cast<std::uint32_t>(IFCType::IfcDistributionCircuit) == 394,
+              "the entity numbers are shared with the host and must never change");
 
 // The type whose schema name is exactly `name` (letter case counts); empty for any other text, the
 // empty text included. Knows the entities and the value types above, not NullIFCType.
