@@ -14,31 +14,6 @@ ObjectID::ObjectID(const ObjectID& other) noexcept : ObjectImpl(other), identity
 
 ObjectID::~ObjectID() = default;
 
-bool ObjectID::operator==(const ObjectID& other) const noexcept {
-  if (kind != other.kind) {
-    return false;
-  }
-  return kind == TypeKind ? identity.type == other.identity.type : identity.guid == other.identity.guid;
-}
-
-bool ObjectID::operator!=(const ObjectID& other) const noexcept {
-  return !(*this == other);
-}
-
-unsigned int ObjectID::GenerateHashValue() const noexcept {
-  if (kind == TypeKind) {
-    return static_cast<std::uint32_t>(identity.type);
-  }
-  const KT::Guid::Bytes& bytes = identity.guid.GetBytes();
-  std::uint32_t sum = 0;
-  for (int word = 0; word < 4; ++word) {
-    const std::uint8_t* b = &bytes[4 * word];
-    sum += static_cast<std::uint32_t>(b[0]) | static_cast<std::uint32_t>(b[1]) << 8 |
-           static_cast<std::uint32_t>(b[2]) << 16 | static_cast<std::uint32_t>(b[3]) << 24;
-  }
-  return sum;
-}
-
 const KT::Guid& ObjectID::GetGUID() const noexcept {
   return kind == GuidKind ? identity.guid : KT::NULLGuid;
 }

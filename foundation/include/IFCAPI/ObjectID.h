@@ -10,6 +10,7 @@
 //   assert(ObjectID(token, IPL::IFCType::IfcGroup).GetGUID() == KT::NULLGuid);
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 
 #include "IFCAPI/Export.h"
@@ -35,12 +36,31 @@ class IFCAPI_EXPORT ObjectID : public TSAPI::Impl::ObjectImpl {
 
   ~ObjectID() override;
 
+  // Equality and hashing are defined here, inline, because the hash containers call them for every
+  // key they compare; an out-of-line call would cost more than the comparison itself.
+
   // Equal when both hold the same kind of identity with the same value; tokens are ignored.
-  bool operator==(const ObjectID& other) const noexcept;
-  bool operator!=(const ObjectID& other) const noexcept;
+  bool operator==(const ObjectID& other) const noexcept {
+    if (kind != other.kind) {
+      return false;
+    }
+    return kind == TypeKind ? identity.type == other.identity.type : identity.guid == other.identity.guid;
+  }
+  bool operator!=(const ObjectID& other) const noexcept { return !(*this == other); }
 
   // For a type: its number. For a GUID: the sum, modulo 2^32, of its four little-endian 32-bit words.
-  unsigned int GenerateHashValue() const noexcept;
+  unsigned int GenerateHashValue() const noexcept {
+    if (kind == TypeKind) {
+      return static_cast<std::uint32_t>(identity.type);
+    }
+    const KT::Guid::Bytes& bytes = identity.guid.GetBytes();
+    std::uint32_t sum = 0;
+    for (std::size_t word = 0; word < 16; word += 4) {
+      sum += static_cast<std::uint32_t>(bytes[word]) | static_cast<std::uint32_t>(bytes[word + 1]) << 8 |
+             static_cast<std::uint32_t>(bytes[word + 2]) << 16 | static_cast<std::uint32_t>(bytes[word + 3]) << 24;
+    }
+    return sum;
+  }
 
   // The held GUID, or KT::NULLGuid for a type identity.
   const KT::Guid& GetGUID() const noexcept;
