@@ -1,0 +1,12 @@
+#!/usr/bin/env bash
+# The main job: builds the example add-on and the example host that plays the IFC exporter (g++ build,
+# only the targets they need), then runs the host, which prints what the exporter receives from the
+# add-on's hook data provider. Installs what is missing first.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+scripts/install-dependencies.sh
+
+cmake --preset dev >/dev/null
+cmake --build --preset dev --target example_host -- -j2 >/dev/null
+exec build/dev/examples/host/example_host "$@"
