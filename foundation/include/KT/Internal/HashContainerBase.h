@@ -1,0 +1,455 @@
+// Internal: the machinery shared by KT::HashSet and KT::HashTable. Include KT/HashSet.h or
+// KT/HashTable.h instead; this header is installed only because templates live in headers.
+//
+// How it works:
+// - Entries live in a paged store (EntryStore). A page holds 8 entries; pages come in blocks of 1, 2,
+//   3, ... pages, each block one allocation, and a page table finds page i (its first slot is inside
+//   the store, larger tables are allocated with a power-of-two size). Blocks are never moved or
+//   compacted, so an entry keeps its address for the life of the container, and store order is
+//   insertion order. Growing by one page more each time keeps the number of allocations at about
+//   the square root of twice the page count, and wastes at most one block.
+// - The buckets are a KT::ArrayFB<Entry*, 1>; each slot heads a singly linked chain through the
+//   entries' `next` pointers, newest entry first. Rehashing only rewrites these links.
+// - Growth follows the measured cost of finding every entry once (`totalSearchCost`, the sum of
+//   L(L+1)/2 over the chains), not the load factor alone: the buckets grow only when the load factor
+//   has reached its limit and the average search cost has passed its limit too.
+//
+// Exception safety: every allocation an insertion may need (the first buckets, a new block, a larger
+// page table, the buckets of a rehash) is made before the insertion changes anything visible, and is
+// given back if constructing the entry throws, so a failed Add leaves the container exactly as it
+// was. Destruction, moves and Clear never allocate.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <new>
+#include <type_traits>
+#include <utility>
+
+#include "KT/Array.h"
+#include "KT/HashCapacity.h"
+#include "KT/MemoryManager.h"
+#include "KT/OutOfMemoryException.h"
+
+namespace KT {
+
+template <class T>
+struct LayoutCheck;
+
+namespace HashInternal {
+
+// hash modulo bucketCount. The counts of KT::GetNextHashCapacity are spelled out as constants so that
+// the compiler replaces the division by a multiplication and a shift; any other count (given to
+// Rehash by hand) takes the plain division.
+inline std::uint32_t ReduceToBucket(std::uint32_t hash, std::uint32_t bucketCount) noexcept {
+  switch (bucketCount) {
+    case 7u:
+      return hash % 7u;
+    case 17u:
+      return hash % 17u;
+    case 37u:
+      return hash % 37u;
+    case 79u:
+      return hash % 79u;
+    case 163u:
+      return hash % 163u;
+    case 331u:
+      return hash % 331u;
+    case 673u:
+      return hash % 673u;
+    case 1361u:
+      return hash % 1361u;
+    case 2729u:
+      return hash % 2729u;
+    case 5471u:
+      return hash % 5471u;
+    case 10949u:
+      return hash % 10949u;
+    case 21911u:
+      return hash % 21911u;
+    case 43853u:
+      return hash % 43853u;
+    case 87719u:
+      return hash % 87719u;
+    case 175447u:
+      return hash % 175447u;
+    case 350899u:
+      return hash % 350899u;
+    case 701819u:
+      return hash % 701819u;
+    case 1403641u:
+      return hash % 1403641u;
+    case 2807303u:
+      return hash % 2807303u;
+    case 5614657u:
+      return hash % 5614657u;
+    case 11229331u:
+      return hash % 11229331u;
+    case 22458671u:
+      return hash % 22458671u;
+    case 44917381u:
+      return hash % 44917381u;
+    case 89834777u:
+      return hash % 89834777u;
+    default:
+      return hash % bucketCount;
+  }
+}
+
+// The owner of the entries: pages of 8, allocated in blocks of 1, 2, 3, ... pages. Not copyable;
+// the containers copy entry by entry.
+template <class Entry>
+class EntryStore {
+  static_assert(alignof(Entry) <= alignof(std::max_align_t), "blocks come from KT::MemoryManager");
+
+ public:
+  static constexpr std::uint32_t PageEntries = 8;
+
+  EntryStore() noexcept = default;
+  EntryStore(const EntryStore&) = delete;
+  EntryStore& operator=(const EntryStore&) = delete;
+  ~EntryStore() { Clear(); }
+
+  std::uint32_t GetCount() const noexcept { return count; }
+  std::uint32_t GetCapacity() const noexcept { return capacity; }
+  std::uint32_t GetLastBlockPageCount() const noexcept { return lastBlockPages; }
+  Entry* const* GetPages() const noexcept { return pageTable; }
+
+  // Precondition: index < GetCount().
+  Entry& operator[](std::uint32_t index) const noexcept { return pageTable[index / PageEntries][index % PageEntries]; }
+
+  // Calls visit(entry) for every entry in store order.
+  template <class Visit>
+  void ForEach(Visit&& visit) const {
+    std::uint32_t left = count;
+    for (Entry* const* page = pageTable; left != 0; ++page) {
+      const std::uint32_t onPage = left < PageEntries ? left : PageEntries;
+      for (std::uint32_t i = 0; i < onPage; ++i) {
+        visit((*page)[i]);
+      }
+      left -= onPage;
+    }
+  }
+
+  // Makes the entry after the last one with construct(place), which placement-constructs an Entry at
+  // `place`, and returns it. When the store is full a new block (and, if needed, a larger page
+  // table) is allocated first. If an allocation or construct throws, the store is unchanged.
+  template <class Construct>
+  Entry* Append(Construct&& construct) {
+    if (count < capacity) {
+      Entry* place = &(*this)[count];
+      construct(place);
+      ++count;
+      return place;
+    }
+    Entry** table = nullptr;
+    Entry* block = AllocateBlock(table);
+    try {
+      construct(block);
+    } catch (...) {
+      MemoryManager::Free(table);
+      MemoryManager::Free(block);
+      throw;
+    }
+    InstallBlock(block, table);
+    ++count;
+    return block;
+  }
+
+  // Destroys the entries in store order, frees the blocks from the last to the first and then an
+  // allocated page table. A later Append starts again with a 1-page block.
+  void Clear() noexcept {
+    ForEach([](Entry& entry) { entry.~Entry(); });
+    std::uint32_t pages = capacity / PageEntries;
+    for (std::uint32_t blockPages = lastBlockPages; blockPages != 0; --blockPages) {
+      pages -= blockPages;
+      MemoryManager::Free(pageTable[pages]);  // a block's first page is the start of its allocation
+    }
+    if (pageTable != &inlinePage) {
+      MemoryManager::Free(pageTable);
+    }
+    pageTable = &inlinePage;
+    inlinePage = nullptr;
+    capacity = 0;
+    lastBlockPages = 0;
+    count = 0;
+  }
+
+  void Swap(EntryStore& other) noexcept {
+    const bool mineInline = pageTable == &inlinePage;
+    const bool theirsInline = other.pageTable == &other.inlinePage;
+    std::swap(pageTable, other.pageTable);
+    std::swap(inlinePage, other.inlinePage);
+    std::swap(capacity, other.capacity);
+    std::swap(lastBlockPages, other.lastBlockPages);
+    std::swap(count, other.count);
+    if (theirsInline) {
+      pageTable = &inlinePage;
+    }
+    if (mineInline) {
+      other.pageTable = &other.inlinePage;
+    }
+  }
+
+ private:
+  template <class T>
+  friend struct KT::LayoutCheck;
+
+  // Page-table slots available for `pages` pages: the inline one, or the power of two allocated.
+  static std::uint64_t TableCapacity(std::uint64_t pages) noexcept {
+    std::uint64_t slots = 1;
+    while (slots < pages) {
+      slots *= 2;
+    }
+    return slots;
+  }
+
+  // The next block, and in `table` a larger page table when the current one cannot take the block's
+  // pages (null otherwise). Nothing changes in the store.
+  Entry* AllocateBlock(Entry**& table) {
+    const std::uint64_t blockPages = lastBlockPages + 1;
+    const std::uint64_t pages = capacity / PageEntries;
+    if (capacity + blockPages * PageEntries > UINT32_MAX) {
+      throw OutOfMemoryException();
+    }
+    auto* block = static_cast<Entry*>(MemoryManager::Allocate(blockPages * PageEntries * sizeof(Entry)));
+    if (pages + blockPages > TableCapacity(pages)) {
+      try {
+        table = static_cast<Entry**>(MemoryManager::Allocate(TableCapacity(pages + blockPages) * sizeof(Entry*)));
+      } catch (...) {
+        MemoryManager::Free(block);
+        throw;
+      }
+    }
+    return block;
+  }
+
+  void InstallBlock(Entry* block, Entry** table) noexcept {
+    const std::uint32_t blockPages = lastBlockPages + 1;
+    const std::uint32_t pages = capacity / PageEntries;
+    if (table != nullptr) {
+      for (std::uint32_t i = 0; i < pages; ++i) {
+        table[i] = pageTable[i];
+      }
+      if (pageTable != &inlinePage) {
+        MemoryManager::Free(pageTable);
+      }
+      pageTable = table;
+    }
+    for (std::uint32_t i = 0; i < blockPages; ++i) {
+      pageTable[pages + i] = block + i * PageEntries;
+    }
+    capacity += blockPages * PageEntries;
+    lastBlockPages = blockPages;
+  }
+
+  Entry** pageTable = &inlinePage;
+  Entry* inlinePage = nullptr;
+  std::uint32_t capacity = 0;
+  std::uint32_t lastBlockPages = 0;  // pages of the last block allocated; 0 when there is none
+  std::uint32_t count = 0;
+};
+
+// Position in an EntryStore, for the containers' iterators.
+template <class Entry>
+class EntryCursor {
+ public:
+  EntryCursor(Entry* const* pages, std::uint32_t index) noexcept : pages(pages), index(index) {}
+
+  Entry& Get() const noexcept {
+    return pages[index / EntryStore<Entry>::PageEntries][index % EntryStore<Entry>::PageEntries];
+  }
+  void Advance() noexcept { ++index; }
+  bool operator==(const EntryCursor& other) const noexcept { return index == other.index; }
+  bool operator!=(const EntryCursor& other) const noexcept { return index != other.index; }
+
+ private:
+  Entry* const* pages;
+  std::uint32_t index;
+};
+
+// The fields and algorithms of a hash container whose entries are `Entry` records holding `key` and
+// `next`. Entry must be constructible as Entry(next, key, value...) and copy-constructible from
+// another entry (the copy's `next` is null) when the container is copied.
+template <class K, class Entry, class Hash, class Equal>
+class HashContainerBase {
+ public:
+  using Buckets = ArrayFB<Entry*, 1>;
+
+  static constexpr float DefaultMaxAverageSearch = 2.0f;
+  static constexpr float DefaultMaxLoadFactor = 0.75f;
+
+  // A limit below 1.0 (or NaN) becomes 2.0; a load factor below 0.01, compared in double precision
+  // (so 0.01f, slightly less, counts as below), becomes 0.75.
+  HashContainerBase(float maxAverageSearch, float maxLoadFactor) noexcept
+      : maxAverageSearch(maxAverageSearch >= 1.0f ? maxAverageSearch : DefaultMaxAverageSearch),
+        maxLoadFactor(static_cast<double>(maxLoadFactor) >= 0.01 ? maxLoadFactor : DefaultMaxLoadFactor) {}
+
+  // Copies every entry in store order, then rehashes to twice the capacity that the source's entry
+  // count needs under its search limit (m = count / (2 * maxAverageSearch - 1)).
+  HashContainerBase(const HashContainerBase& other)
+      : maxAverageSearch(other.maxAverageSearch), maxLoadFactor(other.maxLoadFactor) {
+    other.entries.ForEach(
+        [this](const Entry& source) { entries.Append([&source](Entry* place) { new (place) Entry(source); }); });
+    const double m = static_cast<double>(entries.GetCount()) / (2.0 * static_cast<double>(maxAverageSearch) - 1.0);
+    Rehash(GetNextHashCapacity(GetNextHashCapacity(static_cast<std::uint32_t>(m))));
+  }
+
+  HashContainerBase(HashContainerBase&& other) noexcept
+      : HashContainerBase(DefaultMaxAverageSearch, DefaultMaxLoadFactor) {
+    TakeOver(other);
+  }
+
+  HashContainerBase& operator=(const HashContainerBase&) = delete;
+
+  HashContainerBase& operator=(HashContainerBase&& other) noexcept {
+    if (this != &other) {
+      Clear();
+      TakeOver(other);
+    }
+    return *this;
+  }
+
+  ~HashContainerBase() { Clear(); }
+
+  std::uint32_t GetCount() const noexcept { return entries.GetCount(); }
+  std::uint32_t GetBucketCount() const noexcept { return buckets.GetSize(); }
+  std::uint32_t GetTotalSearchCost() const noexcept { return totalSearchCost; }
+  std::uint32_t GetEntryCapacity() const noexcept { return entries.GetCapacity(); }
+  std::uint32_t GetLastBlockPageCount() const noexcept { return entries.GetLastBlockPageCount(); }
+  float GetMaxAverageSearch() const noexcept { return maxAverageSearch; }
+  float GetMaxLoadFactor() const noexcept { return maxLoadFactor; }
+
+  EntryCursor<Entry> Begin() const noexcept { return {entries.GetPages(), 0}; }
+  EntryCursor<Entry> End() const noexcept { return {entries.GetPages(), entries.GetCount()}; }
+
+  // The entry whose key equals `key`, or null. Hashes nothing when there are no buckets.
+  Entry* Find(const K& key) const {
+    const std::uint32_t bucketCount = buckets.GetSize();
+    if (bucketCount == 0) {
+      return nullptr;
+    }
+    for (Entry* entry = buckets[ReduceToBucket(Hash{}(key), bucketCount)]; entry != nullptr; entry = entry->next) {
+      if (Equal{}(entry->key, key)) {
+        return entry;
+      }
+    }
+    return nullptr;
+  }
+
+  // Adds an entry made from `key` and `value` unless the key is present. Returns the new entry and
+  // true, or the present entry and false (then nothing changed). Throws KT::OutOfMemoryException (or
+  // what the key's or value's construction throws) with the container unchanged.
+  template <class KeyArg, class... ValueArgs>
+  std::pair<Entry*, bool> Insert(KeyArg&& key, ValueArgs&&... value) {
+    const bool hadBuckets = buckets.GetSize() != 0;
+    if (!hadBuckets) {
+      MakeBuckets(buckets, GetNextHashCapacity(0));
+    }
+    try {
+      const std::uint32_t bucketCount = buckets.GetSize();
+      const std::uint32_t index = ReduceToBucket(Hash{}(key), bucketCount);
+      std::uint32_t walked = 0;
+      for (Entry* entry = buckets[index]; entry != nullptr; entry = entry->next, ++walked) {
+        if (Equal{}(entry->key, key)) {
+          return {entry, false};
+        }
+      }
+      const std::uint32_t newCost = totalSearchCost + walked + 1;
+      const bool grow = NeedsGrowth(entries.GetCount() + 1, bucketCount, newCost);
+      Buckets grown;
+      if (grow) {
+        MakeBuckets(grown, GetNextHashCapacity(bucketCount));
+      }
+      Entry* const head = buckets[index];
+      Entry* const added = entries.Append(
+          [&](Entry* place) { new (place) Entry(head, std::forward<KeyArg>(key), std::forward<ValueArgs>(value)...); });
+      buckets[index] = added;
+      totalSearchCost = newCost;
+      if (grow) {
+        Relink(grown);
+      }
+      return {added, true};
+    } catch (...) {
+      if (!hadBuckets) {
+        buckets.Clear();
+      }
+      throw;
+    }
+  }
+
+  // Relinks every entry into exactly `bucketCount` buckets (1 when 0 is asked of a non-empty
+  // container; 0 on an empty one frees the buckets). Throws KT::OutOfMemoryException with the
+  // container unchanged.
+  void Rehash(std::uint32_t bucketCount) {
+    if (bucketCount == 0 && entries.GetCount() != 0) {
+      bucketCount = 1;
+    }
+    Buckets fresh;
+    MakeBuckets(fresh, bucketCount);
+    Relink(fresh);
+  }
+
+  // Destroys the entries in store order, frees their memory and the buckets.
+  void Clear() noexcept {
+    entries.Clear();
+    buckets.Clear();
+    totalSearchCost = 0;
+  }
+
+ private:
+  template <class T>
+  friend struct KT::LayoutCheck;
+
+  // Empties `other` into this empty container; `other` keeps no buckets and default limits.
+  void TakeOver(HashContainerBase& other) noexcept {
+    buckets = std::move(other.buckets);
+    entries.Swap(other.entries);
+    maxAverageSearch = std::exchange(other.maxAverageSearch, DefaultMaxAverageSearch);
+    maxLoadFactor = std::exchange(other.maxLoadFactor, DefaultMaxLoadFactor);
+    totalSearchCost = std::exchange(other.totalSearchCost, 0);
+    other.Clear();
+  }
+
+  bool NeedsGrowth(std::uint32_t count, std::uint32_t bucketCount, std::uint32_t cost) const noexcept {
+    return static_cast<double>(count) / bucketCount >= maxLoadFactor &&
+           static_cast<double>(cost) / count > maxAverageSearch;
+  }
+
+  // Capacity and size exactly `bucketCount`, every slot null.
+  static void MakeBuckets(Buckets& target, std::uint32_t bucketCount) {
+    target.Reallocate(bucketCount);
+    target.SetSize(bucketCount);
+  }
+
+  // Adopts `fresh` (all null) as the buckets, links every entry in store order at the head of its
+  // chain, and recounts the search cost.
+  void Relink(Buckets& fresh) noexcept {
+    buckets = std::move(fresh);
+    const std::uint32_t bucketCount = buckets.GetSize();
+    Entry** const slots = buckets.begin();
+    entries.ForEach([slots, bucketCount](Entry& entry) {
+      Entry*& head = slots[ReduceToBucket(Hash{}(entry.key), bucketCount)];
+      entry.next = head;
+      head = &entry;
+    });
+    std::uint32_t cost = 0;
+    for (std::uint32_t i = 0; i < bucketCount; ++i) {
+      std::uint32_t length = 0;
+      for (const Entry* entry = slots[i]; entry != nullptr; entry = entry->next) {
+        ++length;
+      }
+      cost += length * (length + 1) / 2;
+    }
+    totalSearchCost = cost;
+  }
+
+  Buckets buckets;
+  EntryStore<Entry> entries;
+  float maxAverageSearch;
+  float maxLoadFactor;
+  std::uint32_t totalSearchCost = 0;
+};
+
+}  // namespace HashInternal
+}  // namespace KT
