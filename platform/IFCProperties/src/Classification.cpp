@@ -1,0 +1,9 @@
+#include "IPL/Classification.h"
+
+namespace IPL {
+
+Classification::Classification() = default;
+
+Classification::~Classification() = default;
+
+}  // namespace IPL

@@ -1,0 +1,9 @@
+#include "IPL/PropertySet.h"
+
+namespace IPL {
+
+PropertySet::PropertySet() = default;
+
+PropertySet::~PropertySet() = default;
+
+}  // namespace IPL
