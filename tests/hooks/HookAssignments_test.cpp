@@ -156,7 +156,7 @@ TEST(HookAssignments, AFailedCreationReportsTheFirstBrokenRuleAndChangesNothing)
                 Errors::GroupAlreadyCreated);
   EXPECT_TRUE(Snapshot(assignments) == before);
 
-  const HookAssignments::GroupInfo& kept = assignments.GetGroups().begin()->value;
+  const HookAssignments::GroupInfo& kept = (*assignments.GetGroups().begin()).value;
   EXPECT_EQ(kept.type, IFCType::IfcGroup);
   EXPECT_EQ(kept.name, KT::UniString("Zone A"));
 }
