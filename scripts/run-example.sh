@@ -7,6 +7,9 @@ cd "$(dirname "$0")/.."
 
 scripts/install-dependencies.sh
 
-cmake --preset dev >/dev/null
-cmake --build --preset dev --target example_host -- -j2 >/dev/null
+# Build output is shown only when the build fails, so that the example's own output stands alone.
+if ! log=$(cmake --preset dev 2>&1 && cmake --build --preset dev --target example_host -- -j2 2>&1); then
+  echo "$log" >&2
+  exit 1
+fi
 exec build/dev/examples/host/example_host "$@"
