@@ -17,7 +17,6 @@
 #include "IFCAPI/HookAssignments.h"
 #include "IFCAPI/IHookDataProvider.h"
 #include "IFCAPI/ObjectID.h"
-#include "IPL/ClassificationReference.h"
 #include "IPL/ExternalReferenceBase.h"
 #include "IPL/GeneralAttribute.h"
 #include "IPL/PropertySet.h"
