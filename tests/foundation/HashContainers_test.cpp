@@ -1,9 +1,15 @@
 #include <gtest/gtest.h>
 
+#include <array>
+#include <cstdint>
 #include <string>
+#include <utility>
+#include <vector>
 
+#include "AllocationSweep.h"
 #include "IFCAPI/ObjectID.h"
 #include "IPL/IFCType.h"
+#include "KT/HashCapacity.h"
 #include "KT/HashSet.h"
 #include "KT/HashTable.h"
 #include "KT/UniString.h"
@@ -11,30 +17,463 @@
 namespace {
 
 using IFCAPI::Impl::ObjectID;
+using IFCAPI::Testing::SweepAllocationFailures;
+using KT::MemoryManager;
 
-TEST(HashContainers, AddGetAndEnumerateInInsertionOrder) {
-  KT::HashTable<KT::UniString, unsigned int> indices;
-  unsigned int* stored = nullptr;
-  EXPECT_TRUE(indices.Add("Pset_WallCommon", 0u, &stored));
-  EXPECT_FALSE(indices.Add("Pset_WallCommon", 7u, &stored));
-  EXPECT_EQ(*stored, 0u);
-  indices.FindOrAdd("Other") = 3;
-  ASSERT_NE(indices.Get("Other"), nullptr);
-  EXPECT_EQ(*indices.Get("Other"), 3u);
-  std::string order;
-  for (const auto& entry : indices)
-    order += entry.key.ToUTF8() + "=" + std::to_string(entry.value) + ";";
-  EXPECT_EQ(order, "Pset_WallCommon=0;Other=3;");
+const API_Guid Token = ToAPIGuid(KT::Guid("{AAAAAAAA-0000-0000-0000-000000000001}"));
 
-  KT::HashSet<IPL::IFCType> types{IPL::IFCType::IfcGroup, IPL::IFCType::IfcSystem};
-  EXPECT_FALSE(types.Add(IPL::IFCType::IfcGroup));
-  EXPECT_TRUE(types.Contains(IPL::IFCType::IfcSystem));
-  KT::HashTable<ObjectID, KT::HashSet<ObjectID>> tree;
-  const ObjectID group(API_Guid{}, IPL::IFCType::IfcGroup);
-  EXPECT_TRUE(tree.FindOrAdd(group).Add(group));
-  KT::HashTable<unsigned int, KT::HashSet<KT::UniString>> names;
-  names.FindOrAdd(2u).Add("Width");
-  EXPECT_TRUE(names.Get(2u)->Contains("Width"));
+// Sends every key to the same bucket, so that chains grow as long as the growth rule allows.
+template <class K>
+struct SameBucket {
+  std::uint32_t operator()(const K&) const noexcept { return 0; }
+};
+
+// Counts its calls, to show which operations hash.
+int hashCalls = 0;
+struct CountingHash {
+  std::uint32_t operator()(unsigned int key) const noexcept {
+    ++hashCalls;
+    return key;
+  }
+};
+
+// A key or value that counts how often it is made and destroyed, and notices a second destruction.
+struct Counted {
+  static inline int live = 0;
+  static inline int made = 0;
+  static constexpr std::uint32_t Alive = 0xA11CE;
+
+  explicit Counted(int id) : id(id) { Made(); }
+  Counted() : Counted(-1) {}
+  Counted(const Counted& other) : id(other.id) { Made(); }
+  Counted& operator=(const Counted&) = delete;
+  ~Counted() {
+    EXPECT_EQ(state, Alive) << "destroyed twice or never made: " << id;
+    state = 0;
+    --live;
+  }
+  void Made() {
+    ++live;
+    ++made;
+  }
+  bool operator==(const Counted& other) const { return id == other.id; }
+  std::uint32_t GenerateHashValue() const { return static_cast<std::uint32_t>(id); }
+
+  int id;
+  std::uint32_t state = Alive;
+};
+
+std::string LongText(unsigned int i) {
+  return "entry number " + std::to_string(i) + ", longer than any inline buffer";
+}
+
+// Keys of each kind the library stores, made from a number. ObjectIDs mix both kinds and pairs of
+// GUIDs whose words are swapped, which hash alike.
+template <class K>
+K MakeKey(unsigned int i);
+template <>
+unsigned int MakeKey<unsigned int>(unsigned int i) {
+  return i * 7919u;
+}
+template <>
+IPL::IFCType MakeKey<IPL::IFCType>(unsigned int i) {
+  return static_cast<IPL::IFCType>(i);
+}
+template <>
+KT::UniString MakeKey<KT::UniString>(unsigned int i) {
+  return KT::UniString(std::string_view(LongText(i)));
+}
+template <>
+ObjectID MakeKey<ObjectID>(unsigned int i) {
+  if (i % 5 == 0) {
+    return ObjectID(Token, static_cast<IPL::IFCType>(i));
+  }
+  KT::Guid::Bytes bytes{};
+  const std::uint32_t low = i / 2, high = i / 2 + 1000;
+  const std::uint32_t first = i % 2 == 0 ? low : high, second = i % 2 == 0 ? high : low;
+  for (int b = 0; b < 4; ++b) {
+    bytes[b] = static_cast<std::uint8_t>(first >> (8 * b));
+    bytes[4 + b] = static_cast<std::uint8_t>(second >> (8 * b));
+  }
+  return ObjectID(Token, KT::Guid(bytes));
+}
+
+template <class K>
+class KeyTypes : public testing::Test {};
+using LibraryKeys = testing::Types<ObjectID, IPL::IFCType, KT::UniString, unsigned int>;
+TYPED_TEST_SUITE(KeyTypes, LibraryKeys);
+
+TYPED_TEST(KeyTypes, EveryKeyIsFoundAndEnumeratedInInsertionOrder) {
+  using K = TypeParam;
+  constexpr unsigned int Count = 300;
+  KT::HashSet<K> set;
+  KT::HashTable<K, unsigned int> table;
+  for (unsigned int i = 0; i < Count; ++i) {
+    ASSERT_TRUE(set.Add(MakeKey<K>(i)));
+    ASSERT_TRUE(table.Add(MakeKey<K>(i), i));
+  }
+  EXPECT_FALSE(set.Add(MakeKey<K>(17)));
+  ASSERT_EQ(set.GetCount(), Count);
+  for (unsigned int i = 0; i < Count; ++i) {
+    const K* stored = set.Get(MakeKey<K>(i));
+    ASSERT_NE(stored, nullptr) << i;
+    EXPECT_TRUE(*stored == MakeKey<K>(i));
+    ASSERT_NE(table.Get(MakeKey<K>(i)), nullptr) << i;
+    EXPECT_EQ(*table.Get(MakeKey<K>(i)), i);
+  }
+  EXPECT_FALSE(set.Contains(MakeKey<K>(Count + 1)));
+  EXPECT_EQ(table.Get(MakeKey<K>(Count + 1)), nullptr);
+  unsigned int next = 0;
+  for (const K& key : set)
+    EXPECT_TRUE(key == MakeKey<K>(next++));
+  next = 0;
+  for (const auto& entry : table) {
+    EXPECT_TRUE(entry.key == MakeKey<K>(next));
+    EXPECT_EQ(entry.value, next++);
+  }
+  EXPECT_EQ(next, Count);
+}
+
+TEST(HashContainerGrowth, FirstAddMakesTheFirstBucketCountAndGetOnANewContainerHashesNothing) {
+  KT::HashSet<unsigned int, CountingHash> set;
+  hashCalls = 0;
+  EXPECT_EQ(set.Get(5), nullptr);
+  EXPECT_FALSE(set.Contains(5));
+  EXPECT_EQ(hashCalls, 0);
+  EXPECT_EQ(set.GetBucketCount(), 0u);
+  EXPECT_TRUE(set.Add(5));
+  EXPECT_EQ(set.GetBucketCount(), KT::GetNextHashCapacity(0));
+  EXPECT_EQ(set.GetTotalSearchCost(), 1u);
+}
+
+TEST(HashContainerGrowth, LongChainsDoNotRehashBelowTheLoadFactor) {
+  KT::HashTable<unsigned int, int, SameBucket<unsigned int>> table;
+  const std::uint32_t first = KT::GetNextHashCapacity(0);
+  // All keys share one chain: the k-th costs k comparisons. 0.75 is reached at ceil(0.75 * first).
+  std::uint32_t expectedCost = 0;
+  unsigned int key = 0;
+  for (; (key + 1) < 0.75 * first; ++key) {
+    ASSERT_TRUE(table.Add(key, 0));
+    expectedCost += key + 1;
+    EXPECT_EQ(table.GetBucketCount(), first) << "rehashed at " << key + 1 << " entries";
+    EXPECT_EQ(table.GetTotalSearchCost(), expectedCost);
+  }
+  ASSERT_GT(table.GetTotalSearchCost(), 2u * table.GetCount());  // the average is far above its limit
+  ASSERT_TRUE(table.Add(key, 0));
+  EXPECT_EQ(table.GetBucketCount(), KT::GetNextHashCapacity(first));
+  const std::uint32_t n = table.GetCount();
+  EXPECT_EQ(table.GetTotalSearchCost(), n * (n + 1) / 2);  // recounted: still one chain
+  for (unsigned int k = 0; k <= key; ++k)
+    EXPECT_NE(table.Get(k), nullptr);
+}
+
+TEST(HashContainerGrowth, NoRehashWhileTheAverageSearchIsAtMostItsLimit) {
+  // Keys 0..b-1 fill every bucket once; each further round of b keys lengthens every chain by one.
+  KT::HashSet<unsigned int> set;
+  set.Add(0);
+  const std::uint32_t b = set.GetBucketCount();
+  for (unsigned int key = 1; key < 3 * b; ++key) {
+    ASSERT_TRUE(set.Add(key));
+    ASSERT_EQ(set.GetBucketCount(), b) << "rehashed at " << key + 1 << " entries";
+  }
+  // Three entries per chain: cost 6 per chain, average exactly 2.0 at a load factor of 3.
+  EXPECT_EQ(set.GetTotalSearchCost(), 6 * b);
+  ASSERT_TRUE(set.Add(3 * b));  // average above 2.0
+  const std::uint32_t next = KT::GetNextHashCapacity(b);
+  EXPECT_EQ(set.GetBucketCount(), next);
+  std::uint32_t cost = 0;  // 3b + 1 keys into `next` buckets, identity hash
+  for (std::uint32_t slot = 0; slot < next; ++slot) {
+    const std::uint32_t length = slot <= 3 * b ? (3 * b - slot) / next + 1 : 0;
+    cost += length * (length + 1) / 2;
+  }
+  EXPECT_EQ(set.GetTotalSearchCost(), cost);
+}
+
+TEST(HashContainerGrowth, LimitsBelowTheirMinimumAreReplacedByTheDefaults) {
+  const KT::HashSet<int> defaults;
+  EXPECT_EQ(defaults.GetMaxAverageSearch(), 2.0f);
+  EXPECT_EQ(defaults.GetMaxLoadFactor(), 0.75f);
+  const KT::HashSet<int> low(0.5f, 0.001f);
+  EXPECT_EQ(low.GetMaxAverageSearch(), 2.0f);
+  EXPECT_EQ(low.GetMaxLoadFactor(), 0.75f);
+  const KT::HashTable<int, int> atMinimum(1.0f, 0.02f);
+  EXPECT_EQ(atMinimum.GetMaxAverageSearch(), 1.0f);
+  EXPECT_EQ(atMinimum.GetMaxLoadFactor(), 0.02f);
+  const KT::HashTable<int, int> singlePrecision(3.0f, 0.01f);  // 0.01f is below the double 0.01
+  EXPECT_EQ(singlePrecision.GetMaxAverageSearch(), 3.0f);
+  EXPECT_EQ(singlePrecision.GetMaxLoadFactor(), 0.75f);
+}
+
+TEST(HashContainerStore, BlocksGrowByOnePageAndStartOverAfterClear) {
+  KT::HashSet<unsigned int> set;
+  EXPECT_EQ(set.GetEntryCapacity(), 0u);
+  struct Step {
+    unsigned int count, capacity, lastBlockPages;
+  };
+  // 8, 8 + 16, 8 + 16 + 24, ... entries: a block of 1, 2, 3, 4 pages of 8.
+  const Step steps[] = {{1, 8, 1}, {8, 8, 1}, {9, 24, 2}, {24, 24, 2}, {25, 48, 3}, {48, 48, 3}, {49, 80, 4}};
+  unsigned int added = 0;
+  for (const Step& step : steps) {
+    for (; added < step.count; ++added)
+      set.Add(added);
+    EXPECT_EQ(set.GetEntryCapacity(), step.capacity) << step.count << " entries";
+    EXPECT_EQ(set.GetLastBlockPageCount(), step.lastBlockPages) << step.count << " entries";
+  }
+  set.Clear();
+  EXPECT_EQ(set.GetCount(), 0u);
+  EXPECT_EQ(set.GetBucketCount(), 0u);
+  EXPECT_EQ(set.GetEntryCapacity(), 0u);
+  EXPECT_EQ(set.GetTotalSearchCost(), 0u);
+  EXPECT_FALSE(set.Contains(3));
+  set.Add(42);
+  EXPECT_EQ(set.GetEntryCapacity(), 8u);
+  EXPECT_EQ(set.GetLastBlockPageCount(), 1u);
+  EXPECT_EQ(*set.begin(), 42u);
+}
+
+TEST(HashContainerStore, PointersToValuesAndKeysSurviveRehashesAndNewBlocks) {
+  KT::HashTable<unsigned int, std::string> table;
+  std::string* first = nullptr;
+  ASSERT_TRUE(table.Add(0, LongText(0), &first));
+  std::string& second = table.FindOrAdd(1);
+  second = LongText(1);
+  KT::HashSet<KT::UniString> names;
+  names.Add(MakeKey<KT::UniString>(0));
+  const KT::UniString* firstName = names.Get(MakeKey<KT::UniString>(0));
+  const std::uint32_t bucketsBefore = table.GetBucketCount();
+  for (unsigned int i = 2; i < 5000; ++i) {
+    table.Add(i, LongText(i));
+    names.Add(MakeKey<KT::UniString>(i));
+  }
+  ASSERT_GT(table.GetBucketCount(), KT::GetNextHashCapacity(KT::GetNextHashCapacity(bucketsBefore)));
+  EXPECT_EQ(table.Get(0), first);
+  EXPECT_EQ(table.Get(1), &second);
+  EXPECT_EQ(*first, LongText(0));
+  EXPECT_EQ(second, LongText(1));
+  EXPECT_EQ(names.Get(MakeKey<KT::UniString>(0)), firstName);
+  // Rehashing by hand moves nothing either, down to a single chain.
+  table.Rehash(1);
+  EXPECT_EQ(table.GetBucketCount(), 1u);
+  EXPECT_EQ(table.Get(0), first);
+  EXPECT_EQ(*table.Get(4999), LongText(4999));
+}
+
+TEST(HashContainerStore, AddOfAPresentKeyChangesNothingAndReportsTheStoredValue) {
+  KT::HashTable<KT::UniString, std::string> table;
+  for (unsigned int i = 0; i < 20; ++i)
+    table.Add(MakeKey<KT::UniString>(i), LongText(i));
+  const std::uint32_t cost = table.GetTotalSearchCost();
+  const std::string* stored = table.Get(MakeKey<KT::UniString>(7));
+  std::string* found = nullptr;
+  std::string offered = "offered";
+  EXPECT_FALSE(table.Add(MakeKey<KT::UniString>(7), std::move(offered), &found));
+  EXPECT_EQ(found, stored);
+  EXPECT_EQ(*found, LongText(7));
+  EXPECT_EQ(offered, "offered");  // not moved from
+  EXPECT_EQ(&table.FindOrAdd(MakeKey<KT::UniString>(7)), stored);
+  EXPECT_EQ(table.GetCount(), 20u);
+  EXPECT_EQ(table.GetTotalSearchCost(), cost);
+
+  const KT::HashSet<unsigned int> listed{4, 9, 4, 1};
+  std::vector<unsigned int> order(listed.begin(), listed.end());
+  EXPECT_EQ(order, (std::vector<unsigned int>{4, 9, 1}));
+}
+
+TEST(HashContainerCopyAndMove, CopyKeepsOrderAndLimitsWithDoubledBuckets) {
+  KT::HashTable<unsigned int, std::string> source(3.0f, 0.5f);
+  for (unsigned int i = 0; i < 100; ++i)
+    source.Add((i * 37) % 101, LongText(i));
+  const KT::HashTable<unsigned int, std::string> copy(source);
+  EXPECT_EQ(copy.GetMaxAverageSearch(), 3.0f);
+  EXPECT_EQ(copy.GetMaxLoadFactor(), 0.5f);
+  EXPECT_EQ(copy.GetBucketCount(), KT::GetNextHashCapacity(KT::GetNextHashCapacity(100 / 5)));
+  source.FindOrAdd(0) = "changed";
+  auto from = source.begin();
+  unsigned int position = 0;
+  for (const auto& entry : copy) {
+    EXPECT_EQ(entry.key, (*from).key);
+    EXPECT_EQ(entry.value, LongText(position++));
+    EXPECT_NE(&entry.value, &(*from).value);
+    ++from;
+  }
+  EXPECT_EQ(position, 100u);
+  EXPECT_EQ(*copy.Get(0), LongText(0));
+
+  const KT::HashSet<unsigned int> empty;
+  const KT::HashSet<unsigned int> emptyCopy(empty);
+  EXPECT_TRUE(emptyCopy.IsEmpty());
+  EXPECT_FALSE(emptyCopy.Contains(0));
+}
+
+TEST(HashContainerCopyAndMove, MoveTakesTheEntriesWhereTheyAreAndLeavesAnEmptyUsableSource) {
+  // Small (inline page table) and large (allocated page table and buckets) containers, and one whose
+  // single bucket is the inline one.
+  for (const unsigned int count : {1u, 5u, 300u}) {
+    for (const bool oneBucket : {false, true}) {
+      KT::HashTable<KT::UniString, std::string> source(4.0f, 1.0f);
+      for (unsigned int i = 0; i < count; ++i)
+        source.Add(MakeKey<KT::UniString>(i), LongText(i));
+      if (oneBucket)
+        source.Rehash(1);
+      const std::string* last = source.Get(MakeKey<KT::UniString>(count - 1));
+      const std::uint32_t buckets = source.GetBucketCount();
+
+      const std::string where = std::to_string(count) + " entries, one bucket " + std::to_string(oneBucket);
+      KT::HashTable<KT::UniString, std::string> moved(std::move(source));
+      EXPECT_EQ(moved.GetCount(), count) << where;
+      EXPECT_EQ(moved.GetBucketCount(), buckets) << where;
+      EXPECT_EQ(moved.GetMaxAverageSearch(), 4.0f) << where;
+      EXPECT_EQ(moved.Get(MakeKey<KT::UniString>(count - 1)), last) << where;
+      EXPECT_EQ(source.GetCount(), 0u) << where;
+      EXPECT_EQ(source.GetBucketCount(), 0u) << where;
+      EXPECT_EQ(source.GetEntryCapacity(), 0u) << where;
+      EXPECT_EQ(source.GetMaxAverageSearch(), 2.0f) << where;
+      EXPECT_TRUE(source.begin() == source.end()) << where;
+
+      EXPECT_TRUE(source.Add(MakeKey<KT::UniString>(0), "again")) << where;
+      EXPECT_EQ(*source.Get(MakeKey<KT::UniString>(0)), "again") << where;
+      KT::HashTable<KT::UniString, std::string> assigned;
+      assigned.Add("to be dropped", "x");
+      assigned = std::move(moved);
+      EXPECT_FALSE(assigned.Contains("to be dropped")) << where;
+      unsigned int next = 0;
+      for (const auto& entry : assigned)
+        EXPECT_EQ(entry.value, LongText(next++)) << where;
+      EXPECT_EQ(next, count) << where;
+      EXPECT_TRUE(moved.IsEmpty()) << where;
+    }
+  }
+}
+
+TEST(HashContainerLifetime, ChurnWithCollidingKeysMakesAndDestroysEveryObjectOnce) {
+  using Table = KT::HashTable<Counted, Counted, SameBucket<Counted>>;
+  using Set = KT::HashSet<Counted, SameBucket<Counted>>;
+  Counted::live = 0;
+  Counted::made = 0;
+  {
+    Table table;
+    Set set;
+    for (int round = 0; round < 6; ++round) {
+      for (int i = 0; i < 40 + round * 13; ++i) {
+        table.Add(Counted(i % 50), Counted(i));
+        table.FindOrAdd(Counted(i + 1000));
+        set.Add(Counted(i % 30));
+      }
+      Table copy(table);
+      Set setCopy(set);
+      Table moved(std::move(copy));
+      EXPECT_EQ(moved.GetCount(), table.GetCount());
+      EXPECT_EQ(moved.Get(Counted(0))->id, 0);  // the first value offered for key 0 stays
+      if (round % 2 == 0) {
+        table.Clear();
+        set = std::move(setCopy);
+      }
+    }
+    EXPECT_GT(Counted::live, 0);
+  }
+  EXPECT_EQ(Counted::live, 0);
+  EXPECT_GT(Counted::made, 1000);
+}
+
+// The identity of a table's contents, taken without allocating: entries never move, so equal entry
+// addresses in equal order (with equal figures) mean an unchanged table.
+template <class Table>
+struct Fingerprint {
+  static constexpr std::uint32_t Max = 128;
+
+  static Fingerprint Of(const Table& table) {
+    Fingerprint print;
+    print.count = table.GetCount();
+    print.buckets = table.GetBucketCount();
+    print.cost = table.GetTotalSearchCost();
+    print.capacity = table.GetEntryCapacity();
+    print.lastBlock = table.GetLastBlockPageCount();
+    std::uint32_t i = 0;
+    for (const auto& entry : table) {
+      if (i < Max)
+        print.values[i++] = &entry.value;
+    }
+    return print;
+  }
+  bool operator==(const Fingerprint& other) const {
+    return count == other.count && buckets == other.buckets && cost == other.cost && capacity == other.capacity &&
+           lastBlock == other.lastBlock && values == other.values;
+  }
+
+  std::uint32_t count = 0, buckets = 0, cost = 0, capacity = 0, lastBlock = 0;
+  std::array<const void*, Max> values{};
+};
+
+using SweptTable = KT::HashTable<KT::UniString, std::string>;
+
+// Every entry is found again under its key and holds the text of its key; returns the count seen.
+unsigned int ExpectConsistent(const SweptTable& table) {
+  unsigned int seen = 0;
+  for (const auto& entry : table) {
+    EXPECT_EQ(table.Get(entry.key), &entry.value);
+    EXPECT_EQ(MakeKey<KT::UniString>(static_cast<unsigned int>(std::stoul(entry.value.substr(13)))), entry.key);
+    ++seen;
+  }
+  EXPECT_EQ(seen, table.GetCount());
+  return seen;
+}
+
+struct Scenario {
+  SweptTable table;
+  Fingerprint<SweptTable> before;  // taken before each step that may fail
+  int steps = 0;
+};
+
+void RunSteps(Scenario& s) {
+  auto step = [&s] {
+    s.before = Fingerprint<SweptTable>::Of(s.table);
+    ++s.steps;
+  };
+  for (unsigned int i = 0; i < 60; ++i) {  // blocks of 1 to 4 pages, page table growth, rehashes
+    step();
+    s.table.Add(MakeKey<KT::UniString>(i), LongText(i));
+  }
+  step();
+  std::string text = LongText(60);  // made first: an assignment that fails would leave an empty value
+  s.table.FindOrAdd(MakeKey<KT::UniString>(60)) = std::move(text);
+  step();
+  SweptTable copy(s.table);
+  step();
+  SweptTable moved(std::move(copy));
+  s.table = std::move(moved);
+  step();
+  s.table.Clear();
+  for (unsigned int i = 100; i < 110; ++i) {
+    step();
+    s.table.Add(MakeKey<KT::UniString>(i), LongText(i));
+  }
+}
+
+TEST(HashContainerAllocationFailure, EveryFailedAllocationLeavesTheTableAsBeforeTheStep) {
+  for (const auto mode : {MemoryManager::FailureMode::Once, MemoryManager::FailureMode::FromThenOn}) {
+    int failures = 0;
+    const std::uint64_t runs = SweepAllocationFailures(
+        mode,
+        [] {
+          Scenario s;
+          s.table.Add(MakeKey<KT::UniString>(1000), LongText(1000));
+          return s;
+        },
+        RunSteps,
+        [&failures](Scenario& s, bool failed) {
+          ExpectConsistent(s.table);
+          if (failed) {
+            ++failures;
+            EXPECT_TRUE(Fingerprint<SweptTable>::Of(s.table) == s.before) << "failed in step " << s.steps;
+          } else {
+            EXPECT_EQ(s.table.GetCount(), 10u);
+          }
+          EXPECT_TRUE(s.table.Add(MakeKey<KT::UniString>(2000), LongText(2000)));
+          EXPECT_EQ(*s.table.Get(MakeKey<KT::UniString>(2000)), LongText(2000));
+        });
+    EXPECT_GT(runs, 200u);
+    EXPECT_EQ(static_cast<std::uint64_t>(failures), runs);
+  }
 }
 
 }  // namespace

@@ -16,8 +16,10 @@
 // Clear never allocate or throw. Enumeration must not be interleaved with insertions.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <initializer_list>
+#include <iterator>
 #include <new>
 #include <utility>
 
@@ -35,6 +37,12 @@ class HashSet {
  public:
   class ConstIterator {
    public:
+    using iterator_category = std::forward_iterator_tag;
+    using value_type = K;
+    using difference_type = std::ptrdiff_t;
+    using pointer = const K*;
+    using reference = const K&;
+
     const K& operator*() const noexcept { return cursor.Get().key; }
     const K* operator->() const noexcept { return &cursor.Get().key; }
     ConstIterator& operator++() noexcept {

@@ -21,7 +21,9 @@
 // or throw. Enumeration must not be interleaved with insertions.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
+#include <iterator>
 #include <new>
 #include <utility>
 
@@ -46,6 +48,13 @@ class HashTable {
   template <class Value>
   class BasicIterator {
    public:
+    // Dereferencing yields a view by value, so the iterator is an input iterator.
+    using iterator_category = std::input_iterator_tag;
+    using value_type = EntryView<Value>;
+    using difference_type = std::ptrdiff_t;
+    using pointer = void;
+    using reference = EntryView<Value>;
+
     EntryView<Value> operator*() const noexcept {
       HashEntry& entry = cursor.Get();
       return {entry.key, entry.value};
