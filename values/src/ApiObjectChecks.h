@@ -1,13 +1,13 @@
 // Internal: the compile-time shape of every exported API object class.
 //
-// The host copies API objects but never assigns them, and relies on the virtual destructor being the
-// only entry of their virtual table; each class's source file asserts both:
+// The host copies API objects but never assigns them, destroys them through ObjectImpl, and relies on
+// the virtual destructor being the only entry of their virtual table. Each class's source file asserts
+// what the language can check:
 //
 //   static_assert(IsApiObject<Attribute>);
 //
-// The virtual table cannot be inspected directly; the layout checks that pin each class's size catch
-// an added virtual operation only when it adds a table to a class that had none, so the remaining
-// guard is that every exported class declares nothing virtual but its destructor.
+// No trait can tell whether a class declares a virtual operation besides its destructor; that rule is
+// kept by each class declaring nothing else virtual, which review checks.
 #pragma once
 
 #include <type_traits>

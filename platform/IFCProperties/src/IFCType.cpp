@@ -5,7 +5,7 @@
 #include <iterator>
 
 #include "IPL/AnyValue.h"
-#include "IPL/Value.h"
+#include "platform/IFCProperties/src/Catalogue.h"
 
 namespace IPL {
 
@@ -217,7 +217,7 @@ IFCType GetValueIFCType(std::size_t index) noexcept {
   return index < std::size(ValueTypes) ? ValueTypes[index].type : IFCType::NullIFCType;
 }
 
-AnyValue::ValueType Value::ConvertIFCType(const IFCType& type) noexcept {
+AnyValue::ValueType Catalogue::RequiredValueType(IFCType type) noexcept {
   const CatalogueEntry* entry = FindByType(type);
   return entry != nullptr ? entry->valueType : AnyValue::NoValueType;
 }

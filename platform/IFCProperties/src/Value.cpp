@@ -4,6 +4,7 @@
 
 #include "IPL/Any.h"
 #include "IPL/AnyValue.h"
+#include "platform/IFCProperties/src/Catalogue.h"
 
 namespace IPL {
 
@@ -84,5 +85,9 @@ const std::vector<std::uint8_t>& AnyValue::GetBinary() const noexcept {
 Value::Value(const AnyValue& value, IFCType type) : AnyValue(value), ifcType(type) {}
 
 Value::~Value() = default;
+
+AnyValue::ValueType Value::ConvertIFCType(const IFCType& type) noexcept {
+  return Catalogue::RequiredValueType(type);
+}
 
 }  // namespace IPL

@@ -1,0 +1,120 @@
+// The value type catalogue against the schema's list of IfcValue members, kept as test data.
+#include "IPL/IFCType.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <map>
+#include <set>
+#include <sstream>
+#include <string>
+
+#include "IPL/AnyValue.h"
+#include "IPL/Value.h"
+
+namespace {
+
+using IPL::AnyValue;
+using IPL::IFCType;
+
+// Name -> underlying EXPRESS type, from the tab-separated file; '#' lines are comments.
+std::map<std::string, std::string> ReadSchemaValueTypes() {
+  std::map<std::string, std::string> types;
+  std::ifstream file(IFC4_VALUE_TYPES_FILE);
+  std::string line;
+  while (std::getline(file, line)) {
+    if (line.empty() || line[0] == '#') {
+      continue;
+    }
+    const std::size_t tab = line.find('\t');
+    if (tab != std::string::npos) {
+      types.emplace(line.substr(0, tab), line.substr(tab + 1));
+    }
+  }
+  return types;
+}
+
+bool IsAggregate(const std::string& underlying) {
+  return underlying.rfind("ARRAY", 0) == 0 || underlying.rfind("LIST", 0) == 0;
+}
+
+// The raw value kind that an underlying EXPRESS type needs; NUMBER is held as a real.
+AnyValue::ValueType KindOf(const std::string& underlying) {
+  if (underlying == "REAL" || underlying == "NUMBER")
+    return AnyValue::Real;
+  if (underlying == "INTEGER")
+    return AnyValue::Integer;
+  if (underlying == "BOOLEAN")
+    return AnyValue::Boolean;
+  if (underlying == "LOGICAL")
+    return AnyValue::Logical;
+  if (underlying == "BINARY")
+    return AnyValue::Binary;
+  if (underlying.rfind("STRING", 0) == 0)
+    return AnyValue::String;
+  return AnyValue::NoValueType;
+}
+
+TEST(IFCTypeCatalogue, HoldsExactlyTheSchemaValueTypesWithTheirKinds) {
+  const std::map<std::string, std::string> schema = ReadSchemaValueTypes();
+  ASSERT_EQ(schema.size(), 108u) << "test data missing or damaged: " << IFC4_VALUE_TYPES_FILE;
+  std::set<std::string> expected;
+  for (const auto& [name, underlying] : schema) {
+    const KT::Optional<IFCType> type = IPL::StringToIFCTypeStrict(KT::UniString(name));
+    if (IsAggregate(underlying)) {
+      EXPECT_TRUE(type.IsEmpty()) << name << " has an aggregate type, which no raw value can hold";
+      continue;
+    }
+    expected.insert(name);
+    ASSERT_TRUE(type.HasValue()) << name;
+    EXPECT_EQ(IPL::GetIFCTypeName(type.Get()), name);
+    ASSERT_NE(KindOf(underlying), AnyValue::NoValueType) << "unexpected underlying type " << underlying;
+    EXPECT_EQ(IPL::Value::ConvertIFCType(type.Get()), KindOf(underlying)) << name;
+  }
+  // The other way round: the catalogue lists every one of them once, and nothing else.
+  std::set<std::string> listed;
+  for (std::size_t i = 0; i < IPL::GetValueIFCTypeCount(); ++i) {
+    EXPECT_TRUE(listed.insert(std::string(IPL::GetIFCTypeName(IPL::GetValueIFCType(i)))).second) << i;
+  }
+  EXPECT_EQ(listed, expected);
+  EXPECT_EQ(IPL::GetValueIFCType(IPL::GetValueIFCTypeCount()), IFCType::NullIFCType);
+}
+
+TEST(IFCTypeCatalogue, StrictLookupTakesOnlyTheExactSpelling) {
+  for (const char* wrong : {"", "IFCLABEL", "ifcLabel", "IfcLabeL", "IfcLabel ", " IfcLabel", "IfcLabe", "IfcLabels",
+                            "Label", "IfcGROUP", "NullIFCType", "IfcComplexNumber"}) {
+    EXPECT_TRUE(IPL::StringToIFCTypeStrict(wrong).IsEmpty()) << '"' << wrong << '"';
+  }
+  // U+014C has the low byte of 'L': a lookup that compared bytes instead of code units would take it.
+  EXPECT_TRUE(IPL::StringToIFCTypeStrict(KT::UniString(std::u16string(u"Ifc\u014Cabel"))).IsEmpty());
+  // First, last and a neighbour pair whose order depends on letter case.
+  EXPECT_EQ(IPL::StringToIFCTypeStrict("IfcAbsorbedDoseMeasure").Get(), IFCType::IfcAbsorbedDoseMeasure);
+  EXPECT_EQ(IPL::StringToIFCTypeStrict("IfcWarpingMomentMeasure").Get(), IFCType::IfcWarpingMomentMeasure);
+  EXPECT_EQ(IPL::StringToIFCTypeStrict("IfcPHMeasure").Get(), IFCType::IfcPHMeasure);
+  EXPECT_EQ(IPL::StringToIFCTypeStrict("IfcParameterValue").Get(), IFCType::IfcParameterValue);
+}
+
+TEST(IFCTypeCatalogue, EntitiesKeepTheirNumbersAndNamesButTakeNoValue) {
+  const std::pair<IFCType, std::uint32_t> fixed[] = {
+      {IFCType::IfcGroup, 43},
+      {IFCType::IfcBuildingSystem, 74},
+      {IFCType::IfcRelAssignsToGroup, 210},
+      {IFCType::IfcRelServicesBuildings, 212},
+      {IFCType::IfcSystem, 213},
+      {IFCType::IfcDistributionSystem, 393},
+      {IFCType::IfcDistributionCircuit, 394},
+  };
+  for (const auto& [type, number] : fixed) {
+    EXPECT_EQ(static_cast<std::uint32_t>(type), number);
+    const std::string name(IPL::GetIFCTypeName(type));
+    ASSERT_FALSE(name.empty()) << number;
+    EXPECT_EQ(IPL::StringToIFCTypeStrict(KT::UniString(name)).Get(), type);
+    EXPECT_EQ(IPL::Value::ConvertIFCType(type), AnyValue::NoValueType) << name;
+  }
+  EXPECT_EQ(static_cast<std::uint32_t>(IFCType::NullIFCType), 0u);
+  EXPECT_TRUE(IPL::GetIFCTypeName(IFCType::NullIFCType).empty());
+  EXPECT_TRUE(IPL::GetIFCTypeName(static_cast<IFCType>(999999)).empty());
+  EXPECT_EQ(IPL::Value::ConvertIFCType(static_cast<IFCType>(999999)), AnyValue::NoValueType);
+}
+
+}  // namespace
