@@ -8,7 +8,7 @@
 
 #include "IFCAPI/HookAssignments.h"
 #include "IFCAPI/HookManager.h"
-#include "IO/MD5.h"
+#include "IO/MD5Hasher.h"
 #include "IPL/PropertySingleValue.h"
 
 namespace {
@@ -23,7 +23,7 @@ const API_Guid Token = ToAPIGuid(KT::Guid("{BE4C0000-0000-4000-8000-000000000001
 void Digest(benchmark::State& state) {
   const std::string bytes(static_cast<std::size_t>(state.range(0)), 'x');
   for (auto _ : state) {
-    IO::MD5 md5;
+    IO::MD5Hasher md5;
     md5.Update(bytes.data(), bytes.size());
     benchmark::DoNotOptimize(md5.Finish());
   }

@@ -8,7 +8,7 @@
 
 #include "AllocationSweep.h"
 #include "IFCAPI/Errors.h"
-#include "IO/MD5.h"
+#include "IO/MD5Hasher.h"
 
 namespace {
 
@@ -73,7 +73,7 @@ KT::Guid DigestByHand(const char* kindText, const KT::Guid& guid) {
   }
   bytes += std::string{'\x24', '\x00', '\x00', '\x00'};
   EXPECT_LE(bytes.size(), 55u) << "one derivation must stay one MD5 block";
-  IO::MD5 md5;
+  IO::MD5Hasher md5;
   md5.Update(bytes.data(), bytes.size());
   return KT::Guid(md5.Finish().GetBytes());
 }

@@ -4,7 +4,7 @@ namespace IO {
 
 MD5Channel::~MD5Channel() = default;
 
-void MD5Channel::Finish(::MD5::FingerPrint& digest) noexcept {
+void MD5Channel::Finish(MD5::FingerPrint& digest) noexcept {
   if (!finished) {
     result = md5.Finish();
     finished = true;

@@ -1,6 +1,4 @@
 // The MD5 digest and the channel that feeds it.
-#include "IO/MD5.h"
-
 #include <gtest/gtest.h>
 #include <unistd.h>
 
@@ -9,12 +7,13 @@
 #include <vector>
 
 #include "IO/MD5Channel.h"
+#include "IO/MD5Hasher.h"
 #include "KT/OutputFrame.h"
 
 namespace {
 
 std::string Digest(const std::string& message) {
-  IO::MD5 md5;
+  IO::MD5Hasher md5;
   md5.Update(message.data(), message.size());
   return md5.Finish().ToHexString();
 }

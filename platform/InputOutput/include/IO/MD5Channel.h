@@ -10,7 +10,7 @@
 #pragma once
 
 #include "IO/Export.h"
-#include "IO/MD5.h"
+#include "IO/MD5Hasher.h"
 #include "KT/OChannel.h"
 #include "MD5/FingerPrint.h"
 
@@ -26,14 +26,14 @@ class IO_EXPORT MD5Channel : public KT::OChannel {
 
   // Stores the digest of every byte written so far into `digest` and ends the channel: later writes
   // return FinishedStatus, and a second Finish stores the same digest again.
-  void Finish(::MD5::FingerPrint& digest) noexcept;
+  void Finish(MD5::FingerPrint& digest) noexcept;
 
  protected:
   KT::ChannelStatus WriteBytes(const void* bytes, std::size_t count) override;
 
  private:
-  MD5 md5;
-  ::MD5::FingerPrint result;
+  MD5Hasher md5;
+  MD5::FingerPrint result;
   bool finished = false;
 };
 

@@ -1,5 +1,5 @@
 // MD5 as RFC 1321 specifies it: 64-byte blocks, four rounds of sixteen steps, little-endian words.
-#include "IO/MD5.h"
+#include "IO/MD5Hasher.h"
 
 #include <cstring>
 
@@ -45,7 +45,7 @@ inline void Step(std::uint32_t& a, std::uint32_t b, std::uint32_t c, std::uint32
 
 }  // namespace
 
-void MD5::Reset() noexcept {
+void MD5Hasher::Reset() noexcept {
   state[0] = 0x67452301u;
   state[1] = 0xEFCDAB89u;
   state[2] = 0x98BADCFEu;
@@ -53,7 +53,7 @@ void MD5::Reset() noexcept {
   byteCount = 0;
 }
 
-void MD5::Update(const void* bytes, std::size_t count) noexcept {
+void MD5Hasher::Update(const void* bytes, std::size_t count) noexcept {
   const auto* input = static_cast<const std::uint8_t*>(bytes);
   std::size_t used = static_cast<std::size_t>(byteCount % 64);
   byteCount += count;
@@ -76,7 +76,7 @@ void MD5::Update(const void* bytes, std::size_t count) noexcept {
   }
 }
 
-::MD5::FingerPrint MD5::Finish() noexcept {
+MD5::FingerPrint MD5Hasher::Finish() noexcept {
   const std::uint64_t bitCount = byteCount * 8;
   std::size_t used = static_cast<std::size_t>(byteCount % 64);
   pending[used++] = 0x80;
@@ -91,14 +91,14 @@ void MD5::Update(const void* bytes, std::size_t count) noexcept {
   }
   Transform(pending);
 
-  ::MD5::FingerPrint::Bytes digest;
+  MD5::FingerPrint::Bytes digest;
   for (int i = 0; i < 4; ++i) {
     StoreLittleEndian(state[i], &digest[4 * i]);
   }
-  return ::MD5::FingerPrint(digest);
+  return MD5::FingerPrint(digest);
 }
 
-void MD5::Transform(const std::uint8_t* block) noexcept {
+void MD5Hasher::Transform(const std::uint8_t* block) noexcept {
   std::uint32_t x[16];
   for (int i = 0; i < 16; ++i) {
     x[i] = LoadLittleEndian(block + 4 * i);

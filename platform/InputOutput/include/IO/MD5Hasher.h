@@ -1,8 +1,8 @@
-// IO::MD5: an incremental MD5 digest (RFC 1321).
+// IO::MD5Hasher: an incremental MD5 digest (RFC 1321).
 //
 // Bytes may arrive in pieces of any size; the digest is that of their concatenation:
 //
-//   IO::MD5 md5;
+//   IO::MD5Hasher md5;
 //   md5.Update("ab", 2);
 //   md5.Update("c", 1);
 //   MD5::FingerPrint digest = md5.Finish();  // 900150983cd24fb0d6963f7d28e17f72
@@ -18,9 +18,9 @@
 
 namespace IO {
 
-class IO_EXPORT MD5 {
+class IO_EXPORT MD5Hasher {
  public:
-  MD5() noexcept { Reset(); }
+  MD5Hasher() noexcept { Reset(); }
 
   // Forgets everything fed so far.
   void Reset() noexcept;
@@ -29,7 +29,7 @@ class IO_EXPORT MD5 {
   void Update(const void* bytes, std::size_t count) noexcept;
 
   // Pads, ends the digest and returns it. Precondition as for Update.
-  ::MD5::FingerPrint Finish() noexcept;
+  MD5::FingerPrint Finish() noexcept;
 
  private:
   void Transform(const std::uint8_t* block) noexcept;
