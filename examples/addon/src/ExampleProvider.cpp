@@ -1,0 +1,246 @@
+#include "ExampleProvider.h"
+
+#include <cstdio>
+#include <optional>
+#include <string>
+
+#include "IPL/AnyValue.h"
+#include "SampleModel.h"
+
+namespace ExampleAddOn {
+
+using IFCAPI::Impl::Attribute;
+using IFCAPI::Impl::Classification;
+using IFCAPI::Impl::ClassificationReference;
+using IFCAPI::Impl::HookAssignments;
+using IFCAPI::Impl::ObjectID;
+using IFCAPI::Impl::PropertyValue;
+using IFCAPI::Impl::Value;
+using IPL::AnyValue;
+
+namespace {
+
+// The add-on's own token: every object it makes names it, so failures can be traced back here.
+const API_Guid Token = ToAPIGuid(KT::Guid("{ADD0E000-5A3B-4C1D-9E2F-0123456789AB}"));
+
+// The caller GUIDs of the add-on's groups: the same GUID gives the same identifiers in every export.
+const KT::Guid HeatingSystemGuid("{5E000000-0000-4000-8000-0000000000A1}");
+const KT::Guid HeatingCircuitGuid("{5E000000-0000-4000-8000-0000000000A2}");
+const KT::Guid FireCompartmentGuid("{5E000000-0000-4000-8000-0000000000A3}");
+
+bool Is(const ObjectID& id, const SampleModel::Element& element) {
+  return id.GetGUID() == KT::Guid(element.guid);
+}
+
+ObjectID IdOf(const SampleModel::Element& element) {
+  return ObjectID(Token, KT::Guid(element.guid));
+}
+
+// Appends the value of `result`, or reports why the library refused it.
+template <class T>
+void Collect(TSAPI::Result<T, TSAPI::Error>&& result, std::vector<T>& values, const char* what) {
+  if (result.HasValue()) {
+    values.push_back(result.Unwrap());
+  } else {
+    std::fprintf(stderr, "example add-on: %s refused: %s\n", what, result.GetError().message.c_str());
+  }
+}
+
+// A typed value; a refused one becomes an invalid value, which the property factories then refuse in
+// turn, so the failure surfaces where the value is used.
+Value Typed(const char* ifcType, const AnyValue& raw) {
+  auto result = Value::Create(Token, ifcType, raw);
+  if (result.HasValue()) {
+    return result.Unwrap();
+  }
+  std::fprintf(stderr, "example add-on: value of %s refused: %s\n", ifcType, result.GetError().message.c_str());
+  return Value(Token, IPL::Value());
+}
+
+// A bound or set point that the add-on leaves open.
+Value Unset() {
+  return Value(Token, IPL::Value());
+}
+
+Value Label(const char* text) {
+  return Typed("IfcLabel", AnyValue::FromString(text));
+}
+
+void Single(std::vector<PropertyValue>& values, const char* set, const char* name, const Value& value) {
+  Collect(PropertyValue::CreateSingleValue(Token, set, name, value), values, name);
+}
+
+void WallProperties(std::vector<PropertyValue>& values) {
+  Single(values, "Pset_WallCommon", "IsExternal", Typed("IfcBoolean", AnyValue::FromBoolean(true)));
+  Single(values, "Pset_WallCommon", "ThermalTransmittance",
+         Typed("IfcThermalTransmittanceMeasure", AnyValue::FromReal(0.24)));
+  Single(values, "Pset_WallCommon", "AcousticRating", Label("Rw 52 dB"));
+  Collect(PropertyValue::CreateListValue(Token, "Example_Construction", "Layers",
+                                         {Label("Gypsum plaster 15 mm"), Label("Brick 240 mm"),
+                                          Label("Mineral wool 160 mm"), Label("Render 10 mm")}),
+          values, "Layers");
+  Collect(PropertyValue::CreateEnumeratedValue(Token, "Example_Construction", "FireResistance",
+                                               {Label("REI 30"), Label("REI 60"), Label("REI 90")}, {Label("REI 90")}),
+          values, "FireResistance");
+  Collect(PropertyValue::CreateBoundedValue(Token, "Example_Construction", "ThicknessTolerance",
+                                            Typed("IfcLengthMeasure", AnyValue::FromReal(-0.005)),
+                                            Typed("IfcLengthMeasure", AnyValue::FromReal(0.005)), Unset()),
+          values, "ThicknessTolerance");
+  // The add-on's defaults come after the element's own data: the exporter keeps the first property of
+  // each name in a set, so this one does not reach the export.
+  Single(values, "Pset_WallCommon", "IsExternal", Typed("IfcBoolean", AnyValue::FromBoolean(false)));
+}
+
+void SlabProperties(std::vector<PropertyValue>& values) {
+  Single(values, "Pset_SlabCommon", "IsExternal", Typed("IfcBoolean", AnyValue::FromBoolean(false)));
+  Single(values, "Pset_SlabCommon", "LoadBearing", Typed("IfcBoolean", AnyValue::FromBoolean(true)));
+  Collect(PropertyValue::CreateListValue(
+              Token, "Example_Construction", "Layers",
+              {Label("Screed 60 mm"), Label("Impact sound insulation 30 mm"), Label("Reinforced concrete 220 mm")}),
+          values, "Layers");
+}
+
+void BoilerProperties(std::vector<PropertyValue>& values) {
+  Single(values, "Pset_BoilerTypeCommon", "NominalEnergyConsumption",
+         Typed("IfcPowerMeasure", AnyValue::FromReal(24000.0)));
+  Collect(PropertyValue::CreateTableValue(Token, "Example_Performance", "EfficiencyByReturnTemperature",
+                                          {Typed("IfcThermodynamicTemperatureMeasure", AnyValue::FromReal(303.15)),
+                                           Typed("IfcThermodynamicTemperatureMeasure", AnyValue::FromReal(323.15)),
+                                           Typed("IfcThermodynamicTemperatureMeasure", AnyValue::FromReal(343.15))},
+                                          {Typed("IfcNormalisedRatioMeasure", AnyValue::FromReal(0.98)),
+                                           Typed("IfcNormalisedRatioMeasure", AnyValue::FromReal(0.94)),
+                                           Typed("IfcNormalisedRatioMeasure", AnyValue::FromReal(0.89))}),
+          values, "EfficiencyByReturnTemperature");
+}
+
+void RadiatorProperties(std::vector<PropertyValue>& values) {
+  Single(values, "Pset_SpaceHeaterTypeCommon", "OutputCapacity", Typed("IfcPowerMeasure", AnyValue::FromReal(1200.0)));
+  Single(values, "Pset_SpaceHeaterTypeCommon", "NumberOfSections", Typed("IfcInteger", AnyValue::FromInteger(12)));
+  Collect(PropertyValue::CreateBoundedValue(Token, "Example_Performance", "SupplyTemperature",
+                                            Typed("IfcThermodynamicTemperatureMeasure", AnyValue::FromReal(318.15)),
+                                            Typed("IfcThermodynamicTemperatureMeasure", AnyValue::FromReal(343.15)),
+                                            Typed("IfcThermodynamicTemperatureMeasure", AnyValue::FromReal(328.15))),
+          values, "SupplyTemperature");
+}
+
+void PipeProperties(std::vector<PropertyValue>& values) {
+  Single(values, "Pset_PipeSegmentTypeCommon", "NominalDiameter",
+         Typed("IfcPositiveLengthMeasure", AnyValue::FromReal(0.022)));
+  Single(values, "Pset_PipeSegmentTypeCommon", "Reference", Label("Cu 22x1"));
+}
+
+// The classification system of the add-on's references.
+Classification ExampleClassification() {
+  return Classification::Create(Token, "Example Building Classification", KT::UniString("Example Standards Board"),
+                                KT::UniString("2024"), KT::UniString("2024-01-01"),
+                                KT::UniString("Classification of building elements by function"),
+                                KT::UniString("https://classification.example/ebc"))
+      .Unwrap();  // Classification::Create cannot fail
+}
+
+void AddReference(std::vector<ClassificationReference>& values, const char* code, const char* title) {
+  Collect(ClassificationReference::Create(
+              Token, KT::UniString(std::string("https://classification.example/ebc/") + code), KT::UniString(code),
+              KT::UniString(title), ExampleClassification(), "Example Building Classification"),
+          values, code);
+}
+
+}  // namespace
+
+void ExampleProvider::GetProperties(const ObjectID& objectId, std::vector<PropertyValue>& values) {
+  if (Is(objectId, SampleModel::ExteriorWall)) {
+    WallProperties(values);
+  } else if (Is(objectId, SampleModel::FloorSlab)) {
+    SlabProperties(values);
+  } else if (Is(objectId, SampleModel::Boiler)) {
+    BoilerProperties(values);
+  } else if (Is(objectId, SampleModel::Radiator)) {
+    RadiatorProperties(values);
+  } else if (Is(objectId, SampleModel::SupplyPipe)) {
+    PipeProperties(values);
+  }
+}
+
+void ExampleProvider::GetAttributes(const ObjectID& objectId, std::vector<Attribute>& values) {
+  for (const SampleModel::Element& element : SampleModel::Elements) {
+    if (Is(objectId, element)) {
+      Collect(Attribute::Create(Token, "Name", KT::UniString(element.name)), values, "Name");
+    }
+  }
+  if (Is(objectId, SampleModel::ExteriorWall)) {
+    Collect(Attribute::Create(Token, "Description", KT::UniString("Load-bearing brick wall, insulated")), values,
+            "Description");
+    Collect(Attribute::Create(Token, "Tag", KT::UniString("W-01")), values, "Tag");
+    // A second name: the first attribute of each name wins, so this one is dropped.
+    Collect(Attribute::Create(Token, "Name", KT::UniString("Wall")), values, "Name");
+  } else if (Is(objectId, SampleModel::Boiler) || Is(objectId, SampleModel::Radiator)) {
+    Collect(Attribute::Create(Token, "Tag", std::nullopt), values, "Tag");  // named, no value yet
+  }
+}
+
+void ExampleProvider::GetClassificationReferences(const ObjectID& objectId,
+                                                  std::vector<ClassificationReference>& values) {
+  if (Is(objectId, SampleModel::ExteriorWall)) {
+    AddReference(values, "21.10", "External walls");
+    AddReference(values, "21.10", "External walls");  // the same reference twice: kept once
+  } else if (Is(objectId, SampleModel::FloorSlab)) {
+    AddReference(values, "22.20", "Floors");
+  } else if (Is(objectId, SampleModel::Boiler)) {
+    AddReference(values, "61.10", "Heat generators");
+  } else if (Is(objectId, SampleModel::Radiator)) {
+    AddReference(values, "63.20", "Heat emitters");
+    AddReference(values, "63.00", "Heating installations");
+  } else if (Is(objectId, SampleModel::SupplyPipe)) {
+    AddReference(values, "62.10", "Pipework");
+  }
+}
+
+void ExampleProvider::GetAlternativeProperties(const ObjectID& objectId, std::vector<PropertyValue>& values) {
+  if (Is(objectId, SampleModel::ExteriorWall)) {
+    Single(values, "Example_TypeData", "TypeMark", Label("WT-3"));
+    Single(values, "Example_TypeData", "Manufacturer", Label("Example Bricks Ltd"));
+  }
+}
+
+void ExampleProvider::GetAlternativeAttributes(const ObjectID& objectId, std::vector<Attribute>& values) {
+  if (Is(objectId, SampleModel::ExteriorWall)) {
+    Collect(Attribute::Create(Token, "Name", KT::UniString("Wall type WT-3")), values, "Name");
+  }
+}
+
+void ExampleProvider::GetAlternativeClassificationReferences(const ObjectID& objectId,
+                                                             std::vector<ClassificationReference>& values) {
+  if (Is(objectId, SampleModel::ExteriorWall)) {
+    AddReference(values, "21", "Walls");
+  }
+}
+
+void ExampleProvider::GetAssignments(std::vector<HookAssignments>& values) {
+  HookAssignments assignments(Token);
+  auto heating = assignments.CreateIfcGroup(HeatingSystemGuid, IPL::IFCType::IfcDistributionSystem,
+                                            KT::UniString("Heating"), true);
+  auto circuit = assignments.CreateIfcGroup(HeatingCircuitGuid, IPL::IFCType::IfcDistributionCircuit,
+                                            KT::UniString("Heating circuit HC-1"), false);
+  auto compartment = assignments.CreateIfcGroup(FireCompartmentGuid, IPL::IFCType::IfcGroup,
+                                                KT::UniString("Fire compartment FC-1"), true);
+  if (!heating.HasValue() || !circuit.HasValue() || !compartment.HasValue()) {
+    std::fprintf(stderr, "example add-on: a group was refused\n");
+    return;
+  }
+  const TSAPI::Result<void, TSAPI::Error> results[] = {
+      assignments.AssignObjects(heating.Unwrap(), {IdOf(SampleModel::Boiler), IdOf(SampleModel::Radiator),
+                                                   IdOf(SampleModel::SupplyPipe), circuit.Unwrap()}),
+      assignments.ServiceBuildings(heating.Unwrap(), {IdOf(SampleModel::Building)}),
+      assignments.AssignObjects(circuit.Unwrap(), {IdOf(SampleModel::Radiator), IdOf(SampleModel::SupplyPipe)}),
+      assignments.ServiceBuildings(circuit.Unwrap(), {IdOf(SampleModel::Building)}),
+      assignments.AssignObjects(compartment.Unwrap(), {IdOf(SampleModel::ExteriorWall), IdOf(SampleModel::FloorSlab)}),
+  };
+  for (const auto& result : results) {
+    if (!result.HasValue()) {
+      std::fprintf(stderr, "example add-on: an assignment was refused: %s\n", result.GetError().message.c_str());
+    }
+  }
+  values.push_back(assignments);
+}
+
+}  // namespace ExampleAddOn

@@ -1,0 +1,33 @@
+// The example add-on's hook data provider: what the add-on adds to the IFC export of the sample model.
+//
+// For each element it knows it answers property values of the five kinds, attributes and
+// classification references; for the export as a whole, a heating system with a circuit and a fire
+// compartment group with their members and the building the system services. Every factory result
+// is tested; a refused one is reported on stderr and left out, as a real add-on would do.
+#pragma once
+
+#include <vector>
+
+#include "IFCAPI/IHookDataProvider.h"
+
+namespace ExampleAddOn {
+
+class ExampleProvider : public IFCAPI::Impl::IHookDataProvider {
+ public:
+  void GetProperties(const IFCAPI::Impl::ObjectID& objectId, std::vector<IFCAPI::Impl::PropertyValue>& values) override;
+  void GetAttributes(const IFCAPI::Impl::ObjectID& objectId, std::vector<IFCAPI::Impl::Attribute>& values) override;
+  void GetClassificationReferences(const IFCAPI::Impl::ObjectID& objectId,
+                                   std::vector<IFCAPI::Impl::ClassificationReference>& values) override;
+
+  // The alternative family answers for the element's type, which the exporter writes separately.
+  void GetAlternativeProperties(const IFCAPI::Impl::ObjectID& objectId,
+                                std::vector<IFCAPI::Impl::PropertyValue>& values) override;
+  void GetAlternativeAttributes(const IFCAPI::Impl::ObjectID& objectId,
+                                std::vector<IFCAPI::Impl::Attribute>& values) override;
+  void GetAlternativeClassificationReferences(const IFCAPI::Impl::ObjectID& objectId,
+                                              std::vector<IFCAPI::Impl::ClassificationReference>& values) override;
+
+  void GetAssignments(std::vector<IFCAPI::Impl::HookAssignments>& values) override;
+};
+
+}  // namespace ExampleAddOn

@@ -1,0 +1,140 @@
+#include "IFCAPI/HookManager.h"
+
+#include <type_traits>
+#include <utility>
+#include <vector>
+
+#include "KT/HashSet.h"
+#include "KT/HashTable.h"
+#include "KT/UniString.h"
+
+namespace IFCAPI::Impl {
+
+namespace {
+
+// Constant-initialised: null from load, before any code runs.
+IHookDataProvider* registeredProvider = nullptr;
+
+}  // namespace
+
+IHookDataProvider::~IHookDataProvider() = default;
+void IHookDataProvider::Reserved1() {}
+void IHookDataProvider::Reserved2() {}
+void IHookDataProvider::Reserved3() {}
+void IHookDataProvider::Reserved4() {}
+void IHookDataProvider::Reserved5() {}
+void IHookDataProvider::Reserved6() {}
+void IHookDataProvider::Reserved7() {}
+
+HookManager::HookManager(const API_Guid& token) noexcept : ObjectImpl(token) {}
+
+HookManager::HookManager(const HookManager& other) noexcept : ObjectImpl(other) {}
+
+HookManager::~HookManager() = default;
+
+void HookManager::SetHookDataProvider(IHookDataProvider* provider) noexcept {
+  registeredProvider = provider;
+}
+
+IHookDataProvider& HookManager::GetHookDataProvider() noexcept {
+  return *registeredProvider;
+}
+
+bool HookManager::HasHookDataProvider() noexcept {
+  return registeredProvider != nullptr;
+}
+
+void HookManager::GetHookProperties(const ObjectID& objectId, bool alternative, KT::Array<IPL::PropertySet>& output) {
+  IHookDataProvider* provider = registeredProvider;
+  if (provider == nullptr) {
+    return;
+  }
+  std::vector<PropertyValue> values;
+  if (alternative) {
+    provider->GetAlternativeProperties(objectId, values);
+  } else {
+    provider->GetProperties(objectId, values);
+  }
+  // Emptied only now, so that a provider that throws leaves the output as it was.
+  output.Clear();
+
+  KT::HashTable<KT::UniString, unsigned int> setIndexByName;
+  KT::HashTable<unsigned int, KT::HashSet<KT::UniString>> placedNamesBySet;
+  for (const PropertyValue& value : values) {
+    const KT::UniString& setName = value.GetPropertySetName();
+    if (setIndexByName.Add(setName, output.GetSize())) {
+      output.Push(IPL::PropertySet());
+      output[output.GetSize() - 1].SetName(setName);
+    }
+    const unsigned int index = *setIndexByName.Get(setName);
+    KT::UniString propertyName = value.GetProperty()->GetName();
+    if (placedNamesBySet.FindOrAdd(index).Add(std::move(propertyName))) {
+      output[index].AddProperty(value.GetProperty());
+    }
+  }
+}
+
+void HookManager::GetHookAttributes(const ObjectID& objectId, bool alternative,
+                                    KT::Array<IPL::GeneralAttribute>& output) {
+  IHookDataProvider* provider = registeredProvider;
+  if (provider == nullptr) {
+    return;
+  }
+  std::vector<Attribute> values;
+  if (alternative) {
+    provider->GetAlternativeAttributes(objectId, values);
+  } else {
+    provider->GetAttributes(objectId, values);
+  }
+  // The attribute's name is its key: Attribute::Create fills it and never leaves it empty, while the
+  // second text stays empty and the value may repeat across distinct attributes.
+  KT::HashSet<KT::UniString> keys;
+  for (const Attribute& value : values) {
+    const IPL::GeneralAttribute& attribute = value.GetAttribute();
+    if (keys.Add(attribute.GetName())) {
+      output.Push(attribute);
+    }
+  }
+}
+
+void HookManager::GetHookClassificationReferences(const ObjectID& objectId, bool alternative,
+                                                  KT::Array<KT::SharedPtr<IPL::ExternalReferenceBase>>& output) {
+  IHookDataProvider* provider = registeredProvider;
+  if (provider == nullptr) {
+    return;
+  }
+  std::vector<ClassificationReference> values;
+  if (alternative) {
+    provider->GetAlternativeClassificationReferences(objectId, values);
+  } else {
+    provider->GetClassificationReferences(objectId, values);
+  }
+  KT::HashSet<KT::UniString> keys;
+  for (const ClassificationReference& value : values) {
+    const IPL::ClassificationReference& reference = value.GetReference();
+    KT::UniString key = reference.GetKeyText();
+    if (keys.Add(std::move(key))) {
+      // Cloned only when kept; the output owns the clone alone.
+      KT::SharedPtr<IPL::ExternalReferenceBase> clone(reference.Clone());
+      output.Push(std::move(clone));
+    }
+  }
+}
+
+void HookManager::GetHookAssignments(KT::Array<HookAssignments>& output) {
+  IHookDataProvider* provider = registeredProvider;
+  if (provider == nullptr) {
+    return;
+  }
+  std::vector<HookAssignments> values;
+  provider->GetAssignments(values);
+  for (const HookAssignments& value : values) {
+    output.Push(value);
+  }
+}
+
+static_assert(!std::is_copy_assignable_v<HookManager>, "API objects are never assigned");
+static_assert(std::is_abstract_v<IHookDataProvider> && std::is_copy_assignable_v<IHookDataProvider>,
+              "the provider interface is abstract and assignable");
+
+}  // namespace IFCAPI::Impl

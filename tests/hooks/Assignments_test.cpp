@@ -1,0 +1,89 @@
+// The assignment tree: links in both directions, roots, order and deep copies.
+#include "IFCAPI/Assignments.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace {
+
+using IFCAPI::Impl::Assignments;
+using IFCAPI::Impl::ObjectID;
+
+const API_Guid AddOn = ToAPIGuid(KT::Guid("{A0000000-0000-0000-0000-000000000001}"));
+const API_Guid OtherAddOn = ToAPIGuid(KT::Guid("{B0000000-0000-0000-0000-000000000002}"));
+
+ObjectID Node(int n, const API_Guid& token = AddOn) {
+  KT::Guid::Bytes bytes{};
+  bytes[0] = static_cast<std::uint8_t>(n);
+  bytes[15] = 0x5A;
+  return ObjectID(token, KT::Guid(bytes));
+}
+
+std::vector<ObjectID> Members(const Assignments::NodeSet* set) {
+  std::vector<ObjectID> members;
+  if (set != nullptr) {
+    for (const ObjectID& id : *set)
+      members.push_back(id);
+  }
+  return members;
+}
+
+std::vector<ObjectID> Keys(const Assignments::LinkTable& table) {
+  std::vector<ObjectID> keys;
+  for (const auto& entry : table)
+    keys.push_back(entry.key);
+  return keys;
+}
+
+TEST(Assignments, LinksAreKeptOnceInBothDirectionsInOrderOfFirstAddition) {
+  Assignments tree(AddOn);
+  tree.AddChild(Node(1), Node(2));
+  tree.AddChild(Node(1), Node(3));
+  tree.AddChild(Node(1, OtherAddOn), Node(2, OtherAddOn));  // the same link: tokens do not count
+  tree.AddChild(Node(4), Node(3));
+  tree.AddChild(Node(5), Node(5));
+
+  EXPECT_EQ(Keys(tree.GetChildren()), (std::vector<ObjectID>{Node(1), Node(4), Node(5)}));
+  EXPECT_EQ(Members(tree.GetChildren().Get(Node(1))), (std::vector<ObjectID>{Node(2), Node(3)}));
+  EXPECT_EQ(Members(tree.GetChildren().Get(Node(5))), std::vector<ObjectID>{Node(5)});
+
+  EXPECT_EQ(Keys(tree.GetParents()), (std::vector<ObjectID>{Node(2), Node(3), Node(5)}));
+  EXPECT_EQ(Members(tree.GetParents().Get(Node(2))), std::vector<ObjectID>{Node(1)});
+  EXPECT_EQ(Members(tree.GetParents().Get(Node(3))), (std::vector<ObjectID>{Node(1), Node(4)}));
+  EXPECT_EQ(Members(tree.GetParents().Get(Node(5))), std::vector<ObjectID>{Node(5)});
+
+  // Links make no roots, and roots need no links.
+  EXPECT_EQ(tree.GetRoots().GetCount(), 0u);
+  EXPECT_TRUE(tree.AddRoot(Node(9)));
+  EXPECT_FALSE(tree.AddRoot(Node(9, OtherAddOn)));
+  EXPECT_EQ(Members(&tree.GetRoots()), std::vector<ObjectID>{Node(9)});
+  EXPECT_EQ(tree.GetChildren().Get(Node(9)), nullptr);
+}
+
+TEST(Assignments, ACopyHasTheSameContentsInOrderAndSharesNothing) {
+  Assignments source(AddOn);
+  for (int n = 1; n <= 20; ++n) {
+    source.AddChild(Node(0), Node(n));
+    source.AddChild(Node(n), Node(n + 100));
+  }
+  source.AddRoot(Node(0));
+
+  Assignments copy(source);
+  EXPECT_EQ(copy.GetToken(), AddOn);
+  EXPECT_EQ(Keys(copy.GetChildren()), Keys(source.GetChildren()));
+  EXPECT_EQ(Keys(copy.GetParents()), Keys(source.GetParents()));
+  EXPECT_EQ(Members(copy.GetChildren().Get(Node(0))), Members(source.GetChildren().Get(Node(0))));
+  EXPECT_EQ(Members(&copy.GetRoots()), Members(&source.GetRoots()));
+
+  copy.AddChild(Node(0), Node(50));
+  copy.AddChild(Node(7), Node(51));
+  copy.AddRoot(Node(1));
+  EXPECT_EQ(source.GetChildren().Get(Node(0))->GetCount(), 20u);
+  EXPECT_EQ(source.GetChildren().Get(Node(7))->GetCount(), 1u);
+  EXPECT_EQ(source.GetParents().Get(Node(50)), nullptr);
+  EXPECT_EQ(source.GetRoots().GetCount(), 1u);
+  EXPECT_EQ(copy.GetChildren().Get(Node(0))->GetCount(), 21u);
+}
+
+}  // namespace

@@ -1,0 +1,263 @@
+// Groups, systems and their relation nodes: derived identifiers, checks, membership and copies.
+#include "IFCAPI/HookAssignments.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "AllocationSweep.h"
+#include "IFCAPI/Errors.h"
+#include "IO/MD5Hasher.h"
+
+namespace {
+
+using IFCAPI::Impl::HookAssignments;
+using IFCAPI::Impl::ObjectID;
+using IPL::IFCType;
+namespace Errors = IFCAPI::Impl::Errors;
+
+const API_Guid AddOn = ToAPIGuid(KT::Guid("{A0000000-0000-0000-0000-000000000001}"));
+const API_Guid OtherAddOn = ToAPIGuid(KT::Guid("{B0000000-0000-0000-0000-000000000002}"));
+const KT::Guid Heating("{0F1E2D3C-4B5A-6978-8796-A5B4C3D2E1F0}");
+const KT::Guid Zone("{11111111-2222-3333-4444-555555555555}");
+
+ObjectID Element(int n) {
+  KT::Guid::Bytes bytes{};
+  bytes[0] = static_cast<std::uint8_t>(n);
+  bytes[8] = 0xE1;
+  return ObjectID(AddOn, KT::Guid(bytes));
+}
+
+template <class T>
+void ExpectFailure(const TSAPI::Result<T, TSAPI::Error>& result, const IFCAPI::Impl::ErrorKind& kind) {
+  ASSERT_FALSE(result.HasValue());
+  EXPECT_EQ(result.GetError().code, kind.code);
+  EXPECT_EQ(result.GetError().message, kind.message);
+  EXPECT_EQ(result.GetToken(), AddOn);
+}
+
+std::vector<ObjectID> Children(const HookAssignments& assignments, const ObjectID& parent) {
+  std::vector<ObjectID> children;
+  if (const auto* set = assignments.GetChildren().Get(parent)) {
+    for (const ObjectID& id : *set)
+      children.push_back(id);
+  }
+  return children;
+}
+
+// Everything a call might change, to prove that a failed one changed nothing.
+struct Snapshot {
+  explicit Snapshot(const HookAssignments& a)
+      : groups(a.GetGroups().GetCount()),
+        relations(a.GetRelations().GetCount()),
+        parentsWithChildren(a.GetChildren().GetCount()),
+        childrenWithParents(a.GetParents().GetCount()),
+        roots(a.GetRoots().GetCount()) {
+    for (const auto& entry : a.GetChildren())
+      links += entry.value.GetCount();
+  }
+  bool operator==(const Snapshot& o) const {
+    return groups == o.groups && relations == o.relations && parentsWithChildren == o.parentsWithChildren &&
+           childrenWithParents == o.childrenWithParents && roots == o.roots && links == o.links;
+  }
+  std::uint32_t groups, relations, parentsWithChildren, childrenWithParents, roots, links = 0;
+};
+
+// The bytes that the identifier of [kind, guid] is the MD5 digest of, built without any channel:
+// frame header ("KTAr", version 1.0), count 2, both GUIDs' stored bytes, trailer (36 body bytes).
+KT::Guid DigestByHand(const char* kindText, const KT::Guid& guid) {
+  std::string bytes = {'K', 'T', 'A', 'r', '\x01', '\x00', '\x02', '\x00', '\x00', '\x00'};
+  for (const KT::Guid& g : {KT::Guid(kindText), guid}) {
+    bytes.append(reinterpret_cast<const char*>(g.GetBytes().data()), 16);
+  }
+  bytes += std::string{'\x24', '\x00', '\x00', '\x00'};
+  EXPECT_LE(bytes.size(), 55u) << "one derivation must stay one MD5 block";
+  IO::MD5Hasher md5;
+  md5.Update(bytes.data(), bytes.size());
+  return KT::Guid(md5.Finish().GetBytes());
+}
+
+TEST(HookAssignments, IdentifiersAreTheDigestsOfTheDocumentedBytesAndAgreeAcrossObjects) {
+  HookAssignments first(AddOn);
+  HookAssignments second(OtherAddOn);
+  const ObjectID group = first.CreateIfcGroup(Heating, IFCType::IfcDistributionSystem, std::nullopt, true).Unwrap();
+  const ObjectID again = second.CreateIfcGroup(Heating, IFCType::IfcSystem, std::nullopt, false).Unwrap();
+
+  EXPECT_EQ(group.GetGUID(), DigestByHand("{3A9C1E52-6B0D-4F87-9E21-C45D7A0B8F36}", Heating));
+  EXPECT_EQ(group.GetToken(), AddOn);
+  EXPECT_EQ(again, group);
+  EXPECT_EQ(again.GetToken(), OtherAddOn);
+
+  const ObjectID assigns = first.GetIfcRelAssignsToGroup(group).Unwrap();
+  const ObjectID services = first.GetIfcRelServicesBuildings(group).Unwrap();
+  EXPECT_EQ(assigns.GetGUID(), DigestByHand("{B17E4D09-2C6A-4E53-A8F0-5D93C1E7246B}", Heating));
+  EXPECT_EQ(services.GetGUID(), DigestByHand("{6E2F8B14-D975-4A3C-8B6E-0F41A92C5D87}", Heating));
+  EXPECT_EQ(second.GetIfcRelAssignsToGroup(again).Unwrap(), assigns);
+  EXPECT_EQ(second.GetIfcRelServicesBuildings(again).Unwrap(), services);
+
+  // Kinds never collide with each other, nor caller GUIDs.
+  const ObjectID zone = first.CreateIfcGroup(Zone, IFCType::IfcDistributionSystem, std::nullopt, true).Unwrap();
+  const std::vector<ObjectID> all = {group,
+                                     assigns,
+                                     services,
+                                     zone,
+                                     first.GetIfcRelAssignsToGroup(zone).Unwrap(),
+                                     first.GetIfcRelServicesBuildings(zone).Unwrap()};
+  for (std::size_t i = 0; i < all.size(); ++i) {
+    for (std::size_t j = i + 1; j < all.size(); ++j)
+      EXPECT_NE(all[i], all[j]) << i << " " << j;
+  }
+}
+
+TEST(HookAssignments, AGroupGetsItsAssignmentRelationFirstAndOnlyASystemGetsAServicesRelation) {
+  HookAssignments assignments(AddOn);
+  const ObjectID group = assignments.CreateIfcGroup(Zone, IFCType::IfcGroup, KT::UniString(""), false).Unwrap();
+  const ObjectID system = assignments.CreateIfcGroup(Heating, IFCType::IfcBuildingSystem, std::nullopt, true).Unwrap();
+
+  const std::vector<ObjectID> groupChildren = Children(assignments, group);
+  ASSERT_EQ(groupChildren.size(), 1u);
+  EXPECT_EQ(assignments.GetRelations().Get(groupChildren[0])->type, IFCType::IfcRelAssignsToGroup);
+
+  const std::vector<ObjectID> systemChildren = Children(assignments, system);
+  ASSERT_EQ(systemChildren.size(), 2u);
+  EXPECT_EQ(systemChildren[0], assignments.GetIfcRelAssignsToGroup(system).Unwrap());
+  EXPECT_EQ(systemChildren[1], assignments.GetIfcRelServicesBuildings(system).Unwrap());
+  EXPECT_EQ(assignments.GetRelations().Get(systemChildren[1])->type, IFCType::IfcRelServicesBuildings);
+  EXPECT_EQ(assignments.GetRelations().GetCount(), 3u);
+
+  // Names: present-but-empty stays present; absent stays absent. Only the root group is a root.
+  ASSERT_TRUE(assignments.GetGroups().Get(group)->name.has_value());
+  EXPECT_TRUE(assignments.GetGroups().Get(group)->name->IsEmpty());
+  EXPECT_FALSE(assignments.GetGroups().Get(system)->name.has_value());
+  EXPECT_EQ(assignments.GetRoots().GetCount(), 1u);
+  EXPECT_TRUE(assignments.GetRoots().Contains(system));
+
+  // A plain group is not a system, though it exists and takes members.
+  ExpectFailure(assignments.GetIfcRelServicesBuildings(group), Errors::SystemDoesNotExist);
+  const Snapshot before(assignments);
+  ExpectFailure(assignments.ServiceBuildings(group, {Element(1)}), Errors::SystemDoesNotExist);
+  EXPECT_TRUE(Snapshot(assignments) == before);
+  EXPECT_TRUE(assignments.AssignObjects(group, {Element(1)}).HasValue());
+}
+
+TEST(HookAssignments, AFailedCreationReportsTheFirstBrokenRuleAndChangesNothing) {
+  HookAssignments assignments(AddOn);
+  ASSERT_TRUE(assignments.CreateIfcGroup(Heating, IFCType::IfcGroup, KT::UniString("Zone A"), false).HasValue());
+  const Snapshot before(assignments);
+
+  ExpectFailure(assignments.CreateIfcGroup(KT::NULLGuid, static_cast<IFCType>(1), std::nullopt, true),
+                Errors::InvalidGuid);
+  for (const IFCType type : {IFCType::IfcRelAssignsToGroup, IFCType::IfcRelServicesBuildings, static_cast<IFCType>(0),
+                             static_cast<IFCType>(42), static_cast<IFCType>(395)}) {
+    ExpectFailure(assignments.CreateIfcGroup(Zone, type, std::nullopt, true), Errors::InvalidIFCType);
+  }
+  ExpectFailure(assignments.CreateIfcGroup(Heating, IFCType::IfcDistributionCircuit, KT::UniString("Other"), true),
+                Errors::GroupAlreadyCreated);
+  EXPECT_TRUE(Snapshot(assignments) == before);
+
+  const HookAssignments::GroupInfo& kept = (*assignments.GetGroups().begin()).value;
+  EXPECT_EQ(kept.type, IFCType::IfcGroup);
+  EXPECT_EQ(kept.name, KT::UniString("Zone A"));
+}
+
+TEST(HookAssignments, MembersAreAddedAllOrNoneAndNeverAsRelations) {
+  HookAssignments assignments(AddOn);
+  const ObjectID system = assignments.CreateIfcGroup(Heating, IFCType::IfcSystem, std::nullopt, true).Unwrap();
+  const ObjectID zone = assignments.CreateIfcGroup(Zone, IFCType::IfcGroup, std::nullopt, false).Unwrap();
+  const ObjectID assigns = assignments.GetIfcRelAssignsToGroup(system).Unwrap();
+  const ObjectID services = assignments.GetIfcRelServicesBuildings(system).Unwrap();
+  const ObjectID zoneAssigns = assignments.GetIfcRelAssignsToGroup(zone).Unwrap();
+
+  // A relation node third in the list, of another group: nothing is added, not even the first two.
+  const Snapshot before(assignments);
+  ExpectFailure(assignments.AssignObjects(system, {Element(1), Element(2), zoneAssigns}), Errors::CannotAssignRelation);
+  ExpectFailure(assignments.ServiceBuildings(system, {Element(1), Element(2), services}),
+                Errors::CannotServiceRelation);
+  // Identifiers that are no group: an element, a relation node, an empty list for an unknown group.
+  ExpectFailure(assignments.AssignObjects(Element(3), {}), Errors::GroupDoesNotExist);
+  ExpectFailure(assignments.GetIfcRelAssignsToGroup(assigns), Errors::GroupDoesNotExist);
+  ExpectFailure(assignments.ServiceBuildings(services, {Element(1)}), Errors::SystemDoesNotExist);
+  EXPECT_TRUE(Snapshot(assignments) == before);
+
+  // Repeats are kept once; a group may be a member; another token finds the same group.
+  const ObjectID systemOfOtherToken(OtherAddOn, system.GetGUID());
+  EXPECT_TRUE(assignments.AssignObjects(system, {Element(1), Element(2), zone}).HasValue());
+  EXPECT_TRUE(assignments.AssignObjects(systemOfOtherToken, {Element(2), Element(1)}).HasValue());
+  EXPECT_TRUE(assignments.ServiceBuildings(system, {Element(9)}).HasValue());
+  EXPECT_TRUE(assignments.AssignObjects(zone, {Element(1)}).HasValue());
+  EXPECT_TRUE(assignments.AssignObjects(zone, {}).HasValue());
+
+  EXPECT_EQ(Children(assignments, assigns), (std::vector<ObjectID>{Element(1), Element(2), zone}));
+  EXPECT_EQ(Children(assignments, services), std::vector<ObjectID>{Element(9)});
+  EXPECT_EQ(Children(assignments, zoneAssigns), std::vector<ObjectID>{Element(1)});
+  EXPECT_EQ(assignments.GetParents().Get(Element(1))->GetCount(), 2u);
+  EXPECT_EQ(assignments.GetIfcRelAssignsToGroup(systemOfOtherToken).Unwrap().GetToken(), AddOn);
+}
+
+TEST(HookAssignments, ACopySharesNothingWithItsSource) {
+  HookAssignments source(AddOn);
+  const ObjectID system = source.CreateIfcGroup(Heating, IFCType::IfcSystem, KT::UniString("Heating"), true).Unwrap();
+  ASSERT_TRUE(source.AssignObjects(system, {Element(1), Element(2)}).HasValue());
+
+  HookAssignments copy(source);
+  EXPECT_EQ(copy.GetToken(), AddOn);
+  EXPECT_EQ(copy.GetGroups().GetCount(), 1u);
+  EXPECT_EQ(copy.GetGroups().Get(system)->name, KT::UniString("Heating"));
+  EXPECT_EQ(copy.GetIfcRelServicesBuildings(system).Unwrap(), source.GetIfcRelServicesBuildings(system).Unwrap());
+  const ObjectID assigns = copy.GetIfcRelAssignsToGroup(system).Unwrap();
+  EXPECT_EQ(Children(copy, assigns), Children(source, assigns));
+
+  const Snapshot before(source);
+  ASSERT_TRUE(copy.CreateIfcGroup(Zone, IFCType::IfcGroup, std::nullopt, true).HasValue());
+  ASSERT_TRUE(copy.AssignObjects(system, {Element(3)}).HasValue());
+  EXPECT_TRUE(Snapshot(source) == before);
+  EXPECT_EQ(Children(source, assigns), (std::vector<ObjectID>{Element(1), Element(2)}));
+  EXPECT_EQ(source.CreateIfcGroup(Zone, IFCType::IfcGroup, std::nullopt, true).HasValue(), true);
+}
+
+TEST(HookAssignments, MovingAGroupInfoLeavesTheSourceNameAbsent) {
+  HookAssignments::GroupInfo source(IFCType::IfcSystem, KT::UniString("Heating"));
+  HookAssignments::GroupInfo moved(std::move(source));
+  EXPECT_FALSE(source.name.has_value());  // NOLINT(bugprone-use-after-move)
+  EXPECT_EQ(moved.name, KT::UniString("Heating"));
+
+  HookAssignments::GroupInfo target(IFCType::IfcGroup, std::nullopt);
+  target = std::move(moved);
+  EXPECT_FALSE(moved.name.has_value());  // NOLINT(bugprone-use-after-move)
+  EXPECT_EQ(target.type, IFCType::IfcSystem);
+  EXPECT_EQ(target.name, KT::UniString("Heating"));
+}
+
+// A creation that runs out of memory part-way leaks nothing, and the same call made again completes
+// the group with both relations.
+TEST(HookAssignments, AllocationFailureDuringCreationLeaksNothingAndARetryCompletesTheGroup) {
+  for (const auto mode : {KT::MemoryManager::FailureMode::Once, KT::MemoryManager::FailureMode::FromThenOn}) {
+    const std::uint64_t runs = IFCAPI::Testing::SweepAllocationFailures(
+        mode,
+        [] {
+          HookAssignments assignments(AddOn);
+          static_cast<void>(assignments.CreateIfcGroup(Zone, IFCType::IfcGroup, std::nullopt, true));
+          return assignments;
+        },
+        [](HookAssignments& assignments) {
+          static_cast<void>(
+              assignments.CreateIfcGroup(Heating, IFCType::IfcSystem, KT::UniString("A long enough name"), true));
+        },
+        [](HookAssignments& assignments, bool failed) {
+          if (failed) {
+            ASSERT_TRUE(
+                assignments.CreateIfcGroup(Heating, IFCType::IfcSystem, KT::UniString("A long enough name"), true)
+                    .HasValue());
+          }
+          const ObjectID system(AddOn, DigestByHand("{3A9C1E52-6B0D-4F87-9E21-C45D7A0B8F36}", Heating));
+          EXPECT_EQ(assignments.GetGroups().GetCount(), 2u);
+          EXPECT_EQ(Children(assignments, system).size(), 2u);
+          EXPECT_TRUE(assignments.GetIfcRelServicesBuildings(system).HasValue());
+          EXPECT_TRUE(assignments.GetRoots().Contains(system));
+        });
+    EXPECT_GT(runs, 5u);
+  }
+}
+
+}  // namespace

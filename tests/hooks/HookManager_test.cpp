@@ -1,0 +1,382 @@
+// The provider registry and the four queries: routing, merge rules, and what a failure leaves behind.
+#include "IFCAPI/HookManager.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "AllocationSweep.h"
+#include "IPL/PropertySingleValue.h"
+
+namespace {
+
+using IFCAPI::Impl::Attribute;
+using IFCAPI::Impl::ClassificationReference;
+using IFCAPI::Impl::HookAssignments;
+using IFCAPI::Impl::HookManager;
+using IFCAPI::Impl::IHookDataProvider;
+using IFCAPI::Impl::ObjectID;
+using IFCAPI::Impl::PropertyValue;
+using References = KT::Array<KT::SharedPtr<IPL::ExternalReferenceBase>>;
+
+const API_Guid AddOn = ToAPIGuid(KT::Guid("{A0000000-0000-0000-0000-000000000001}"));
+const ObjectID Wall(AddOn, KT::Guid("{57A11000-0000-0000-0000-000000000001}"));
+
+PropertyValue Property(const char* setName, const char* propertyName) {
+  KT::SharedPtr<IPL::Property> property(new IPL::PropertySingleValue());
+  property->SetName(propertyName);
+  return PropertyValue(AddOn, setName, property);
+}
+
+Attribute MakeAttribute(const char* name, const char* value) {
+  return Attribute(AddOn, IPL::GeneralAttribute(name, KT::EmptyUniString, value, true));
+}
+
+ClassificationReference Reference(const char* identification, const char* relationName) {
+  IPL::ClassificationReference reference;
+  reference.SetIdentification(KT::UniString(identification));
+  reference.relAssociatesClassificationName = relationName;
+  return ClassificationReference(AddOn, reference);
+}
+
+template <class T>
+void Append(std::vector<T>& to, const std::vector<T>& from) {
+  for (const T& item : from)
+    to.push_back(item);
+}
+
+// Answers with its prepared lists and records every call.
+class RecordingProvider : public IHookDataProvider {
+ public:
+  void GetProperties(const ObjectID& id, std::vector<PropertyValue>& values) override {
+    Answer("GetProperties", id, values, properties);
+  }
+  void GetAttributes(const ObjectID& id, std::vector<Attribute>& values) override {
+    Answer("GetAttributes", id, values, attributes);
+  }
+  void GetClassificationReferences(const ObjectID& id, std::vector<ClassificationReference>& values) override {
+    Answer("GetClassificationReferences", id, values, references);
+  }
+  void GetAlternativeProperties(const ObjectID& id, std::vector<PropertyValue>& values) override {
+    Answer("GetAlternativeProperties", id, values, properties);
+  }
+  void GetAlternativeAttributes(const ObjectID& id, std::vector<Attribute>& values) override {
+    Answer("GetAlternativeAttributes", id, values, attributes);
+  }
+  void GetAlternativeClassificationReferences(const ObjectID& id,
+                                              std::vector<ClassificationReference>& values) override {
+    Answer("GetAlternativeClassificationReferences", id, values, references);
+  }
+  void GetAssignments(std::vector<HookAssignments>& values) override {
+    Answer("GetAssignments", Wall, values, assignments);
+  }
+
+  std::vector<PropertyValue> properties;
+  std::vector<Attribute> attributes;
+  std::vector<ClassificationReference> references;
+  std::vector<HookAssignments> assignments;
+
+  std::vector<std::string> calls;
+  std::vector<const ObjectID*> objects;
+  bool everGivenANonEmptyVector = false;
+  bool throwing = false;
+
+ private:
+  template <class T>
+  void Answer(const char* name, const ObjectID& id, std::vector<T>& values, const std::vector<T>& answer) {
+    calls.push_back(name);
+    objects.push_back(&id);
+    everGivenANonEmptyVector |= !values.empty();
+    Append(values, answer);
+    if (throwing)
+      throw std::runtime_error("provider failure");
+  }
+};
+
+class HookManagerTest : public ::testing::Test {
+ protected:
+  void TearDown() override { HookManager::SetHookDataProvider(nullptr); }
+
+  RecordingProvider provider;
+};
+
+std::vector<std::string> SetNames(const KT::Array<IPL::PropertySet>& sets) {
+  std::vector<std::string> names;
+  for (const IPL::PropertySet& set : sets)
+    names.push_back(set.GetName().ToUTF8());
+  return names;
+}
+
+std::vector<const IPL::Property*> PropertiesOf(const IPL::PropertySet& set) {
+  std::vector<const IPL::Property*> properties;
+  for (const auto& property : set.GetProperties())
+    properties.push_back(property.Get());
+  return properties;
+}
+
+KT::Array<IPL::PropertySet> OneOldSet() {
+  KT::Array<IPL::PropertySet> sets;
+  sets.Push(IPL::PropertySet());
+  sets[0].SetName("Old");
+  return sets;
+}
+
+TEST_F(HookManagerTest, WithoutAProviderEveryQueryLeavesItsOutputAsItWas) {
+  EXPECT_FALSE(HookManager::HasHookDataProvider());
+  KT::Array<IPL::PropertySet> sets = OneOldSet();
+  KT::Array<IPL::GeneralAttribute> attributes{MakeAttribute("Old", "1").GetAttribute()};
+  References references;
+  references.Push(KT::SharedPtr<IPL::ExternalReferenceBase>(new IPL::ClassificationReference()));
+  KT::Array<HookAssignments> assignments{HookAssignments(AddOn)};
+
+  HookManager::GetHookProperties(Wall, false, sets);
+  HookManager::GetHookAttributes(Wall, true, attributes);
+  HookManager::GetHookClassificationReferences(Wall, false, references);
+  HookManager::GetHookAssignments(assignments);
+  EXPECT_EQ(SetNames(sets), std::vector<std::string>{"Old"});
+  EXPECT_EQ(attributes.GetSize(), 1u);
+  EXPECT_EQ(references.GetSize(), 1u);
+  EXPECT_EQ(assignments.GetSize(), 1u);
+}
+
+TEST_F(HookManagerTest, RegistrationKeepsTheVeryProviderAndALaterOneReplacesIt) {
+  RecordingProvider second;
+  HookManager::SetHookDataProvider(&provider);
+  EXPECT_TRUE(HookManager::HasHookDataProvider());
+  EXPECT_EQ(&HookManager::GetHookDataProvider(), &provider);
+
+  HookManager::SetHookDataProvider(&second);
+  EXPECT_EQ(&HookManager::GetHookDataProvider(), &second);
+  KT::Array<HookAssignments> assignments;
+  HookManager::GetHookAssignments(assignments);
+  EXPECT_TRUE(provider.calls.empty());
+  EXPECT_EQ(second.calls, std::vector<std::string>{"GetAssignments"});
+
+  HookManager::SetHookDataProvider(nullptr);
+  EXPECT_FALSE(HookManager::HasHookDataProvider());
+}
+
+TEST_F(HookManagerTest, EachQueryAsksOnlyItsOwnOperationOnceWithAnEmptyVectorAndTheCallersObject) {
+  HookManager::SetHookDataProvider(&provider);
+  struct Case {
+    void (*query)(bool);
+    bool alternative;
+    const char* expected;
+  };
+  const Case cases[] = {
+      {[](bool a) {
+         KT::Array<IPL::PropertySet> o = OneOldSet();
+         HookManager::GetHookProperties(Wall, a, o);
+       },
+       false, "GetProperties"},
+      {[](bool a) {
+         KT::Array<IPL::PropertySet> o = OneOldSet();
+         HookManager::GetHookProperties(Wall, a, o);
+       },
+       true, "GetAlternativeProperties"},
+      {[](bool a) {
+         KT::Array<IPL::GeneralAttribute> o;
+         HookManager::GetHookAttributes(Wall, a, o);
+       },
+       false, "GetAttributes"},
+      {[](bool a) {
+         KT::Array<IPL::GeneralAttribute> o;
+         HookManager::GetHookAttributes(Wall, a, o);
+       },
+       true, "GetAlternativeAttributes"},
+      {[](bool a) {
+         References o;
+         HookManager::GetHookClassificationReferences(Wall, a, o);
+       },
+       false, "GetClassificationReferences"},
+      {[](bool a) {
+         References o;
+         HookManager::GetHookClassificationReferences(Wall, a, o);
+       },
+       true, "GetAlternativeClassificationReferences"},
+  };
+  // The provider answers something, so that a second call would see a non-empty vector.
+  provider.properties.push_back(Property("Set", "P"));
+  provider.attributes.push_back(MakeAttribute("A", "1"));
+  provider.references.push_back(Reference("X", "Rel"));
+  for (const Case& c : cases) {
+    provider.calls.clear();
+    provider.objects.clear();
+    c.query(c.alternative);
+    EXPECT_EQ(provider.calls, std::vector<std::string>{c.expected});
+    ASSERT_EQ(provider.objects.size(), 1u);
+    EXPECT_EQ(provider.objects[0], &Wall) << c.expected;
+  }
+  provider.calls.clear();
+  KT::Array<HookAssignments> assignments;
+  HookManager::GetHookAssignments(assignments);
+  EXPECT_EQ(provider.calls, std::vector<std::string>{"GetAssignments"});
+  EXPECT_FALSE(provider.everGivenANonEmptyVector);
+}
+
+TEST_F(HookManagerTest, PropertiesAreGroupedBySetInFirstOccurrenceAndTheFirstOfEachNameIsShared) {
+  HookManager::SetHookDataProvider(&provider);
+  const std::vector<PropertyValue> values = {
+      Property("A", "Width"), Property("B", "Width"), Property("A", "Height"),
+      Property("A", "Width"), Property("a", "Width"), Property("B", "width"),
+  };
+  Append(provider.properties, values);
+
+  KT::Array<IPL::PropertySet> sets = OneOldSet();
+  HookManager::GetHookProperties(Wall, false, sets);
+  ASSERT_EQ(SetNames(sets), (std::vector<std::string>{"A", "B", "a"}));
+  // The very properties of the provider's values, not copies; the repeated "Width" of A is dropped.
+  EXPECT_EQ(PropertiesOf(sets[0]),
+            (std::vector<const IPL::Property*>{values[0].GetProperty().Get(), values[2].GetProperty().Get()}));
+  EXPECT_EQ(PropertiesOf(sets[1]),
+            (std::vector<const IPL::Property*>{values[1].GetProperty().Get(), values[5].GetProperty().Get()}));
+  EXPECT_EQ(PropertiesOf(sets[2]), std::vector<const IPL::Property*>{values[4].GetProperty().Get()});
+  // Held here, by the provider's list and by the output: the query's own copies are gone.
+  EXPECT_EQ(values[0].GetProperty()->GetReferenceCount(), 3);
+  EXPECT_EQ(values[3].GetProperty()->GetReferenceCount(), 2);
+
+  // An empty answer still replaces what the output held.
+  provider.properties.clear();
+  HookManager::GetHookProperties(Wall, true, sets);
+  EXPECT_EQ(sets.GetSize(), 0u);
+  EXPECT_EQ(sets.GetCapacity(), 0u);
+}
+
+TEST_F(HookManagerTest, AttributesAndReferencesKeepTheFirstOfEachKeyAfterWhatTheOutputHeld) {
+  HookManager::SetHookDataProvider(&provider);
+  Append(provider.attributes, {MakeAttribute("Old", "new"), MakeAttribute("Name", "first"),
+                               MakeAttribute("Name", "second"), MakeAttribute("name", "third")});
+  KT::Array<IPL::GeneralAttribute> attributes{MakeAttribute("Old", "old").GetAttribute()};
+  HookManager::GetHookAttributes(Wall, false, attributes);
+  std::vector<std::string> seen;
+  for (const IPL::GeneralAttribute& a : attributes)
+    seen.push_back(a.GetName().ToUTF8() + "=" + a.GetValue().ToUTF8());
+  EXPECT_EQ(seen, (std::vector<std::string>{"Old=old", "Old=new", "Name=first", "name=third"}));
+
+  Append(provider.references, {Reference("21.10", "First"), Reference("21.10", "Second"), Reference("21.1O", "Third")});
+  References references;
+  references.Push(KT::SharedPtr<IPL::ExternalReferenceBase>(provider.references[0].GetReference().Clone()));
+  HookManager::GetHookClassificationReferences(Wall, true, references);
+  ASSERT_EQ(references.GetSize(), 3u);
+  const auto* kept = dynamic_cast<const IPL::ClassificationReference*>(references[1].Get());
+  ASSERT_NE(kept, nullptr);
+  EXPECT_EQ(kept->relAssociatesClassificationName, KT::UniString("First"));
+  EXPECT_NE(kept, &provider.references[0].GetReference());
+  EXPECT_EQ(kept->GetReferenceCount(), 1);
+  EXPECT_EQ(references[2]->GetIdentification().Get(), KT::UniString("21.1O"));
+
+  // The output owns its references: the provider's objects may go.
+  provider.references.clear();
+  EXPECT_EQ(kept->GetIdentification().Get(), KT::UniString("21.10"));
+}
+
+TEST_F(HookManagerTest, AssignmentsAreAppendedAsSeparateCopies) {
+  HookManager::SetHookDataProvider(&provider);
+  HookAssignments assignments(AddOn);
+  const ObjectID zone = assignments
+                            .CreateIfcGroup(KT::Guid("{20AE0000-0000-0000-0000-000000000001}"), IPL::IFCType::IfcGroup,
+                                            std::nullopt, true)
+                            .Unwrap();
+  provider.assignments.push_back(assignments);
+  provider.assignments.push_back(assignments);
+
+  KT::Array<HookAssignments> output{HookAssignments(AddOn)};
+  HookManager::GetHookAssignments(output);
+  ASSERT_EQ(output.GetSize(), 3u);
+  EXPECT_EQ(output[0].GetGroups().GetCount(), 0u);
+  ASSERT_TRUE(output[1].AssignObjects(zone, {Wall}).HasValue());
+  EXPECT_EQ(output[1].GetParents().GetCount(), 2u);
+  EXPECT_EQ(output[2].GetParents().GetCount(), 1u);
+  EXPECT_EQ(provider.assignments[0].GetParents().GetCount(), 1u);
+}
+
+TEST_F(HookManagerTest, AProviderThatThrowsLeavesEveryOutputAsItWas) {
+  HookManager::SetHookDataProvider(&provider);
+  provider.throwing = true;
+  provider.properties.push_back(Property("New", "P"));
+  provider.attributes.push_back(MakeAttribute("New", "1"));
+  provider.references.push_back(Reference("X", "Rel"));
+  provider.assignments.push_back(HookAssignments(AddOn));
+
+  KT::Array<IPL::PropertySet> sets = OneOldSet();
+  KT::Array<IPL::GeneralAttribute> attributes;
+  References references;
+  KT::Array<HookAssignments> assignments;
+  EXPECT_THROW(HookManager::GetHookProperties(Wall, false, sets), std::runtime_error);
+  EXPECT_THROW(HookManager::GetHookAttributes(Wall, false, attributes), std::runtime_error);
+  EXPECT_THROW(HookManager::GetHookClassificationReferences(Wall, false, references), std::runtime_error);
+  EXPECT_THROW(HookManager::GetHookAssignments(assignments), std::runtime_error);
+  EXPECT_EQ(SetNames(sets), std::vector<std::string>{"Old"});
+  EXPECT_EQ(attributes.GetSize() + references.GetSize() + assignments.GetSize(), 0u);
+}
+
+TEST_F(HookManagerTest, AllocationFailureDuringAPropertyQueryLeaksNothingAndLeavesTheOutputUsable) {
+  HookManager::SetHookDataProvider(&provider);
+  Append(provider.properties, {Property("Pset_WallCommon", "IsExternal"), Property("Pset_WallCommon", "LoadBearing"),
+                               Property("Pset_Acoustics", "Rating"), Property("Pset_WallCommon", "IsExternal")});
+  // The provider's call records must not allocate inside the runs: that memory outlives them.
+  provider.calls.reserve(4);
+  provider.objects.reserve(4);
+  for (const auto mode : {KT::MemoryManager::FailureMode::Once, KT::MemoryManager::FailureMode::FromThenOn}) {
+    const std::uint64_t runs = IFCAPI::Testing::SweepAllocationFailures(
+        mode,
+        [this] {
+          provider.calls.clear();
+          provider.objects.clear();
+          return OneOldSet();
+        },
+        [](KT::Array<IPL::PropertySet>& sets) { HookManager::GetHookProperties(Wall, false, sets); },
+        [](KT::Array<IPL::PropertySet>& sets, bool failed) {
+          std::size_t properties = 0;
+          for (const IPL::PropertySet& set : sets) {
+            for (const auto& property : set.GetProperties())
+              properties += property->GetName().GetLength() > 0;
+          }
+          if (!failed) {
+            EXPECT_EQ(SetNames(sets), (std::vector<std::string>{"Pset_WallCommon", "Pset_Acoustics"}));
+            EXPECT_EQ(properties, 3u);
+          }
+          sets.Push(IPL::PropertySet());  // still usable
+        });
+    EXPECT_GT(runs, 5u);
+  }
+  // Only the provider's list holds them again: no reference was lost or left behind.
+  for (const PropertyValue& value : provider.properties)
+    EXPECT_EQ(value.GetProperty()->GetReferenceCount(), 1);
+}
+
+#if defined(__GNUC__) && !defined(_WIN32)
+// Under the Itanium C++ ABI a pointer to a virtual member function holds 1 + the byte offset of its
+// slot, and the virtual destructor takes two slots (complete and deleting).
+template <class Member>
+std::ptrdiff_t Slot(Member member) {
+  std::ptrdiff_t raw;
+  std::memcpy(&raw, &member, sizeof raw);
+  return (raw - 1) / static_cast<std::ptrdiff_t>(sizeof(void*));
+}
+
+TEST(IHookDataProvider, TheHostsSevenSlotsComeRightAfterTheDestructorAndTheQueriesFollowInOrder) {
+  using P = IHookDataProvider;
+  const std::ptrdiff_t slots[] = {Slot(&P::Reserved1),
+                                  Slot(&P::Reserved2),
+                                  Slot(&P::Reserved3),
+                                  Slot(&P::Reserved4),
+                                  Slot(&P::Reserved5),
+                                  Slot(&P::Reserved6),
+                                  Slot(&P::Reserved7),
+                                  Slot(&P::GetProperties),
+                                  Slot(&P::GetAttributes),
+                                  Slot(&P::GetClassificationReferences),
+                                  Slot(&P::GetAlternativeProperties),
+                                  Slot(&P::GetAlternativeAttributes),
+                                  Slot(&P::GetAlternativeClassificationReferences),
+                                  Slot(&P::GetAssignments)};
+  for (std::ptrdiff_t i = 0; i < 14; ++i)
+    EXPECT_EQ(slots[i], 2 + i) << "operation " << i;
+}
+#endif
+
+}  // namespace
