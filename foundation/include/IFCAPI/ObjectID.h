@@ -12,6 +12,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 
 #include "IFCAPI/Export.h"
 #include "IPL/IFCType.h"
@@ -53,13 +54,14 @@ class IFCAPI_EXPORT ObjectID : public TSAPI::Impl::ObjectImpl {
     if (kind == TypeKind) {
       return static_cast<std::uint32_t>(identity.type);
     }
-    const KT::Guid::Bytes& bytes = identity.guid.GetBytes();
-    std::uint32_t sum = 0;
-    for (std::size_t word = 0; word < 16; word += 4) {
-      sum += static_cast<std::uint32_t>(bytes[word]) | static_cast<std::uint32_t>(bytes[word + 1]) << 8 |
-             static_cast<std::uint32_t>(bytes[word + 2]) << 16 | static_cast<std::uint32_t>(bytes[word + 3]) << 24;
+    std::uint32_t words[4];
+    std::memcpy(words, identity.guid.GetBytes().data(), sizeof(words));
+#if defined(__BYTE_ORDER__) && __BYTE_ORDER__ == __ORDER_BIG_ENDIAN__
+    for (std::uint32_t& word : words) {
+      word = __builtin_bswap32(word);
     }
-    return sum;
+#endif
+    return words[0] + words[1] + words[2] + words[3];
   }
 
   // The held GUID, or KT::NULLGuid for a type identity.

@@ -41,6 +41,9 @@ namespace HashInternal {
 // hash modulo bucketCount. The counts of KT::GetNextHashCapacity are spelled out as constants so that
 // the compiler replaces the division by a multiplication and a shift; any other count (given to
 // Rehash by hand) takes the plain division.
+#if defined(__GNUC__)
+__attribute__((always_inline))
+#endif
 inline std::uint32_t ReduceToBucket(std::uint32_t hash, std::uint32_t bucketCount) noexcept {
   switch (bucketCount) {
     case 7u:

@@ -11,6 +11,7 @@
 
 #include <array>
 #include <cstdint>
+#include <cstring>
 #include <string>
 #include <string_view>
 
@@ -41,7 +42,15 @@ class KT_EXPORT Guid {
   // The braced, upper-case text form, "{XXXXXXXX-XXXX-XXXX-XXXX-XXXXXXXXXXXX}".
   std::string ToString() const;
 
-  friend bool operator==(const Guid& a, const Guid& b) noexcept { return a.bytes == b.bytes; }
+  // Two 8-byte comparisons: GUIDs are compared for every key a hash container walks past, and a
+  // byte-wise comparison ends up as a library call.
+  friend bool operator==(const Guid& a, const Guid& b) noexcept {
+    std::uint64_t left[2];
+    std::uint64_t right[2];
+    std::memcpy(left, a.bytes.data(), sizeof(left));
+    std::memcpy(right, b.bytes.data(), sizeof(right));
+    return ((left[0] ^ right[0]) | (left[1] ^ right[1])) == 0;
+  }
   friend bool operator!=(const Guid& a, const Guid& b) noexcept { return !(a == b); }
 
  private:
