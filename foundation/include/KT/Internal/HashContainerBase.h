@@ -427,17 +427,34 @@ class HashContainerBase {
 
   // Adopts `fresh` (all null) as the buckets, links every entry in store order at the head of its
   // chain, and recounts the search cost.
+  //
+  // In a large container every link and every step of the recount touches memory that is not in the
+  // cache. The entries are visited in order, so their bucket slots are computed a few entries ahead
+  // and fetched early, and so are the chain heads of the recount.
   void Relink(Buckets& fresh) noexcept {
     buckets = std::move(fresh);
     const std::uint32_t bucketCount = buckets.GetSize();
     Entry** const slots = buckets.begin();
-    entries.ForEach([slots, bucketCount](Entry& entry) {
-      Entry*& head = slots[ReduceToBucket(Hash{}(entry.key), bucketCount)];
-      entry.next = head;
-      head = &entry;
-    });
+    constexpr std::uint32_t Ahead = 8;
+    Entry** upcoming[Ahead];
+    const std::uint32_t count = entries.GetCount();
+    for (std::uint32_t i = 0; i < count + Ahead; ++i) {
+      if (i >= Ahead) {
+        Entry& entry = entries[i - Ahead];
+        Entry*& head = *upcoming[i % Ahead];
+        entry.next = head;
+        head = &entry;
+      }
+      if (i < count) {
+        upcoming[i % Ahead] = &slots[ReduceToBucket(Hash{}(entries[i].key), bucketCount)];
+        Prefetch(upcoming[i % Ahead]);
+      }
+    }
     std::uint32_t cost = 0;
     for (std::uint32_t i = 0; i < bucketCount; ++i) {
+      if (i + Ahead < bucketCount) {
+        Prefetch(slots[i + Ahead]);
+      }
       std::uint32_t length = 0;
       for (const Entry* entry = slots[i]; entry != nullptr; entry = entry->next) {
         ++length;
@@ -445,6 +462,14 @@ class HashContainerBase {
       cost += length * (length + 1) / 2;
     }
     totalSearchCost = cost;
+  }
+
+  static void Prefetch(const void* address) noexcept {
+#if defined(__GNUC__)
+    __builtin_prefetch(address);
+#else
+    static_cast<void>(address);
+#endif
   }
 
   Buckets buckets;
