@@ -37,13 +37,4 @@ TEST(Attribute, AbsentAndEmptyValuesAreTold) {
   EXPECT_EQ(given.Unwrap().GetToken(), AddOnA);
 }
 
-TEST(Attribute, CopyKeepsTheTokenAndOwnsItsAttribute) {
-  auto original = std::make_unique<Attribute>(AddOnB, IPL::GeneralAttribute("Name", "", "v", true));
-  const Attribute copy(*original);
-  original.reset();
-  EXPECT_EQ(copy.GetToken(), AddOnB);
-  EXPECT_EQ(copy.GetAttribute().GetName(), KT::UniString("Name"));
-  EXPECT_EQ(copy.GetAttribute().GetValue(), KT::UniString("v"));
-}
-
 }  // namespace
