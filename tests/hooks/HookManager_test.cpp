@@ -116,25 +116,37 @@ KT::Array<IPL::PropertySet> OneOldSet() {
   return sets;
 }
 
-TEST_F(HookManagerTest, WithoutAProviderQueriesChangeNothingAndALaterProviderReplacesAnEarlierOne) {
-  EXPECT_FALSE(HookManager::HasHookDataProvider());
+// Runs the four queries on outputs that hold one entry each and checks that each holds only that entry after.
+void ExpectQueriesLeaveTheOutputsAsTheyWere(bool throwing) {
   KT::Array<IPL::PropertySet> sets = OneOldSet();
   KT::Array<IPL::GeneralAttribute> attributes{MakeAttribute("Old", "1").GetAttribute()};
-  References references;
-  references.Push(KT::SharedPtr<IPL::ExternalReferenceBase>(new IPL::ClassificationReference()));
+  References references{KT::SharedPtr<IPL::ExternalReferenceBase>(new IPL::ClassificationReference())};
   KT::Array<HookAssignments> assignments{HookAssignments(AddOn)};
-  HookManager::GetHookProperties(Wall, false, sets);
-  HookManager::GetHookAttributes(Wall, true, attributes);
-  HookManager::GetHookClassificationReferences(Wall, false, references);
-  HookManager::GetHookAssignments(assignments);
+  const auto run = [throwing](auto query) {
+    if (throwing) {
+      EXPECT_THROW(query(), std::runtime_error);
+    } else {
+      query();
+    }
+  };
+  run([&] { HookManager::GetHookProperties(Wall, false, sets); });
+  run([&] { HookManager::GetHookAttributes(Wall, true, attributes); });
+  run([&] { HookManager::GetHookClassificationReferences(Wall, false, references); });
+  run([&] { HookManager::GetHookAssignments(assignments); });
   EXPECT_EQ(SetNames(sets), std::vector<std::string>{"Old"});
   EXPECT_EQ(attributes.GetSize() + references.GetSize() + assignments.GetSize(), 3u);
+}
+
+TEST_F(HookManagerTest, WithoutAProviderQueriesChangeNothingAndALaterProviderReplacesAnEarlierOne) {
+  EXPECT_FALSE(HookManager::HasHookDataProvider());
+  ExpectQueriesLeaveTheOutputsAsTheyWere(false);
 
   RecordingProvider second;
   HookManager::SetHookDataProvider(&provider);
   HookManager::SetHookDataProvider(&second);
   EXPECT_TRUE(HookManager::HasHookDataProvider());
   EXPECT_EQ(&HookManager::GetHookDataProvider(), &second);
+  KT::Array<HookAssignments> assignments;
   HookManager::GetHookAssignments(assignments);
   EXPECT_TRUE(provider.calls.empty());
   EXPECT_EQ(second.calls, std::vector<std::string>{"GetAssignments"});
@@ -259,17 +271,7 @@ TEST_F(HookManagerTest, AProviderThatThrowsLeavesEveryOutputAsItWas) {
   provider.attributes.push_back(MakeAttribute("New", "1"));
   provider.references.push_back(Reference("X", "Rel"));
   provider.assignments.push_back(HookAssignments(AddOn));
-
-  KT::Array<IPL::PropertySet> sets = OneOldSet();
-  KT::Array<IPL::GeneralAttribute> attributes;
-  References references;
-  KT::Array<HookAssignments> assignments;
-  EXPECT_THROW(HookManager::GetHookProperties(Wall, false, sets), std::runtime_error);
-  EXPECT_THROW(HookManager::GetHookAttributes(Wall, false, attributes), std::runtime_error);
-  EXPECT_THROW(HookManager::GetHookClassificationReferences(Wall, false, references), std::runtime_error);
-  EXPECT_THROW(HookManager::GetHookAssignments(assignments), std::runtime_error);
-  EXPECT_EQ(SetNames(sets), std::vector<std::string>{"Old"});
-  EXPECT_EQ(attributes.GetSize() + references.GetSize() + assignments.GetSize(), 0u);
+  ExpectQueriesLeaveTheOutputsAsTheyWere(true);
 }
 
 TEST_F(HookManagerTest, AllocationFailureDuringAPropertyQueryLeaksNothingAndLeavesTheOutputUsable) {

@@ -11,7 +11,7 @@ using namespace IFCAPI::Testing;
 namespace Errors = IFCAPI::Impl::Errors;
 
 TEST(Attribute, EmptyNameFailsWhateverTheValue) {
-  EXPECT_TRUE(FailedWith(Attribute::Create(AddOnB, "", KT::UniString("value")), Errors::AttributeNameEmpty, AddOnB));
+  EXPECT_TRUE(FailedWith(Attribute::Create(AddOnB, "", KT::UniString("value")), Errors::AttributeNameEmpty));
   EXPECT_TRUE(FailedWith(Attribute::Create(AddOnA, "", std::nullopt), Errors::AttributeNameEmpty, AddOnA));
 }
 

@@ -47,7 +47,7 @@ TEST(ClassificationReference, EmptyRelationshipNameFailsEvenWithEverythingElseGi
                                        std::nullopt, std::nullopt);
   EXPECT_TRUE(FailedWith(ClassificationReference::Create(AddOnB, KT::UniString("l"), KT::UniString("i"),
                                                          KT::UniString("n"), system.Unwrap(), ""),
-                         Errors::RelAssociatesClassificationNameEmpty, AddOnB));
+                         Errors::RelAssociatesClassificationNameEmpty));
 }
 
 TEST(ClassificationReference, KeepsItsTextsItsOwnCopyOfTheSourceAndItsOwnToken) {

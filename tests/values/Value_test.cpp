@@ -13,8 +13,8 @@ namespace Errors = IFCAPI::Impl::Errors;
 
 TEST(Value, UnknownTypeNameWinsOverAMismatchedValue) {
   // Wrong case and a raw value of the wrong kind: the name is reported.
-  EXPECT_TRUE(FailedWith(Value::Create(AddOnB, "ifclabel", AnyValue::FromReal(1.0)), Errors::InvalidValueType, AddOnB));
-  EXPECT_TRUE(FailedWith(Value::Create(AddOnB, "", AnyValue()), Errors::InvalidValueType, AddOnB));
+  EXPECT_TRUE(FailedWith(Value::Create(AddOnB, "ifclabel", AnyValue::FromReal(1.0)), Errors::InvalidValueType));
+  EXPECT_TRUE(FailedWith(Value::Create(AddOnB, "", AnyValue()), Errors::InvalidValueType));
   EXPECT_TRUE(
       FailedWith(Value::Create(AddOnA, "IfcLabel", AnyValue::FromReal(1.0)), Errors::InconsistentValueType, AddOnA));
   EXPECT_TRUE(

@@ -95,17 +95,13 @@ TEST(IFCTypeCatalogue, StrictLookupTakesOnlyTheExactSpelling) {
 }
 
 TEST(IFCTypeCatalogue, EntitiesAreNamedButTakeNoValue) {
-  for (const IFCType type :
-       {IFCType::IfcGroup, IFCType::IfcBuildingSystem, IFCType::IfcRelAssignsToGroup, IFCType::IfcRelServicesBuildings,
-        IFCType::IfcSystem, IFCType::IfcDistributionSystem, IFCType::IfcDistributionCircuit}) {
+  for (const IFCType type : {IFCType::IfcGroup, IFCType::IfcRelServicesBuildings, IFCType::IfcDistributionCircuit}) {
     const std::string name(IPL::GetIFCTypeName(type));
-    ASSERT_FALSE(name.empty()) << static_cast<std::uint32_t>(type);
-    EXPECT_EQ(IPL::StringToIFCTypeStrict(KT::UniString(name)).Get(), type);
+    EXPECT_EQ(IPL::StringToIFCTypeStrict(KT::UniString(name)).Get(), type) << name;
     EXPECT_EQ(IPL::Value::ConvertIFCType(type), AnyValue::NoValueType) << name;
   }
   EXPECT_TRUE(IPL::GetIFCTypeName(IFCType::NullIFCType).empty());
   EXPECT_TRUE(IPL::GetIFCTypeName(static_cast<IFCType>(999999)).empty());
-  EXPECT_EQ(IPL::Value::ConvertIFCType(static_cast<IFCType>(999999)), AnyValue::NoValueType);
 }
 
 }  // namespace
