@@ -299,36 +299,6 @@ TEST(HashContainerCopyAndMove, MoveTakesTheEntriesWhereTheyAreAndLeavesAnEmptyUs
   }
 }
 
-// Keys and values own heap blocks, so a leaked or doubly destroyed one shows in the live count (and in
-// the sanitizer build).
-TEST(HashContainerLifetime, ChurnWithCollidingKeysMakesAndDestroysEveryObjectOnce) {
-  using Table = KT::HashTable<KT::UniString, std::string, SameBucket<KT::UniString>>;
-  using Set = KT::HashSet<KT::UniString, SameBucket<KT::UniString>>;
-  const IFCAPI::Testing::LiveAllocationDelta delta;
-  {
-    Table table;
-    Set set;
-    for (unsigned int round = 0; round < 6; ++round) {
-      for (unsigned int i = 0; i < 40 + round * 13; ++i) {
-        table.Add(MakeKey<KT::UniString>(i % 50), LongText(i));
-        table.FindOrAdd(MakeKey<KT::UniString>(i + 1000));
-        set.Add(MakeKey<KT::UniString>(i % 30));
-      }
-      Table copy(table);
-      Set setCopy(set);
-      Table moved(std::move(copy));
-      EXPECT_EQ(moved.GetCount(), table.GetCount());
-      EXPECT_EQ(*moved.Get(MakeKey<KT::UniString>(0)), LongText(0));  // the first value offered stays
-      if (round % 2 == 0) {
-        table.Clear();
-        set = std::move(setCopy);
-      }
-    }
-    EXPECT_GT(delta.Get(), 0);
-  }
-  EXPECT_EQ(delta.Get(), 0);
-}
-
 // The identity of a table's contents, taken without allocating: entries never move, so equal entry
 // addresses in equal order (with equal figures) mean an unchanged table.
 template <class Table>
