@@ -1,5 +1,5 @@
-// The assignment tree: links in both directions, roots and order. Copies are covered through
-// HookAssignments, which adds nothing to them.
+// The assignment tree: links in both directions, roots and order. Copies are tested through
+// HookAssignments, whose copy constructor copies the tree.
 #include "IFCAPI/Assignments.h"
 
 #include <gtest/gtest.h>

@@ -37,8 +37,6 @@ TEST(PropertyValueCreate, KeepsAClonePrivateFromTheCallerAndSharedByCopies) {
   width.SetNominalValue(Length(0.3).GetValue());
   auto created = PropertyValue::Create(AddOnA, "Pset_WallCommon", width);
   ASSERT_TRUE(created.HasValue());
-  EXPECT_EQ(created.GetToken(), NullToken);
-
   width.SetName("Changed");
   width.SetNominalValue(Length(9.0).GetValue());
   const PropertyValue& value = created.Unwrap();
