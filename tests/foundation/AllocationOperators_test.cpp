@@ -52,9 +52,7 @@ TEST(AllocationOperators, InjectedFailuresReachEveryForm) {
   auto third = HeapInt(3);  // only the second one failed
   MemoryManager::StopFailing();
   EXPECT_EQ(*first + *third, 4);
-}
 
-TEST(AllocationOperators, FromThenOnKeepsFailingUntilStopped) {
   MemoryManager::FailAllocation(1, MemoryManager::FailureMode::FromThenOn);
   EXPECT_THROW(HeapInt(1), KT::OutOfMemoryException);
   EXPECT_THROW(HeapInt(2), KT::OutOfMemoryException);

@@ -51,25 +51,17 @@ void Append(std::vector<T>& to, const std::vector<T>& from) {
 // Answers with its prepared lists and records every call.
 class RecordingProvider : public IHookDataProvider {
  public:
-  void GetProperties(const ObjectID& id, std::vector<PropertyValue>& values) override {
-    Answer("GetProperties", id, values, properties);
+#define RECORDING_QUERY(Operation, T, answer)                           \
+  void Operation(const ObjectID& id, std::vector<T>& values) override { \
+    Answer(#Operation, id, values, answer);                             \
   }
-  void GetAttributes(const ObjectID& id, std::vector<Attribute>& values) override {
-    Answer("GetAttributes", id, values, attributes);
-  }
-  void GetClassificationReferences(const ObjectID& id, std::vector<ClassificationReference>& values) override {
-    Answer("GetClassificationReferences", id, values, references);
-  }
-  void GetAlternativeProperties(const ObjectID& id, std::vector<PropertyValue>& values) override {
-    Answer("GetAlternativeProperties", id, values, properties);
-  }
-  void GetAlternativeAttributes(const ObjectID& id, std::vector<Attribute>& values) override {
-    Answer("GetAlternativeAttributes", id, values, attributes);
-  }
-  void GetAlternativeClassificationReferences(const ObjectID& id,
-                                              std::vector<ClassificationReference>& values) override {
-    Answer("GetAlternativeClassificationReferences", id, values, references);
-  }
+  RECORDING_QUERY(GetProperties, PropertyValue, properties)
+  RECORDING_QUERY(GetAttributes, Attribute, attributes)
+  RECORDING_QUERY(GetClassificationReferences, ClassificationReference, references)
+  RECORDING_QUERY(GetAlternativeProperties, PropertyValue, properties)
+  RECORDING_QUERY(GetAlternativeAttributes, Attribute, attributes)
+  RECORDING_QUERY(GetAlternativeClassificationReferences, ClassificationReference, references)
+#undef RECORDING_QUERY
   void GetAssignments(std::vector<HookAssignments>& values) override {
     Answer("GetAssignments", Wall, values, assignments);
   }
@@ -124,91 +116,70 @@ KT::Array<IPL::PropertySet> OneOldSet() {
   return sets;
 }
 
-TEST_F(HookManagerTest, WithoutAProviderEveryQueryLeavesItsOutputAsItWas) {
-  EXPECT_FALSE(HookManager::HasHookDataProvider());
+// Runs the four queries on outputs that hold one entry each and checks that each holds only that entry after.
+void ExpectQueriesLeaveTheOutputsAsTheyWere(bool throwing) {
   KT::Array<IPL::PropertySet> sets = OneOldSet();
   KT::Array<IPL::GeneralAttribute> attributes{MakeAttribute("Old", "1").GetAttribute()};
-  References references;
-  references.Push(KT::SharedPtr<IPL::ExternalReferenceBase>(new IPL::ClassificationReference()));
+  References references{KT::SharedPtr<IPL::ExternalReferenceBase>(new IPL::ClassificationReference())};
   KT::Array<HookAssignments> assignments{HookAssignments(AddOn)};
-
-  HookManager::GetHookProperties(Wall, false, sets);
-  HookManager::GetHookAttributes(Wall, true, attributes);
-  HookManager::GetHookClassificationReferences(Wall, false, references);
-  HookManager::GetHookAssignments(assignments);
+  const auto run = [throwing](auto query) {
+    if (throwing) {
+      EXPECT_THROW(query(), std::runtime_error);
+    } else {
+      query();
+    }
+  };
+  run([&] { HookManager::GetHookProperties(Wall, false, sets); });
+  run([&] { HookManager::GetHookAttributes(Wall, true, attributes); });
+  run([&] { HookManager::GetHookClassificationReferences(Wall, false, references); });
+  run([&] { HookManager::GetHookAssignments(assignments); });
   EXPECT_EQ(SetNames(sets), std::vector<std::string>{"Old"});
-  EXPECT_EQ(attributes.GetSize(), 1u);
-  EXPECT_EQ(references.GetSize(), 1u);
-  EXPECT_EQ(assignments.GetSize(), 1u);
+  EXPECT_EQ(attributes.GetSize() + references.GetSize() + assignments.GetSize(), 3u);
 }
 
-TEST_F(HookManagerTest, RegistrationKeepsTheVeryProviderAndALaterOneReplacesIt) {
+TEST_F(HookManagerTest, WithoutAProviderQueriesChangeNothingAndALaterProviderReplacesAnEarlierOne) {
+  EXPECT_FALSE(HookManager::HasHookDataProvider());
+  ExpectQueriesLeaveTheOutputsAsTheyWere(false);
+
   RecordingProvider second;
   HookManager::SetHookDataProvider(&provider);
-  EXPECT_TRUE(HookManager::HasHookDataProvider());
-  EXPECT_EQ(&HookManager::GetHookDataProvider(), &provider);
-
   HookManager::SetHookDataProvider(&second);
+  EXPECT_TRUE(HookManager::HasHookDataProvider());
   EXPECT_EQ(&HookManager::GetHookDataProvider(), &second);
   KT::Array<HookAssignments> assignments;
   HookManager::GetHookAssignments(assignments);
   EXPECT_TRUE(provider.calls.empty());
   EXPECT_EQ(second.calls, std::vector<std::string>{"GetAssignments"});
-
   HookManager::SetHookDataProvider(nullptr);
   EXPECT_FALSE(HookManager::HasHookDataProvider());
 }
 
 TEST_F(HookManagerTest, EachQueryAsksOnlyItsOwnOperationOnceWithAnEmptyVectorAndTheCallersObject) {
   HookManager::SetHookDataProvider(&provider);
-  struct Case {
-    void (*query)(bool);
-    bool alternative;
-    const char* expected;
-  };
-  const Case cases[] = {
-      {[](bool a) {
-         KT::Array<IPL::PropertySet> o = OneOldSet();
-         HookManager::GetHookProperties(Wall, a, o);
-       },
-       false, "GetProperties"},
-      {[](bool a) {
-         KT::Array<IPL::PropertySet> o = OneOldSet();
-         HookManager::GetHookProperties(Wall, a, o);
-       },
-       true, "GetAlternativeProperties"},
-      {[](bool a) {
-         KT::Array<IPL::GeneralAttribute> o;
-         HookManager::GetHookAttributes(Wall, a, o);
-       },
-       false, "GetAttributes"},
-      {[](bool a) {
-         KT::Array<IPL::GeneralAttribute> o;
-         HookManager::GetHookAttributes(Wall, a, o);
-       },
-       true, "GetAlternativeAttributes"},
-      {[](bool a) {
-         References o;
-         HookManager::GetHookClassificationReferences(Wall, a, o);
-       },
-       false, "GetClassificationReferences"},
-      {[](bool a) {
-         References o;
-         HookManager::GetHookClassificationReferences(Wall, a, o);
-       },
-       true, "GetAlternativeClassificationReferences"},
-  };
   // The provider answers something, so that a second call would see a non-empty vector.
   provider.properties.push_back(Property("Set", "P"));
   provider.attributes.push_back(MakeAttribute("A", "1"));
   provider.references.push_back(Reference("X", "Rel"));
-  for (const Case& c : cases) {
-    provider.calls.clear();
-    provider.objects.clear();
-    c.query(c.alternative);
-    EXPECT_EQ(provider.calls, std::vector<std::string>{c.expected});
-    ASSERT_EQ(provider.objects.size(), 1u);
-    EXPECT_EQ(provider.objects[0], &Wall) << c.expected;
+  const char* expected[3][2] = {{"GetProperties", "GetAlternativeProperties"},
+                                {"GetAttributes", "GetAlternativeAttributes"},
+                                {"GetClassificationReferences", "GetAlternativeClassificationReferences"}};
+  for (int query = 0; query < 3; ++query) {
+    for (const bool alternative : {false, true}) {
+      provider.calls.clear();
+      provider.objects.clear();
+      KT::Array<IPL::PropertySet> sets = OneOldSet();
+      KT::Array<IPL::GeneralAttribute> attributes;
+      References references;
+      if (query == 0)
+        HookManager::GetHookProperties(Wall, alternative, sets);
+      else if (query == 1)
+        HookManager::GetHookAttributes(Wall, alternative, attributes);
+      else
+        HookManager::GetHookClassificationReferences(Wall, alternative, references);
+      EXPECT_EQ(provider.calls, std::vector<std::string>{expected[query][alternative]});
+      ASSERT_EQ(provider.objects.size(), 1u);
+      EXPECT_EQ(provider.objects[0], &Wall) << expected[query][alternative];
+    }
   }
   provider.calls.clear();
   KT::Array<HookAssignments> assignments;
@@ -300,17 +271,7 @@ TEST_F(HookManagerTest, AProviderThatThrowsLeavesEveryOutputAsItWas) {
   provider.attributes.push_back(MakeAttribute("New", "1"));
   provider.references.push_back(Reference("X", "Rel"));
   provider.assignments.push_back(HookAssignments(AddOn));
-
-  KT::Array<IPL::PropertySet> sets = OneOldSet();
-  KT::Array<IPL::GeneralAttribute> attributes;
-  References references;
-  KT::Array<HookAssignments> assignments;
-  EXPECT_THROW(HookManager::GetHookProperties(Wall, false, sets), std::runtime_error);
-  EXPECT_THROW(HookManager::GetHookAttributes(Wall, false, attributes), std::runtime_error);
-  EXPECT_THROW(HookManager::GetHookClassificationReferences(Wall, false, references), std::runtime_error);
-  EXPECT_THROW(HookManager::GetHookAssignments(assignments), std::runtime_error);
-  EXPECT_EQ(SetNames(sets), std::vector<std::string>{"Old"});
-  EXPECT_EQ(attributes.GetSize() + references.GetSize() + assignments.GetSize(), 0u);
+  ExpectQueriesLeaveTheOutputsAsTheyWere(true);
 }
 
 TEST_F(HookManagerTest, AllocationFailureDuringAPropertyQueryLeaksNothingAndLeavesTheOutputUsable) {

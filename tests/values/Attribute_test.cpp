@@ -11,7 +11,7 @@ using namespace IFCAPI::Testing;
 namespace Errors = IFCAPI::Impl::Errors;
 
 TEST(Attribute, EmptyNameFailsWhateverTheValue) {
-  EXPECT_TRUE(FailedWith(Attribute::Create(AddOnB, "", KT::UniString("value")), Errors::AttributeNameEmpty, AddOnB));
+  EXPECT_TRUE(FailedWith(Attribute::Create(AddOnB, "", KT::UniString("value")), Errors::AttributeNameEmpty));
   EXPECT_TRUE(FailedWith(Attribute::Create(AddOnA, "", std::nullopt), Errors::AttributeNameEmpty, AddOnA));
 }
 
@@ -35,15 +35,6 @@ TEST(Attribute, AbsentAndEmptyValuesAreTold) {
   EXPECT_EQ(given.Unwrap().GetAttribute().GetValue(), KT::UniString("W-12"));
   EXPECT_TRUE(given.Unwrap().GetAttribute().HasValue());
   EXPECT_EQ(given.Unwrap().GetToken(), AddOnA);
-}
-
-TEST(Attribute, CopyKeepsTheTokenAndOwnsItsAttribute) {
-  auto original = std::make_unique<Attribute>(AddOnB, IPL::GeneralAttribute("Name", "", "v", true));
-  const Attribute copy(*original);
-  original.reset();
-  EXPECT_EQ(copy.GetToken(), AddOnB);
-  EXPECT_EQ(copy.GetAttribute().GetName(), KT::UniString("Name"));
-  EXPECT_EQ(copy.GetAttribute().GetValue(), KT::UniString("v"));
 }
 
 }  // namespace

@@ -14,7 +14,7 @@ using IFCAPI::Impl::ClassificationReference;
 using namespace IFCAPI::Testing;
 namespace Errors = IFCAPI::Impl::Errors;
 
-TEST(Classification, PresentTextsAreSetEvenWhenEmptyAndAbsentOnesStayAbsent) {
+TEST(Classification, PresentTextsOfSystemsAndReferencesAreSetEvenWhenEmptyAndAbsentOnesStayAbsent) {
   auto bare = Classification::Create(AddOnA, "", std::nullopt, std::nullopt, std::nullopt, std::nullopt, std::nullopt);
   ASSERT_TRUE(bare.HasValue());
   const IPL::Classification& b = bare.Unwrap().GetClassification();
@@ -34,6 +34,12 @@ TEST(Classification, PresentTextsAreSetEvenWhenEmptyAndAbsentOnesStayAbsent) {
   ASSERT_TRUE(f.GetDescription().HasValue());
   EXPECT_TRUE(f.GetDescription().Get().IsEmpty());
   EXPECT_EQ(f.GetLocation().Get(), KT::UniString("https://x"));
+
+  auto bareReference =
+      ClassificationReference::Create(AddOnA, std::nullopt, std::nullopt, std::nullopt, bare.Unwrap(), "rel");
+  ASSERT_TRUE(bareReference.HasValue());
+  const IPL::ClassificationReference& r = bareReference.Unwrap().GetReference();
+  EXPECT_TRUE(r.GetLocation().IsEmpty() && r.GetIdentification().IsEmpty() && r.GetName().IsEmpty());
 }
 
 TEST(ClassificationReference, EmptyRelationshipNameFailsEvenWithEverythingElseGiven) {
@@ -41,7 +47,7 @@ TEST(ClassificationReference, EmptyRelationshipNameFailsEvenWithEverythingElseGi
                                        std::nullopt, std::nullopt);
   EXPECT_TRUE(FailedWith(ClassificationReference::Create(AddOnB, KT::UniString("l"), KT::UniString("i"),
                                                          KT::UniString("n"), system.Unwrap(), ""),
-                         Errors::RelAssociatesClassificationNameEmpty, AddOnB));
+                         Errors::RelAssociatesClassificationNameEmpty));
 }
 
 TEST(ClassificationReference, KeepsItsTextsItsOwnCopyOfTheSourceAndItsOwnToken) {
@@ -64,15 +70,6 @@ TEST(ClassificationReference, KeepsItsTextsItsOwnCopyOfTheSourceAndItsOwnToken) 
   ASSERT_TRUE(reference.GetReferencedSource().HasValue());
   EXPECT_EQ(reference.GetReferencedSource().Get().name, KT::UniString("Uniclass"));
   EXPECT_EQ(reference.GetReferencedSource().Get().GetEdition().Get(), KT::UniString("2015"));
-}
-
-TEST(ClassificationReference, AbsentTextsStayAbsent) {
-  const Classification system(AddOnA, IPL::Classification());
-  auto bare = ClassificationReference::Create(AddOnA, std::nullopt, std::nullopt, std::nullopt, system, "rel");
-  ASSERT_TRUE(bare.HasValue());
-  const IPL::ClassificationReference& reference = bare.Unwrap().GetReference();
-  EXPECT_TRUE(reference.GetLocation().IsEmpty() && reference.GetIdentification().IsEmpty() &&
-              reference.GetName().IsEmpty());
 }
 
 }  // namespace

@@ -17,19 +17,19 @@ using Values = KT::Array<Value>;
 TEST(PropertyValueEnumerated, AllowedValuesThenHeldValuesThenTypesThenNames) {
   const Values labels{Label("red"), Label("green")};
   EXPECT_TRUE(FailedWith(PropertyValue::CreateEnumeratedValue(AddOnB, "", "", Values{}, Values{EmptyLength()}),
-                         Errors::ValueListEmpty, AddOnB));
+                         Errors::ValueListEmpty));
   EXPECT_TRUE(
       FailedWith(PropertyValue::CreateEnumeratedValue(AddOnB, "", "", Values{Label("a"), EmptyLength()}, Values{}),
-                 Errors::InvalidValueFound, AddOnB));
-  EXPECT_TRUE(FailedWith(PropertyValue::CreateEnumeratedValue(AddOnB, "", "", labels, Values{}), Errors::ValueListEmpty,
-                         AddOnB));
+                 Errors::InvalidValueFound));
+  EXPECT_TRUE(
+      FailedWith(PropertyValue::CreateEnumeratedValue(AddOnB, "", "", labels, Values{}), Errors::ValueListEmpty));
   // Each list is of one type, but not the same one; this outranks the empty names.
   EXPECT_TRUE(FailedWith(PropertyValue::CreateEnumeratedValue(AddOnB, "", "", labels, Values{Length(1.0)}),
-                         Errors::ValueTypesMismatch, AddOnB));
+                         Errors::ValueTypesMismatch));
   EXPECT_TRUE(FailedWith(PropertyValue::CreateEnumeratedValue(AddOnB, "", "", labels, Values{Label("red")}),
-                         Errors::PropertyNameEmpty, AddOnB));
+                         Errors::PropertyNameEmpty));
   EXPECT_TRUE(FailedWith(PropertyValue::CreateEnumeratedValue(AddOnB, "", "Colour", labels, Values{Label("red")}),
-                         Errors::PropertySetNameEmpty, AddOnB));
+                         Errors::PropertySetNameEmpty));
 }
 
 TEST(PropertyValueEnumerated, HoldsItsValuesAndAnEnumerationOfTheAllowedOnes) {
@@ -53,17 +53,16 @@ TEST(PropertyValueEnumerated, HoldsItsValuesAndAnEnumerationOfTheAllowedOnes) {
 TEST(PropertyValueTable, SizesThenDefiningThenDefinedThenNames) {
   // Sizes differ and a column holds an invalid value: the sizes are reported.
   EXPECT_TRUE(FailedWith(PropertyValue::CreateTableValue(AddOnB, "", "", Values{EmptyLength()}, Values{}),
-                         Errors::TableSizesMismatch, AddOnB));
-  EXPECT_TRUE(
-      FailedWith(PropertyValue::CreateTableValue(AddOnB, "", "", Values{}, Values{}), Errors::ValueListEmpty, AddOnB));
+                         Errors::TableSizesMismatch));
+  EXPECT_TRUE(FailedWith(PropertyValue::CreateTableValue(AddOnB, "", "", Values{}, Values{}), Errors::ValueListEmpty));
   EXPECT_TRUE(FailedWith(PropertyValue::CreateTableValue(AddOnB, "", "", Values{Length(1.0), Label("x")},
                                                          Values{EmptyLength(), Length(2.0)}),
-                         Errors::ValueTypesMismatch, AddOnB));
+                         Errors::ValueTypesMismatch));
   EXPECT_TRUE(FailedWith(PropertyValue::CreateTableValue(AddOnB, "", "", Values{Length(1.0), Length(2.0)},
                                                          Values{Label("x"), EmptyLength()}),
-                         Errors::InvalidValueFound, AddOnB));
+                         Errors::InvalidValueFound));
   EXPECT_TRUE(FailedWith(PropertyValue::CreateTableValue(AddOnB, "", "", Values{Length(1.0)}, Values{Label("x")}),
-                         Errors::PropertyNameEmpty, AddOnB));
+                         Errors::PropertyNameEmpty));
 }
 
 TEST(PropertyValueTable, ColumnsMayDifferInTypeAndKeepTheirPairing) {

@@ -40,7 +40,7 @@ inline Impl::Value EmptyLength() {
 // Checks that `result` failed with exactly `kind`'s code and message and carries `token`.
 template <class T>
 ::testing::AssertionResult FailedWith(const TSAPI::Result<T, TSAPI::Error>& result, const Impl::ErrorKind& kind,
-                                      const API_Guid& token) {
+                                      const API_Guid& token = AddOnB) {
   if (result.HasValue()) {
     return ::testing::AssertionFailure() << "succeeded; expected \"" << kind.message << '"';
   }

