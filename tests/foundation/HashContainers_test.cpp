@@ -400,3 +400,46 @@ TEST(HashContainerAllocationFailure, EveryFailedAllocationLeavesTheTableAsBefore
 }
 
 }  // namespace
+
+namespace {
+
+// A value that counts its live instances, so that a missing or doubled destruction shows even when
+// the value owns no memory for the sanitizer to see.
+struct CountedValue {
+  static inline int live = 0;
+  explicit CountedValue(unsigned int id = 0) : id(id) { ++live; }
+  CountedValue(const CountedValue& other) : id(other.id) { ++live; }
+  CountedValue(CountedValue&& other) noexcept : id(other.id) { ++live; }
+  ~CountedValue() { --live; }
+  CountedValue& operator=(const CountedValue&) = delete;
+  unsigned int id;
+};
+
+TEST(HashContainerChurn, CollidingKeysSurviveRoundsOfGrowthCopyMoveAndClear) {
+  {
+    KT::HashTable<unsigned int, CountedValue, SameBucket> table;
+    for (unsigned int round = 1; round <= 4; ++round) {
+      const unsigned int n = 40 * round;
+      for (unsigned int i = 0; i < n; ++i) {
+        ASSERT_TRUE(table.Add(i, CountedValue(i + round)));
+        EXPECT_FALSE(table.Add(i, CountedValue(0)));  // refused: the offered value is destroyed
+      }
+      EXPECT_EQ(CountedValue::live, static_cast<int>(n));
+      for (unsigned int i = 0; i < n; ++i) {
+        ASSERT_NE(table.Get(i), nullptr);
+        EXPECT_EQ(table.Get(i)->id, i + round);
+      }
+      EXPECT_EQ(table.FindOrAdd(n).id, 0u);  // a new default value
+      KT::HashTable<unsigned int, CountedValue, SameBucket> copy(table);
+      EXPECT_EQ(CountedValue::live, 2 * static_cast<int>(n + 1));
+      KT::HashTable<unsigned int, CountedValue, SameBucket> moved(std::move(copy));
+      EXPECT_EQ(CountedValue::live, 2 * static_cast<int>(n + 1));
+      EXPECT_EQ(moved.Get(n - 1)->id, n - 1 + round);
+      table.Clear();
+      EXPECT_EQ(CountedValue::live, static_cast<int>(n + 1));
+    }
+  }
+  EXPECT_EQ(CountedValue::live, 0);
+}
+
+}  // namespace
