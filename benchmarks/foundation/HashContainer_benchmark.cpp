@@ -268,7 +268,9 @@ void RegisterFamily(const std::string& family, const std::vector<std::pair<std::
       const std::string name = figure + "/" + family + (kt ? "/KT/" : "/std/") + label;
       benchmark::RegisterBenchmark(name.c_str(), function)
           ->Unit(benchmark::kMicrosecond)
-          ->MinTime(n >= MaxN ? 0.1 : 0.05);
+          ->MinTime(n >= MaxN ? 0.1 : 0.05)
+          // The first large run would otherwise pay for growing the process's heap.
+          ->MinWarmUpTime(n >= MaxN ? 0.1 : 0.05);
       keyOfName[name] = Key{figure, family, n};
       isKtOfName[name] = kt;
     };
