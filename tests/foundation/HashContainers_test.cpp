@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <string>
 #include <tuple>
+#include <type_traits>
 #include <utility>
 #include <vector>
 
@@ -443,3 +444,10 @@ TEST(HashContainerChurn, CollidingKeysSurviveRoundsOfGrowthCopyMoveAndClear) {
 }
 
 }  // namespace
+
+// Moves and destruction never throw, so containers can move through standard containers and
+// unwind safely.
+static_assert(std::is_nothrow_move_constructible_v<KT::HashTable<ObjectID, KT::HashSet<ObjectID>>>);
+static_assert(std::is_nothrow_move_constructible_v<KT::HashSet<KT::UniString>>);
+static_assert(std::is_nothrow_destructible_v<KT::HashTable<KT::UniString, unsigned int>>);
+static_assert(std::is_nothrow_move_constructible_v<KT::ArrayFB<ObjectID*, 1>>);
