@@ -1,4 +1,8 @@
 # Warnings are errors on every target of the project.
 function(ifcapi_set_warnings target)
-  target_compile_options(${target} PRIVATE -Wall -Wextra -Werror)
+  if(MSVC)
+    target_compile_options(${target} PRIVATE /W4 /WX)
+  else()
+    target_compile_options(${target} PRIVATE -Wall -Wextra -Werror)
+  endif()
 endfunction()

@@ -19,7 +19,12 @@ using KT::MemoryManager;
 // never escapes, which would hide the allocation from these tests.
 std::unique_ptr<int> HeapInt(int value) {
   auto block = std::make_unique<int>(value);
+#if defined(__GNUC__)
   asm volatile("" : : "g"(block.get()) : "memory");
+#else
+  static int* volatile sink;
+  sink = block.get();
+#endif
   return block;
 }
 
