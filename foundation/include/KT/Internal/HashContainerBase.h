@@ -44,7 +44,8 @@ namespace HashInternal {
 #if defined(__GNUC__)
 __attribute__((always_inline))
 #endif
-inline std::uint32_t ReduceToBucket(std::uint32_t hash, std::uint32_t bucketCount) noexcept {
+inline std::uint32_t
+ReduceToBucket(std::uint32_t hash, std::uint32_t bucketCount) noexcept {
   switch (bucketCount) {
     case 7u:
       return hash % 7u;
