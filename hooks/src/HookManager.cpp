@@ -15,6 +15,23 @@ namespace {
 // Constant-initialised: null from load, before any code runs.
 IHookDataProvider* registeredProvider = nullptr;
 
+template <class T>
+using PerObjectOperation = void (IHookDataProvider::*)(const ObjectID&, std::vector<T>&);
+
+// The frame the per-object queries share: reads the registration once and, when a provider is
+// registered, asks it once into `values` through the ordinary or the alternative operation. Returns
+// false, having asked nothing, when no provider is registered.
+template <class T>
+bool AskProvider(const ObjectID& objectId, bool alternative, PerObjectOperation<T> ordinary,
+                 PerObjectOperation<T> alternate, std::vector<T>& values) {
+  IHookDataProvider* provider = registeredProvider;
+  if (provider == nullptr) {
+    return false;
+  }
+  (provider->*(alternative ? alternate : ordinary))(objectId, values);
+  return true;
+}
+
 }  // namespace
 
 IHookDataProvider::~IHookDataProvider() = default;
@@ -45,15 +62,10 @@ bool HookManager::HasHookDataProvider() noexcept {
 }
 
 void HookManager::GetHookProperties(const ObjectID& objectId, bool alternative, KT::Array<IPL::PropertySet>& output) {
-  IHookDataProvider* provider = registeredProvider;
-  if (provider == nullptr) {
-    return;
-  }
   std::vector<PropertyValue> values;
-  if (alternative) {
-    provider->GetAlternativeProperties(objectId, values);
-  } else {
-    provider->GetProperties(objectId, values);
+  if (!AskProvider(objectId, alternative, &IHookDataProvider::GetProperties,
+                   &IHookDataProvider::GetAlternativeProperties, values)) {
+    return;
   }
   // Emptied only now, so that a provider that throws leaves the output as it was.
   output.Clear();
@@ -76,15 +88,10 @@ void HookManager::GetHookProperties(const ObjectID& objectId, bool alternative, 
 
 void HookManager::GetHookAttributes(const ObjectID& objectId, bool alternative,
                                     KT::Array<IPL::GeneralAttribute>& output) {
-  IHookDataProvider* provider = registeredProvider;
-  if (provider == nullptr) {
-    return;
-  }
   std::vector<Attribute> values;
-  if (alternative) {
-    provider->GetAlternativeAttributes(objectId, values);
-  } else {
-    provider->GetAttributes(objectId, values);
+  if (!AskProvider(objectId, alternative, &IHookDataProvider::GetAttributes,
+                   &IHookDataProvider::GetAlternativeAttributes, values)) {
+    return;
   }
   // The attribute's name is its key: Attribute::Create fills it and never leaves it empty, while the
   // second text stays empty and the value may repeat across distinct attributes.
@@ -99,15 +106,10 @@ void HookManager::GetHookAttributes(const ObjectID& objectId, bool alternative,
 
 void HookManager::GetHookClassificationReferences(const ObjectID& objectId, bool alternative,
                                                   KT::Array<KT::SharedPtr<IPL::ExternalReferenceBase>>& output) {
-  IHookDataProvider* provider = registeredProvider;
-  if (provider == nullptr) {
-    return;
-  }
   std::vector<ClassificationReference> values;
-  if (alternative) {
-    provider->GetAlternativeClassificationReferences(objectId, values);
-  } else {
-    provider->GetClassificationReferences(objectId, values);
+  if (!AskProvider(objectId, alternative, &IHookDataProvider::GetClassificationReferences,
+                   &IHookDataProvider::GetAlternativeClassificationReferences, values)) {
+    return;
   }
   KT::HashSet<KT::UniString> keys;
   for (const ClassificationReference& value : values) {
