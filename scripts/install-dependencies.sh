@@ -1,10 +1,17 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the build and the tests need, when any is missing.
+# Installs the Debian packages the build needs, and those that the given stage scripts name on their
+# "# packages:" line, when any is missing.
+#   scripts/install-dependencies.sh [scripts/stages/NN-name.sh ...]
 set -euo pipefail
 
-packages=(cmake ninja-build g++ clang libclang-rt-14-dev googletest libgtest-dev libgmock-dev libbenchmark-dev clang-format)
+packages=(cmake ninja-build g++ googletest libgtest-dev libgmock-dev clang-format)
+for stage in "$@"; do
+  read -r -a named <<<"$(sed -n 's/^# packages: //p' "$stage")"
+  packages+=("${named[@]}")
+done
+
 missing=()
-for package in "${packages[@]}"; do
+for package in $(printf '%s\n' "${packages[@]}" | sort -u); do
   if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed"; then
     missing+=("$package")
   fi

@@ -1,24 +1,76 @@
 #!/usr/bin/env bash
-# The one test command: installs what is missing, then builds and runs every test twice, once with
-# g++ (warnings as errors) and once with clang under AddressSanitizer + UndefinedBehaviorSanitizer
-# with leak detection. The benchmarks are built, not run.
+# The one test command: installs what is missing, then runs every stage in scripts/stages/ in the order
+# of its number (each builds what it tests), and fails if any stage failed.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-scripts/install-dependencies.sh
+usage() {
+  cat <<'USAGE'
+Usage: scripts/test.sh [--only STAGE[,STAGE...]] [--filter REGEX] [--list] [--help]
 
-for preset in dev asan; do
-  echo "=== ${preset}: configure and build"
-  cmake --preset "$preset" >/dev/null
-  cmake --build --preset "$preset" -- -j2
+Builds and runs the tests, one stage after the other:
+USAGE
+  for file in scripts/stages/[0-9]*.sh; do
+    printf '  %-10s %s\n' "$(stage_name "$file")" "$(sed -n 's/^# about: //p' "$file")"
+  done
+  cat <<'USAGE'
+
+  --only STAGES   run only these stages (comma-separated names from the list above)
+  --filter REGEX  run only the CTest tests whose names match REGEX (e.g. 'HashTable')
+  --list          print the stage names and exit
+  --help          print this text and exit
+USAGE
+}
+
+# scripts/stages/20-asan.sh -> asan
+stage_name() {
+  local base
+  base=$(basename "$1" .sh)
+  echo "${base#*-}"
+}
+
+only=""
+export TEST_FILTER=""
+while (($# > 0)); do
+  case "$1" in
+    --only) only=${2:?--only needs a list of stages}; shift 2 ;;
+    --only=*) only=${1#--only=}; shift ;;
+    --filter) TEST_FILTER=${2:?--filter needs a regular expression}; shift 2 ;;
+    --filter=*) TEST_FILTER=${1#--filter=}; shift ;;
+    --list) for file in scripts/stages/[0-9]*.sh; do stage_name "$file"; done; exit 0 ;;
+    -h|--help) usage; exit 0 ;;
+    *) echo "scripts/test.sh: unknown argument '$1'" >&2; usage >&2; exit 2 ;;
+  esac
 done
 
-# Editors and clang tools read the g++ build's compile commands from the root.
-ln -sf build/dev/compile_commands.json compile_commands.json
+stages=()
+for file in scripts/stages/[0-9]*.sh; do
+  name=$(stage_name "$file")
+  if [[ -z $only || ",$only," == *",$name,"* ]]; then stages+=("$file"); fi
+done
+if [[ -n $only ]]; then
+  for wanted in ${only//,/ }; do
+    if ! printf '%s\n' "${stages[@]}" | grep -q -- "-$wanted\.sh$"; then
+      echo "scripts/test.sh: no stage named '$wanted'" >&2; usage >&2; exit 2
+    fi
+  done
+fi
+
+scripts/install-dependencies.sh "${stages[@]}"
 
 status=0
-echo "=== dev: tests"
-ctest --preset dev || status=$?
-echo "=== asan: tests"
-ctest --preset asan || status=$?
+failed=()
+for file in "${stages[@]}"; do
+  name=$(stage_name "$file")
+  start=$SECONDS
+  echo "=== ${name}"
+  if bash "$file"; then
+    echo "=== ${name}: passed in $((SECONDS - start)) s"
+  else
+    echo "=== ${name}: FAILED after $((SECONDS - start)) s"
+    failed+=("$name")
+    status=1
+  fi
+done
+if ((status != 0)); then echo "Failed stages: ${failed[*]}"; fi
 exit "$status"

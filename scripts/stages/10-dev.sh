@@ -1,0 +1,8 @@
+# about: g++, warnings as errors: build everything, run every test
+# packages: g++ googletest libgtest-dev libgmock-dev libbenchmark-dev
+set -euo pipefail
+source "$(dirname "$0")/common.sh"
+build_preset dev
+# Editors and clang tools read the g++ build's compile commands from the root.
+ln -sf build/dev/compile_commands.json compile_commands.json
+test_preset dev

@@ -1,0 +1,6 @@
+# about: clang under AddressSanitizer + UndefinedBehaviorSanitizer with leak detection
+# packages: clang libclang-rt-14-dev googletest libgtest-dev libgmock-dev
+set -euo pipefail
+source "$(dirname "$0")/common.sh"
+build_preset asan
+test_preset asan
