@@ -12,9 +12,14 @@ export WINEDLLOVERRIDES="mscoree,mshtml="
 wine=/usr/lib/wine/wine64
 wineserver=/usr/lib/wine/wineserver64
 
-# One wineserver for the whole run, so that each test program does not start and stop its own.
+# One wineserver for the whole run, so that each test program does not start and stop its own. A server
+# left running by an interrupted run is stopped first.
+mkdir -p "$WINEPREFIX"
+"$wineserver" -k 2>/dev/null || true
 "$wineserver" -p
 trap '"$wineserver" -k || true' EXIT
+# The first Wine program of a session starts Wine's own background processes, which keep the output
+# pipes of that program open; they must not be those of a test, or CTest would wait for them.
 if [[ ! -f $WINEPREFIX/system.reg ]]; then
   "$wine" wineboot --init >/dev/null 2>&1
 fi
