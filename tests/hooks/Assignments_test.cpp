@@ -78,7 +78,9 @@ TEST(Assignments, AddChildUnderFailingAllocationsRecordsBothDirectionsOrNothing)
     return tree;
   };
   const std::pair<int, int> links[] = {{1, 20}, {30, 2}, {31, 32}, {33, 33}};
-  for (const auto& [parent, child] : links) {
+  for (const auto& link : links) {
+    const int parent = link.first;
+    const int child = link.second;
     const std::uint64_t failures = IFCAPI::Testing::SweepAllOrNothing(
         setup, [&](Assignments& tree) { tree.AddChild(Node(parent), Node(child)); },
         [](const Assignments& tree) { return IFCAPI::Testing::TreeImage::Of(tree); },
