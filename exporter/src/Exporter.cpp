@@ -199,10 +199,10 @@ std::string Exporter::NewGlobalId(const std::string& key) {
 }
 
 void Exporter::IndexExistingSets() {
+  existingSetsIndexed = true;
   const SchemaIndex& schema = SchemaIndex::Get();
   std::vector<std::string_view> attributes;
   std::vector<std::string_view> related;
-  std::vector<std::string_view> setAttributes;
   const auto& instances = file.Instances();
   for (std::uint32_t i = 0; i < instances.size(); ++i) {
     if (instances[i].entity != schema.ifcRelDefinesByProperties) {
@@ -214,25 +214,37 @@ void Exporter::IndexExistingSets() {
     const std::int32_t set = file.FindByNumber(ParseStepReference(attributes[5]));
     const auto items = StepListItems(attributes[4]);
     if (set < 0 || instances[static_cast<std::size_t>(set)].entity != schema.ifcPropertySet || !items ||
-        !SplitStepList(*items, related) ||
-        !SplitStepList(file.Arguments(static_cast<std::size_t>(set)), setAttributes) || setAttributes.size() != 5) {
-      continue;
-    }
-    const auto name = DecodeStepString(setAttributes[2]);
-    if (!name) {
+        !SplitStepList(*items, related)) {
       continue;
     }
     for (const std::string_view element : related) {
       const std::uint32_t number = ParseStepReference(element);
       if (number != 0) {
-        existingSets[number].push_back(ExistingSet{*name, static_cast<std::uint32_t>(set), i});
+        existingSets.push_back(ExistingSet{number, static_cast<std::uint32_t>(set), i});
       }
     }
   }
+  std::stable_sort(existingSets.begin(), existingSets.end(),
+                   [](const ExistingSet& a, const ExistingSet& b) { return a.element < b.element; });
+}
+
+std::optional<Exporter::ExistingSet> Exporter::FindExistingSet(std::uint32_t element,
+                                                               const std::u16string& name) const {
+  auto it = std::lower_bound(existingSets.begin(), existingSets.end(), element,
+                             [](const ExistingSet& a, std::uint32_t number) { return a.element < number; });
+  std::vector<std::string_view> attributes;
+  for (; it != existingSets.end() && it->element == element; ++it) {
+    if (SplitStepList(file.Arguments(it->set), attributes) && attributes.size() == 5) {
+      const auto setName = DecodeStepString(attributes[2]);
+      if (setName && *setName == name) {
+        return *it;
+      }
+    }
+  }
+  return std::nullopt;
 }
 
 void Exporter::Collect(const Progress& progress) {
-  IndexExistingSets();
   const SchemaIndex& schema = SchemaIndex::Get();
   std::vector<std::uint8_t> isObject(Schema::EntityCount);
   for (std::size_t entity = 0; entity < Schema::EntityCount; ++entity) {
@@ -315,17 +327,11 @@ void Exporter::AddPropertySets(std::uint32_t index, const KT::Array<IPL::Propert
     // name anew stay, ahead of the contributed ones.
     std::vector<std::uint32_t> members;
     std::string description = "$";
-    const ExistingSet* existing = nullptr;
-    const auto own = existingSets.find(element);
-    if (own != existingSets.end()) {
-      for (const ExistingSet& candidate : own->second) {
-        if (candidate.name == set.GetName().GetCodeUnits()) {
-          existing = &candidate;
-          break;
-        }
-      }
+    if (!existingSetsIndexed) {
+      IndexExistingSets();
     }
-    if (existing != nullptr && SplitStepList(file.Arguments(existing->set), setAttributes)) {
+    const std::optional<ExistingSet> existing = FindExistingSet(element, set.GetName().GetCodeUnits());
+    if (existing && SplitStepList(file.Arguments(existing->set), setAttributes)) {
       description = std::string(setAttributes[3]);
       const auto items = StepListItems(setAttributes[4]);
       if (items && SplitStepList(*items, existingProperties)) {
@@ -355,7 +361,7 @@ void Exporter::AddPropertySets(std::uint32_t index, const KT::Array<IPL::Propert
       sets.emplace(key, number);
       ++summary.sets;
     }
-    if (existing != nullptr) {
+    if (existing) {
       detaches.push_back(Detach{existing->relation, element, number});
     }
     const auto [relation, added] = setRelationOf.emplace(number, setRelations.size());

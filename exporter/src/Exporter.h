@@ -28,6 +28,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <unordered_map>
 #include <unordered_set>
@@ -74,7 +75,7 @@ class Exporter {
 
  private:
   struct ExistingSet {
-    std::u16string name;
+    std::uint32_t element;   // instance number
     std::uint32_t set;       // instance index
     std::uint32_t relation;  // instance index of its IfcRelDefinesByProperties
   };
@@ -90,6 +91,7 @@ class Exporter {
   };
 
   void IndexExistingSets();
+  std::optional<ExistingSet> FindExistingSet(std::uint32_t element, const std::u16string& name) const;
   void CollectElement(std::uint32_t index, const GuidBytes& guid);
   void AddPropertySets(std::uint32_t index, const KT::Array<IPL::PropertySet>& sets);
   void SetAttributes(std::uint32_t index, const KT::Array<IPL::GeneralAttribute>& attributes);
@@ -122,7 +124,9 @@ class Exporter {
   std::vector<Relation> classificationRelations;
   std::unordered_map<std::string, std::size_t> classificationRelationOf;
 
-  std::unordered_map<std::uint32_t, std::vector<ExistingSet>> existingSets;  // by element number
+  // The file's property sets by element number; indexed on the first contributed set.
+  std::vector<ExistingSet> existingSets;
+  bool existingSetsIndexed = false;
   std::vector<Detach> detaches;
   std::vector<std::pair<std::uint32_t, std::string>> replacements;  // instance index -> new text
 };
