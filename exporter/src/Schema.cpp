@@ -1,0 +1,87 @@
+#include "Schema.h"
+
+#include <cstring>
+
+namespace Exporter {
+
+namespace {
+
+std::uint32_t HashName(std::string_view name) noexcept {
+  std::uint32_t hash = 2166136261u;
+  for (const char c : name) {
+    hash = (hash ^ static_cast<unsigned char>(c)) * 16777619u;
+  }
+  return hash;
+}
+
+}  // namespace
+
+const SchemaIndex& SchemaIndex::Get() {
+  static const SchemaIndex index;
+  return index;
+}
+
+SchemaIndex::SchemaIndex() {
+  std::size_t size = 1;
+  while (size < Schema::EntityCount * 4) {
+    size <<= 1;
+  }
+  slots.assign(size, 0);
+  mask = size - 1;
+  for (std::size_t entity = 0; entity < Schema::EntityCount; ++entity) {
+    std::size_t slot = HashName(Schema::Entities[entity].upperName) & mask;
+    while (slots[slot] != 0) {
+      slot = (slot + 1) & mask;
+    }
+    slots[slot] = static_cast<std::uint16_t>(entity + 1);
+  }
+  ifcRoot = FindEntity("IFCROOT");
+  ifcObject = FindEntity("IFCOBJECT");
+  ifcObjectDefinition = FindEntity("IFCOBJECTDEFINITION");
+  ifcRelDefinesByProperties = FindEntity("IFCRELDEFINESBYPROPERTIES");
+  ifcPropertySet = FindEntity("IFCPROPERTYSET");
+  ifcSpatialElement = FindEntity("IFCSPATIALELEMENT");
+}
+
+int SchemaIndex::FindEntity(std::string_view upperName) const noexcept {
+  std::size_t slot = HashName(upperName) & mask;
+  while (slots[slot] != 0) {
+    const int entity = slots[slot] - 1;
+    if (upperName == Schema::Entities[entity].upperName) {
+      return entity;
+    }
+    slot = (slot + 1) & mask;
+  }
+  return -1;
+}
+
+bool SchemaIndex::IsSubtypeOf(int entity, int ancestor) const noexcept {
+  while (entity >= 0) {
+    if (entity == ancestor) {
+      return true;
+    }
+    entity = Schema::Entities[entity].supertype;
+  }
+  return false;
+}
+
+int SchemaIndex::FindAttribute(int entity, std::string_view name) const noexcept {
+  const Schema::EntityDef& def = Schema::Entities[entity];
+  for (unsigned i = 0; i < def.attributeCount; ++i) {
+    if (name == Schema::Attributes[def.firstAttribute + i].name) {
+      return static_cast<int>(i);
+    }
+  }
+  return -1;
+}
+
+bool SchemaIndex::IsStringType(std::string_view typeName) const noexcept {
+  for (std::size_t i = 0; i < Schema::ValueTypeCount; ++i) {
+    if (typeName == Schema::ValueTypes[i].name) {
+      return std::strncmp(Schema::ValueTypes[i].underlying, "STRING", 6) == 0;
+    }
+  }
+  return false;
+}
+
+}  // namespace Exporter
