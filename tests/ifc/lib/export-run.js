@@ -3,7 +3,7 @@
 // fresh temporary folder.
 //
 //   const run = exportSample('plain.ifc');          // { status, stdout, stderr, output }
-//   const alt = exportSample('alt.ifc', ['--alternative']);
+//   const alt = exportSample('alt.ifc', ['--alternative'], 'second-run');
 'use strict';
 
 const { spawnSync } = require('node:child_process');
@@ -28,8 +28,10 @@ function workFolder() {
   return work;
 }
 
-function exportSample(outputName, options = []) {
-  const output = path.join(workFolder(), outputName);
+// Writes `outputName` into the subfolder `folder` of the work folder.
+function exportSample(outputName, options = [], folder = '.') {
+  fs.mkdirSync(path.join(workFolder(), folder), { recursive: true });
+  const output = path.join(workFolder(), folder, outputName);
   fs.rmSync(output, { force: true });
   const tool = required('IFCAPI_EXPORT_TOOL');
   const addon = required('IFCAPI_EXAMPLE_ADDON');
