@@ -26,11 +26,11 @@ tool=$(find "$build" -name ifcapi-export -type f -perm -u+x | head -n 1)
 addon=$(find "$build" -name 'libexample_addon.so' | head -n 1)
 output=$build/model-$instances-export.ifc
 
-# Elapsed seconds and peak resident set (KB) of a command, from GNU time.
+# Elapsed seconds, processor seconds (user + system) and peak resident set (KB) of a command.
 measure() {
   local report=$1
   shift
-  /usr/bin/time -f '%e %M' -o "$report" "$@"
+  /usr/bin/time -f '%e %U %S %M' -o "$report" "$@"
 }
 
 measure "$build/tool.time" "$tool" --addon "$addon" "$model" "$output" >"$build/tool.out" 2>"$build/tool.err" || {
@@ -42,25 +42,30 @@ export NODE_PATH=$build/npm/node_modules
 measure "$build/open.time" node benchmarks/exporter/open-model.js "$model" >"$build/open.json"
 measure "$build/lines.time" node benchmarks/exporter/open-model.js --every-line "$model" >"$build/lines.json"
 
+field() { sed "s/.*\"$1\":\([0-9.e-]*\).*/\1/" "$2"; }
 bytes=$(stat -c %s "$model")
-read -r tool_seconds tool_kb <"$build/tool.time"
-read -r _ open_kb <"$build/open.time"
-read -r _ lines_kb <"$build/lines.time"
-open_seconds=$(sed 's/.*"seconds":\([0-9.e-]*\).*/\1/' "$build/open.json")
-lines_seconds=$(sed 's/.*"seconds":\([0-9.e-]*\).*/\1/' "$build/lines.json")
+count=$(field lines "$build/lines.json")
+read -r tool_seconds tool_user tool_system tool_kb <"$build/tool.time"
+read -r _ _ _ open_kb <"$build/open.time"
+read -r _ _ _ lines_kb <"$build/lines.time"
 
-awk -v bytes="$bytes" -v ts="$tool_seconds" -v tk="$tool_kb" -v os="$open_seconds" -v ok="$open_kb" \
-  -v ls="$lines_seconds" -v lk="$lines_kb" -v instances="$instances" '
+# Wall clock figures suffer when other work shares the machine; processor time much less so, and the
+# goal is judged on both.
+awk -v bytes="$bytes" -v count="$count" -v load="$(cut -d' ' -f1 /proc/loadavg)" -v cores="$(nproc)" \
+  -v ts="$tool_seconds" -v tc="$(echo "$tool_user $tool_system" | awk '{print $1 + $2}')" -v tk="$tool_kb" \
+  -v os="$(field seconds "$build/open.json")" -v oc="$(field cpuSeconds "$build/open.json")" -v ok="$open_kb" \
+  -v ls="$(field seconds "$build/lines.json")" -v lc="$(field cpuSeconds "$build/lines.json")" -v lk="$lines_kb" '
   BEGIN {
     mb = bytes / 1e6
-    printf "Input: %.1f MB, %d instances\n\n", mb, instances
-    printf "%-38s %10s %10s %16s\n", "", "seconds", "MB/s", "peak RSS (MB)"
-    printf "%-38s %10.2f %10.1f %16.1f\n", "ifcapi-export, whole run", ts, mb / ts, tk / 1024
-    printf "%-38s %10.2f %10.1f %16.1f\n", "web-ifc OpenModel", os, mb / os, ok / 1024
-    printf "%-38s %10.2f %10.1f %16.1f\n", "web-ifc OpenModel + every line", ls, mb / ls, lk / 1024
-    speed = (mb / ts) / (mb / os)
+    printf "Input: %.1f MB, %d instances (load average %s on %d cores)\n\n", mb, count, load, cores
+    printf "%-34s %9s %9s %10s %10s %15s\n", "", "wall s", "MB/s", "cpu s", "MB/cpu-s", "peak RSS (MB)"
+    printf "%-34s %9.2f %9.1f %10.2f %10.1f %15.1f\n", "ifcapi-export, whole run", ts, mb / ts, tc, mb / tc, tk / 1024
+    printf "%-34s %9.2f %9.1f %10.2f %10.1f %15.1f\n", "web-ifc OpenModel", os, mb / os, oc, mb / oc, ok / 1024
+    printf "%-34s %9.2f %9.1f %10.2f %10.1f %15.1f\n", "web-ifc OpenModel + every line", ls, mb / ls, lc, mb / lc, lk / 1024
+    wall = os / ts
+    cpu = oc / tc
     peak = tk / 1024
     limit = bytes / 1048576 + 64
-    printf "\nGoal: throughput >= 3x OpenModel: %.1fx  %s\n", speed, speed >= 3 ? "met" : "NOT met"
-    printf "Goal: peak <= input + 64 MB (%.1f MB): %.1f MB  %s\n", limit, peak, peak <= limit ? "met" : "NOT met"
+    printf "\nGoal: throughput >= 3x OpenModel: %.1fx by wall clock, %.1fx by processor time  %s\n", wall, cpu, (wall >= 3 && cpu >= 3 ? "met" : "NOT met")
+    printf "Goal: peak <= input + 64 MB (%.1f MB): %.1f MB  %s\n", limit, peak, (peak <= limit ? "met" : "NOT met")
   }'
