@@ -199,10 +199,10 @@ std::string Exporter::NewGlobalId(const std::string& key) {
 }
 
 void Exporter::IndexExistingSets() {
+  existingSetsIndexed = true;
   const SchemaIndex& schema = SchemaIndex::Get();
   std::vector<std::string_view> attributes;
   std::vector<std::string_view> related;
-  std::vector<std::string_view> setAttributes;
   const auto& instances = file.Instances();
   for (std::uint32_t i = 0; i < instances.size(); ++i) {
     if (instances[i].entity != schema.ifcRelDefinesByProperties) {
@@ -214,25 +214,45 @@ void Exporter::IndexExistingSets() {
     const std::int32_t set = file.FindByNumber(ParseStepReference(attributes[5]));
     const auto items = StepListItems(attributes[4]);
     if (set < 0 || instances[static_cast<std::size_t>(set)].entity != schema.ifcPropertySet || !items ||
-        !SplitStepList(*items, related) ||
-        !SplitStepList(file.Arguments(static_cast<std::size_t>(set)), setAttributes) || setAttributes.size() != 5) {
-      continue;
-    }
-    const auto name = DecodeStepString(setAttributes[2]);
-    if (!name) {
+        !SplitStepList(*items, related)) {
       continue;
     }
     for (const std::string_view element : related) {
       const std::uint32_t number = ParseStepReference(element);
       if (number != 0) {
-        existingSets[number].push_back(ExistingSet{*name, static_cast<std::uint32_t>(set), i});
+        existingSets.push_back(ExistingSet{number, static_cast<std::uint32_t>(set), i, 0});
       }
     }
   }
+  // How many elements share each set, over all its relations.
+  std::unordered_map<std::uint32_t, std::uint32_t> sharers;
+  for (const ExistingSet& entry : existingSets) {
+    ++sharers[entry.set];
+  }
+  for (ExistingSet& entry : existingSets) {
+    entry.sharers = sharers[entry.set];
+  }
+  std::stable_sort(existingSets.begin(), existingSets.end(),
+                   [](const ExistingSet& a, const ExistingSet& b) { return a.element < b.element; });
+}
+
+std::optional<Exporter::ExistingSet> Exporter::FindExistingSet(std::uint32_t element,
+                                                               const std::u16string& name) const {
+  auto it = std::lower_bound(existingSets.begin(), existingSets.end(), element,
+                             [](const ExistingSet& a, std::uint32_t number) { return a.element < number; });
+  std::vector<std::string_view> attributes;
+  for (; it != existingSets.end() && it->element == element; ++it) {
+    if (SplitStepList(file.Arguments(it->set), attributes) && attributes.size() == 5) {
+      const auto setName = DecodeStepString(attributes[2]);
+      if (setName && *setName == name) {
+        return *it;
+      }
+    }
+  }
+  return std::nullopt;
 }
 
 void Exporter::Collect(const Progress& progress) {
-  IndexExistingSets();
   const SchemaIndex& schema = SchemaIndex::Get();
   std::vector<std::uint8_t> isObject(Schema::EntityCount);
   for (std::size_t entity = 0; entity < Schema::EntityCount; ++entity) {
@@ -273,16 +293,47 @@ void Exporter::CollectElement(std::uint32_t index, const GuidBytes& guid) {
   }
 }
 
+std::vector<std::u16string> Exporter::PropertyNames(std::uint32_t set) const {
+  std::vector<std::u16string> names;
+  std::vector<std::string_view> attributes;
+  std::vector<std::string_view> items;
+  const auto list = SplitStepList(file.Arguments(set), attributes) && attributes.size() == 5
+                        ? StepListItems(attributes[4])
+                        : std::nullopt;
+  if (!list || !SplitStepList(*list, items)) {
+    return names;
+  }
+  for (const std::string_view item : items) {
+    const std::int32_t property = file.FindByNumber(ParseStepReference(item));
+    if (property >= 0 && SplitStepList(file.Arguments(static_cast<std::size_t>(property)), attributes) &&
+        !attributes.empty()) {
+      names.push_back(DecodeStepString(attributes[0]).value_or(std::u16string()));
+    }
+  }
+  return names;
+}
+
 void Exporter::AddPropertySets(std::uint32_t index, const KT::Array<IPL::PropertySet>& propertySets) {
   const std::uint32_t element = file.Instances()[index].number;
-  std::vector<std::string_view> setAttributes;
-  std::vector<std::string_view> existingProperties;
-  std::vector<std::string_view> propertyAttributes;
+  if (!existingSetsIndexed) {
+    IndexExistingSets();
+  }
   for (const IPL::PropertySet& set : propertySets) {
+    // The element's own set of this name keeps what it has: a contributed property of a name it
+    // already holds is dropped.
+    const std::optional<ExistingSet> existing = FindExistingSet(element, set.GetName().GetCodeUnits());
+    const std::vector<std::u16string> existingNames =
+        existing ? PropertyNames(existing->set) : std::vector<std::u16string>();
     std::vector<std::uint32_t> contributed;
-    std::vector<std::u16string> names;
     for (const KT::SharedPtr<IPL::Property>& property : set.GetProperties()) {
       if (property.Get() == nullptr) {
+        continue;
+      }
+      const std::string where =
+          ElementName(index) + ": property " + set.GetName().ToUTF8() + "." + property->GetName().ToUTF8();
+      if (std::find(existingNames.begin(), existingNames.end(), property->GetName().GetCodeUnits()) !=
+          existingNames.end()) {
+        Warn(where + " is already in the file's set; the file's value stays");
         continue;
       }
       std::uint32_t enumeration = 0;
@@ -298,54 +349,44 @@ void Exporter::AddPropertySets(std::uint32_t index, const KT::Array<IPL::Propert
       }
       const std::string body = PropertyBody(*property, enumeration, warning);
       if (!warning.empty()) {
-        Warn(ElementName(index) + ": property '" + property->GetName().ToUTF8() + "': " + warning);
+        Warn(where + ": " + warning);
       }
       if (body.empty()) {
-        Warn(ElementName(index) + ": property '" + property->GetName().ToUTF8() + "' is of no known kind; skipped");
+        Warn(where + " is of no known kind; skipped");
         continue;
       }
       contributed.push_back(EmitOnce(properties, body));
-      names.push_back(property->GetName().GetCodeUnits());
       ++summary.values;
     }
     if (contributed.empty()) {
       continue;
     }
-    // The element's own set of this name, if it has one: its properties that the contribution does not
-    // name anew stay, ahead of the contributed ones.
+    if (existing && existing->sharers == 1) {
+      // The set is this element's alone: it grows in place.
+      std::vector<std::uint32_t>& grown = grownSets[existing->set];
+      if (grown.empty()) {
+        ++summary.sets;
+      }
+      grown.insert(grown.end(), contributed.begin(), contributed.end());
+      continue;
+    }
+    // A new set; when the element shares a set of this name with others, the new set holds the shared
+    // set's properties too and replaces it for this element alone.
     std::vector<std::uint32_t> members;
     std::string description = "$";
-    const ExistingSet* existing = nullptr;
-    const auto own = existingSets.find(element);
-    if (own != existingSets.end()) {
-      for (const ExistingSet& candidate : own->second) {
-        if (candidate.name == set.GetName().GetCodeUnits()) {
-          existing = &candidate;
-          break;
-        }
-      }
-    }
-    if (existing != nullptr && SplitStepList(file.Arguments(existing->set), setAttributes)) {
-      description = std::string(setAttributes[3]);
-      const auto items = StepListItems(setAttributes[4]);
-      if (items && SplitStepList(*items, existingProperties)) {
-        for (const std::string_view item : existingProperties) {
-          const std::uint32_t number = ParseStepReference(item);
-          const std::int32_t property = file.FindByNumber(number);
-          if (property < 0 || !SplitStepList(file.Arguments(static_cast<std::size_t>(property)), propertyAttributes) ||
-              propertyAttributes.empty()) {
-            continue;
-          }
-          const auto name = DecodeStepString(propertyAttributes[0]);
-          if (name && std::find(names.begin(), names.end(), *name) == names.end()) {
-            members.push_back(number);
-          }
+    std::vector<std::string_view> attributes;
+    std::vector<std::string_view> items;
+    if (existing && SplitStepList(file.Arguments(existing->set), attributes) && attributes.size() == 5) {
+      description = std::string(attributes[3]);
+      const auto list = StepListItems(attributes[4]);
+      if (list && SplitStepList(*list, items)) {
+        for (const std::string_view item : items) {
+          members.push_back(ParseStepReference(item));
         }
       }
     }
     members.insert(members.end(), contributed.begin(), contributed.end());
-    const std::string name = StepText(set.GetName());
-    const std::string key = name + "," + description + "," + ReferenceList(members);
+    const std::string key = StepText(set.GetName()) + "," + description + "," + ReferenceList(members);
     std::uint32_t number;
     const auto found = sets.find(key);
     if (found != sets.end()) {
@@ -355,7 +396,7 @@ void Exporter::AddPropertySets(std::uint32_t index, const KT::Array<IPL::Propert
       sets.emplace(key, number);
       ++summary.sets;
     }
-    if (existing != nullptr) {
+    if (existing) {
       detaches.push_back(Detach{existing->relation, element, number});
     }
     const auto [relation, added] = setRelationOf.emplace(number, setRelations.size());
@@ -585,6 +626,21 @@ void Exporter::FinishRelations() {
     Emit("IFCRELASSOCIATESCLASSIFICATION('" + NewGlobalId("classifies" + Reference(relation.relating) + relation.name) +
          "',$," + relation.name + ",$," + ReferenceList(relation.elements) + "," + Reference(relation.relating) + ")");
     ++summary.relations;
+  }
+  std::vector<std::string_view> setAttributes;
+  for (const auto& [set, added] : grownSets) {
+    if (!SplitStepList(file.Arguments(set), setAttributes) || setAttributes.size() != 5) {
+      continue;
+    }
+    const auto items = StepListItems(setAttributes[4]);
+    std::string text = "#" + std::to_string(file.Instances()[set].number) + "=IFCPROPERTYSET(" +
+                       std::string(setAttributes[0]) + "," + std::string(setAttributes[1]) + "," +
+                       std::string(setAttributes[2]) + "," + std::string(setAttributes[3]) + ",(" +
+                       std::string(items ? *items : std::string_view());
+    for (const std::uint32_t number : added) {
+      text += "," + Reference(number);
+    }
+    replacements.emplace_back(set, text + "));");
   }
   std::sort(replacements.begin(), replacements.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
 }

@@ -10,11 +10,13 @@
 //
 // How contributions meet the file:
 // - Property sets are written once per distinct content and related to all elements that receive it.
-//   When an element already has a set of the contributed name, the contribution is merged into it
-//   for that element: a new set of that name holds the element's existing properties, except those
-//   the contribution names anew, plus the contributed ones; the element leaves the old set's relation
-//   (a relation left without elements is pointed at the new set instead). So no element ends up with
-//   two sets of one name, and the contribution wins property by property.
+//   When an element already has a set of the contributed name, the file's data win and the set
+//   grows: contributed properties of names the set already holds are dropped (with a warning), the
+//   others are added to it. A set of the element's own is extended in place; a set the element
+//   shares with other elements is not touched (they did not receive the contribution): the element
+//   gets a new set with the shared set's properties plus the added ones and leaves the shared set's
+//   relation (a relation left without elements is pointed at the new set instead). So no element
+//   ends up with two sets of one name, nor a set with two properties of one name.
 // - Attributes set the string-valued attribute of that name on the element; without a value they
 //   unset it if it is optional. Other names are warned about and skipped.
 // - Classifications, references and their relations are written once each; a relation relates every
@@ -28,6 +30,8 @@
 #include <cstddef>
 #include <cstdint>
 #include <functional>
+#include <map>
+#include <optional>
 #include <string>
 #include <unordered_map>
 #include <unordered_set>
@@ -74,9 +78,10 @@ class Exporter {
 
  private:
   struct ExistingSet {
-    std::u16string name;
+    std::uint32_t element;   // instance number
     std::uint32_t set;       // instance index
     std::uint32_t relation;  // instance index of its IfcRelDefinesByProperties
+    std::uint32_t sharers;   // elements related to the set, over all its relations
   };
   struct Detach {
     std::uint32_t relation;  // instance index
@@ -90,6 +95,8 @@ class Exporter {
   };
 
   void IndexExistingSets();
+  std::optional<ExistingSet> FindExistingSet(std::uint32_t element, const std::u16string& name) const;
+  std::vector<std::u16string> PropertyNames(std::uint32_t set) const;
   void CollectElement(std::uint32_t index, const GuidBytes& guid);
   void AddPropertySets(std::uint32_t index, const KT::Array<IPL::PropertySet>& sets);
   void SetAttributes(std::uint32_t index, const KT::Array<IPL::GeneralAttribute>& attributes);
@@ -122,8 +129,11 @@ class Exporter {
   std::vector<Relation> classificationRelations;
   std::unordered_map<std::string, std::size_t> classificationRelationOf;
 
-  std::unordered_map<std::uint32_t, std::vector<ExistingSet>> existingSets;  // by element number
+  // The file's property sets by element number; indexed on the first contributed set.
+  std::vector<ExistingSet> existingSets;
+  bool existingSetsIndexed = false;
   std::vector<Detach> detaches;
+  std::map<std::uint32_t, std::vector<std::uint32_t>> grownSets;    // set index -> properties added
   std::vector<std::pair<std::uint32_t, std::string>> replacements;  // instance index -> new text
 };
 

@@ -27,6 +27,10 @@ SchemaIndex::SchemaIndex() {
     size <<= 1;
   }
   slots.assign(size, 0);
+  upperNames.reserve(Schema::EntityCount);
+  for (std::size_t entity = 0; entity < Schema::EntityCount; ++entity) {
+    upperNames.emplace_back(Schema::Entities[entity].upperName);
+  }
   mask = size - 1;
   for (std::size_t entity = 0; entity < Schema::EntityCount; ++entity) {
     std::size_t slot = HashName(Schema::Entities[entity].upperName) & mask;
@@ -47,7 +51,7 @@ int SchemaIndex::FindEntity(std::string_view upperName) const noexcept {
   std::size_t slot = HashName(upperName) & mask;
   while (slots[slot] != 0) {
     const int entity = slots[slot] - 1;
-    if (upperName == Schema::Entities[entity].upperName) {
+    if (upperName == upperNames[static_cast<std::size_t>(entity)]) {
       return entity;
     }
     slot = (slot + 1) & mask;

@@ -83,6 +83,7 @@ class SchemaIndex {
 
   // Open addressing over the entity names: a power-of-two table of entity index + 1 (0 = empty).
   std::vector<std::uint16_t> slots;
+  std::vector<std::string_view> upperNames;  // by entity, so that lookups compare without strlen
   std::size_t mask = 0;
 };
 

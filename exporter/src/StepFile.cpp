@@ -228,8 +228,9 @@ bool StepFile::ReadData(std::size_t& at, std::uint32_t& line, std::string& error
     return false;
   }
   at += 5;
-  // A typical instance takes 80 to 100 bytes.
-  instances.reserve(size / 90 + 16);
+  // Room for an instance every 32 bytes, more than real files need: only the pages actually filled
+  // become resident, and the index is not copied while it grows (which would double its peak).
+  instances.reserve(size / 32 + 16);
   std::size_t nextProgress = ProgressStep;
   for (;;) {
     if (!SkipBlanks(data, size, at, line) || at >= size) {
@@ -291,8 +292,9 @@ bool StepFile::ReadData(std::size_t& at, std::uint32_t& line, std::string& error
       error = Where(record) + "syntax error: entity name expected after '='";
       return false;
     }
-    record.entity = schema.FindEntity(entityName);
-    if (record.entity < 0) {
+    const int entity = schema.FindEntity(entityName);
+    record.entity = static_cast<std::int16_t>(entity);
+    if (entity < 0) {
       error = Where(record) + "unknown entity " + std::string(entityName) + " (not in the IFC4 schema)";
       return false;
     }
@@ -305,7 +307,11 @@ bool StepFile::ReadData(std::size_t& at, std::uint32_t& line, std::string& error
                                           : "syntax error: '(' expected after the entity name");
       return false;
     }
-    record.argument = static_cast<std::uint32_t>(at - record.offset);
+    if (at - record.offset > 0xFFFF) {
+      error = Where(record) + "syntax error: entity name too long";
+      return false;
+    }
+    record.argument = static_cast<std::uint16_t>(at - record.offset);
     at = SkipParenthesised(data, size, at, line);
     if (at == Truncated) {
       error = Where(record) + "truncated file: it ends inside this instance";

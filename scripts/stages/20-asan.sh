@@ -1,5 +1,5 @@
 # about: clang under AddressSanitizer + UndefinedBehaviorSanitizer with leak detection
-# packages: clang libclang-rt-14-dev googletest libgtest-dev libgmock-dev
+# packages: clang python3 libclang-rt-14-dev googletest libgtest-dev libgmock-dev
 set -euo pipefail
 source "$(dirname "$0")/common.sh"
 build_preset asan

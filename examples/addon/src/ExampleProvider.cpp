@@ -1,5 +1,7 @@
 #include "ExampleProvider.h"
 
+#include <array>
+#include <cstddef>
 #include <cstdio>
 #include <optional>
 #include <string>
@@ -29,8 +31,29 @@ const KT::Guid HeatingSystemGuid("{5E000000-0000-4000-8000-0000000000A1}");
 const KT::Guid HeatingCircuitGuid("{5E000000-0000-4000-8000-0000000000A2}");
 const KT::Guid FireCompartmentGuid("{5E000000-0000-4000-8000-0000000000A3}");
 
+// The known elements' GUIDs, parsed once: the exporter asks about every element of a file, and
+// parsing the texts on every question would cost more than the rest of the export.
+const KT::Guid& GuidOf(const SampleModel::Element& element) {
+  static const std::array<KT::Guid, SampleModel::Elements.size()> parsed = [] {
+    std::array<KT::Guid, SampleModel::Elements.size()> guids;
+    for (std::size_t i = 0; i < guids.size(); ++i) {
+      guids[i] = KT::Guid(SampleModel::Elements[i].guid);
+    }
+    return guids;
+  }();
+  // Every element is a copy of one in Elements, so its text is the very same characters.
+  for (std::size_t i = 0; i < parsed.size(); ++i) {
+    if (SampleModel::Elements[i].guid.data() == element.guid.data()) {
+      return parsed[i];
+    }
+  }
+  static thread_local KT::Guid other;
+  other = KT::Guid(element.guid);
+  return other;
+}
+
 bool Is(const ObjectID& id, const SampleModel::Element& element) {
-  return id.GetGUID() == KT::Guid(element.guid);
+  return id.GetGUID() == GuidOf(element);
 }
 
 // The IFC entity of a known element, empty for any other.
