@@ -28,7 +28,8 @@ const add = (text) => {
   if (buffer.length > 1 << 20) flush();
   return `#${n}`;
 };
-// GlobalIds from a counter, in a GUID range of their own.
+// GlobalIds from a counter, in a GUID range of their own, as some authoring tools number them: GUIDs
+// that differ only in their last bytes are the hard case for a GlobalId hash table.
 let guids = 0;
 const gid = () => {
   guids += 1;
