@@ -128,11 +128,11 @@ function checkProperties(file, tables, index, expected, problems) {
         else checkProperty(file, tables, `#${element.id} ${setName}.${name}`, property, want, problems);
       }
     }
-    // Contributed sets hold nothing but what was contributed; sets of the input may hold more.
-    for (const set of list.filter((s) => expectedSets[text(s.args[2])] && !s.fromInput)) {
-      for (const p of refs(set.args[4])) {
-        const name = text(file.instances.get(p) && file.instances.get(p).args[0]);
-        if (!(name in expectedSets[text(set.args[2])])) problems.push(`#${element.id} ${text(set.args[2])}: unexpected property ${name}`);
+    // Contributed sets hold nothing but what was contributed and what the input had.
+    for (const set of list.filter((s) => expectedSets[text(s.args[2])])) {
+      for (const property of refs(set.args[4]).map((p) => file.instances.get(p))) {
+        const name = text(property && property.args[0]);
+        if (!(name in expectedSets[text(set.args[2])]) && !(property && property.fromInput)) problems.push(`#${element.id} ${text(set.args[2])}: unexpected property ${name}`);
       }
     }
   }
@@ -212,28 +212,30 @@ function checkGroups(file, tables, index, expected, problems) {
   }
 }
 
-// Every input instance is in the output with its number, entity and arguments; the attributes that
-// `changed` names (GlobalId -> attribute names) and the properties of the input's property sets
-// may differ, the latter only by growing.
+// Every input instance is in the output with its number, entity and arguments. What contributions
+// may change: the attributes that `changed` names (GlobalId -> attribute names); the properties of
+// an input set, only by growing; and the set an input relation gives an element, only for a set of
+// the same name that holds every property of the old one (a merged set written anew).
 function checkInputKept(input, output, tables, changed, problems) {
+  const propertiesKept = (before, after) => {
+    const set = output.instances.get(after && after.value);
+    const old = input.instances.get(before && before.value);
+    return set && old && set.entity === 'IfcPropertySet' && isDeepStrictEqual(set.args[2], old.args[2]) && refs(old.args[4]).every((p) => refs(set.args[4]).includes(p));
+  };
   for (const instance of input.instances.values()) {
     const out = output.instances.get(instance.id);
     if (!out || out.entity !== instance.entity) {
       problems.push(`input #${instance.id}=${instance.entity} is ${out ? `an ${out.entity}` : 'missing'} in the output`);
       continue;
     }
-    if (instance.entity === 'IfcPropertySet') {
-      out.fromInput = true;
-      const kept = refs(instance.args[4]).every((p) => refs(out.args[4]).includes(p));
-      if (!kept || !isDeepStrictEqual(instance.args.slice(0, 4), out.args.slice(0, 4))) problems.push(`input #${instance.id} IfcPropertySet lost what it had`);
-      continue;
-    }
+    out.fromInput = true;
     const names = tables.entities.get(instance.entity.toUpperCase()).attributes.map((a) => a.name);
     const allowed = changed[instance.args[0] && instance.args[0].value] || [];
     instance.args.forEach((arg, k) => {
-      if (!allowed.includes(names[k]) && !isDeepStrictEqual(arg, out.args[k])) {
-        problems.push(`input #${instance.id} ${names[k]} changed from ${JSON.stringify(arg)} to ${JSON.stringify(out.args[k])}`);
-      }
+      if (allowed.includes(names[k]) || isDeepStrictEqual(arg, out.args[k])) return;
+      if (instance.entity === 'IfcPropertySet' && names[k] === 'HasProperties' && propertiesKept({ value: instance.id }, { value: out.id })) return;
+      if (instance.entity === 'IfcRelDefinesByProperties' && names[k] === 'RelatingPropertyDefinition' && propertiesKept(arg, out.args[k])) return;
+      problems.push(`input #${instance.id} ${names[k]} changed from ${JSON.stringify(arg)} to ${JSON.stringify(out.args[k])}`);
     });
   }
 }
