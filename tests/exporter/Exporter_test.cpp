@@ -79,7 +79,8 @@ class Provider : public IHookDataProvider {
   }
 };
 
-std::string Export(const std::string& name, Summary* summary = nullptr) {
+std::string Export(const std::string& fileName, Summary* summary = nullptr) {
+  const std::string name = ::testing::TempDir() + fileName;
   StepFile file;
   std::string error;
   EXPECT_TRUE(file.Read(Input.data(), Input.size(), "in.ifc", error)) << error;
