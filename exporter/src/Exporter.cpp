@@ -700,7 +700,7 @@ bool Exporter::Write(const std::string& path, const std::string& fileName, std::
     error = partial + ": cannot write: " + std::strerror(errno);
     return false;
   }
-  if (!ReplaceFile(partial, path, error)) {
+  if (!RenameReplacing(partial, path, error)) {
     RemoveFile(partial);
     error = path + ": cannot replace with " + partial + ": " + error;
     return false;

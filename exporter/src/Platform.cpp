@@ -91,7 +91,7 @@ void* SharedLibrary::Find(const char* name) const noexcept {
   return reinterpret_cast<void*>(GetProcAddress(static_cast<HMODULE>(handle), name));
 }
 
-bool ReplaceFile(const std::string& from, const std::string& to, std::string& error) {
+bool RenameReplacing(const std::string& from, const std::string& to, std::string& error) {
   if (!MoveFileExA(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING)) {
     error = LastErrorText();
     return false;
@@ -174,7 +174,7 @@ void* SharedLibrary::Find(const char* name) const noexcept {
   return dlsym(handle, name);
 }
 
-bool ReplaceFile(const std::string& from, const std::string& to, std::string& error) {
+bool RenameReplacing(const std::string& from, const std::string& to, std::string& error) {
   if (std::rename(from.c_str(), to.c_str()) != 0) {
     error = std::strerror(errno);
     return false;

@@ -54,7 +54,7 @@ class SharedLibrary {
 };
 
 // Renames `from` to `to`, replacing `to` if it exists; false with `error` set otherwise.
-bool ReplaceFile(const std::string& from, const std::string& to, std::string& error);
+bool RenameReplacing(const std::string& from, const std::string& to, std::string& error);
 
 // Removes `path` if it exists, quietly.
 void RemoveFile(const std::string& path) noexcept;

@@ -6,12 +6,16 @@ namespace Exporter {
 
 namespace {
 
+// Looked up once per instance of a file, so it reads the name in two 8-byte words instead of byte
+// by byte; entity names are long enough that their first and last eight letters tell them apart.
 std::uint32_t HashName(std::string_view name) noexcept {
-  std::uint32_t hash = 2166136261u;
-  for (const char c : name) {
-    hash = (hash ^ static_cast<unsigned char>(c)) * 16777619u;
-  }
-  return hash;
+  std::uint64_t head = 0;
+  std::uint64_t tail = 0;
+  const std::size_t part = name.size() < 8 ? name.size() : 8;
+  std::memcpy(&head, name.data(), part);
+  std::memcpy(&tail, name.data() + name.size() - part, part);
+  const std::uint64_t mixed = (head ^ (tail * 0x9E3779B97F4A7C15ull) ^ name.size()) * 0xBF58476D1CE4E5B9ull;
+  return static_cast<std::uint32_t>(mixed >> 32);
 }
 
 }  // namespace

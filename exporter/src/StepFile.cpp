@@ -387,13 +387,18 @@ std::int32_t StepFile::FindByNumber(std::uint32_t number) const noexcept {
 
 namespace {
 
+// GlobalIds are often made by counting (only the last letters differ), so every bit of the GUID must
+// reach the slot number: a full 64-bit finaliser over both halves.
 std::size_t GuidSlot(const GuidBytes& guid, std::size_t mask) noexcept {
   std::uint64_t a;
   std::uint64_t b;
   std::memcpy(&a, guid.data(), 8);
   std::memcpy(&b, guid.data() + 8, 8);
-  const std::uint64_t mixed = (a ^ (b * 0x9E3779B97F4A7C15ull)) * 0xBF58476D1CE4E5B9ull;
-  return static_cast<std::size_t>(mixed >> 32) & mask;
+  std::uint64_t x = a ^ ((b << 29) | (b >> 35)) ^ (b * 0x9E3779B97F4A7C15ull);
+  x = (x ^ (x >> 30)) * 0xBF58476D1CE4E5B9ull;
+  x = (x ^ (x >> 27)) * 0x94D049BB133111EBull;
+  x ^= x >> 31;
+  return static_cast<std::size_t>(x) & mask;
 }
 
 }  // namespace

@@ -124,16 +124,17 @@ int Run(int argc, char** argv) {
       std::fprintf(stderr, "ifcapi-export: warning: %s\n", s.warnings[i].c_str());
     }
     if (s.warnings.size() > PrintedWarnings) {
-      std::fprintf(stderr, "ifcapi-export: %zu more warnings\n", s.warnings.size() - PrintedWarnings);
+      std::fprintf(stderr, "ifcapi-export: %s more warnings\n",
+                   std::to_string(s.warnings.size() - PrintedWarnings).c_str());
     }
-    std::printf(
-        "%s: %zu instances, %zu elements asked\n"
-        "contributed: %zu property values in %zu property sets, %zu attributes, %zu classification references, "
-        "%zu groups, %zu relations\n"
-        "warnings: %zu\n"
-        "written: %s\n",
-        paths[0].c_str(), file.Instances().size(), s.elements, s.values, s.sets, s.attributes, s.references, s.groups,
-        s.relations, s.warnings.size(), paths[1].c_str());
+    // Counts go through to_string: printf's size_t format is not understood by every C runtime.
+    const auto n = [](std::size_t count) { return std::to_string(count); };
+    const std::string summary = paths[0] + ": " + n(file.Instances().size()) + " instances, " + n(s.elements) +
+                                " elements asked\ncontributed: " + n(s.values) + " property values in " + n(s.sets) +
+                                " property sets, " + n(s.attributes) + " attributes, " + n(s.references) +
+                                " classification references, " + n(s.groups) + " groups, " + n(s.relations) +
+                                " relations\nwarnings: " + n(s.warnings.size()) + "\nwritten: " + paths[1] + "\n";
+    std::fputs(summary.c_str(), stdout);
   }
   return Done;
 }

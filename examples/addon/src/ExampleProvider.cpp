@@ -33,7 +33,7 @@ const KT::Guid FireCompartmentGuid("{5E000000-0000-4000-8000-0000000000A3}");
 
 // The known elements' GUIDs, parsed once: the exporter asks about every element of a file, and
 // parsing the texts on every question would cost more than the rest of the export.
-const KT::Guid& GuidOf(const SampleModel::Element& element) {
+const std::array<KT::Guid, SampleModel::Elements.size()>& ParsedGuids() {
   static const std::array<KT::Guid, SampleModel::Elements.size()> parsed = [] {
     std::array<KT::Guid, SampleModel::Elements.size()> guids;
     for (std::size_t i = 0; i < guids.size(); ++i) {
@@ -41,6 +41,11 @@ const KT::Guid& GuidOf(const SampleModel::Element& element) {
     }
     return guids;
   }();
+  return parsed;
+}
+
+const KT::Guid& GuidOf(const SampleModel::Element& element) {
+  const auto& parsed = ParsedGuids();
   // Every element is a copy of one in Elements, so its text is the very same characters.
   for (std::size_t i = 0; i < parsed.size(); ++i) {
     if (SampleModel::Elements[i].guid.data() == element.guid.data()) {
@@ -58,9 +63,10 @@ bool Is(const ObjectID& id, const SampleModel::Element& element) {
 
 // The IFC entity of a known element, empty for any other.
 std::string_view EntityOf(const ObjectID& id) {
-  for (const SampleModel::Element& element : SampleModel::Elements) {
-    if (Is(id, element)) {
-      return element.ifcEntity;
+  const auto& parsed = ParsedGuids();
+  for (std::size_t i = 0; i < parsed.size(); ++i) {
+    if (id.GetGUID() == parsed[i]) {
+      return SampleModel::Elements[i].ifcEntity;
     }
   }
   return {};
