@@ -1,7 +1,7 @@
-// Validates every instance of an IFC file, as web-ifc reads it, against the IFC4 schema table
-// (exporter/schema/ifc4-entities.tsv) and the table of defined value types
-// (tests/data/ifc4-value-types.tsv): the entity exists and is not abstract, the attribute count is
-// right, required attributes are set, and each value has the kind its attribute's type asks for.
+// Validates every instance of an IFC file, as web-ifc reads it, against the IFC4 schema tables in
+// exporter/schema (entities with their attributes, defined value types): the entity exists and is
+// not abstract, the attribute count is right, required attributes are set, and each value has the
+// kind its attribute's type asks for.
 //
 //   const problems = validate(await openIfcFile('out.ifc'));   // [] when the file is valid
 //
@@ -48,7 +48,7 @@ function loadTables(root = ROOT) {
     });
   }
   const definedTypes = new Map(Object.entries(EXTRA_DEFINED_TYPES).map(([k, v]) => [k.toUpperCase(), { name: k, underlying: v }]));
-  const valueText = fs.readFileSync(path.join(root, 'tests/data/ifc4-value-types.tsv'), 'utf8');
+  const valueText = fs.readFileSync(path.join(root, 'exporter/schema/ifc4-value-types.tsv'), 'utf8');
   for (const line of valueText.split('\n')) {
     if (line === '' || line.startsWith('#')) continue;
     const [name, underlying] = line.split('\t');
