@@ -12,6 +12,9 @@ done
 
 missing=()
 for package in $(printf '%s\n' "${packages[@]}" | sort -u); do
+  # A program of the package's name already on the PATH counts too: npm, for one, comes inside other
+  # builds of nodejs, which conflict with Debian's npm package.
+  if type -P "$package" >/dev/null; then continue; fi
   if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed"; then
     missing+=("$package")
   fi
