@@ -125,6 +125,8 @@ test('the export check reports each kind of wrong export', async () => {
     [(t) => t.replace('#214=', "#215=IFCPROPERTYSET('2K7tjdmYj3NgqgMu0jwVgG',$,'Example_Construction',$,(#201));\n#216=IFCRELDEFINESBYPROPERTIES('2vR$IKzqv7TO2bU43nUWC7',$,$,$,(#70),#215);\n#214="), /two property sets named Example_Construction/],
     [(t) => t.replace('#214=', "#215=IFCCLASSIFICATIONREFERENCE('https://classification.example/ebc/22.20','22.20','Floors',#207,$,$);\n#214="), /#215 repeats IfcClassificationReference #208/],
     [(t) => t.replace("'Floor slab S-01 (screed)'", "'Floor slab S-01'"), /#70 Name is "Floor slab S-01", expected/],
+    [(t) => t.replace('(#70),#205);', '(#70,#62),#205);'), /#62: property set Example_Construction \(#205\) that no contribution asked for/],
+    [(t) => t.replace('(#70),#208);', '(#70,#62),#208);'), /#62: classification references that no contribution asked for/],
     [(t) => t.replace("(#58,#70),$,#210", "(#58,#70,#300),$,#210"), /refers to #300, which is not in the file/],
   ];
   for (const [edit, fault] of cases) {

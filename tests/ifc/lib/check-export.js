@@ -8,7 +8,8 @@
 // attributes the contributions set; every element has exactly the expected property sets, values,
 // attributes and classification references (new instances of the same contribution shared, not
 // repeated); no element has two sets of one name nor a set two properties of one name; every group
-// exists once with exactly the expected members and serviced buildings.
+// exists once with exactly the expected members and serviced buildings; elements without
+// contributions get no new sets and no references.
 'use strict';
 
 const { isDeepStrictEqual } = require('node:util');
@@ -108,6 +109,15 @@ function checkProperties(file, tables, index, expected, problems) {
       propertyNames.filter((n, k) => propertyNames.indexOf(n) !== k).forEach((n) => problems.push(`#${set.id} ${text(set.args[2])}: two properties named ${n}`));
     }
   }
+  // Elements without contributions keep only the sets they had.
+  const contributed = new Set(Object.keys(expected).map(compress));
+  for (const [element, list] of sets) {
+    const instance = file.instances.get(element);
+    const globalId = instance && instance.args[0] && instance.args[0].value;
+    for (const set of list.filter((s) => !s.fromInput && !contributed.has(globalId))) {
+      problems.push(`#${element}: property set ${text(set.args[2])} (#${set.id}) that no contribution asked for`);
+    }
+  }
   for (const [guid, expectedSets] of Object.entries(expected)) {
     const element = index.byGlobalId.get(compress(guid));
     if (!element) {
@@ -175,6 +185,11 @@ function checkReferences(file, index, expected, problems) {
       if (!byElement.has(element)) byElement.set(element, []);
       byElement.get(element).push(r);
     }
+  }
+  for (const element of byElement.keys()) {
+    const instance = file.instances.get(element);
+    const guid = instance && instance.args[0] && instance.args[0].value;
+    if (!Object.keys(expected.references).some((g) => compress(g) === guid)) problems.push(`#${element}: classification references that no contribution asked for`);
   }
   for (const [guid, want] of Object.entries(expected.references)) {
     const element = index.byGlobalId.get(compress(guid));
