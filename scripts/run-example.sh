@@ -5,11 +5,26 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-scripts/install-dependencies.sh
+usage() {
+  cat <<'USAGE'
+Usage: scripts/run-example.sh [--help]
 
-# Build output is shown only when the build fails, so that the example's own output stands alone.
-if ! log=$(cmake --preset dev 2>&1 && cmake --build --preset dev --target example_host -- -j2 2>&1); then
-  echo "$log" >&2
-  exit 1
-fi
-exec build/dev/examples/host/example_host "$@"
+Installs what is missing, builds the example add-on and the example host (preset dev, build/dev),
+then runs the host: it plays the IFC exporter, asks the add-on's hook data provider for each element
+of the sample model and prints what the exporter receives.
+
+  --help   print this text and exit
+USAGE
+}
+
+while (($# > 0)); do
+  case "$1" in
+    -h|--help) usage; exit 0 ;;
+    *) echo "scripts/run-example.sh: unknown argument '$1'" >&2; usage >&2; exit 2 ;;
+  esac
+done
+
+scripts/install-dependencies.sh
+source scripts/lib/build-progress.sh
+build_with_progress dev example_host
+exec build/dev/examples/host/example_host
