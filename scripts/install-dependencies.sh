@@ -23,8 +23,8 @@ while (($# > 0)); do
     -h|--help) usage; exit 0 ;;
     -*) echo "scripts/install-dependencies.sh: unknown argument '$1'" >&2; usage >&2; exit 2 ;;
     *)
-      if [[ ! -f $1 ]] || ! grep -q '^# packages:' "$1"; then
-        echo "scripts/install-dependencies.sh: '$1' is not a stage file" >&2; usage >&2; exit 2
+      if [[ ! -f $1 ]]; then
+        echo "scripts/install-dependencies.sh: no stage file '$1'" >&2; usage >&2; exit 2
       fi
       stages+=("$1"); shift ;;
   esac
