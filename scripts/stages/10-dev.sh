@@ -1,5 +1,5 @@
 # about: g++, warnings as errors: build everything, run every test
-# packages: g++ googletest libgtest-dev libgmock-dev libbenchmark-dev
+# packages: g++ googletest libgtest-dev libgmock-dev libbenchmark-dev libboost1.81-dev libabsl-dev
 set -euo pipefail
 source "$(dirname "$0")/common.sh"
 build_preset dev
