@@ -1,5 +1,6 @@
 # Runs ifcapi-export with ARGUMENTS and WORK/out.ifc (or the given output) as its output and checks that it fails with
 # EXIT_CODE, prints a message matching MESSAGE, and leaves neither the output nor a partial file.
+# EMULATOR, when set, runs the tool (a cross build's program under Wine).
 file(REMOVE_RECURSE ${WORK})
 file(MAKE_DIRECTORY ${WORK})
 # OUTPUT_IS_GIVEN at the end: the arguments name their own output, the last path before it.
@@ -9,7 +10,7 @@ if(ARGUMENTS MATCHES ";OUTPUT_IS_GIVEN$")
   list(GET ARGUMENTS -1 output)
   list(REMOVE_AT ARGUMENTS -1)
 endif()
-execute_process(COMMAND ${TOOL} ${ARGUMENTS} ${output}
+execute_process(COMMAND ${EMULATOR} ${TOOL} ${ARGUMENTS} ${output}
   RESULT_VARIABLE code OUTPUT_VARIABLE out ERROR_VARIABLE err TIMEOUT 60)
 if(NOT code STREQUAL EXIT_CODE)
   message(FATAL_ERROR "exit code ${code}, expected ${EXIT_CODE}\nstdout: ${out}\nstderr: ${err}")
