@@ -1,5 +1,5 @@
 # about: MinGW-w64 cross-build of the Windows x64 DLLs; every test run under Wine
-# packages: g++-mingw-w64-x86-64-posix wine64
+# packages: g++-mingw-w64-x86-64-posix wine64 python3 nodejs npm
 set -euo pipefail
 source "$(dirname "$0")/common.sh"
 build_preset windows

@@ -1,6 +1,6 @@
 // Runs ifcapi-export on the sample model with the example add-on. The tool and the add-on are named by
-// IFCAPI_EXPORT_TOOL and IFCAPI_EXAMPLE_ADDON (CTest sets both); outputs go to IFCAPI_IFC_WORK or a
-// fresh temporary folder.
+// IFCAPI_EXPORT_TOOL and IFCAPI_EXAMPLE_ADDON (CTest sets both), and a cross build's emulator by
+// IFCAPI_EXPORT_EMULATOR; outputs go to IFCAPI_IFC_WORK or a fresh temporary folder.
 //
 //   const run = exportSample('plain.ifc');          // { status, stdout, stderr, output }
 //   const alt = exportSample('alt.ifc', ['--alternative'], 'second-run');
@@ -35,7 +35,12 @@ function exportSample(outputName, options = [], folder = '.') {
   fs.rmSync(output, { force: true });
   const tool = required('IFCAPI_EXPORT_TOOL');
   const addon = required('IFCAPI_EXAMPLE_ADDON');
-  const run = spawnSync(tool, ['--addon', addon, ...options, SAMPLE, output], { encoding: 'utf8', timeout: 60000 });
+  const args = ['--addon', addon, ...options, SAMPLE, output];
+  // A cross-built tool runs through its emulator (Wine for the Windows build).
+  const emulator = process.env.IFCAPI_EXPORT_EMULATOR;
+  const run = emulator
+    ? spawnSync(emulator, [tool, ...args], { encoding: 'utf8', timeout: 60000 })
+    : spawnSync(tool, args, { encoding: 'utf8', timeout: 60000 });
   if (run.error) throw run.error;
   return { status: run.status, stdout: run.stdout, stderr: run.stderr, output, input: SAMPLE };
 }
