@@ -4,7 +4,7 @@
 # Every DLL and EXE is linked with -static, so each carries its own copy of the C++ runtime, libgcc
 # and winpthreads and needs no runtime DLL beside it. That is why each module must route its
 # operator new/delete to KT::MemoryManager (IFCAPI::allocation): a block may be made in one module
-# and freed in another, and the runtimes' heaps do not know each other.
+# and freed in another, and each runtime's own operators would bypass the memory manager.
 #
 # Test programs run through Wine (CMAKE_CROSSCOMPILING_EMULATOR) when Wine is installed.
 set(CMAKE_SYSTEM_NAME Windows)
