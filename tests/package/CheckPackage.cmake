@@ -13,7 +13,7 @@ function(run)
 endfunction()
 
 # Pack and unpack the archive as an add-on developer receives it.
-run(cpack -G TGZ --config ${BUILD_DIR}/CPackConfig.cmake -B ${WORK_DIR}/archives)
+run(${CPACK} -G TGZ --config ${BUILD_DIR}/CPackConfig.cmake -B ${WORK_DIR}/archives)
 set(archive ${WORK_DIR}/archives/${PACKAGE_NAME}.tar.gz)
 if(NOT EXISTS ${archive})
   message(FATAL_ERROR "cpack did not write ${archive}")
