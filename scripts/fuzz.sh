@@ -6,10 +6,39 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-seconds=${1:-20}
-shift || true
-targets=("$@")
-if ((${#targets[@]} == 0)); then targets=(containers values text); fi
+all_targets=(containers values text step)
+usage() {
+  cat <<USAGE
+Usage: scripts/fuzz.sh [SECONDS_PER_TARGET] [TARGET...] [--help]
+
+Runs each libFuzzer target for SECONDS_PER_TARGET seconds (default 20) from its committed seeds, and
+stops at the first finding, whose input is left in build/asan/fuzz/findings/. Build the asan preset
+first (scripts/test.sh --only asan does).
+
+  TARGET   one of: ${all_targets[*]} (default: all)
+  --help   print this text and exit
+USAGE
+}
+
+seconds=20
+targets=()
+first=yes
+while (($# > 0)); do
+  case "$1" in
+    -h|--help) usage; exit 0 ;;
+    *)
+      if [[ $1 =~ ^[0-9]+$ && $first == yes ]]; then
+        seconds=$1
+      elif [[ " ${all_targets[*]} " == *" $1 "* ]]; then
+        targets+=("$1")
+      else
+        echo "scripts/fuzz.sh: unknown argument '$1'" >&2; usage >&2; exit 2
+      fi
+      first=no
+      shift ;;
+  esac
+done
+if ((${#targets[@]} == 0)); then targets=("${all_targets[@]}"); fi
 
 out=build/asan/fuzz
 mkdir -p "$out/findings"
