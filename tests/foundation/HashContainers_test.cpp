@@ -14,6 +14,7 @@
 #include "KT/HashCapacity.h"
 #include "KT/HashSet.h"
 #include "KT/HashTable.h"
+#include "KT/Internal/HashContainerBase.h"
 #include "KT/UniString.h"
 
 namespace {
@@ -154,6 +155,75 @@ TEST(HashContainerGrowth, LimitsBelowTheirMinimumAreReplacedByTheDefaults) {
   }
   EXPECT_EQ(KT::HashSet<int>().GetMaxAverageSearch(), 2.0f);
   EXPECT_EQ(KT::HashSet<int>().GetMaxLoadFactor(), 0.75f);
+}
+
+TEST(HashContainerGrowth, IntegerGrowthTestEqualsTheRatioTestAtItsBoundaries) {
+  using KT::HashInternal::GrowthDue;
+  using KT::HashInternal::GrowthDueByRatio;
+  const std::uint32_t bucketCounts[] = {1, 3, 4, 7, 1361, 89834777u, 2874713497u, 0xFFFFFFFFu};
+  const float limits[][2] = {{2.0f, 0.75f}, {1.5f, 0.75f}, {2.0f, 0.5f}};
+  for (const std::uint32_t b : bucketCounts) {
+    const std::uint64_t atLoad = (3 * std::uint64_t{b} + 3) / 4;  // smallest count with 4 count >= 3 b
+    for (std::uint64_t c = atLoad > 2 ? atLoad - 2 : 1; c <= atLoad + 2 && c <= UINT32_MAX; ++c) {
+      const auto count = static_cast<std::uint32_t>(c);
+      for (const std::uint64_t cost : {2 * c - 1, 2 * c, 2 * c + 1}) {
+        if (cost > UINT32_MAX)
+          continue;
+        for (const auto& limit : limits) {
+          EXPECT_EQ(GrowthDue(count, b, static_cast<std::uint32_t>(cost), limit[0], limit[1]),
+                    GrowthDueByRatio(count, b, static_cast<std::uint32_t>(cost), limit[0], limit[1]))
+              << count << " entries, " << b << " buckets, cost " << cost << ", limits " << limit[0] << ", " << limit[1];
+        }
+      }
+    }
+  }
+}
+
+TEST(HashContainerGrowth, BucketIndexEqualsTheRemainderForEveryCount) {
+  std::vector<std::uint32_t> counts = {1, 2, 3, 6, 8, 1000, 65536, 4294967291u, 0xFFFFFFFFu};
+  for (std::uint32_t b = KT::GetNextHashCapacity(0); b != 0xFFFFFFFFu; b = KT::GetNextHashCapacity(b))
+    counts.push_back(b);
+  std::vector<std::uint32_t> hashes = {0, 1, 0x7FFFFFFFu, 0x80000000u, 0xFFFFFFFEu, 0xFFFFFFFFu};
+  std::uint32_t mixed = 12345;
+  for (int i = 0; i < 200; ++i)
+    hashes.push_back(mixed = mixed * 1664525u + 1013904223u);
+  for (const std::uint32_t b : counts) {
+    for (const std::uint32_t near : {b - 1, b, b + 1, 2 * b - 1, 2 * b})  // around multiples, wrapping too
+      hashes.push_back(near);
+    for (const std::uint32_t h : hashes)
+      ASSERT_EQ(KT::HashInternal::ReduceToBucket(h, b), h % b) << h << " % " << b;
+    hashes.resize(hashes.size() - 5);
+  }
+}
+
+// The search cost kept by the container equals the one recounted from the keys' buckets, after
+// growth, a copy and rehashes by hand to counts with and without a precomputed reciprocal.
+TEST(HashContainerGrowth, SearchCostEqualsARecountFromTheKeys) {
+  const auto recount = [](const auto& set) {
+    std::vector<std::uint32_t> lengths(set.GetBucketCount());
+    std::uint32_t cost = 0;
+    for (const unsigned int key : set)
+      cost += ++lengths[key % set.GetBucketCount()];
+    return cost;
+  };
+  KT::HashSet<unsigned int> set;
+  std::uint32_t buckets = 0;
+  int growths = 0;
+  for (unsigned int i = 0; i < 20000; ++i) {
+    set.Add(i * 2654435761u);
+    if (set.GetBucketCount() != buckets) {
+      buckets = set.GetBucketCount();
+      ++growths;
+      ASSERT_EQ(set.GetTotalSearchCost(), recount(set)) << "after growing to " << buckets << " buckets";
+    }
+  }
+  EXPECT_GT(growths, 5);
+  const KT::HashSet<unsigned int> copy(set);
+  EXPECT_EQ(copy.GetTotalSearchCost(), recount(copy));
+  for (const std::uint32_t n : {1u, 2u, 7u, 1000u, 1361u, 4096u, 87719u}) {
+    set.Rehash(n);
+    EXPECT_EQ(set.GetTotalSearchCost(), recount(set)) << n << " buckets";
+  }
 }
 
 TEST(HashContainerStore, BlocksGrowByOnePageAndStartOverAfterClear) {

@@ -76,8 +76,6 @@ class Array : public RandomContainer<T> {
     return *this;
   }
 
-  virtual ~Array() { Release(); }
-
   // Sets the capacity to `requested`, raised to the minimum capacity, and moves the elements over.
   // Precondition: `requested` is at least the size. Throws KT::OutOfMemoryException when growing
   // fails (the array is unchanged); a failed shrink is swallowed and keeps the old buffer.
@@ -204,6 +202,13 @@ class Array : public RandomContainer<T> {
     return true;
   }
 
+ public:
+  // Declared after the five operations above because the host's modules call them through the table of
+  // virtual functions in declaration order: Reallocate, GetMinimumCapacity, AllocateBuffer, FreeBuffer,
+  // IsAllocatorOwned, then the destructor. Keep new virtual operations out of this class.
+  virtual ~Array() { Release(); }
+
+ protected:
   static T* AllocateFromMemoryManager(std::uint32_t n) {
     if (n == 0) {
       return nullptr;

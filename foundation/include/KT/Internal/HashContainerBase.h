@@ -22,14 +22,25 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <new>
 #include <type_traits>
 #include <utility>
 
 #include "KT/Array.h"
 #include "KT/HashCapacity.h"
+#include "KT/Internal/BucketIndex.h"
 #include "KT/MemoryManager.h"
 #include "KT/OutOfMemoryException.h"
+
+// The rare paths of an insertion stay out of line, so that the common one inlines into its caller.
+#if defined(__GNUC__) || defined(__clang__)
+#define IFCAPI_HASH_NOINLINE __attribute__((noinline))
+#elif defined(_MSC_VER)
+#define IFCAPI_HASH_NOINLINE __declspec(noinline)
+#else
+#define IFCAPI_HASH_NOINLINE
+#endif
 
 namespace KT {
 
@@ -37,68 +48,6 @@ template <class T>
 struct LayoutCheck;
 
 namespace HashInternal {
-
-// hash modulo bucketCount. The counts of KT::GetNextHashCapacity are spelled out as constants so that
-// the compiler replaces the division by a multiplication and a shift; any other count (given to
-// Rehash by hand) takes the plain division.
-#if defined(__GNUC__)
-__attribute__((always_inline))
-#endif
-inline std::uint32_t
-ReduceToBucket(std::uint32_t hash, std::uint32_t bucketCount) noexcept {
-  switch (bucketCount) {
-    case 7u:
-      return hash % 7u;
-    case 17u:
-      return hash % 17u;
-    case 37u:
-      return hash % 37u;
-    case 79u:
-      return hash % 79u;
-    case 163u:
-      return hash % 163u;
-    case 331u:
-      return hash % 331u;
-    case 673u:
-      return hash % 673u;
-    case 1361u:
-      return hash % 1361u;
-    case 2729u:
-      return hash % 2729u;
-    case 5471u:
-      return hash % 5471u;
-    case 10949u:
-      return hash % 10949u;
-    case 21911u:
-      return hash % 21911u;
-    case 43853u:
-      return hash % 43853u;
-    case 87719u:
-      return hash % 87719u;
-    case 175447u:
-      return hash % 175447u;
-    case 350899u:
-      return hash % 350899u;
-    case 701819u:
-      return hash % 701819u;
-    case 1403641u:
-      return hash % 1403641u;
-    case 2807303u:
-      return hash % 2807303u;
-    case 5614657u:
-      return hash % 5614657u;
-    case 11229331u:
-      return hash % 11229331u;
-    case 22458671u:
-      return hash % 22458671u;
-    case 44917381u:
-      return hash % 44917381u;
-    case 89834777u:
-      return hash % 89834777u;
-    default:
-      return hash % bucketCount;
-  }
-}
 
 // The owner of the entries: pages of 8, allocated in blocks of 1, 2, 3, ... pages. Not copyable;
 // the containers copy entry by entry.
@@ -135,6 +84,9 @@ class EntryStore {
     }
   }
 
+  // Whether the next Append needs no new block.
+  bool HasRoom() const noexcept { return count < capacity; }
+
   // Makes the entry after the last one with construct(place), which placement-constructs an Entry at
   // `place`, and returns it. When the store is full a new block (and, if needed, a larger page
   // table) is allocated first. If an allocation or construct throws, the store is unchanged.
@@ -146,18 +98,7 @@ class EntryStore {
       ++count;
       return place;
     }
-    Entry** table = nullptr;
-    Entry* block = AllocateBlock(table);
-    try {
-      construct(block);
-    } catch (...) {
-      MemoryManager::Free(table);
-      MemoryManager::Free(block);
-      throw;
-    }
-    InstallBlock(block, table);
-    ++count;
-    return block;
+    return AppendToNewBlock(std::forward<Construct>(construct));
   }
 
   // Destroys the last entry. Its block and the page table stay, for the next Append.
@@ -213,6 +154,22 @@ class EntryStore {
       slots *= 2;
     }
     return slots;
+  }
+
+  template <class Construct>
+  IFCAPI_HASH_NOINLINE Entry* AppendToNewBlock(Construct&& construct) {
+    Entry** table = nullptr;
+    Entry* block = AllocateBlock(table);
+    try {
+      construct(block);
+    } catch (...) {
+      MemoryManager::Free(table);
+      MemoryManager::Free(block);
+      throw;
+    }
+    InstallBlock(block, table);
+    ++count;
+    return block;
   }
 
   // The next block, and in `table` a larger page table when the current one cannot take the block's
@@ -278,6 +235,26 @@ class EntryCursor {
   Entry* const* pages;
   std::uint32_t index;
 };
+
+// The growth rule: grow when the load factor (count / buckets) has reached its limit and the average
+// search cost (cost / count) has passed its limit, both ratios taken in double precision.
+inline bool GrowthDueByRatio(std::uint32_t count, std::uint32_t bucketCount, std::uint32_t cost, float maxAverageSearch,
+                             float maxLoadFactor) noexcept {
+  const double load = bucketCount != 0 ? static_cast<double>(count) / bucketCount : 0.0;
+  const double average = count != 0 ? static_cast<double>(cost) / count : 0.0;
+  return load >= maxLoadFactor && average > maxAverageSearch;
+}
+
+// The same rule without divisions. With the default limits (2.0 and 0.75, exact in binary) the two
+// comparisons are exactly 4 * count >= 3 * buckets and cost > 2 * count: a ratio of 32-bit integers
+// that differs from 0.75 or 2.0 differs by more than its rounding error.
+inline bool GrowthDue(std::uint32_t count, std::uint32_t bucketCount, std::uint32_t cost, float maxAverageSearch,
+                      float maxLoadFactor) noexcept {
+  if (maxAverageSearch == 2.0f && maxLoadFactor == 0.75f) {
+    return 4 * std::uint64_t{count} >= 3 * std::uint64_t{bucketCount} && cost > 2 * std::uint64_t{count};
+  }
+  return GrowthDueByRatio(count, bucketCount, cost, maxAverageSearch, maxLoadFactor);
+}
 
 // The fields and algorithms of a hash container whose entries are `Entry` records holding `key` and
 // `next`. Entry must be constructible as Entry(next, key, value...) and copy-constructible from
@@ -351,42 +328,32 @@ class HashContainerBase {
   // Adds an entry made from `key` and `value` unless the key is present. Returns the new entry and
   // true, or the present entry and false (then nothing changed). Throws KT::OutOfMemoryException (or
   // what the key's or value's construction throws) with the container unchanged.
+  //
+  // The common case (buckets exist, the store has room, no growth due) is handled here, inline;
+  // everything else takes InsertSlow, which walks the chain again.
   template <class KeyArg, class... ValueArgs>
   std::pair<Entry*, bool> Insert(KeyArg&& key, ValueArgs&&... value) {
-    const bool hadBuckets = buckets.GetSize() != 0;
-    if (!hadBuckets) {
-      MakeBuckets(buckets, GetNextHashCapacity(0));
-    }
-    try {
-      const std::uint32_t bucketCount = buckets.GetSize();
-      const std::uint32_t index = ReduceToBucket(Hash{}(key), bucketCount);
+    const std::uint32_t bucketCount = buckets.GetSize();
+    if (bucketCount != 0 && entries.HasRoom()) {
+      Entry*& head = buckets[ReduceToBucket(Hash{}(key), bucketCount)];
       std::uint32_t walked = 0;
-      for (Entry* entry = buckets[index]; entry != nullptr; entry = entry->next, ++walked) {
+      for (Entry* entry = head; entry != nullptr; entry = entry->next, ++walked) {
         if (Equal{}(entry->key, key)) {
           return {entry, false};
         }
       }
-      const std::uint32_t newCost = totalSearchCost + walked + 1;
-      const bool grow = NeedsGrowth(entries.GetCount() + 1, bucketCount, newCost);
-      Buckets grown;
-      if (grow) {
-        MakeBuckets(grown, GetNextHashCapacity(bucketCount));
+      const std::uint32_t count = entries.GetCount() + 1;
+      const std::uint32_t cost = totalSearchCost + walked + 1;
+      if (!GrowthDue(count, bucketCount, cost, maxAverageSearch, maxLoadFactor)) {
+        Entry* const added = entries.Append([&](Entry* place) {
+          new (place) Entry(head, std::forward<KeyArg>(key), std::forward<ValueArgs>(value)...);
+        });
+        head = added;
+        totalSearchCost = cost;
+        return {added, true};
       }
-      Entry* const head = buckets[index];
-      Entry* const added = entries.Append(
-          [&](Entry* place) { new (place) Entry(head, std::forward<KeyArg>(key), std::forward<ValueArgs>(value)...); });
-      buckets[index] = added;
-      totalSearchCost = newCost;
-      if (grow) {
-        Relink(grown);
-      }
-      return {added, true};
-    } catch (...) {
-      if (!hadBuckets) {
-        buckets.Clear();
-      }
-      throw;
     }
+    return InsertSlow(std::forward<KeyArg>(key), std::forward<ValueArgs>(value)...);
   }
 
   // Relinks every entry into exactly `bucketCount` buckets (1 when 0 is asked of a non-empty
@@ -398,7 +365,8 @@ class HashContainerBase {
     }
     Buckets fresh;
     MakeBuckets(fresh, bucketCount);
-    Relink(fresh);
+    ChainLengths lengths(bucketCount);
+    Relink(fresh, lengths);
   }
 
   // Unlinks and destroys the newest entry, for undoing an insertion when a later step of a larger
@@ -442,9 +410,46 @@ class HashContainerBase {
     other.Clear();
   }
 
-  bool NeedsGrowth(std::uint32_t count, std::uint32_t bucketCount, std::uint32_t cost) const noexcept {
-    return static_cast<double>(count) / bucketCount >= maxLoadFactor &&
-           static_cast<double>(cost) / count > maxAverageSearch;
+  // The first buckets, a new block, a growth: everything that may allocate is allocated before
+  // anything changes, and given back if a later step throws.
+  template <class KeyArg, class... ValueArgs>
+  IFCAPI_HASH_NOINLINE std::pair<Entry*, bool> InsertSlow(KeyArg&& key, ValueArgs&&... value) {
+    const bool hadBuckets = buckets.GetSize() != 0;
+    if (!hadBuckets) {
+      MakeBuckets(buckets, GetNextHashCapacity(0));
+    }
+    try {
+      const std::uint32_t bucketCount = buckets.GetSize();
+      Entry*& head = buckets[ReduceToBucket(Hash{}(key), bucketCount)];
+      std::uint32_t walked = 0;
+      for (Entry* entry = head; entry != nullptr; entry = entry->next, ++walked) {
+        if (Equal{}(entry->key, key)) {
+          return {entry, false};
+        }
+      }
+      const std::uint32_t newCost = totalSearchCost + walked + 1;
+      const bool grow = GrowthDue(entries.GetCount() + 1, bucketCount, newCost, maxAverageSearch, maxLoadFactor);
+      Buckets grown;
+      ChainLengths lengths;
+      if (grow) {
+        const std::uint32_t grownCount = GetNextHashCapacity(bucketCount);
+        MakeBuckets(grown, grownCount);
+        lengths.Allocate(grownCount);
+      }
+      Entry* const added = entries.Append(
+          [&](Entry* place) { new (place) Entry(head, std::forward<KeyArg>(key), std::forward<ValueArgs>(value)...); });
+      head = added;
+      totalSearchCost = newCost;
+      if (grow) {
+        Relink(grown, lengths);
+      }
+      return {added, true};
+    } catch (...) {
+      if (!hadBuckets) {
+        buckets.Clear();
+      }
+      throw;
+    }
   }
 
   // Capacity and size exactly `bucketCount`, every slot null.
@@ -453,48 +458,83 @@ class HashContainerBase {
     target.SetSize(bucketCount);
   }
 
+  // One zeroed 32-bit counter per bucket for a relink, so that the search cost is summed while
+  // linking (the k-th entry linked into a chain costs k comparisons to find) instead of by walking
+  // every chain again afterwards, which would touch every entry a second time in random order.
+  class ChainLengths {
+   public:
+    ChainLengths() noexcept = default;
+    explicit ChainLengths(std::uint32_t bucketCount) { Allocate(bucketCount); }
+    ChainLengths(const ChainLengths&) = delete;
+    ChainLengths& operator=(const ChainLengths&) = delete;
+    ~ChainLengths() { MemoryManager::Free(lengths); }
+
+    void Allocate(std::uint32_t bucketCount) {
+      if (bucketCount != 0) {
+        const std::size_t bytes = std::size_t{bucketCount} * sizeof(std::uint32_t);
+        lengths = static_cast<std::uint32_t*>(MemoryManager::Allocate(bytes));
+        std::memset(lengths, 0, bytes);
+      }
+    }
+    std::uint32_t* Get() const noexcept { return lengths; }
+
+   private:
+    std::uint32_t* lengths = nullptr;
+  };
+
   // Adopts `fresh` (all null) as the buckets, links every entry in store order at the head of its
-  // chain, and recounts the search cost.
+  // chain, and sums the search cost with the help of `lengths` (zeroed, one counter per bucket).
   //
-  // In a large container every link and every step of the recount touches memory that is not in the
-  // cache. The entries are visited in order, so their bucket slots are computed a few entries ahead
-  // and fetched early, and so are the chain heads of the recount.
-  void Relink(Buckets& fresh) noexcept {
+  // In a large container every link touches a slot and a counter that are not in the cache. The
+  // entries are visited page by page, so the slots of one page are computed and fetched while the
+  // entries of the page before are linked.
+  void Relink(Buckets& fresh, const ChainLengths& lengths) noexcept {
     buckets = std::move(fresh);
     const std::uint32_t bucketCount = buckets.GetSize();
     Entry** const slots = buckets.begin();
-    constexpr std::uint32_t Ahead = 8;
-    Entry** upcoming[Ahead];
-    const std::uint32_t count = entries.GetCount();
-    for (std::uint32_t i = 0; i < count + Ahead; ++i) {
-      if (i >= Ahead) {
-        Entry& entry = entries[i - Ahead];
-        Entry*& head = *upcoming[i % Ahead];
-        entry.next = head;
-        head = &entry;
-      }
-      if (i < count) {
-        upcoming[i % Ahead] = &slots[ReduceToBucket(Hash{}(entries[i].key), bucketCount)];
-        Prefetch(upcoming[i % Ahead]);
-      }
-    }
+    std::uint32_t* const counters = lengths.Get();
+    constexpr std::uint32_t PageEntries = EntryStore<Entry>::PageEntries;
+    std::uint32_t indices[2][PageEntries];
+    Entry* previousPage = nullptr;
+    std::uint32_t previousCount = 0;
     std::uint32_t cost = 0;
-    for (std::uint32_t i = 0; i < bucketCount; ++i) {
-      if (i + Ahead < bucketCount) {
-        Prefetch(slots[i + Ahead]);
+    auto link = [&](Entry* page, const std::uint32_t* pageIndices, std::uint32_t onPage) {
+      for (std::uint32_t i = 0; i < onPage; ++i) {
+        const std::uint32_t index = pageIndices[i];
+        page[i].next = slots[index];
+        slots[index] = &page[i];
+        cost += ++counters[index];
       }
-      std::uint32_t length = 0;
-      for (const Entry* entry = slots[i]; entry != nullptr; entry = entry->next) {
-        ++length;
+    };
+    std::uint32_t left = entries.GetCount();
+    Entry* const* pages = entries.GetPages();
+    for (std::uint32_t p = 0; left != 0; ++p) {
+      Entry* const page = pages[p];
+      const std::uint32_t onPage = left < PageEntries ? left : PageEntries;
+      std::uint32_t* const pageIndices = indices[p % 2];
+      for (std::uint32_t i = 0; i < onPage; ++i) {
+        const std::uint32_t index = ReduceToBucket(Hash{}(page[i].key), bucketCount);
+        pageIndices[i] = index;
+        Prefetch(&slots[index]);
+        Prefetch(&counters[index]);
       }
-      cost += length * (length + 1) / 2;
+      if (previousPage != nullptr) {
+        link(previousPage, indices[(p + 1) % 2], previousCount);
+      }
+      previousPage = page;
+      previousCount = onPage;
+      left -= onPage;
+    }
+    if (previousPage != nullptr) {
+      const std::uint32_t lastPage = (entries.GetCount() - 1) / PageEntries;
+      link(previousPage, indices[lastPage % 2], previousCount);
     }
     totalSearchCost = cost;
   }
 
   static void Prefetch(const void* address) noexcept {
 #if defined(__GNUC__)
-    __builtin_prefetch(address);
+    __builtin_prefetch(address, 1);
 #else
     static_cast<void>(address);
 #endif
