@@ -2,14 +2,14 @@
 # Runs every libFuzzer target of fuzz/ for a bounded time, starting from its committed seeds, and
 # fails on the first finding (the input is left in build/asan/fuzz/findings/). The targets are built
 # in the sanitizer tree (preset asan), which the caller builds first.
-#   scripts/fuzz.sh [SECONDS_PER_TARGET] [TARGET...]      (default: 20 s each, every target)
+#   scripts/fuzz.sh [SECONDS_PER_TARGET] [TARGET...]      (default: 15 s each, every target)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-seconds=${1:-20}
+seconds=${1:-15}
 shift || true
 targets=("$@")
-if ((${#targets[@]} == 0)); then targets=(containers values text); fi
+if ((${#targets[@]} == 0)); then targets=(containers values text stepfile); fi
 
 out=build/asan/fuzz
 mkdir -p "$out/findings"
