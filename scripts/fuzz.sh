@@ -3,6 +3,7 @@
 # fails on the first finding (the input is left in build/asan/fuzz/findings/). The targets are built
 # in the sanitizer tree (preset asan), which the caller builds first.
 #   scripts/fuzz.sh [SECONDS_PER_TARGET] [TARGET...]      (default: 15 s each, every target)
+#   FUZZ_OPTIONS='-max_len=256' scripts/fuzz.sh 600     # further libFuzzer options for every target
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -20,6 +21,8 @@ for target in "${targets[@]}"; do
   mkdir -p "$work"
   options=(-max_total_time="$seconds" -print_final_stats=1 -artifact_prefix="$out/findings/$target-")
   if [[ -f fuzz/$target.dict ]]; then options+=(-dict="fuzz/$target.dict"); fi
+  read -r -a extra <<<"${FUZZ_OPTIONS:-}"
+  options+=("${extra[@]}")
   log="$out/$target.log"
   if ! "$out/${target}_fuzz" "${options[@]}" "$work" "fuzz/corpus/$target" >"$log" 2>&1; then
     tail -n 40 "$log"
