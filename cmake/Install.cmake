@@ -20,10 +20,8 @@ write_basic_package_version_file(${CMAKE_CURRENT_BINARY_DIR}/IFCAPIConfigVersion
 install(FILES ${CMAKE_CURRENT_BINARY_DIR}/IFCAPIConfig.cmake ${CMAKE_CURRENT_BINARY_DIR}/IFCAPIConfigVersion.cmake
   DESTINATION ${IFCAPI_INSTALL_CMAKEDIR})
 
-# The export tool's add-on entry header: every add-on includes it, whether or not the tool is built.
-install(FILES ${PROJECT_SOURCE_DIR}/exporter/include/IFCAPI/AddOnEntry.h DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/IFCAPI)
-
-# The walkthrough and its project, so that the archive alone is enough to write a first add-on.
+# The walkthrough, its project and the sample model it runs on, so that the archive alone is enough
+# to write and try a first add-on.
 install(FILES ${PROJECT_SOURCE_DIR}/README.md ${PROJECT_SOURCE_DIR}/docs/first-add-on.md
-  DESTINATION ${CMAKE_INSTALL_DOCDIR})
+  ${PROJECT_SOURCE_DIR}/examples/model/sample-building.ifc DESTINATION ${CMAKE_INSTALL_DOCDIR})
 install(DIRECTORY ${PROJECT_SOURCE_DIR}/examples/first-add-on DESTINATION ${CMAKE_INSTALL_DOCDIR})

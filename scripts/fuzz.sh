@@ -2,15 +2,43 @@
 # Runs every libFuzzer target of fuzz/ for a bounded time, starting from its committed seeds, and
 # fails on the first finding (the input is left in build/asan/fuzz/findings/). The targets are built
 # in the sanitizer tree (preset asan), which the caller builds first.
-#   scripts/fuzz.sh [SECONDS_PER_TARGET] [TARGET...]      (default: 15 s each, every target)
-#   FUZZ_OPTIONS='-max_len=256' scripts/fuzz.sh 600     # further libFuzzer options for every target
+#   scripts/fuzz.sh [SECONDS_PER_TARGET] [TARGET...]      (default: 20 s each, every target)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-seconds=${1:-15}
-shift || true
-targets=("$@")
-if ((${#targets[@]} == 0)); then targets=(containers values text stepfile); fi
+all_targets=(containers values text step)
+usage() {
+  cat <<USAGE
+Usage: scripts/fuzz.sh [SECONDS_PER_TARGET] [TARGET...] [--help]
+
+Runs each libFuzzer target for SECONDS_PER_TARGET seconds (default 20) from its committed seeds, and
+stops at the first finding, whose input is left in build/asan/fuzz/findings/. Build the asan preset
+first (scripts/test.sh --only asan does).
+
+  TARGET   one of: ${all_targets[*]} (default: all)
+  --help   print this text and exit
+USAGE
+}
+
+seconds=20
+targets=()
+first=yes
+while (($# > 0)); do
+  case "$1" in
+    -h|--help) usage; exit 0 ;;
+    *)
+      if [[ $1 =~ ^[0-9]+$ && $first == yes ]]; then
+        seconds=$1
+      elif [[ " ${all_targets[*]} " == *" $1 "* ]]; then
+        targets+=("$1")
+      else
+        echo "scripts/fuzz.sh: unknown argument '$1'" >&2; usage >&2; exit 2
+      fi
+      first=no
+      shift ;;
+  esac
+done
+if ((${#targets[@]} == 0)); then targets=("${all_targets[@]}"); fi
 
 out=build/asan/fuzz
 mkdir -p "$out/findings"
@@ -21,8 +49,6 @@ for target in "${targets[@]}"; do
   mkdir -p "$work"
   options=(-max_total_time="$seconds" -print_final_stats=1 -artifact_prefix="$out/findings/$target-")
   if [[ -f fuzz/$target.dict ]]; then options+=(-dict="fuzz/$target.dict"); fi
-  read -r -a extra <<<"${FUZZ_OPTIONS:-}"
-  options+=("${extra[@]}")
   log="$out/$target.log"
   if ! "$out/${target}_fuzz" "${options[@]}" "$work" "fuzz/corpus/$target" >"$log" 2>&1; then
     tail -n 40 "$log"

@@ -10,14 +10,38 @@
 #   benchmarks/exporter/run.sh [INSTANCES]
 set -euo pipefail
 cd "$(dirname "$0")/../.."
-scripts/install-dependencies.sh benchmarks/exporter/run.sh
 
-instances=${1:-1000000}
+usage() {
+  cat <<'USAGE'
+Usage: benchmarks/exporter/run.sh [INSTANCES] [--help]
+
+Generates an IFC4 model of INSTANCES instances (default 1000000, about 90 MB) in build/bench, then
+measures ifcapi-export with the example add-on on it against web-ifc's OpenModel: MB/s and peak
+memory side by side, with the goals. Installs what is missing first.
+
+  --help   print this text and exit
+USAGE
+}
+
+instances=1000000
+case $# in
+  0) ;;
+  1)
+    case "$1" in
+      -h|--help) usage; exit 0 ;;
+      *[!0-9]*|'') echo "benchmarks/exporter/run.sh: unknown argument '$1'" >&2; usage >&2; exit 2 ;;
+      *) instances=$1 ;;
+    esac ;;
+  *) echo "benchmarks/exporter/run.sh: one argument at most" >&2; usage >&2; exit 2 ;;
+esac
+
+scripts/install-dependencies.sh benchmarks/exporter/run.sh
+source scripts/lib/build-progress.sh
 build=build/bench
 mkdir -p "$build"
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DIFCAPI_BUILD_TESTS=OFF -DIFCAPI_BUILD_BENCHMARKS=OFF \
   >/dev/null
-cmake --build "$build" --target ifcapi-export example_addon -- -j2 >/dev/null
+run_with_progress cmake --build "$build" --target ifcapi-export example_addon -- -j2
 cmake -DNPM="$(command -v npm)" -DSOURCE=tests/ifc -DTARGET="$build/npm" -P tests/ifc/RunNpmCi.cmake >/dev/null
 
 model=$build/model-$instances.ifc

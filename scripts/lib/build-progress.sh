@@ -16,8 +16,15 @@ build_with_progress() {
   fi
   local targets=()
   for target in "$@"; do targets+=(--target "$target"); done
-  local statuses
-  cmake --build --preset "$preset" "${targets[@]}" -- -j2 2>&1 | tee "$log" | show_build_progress
+  run_with_progress cmake --build --preset "$preset" "${targets[@]}" -- -j2
+}
+
+# Runs a build command (such as `cmake --build DIR -- -j2`) showing its progress line; its full log
+# only when it fails.
+run_with_progress() {
+  local log statuses
+  log=$(mktemp)
+  "$@" 2>&1 | tee "$log" | show_build_progress
   statuses=("${PIPESTATUS[@]}")
   if ((statuses[0] != 0)); then
     cat "$log" >&2

@@ -1,4 +1,5 @@
-# Run by CTest: pack, unpack, check the layout, build the consumers against the archive, run them.
+# Run by CTest: pack, unpack, check the layout, build the first add-on against the archive and run
+# the packed tool with it.
 cmake_minimum_required(VERSION 3.25)
 file(REMOVE_RECURSE ${WORK_DIR})
 file(MAKE_DIRECTORY ${WORK_DIR})
@@ -12,7 +13,7 @@ function(run)
 endfunction()
 
 # Pack and unpack the archive as an add-on developer receives it.
-run(cpack -G TGZ --config ${BUILD_DIR}/CPackConfig.cmake -B ${WORK_DIR}/archives)
+run(${CPACK} -G TGZ --config ${BUILD_DIR}/CPackConfig.cmake -B ${WORK_DIR}/archives)
 set(archive ${WORK_DIR}/archives/${PACKAGE_NAME}.tar.gz)
 if(NOT EXISTS ${archive})
   message(FATAL_ERROR "cpack did not write ${archive}")
@@ -38,9 +39,7 @@ foreach(header IN LISTS host_headers)
 endforeach()
 set(expected include/IFCAPI/HookManager.h include/IFCAPI/AddOnEntry.h include/KT/Array.h include/TSAPI/Result.h
              ${LIBDIR}/libifcapi.so.${VERSION} ${LIBDIR}/libKTRoot.so.${VERSION} ${LIBDIR}/cmake/IFCAPI/IFCAPIConfig.cmake)
-if(TOOL)
-  list(APPEND expected bin/${TOOL})
-endif()
+list(APPEND expected bin/${TOOL})
 foreach(file IN LISTS expected)
   if(NOT EXISTS ${prefix}/${file})
     string(APPEND problems "missing ${file}\n")
@@ -57,35 +56,29 @@ if(problems)
   message(FATAL_ERROR "the archive's layout is wrong:\n${problems}")
 endif()
 
-# Build both consumers against the unpacked archive.
-foreach(project IN ITEMS ${SOURCE_DIR}/examples/first-add-on ${CONSUMER_SOURCE})
-  get_filename_component(name ${project} NAME)
-  run(${CMAKE_COMMAND} -S ${project} -B ${WORK_DIR}/${name} -G ${GENERATOR} -DCMAKE_CXX_COMPILER=${CXX_COMPILER}
-      -DCMAKE_PREFIX_PATH=${prefix})
-  run(${CMAKE_COMMAND} --build ${WORK_DIR}/${name})
-endforeach()
-run(${WORK_DIR}/consumer/consumer)
+# Build the walkthrough's add-on against the unpacked archive, as its reader does.
+run(${CMAKE_COMMAND} -S ${SOURCE_DIR}/examples/first-add-on -B ${WORK_DIR}/first-add-on -G ${GENERATOR}
+    -DCMAKE_CXX_COMPILER=${CXX_COMPILER} -DCMAKE_PREFIX_PATH=${prefix})
+run(${CMAKE_COMMAND} --build ${WORK_DIR}/first-add-on)
 
 # The packed tool exports the sample model with the first add-on: every element asked gets its
 # property value and its attribute, and the one property set and the one reference are shared.
-if(TOOL)
-  run(${prefix}/bin/${TOOL} --addon ${WORK_DIR}/first-add-on/libfirst_add_on.so
-      ${SOURCE_DIR}/examples/model/sample-building.ifc ${WORK_DIR}/enriched.ifc)
-  if(NOT output MATCHES "([0-9]+) elements asked" OR CMAKE_MATCH_1 EQUAL 0)
-    message(FATAL_ERROR "the tool asked about no element:\n${output}")
-  endif()
-  set(elements ${CMAKE_MATCH_1})
-  set(summary "${elements} property values in 1 property sets, ${elements} attributes, 1 classification references")
-  string(FIND "${output}" "${summary}" found)
-  if(found EQUAL -1)
-    message(FATAL_ERROR "the tool's summary lacks \"${summary}\":\n${output}")
-  endif()
-  file(READ ${WORK_DIR}/enriched.ifc enriched)
-  foreach(contribution IN ITEMS "IFCPROPERTYSET\\([^;]*'FirstAddOn_Review'"
-                                "IFCPROPERTYSINGLEVALUE\\('ReviewStatus',\\$,IFCLABEL\\('Approved'\\)"
-                                "'Reviewed by the first add-on'" "IFCCLASSIFICATIONREFERENCE\\([^;]*'FA-100'")
-    if(NOT enriched MATCHES "${contribution}")
-      message(FATAL_ERROR "the enriched file lacks ${contribution}")
-    endif()
-  endforeach()
+run(${prefix}/bin/${TOOL} --addon ${WORK_DIR}/first-add-on/libfirst_add_on.so
+    ${prefix}/share/doc/IFCAPI/sample-building.ifc ${WORK_DIR}/enriched.ifc)
+if(NOT output MATCHES "([0-9]+) elements asked" OR CMAKE_MATCH_1 EQUAL 0)
+  message(FATAL_ERROR "the tool asked about no element:\n${output}")
 endif()
+set(elements ${CMAKE_MATCH_1})
+set(summary "${elements} property values in 1 property sets, ${elements} attributes, 1 classification references")
+string(FIND "${output}" "${summary}" found)
+if(found EQUAL -1)
+  message(FATAL_ERROR "the tool's summary lacks \"${summary}\":\n${output}")
+endif()
+file(READ ${WORK_DIR}/enriched.ifc enriched)
+foreach(contribution IN ITEMS "IFCPROPERTYSET\\([^;]*'FirstAddOn_Review'"
+                              "IFCPROPERTYSINGLEVALUE\\('ReviewStatus',\\$,IFCLABEL\\('Approved'\\)"
+                              "'Reviewed by the first add-on'" "IFCCLASSIFICATIONREFERENCE\\([^;]*'FA-100'")
+  if(NOT enriched MATCHES "${contribution}")
+    message(FATAL_ERROR "the enriched file lacks ${contribution}")
+  endif()
+endforeach()
