@@ -28,3 +28,14 @@ if(IFCAPI_BUILD_FUZZERS)
   endif()
   add_compile_options(-fsanitize=fuzzer-no-link)
 endif()
+
+# ThreadSanitizer build (preset tsan), linked through the C driver for the same reason as above.
+if(IFCAPI_THREAD_SANITIZE)
+  if(NOT CMAKE_CXX_COMPILER_ID STREQUAL "Clang" OR IFCAPI_SANITIZE)
+    message(FATAL_ERROR "IFCAPI_THREAD_SANITIZE expects clang, without IFCAPI_SANITIZE")
+  endif()
+  add_compile_options(-fsanitize=thread -fno-omit-frame-pointer)
+  add_link_options(-fsanitize=thread)
+  set(CMAKE_CXX_LINK_EXECUTABLE
+      "<CMAKE_C_COMPILER> <FLAGS> <CMAKE_CXX_LINK_FLAGS> <LINK_FLAGS> <OBJECTS> -o <TARGET> <LINK_LIBRARIES> -lstdc++ -lm")
+endif()

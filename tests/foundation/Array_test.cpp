@@ -194,6 +194,21 @@ TEST(Array, AnElementCopyThatThrowsDuringReallocationLeaksNothing) {
   EXPECT_EQ(delta.Get(), -6);  // the six texts destroyed, the new buffer given back
   ASSERT_EQ(values.GetSize(), 1u);
   EXPECT_EQ(values[0].text, Long(0));
+
+  // A shrink whose element copy runs out of memory is a failed shrink: swallowed, old buffer kept.
+  values.Push(Fragile(1));
+  values.Push(Fragile(2));
+  values.Push(Fragile(3));
+  values.Push(Fragile(4));
+  ASSERT_EQ(values.GetCapacity(), 10u);
+  const IFCAPI::Testing::LiveAllocationDelta shrinking;
+  MemoryManager::FailAllocation(2, MemoryManager::FailureMode::Once);  // the copy, after the new buffer
+  values.SetSize(1);
+  MemoryManager::StopFailing();
+  EXPECT_EQ(values.GetCapacity(), 10u);
+  ASSERT_EQ(values.GetSize(), 1u);
+  EXPECT_EQ(values[0].text, Long(0));
+  EXPECT_EQ(shrinking.Get(), -4);
 }
 
 }  // namespace

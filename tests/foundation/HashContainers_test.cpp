@@ -144,6 +144,32 @@ TEST(HashContainerGrowth, NoRehashWhileTheAverageSearchIsAtMostItsLimit) {
   EXPECT_EQ(set.GetTotalSearchCost(), cost);
 }
 
+// Rehash(0) may not leave entries without a bucket to hang in: a non-empty container keeps one
+// chain holding everything; only an empty one gives its buckets back.
+TEST(HashContainerGrowth, RehashToZeroKeepsOneBucketForEntriesAndFreesThemOtherwise) {
+  KT::HashTable<unsigned int, std::string> table;
+  for (unsigned int i = 0; i < 20; ++i)
+    ASSERT_TRUE(table.Add(MakeKey<unsigned int>(i), LongText(i)));
+  table.Rehash(0);
+  EXPECT_EQ(table.GetBucketCount(), 1u);
+  EXPECT_EQ(table.GetTotalSearchCost(), 20u * 21u / 2u);
+  for (unsigned int i = 0; i < 20; ++i) {
+    ASSERT_NE(table.Get(MakeKey<unsigned int>(i)), nullptr) << i;
+    EXPECT_EQ(*table.Get(MakeKey<unsigned int>(i)), LongText(i));
+  }
+  EXPECT_TRUE(table.Add(MakeKey<unsigned int>(20), LongText(20)));  // the growth test divides by the count
+  EXPECT_GT(table.GetBucketCount(), 1u);
+
+  KT::HashSet<unsigned int> set;
+  ASSERT_TRUE(set.Add(1u));
+  set.Clear();
+  set.Rehash(0);
+  EXPECT_EQ(set.GetBucketCount(), 0u);
+  EXPECT_FALSE(set.Contains(1u));
+  EXPECT_TRUE(set.Add(1u));
+  EXPECT_EQ(set.GetBucketCount(), KT::GetNextHashCapacity(0));
+}
+
 TEST(HashContainerGrowth, LimitsBelowTheirMinimumAreReplacedByTheDefaults) {
   const struct {
     float averageGiven, loadGiven, average, load;

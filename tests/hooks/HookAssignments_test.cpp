@@ -209,6 +209,26 @@ TEST(HookAssignments, ACopySharesNothingWithItsSource) {
   EXPECT_EQ(source.CreateIfcGroup(Zone, IFCType::IfcGroup, std::nullopt, true).HasValue(), true);
 }
 
+// The records are assigned as plain values: a copy takes type and name (an absent one too) and
+// leaves the source as it was.
+TEST(HookAssignments, RecordsAssignTheirValues) {
+  const HookAssignments::GroupInfo heating(IFCType::IfcSystem, KT::UniString("Heating"));
+  HookAssignments::GroupInfo target(IFCType::IfcGroup, std::nullopt);
+  target = heating;
+  EXPECT_EQ(target.type, IFCType::IfcSystem);
+  EXPECT_EQ(target.name, KT::UniString("Heating"));
+  EXPECT_EQ(heating.name, KT::UniString("Heating"));
+  target = HookAssignments::GroupInfo(IFCType::IfcGroup, std::nullopt);
+  EXPECT_FALSE(target.name.has_value());
+
+  HookAssignments::RelationInfo relation(IFCType::IfcRelAssignsToGroup);
+  const HookAssignments::RelationInfo services(IFCType::IfcRelServicesBuildings);
+  relation = services;
+  EXPECT_EQ(relation.type, IFCType::IfcRelServicesBuildings);
+  relation = HookAssignments::RelationInfo(IFCType::IfcRelAssignsToGroup);
+  EXPECT_EQ(relation.type, IFCType::IfcRelAssignsToGroup);
+}
+
 TEST(HookAssignments, MovingAGroupInfoLeavesTheSourceNameAbsent) {
   HookAssignments::GroupInfo source(IFCType::IfcSystem, KT::UniString("Heating"));
   HookAssignments::GroupInfo moved(std::move(source));

@@ -1,12 +1,16 @@
 #include <gtest/gtest.h>
 
+#include "IFCAPI/ObjectAccessor.h"
 #include "IFCAPI/PropertyAccessor.h"
+#include "IFCAPI/PropertyBuilder.h"
 #include "ValuesTesting.h"
 
 namespace {
 
+using IFCAPI::Impl::ObjectAccessor;
 using IFCAPI::Impl::ObjectID;
 using IFCAPI::Impl::PropertyAccessor;
+using IFCAPI::Impl::PropertyBuilder;
 using namespace IFCAPI::Testing;
 
 TEST(PropertyAccessor, KeepsTheWholeEntityOfEitherKindWithItsOwnToken) {
@@ -22,6 +26,17 @@ TEST(PropertyAccessor, KeepsTheWholeEntityOfEitherKindWithItsOwnToken) {
   EXPECT_EQ(copy.GetToken(), AddOnA);
   EXPECT_EQ(copy.GetObjectID().GetIFCType(), IPL::IFCType::IfcDistributionSystem);
   EXPECT_NE(copy.GetObjectID(), ObjectID(AddOnA, KT::NULLGuid));
+}
+
+// The two handles without fields of their own still carry the add-on's token, and so do copies.
+TEST(Handles, ObjectAccessorAndPropertyBuilderKeepTheirTokenThroughCopies) {
+  const ObjectAccessor accessor(AddOnA);
+  const ObjectAccessor accessorCopy(accessor);
+  EXPECT_EQ(accessorCopy.GetToken(), AddOnA);
+  const PropertyBuilder builder(AddOnB);
+  const PropertyBuilder builderCopy(builder);
+  EXPECT_EQ(builderCopy.GetToken(), AddOnB);
+  EXPECT_NE(accessorCopy.GetToken(), builderCopy.GetToken());
 }
 
 }  // namespace

@@ -9,9 +9,10 @@
 //   for (int v : values) Use(v);
 //   values.Clear();                     // size and capacity 0, the buffer freed
 //
-// Exception safety: a KT::OutOfMemoryException from growing leaves the array as it was; a failed
-// shrink is swallowed and keeps the old buffer. Destruction, moves and Clear never allocate or throw
-// (given elements whose destructor and move do not).
+// Exception safety: Push and a growing SetSize that throw (out of memory, or an element's
+// construction) leave the array as it was, an element pushed from the array itself included; a
+// shrink that runs out of memory is swallowed and keeps the old buffer. Destruction, moves and Clear
+// never allocate or throw (given elements whose destructor and move do not).
 #pragma once
 
 #include <cstddef>

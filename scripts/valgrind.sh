@@ -1,0 +1,27 @@
+#!/usr/bin/env bash
+# Runs every unit-test program of the g++ build (preset dev) under valgrind's memcheck and fails on
+# the first memory error or leak. Builds the preset first. Takes a few minutes; not a CI stage.
+#   scripts/valgrind.sh [GTEST_FILTER]
+set -euo pipefail
+cd "$(dirname "$0")/.."
+source scripts/stages/common.sh
+
+filter=${1:-*}
+build_preset dev >/dev/null
+status=0
+while IFS= read -r program; do
+  log="build/dev/valgrind-$(basename "$program").log"
+  # nouserintercepts: valgrind would otherwise replace the library's own operator new and delete, and
+  # the memory manager (its counters and failure injection) would see no block; memcheck still checks
+  # every block below them, at malloc.
+  if valgrind --tool=memcheck --soname-synonyms=somalloc=nouserintercepts --error-exitcode=99 \
+      --leak-check=full --errors-for-leak-kinds=definite,indirect \
+      --show-leak-kinds=definite,indirect --track-origins=yes --log-file="$log" \
+      "$program" --gtest_filter="$filter" --gtest_brief=1 >/dev/null; then
+    echo "valgrind: $(basename "$program"): $(grep -o 'ERROR SUMMARY: [0-9]* errors' "$log" | tail -n 1)"
+  else
+    echo "valgrind: $(basename "$program") FAILED; see $log"
+    status=1
+  fi
+done < <(find build/dev/tests -name '*_tests' -type f -perm -u+x | sort)
+exit "$status"
