@@ -53,6 +53,19 @@ long ReadHex(std::string_view text, std::size_t at, int count) noexcept {
   return value;
 }
 
+// True when `units[i]` starts a well-formed surrogate pair.
+bool IsPairAt(std::u16string_view units, std::size_t i) noexcept {
+  return units[i] >= 0xD800 && units[i] < 0xDC00 && i + 1 < units.size() && units[i + 1] >= 0xDC00 &&
+         units[i + 1] < 0xE000;
+}
+
+// Appends `value` as `count` upper-case hex digits.
+void AppendHex(std::string& out, unsigned long value, int count) {
+  for (int shift = 4 * (count - 1); shift >= 0; shift -= 4) {
+    out.push_back(Hex[(value >> shift) & 0xF]);
+  }
+}
+
 void AppendCodePoint(std::u16string& out, unsigned long point) {
   if (point >= 0x10000) {
     point -= 0x10000;
@@ -81,13 +94,21 @@ void AppendStepString(std::string& out, std::u16string_view units) {
       ++i;
       continue;
     }
-    // One \X2\ run for every stretch of characters outside printable ASCII.
-    out += "\\X2\\";
-    while (i < units.size() && !(units[i] >= 0x20 && units[i] < 0x7F)) {
-      const unsigned unit = units[i];
-      const char digits[4] = {Hex[(unit >> 12) & 0xF], Hex[(unit >> 8) & 0xF], Hex[(unit >> 4) & 0xF], Hex[unit & 0xF]};
-      out.append(digits, 4);
-      ++i;
+    // Characters outside printable ASCII go in runs: those of the Basic Multilingual Plane as four
+    // hex digits in \X2\, those beyond it (a surrogate pair here) as eight in \X4\. A lone
+    // surrogate has no code point of its own and keeps its unit in \X2\.
+    const bool astral = IsPairAt(units, i);
+    out += astral ? "\\X4\\" : "\\X2\\";
+    while (i < units.size() && !(units[i] >= 0x20 && units[i] < 0x7F) && IsPairAt(units, i) == astral) {
+      if (astral) {
+        const unsigned long point = 0x10000 + ((static_cast<unsigned long>(units[i]) - 0xD800) << 10) +
+                                    (static_cast<unsigned long>(units[i + 1]) - 0xDC00);
+        AppendHex(out, point, 8);
+        i += 2;
+      } else {
+        AppendHex(out, units[i], 4);
+        ++i;
+      }
     }
     out += "\\X0\\";
   }

@@ -20,11 +20,14 @@ std::string Encoded(std::u16string_view text) {
 TEST(StepText, StringsEscapeApostrophesBackslashesAndEveryNonAsciiCharacter) {
   EXPECT_EQ(Encoded(u"Architect's \\ note"), "'Architect''s \\\\ note'");
   EXPECT_EQ(Encoded(u"W\u00e4rme \u2265 5\u20ac"), "'W\\X2\\00E4\\X0\\rme \\X2\\2265\\X0\\ 5\\X2\\20AC\\X0\\'");
-  // Outside the Basic Multilingual Plane: both surrogates in one run; a control character is escaped too.
-  EXPECT_EQ(Encoded(u"\U0001F3E0\n"), "'\\X2\\D83CDFE0000A\\X0\\'");
+  // Outside the Basic Multilingual Plane: the whole code point in \X4\, never a surrogate pair; a
+  // control character is escaped too, and a lone surrogate keeps its unit.
+  EXPECT_EQ(Encoded(u"\U0001F3E0\n"), "'\\X4\\0001F3E0\\X0\\\\X2\\000A\\X0\\'");
+  EXPECT_EQ(Encoded(std::u16string(1, u'\xD83C') + u"x"), "'\\X2\\D83C\\X0\\x'");
   EXPECT_EQ(Encoded(u""), "''");
 
-  const std::u16string samples[] = {u"", u"''", u"a\\b", u"\u00e4\u00f6\u00fc'x'\U0001F3E0 \u20ac", u"\\X2\\"};
+  const std::u16string samples[] = {u"", u"''", u"a\\b", u"\u00e4\u00f6\u00fc'x'\U0001F3E0\u00e9\U0001F3E0 \u20ac",
+                                    u"\\X2\\"};
   for (const std::u16string& sample : samples) {
     const auto decoded = DecodeStepString(Encoded(sample));
     ASSERT_TRUE(decoded.has_value());
