@@ -211,22 +211,35 @@ class EntryStore {
   std::uint32_t count = 0;
 };
 
-// Position in an EntryStore, for the containers' iterators.
+// Position in an EntryStore, for the containers' iterators. It holds the entry's address, so that
+// stepping within a page is an increment; the page table is read only when a step crosses into a page
+// that holds entries (index below `count`): with one full page there is no table slot after it.
 template <class Entry>
 class EntryCursor {
- public:
-  EntryCursor(Entry* const* pages, std::uint32_t index) noexcept : pages(pages), index(index) {}
+  static constexpr std::uint32_t PageEntries = EntryStore<Entry>::PageEntries;
 
-  Entry& Get() const noexcept {
-    return pages[index / EntryStore<Entry>::PageEntries][index % EntryStore<Entry>::PageEntries];
+ public:
+  EntryCursor(Entry* const* pages, std::uint32_t index, std::uint32_t count) noexcept
+      : pages(pages),
+        current(index < count ? &pages[index / PageEntries][index % PageEntries] : nullptr),
+        index(index),
+        count(count) {}
+
+  Entry& Get() const noexcept { return *current; }
+  void Advance() noexcept {
+    ++current;
+    if (++index % PageEntries == 0 && index < count) {
+      current = pages[index / PageEntries];
+    }
   }
-  void Advance() noexcept { ++index; }
   bool operator==(const EntryCursor& other) const noexcept { return index == other.index; }
   bool operator!=(const EntryCursor& other) const noexcept { return index != other.index; }
 
  private:
   Entry* const* pages;
+  Entry* current;
   std::uint32_t index;
+  std::uint32_t count;
 };
 
 // The growth rule: grow when the load factor (count / buckets) has reached its limit and the average
@@ -301,8 +314,8 @@ class HashContainerBase {
   float GetMaxAverageSearch() const noexcept { return maxAverageSearch; }
   float GetMaxLoadFactor() const noexcept { return maxLoadFactor; }
 
-  EntryCursor<Entry> Begin() const noexcept { return {entries.GetPages(), 0}; }
-  EntryCursor<Entry> End() const noexcept { return {entries.GetPages(), entries.GetCount()}; }
+  EntryCursor<Entry> Begin() const noexcept { return {entries.GetPages(), 0, entries.GetCount()}; }
+  EntryCursor<Entry> End() const noexcept { return {entries.GetPages(), entries.GetCount(), entries.GetCount()}; }
 
   // The entry whose key equals `key`, or null. Hashes nothing when there are no buckets.
   Entry* Find(const K& key) const {
