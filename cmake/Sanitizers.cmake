@@ -18,3 +18,13 @@ if(IFCAPI_SANITIZE)
   set(CMAKE_CXX_LINK_EXECUTABLE
       "<CMAKE_C_COMPILER> <FLAGS> <CMAKE_CXX_LINK_FLAGS> <LINK_FLAGS> <OBJECTS> -o <TARGET> <LINK_LIBRARIES> -lstdc++ -lm")
 endif()
+
+# Fuzzing shares the sanitizer build: every target gets libFuzzer's coverage instrumentation
+# (fuzzer-no-link), and only the fuzz executables link libFuzzer itself (fuzz/CMakeLists.txt), so the
+# tests and fuzzers come from one build tree.
+if(IFCAPI_BUILD_FUZZERS)
+  if(NOT IFCAPI_SANITIZE)
+    message(FATAL_ERROR "IFCAPI_BUILD_FUZZERS needs IFCAPI_SANITIZE (clang)")
+  endif()
+  add_compile_options(-fsanitize=fuzzer-no-link)
+endif()

@@ -4,14 +4,43 @@
 #   scripts/install-dependencies.sh [scripts/stages/NN-name.sh ...]
 set -euo pipefail
 
+usage() {
+  cat <<'USAGE'
+Usage: scripts/install-dependencies.sh [STAGE-FILE...] [--help]
+
+Installs with apt-get the Debian packages that the build needs and those that each given stage file
+names on its "# packages:" line, when any is missing (as root, or through sudo). Installs nothing
+when all are there.
+
+  STAGE-FILE   a stage of the test command, e.g. scripts/stages/20-asan.sh
+  --help       print this text and exit
+USAGE
+}
+
+stages=()
+while (($# > 0)); do
+  case "$1" in
+    -h|--help) usage; exit 0 ;;
+    -*) echo "scripts/install-dependencies.sh: unknown argument '$1'" >&2; usage >&2; exit 2 ;;
+    *)
+      if [[ ! -f $1 ]]; then
+        echo "scripts/install-dependencies.sh: no stage file '$1'" >&2; usage >&2; exit 2
+      fi
+      stages+=("$1"); shift ;;
+  esac
+done
+
 packages=(cmake ninja-build g++ googletest libgtest-dev libgmock-dev clang-format)
-for stage in "$@"; do
+for stage in "${stages[@]}"; do
   read -r -a named <<<"$(sed -n 's/^# packages: //p' "$stage")"
   packages+=("${named[@]}")
 done
 
 missing=()
 for package in $(printf '%s\n' "${packages[@]}" | sort -u); do
+  # A program of the package's name already on the PATH counts too: npm, for one, comes inside other
+  # builds of nodejs, which conflict with Debian's npm package.
+  if type -P "$package" >/dev/null; then continue; fi
   if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed"; then
     missing+=("$package")
   fi

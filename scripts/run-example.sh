@@ -1,15 +1,36 @@
 #!/usr/bin/env bash
-# The main job: builds the example add-on and the example host that plays the IFC exporter (g++ build,
-# only the targets they need), then runs the host, which prints what the exporter receives from the
-# add-on's hook data provider. Installs what is missing first.
+# The main job: builds the export tool and the example add-on (g++ build, only the targets they need),
+# then runs the tool on the sample model: it asks the add-on's hook data provider about every element
+# and writes the enriched IFC4 file, build/sample-building-enriched.ifc, that any IFC viewer opens.
+# Installs what is missing first.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-scripts/install-dependencies.sh
+usage() {
+  cat <<'USAGE'
+Usage: scripts/run-example.sh [--alternative] [--help]
 
-# Build output is shown only when the build fails, so that the example's own output stands alone.
-if ! log=$(cmake --preset dev 2>&1 && cmake --build --preset dev --target example_host -- -j2 2>&1); then
-  echo "$log" >&2
-  exit 1
-fi
-exec build/dev/examples/host/example_host "$@"
+Installs what is missing, builds the export tool and the example add-on (preset dev, build/dev), then
+runs the tool on the sample model examples/model/sample-building.ifc: it asks the add-on's hook data
+provider about every element, prints a summary and writes build/sample-building-enriched.ifc.
+
+  --alternative   ask the alternative hook queries instead of the ordinary ones
+  --help          print this text and exit
+USAGE
+}
+
+tool_options=()
+while (($# > 0)); do
+  case "$1" in
+    -h|--help) usage; exit 0 ;;
+    --alternative) tool_options+=("$1"); shift ;;
+    *) echo "scripts/run-example.sh: unknown argument '$1'" >&2; usage >&2; exit 2 ;;
+  esac
+done
+
+scripts/install-dependencies.sh
+source scripts/lib/build-progress.sh
+build_with_progress dev ifcapi-export example_addon
+output=build/sample-building-enriched.ifc
+build/dev/bin/ifcapi-export "${tool_options[@]}" examples/model/sample-building.ifc "$output"
+echo "The enriched file is $output"

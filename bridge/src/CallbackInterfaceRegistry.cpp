@@ -102,15 +102,18 @@ IFCAPICallbackInterface& GetIFCAPICallbackInterface() {
   // Set up on the first call, under the language's guarded one-time initialisation, and destroyed when
   // the library is unloaded.
   static DummyIFCAPICallbackInterface fallback;
-  if (registeredInterface == nullptr) {
+  // Read once: IsWindowSupported may change the registration, and the interface that answered is the
+  // one to return.
+  IFCAPICallbackInterface* const registered = registeredInterface;
+  if (registered == nullptr) {
     fallback.SetReason(FallbackReason::NotRegistered);
     return fallback;
   }
-  if (!registeredInterface->IsWindowSupported()) {
+  if (!registered->IsWindowSupported()) {
     fallback.SetReason(FallbackReason::WindowNotSupported);
     return fallback;
   }
-  return *registeredInterface;
+  return *registered;
 }
 
 IFCAPI_LAYOUT_CHECKS_BEGIN

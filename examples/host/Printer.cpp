@@ -2,6 +2,7 @@
 
 #include <cinttypes>
 #include <string>
+#include <vector>
 
 #include "IPL/ClassificationReference.h"
 #include "IPL/IFCType.h"
@@ -24,18 +25,25 @@ std::string TypeName(IPL::IFCType type) {
   return name.empty() ? "type " + std::to_string(static_cast<std::uint32_t>(type)) : std::string(name);
 }
 
+// How every absent value, bound or text is printed.
+constexpr const char* NoValue = "(no value)";
+
+// A property's detail lines stand below it, indented by this much; lines are wrapped at Width.
+constexpr std::size_t DetailIndent = 10;
+constexpr std::size_t Width = 100;
+
 std::string Quoted(const KT::UniString& text) {
   return "\"" + text.ToUTF8() + "\"";
 }
 
 std::string Optional(const KT::Optional<KT::UniString>& text) {
-  return text.HasValue() ? Quoted(text.Get()) : "-";
+  return text.HasValue() ? Quoted(text.Get()) : NoValue;
 }
 
 // The raw value alone, as the IFC file would spell it.
 std::string Raw(const IPL::Value& value) {
   if (!value.HasValue()) {
-    return "unset";
+    return NoValue;
   }
   switch (value.GetValueType()) {
     case IPL::AnyValue::Boolean:
@@ -66,15 +74,42 @@ std::string Raw(const IPL::Value& value) {
 }
 
 std::string Typed(const IPL::Value& value) {
-  return value.GetValueType() == IPL::AnyValue::NoValueType ? "unset" : TypeName(value.GetIFCType()) + " " + Raw(value);
+  return value.GetValueType() == IPL::AnyValue::NoValueType ? NoValue : TypeName(value.GetIFCType()) + " " + Raw(value);
 }
 
-std::string List(const KT::Array<IPL::Value>& values) {
-  std::string text;
-  for (const IPL::Value& value : values) {
-    text += (text.empty() ? "" : ", ") + Raw(value);
+// A new detail line below the property.
+std::string Detail(const std::string& text) {
+  return "\n" + std::string(DetailIndent, ' ') + text;
+}
+
+// `head` and the items joined by commas on detail lines no wider than Width.
+std::string Wrapped(const std::string& head, const std::vector<std::string>& items) {
+  std::string text = head.empty() ? "" : Detail(head);
+  std::size_t column = head.empty() ? Width : DetailIndent + head.size();
+  for (std::size_t i = 0; i < items.size(); ++i) {
+    const std::string item = items[i] + (i + 1 < items.size() ? "," : "");
+    if (column + 1 + item.size() > Width) {
+      text += Detail(item);
+      column = DetailIndent + item.size();
+    } else {
+      text += " " + item;
+      column += 1 + item.size();
+    }
   }
-  return (values.IsEmpty() ? std::string("no type") : TypeName(values[0].GetIFCType())) + " [" + text + "]";
+  return text;
+}
+
+std::vector<std::string> Raws(const KT::Array<IPL::Value>& values) {
+  std::vector<std::string> items;
+  for (const IPL::Value& value : values) {
+    items.push_back(Raw(value));
+  }
+  return items;
+}
+
+// The values' IFC type, then the values on detail lines.
+std::string List(const KT::Array<IPL::Value>& values) {
+  return (values.IsEmpty() ? std::string("no type") : TypeName(values[0].GetIFCType())) + Wrapped("", Raws(values));
 }
 
 std::string Describe(const IPL::Property& property) {
@@ -82,8 +117,9 @@ std::string Describe(const IPL::Property& property) {
     return Typed(single->GetNominalValue());
   }
   if (const auto* bounded = dynamic_cast<const IPL::PropertyBoundedValue*>(&property)) {
-    return "bounded: lower " + Typed(bounded->GetLowerBoundValue()) + ", upper " +
-           Typed(bounded->GetUpperBoundValue()) + ", set point " + Typed(bounded->GetSetPointValue());
+    return "bounded" + Detail("lower: " + Typed(bounded->GetLowerBoundValue())) +
+           Detail("upper: " + Typed(bounded->GetUpperBoundValue())) +
+           Detail("set point: " + Typed(bounded->GetSetPointValue()));
   }
   if (const auto* list = dynamic_cast<const IPL::PropertyListValue*>(&property)) {
     return "list of " + List(list->GetListValues());
@@ -91,7 +127,7 @@ std::string Describe(const IPL::Property& property) {
   if (const auto* enumerated = dynamic_cast<const IPL::PropertyEnumeratedValue*>(&property)) {
     std::string text = "enumerated " + List(enumerated->GetEnumerationValues());
     if (const IPL::PropertyEnumeration* allowed = enumerated->GetEnumerationReference()) {
-      text += " of allowed " + List(allowed->GetEnumerationValues());
+      text += Wrapped("allowed:", Raws(allowed->GetEnumerationValues()));
     }
     return text;
   }
@@ -101,11 +137,12 @@ std::string Describe(const IPL::Property& property) {
     if (defining.IsEmpty() || defined.IsEmpty()) {
       return "empty table";
     }
-    std::string text = "table " + TypeName(defining[0].GetIFCType()) + " -> " + TypeName(defined[0].GetIFCType()) + ":";
+    std::vector<std::string> rows;
     for (std::uint32_t row = 0; row < defining.GetSize() && row < defined.GetSize(); ++row) {
-      text += (row == 0 ? " " : ", ") + Raw(defining[row]) + " -> " + Raw(defined[row]);
+      rows.push_back(Raw(defining[row]) + " -> " + Raw(defined[row]));
     }
-    return text;
+    return "table" +
+           Wrapped(TypeName(defining[0].GetIFCType()) + " -> " + TypeName(defined[0].GetIFCType()) + ":", rows);
   }
   return "(a property of another kind)";
 }
@@ -139,22 +176,23 @@ void PrintAttributes(std::FILE* out, const KT::Array<IPL::GeneralAttribute>& att
   std::fprintf(out, "    attributes: %u\n", attributes.GetSize());
   for (const IPL::GeneralAttribute& attribute : attributes) {
     std::fprintf(out, "      %s = %s\n", attribute.GetName().ToUTF8().c_str(),
-                 attribute.HasValue() ? Quoted(attribute.GetValue()).c_str() : "(no value)");
+                 attribute.HasValue() ? Quoted(attribute.GetValue()).c_str() : NoValue);
   }
 }
 
 void PrintReferences(std::FILE* out, const KT::Array<KT::SharedPtr<IPL::ExternalReferenceBase>>& references) {
   std::fprintf(out, "    classification references: %u\n", references.GetSize());
   for (const KT::SharedPtr<IPL::ExternalReferenceBase>& base : references) {
-    std::string line = Optional(base->GetIdentification()) + " " + Optional(base->GetName());
+    std::fprintf(out, "      %s %s\n", Optional(base->GetIdentification()).c_str(), Optional(base->GetName()).c_str());
     if (const auto* reference = dynamic_cast<const IPL::ClassificationReference*>(base.Get())) {
       if (reference->GetReferencedSource().HasValue()) {
         const IPL::Classification& source = reference->GetReferencedSource().Get();
-        line += " in " + Quoted(source.name) + ", edition " + Optional(source.GetEdition());
+        std::fprintf(out, "        in %s, edition %s\n", Quoted(source.name).c_str(),
+                     Optional(source.GetEdition()).c_str());
       }
-      line += ", associated through " + Quoted(reference->relAssociatesClassificationName);
+      std::fprintf(out, "        associated through %s\n", Quoted(reference->relAssociatesClassificationName).c_str());
     }
-    std::fprintf(out, "      %s\n        at %s\n", line.c_str(), Optional(base->GetLocation()).c_str());
+    std::fprintf(out, "        at %s\n", Optional(base->GetLocation()).c_str());
   }
 }
 

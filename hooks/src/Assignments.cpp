@@ -1,8 +1,10 @@
 #include "IFCAPI/Assignments.h"
 
+#include <cstdint>
 #include <type_traits>
 
 #include "foundation/src/LayoutCheck.h"
+#include "hooks/src/UndoLog.h"
 
 namespace IFCAPI::Impl {
 
@@ -18,8 +20,38 @@ bool Assignments::AddRoot(const ObjectID& id) {
 }
 
 void Assignments::AddChild(const ObjectID& parent, const ObjectID& child) {
-  static_cast<void>(children.FindOrAdd(parent).Add(child));
-  static_cast<void>(parents.FindOrAdd(child).Add(parent));
+  UndoLog log(4);
+  AddChild(parent, child, log);
+  log.Commit();
+}
+
+bool Assignments::AddRoot(const ObjectID& id, UndoLog& log) {
+  const bool added = roots.Add(id);
+  if (added) {
+    log.Added(roots);
+  }
+  return added;
+}
+
+void Assignments::AddChild(const ObjectID& parent, const ObjectID& child, UndoLog& log) {
+  // Both directions or neither: each entry is recorded as soon as it exists, so that a failure in a
+  // later step removes it again and the two tables keep mirroring each other.
+  const auto findOrAdd = [&log](LinkTable& table, const ObjectID& key) -> NodeSet& {
+    const std::uint32_t before = table.GetCount();
+    NodeSet& set = table.FindOrAdd(key);
+    if (table.GetCount() != before) {
+      log.Added(table);
+    }
+    return set;
+  };
+  NodeSet& childrenOfParent = findOrAdd(children, parent);
+  if (childrenOfParent.Add(child)) {
+    log.Added(childrenOfParent);
+  }
+  NodeSet& parentsOfChild = findOrAdd(parents, child);
+  if (parentsOfChild.Add(parent)) {
+    log.Added(parentsOfChild);
+  }
 }
 
 static_assert(!std::is_copy_assignable_v<Assignments>, "API objects are never assigned");

@@ -8,6 +8,7 @@
 #include "hooks/src/DeriveGuid.h"
 #include "hooks/src/GroupTypes.h"
 #include "hooks/src/KindGuids.h"
+#include "hooks/src/UndoLog.h"
 
 namespace IFCAPI::Impl {
 
@@ -68,9 +69,9 @@ HookAssignments::HookAssignments(const HookAssignments& other)
 
 HookAssignments::~HookAssignments() = default;
 
-// The group entry is added last. The tables cannot remove an entry, so a failed allocation part-way
-// leaves what was added so far; with this order that is at most relation nodes and a root that no
-// group claims yet, and a repeated call with the same GUID completes the group instead of refusing it.
+// The group entry comes first: adding it is also the check that the GUID is new. Every entry added
+// after it is recorded, so that a failed allocation part-way removes them all again and the call
+// changes nothing.
 HookAssignments::ObjectIDResult HookAssignments::CreateIfcGroup(const KT::Guid& guid, const IPL::IFCType& type,
                                                                 const std::optional<KT::UniString>& name, bool isRoot) {
   if (guid.IsNull()) {
@@ -80,22 +81,29 @@ HookAssignments::ObjectIDResult HookAssignments::CreateIfcGroup(const KT::Guid& 
     return Failure<ObjectID>(Errors::InvalidIFCType, GetToken());
   }
   const ObjectID group(GetToken(), DeriveFrom(GroupKind, guid));
-  if (groups.Contains(group)) {
+  // The group, two relations with their tree links (4 steps each), the root.
+  UndoLog log(12);
+  if (!groups.Add(group, GroupInfo(type, name))) {
     return Failure<ObjectID>(Errors::GroupAlreadyCreated, GetToken());
   }
+  log.Added(groups);
 
   const ObjectID assignsToGroup(GetToken(), DeriveFrom(AssignsToGroupKind, guid));
-  AddChild(group, assignsToGroup);
-  static_cast<void>(relations.Add(assignsToGroup, RelationInfo(AssignsToGroupType)));
+  AddChild(group, assignsToGroup, log);
+  if (relations.Add(assignsToGroup, RelationInfo(AssignsToGroupType))) {
+    log.Added(relations);
+  }
   if (SystemGroupTypes.Contains(type)) {
     const ObjectID servicesBuildings(GetToken(), DeriveFrom(ServicesBuildingsKind, guid));
-    AddChild(group, servicesBuildings);
-    static_cast<void>(relations.Add(servicesBuildings, RelationInfo(ServicesBuildingsType)));
+    AddChild(group, servicesBuildings, log);
+    if (relations.Add(servicesBuildings, RelationInfo(ServicesBuildingsType))) {
+      log.Added(relations);
+    }
   }
   if (isRoot) {
-    static_cast<void>(AddRoot(group));
+    static_cast<void>(AddRoot(group, log));
   }
-  static_cast<void>(groups.Add(group, GroupInfo(type, name)));
+  log.Commit();
   return ObjectIDResult(group);
 }
 
@@ -146,9 +154,12 @@ HookAssignments::VoidResult HookAssignments::AddUnderRelation(const ObjectIDResu
       return Failure<void>(assigning ? Errors::CannotAssignRelation : Errors::CannotServiceRelation, GetToken());
     }
   }
+  // All members or none: a failed allocation part-way removes the links made so far.
+  UndoLog log(4 * objects.size());
   for (const ObjectID& object : objects) {
-    AddChild(relation.Unwrap(), object);
+    AddChild(relation.Unwrap(), object, log);
   }
+  log.Commit();
   return VoidResult();
 }
 

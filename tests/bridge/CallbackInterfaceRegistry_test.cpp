@@ -148,6 +148,28 @@ TEST_F(CallbackInterfaceRegistry, EachFetchAsksTheHostOnceAndFollowsItsLatestAns
   EXPECT_EQ(host.askedCount, 5);
 }
 
+// The host may unregister its interface while it is asked whether it can serve; the fetch still
+// returns the interface that answered (or the fallback), never the registration read afterwards.
+TEST_F(CallbackInterfaceRegistry, AnInterfaceThatUnregistersWhileAskedIsStillTheOneReturned) {
+  class Leaving : public HostInterface {
+   public:
+    bool IsWindowSupported() override {
+      SetIFCAPICallbackInterface(nullptr);
+      return HostInterface::IsWindowSupported();
+    }
+  };
+  Leaving host;
+  SetIFCAPICallbackInterface(&host);
+  EXPECT_EQ(&GetIFCAPICallbackInterface(), &host);
+  EXPECT_EQ(host.askedCount, 1);
+
+  host.supported = false;
+  SetIFCAPICallbackInterface(&host);
+  ExpectWrongWindow(GetIFCAPICallbackInterface(), AddOnA);
+  ExpectNotAvailable(GetIFCAPICallbackInterface(), AddOnA);  // now it is gone
+  EXPECT_EQ(host.askedCount, 2);
+}
+
 TEST_F(CallbackInterfaceRegistry, FailedAllocationInTheFallbackLeaksNothing) {
   using KT::MemoryManager;
   for (const auto mode : {MemoryManager::FailureMode::Once, MemoryManager::FailureMode::FromThenOn}) {

@@ -2,6 +2,7 @@
 // the sanitizer build included; otherwise the failure injection of these tests would prove nothing.
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <memory>
 #include <new>
 #include <string>
@@ -15,16 +16,27 @@ namespace {
 
 using KT::MemoryManager;
 
-// A heap int that the optimiser cannot elide: the compiler may drop a new/delete pair whose block
-// never escapes, which would hide the allocation from these tests.
-std::unique_ptr<int> HeapInt(int value) {
-  auto block = std::make_unique<int>(value);
+// Keeps the optimiser from eliding a block: the compiler may drop a new/delete pair whose block never
+// escapes, which would hide the allocation from these tests.
+void Escape(const void* block) {
 #if defined(__GNUC__)
-  asm volatile("" : : "g"(block.get()) : "memory");
+  asm volatile("" : : "g"(block) : "memory");
 #else
-  static int* volatile sink;
-  sink = block.get();
+  static const void* volatile sink;
+  sink = block;
 #endif
+}
+
+template <class T>
+std::unique_ptr<T> Heap() {
+  auto block = std::make_unique<T>();
+  Escape(block.get());
+  return block;
+}
+
+std::unique_ptr<int> HeapInt(int value) {
+  auto block = Heap<int>();
+  *block = value;
   return block;
 }
 
@@ -63,6 +75,35 @@ TEST(AllocationOperators, InjectedFailuresReachEveryForm) {
   EXPECT_THROW(HeapInt(2), KT::OutOfMemoryException);
   MemoryManager::StopFailing();
   EXPECT_NO_THROW(HeapInt(3));
+}
+
+// Over-aligned blocks are carved out of a larger block of the memory manager; the start of that block
+// must come back to it, whichever form of delete the compiler picks.
+TEST(AllocationOperators, OverAlignedBlocksAreAlignedCountedAndReturned) {
+  struct alignas(256) Page {
+    unsigned char bytes[256];
+  };
+  const std::size_t live = MemoryManager::GetLiveAllocationCount();
+  const std::size_t bytes = MemoryManager::GetLiveByteCount();
+  {
+    auto single = Heap<Page>();
+    auto several = std::make_unique<Page[]>(3);
+    std::vector<Page> pages(5);
+    for (const void* block : {static_cast<const void*>(single.get()), static_cast<const void*>(several.get()),
+                              static_cast<const void*>(pages.data())}) {
+      Escape(block);
+      EXPECT_EQ(reinterpret_cast<std::uintptr_t>(block) % 256, 0u);
+    }
+    EXPECT_EQ(MemoryManager::GetLiveAllocationCount(), live + 3);
+  }
+  EXPECT_EQ(MemoryManager::GetLiveAllocationCount(), live);
+  EXPECT_EQ(MemoryManager::GetLiveByteCount(), bytes);
+
+  MemoryManager::FailAllocation(1, MemoryManager::FailureMode::Once);
+  EXPECT_EQ(new (std::nothrow) Page, nullptr);
+  MemoryManager::FailAllocation(1, MemoryManager::FailureMode::Once);
+  EXPECT_THROW(Heap<Page>(), KT::OutOfMemoryException);
+  MemoryManager::StopFailing();
 }
 
 }  // namespace

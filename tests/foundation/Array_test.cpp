@@ -2,7 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
+#include <stdexcept>
 #include <string>
+#include <vector>
 
 #include "AllocationSweep.h"
 
@@ -106,6 +109,91 @@ TEST(Array, EveryFailedAllocationLeavesAValidArrayAndLeaksNothing) {
         });
     EXPECT_GT(runs, 5u);
   }
+}
+
+std::vector<Text> Contents(const KT::Array<Text>& values) {
+  return std::vector<Text>(values.begin(), values.end());
+}
+
+// A full array that pushes one of its own elements must read it before the old buffer goes, and a
+// growth that fails must leave that element as it was, even when it was to be moved in.
+TEST(Array, PushOfItsOwnElementWhileGrowingIsAllOrNothing) {
+  const auto full = [] { return KT::Array<Text>{Long(0), Long(1), Long(2)}; };
+  const auto noInvariant = [](const KT::Array<Text>&) {};
+  EXPECT_GE(IFCAPI::Testing::SweepAllOrNothing(
+                full, [](KT::Array<Text>& values) { values.Push(std::move(values[0])); }, Contents, noInvariant),
+            2u);
+  EXPECT_GE(IFCAPI::Testing::SweepAllOrNothing(
+                full, [](KT::Array<Text>& values) { values.Push(values[2]); }, Contents, noInvariant),
+            2u);
+  KT::Array<Text> values = full();
+  values.Push(std::move(values[0]));
+  values.Push(values[3]);
+  ASSERT_EQ(values.GetSize(), 5u);
+  EXPECT_EQ(values[3], Long(0));
+  EXPECT_EQ(values[4], Long(0));
+}
+
+// An element whose default construction allocates: growing by SetSize either makes every new
+// element or none.
+struct Boxed {
+  std::unique_ptr<int> value = std::make_unique<int>(7);
+};
+
+TEST(Array, SetSizeGrowthMakesAllNewElementsOrNone) {
+  const std::uint64_t failures = IFCAPI::Testing::SweepAllOrNothing(
+      [] {
+        KT::Array<Boxed> values;
+        values.SetSize(2);
+        return values;
+      },
+      [](KT::Array<Boxed>& values) { values.SetSize(6); },
+      [](const KT::Array<Boxed>& values) { return values.GetSize(); },
+      [](const KT::Array<Boxed>& values) {
+        for (const Boxed& box : values)
+          EXPECT_EQ(*box.value, 7);
+      });
+  EXPECT_GE(failures, 5u);
+}
+
+// Elements whose move may throw are copied into a new buffer; when a copy throws something other
+// than a lack of memory, the new buffer is given back and the array keeps its elements.
+struct Fragile {
+  static inline int copiesLeft = -1;  // copies that succeed before one throws; -1: never throws
+  explicit Fragile(int i = 0) : text(Long(i)) {}
+  Fragile(const Fragile& other) : text(other.text) {
+    if (copiesLeft == 0)
+      throw std::runtime_error("copy refused");
+    if (copiesLeft > 0)
+      --copiesLeft;
+  }
+  Fragile(Fragile&& other) noexcept(false) : Fragile(static_cast<const Fragile&>(other)) {}
+  Fragile& operator=(const Fragile&) = delete;
+  Text text;
+};
+
+TEST(Array, AnElementCopyThatThrowsDuringReallocationLeaksNothing) {
+  for (int copies = 0; copies <= 4; ++copies) {
+    KT::Array<Fragile> values{Fragile(0), Fragile(1), Fragile(2), Fragile(3)};
+    const IFCAPI::Testing::LiveAllocationDelta delta;
+    Fragile::copiesLeft = copies;
+    EXPECT_THROW(values.Push(Fragile(4)), std::runtime_error) << copies;
+    Fragile::copiesLeft = -1;
+    EXPECT_EQ(delta.Get(), 0) << copies;
+    ASSERT_EQ(values.GetSize(), 4u);
+    EXPECT_EQ(values.GetCapacity(), 4u);
+    EXPECT_EQ(values[3].text, Long(3));
+  }
+  KT::Array<Fragile> values{Fragile(0), Fragile(1), Fragile(2), Fragile(3), Fragile(4)};
+  values.Push(Fragile(5));
+  values.Push(Fragile(6));
+  const IFCAPI::Testing::LiveAllocationDelta delta;
+  Fragile::copiesLeft = 0;
+  EXPECT_THROW(values.SetSize(1), std::runtime_error);  // the shrink copies the one element kept
+  Fragile::copiesLeft = -1;
+  EXPECT_EQ(delta.Get(), -6);  // the six texts destroyed, the new buffer given back
+  ASSERT_EQ(values.GetSize(), 1u);
+  EXPECT_EQ(values[0].text, Long(0));
 }
 
 }  // namespace

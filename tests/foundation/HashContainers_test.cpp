@@ -460,6 +460,34 @@ void RunSteps(Scenario& s) {
   }
 }
 
+// RemoveLast undoes the newest insertion: after it the table holds what it held before, every key
+// is found again, and the search cost matches a recount, also when the insertion rehashed or the
+// newest entry shares its chain with every other.
+TEST(HashContainerUndo, RemoveLastRestoresTheContentsAfterGrowingAndCollidingInsertions) {
+  SweptTable table;
+  KT::HashTable<unsigned int, std::string, SameBucket> colliding;
+  for (unsigned int i = 0; i < 40; ++i) {
+    const std::uint32_t buckets = table.GetBucketCount();
+    ASSERT_TRUE(table.Add(MakeKey<KT::UniString>(i), LongText(i)));
+    ASSERT_TRUE(colliding.Add(i, LongText(i)));
+    const bool rehashed = table.GetBucketCount() != buckets;
+    table.RemoveLast();
+    colliding.RemoveLast();
+    EXPECT_EQ(ExpectConsistent(table), i) << "after " << i << (rehashed ? ", which rehashed" : "");
+    EXPECT_EQ(table.Get(MakeKey<KT::UniString>(i)), nullptr);
+    EXPECT_EQ(colliding.GetCount(), i);
+    EXPECT_EQ(colliding.Get(i), nullptr);
+    const std::uint32_t cost = table.GetTotalSearchCost();
+    table.Rehash(table.GetBucketCount());  // recounts
+    EXPECT_EQ(table.GetTotalSearchCost(), cost) << i;
+    EXPECT_EQ(colliding.GetTotalSearchCost(), i * (i + 1) / 2);
+    // Added back for the next round, so that the store fills blocks and the buckets grow.
+    ASSERT_TRUE(table.Add(MakeKey<KT::UniString>(i), LongText(i)));
+    ASSERT_TRUE(colliding.Add(i, LongText(i)));
+    EXPECT_EQ(*colliding.Get(i), LongText(i));
+  }
+}
+
 TEST(HashContainerAllocationFailure, EveryFailedAllocationLeavesTheTableAsBeforeTheStep) {
   for (const auto mode : {MemoryManager::FailureMode::Once, MemoryManager::FailureMode::FromThenOn}) {
     int failures = 0;

@@ -4,7 +4,11 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
 #include <vector>
+
+#include "AllocationSweep.h"
+#include "TreeImage.h"
 
 namespace {
 
@@ -60,6 +64,32 @@ TEST(Assignments, LinksAreKeptOnceInBothDirectionsInOrderOfFirstAddition) {
   EXPECT_FALSE(tree.AddRoot(Node(9, OtherAddOn)));
   EXPECT_EQ(Members(&tree.GetRoots()), std::vector<ObjectID>{Node(9)});
   EXPECT_EQ(tree.GetChildren().Get(Node(9)), nullptr);
+}
+
+// A link is recorded in both directions or in neither, whichever of its up to four insertions runs
+// out of memory: into a full block of a parent's set, for a new parent, a new child, and a self link.
+TEST(Assignments, AddChildUnderFailingAllocationsRecordsBothDirectionsOrNothing) {
+  const auto setup = [] {
+    Assignments tree(AddOn);
+    for (int child = 2; child <= 9; ++child)
+      tree.AddChild(Node(1), Node(child));
+    tree.AddChild(Node(10), Node(2));
+    static_cast<void>(tree.AddRoot(Node(1)));
+    return tree;
+  };
+  const std::pair<int, int> links[] = {{1, 20}, {30, 2}, {31, 32}, {33, 33}};
+  for (const auto& link : links) {
+    const int parent = link.first;
+    const int child = link.second;
+    const std::uint64_t failures = IFCAPI::Testing::SweepAllOrNothing(
+        setup, [&](Assignments& tree) { tree.AddChild(Node(parent), Node(child)); },
+        [](const Assignments& tree) { return IFCAPI::Testing::TreeImage::Of(tree); },
+        [&](const Assignments& tree) {
+          IFCAPI::Testing::ExpectLinksMirrored(tree);
+          EXPECT_EQ(Members(&tree.GetRoots()), std::vector<ObjectID>{Node(1)});
+        });
+    EXPECT_GE(failures, 2u) << parent << " -> " << child;
+  }
 }
 
 }  // namespace

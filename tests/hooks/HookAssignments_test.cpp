@@ -10,6 +10,7 @@
 #include "AllocationSweep.h"
 #include "IFCAPI/Errors.h"
 #include "IO/MD5Hasher.h"
+#include "TreeImage.h"
 
 namespace {
 
@@ -221,34 +222,56 @@ TEST(HookAssignments, MovingAGroupInfoLeavesTheSourceNameAbsent) {
   EXPECT_EQ(target.name, KT::UniString("Heating"));
 }
 
-// A creation that runs out of memory part-way leaks nothing, and the same call made again completes
-// the group with both relations.
-TEST(HookAssignments, AllocationFailureDuringCreationLeaksNothingAndARetryCompletesTheGroup) {
-  for (const auto mode : {KT::MemoryManager::FailureMode::Once, KT::MemoryManager::FailureMode::FromThenOn}) {
-    const std::uint64_t runs = IFCAPI::Testing::SweepAllocationFailures(
-        mode,
-        [] {
-          HookAssignments assignments(AddOn);
-          static_cast<void>(assignments.CreateIfcGroup(Zone, IFCType::IfcGroup, std::nullopt, true));
-          return assignments;
-        },
-        [](HookAssignments& assignments) {
-          static_cast<void>(
-              assignments.CreateIfcGroup(Heating, IFCType::IfcSystem, KT::UniString("A long enough name"), true));
-        },
-        [](HookAssignments& assignments, bool failed) {
-          if (failed) {
-            ASSERT_TRUE(
-                assignments.CreateIfcGroup(Heating, IFCType::IfcSystem, KT::UniString("A long enough name"), true)
-                    .HasValue());
-          }
-          const ObjectID system(AddOn, DigestByHand("{3A9C1E52-6B0D-4F87-9E21-C45D7A0B8F36}", Heating));
-          EXPECT_EQ(assignments.GetGroups().GetCount(), 2u);
-          EXPECT_EQ(Children(assignments, system).size(), 2u);
-          EXPECT_TRUE(assignments.GetIfcRelServicesBuildings(system).HasValue());
-          EXPECT_TRUE(assignments.GetRoots().Contains(system));
-        });
-    EXPECT_GT(runs, 5u);
+// A creation, an assignment or a service that runs out of memory at any allocation leaves groups,
+// relations, links and roots exactly as they were, and the call made again then succeeds.
+TEST(HookAssignments, EveryMutationIsAllOrNothingWhenAnAllocationFails) {
+  using IFCAPI::Testing::TreeImage;
+  const ObjectID system(AddOn, DigestByHand("{3A9C1E52-6B0D-4F87-9E21-C45D7A0B8F36}", Heating));
+  const auto setup = [] {
+    HookAssignments assignments(AddOn);
+    static_cast<void>(assignments.CreateIfcGroup(Zone, IFCType::IfcGroup, std::nullopt, true));
+    return assignments;
+  };
+  const auto withSystem = [&] {
+    HookAssignments assignments = setup();
+    static_cast<void>(assignments.CreateIfcGroup(Heating, IFCType::IfcSystem, std::nullopt, false));
+    static_cast<void>(assignments.AssignObjects(system, {Element(1), Element(2)}));
+    return assignments;
+  };
+  const auto image = [](const HookAssignments& assignments) { return TreeImage::Of(assignments); };
+  const auto mirrored = [](const HookAssignments& assignments) { IFCAPI::Testing::ExpectLinksMirrored(assignments); };
+
+  const auto create = [](HookAssignments& assignments) {
+    ASSERT_TRUE(
+        assignments.CreateIfcGroup(Heating, IFCType::IfcSystem, KT::UniString("A long enough name"), true).HasValue());
+  };
+  {
+    SCOPED_TRACE("creation");
+    EXPECT_GT(IFCAPI::Testing::SweepAllOrNothing(setup, create, image, mirrored), 10u);
+  }
+
+  // Existing and new members, one of them twice, and an element that is already a member elsewhere.
+  const auto assign = [&](HookAssignments& assignments) {
+    std::vector<ObjectID> members;
+    for (int n = 1; n <= 12; ++n)
+      members.push_back(Element(n));
+    members.push_back(Element(5));
+    ASSERT_TRUE(assignments.AssignObjects(system, members).HasValue());
+  };
+  {
+    SCOPED_TRACE("assignment");
+    EXPECT_GT(IFCAPI::Testing::SweepAllOrNothing(withSystem, assign, image, mirrored), 10u);
+    HookAssignments assignments = withSystem();
+    assign(assignments);
+    EXPECT_EQ(Children(assignments, assignments.GetIfcRelAssignsToGroup(system).Unwrap()).size(), 12u);
+  }
+
+  const auto service = [&](HookAssignments& assignments) {
+    ASSERT_TRUE(assignments.ServiceBuildings(system, {Element(1), Element(40)}).HasValue());
+  };
+  {
+    SCOPED_TRACE("service");
+    EXPECT_GT(IFCAPI::Testing::SweepAllOrNothing(withSystem, service, image, mirrored), 2u);
   }
 }
 

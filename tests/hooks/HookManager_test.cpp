@@ -3,7 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstring>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -308,36 +307,5 @@ TEST_F(HookManagerTest, AllocationFailureDuringAPropertyQueryLeaksNothingAndLeav
   for (const PropertyValue& value : provider.properties)
     EXPECT_EQ(value.GetProperty()->GetReferenceCount(), 1);
 }
-
-#if defined(__GNUC__) && !defined(_WIN32)
-// Under the Itanium C++ ABI a pointer to a virtual member function holds 1 + the byte offset of its
-// slot, and the virtual destructor takes two slots (complete and deleting).
-template <class Member>
-std::ptrdiff_t Slot(Member member) {
-  std::ptrdiff_t raw;
-  std::memcpy(&raw, &member, sizeof raw);
-  return (raw - 1) / static_cast<std::ptrdiff_t>(sizeof(void*));
-}
-
-TEST(IHookDataProvider, TheHostsSevenSlotsComeRightAfterTheDestructorAndTheQueriesFollowInOrder) {
-  using P = IHookDataProvider;
-  const std::ptrdiff_t slots[] = {Slot(&P::Reserved1),
-                                  Slot(&P::Reserved2),
-                                  Slot(&P::Reserved3),
-                                  Slot(&P::Reserved4),
-                                  Slot(&P::Reserved5),
-                                  Slot(&P::Reserved6),
-                                  Slot(&P::Reserved7),
-                                  Slot(&P::GetProperties),
-                                  Slot(&P::GetAttributes),
-                                  Slot(&P::GetClassificationReferences),
-                                  Slot(&P::GetAlternativeProperties),
-                                  Slot(&P::GetAlternativeAttributes),
-                                  Slot(&P::GetAlternativeClassificationReferences),
-                                  Slot(&P::GetAssignments)};
-  for (std::ptrdiff_t i = 0; i < 14; ++i)
-    EXPECT_EQ(slots[i], 2 + i) << "operation " << i;
-}
-#endif
 
 }  // namespace

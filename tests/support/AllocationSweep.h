@@ -11,6 +11,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <utility>
 
 #include "KT/MemoryManager.h"
 #include "KT/OutOfMemoryException.h"
@@ -48,6 +49,47 @@ std::uint64_t SweepAllocationFailures(KT::MemoryManager::FailureMode mode, Setup
   }
   ADD_FAILURE() << "the operation never completed";
   return Limit;
+}
+
+// The all-or-nothing sweep: for each failure mode, runs `operation` on a fresh `setup()` with
+// allocation 1, 2, 3, ... of the operation failing, until a run completes. After every run that a
+// failure ended, the state must equal a snapshot taken before the operation (`snapshot(state)`
+// returns a value compared with ==, taken while nothing fails); after every run, failed or not,
+// `checkInvariants(state)` runs, and once the state is destroyed nothing may be left allocated.
+// Returns the number of runs that a failure ended, over both modes.
+//
+//   SweepAllOrNothing([] { return MakeTree(); },
+//                     [](Assignments& tree) { tree.AddChild(p, c); },
+//                     [](const Assignments& tree) { return Describe(tree); },
+//                     [](const Assignments& tree) { ExpectLinksMirrored(tree); });
+template <class Setup, class Operation, class Snapshot, class Invariants>
+std::uint64_t SweepAllOrNothing(Setup setup, Operation operation, Snapshot snapshot, Invariants checkInvariants) {
+  std::uint64_t failedRuns = 0;
+  for (const auto mode : {KT::MemoryManager::FailureMode::Once, KT::MemoryManager::FailureMode::FromThenOn}) {
+    struct State {
+      decltype(setup()) object;
+      decltype(snapshot(std::declval<const decltype(setup())&>())) before;
+    };
+    SweepAllocationFailures(
+        mode,
+        [&] {
+          auto object = setup();
+          auto before = snapshot(object);
+          return State{std::move(object), std::move(before)};
+        },
+        [&](State& state) { operation(state.object); },
+        [&](State& state, bool failed) {
+          checkInvariants(state.object);
+          if (failed) {
+            ++failedRuns;
+            EXPECT_TRUE(snapshot(state.object) == state.before)
+                << "changed by a failed run (mode "
+                << (mode == KT::MemoryManager::FailureMode::Once ? "once" : "from then on") << ", failure "
+                << failedRuns << ")";
+          }
+        });
+  }
+  return failedRuns;
 }
 
 // Counts the allocations that are live when it goes out of scope, relative to its construction.

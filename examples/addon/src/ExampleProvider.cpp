@@ -1,8 +1,11 @@
 #include "ExampleProvider.h"
 
+#include <array>
+#include <cstddef>
 #include <cstdio>
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "IPL/AnyValue.h"
 #include "SampleModel.h"
@@ -28,8 +31,45 @@ const KT::Guid HeatingSystemGuid("{5E000000-0000-4000-8000-0000000000A1}");
 const KT::Guid HeatingCircuitGuid("{5E000000-0000-4000-8000-0000000000A2}");
 const KT::Guid FireCompartmentGuid("{5E000000-0000-4000-8000-0000000000A3}");
 
+// The known elements' GUIDs, parsed once: the exporter asks about every element of a file, and
+// parsing the texts on every question would cost more than the rest of the export.
+const std::array<KT::Guid, SampleModel::Elements.size()>& ParsedGuids() {
+  static const std::array<KT::Guid, SampleModel::Elements.size()> parsed = [] {
+    std::array<KT::Guid, SampleModel::Elements.size()> guids;
+    for (std::size_t i = 0; i < guids.size(); ++i) {
+      guids[i] = KT::Guid(SampleModel::Elements[i].guid);
+    }
+    return guids;
+  }();
+  return parsed;
+}
+
+const KT::Guid& GuidOf(const SampleModel::Element& element) {
+  const auto& parsed = ParsedGuids();
+  // Every element is a copy of one in Elements, so its text is the very same characters.
+  for (std::size_t i = 0; i < parsed.size(); ++i) {
+    if (SampleModel::Elements[i].guid.data() == element.guid.data()) {
+      return parsed[i];
+    }
+  }
+  static thread_local KT::Guid other;
+  other = KT::Guid(element.guid);
+  return other;
+}
+
 bool Is(const ObjectID& id, const SampleModel::Element& element) {
-  return id.GetGUID() == KT::Guid(element.guid);
+  return id.GetGUID() == GuidOf(element);
+}
+
+// The IFC entity of a known element, empty for any other.
+std::string_view EntityOf(const ObjectID& id) {
+  const auto& parsed = ParsedGuids();
+  for (std::size_t i = 0; i < parsed.size(); ++i) {
+    if (id.GetGUID() == parsed[i]) {
+      return SampleModel::Elements[i].ifcEntity;
+    }
+  }
+  return {};
 }
 
 ObjectID IdOf(const SampleModel::Element& element) {
@@ -86,9 +126,20 @@ void WallProperties(std::vector<PropertyValue>& values) {
                                             Typed("IfcLengthMeasure", AnyValue::FromReal(-0.005)),
                                             Typed("IfcLengthMeasure", AnyValue::FromReal(0.005)), Unset()),
           values, "ThicknessTolerance");
+  // Text that needs every kind of escape in the file: an apostrophe, a backslash, accented letters,
+  // signs outside Latin-1 and one character outside the Basic Multilingual Plane.
+  Single(
+      values, "Example_Notes", "Remark",
+      Label(
+          u8"Architect's note: plaster \\ render, W\u00e4rmed\u00e4mmung \u2265 160 mm, 5 \u20ac/m\u00b2 \U0001F3E0"));
   // The add-on's defaults come after the element's own data: the exporter keeps the first property of
   // each name in a set, so this one does not reach the export.
   Single(values, "Pset_WallCommon", "IsExternal", Typed("IfcBoolean", AnyValue::FromBoolean(false)));
+}
+
+void InteriorWallProperties(std::vector<PropertyValue>& values) {
+  Single(values, "Pset_WallCommon", "IsExternal", Typed("IfcBoolean", AnyValue::FromBoolean(false)));
+  Single(values, "Pset_WallCommon", "LoadBearing", Typed("IfcBoolean", AnyValue::FromBoolean(false)));
 }
 
 void SlabProperties(std::vector<PropertyValue>& values) {
@@ -111,8 +162,21 @@ void BoilerProperties(std::vector<PropertyValue>& values) {
                                            Typed("IfcNormalisedRatioMeasure", AnyValue::FromReal(0.94)),
                                            Typed("IfcNormalisedRatioMeasure", AnyValue::FromReal(0.89))}),
           values, "EfficiencyByReturnTemperature");
+  // Reals that only read back to the same double when written with all their digits.
+  Single(values, "Example_Performance", "StandbyLossRatio",
+         Typed("IfcNormalisedRatioMeasure", AnyValue::FromReal(0.1)));
+  Single(values, "Example_Performance", "CalibrationFactor", Typed("IfcReal", AnyValue::FromReal(1.0000000000000002)));
+  Single(values, "Example_Performance", "LeakageRate",
+         Typed("IfcVolumetricFlowRateMeasure", AnyValue::FromReal(2.5e-7)));
+  Single(values, "Example_Identification", "SerialNumber",
+         Typed("IfcIdentifier", AnyValue::FromString("SN-2024/0815")));
+  Single(values, "Example_Identification", "FirmwareChecksum",
+         Typed("IfcBinary", AnyValue::FromBinary({0x2A, 0x7F, 0x00, 0xC3})));
+  Single(values, "Example_Identification", "CommissioningComplete",
+         Typed("IfcLogical", AnyValue::FromLogical(AnyValue::LogicalValue::Unknown)));
 }
 
+// For every radiator; the radiator that the add-on knows by GUID gets its own values first, which win.
 void RadiatorProperties(std::vector<PropertyValue>& values) {
   Single(values, "Pset_SpaceHeaterTypeCommon", "OutputCapacity", Typed("IfcPowerMeasure", AnyValue::FromReal(1200.0)));
   Single(values, "Pset_SpaceHeaterTypeCommon", "NumberOfSections", Typed("IfcInteger", AnyValue::FromInteger(12)));
@@ -121,8 +185,16 @@ void RadiatorProperties(std::vector<PropertyValue>& values) {
                                             Typed("IfcThermodynamicTemperatureMeasure", AnyValue::FromReal(343.15)),
                                             Typed("IfcThermodynamicTemperatureMeasure", AnyValue::FromReal(328.15))),
           values, "SupplyTemperature");
+  Single(values, "Example_Identification", "IsRemoteControlled",
+         Typed("IfcLogical", AnyValue::FromLogical(AnyValue::LogicalValue::True)));
 }
 
+void FirstRadiatorProperties(std::vector<PropertyValue>& values) {
+  Single(values, "Pset_SpaceHeaterTypeCommon", "OutputCapacity", Typed("IfcPowerMeasure", AnyValue::FromReal(1450.0)));
+  Single(values, "Example_Identification", "FloorLevelOffset", Typed("IfcInteger", AnyValue::FromInteger(-3)));
+}
+
+// For every pipe segment.
 void PipeProperties(std::vector<PropertyValue>& values) {
   Single(values, "Pset_PipeSegmentTypeCommon", "NominalDiameter",
          Typed("IfcPositiveLengthMeasure", AnyValue::FromReal(0.022)));
@@ -148,33 +220,51 @@ void AddReference(std::vector<ClassificationReference>& values, const char* code
 }  // namespace
 
 void ExampleProvider::GetProperties(const ObjectID& objectId, std::vector<PropertyValue>& values) {
+  // Contributions for one element first, then those for every element of its entity.
   if (Is(objectId, SampleModel::ExteriorWall)) {
     WallProperties(values);
+  } else if (Is(objectId, SampleModel::InteriorWall)) {
+    InteriorWallProperties(values);
   } else if (Is(objectId, SampleModel::FloorSlab)) {
     SlabProperties(values);
   } else if (Is(objectId, SampleModel::Boiler)) {
     BoilerProperties(values);
   } else if (Is(objectId, SampleModel::Radiator)) {
+    FirstRadiatorProperties(values);
+  }
+  const std::string_view entity = EntityOf(objectId);
+  if (entity == "IfcSpaceHeater") {
     RadiatorProperties(values);
-  } else if (Is(objectId, SampleModel::SupplyPipe)) {
+  } else if (entity == "IfcPipeSegment") {
     PipeProperties(values);
   }
 }
 
 void ExampleProvider::GetAttributes(const ObjectID& objectId, std::vector<Attribute>& values) {
-  for (const SampleModel::Element& element : SampleModel::Elements) {
-    if (Is(objectId, element)) {
-      Collect(Attribute::Create(Token, "Name", KT::UniString(element.name)), values, "Name");
-    }
-  }
   if (Is(objectId, SampleModel::ExteriorWall)) {
+    Collect(Attribute::Create(Token, "Name", KT::UniString("Exterior wall W-01 (insulated)")), values, "Name");
     Collect(Attribute::Create(Token, "Description", KT::UniString("Load-bearing brick wall, insulated")), values,
             "Description");
-    Collect(Attribute::Create(Token, "Tag", KT::UniString("W-01")), values, "Tag");
+    Collect(Attribute::Create(Token, "Tag", KT::UniString("W-01-A")), values, "Tag");
+    // No attribute of a wall has this name: the exporter warns and skips it.
+    Collect(Attribute::Create(Token, "FireRating", KT::UniString("REI 90")), values, "FireRating");
     // A second name: the first attribute of each name wins, so this one is dropped.
     Collect(Attribute::Create(Token, "Name", KT::UniString("Wall")), values, "Name");
-  } else if (Is(objectId, SampleModel::Boiler) || Is(objectId, SampleModel::Radiator)) {
-    Collect(Attribute::Create(Token, "Tag", std::nullopt), values, "Tag");  // named, no value yet
+  } else if (Is(objectId, SampleModel::Boiler)) {
+    Collect(Attribute::Create(Token, "ObjectType", KT::UniString("Gas condensing boiler")), values, "ObjectType");
+    Collect(Attribute::Create(Token, "Description", KT::UniString(u8"Wall-hung, 24 kW, \u00f6lfrei")), values,
+            "Description");
+    Collect(Attribute::Create(Token, "Tag", std::nullopt), values, "Tag");  // named, no value: unset
+  } else if (Is(objectId, SampleModel::Radiator)) {
+    Collect(Attribute::Create(Token, "Tag", std::nullopt), values, "Tag");
+  } else if (Is(objectId, SampleModel::LivingRoom)) {
+    Collect(Attribute::Create(Token, "LongName", KT::UniString("Living room 'South'")), values, "LongName");
+  } else if (Is(objectId, SampleModel::GroundFloor)) {
+    Collect(Attribute::Create(Token, "LongName", KT::UniString("Ground floor (level 0)")), values, "LongName");
+    Collect(Attribute::Create(Token, "Description", KT::UniString("Entrance level")), values, "Description");
+  }
+  if (EntityOf(objectId) == "IfcSpaceHeater") {
+    Collect(Attribute::Create(Token, "ObjectType", KT::UniString("Panel radiator type 22")), values, "ObjectType");
   }
 }
 
@@ -188,9 +278,13 @@ void ExampleProvider::GetClassificationReferences(const ObjectID& objectId,
   } else if (Is(objectId, SampleModel::Boiler)) {
     AddReference(values, "61.10", "Heat generators");
   } else if (Is(objectId, SampleModel::Radiator)) {
-    AddReference(values, "63.20", "Heat emitters");
     AddReference(values, "63.00", "Heating installations");
-  } else if (Is(objectId, SampleModel::SupplyPipe)) {
+  }
+  // Shared by every element of the entity: the file holds each reference once.
+  const std::string_view entity = EntityOf(objectId);
+  if (entity == "IfcSpaceHeater") {
+    AddReference(values, "63.20", "Heat emitters");
+  } else if (entity == "IfcPipeSegment") {
     AddReference(values, "62.10", "Pipework");
   }
 }
@@ -227,13 +321,22 @@ void ExampleProvider::GetAssignments(std::vector<HookAssignments>& values) {
     std::fprintf(stderr, "example add-on: a group was refused\n");
     return;
   }
+  const ObjectID radiators[] = {IdOf(SampleModel::Radiator), IdOf(SampleModel::Radiator2),
+                                IdOf(SampleModel::Radiator3)};
+  const ObjectID pipes[] = {IdOf(SampleModel::SupplyPipe), IdOf(SampleModel::ReturnPipe), IdOf(SampleModel::RiserPipe)};
   const TSAPI::Result<void, TSAPI::Error> results[] = {
-      assignments.AssignObjects(heating.Unwrap(), {IdOf(SampleModel::Boiler), IdOf(SampleModel::Radiator),
-                                                   IdOf(SampleModel::SupplyPipe), circuit.Unwrap()}),
+      assignments.AssignObjects(heating.Unwrap(), {IdOf(SampleModel::Boiler), radiators[0], radiators[1], radiators[2],
+                                                   pipes[0], pipes[1], pipes[2], circuit.Unwrap()}),
       assignments.ServiceBuildings(heating.Unwrap(), {IdOf(SampleModel::Building)}),
-      assignments.AssignObjects(circuit.Unwrap(), {IdOf(SampleModel::Radiator), IdOf(SampleModel::SupplyPipe)}),
+      assignments.AssignObjects(circuit.Unwrap(),
+                                {radiators[0], radiators[1], radiators[2], pipes[0], pipes[1], pipes[2]}),
       assignments.ServiceBuildings(circuit.Unwrap(), {IdOf(SampleModel::Building)}),
-      assignments.AssignObjects(compartment.Unwrap(), {IdOf(SampleModel::ExteriorWall), IdOf(SampleModel::FloorSlab)}),
+      // The last member was demolished in the model but is still on the add-on's list: the exporter
+      // warns about it instead of writing a reference to nothing.
+      assignments.AssignObjects(
+          compartment.Unwrap(),
+          {IdOf(SampleModel::ExteriorWall), IdOf(SampleModel::InteriorWall), IdOf(SampleModel::FloorSlab),
+           IdOf(SampleModel::LivingRoom), ObjectID(Token, KT::Guid("{E0000000-0000-4000-8000-0000000000FF}"))}),
   };
   for (const auto& result : results) {
     if (!result.HasValue()) {

@@ -76,8 +76,6 @@ class Array : public RandomContainer<T> {
     return *this;
   }
 
-  virtual ~Array() { Release(); }
-
   // Sets the capacity to `requested`, raised to the minimum capacity, and moves the elements over.
   // Precondition: `requested` is at least the size. Throws KT::OutOfMemoryException when growing
   // fails (the array is unchanged); a failed shrink is swallowed and keeps the old buffer.
@@ -90,15 +88,25 @@ class Array : public RandomContainer<T> {
     T* fresh = nullptr;
     try {
       fresh = AllocateBuffer(requested, buffer);
-      TransferInto(fresh);
     } catch (const OutOfMemoryException&) {
-      if (fresh != nullptr) {
-        FreeBuffer(fresh);
-      }
       if (growing) {
         throw;
       }
       return;
+    }
+    // Elements whose move may throw are copied, and a copy may fail: the new buffer goes back
+    // whatever the exception, and only a shrink's lack of memory is swallowed.
+    try {
+      TransferInto(fresh);
+    } catch (const OutOfMemoryException&) {
+      FreeBuffer(fresh);
+      if (growing) {
+        throw;
+      }
+      return;
+    } catch (...) {
+      FreeBuffer(fresh);
+      throw;
     }
     DestroyElements();
     FreeBuffer(buffer);
@@ -119,38 +127,28 @@ class Array : public RandomContainer<T> {
   const T* begin() const noexcept { return buffer; }
   const T* end() const noexcept { return buffer + size; }
 
-  // Appends a copy of `item`, which may be an element of this array.
+  // Appends a copy of `item`, which may be an element of this array. When the copy or the growth
+  // throws, the array is unchanged.
   void Push(const T& item) {
     if (size + 1 > capacity) {
-      if (Holds(&item)) {
-        T aside(item);
-        EnsureRoom(size + 1);
-        new (buffer + size) T(std::move(aside));
-      } else {
-        EnsureRoom(size + 1);
-        new (buffer + size) T(item);
-      }
+      PushGrowing(item);
     } else {
       new (buffer + size) T(item);
+      ++size;
     }
-    ++size;
   }
 
-  // Appends `item`, moved in; it may be an element of this array.
+  // Appends `item`, moved in; it may be an element of this array. When the growth throws, the array
+  // is unchanged, `item` included: an element whose move may throw is copied instead.
   void Push(T&& item) {
     if (size + 1 > capacity) {
-      if (Holds(&item)) {
-        T aside(std::move(item));
-        EnsureRoom(size + 1);
-        new (buffer + size) T(std::move(aside));
-      } else {
-        EnsureRoom(size + 1);
-        new (buffer + size) T(std::move(item));
-      }
+      using Source = std::conditional_t<std::is_nothrow_move_constructible_v<T> || !std::is_copy_constructible_v<T>,
+                                        T&&, const T&>;
+      PushGrowing(static_cast<Source>(item));
     } else {
       new (buffer + size) T(std::move(item));
+      ++size;
     }
-    ++size;
   }
 
   // Shrinking destroys the elements past `newSize` (and halves the buffer when it is at most a
@@ -167,8 +165,16 @@ class Array : public RandomContainer<T> {
       return;
     }
     EnsureRoom(newSize);
-    for (; size < newSize; ++size) {
-      new (buffer + size) T();
+    const std::uint32_t oldSize = size;
+    try {
+      for (; size < newSize; ++size) {
+        new (buffer + size) T();
+      }
+    } catch (...) {
+      while (size > oldSize) {
+        buffer[--size].~T();
+      }
+      throw;
     }
   }
 
@@ -196,6 +202,13 @@ class Array : public RandomContainer<T> {
     return true;
   }
 
+ public:
+  // Declared after the five operations above because the host's modules call them through the table of
+  // virtual functions in declaration order: Reallocate, GetMinimumCapacity, AllocateBuffer, FreeBuffer,
+  // IsAllocatorOwned, then the destructor. Keep new virtual operations out of this class.
+  virtual ~Array() { Release(); }
+
+ protected:
   static T* AllocateFromMemoryManager(std::uint32_t n) {
     if (n == 0) {
       return nullptr;
@@ -265,11 +278,32 @@ class Array : public RandomContainer<T> {
     }
   }
 
-  bool Holds(const T* item) const noexcept {
-    // Compared as addresses, so that an item from elsewhere never counts as held.
-    const auto address = reinterpret_cast<std::uintptr_t>(item);
-    return address >= reinterpret_cast<std::uintptr_t>(buffer) &&
-           address < reinterpret_cast<std::uintptr_t>(buffer + size);
+  // Appends to a full array: the new element is made in the new buffer first and the old elements
+  // follow, so `item` may live in the old buffer, and a failure anywhere leaves the array as it was.
+  template <class Source>
+  void PushGrowing(Source&& item) {
+    const std::uint32_t doubled = size > UINT32_MAX / 2 ? UINT32_MAX : 2 * size;
+    std::uint32_t requested = size + 1 > doubled ? size + 1 : doubled;
+    requested = requested < GetMinimumCapacity() ? GetMinimumCapacity() : requested;
+    T* fresh = AllocateBuffer(requested, buffer);
+    try {
+      new (fresh + size) T(std::forward<Source>(item));
+    } catch (...) {
+      FreeBuffer(fresh);
+      throw;
+    }
+    try {
+      TransferInto(fresh);
+    } catch (...) {
+      fresh[size].~T();
+      FreeBuffer(fresh);
+      throw;
+    }
+    DestroyElements();
+    FreeBuffer(buffer);
+    buffer = fresh;
+    capacity = requested;
+    ++size;
   }
 
   template <class Iterator>

@@ -109,6 +109,11 @@ class HashSet {
   std::uint32_t GetCount() const noexcept { return container.GetCount(); }
   bool IsEmpty() const noexcept { return container.GetCount() == 0; }
 
+  // Removes the entry added last (the newest in enumeration order), so that an operation made of
+  // several insertions can undo them when a later one fails. Never allocates or throws; the buckets
+  // keep their count. Precondition: the set is not empty.
+  void RemoveLast() noexcept { container.RemoveLast(); }
+
   // Destroys every key and frees all memory; the limits stay.
   void Clear() noexcept { container.Clear(); }
 

@@ -20,6 +20,8 @@
 
 namespace IFCAPI::Impl {
 
+class UndoLog;
+
 class IFCAPI_EXPORT Assignments : public TSAPI::Impl::ObjectImpl {
  public:
   using NodeSet = KT::HashSet<ObjectID>;
@@ -37,7 +39,7 @@ class IFCAPI_EXPORT Assignments : public TSAPI::Impl::ObjectImpl {
   bool AddRoot(const ObjectID& id);
 
   // Records `child` under `parent` and `parent` over `child`. Either may be unknown so far; a link
-  // made twice is kept once. A failed allocation may leave the link recorded in one direction only.
+  // made twice is kept once. When an allocation fails, nothing is recorded.
   void AddChild(const ObjectID& parent, const ObjectID& child);
 
   // Each parent, in order of first appearance, with its children in order of first addition.
@@ -48,6 +50,12 @@ class IFCAPI_EXPORT Assignments : public TSAPI::Impl::ObjectImpl {
 
   // The roots in the order they were added.
   const NodeSet& GetRoots() const noexcept { return roots; }
+
+ protected:
+  // As AddRoot and AddChild, recording every entry they add in `log` (room for 1 and 4 steps), so
+  // that a larger operation can undo them. They never undo anything themselves.
+  bool AddRoot(const ObjectID& id, UndoLog& log);
+  void AddChild(const ObjectID& parent, const ObjectID& child, UndoLog& log);
 
  private:
   template <class>

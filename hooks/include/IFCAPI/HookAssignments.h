@@ -74,7 +74,7 @@ class IFCAPI_EXPORT HookAssignments : public Assignments {
   // group to the roots when `isRoot`. Returns the group's identifier, which carries this object's
   // token. Fails, changing nothing, with "Invalid guid." for the null GUID, "Invalid IFC type." for a
   // type that is no group type, and "Group already created with this guid." when `guid` was used
-  // before in this object.
+  // before in this object. A KT::OutOfMemoryException leaves the object as it was.
   ObjectIDResult CreateIfcGroup(const KT::Guid& guid, const IPL::IFCType& type,
                                 const std::optional<KT::UniString>& name, bool isRoot);
 
@@ -87,11 +87,13 @@ class IFCAPI_EXPORT HookAssignments : public Assignments {
   ObjectIDResult GetIfcRelServicesBuildings(ObjectID group) const;
 
   // Makes each of `objects` a member of the group. Fails as GetIfcRelAssignsToGroup, or with "Can't
-  // assign a relation." when an element is a relation node; a failed call adds nothing.
+  // assign a relation." when an element is a relation node; a failed call adds nothing, and neither
+  // does one that a KT::OutOfMemoryException ends.
   VoidResult AssignObjects(ObjectID group, const std::vector<ObjectID>& objects);
 
   // Records each of `buildings` as serviced by the system. Fails as GetIfcRelServicesBuildings, or with
-  // "Can't service a relation." when an element is a relation node; a failed call adds nothing.
+  // "Can't service a relation." when an element is a relation node; a failed call adds nothing, and
+  // neither does one that a KT::OutOfMemoryException ends.
   VoidResult ServiceBuildings(ObjectID group, const std::vector<ObjectID>& buildings);
 
   // The groups in order of creation.

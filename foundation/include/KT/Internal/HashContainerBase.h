@@ -101,6 +101,13 @@ class EntryStore {
     return AppendToNewBlock(std::forward<Construct>(construct));
   }
 
+  // Destroys the last entry. Its block and the page table stay, for the next Append.
+  // Precondition: GetCount() > 0.
+  void RemoveLast() noexcept {
+    --count;
+    (*this)[count].~Entry();
+  }
+
   // Destroys the entries in store order, frees the blocks from the last to the first and then an
   // allocated page table. A later Append starts again with a 1-page block.
   void Clear() noexcept {
@@ -373,6 +380,26 @@ class HashContainerBase {
     MakeBuckets(fresh, bucketCount);
     ChainLengths lengths(bucketCount);
     Relink(fresh, lengths);
+  }
+
+  // Unlinks and destroys the newest entry, for undoing an insertion when a later step of a larger
+  // operation fails. The buckets keep their count. Never allocates. Precondition: GetCount() > 0.
+  void RemoveLast() noexcept {
+    Entry& last = entries[entries.GetCount() - 1];
+    // The newest entry heads its chain after an insertion and after every relink; the walk only
+    // guards that assumption.
+    Entry** link = &buckets[ReduceToBucket(Hash{}(last.key), buckets.GetSize())];
+    std::uint32_t length = 0;
+    for (Entry* entry = *link; entry != nullptr; entry = entry->next) {
+      ++length;
+    }
+    while (*link != &last) {
+      link = &(*link)->next;
+    }
+    *link = last.next;
+    // A chain of L entries costs L(L+1)/2 comparisons; one of L-1 costs L fewer.
+    totalSearchCost -= length;
+    entries.RemoveLast();
   }
 
   // Destroys the entries in store order, frees their memory and the buckets.

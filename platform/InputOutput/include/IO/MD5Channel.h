@@ -18,8 +18,10 @@ namespace IO {
 
 class IO_EXPORT MD5Channel : public KT::OChannel {
  public:
-  // What a write returns once the channel is finished; the bytes are not taken.
-  static constexpr KT::ChannelStatus FinishedStatus = 1;
+  // What a write returns once the channel is finished; the bytes are not taken. An enumerator, not a
+  // static data member: a DLL does not export the inline data members of its classes, so other modules
+  // could not link against one.
+  enum : KT::ChannelStatus { FinishedStatus = 1 };
 
   MD5Channel() noexcept = default;
   ~MD5Channel() override;

@@ -22,9 +22,9 @@ namespace KT {
 
 class KT_EXPORT OutputFrame {
  public:
-  // Bytes that a frame adds around its body.
-  static constexpr std::size_t HeaderSize = 6;
-  static constexpr std::size_t TrailerSize = 4;
+  // Bytes that a frame adds around its body. Enumerators, so that modules other than this DLL can use
+  // them: a DLL does not export the inline data members of its classes.
+  enum : std::size_t { HeaderSize = 6, TrailerSize = 4 };
 
   // Writes the header of `info` to `channel`, which must outlive the frame.
   OutputFrame(OChannel& channel, const ClassInfo& info);

@@ -1,0 +1,83 @@
+// A first add-on: contributes one property set, one attribute and one classification reference to
+// every element of the IFC export.
+#include <cstdio>
+#include <optional>
+#include <utility>
+#include <vector>
+
+#include "IFCAPI/AddOnEntry.h"
+#include "IFCAPI/Classification.h"
+#include "IFCAPI/ClassificationReference.h"
+#include "IFCAPI/HookManager.h"
+#include "IFCAPI/IHookDataProvider.h"
+#include "IFCAPI/PropertyValue.h"
+#include "IFCAPI/Value.h"
+#include "IPL/AnyValue.h"
+
+using namespace IFCAPI::Impl;
+
+namespace {
+
+// Who we are: the loader hands the token to IFCAPIAddOnRegister; every object we make carries it.
+API_Guid token;
+
+// Keeps the value of `result`, or says why the library refused it.
+template <class T>
+void Keep(TSAPI::Result<T, TSAPI::Error>&& result, std::vector<T>& values) {
+  if (result.HasValue()) {
+    values.push_back(result.Unwrap());
+  } else {
+    std::fprintf(stderr, "first add-on: refused: %s\n", result.GetError().message.c_str());
+  }
+}
+
+class FirstProvider : public IHookDataProvider {
+ public:
+  // Property set "FirstAddOn_Review" with one property, ReviewStatus = IfcLabel 'Approved'.
+  void GetProperties(const ObjectID&, std::vector<PropertyValue>& values) override {
+    auto status = Value::Create(token, "IfcLabel", IPL::AnyValue::FromString("Approved"));
+    if (!status.HasValue()) {
+      std::fprintf(stderr, "first add-on: refused: %s\n", status.GetError().message.c_str());
+      return;
+    }
+    Keep(PropertyValue::CreateSingleValue(token, "FirstAddOn_Review", "ReviewStatus", status.Unwrap()), values);
+  }
+
+  // The element's Description.
+  void GetAttributes(const ObjectID&, std::vector<Attribute>& values) override {
+    Keep(Attribute::Create(token, "Description", KT::UniString("Reviewed by the first add-on")), values);
+  }
+
+  // Reference FA-100 of a classification of our own (Classification::Create never fails).
+  void GetClassificationReferences(const ObjectID&, std::vector<ClassificationReference>& values) override {
+    const auto system = Classification::Create(token, "First Add-On Classification", KT::UniString("First Add-On"),
+                                               KT::UniString("1"), std::nullopt, std::nullopt, std::nullopt);
+    auto reference =
+        ClassificationReference::Create(token, std::nullopt, KT::UniString("FA-100"), KT::UniString("Reviewed element"),
+                                        system.Unwrap(), "First add-on review");
+    Keep(std::move(reference), values);
+  }
+
+  // The host's alternative export and the groups are left alone.
+  void GetAlternativeProperties(const ObjectID&, std::vector<PropertyValue>&) override {}
+  void GetAlternativeAttributes(const ObjectID&, std::vector<Attribute>&) override {}
+  void GetAlternativeClassificationReferences(const ObjectID&, std::vector<ClassificationReference>&) override {}
+  void GetAssignments(std::vector<HookAssignments>&) override {}
+};
+
+// Lives as long as the add-on is loaded; the library keeps only a pointer to it.
+FirstProvider provider;
+
+}  // namespace
+
+IFCAPI_ADDON_ENTRY int IFCAPIAddOnRegister(const API_Guid* addOnToken) {
+  token = *addOnToken;  // valid only during this call: keep a copy
+  HookManager::SetHookDataProvider(&provider);
+  return 0;
+}
+
+IFCAPI_ADDON_ENTRY void IFCAPIAddOnUnregister(void) {
+  if (HookManager::HasHookDataProvider() && &HookManager::GetHookDataProvider() == &provider) {
+    HookManager::SetHookDataProvider(nullptr);
+  }
+}

@@ -1,0 +1,210 @@
+#include "Platform.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+
+#if defined(_WIN32)
+#include <io.h>
+#include <windows.h>
+#else
+#include <dlfcn.h>
+#include <fcntl.h>
+#include <sys/mman.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
+
+namespace Exporter {
+
+#if defined(_WIN32)
+
+namespace {
+
+std::string LastErrorText() {
+  char buffer[512] = {};
+  FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, GetLastError(), 0, buffer,
+                 sizeof(buffer), nullptr);
+  std::string text(buffer);
+  while (!text.empty() && (text.back() == '\n' || text.back() == '\r' || text.back() == '.')) {
+    text.pop_back();
+  }
+  return text;
+}
+
+}  // namespace
+
+MappedFile::~MappedFile() {
+  if (data != nullptr) {
+    UnmapViewOfFile(data);
+  }
+  if (mapping != nullptr) {
+    CloseHandle(mapping);
+  }
+}
+
+bool MappedFile::Open(const std::string& path, std::string& error) {
+  HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                            FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
+  if (file == INVALID_HANDLE_VALUE) {
+    error = path + ": cannot open: " + LastErrorText();
+    return false;
+  }
+  LARGE_INTEGER length;
+  GetFileSizeEx(file, &length);
+  size = static_cast<std::size_t>(length.QuadPart);
+  if (size == 0) {
+    CloseHandle(file);
+    data = "";
+    return true;
+  }
+  mapping = CreateFileMappingA(file, nullptr, PAGE_READONLY, 0, 0, nullptr);
+  CloseHandle(file);
+  if (mapping == nullptr) {
+    error = path + ": cannot map: " + LastErrorText();
+    return false;
+  }
+  data = static_cast<const char*>(MapViewOfFile(mapping, FILE_MAP_READ, 0, 0, 0));
+  if (data == nullptr) {
+    error = path + ": cannot map: " + LastErrorText();
+    return false;
+  }
+  return true;
+}
+
+SharedLibrary::~SharedLibrary() {
+  if (handle != nullptr) {
+    FreeLibrary(static_cast<HMODULE>(handle));
+  }
+}
+
+bool SharedLibrary::Open(const std::string& path, std::string& error) {
+  handle = LoadLibraryA(path.c_str());
+  if (handle == nullptr) {
+    error = LastErrorText();
+    return false;
+  }
+  return true;
+}
+
+void* SharedLibrary::Find(const char* name) const noexcept {
+  return reinterpret_cast<void*>(GetProcAddress(static_cast<HMODULE>(handle), name));
+}
+
+bool RenameReplacing(const std::string& from, const std::string& to, std::string& error) {
+  if (!MoveFileExA(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING)) {
+    error = LastErrorText();
+    return false;
+  }
+  return true;
+}
+
+std::string ExecutableDirectory() {
+  char buffer[MAX_PATH];
+  const DWORD length = GetModuleFileNameA(nullptr, buffer, MAX_PATH);
+  std::string path(buffer, length);
+  const std::size_t slash = path.find_last_of("\\/");
+  return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
+}
+
+const char* ExampleAddOnFileName() noexcept {
+  return "example_addon.dll";
+}
+
+bool StandardErrorIsTerminal() noexcept {
+  return _isatty(_fileno(stderr)) != 0;
+}
+
+#else
+
+MappedFile::~MappedFile() {
+  if (data != nullptr && size != 0) {
+    munmap(const_cast<char*>(data), size);
+  }
+}
+
+bool MappedFile::Open(const std::string& path, std::string& error) {
+  const int file = open(path.c_str(), O_RDONLY);
+  if (file < 0) {
+    error = path + ": cannot open: " + std::strerror(errno);
+    return false;
+  }
+  struct stat status {};
+  if (fstat(file, &status) != 0 || !S_ISREG(status.st_mode)) {
+    error = path + ": not a regular file";
+    close(file);
+    return false;
+  }
+  size = static_cast<std::size_t>(status.st_size);
+  if (size == 0) {
+    close(file);
+    data = "";
+    return true;
+  }
+  void* mapped = mmap(nullptr, size, PROT_READ, MAP_PRIVATE, file, 0);
+  close(file);
+  if (mapped == MAP_FAILED) {
+    error = path + ": cannot map: " + std::strerror(errno);
+    size = 0;
+    return false;
+  }
+  // One front-to-back pass: read ahead, and let pages already scanned go first.
+  madvise(mapped, size, MADV_SEQUENTIAL);
+  data = static_cast<const char*>(mapped);
+  return true;
+}
+
+SharedLibrary::~SharedLibrary() {
+  if (handle != nullptr) {
+    dlclose(handle);
+  }
+}
+
+bool SharedLibrary::Open(const std::string& path, std::string& error) {
+  handle = dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
+  if (handle == nullptr) {
+    const char* reason = dlerror();
+    error = reason != nullptr ? reason : "unknown reason";
+    return false;
+  }
+  return true;
+}
+
+void* SharedLibrary::Find(const char* name) const noexcept {
+  return dlsym(handle, name);
+}
+
+bool RenameReplacing(const std::string& from, const std::string& to, std::string& error) {
+  if (std::rename(from.c_str(), to.c_str()) != 0) {
+    error = std::strerror(errno);
+    return false;
+  }
+  return true;
+}
+
+std::string ExecutableDirectory() {
+  char buffer[4096];
+  const ssize_t length = readlink("/proc/self/exe", buffer, sizeof(buffer));
+  if (length <= 0) {
+    return std::string();
+  }
+  std::string path(buffer, static_cast<std::size_t>(length));
+  const std::size_t slash = path.rfind('/');
+  return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
+}
+
+const char* ExampleAddOnFileName() noexcept {
+  return "libexample_addon.so";
+}
+
+bool StandardErrorIsTerminal() noexcept {
+  return isatty(STDERR_FILENO) != 0;
+}
+
+#endif
+
+void RemoveFile(const std::string& path) noexcept {
+  std::remove(path.c_str());
+}
+
+}  // namespace Exporter

@@ -1,0 +1,93 @@
+// Fuzz target: KT::UniString's UTF-8 and UTF-16 conversions and KT::Guid's text parser, from arbitrary
+// bytes. Decoding never fails: ill-formed input becomes U+FFFD, so what comes out is well-formed,
+// decodes to the same text again, and equal texts hash equally. A GUID text either parses and prints
+// back to the same GUID, or gives the null GUID.
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "FuzzSupport.h"
+#include "KT/Guid.h"
+#include "KT/UniString.h"
+
+namespace {
+
+using IFCAPI::Fuzzing::Check;
+
+// Whether `units` is well-formed UTF-16: every surrogate is part of a high-low pair.
+bool IsWellFormed(const std::u16string& units) {
+  for (std::size_t i = 0; i < units.size(); ++i) {
+    const char16_t unit = units[i];
+    if (unit >= 0xD800 && unit <= 0xDBFF) {
+      if (i + 1 == units.size() || units[i + 1] < 0xDC00 || units[i + 1] > 0xDFFF) {
+        return false;
+      }
+      ++i;
+    } else if (unit >= 0xDC00 && unit <= 0xDFFF) {
+      return false;
+    }
+  }
+  return true;
+}
+
+void FuzzUtf8(std::string_view bytes) {
+  const KT::UniString decoded(bytes);
+  Check(IsWellFormed(decoded.GetCodeUnits()), "decoded UTF-8 is well-formed UTF-16");
+  const std::string encoded = decoded.ToUTF8();
+  const KT::UniString again(encoded);
+  Check(again == decoded, "re-decoding the encoded text gives the same text");
+  Check(again.GenerateHashValue() == decoded.GenerateHashValue(), "equal texts hash equally");
+  Check(again.ToUTF8() == encoded, "encoding is stable");
+  Check(decoded.GetLength() <= bytes.size(), "each byte gives at most one code unit");
+}
+
+void FuzzUtf16(std::string_view bytes) {
+  std::u16string units;
+  for (std::size_t i = 0; i + 1 < bytes.size(); i += 2) {
+    units.push_back(
+        static_cast<char16_t>(static_cast<unsigned char>(bytes[i]) | static_cast<unsigned char>(bytes[i + 1]) << 8));
+  }
+  const KT::UniString text{std::u16string(units)};
+  Check(text.GetCodeUnits() == units, "code units are kept as they are");
+  const KT::UniString decoded(text.ToUTF8());
+  Check(IsWellFormed(decoded.GetCodeUnits()), "an unpaired surrogate is replaced");
+  Check(decoded.GetLength() == units.size(), "each unpaired surrogate becomes one replacement");
+  if (IsWellFormed(units)) {
+    Check(decoded == text, "well-formed UTF-16 survives a round trip through UTF-8");
+  }
+}
+
+void FuzzGuid(std::string_view bytes) {
+  const KT::Guid parsed(bytes);
+  if (parsed.IsNull()) {
+    return;
+  }
+  const std::string printed = parsed.ToString();
+  Check(printed.size() == 38 && printed.front() == '{' && printed.back() == '}', "the braced form");
+  Check(KT::Guid(printed) == parsed, "the printed form parses back");
+  Check(KT::Guid(std::string_view(printed).substr(1, 36)) == parsed, "braces are optional");
+  const std::string_view core = bytes.front() == '{' ? bytes.substr(1, 36) : bytes;
+  Check(core.size() == 36, "only the 36-character form parses");
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  if (size == 0) {
+    return 0;
+  }
+  const std::string_view bytes(reinterpret_cast<const char*>(data) + 1, size - 1);
+  switch (data[0] % 3) {
+    case 0:
+      FuzzUtf8(bytes);
+      break;
+    case 1:
+      FuzzUtf16(bytes);
+      break;
+    default:
+      FuzzGuid(bytes);
+      break;
+  }
+  return 0;
+}

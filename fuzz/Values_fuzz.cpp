@@ -1,0 +1,168 @@
+// Fuzz target: every factory of the values subsystem with arbitrary type names, texts (ill-formed
+// UTF-8 included) and raw values of every kind, some of the calls with an allocation failing. A
+// factory either succeeds or fails with one of its messages and the caller's token; a failed
+// allocation passes through as KT::OutOfMemoryException; nothing leaks either way.
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "FuzzSupport.h"
+#include "IFCAPI/Attribute.h"
+#include "IFCAPI/Classification.h"
+#include "IFCAPI/ClassificationReference.h"
+#include "IFCAPI/PropertyValue.h"
+#include "IFCAPI/Value.h"
+#include "IPL/AnyValue.h"
+#include "KT/Array.h"
+#include "KT/Guid.h"
+#include "KT/UniString.h"
+#include "TSAPI/APIGuid.h"
+
+namespace {
+
+using IFCAPI::Fuzzing::Check;
+using namespace IFCAPI::Impl;
+
+const API_Guid Token = ToAPIGuid(KT::Guid("{F0220000-0000-4000-8000-00000000F022}"));
+
+// Type names of each raw kind; any other text comes from the input (and the dictionary).
+const char* const KnownTypes[] = {
+    "IfcLengthMeasure", "IfcLabel", "IfcBoolean",      "IfcLogical", "IfcInteger",
+    "IfcBinary",        "IfcText",  "IfcCountMeasure", "IfcReal",    "IfcPositiveLengthMeasure"};
+
+KT::UniString Text(FuzzedDataProvider& input) {
+  return KT::UniString(input.ConsumeRandomLengthString(40));
+}
+
+std::optional<KT::UniString> OptionalText(FuzzedDataProvider& input) {
+  if (input.ConsumeBool()) {
+    return std::nullopt;
+  }
+  return Text(input);
+}
+
+IPL::AnyValue Raw(FuzzedDataProvider& input) {
+  switch (input.ConsumeIntegralInRange<int>(0, 7)) {
+    case 0:
+      return IPL::AnyValue::FromBoolean(input.ConsumeBool());
+    case 1:
+      return IPL::AnyValue::FromLogical(static_cast<IPL::AnyValue::LogicalValue>(input.ConsumeIntegralInRange(0, 2)));
+    case 2:
+      return IPL::AnyValue::FromInteger(input.ConsumeIntegral<std::int64_t>());
+    case 3:
+      return IPL::AnyValue::FromReal(input.ConsumeFloatingPoint<double>());
+    case 4:
+      return IPL::AnyValue::FromString(Text(input));
+    case 5:
+      return IPL::AnyValue::FromBinary(input.ConsumeBytes<std::uint8_t>(input.ConsumeIntegralInRange(0, 16)));
+    case 6:
+      return IPL::AnyValue(static_cast<IPL::AnyValue::ValueType>(input.ConsumeIntegralInRange(0, 7)));
+    default:
+      return IPL::AnyValue();
+  }
+}
+
+template <class T>
+void ExpectWellFormed(const TSAPI::Result<T, TSAPI::Error>& result) {
+  if (result.HasValue()) {
+    return;
+  }
+  const TSAPI::Error error = result.GetError();
+  Check(result.GetToken() == Token, "a failure carries the caller's token");
+  Check(!error.message.empty() && error.message.back() == '.', "a failure has a message ending in a full stop");
+}
+
+// Values made from the input; a failed Create leaves none behind.
+std::vector<Value> MakeValues(FuzzedDataProvider& input, std::size_t count) {
+  std::vector<Value> values;
+  for (std::size_t i = 0; i < count && input.remaining_bytes() > 0; ++i) {
+    const KT::UniString typeName =
+        input.ConsumeBool() ? KT::UniString(KnownTypes[input.ConsumeIntegralInRange<std::size_t>(0, 9)]) : Text(input);
+    auto result = Value::Create(Token, typeName, Raw(input));
+    ExpectWellFormed(result);
+    if (result.HasValue()) {
+      Check(result.Unwrap().GetValue().GetValueType() != IPL::AnyValue::NoValueType, "a made value is typed");
+      values.push_back(result.Unwrap());
+    }
+  }
+  return values;
+}
+
+KT::Array<Value> ToArray(const std::vector<Value>& values) {
+  KT::Array<Value> array;
+  for (const Value& value : values) {
+    array.Push(value);
+  }
+  return array;
+}
+
+void OneCall(FuzzedDataProvider& input, int factory) {
+  const KT::UniString set = Text(input);
+  const KT::UniString name = Text(input);
+  switch (factory) {
+    case 0: {
+      auto result = Attribute::Create(Token, name, OptionalText(input));
+      ExpectWellFormed(result);
+      Check(result.HasValue() != name.IsEmpty(), "an attribute needs a name, and only that");
+      break;
+    }
+    case 1: {
+      auto system = Classification::Create(Token, name, OptionalText(input), OptionalText(input), OptionalText(input),
+                                           OptionalText(input), OptionalText(input));
+      Check(system.HasValue(), "a classification never fails");
+      const KT::UniString relation = Text(input);
+      auto reference = ClassificationReference::Create(Token, OptionalText(input), OptionalText(input),
+                                                       OptionalText(input), system.Unwrap(), relation);
+      ExpectWellFormed(reference);
+      Check(reference.HasValue() != relation.IsEmpty(), "a reference needs a relation name, and only that");
+      break;
+    }
+    case 2: {
+      const std::vector<Value> values = MakeValues(input, 3);
+      if (!values.empty()) {
+        ExpectWellFormed(PropertyValue::CreateSingleValue(Token, set, name, values[0]));
+      }
+      if (values.size() == 3) {
+        ExpectWellFormed(PropertyValue::CreateBoundedValue(Token, set, name, values[0], values[1], values[2]));
+      }
+      break;
+    }
+    case 3: {
+      const auto first = ToArray(MakeValues(input, input.ConsumeIntegralInRange<std::size_t>(0, 5)));
+      const auto second = ToArray(MakeValues(input, input.ConsumeIntegralInRange<std::size_t>(0, 5)));
+      auto list = PropertyValue::CreateListValue(Token, set, name, first);
+      ExpectWellFormed(list);
+      Check(!list.HasValue() || first.GetSize() > 0, "a list value needs a value");
+      ExpectWellFormed(PropertyValue::CreateEnumeratedValue(Token, set, name, first, second));
+      auto table = PropertyValue::CreateTableValue(Token, set, name, first, second);
+      ExpectWellFormed(table);
+      Check(!table.HasValue() || first.GetSize() == second.GetSize(), "table columns have one length");
+      if (list.HasValue()) {
+        auto wrapped = PropertyValue::Create(Token, set, *list.Unwrap().GetProperty());
+        ExpectWellFormed(wrapped);
+      }
+      break;
+    }
+    default:
+      break;
+  }
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  FuzzedDataProvider input(data, size);
+  const std::size_t live = KT::MemoryManager::GetLiveAllocationCount();
+  while (input.remaining_bytes() > 0) {
+    const auto op = input.ConsumeIntegral<std::uint8_t>();
+    if ((op & 0x80) != 0) {
+      IFCAPI::Fuzzing::RunFailing(input, [&] { OneCall(input, op % 4); });
+    } else {
+      OneCall(input, op % 4);
+    }
+  }
+  Check(KT::MemoryManager::GetLiveAllocationCount() == live, "every factory call gave its memory back");
+  return 0;
+}

@@ -1,0 +1,23 @@
+# about: g++ --coverage: the library's unit tests, then the line and branch gate over foundation/ values/ hooks/ bridge/
+# packages: g++ gcovr googletest libgtest-dev libgmock-dev
+set -euo pipefail
+source "$(dirname "$0")/common.sh"
+
+# The gate: the share of the library's own lines and branches that the unit tests run. Branches
+# that only throw, and those the compiler proves unreachable, are not counted.
+min_lines=93
+min_branches=40
+
+build_preset coverage
+# Counts add up across runs; start from zero so that the figures are this run's alone.
+find build/coverage -name '*.gcda' -delete
+test_preset coverage
+if [[ -n ${TEST_FILTER:-} ]]; then
+  echo "coverage: a test filter is set, so the gate is not applied"
+  exit 0
+fi
+gcovr --root . build/coverage -j 2 \
+  --filter 'foundation/' --filter 'values/' --filter 'hooks/' --filter 'bridge/' \
+  --exclude-throw-branches --exclude-unreachable-branches \
+  --txt build/coverage/coverage.txt --print-summary \
+  --fail-under-line "$min_lines" --fail-under-branch "$min_branches"

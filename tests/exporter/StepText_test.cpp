@@ -1,0 +1,102 @@
+#include "StepText.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdlib>
+#include <cstring>
+#include <limits>
+#include <random>
+
+namespace Exporter {
+namespace {
+
+std::string Encoded(std::u16string_view text) {
+  std::string out;
+  AppendStepString(out, text);
+  return out;
+}
+
+TEST(StepText, StringsEscapeApostrophesBackslashesAndEveryNonAsciiCharacter) {
+  EXPECT_EQ(Encoded(u"Architect's \\ note"), "'Architect''s \\\\ note'");
+  EXPECT_EQ(Encoded(u"W\u00e4rme \u2265 5\u20ac"), "'W\\X2\\00E4\\X0\\rme \\X2\\2265\\X0\\ 5\\X2\\20AC\\X0\\'");
+  // Outside the Basic Multilingual Plane: both surrogates in one run; a control character is escaped too.
+  EXPECT_EQ(Encoded(u"\U0001F3E0\n"), "'\\X2\\D83CDFE0000A\\X0\\'");
+  EXPECT_EQ(Encoded(u""), "''");
+
+  const std::u16string samples[] = {u"", u"''", u"a\\b", u"\u00e4\u00f6\u00fc'x'\U0001F3E0 \u20ac", u"\\X2\\"};
+  for (const std::u16string& sample : samples) {
+    const auto decoded = DecodeStepString(Encoded(sample));
+    ASSERT_TRUE(decoded.has_value());
+    EXPECT_EQ(*decoded, sample);
+  }
+  // What other writers use: \X\ for Latin-1, \S\ for the upper half, \X4\ for whole code points.
+  EXPECT_EQ(*DecodeStepString("'\\X\\E4\\S\\d\\X4\\0001F3E0\\X0\\'"), u"\u00e4\u00e4\U0001F3E0");
+  EXPECT_FALSE(DecodeStepString("'unterminated"));
+  EXPECT_FALSE(DecodeStepString("'lone ' apostrophe'"));
+  EXPECT_FALSE(DecodeStepString("'\\X2\\00E\\X0\\'"));
+}
+
+TEST(StepText, RealsReadBackToTheSameDoubleAndAlwaysHaveAPoint) {
+  const double samples[] = {0.0,
+                            -0.0,
+                            0.1,
+                            1.0,
+                            24000.0,
+                            1.0000000000000002,
+                            2.5e-7,
+                            -1e21,
+                            1e300,
+                            5e-324,
+                            std::numeric_limits<double>::max(),
+                            123456789012345678.0};
+  std::mt19937_64 random(7);
+  std::vector<double> values(std::begin(samples), std::end(samples));
+  for (int i = 0; i < 5000; ++i) {
+    double value;
+    const std::uint64_t bits = random();
+    std::memcpy(&value, &bits, sizeof(value));
+    if (std::isfinite(value)) {
+      values.push_back(value);
+    }
+  }
+  for (const double value : values) {
+    std::string text;
+    ASSERT_TRUE(AppendStepReal(text, value));
+    // STEP reals: digits, a point, optional digits, optional exponent "E" with a sign or digits.
+    const std::size_t point = text.find('.');
+    ASSERT_NE(point, std::string::npos) << text;
+    ASSERT_EQ(text.find('e'), std::string::npos) << text;
+    ASSERT_TRUE(point > 0 && std::isdigit(static_cast<unsigned char>(text[point - 1]))) << text;
+    const double back = std::strtod(text.c_str(), nullptr);
+    ASSERT_EQ(std::signbit(back), std::signbit(value)) << text;
+    ASSERT_EQ(back, value) << text;
+  }
+  std::string text;
+  EXPECT_EQ((AppendStepReal(text, 24000.0), text), "24000.");
+  EXPECT_FALSE(AppendStepReal(text, std::numeric_limits<double>::infinity()));
+  EXPECT_FALSE(AppendStepReal(text, std::nan("")));
+}
+
+TEST(StepText, ListsSplitAtTopLevelCommasOnly) {
+  std::vector<std::string_view> items;
+  ASSERT_TRUE(SplitStepList(" 'a,(b' , (1,(2,3)) ,$,\"0FF\", IFCLABEL('x'')y') ", items));
+  ASSERT_EQ(items.size(), 5u);
+  EXPECT_EQ(items[0], "'a,(b'");
+  EXPECT_EQ(items[1], "(1,(2,3))");
+  EXPECT_EQ(items[2], "$");
+  EXPECT_EQ(items[4], "IFCLABEL('x'')y')");
+  EXPECT_TRUE(SplitStepList("  ", items) && items.empty());
+  EXPECT_FALSE(SplitStepList("(1,2", items));
+  EXPECT_FALSE(SplitStepList("'open", items));
+  EXPECT_EQ(ParseStepReference(" #42 "), 42u);
+  EXPECT_EQ(ParseStepReference("#4x"), 0u);
+  EXPECT_EQ(ParseStepReference("42"), 0u);
+
+  std::string binary;
+  AppendStepBinary(binary, {0x2A, 0x00, 0xC3});
+  EXPECT_EQ(binary, "\"02A00C3\"");
+}
+
+}  // namespace
+}  // namespace Exporter

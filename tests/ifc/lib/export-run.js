@@ -1,0 +1,43 @@
+// Runs ifcapi-export on the sample model with the example add-on. The tool and the add-on are named by
+// IFCAPI_EXPORT_TOOL and IFCAPI_EXAMPLE_ADDON (CTest sets both); outputs go to IFCAPI_IFC_WORK or a
+// fresh temporary folder.
+//
+//   const run = exportSample('plain.ifc');          // { status, stdout, stderr, output }
+//   const alt = exportSample('alt.ifc', ['--alternative'], 'second-run');
+'use strict';
+
+const { spawnSync } = require('node:child_process');
+const fs = require('node:fs');
+const os = require('node:os');
+const path = require('node:path');
+
+const SAMPLE = path.resolve(__dirname, '../../../examples/model/sample-building.ifc');
+
+function required(name) {
+  const value = process.env[name];
+  if (!value) throw new Error(`${name} is not set: run these checks through CTest (label ifc), which sets it`);
+  return value;
+}
+
+let work = null;
+function workFolder() {
+  if (!work) {
+    work = process.env.IFCAPI_IFC_WORK || fs.mkdtempSync(path.join(os.tmpdir(), 'ifc-checks-'));
+    fs.mkdirSync(work, { recursive: true });
+  }
+  return work;
+}
+
+// Writes `outputName` into the subfolder `folder` of the work folder.
+function exportSample(outputName, options = [], folder = '.') {
+  fs.mkdirSync(path.join(workFolder(), folder), { recursive: true });
+  const output = path.join(workFolder(), folder, outputName);
+  fs.rmSync(output, { force: true });
+  const tool = required('IFCAPI_EXPORT_TOOL');
+  const addon = required('IFCAPI_EXAMPLE_ADDON');
+  const run = spawnSync(tool, ['--addon', addon, ...options, SAMPLE, output], { encoding: 'utf8', timeout: 60000 });
+  if (run.error) throw run.error;
+  return { status: run.status, stdout: run.stdout, stderr: run.stderr, output, input: SAMPLE };
+}
+
+module.exports = { exportSample, SAMPLE };
