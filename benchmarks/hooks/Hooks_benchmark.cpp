@@ -317,7 +317,8 @@ void PrintSummary(std::FILE* out) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  Benchmarks::ParseCommandLine(argc, argv);
+  // Each figure here takes microseconds at most: a quick pass can afford longer runs than 0.01 s.
+  Benchmarks::ParseCommandLine(argc, argv, 0.1);
   Benchmarks::Run(Keep);
   PrintSummary(Benchmarks::SummaryStream());
   return 0;
