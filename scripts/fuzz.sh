@@ -9,7 +9,7 @@ cd "$(dirname "$0")/.."
 seconds=${1:-20}
 shift || true
 targets=("$@")
-if ((${#targets[@]} == 0)); then targets=(containers values text); fi
+if ((${#targets[@]} == 0)); then targets=(containers values text step); fi
 
 out=build/asan/fuzz
 mkdir -p "$out/findings"

@@ -108,7 +108,11 @@ std::string ExecutableDirectory() {
 }
 
 const char* ExampleAddOnFileName() noexcept {
+#if defined(__MINGW32__)
+  return "libexample_addon.dll";  // MinGW keeps the "lib" prefix on DLLs
+#else
   return "example_addon.dll";
+#endif
 }
 
 bool StandardErrorIsTerminal() noexcept {

@@ -9,7 +9,7 @@ if(ARGUMENTS MATCHES ";OUTPUT_IS_GIVEN$")
   list(GET ARGUMENTS -1 output)
   list(REMOVE_AT ARGUMENTS -1)
 endif()
-execute_process(COMMAND ${TOOL} ${ARGUMENTS} ${output}
+execute_process(COMMAND ${EMULATOR} ${TOOL} ${ARGUMENTS} ${output}
   RESULT_VARIABLE code OUTPUT_VARIABLE out ERROR_VARIABLE err TIMEOUT 60)
 if(NOT code STREQUAL EXIT_CODE)
   message(FATAL_ERROR "exit code ${code}, expected ${EXIT_CODE}\nstdout: ${out}\nstderr: ${err}")

@@ -3,7 +3,7 @@
 file(REMOVE_RECURSE ${WORK})
 foreach(run a b)
   file(MAKE_DIRECTORY ${WORK}/${run})
-  execute_process(COMMAND ${TOOL} --addon ${ADDON} ${INPUT} ${WORK}/${run}/out.ifc
+  execute_process(COMMAND ${EMULATOR} ${TOOL} --addon ${ADDON} ${INPUT} ${WORK}/${run}/out.ifc
     RESULT_VARIABLE code OUTPUT_VARIABLE out ERROR_VARIABLE err TIMEOUT 60)
   if(NOT code EQUAL 0 OR NOT out MATCHES "written: .*out.ifc")
     message(FATAL_ERROR "run ${run}: exit code ${code}\nstdout: ${out}\nstderr: ${err}")
