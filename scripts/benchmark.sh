@@ -16,7 +16,8 @@ Builds the benchmarks of the dev preset and runs each program in turn, pinned to
 
 Flags after `--` go to every program, e.g. `-- --benchmark_filter=find_hit --benchmark_color=false`
 or `-- --benchmark_format=json --benchmark_out=results.json` (a later program overwrites the file;
-run one program by hand to keep its output). docs/benchmarks.md says how to read the figures.
+run one program by hand to keep its output). docs/benchmarks.md says how to read the figures. The
+export tool's end-to-end benchmark is separate: benchmarks/exporter/run.sh.
 USAGE
 }
 

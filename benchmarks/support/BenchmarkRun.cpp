@@ -47,7 +47,7 @@ class KeepingReporter : public benchmark::BenchmarkReporter {
 
 }  // namespace
 
-Options ParseCommandLine(int& argc, char** argv) {
+Options ParseCommandLine(int& argc, char** argv, double quickMinTime) {
   Options options;
   std::vector<char*> args;
   for (int i = 0; i < argc; ++i) {
@@ -60,7 +60,7 @@ Options ParseCommandLine(int& argc, char** argv) {
   // Defaults go first, so that a flag the user gave (parsed later) overrides them anyway.
   static std::vector<std::string> defaults;
   if (!Given(argc, argv, "--benchmark_min_time")) {
-    defaults.push_back(options.quick ? "--benchmark_min_time=0.01" : "--benchmark_min_time=0.2");
+    defaults.push_back("--benchmark_min_time=" + std::to_string(options.quick ? quickMinTime : 0.2));
   }
   if (!Given(argc, argv, "--benchmark_min_warmup_time")) {
     defaults.push_back(options.quick ? "--benchmark_min_warmup_time=0" : "--benchmark_min_warmup_time=0.05");

@@ -22,9 +22,9 @@ struct Options {
 };
 
 // Removes `--quick` from the arguments, adds the defaults of the chosen mode for the flags the user
-// did not give (minimum time, warm-up, repetitions), and initialises Google Benchmark. Unknown
-// arguments end the program with the usage.
-Options ParseCommandLine(int& argc, char** argv);
+// did not give (minimum time, `quickMinTime` seconds in quick mode, warm-up, repetitions), and
+// initialises Google Benchmark. Unknown arguments end the program with the usage.
+Options ParseCommandLine(int& argc, char** argv, double quickMinTime = 0.01);
 
 // Runs the registered benchmarks with the reporters the flags ask for (--benchmark_format,
 // --benchmark_color, --benchmark_out, --benchmark_out_format) and calls `keep` with every single

@@ -79,8 +79,8 @@ void HookManager::GetHookProperties(const ObjectID& objectId, bool alternative, 
       output[output.GetSize() - 1].SetName(setName);
     }
     const unsigned int index = *setIndexByName.Get(setName);
-    KT::UniString propertyName = value.GetProperty()->GetName();
-    if (placedNamesBySet.FindOrAdd(index).Add(std::move(propertyName))) {
+    // Added by reference: the name is copied only when it is new to the set.
+    if (placedNamesBySet.FindOrAdd(index).Add(value.GetProperty()->GetName())) {
       output[index].AddProperty(value.GetProperty());
     }
   }

@@ -218,22 +218,35 @@ class EntryStore {
   std::uint32_t count = 0;
 };
 
-// Position in an EntryStore, for the containers' iterators.
+// Position in an EntryStore, for the containers' iterators. It holds the entry's address, so that
+// stepping within a page is an increment; the page table is read only when a step crosses into a page
+// that holds entries (index below `count`): with one full page there is no table slot after it.
 template <class Entry>
 class EntryCursor {
- public:
-  EntryCursor(Entry* const* pages, std::uint32_t index) noexcept : pages(pages), index(index) {}
+  static constexpr std::uint32_t PageEntries = EntryStore<Entry>::PageEntries;
 
-  Entry& Get() const noexcept {
-    return pages[index / EntryStore<Entry>::PageEntries][index % EntryStore<Entry>::PageEntries];
+ public:
+  EntryCursor(Entry* const* pages, std::uint32_t index, std::uint32_t count) noexcept
+      : pages(pages),
+        current(index < count ? &pages[index / PageEntries][index % PageEntries] : nullptr),
+        index(index),
+        count(count) {}
+
+  Entry& Get() const noexcept { return *current; }
+  void Advance() noexcept {
+    ++current;
+    if (++index % PageEntries == 0 && index < count) {
+      current = pages[index / PageEntries];
+    }
   }
-  void Advance() noexcept { ++index; }
   bool operator==(const EntryCursor& other) const noexcept { return index == other.index; }
   bool operator!=(const EntryCursor& other) const noexcept { return index != other.index; }
 
  private:
   Entry* const* pages;
+  Entry* current;
   std::uint32_t index;
+  std::uint32_t count;
 };
 
 // The growth rule: grow when the load factor (count / buckets) has reached its limit and the average
@@ -308,8 +321,8 @@ class HashContainerBase {
   float GetMaxAverageSearch() const noexcept { return maxAverageSearch; }
   float GetMaxLoadFactor() const noexcept { return maxLoadFactor; }
 
-  EntryCursor<Entry> Begin() const noexcept { return {entries.GetPages(), 0}; }
-  EntryCursor<Entry> End() const noexcept { return {entries.GetPages(), entries.GetCount()}; }
+  EntryCursor<Entry> Begin() const noexcept { return {entries.GetPages(), 0, entries.GetCount()}; }
+  EntryCursor<Entry> End() const noexcept { return {entries.GetPages(), entries.GetCount(), entries.GetCount()}; }
 
   // The entry whose key equals `key`, or null. Hashes nothing when there are no buckets.
   Entry* Find(const K& key) const {
@@ -494,40 +507,38 @@ class HashContainerBase {
     Entry** const slots = buckets.begin();
     std::uint32_t* const counters = lengths.Get();
     constexpr std::uint32_t PageEntries = EntryStore<Entry>::PageEntries;
-    std::uint32_t indices[2][PageEntries];
-    Entry* previousPage = nullptr;
-    std::uint32_t previousCount = 0;
-    std::uint32_t cost = 0;
-    auto link = [&](Entry* page, const std::uint32_t* pageIndices, std::uint32_t onPage) {
-      for (std::uint32_t i = 0; i < onPage; ++i) {
-        const std::uint32_t index = pageIndices[i];
-        page[i].next = slots[index];
-        slots[index] = &page[i];
-        cost += ++counters[index];
-      }
-    };
-    std::uint32_t left = entries.GetCount();
+    // Pages in flight: the slots of one page are fetched while the page before is linked, 16
+    // prefetches, about what a core can have outstanding.
+    constexpr std::uint32_t Ahead = 2;
+    std::uint32_t indices[Ahead][PageEntries];
+    const std::uint32_t count = entries.GetCount();
+    const std::uint32_t pageCount = (count + PageEntries - 1) / PageEntries;
     Entry* const* pages = entries.GetPages();
-    for (std::uint32_t p = 0; left != 0; ++p) {
-      Entry* const page = pages[p];
-      const std::uint32_t onPage = left < PageEntries ? left : PageEntries;
-      std::uint32_t* const pageIndices = indices[p % 2];
-      for (std::uint32_t i = 0; i < onPage; ++i) {
-        const std::uint32_t index = ReduceToBucket(Hash{}(page[i].key), bucketCount);
-        pageIndices[i] = index;
-        Prefetch(&slots[index]);
-        Prefetch(&counters[index]);
+    std::uint32_t cost = 0;
+    for (std::uint32_t p = 0; p < pageCount + Ahead - 1; ++p) {
+      if (p < pageCount) {
+        const Entry* const page = pages[p];
+        const std::uint32_t onPage = p + 1 < pageCount ? PageEntries : count - p * PageEntries;
+        std::uint32_t* const pageIndices = indices[p % Ahead];
+        for (std::uint32_t i = 0; i < onPage; ++i) {
+          const std::uint32_t index = ReduceToBucket(Hash{}(page[i].key), bucketCount);
+          pageIndices[i] = index;
+          Prefetch(&slots[index]);
+          Prefetch(&counters[index]);
+        }
       }
-      if (previousPage != nullptr) {
-        link(previousPage, indices[(p + 1) % 2], previousCount);
+      if (p + 1 >= Ahead) {
+        const std::uint32_t q = p + 1 - Ahead;  // the page linked now
+        Entry* const page = pages[q];
+        const std::uint32_t onPage = q + 1 < pageCount ? PageEntries : count - q * PageEntries;
+        const std::uint32_t* const pageIndices = indices[q % Ahead];
+        for (std::uint32_t i = 0; i < onPage; ++i) {
+          const std::uint32_t index = pageIndices[i];
+          page[i].next = slots[index];
+          slots[index] = &page[i];
+          cost += ++counters[index];
+        }
       }
-      previousPage = page;
-      previousCount = onPage;
-      left -= onPage;
-    }
-    if (previousPage != nullptr) {
-      const std::uint32_t lastPage = (entries.GetCount() - 1) / PageEntries;
-      link(previousPage, indices[lastPage % 2], previousCount);
     }
     totalSearchCost = cost;
   }
