@@ -1,6 +1,9 @@
 // What the property library itself decides: unset bounds, and who owns an enumeration.
 #include <gtest/gtest.h>
 
+#include <cstdint>
+#include <vector>
+
 #include "IPL/AnyValue.h"
 #include "IPL/PropertyBoundedValue.h"
 #include "IPL/PropertyEnumeratedValue.h"
@@ -66,6 +69,40 @@ TEST(PropertyEnumeratedValue, OwnsItsEnumerationAndCopiesNeverShareIt) {
   ASSERT_NE(assigned.GetEnumerationReference(), nullptr);
   EXPECT_NE(assigned.GetEnumerationReference(), reference);
   EXPECT_EQ(assigned.GetEnumerationReference()->GetEnumerationValues().GetSize(), 2u);
+}
+
+// The kinds a getter could confuse: a true boolean is not a true logical, a logical False is not an
+// unset one, and bytes that include zero and 0xFF survive the copy into a typed value whole.
+TEST(Value, BooleanLogicalAndBinaryGettersReadOnlyTheirOwnKind) {
+  const IPL::Value yes(AnyValue::FromBoolean(true), IFCType::IfcBoolean);
+  EXPECT_EQ(yes.GetValueType(), AnyValue::Boolean);
+  EXPECT_TRUE(yes.GetBoolean());
+  EXPECT_EQ(yes.GetLogical(), AnyValue::LogicalValue::Unknown);
+  EXPECT_FALSE(IPL::Value(AnyValue::FromBoolean(false), IFCType::IfcBoolean).GetBoolean());
+
+  for (const auto logical :
+       {AnyValue::LogicalValue::False, AnyValue::LogicalValue::True, AnyValue::LogicalValue::Unknown}) {
+    const IPL::Value value(AnyValue::FromLogical(logical), IFCType::IfcLogical);
+    EXPECT_EQ(value.GetValueType(), AnyValue::Logical);
+    EXPECT_TRUE(value.HasValue());
+    EXPECT_EQ(value.GetLogical(), logical);
+    EXPECT_FALSE(value.GetBoolean());
+  }
+  // A held Unknown and a logical without a value read alike but are different values.
+  EXPECT_NE(IPL::Value(AnyValue::FromLogical(AnyValue::LogicalValue::Unknown), IFCType::IfcLogical),
+            IPL::Value(AnyValue(AnyValue::Logical), IFCType::IfcLogical));
+  EXPECT_NE(IPL::Value(AnyValue::FromLogical(AnyValue::LogicalValue::True), IFCType::IfcLogical),
+            IPL::Value(AnyValue::FromBoolean(true), IFCType::IfcLogical));
+
+  const std::vector<std::uint8_t> bytes{0x00, 0xFF, 0x7F, 0x00};
+  const IPL::Value binary(AnyValue::FromBinary(bytes), IFCType::IfcBinary);
+  const IPL::Value copy = binary;
+  EXPECT_EQ(copy.GetValueType(), AnyValue::Binary);
+  EXPECT_EQ(copy.GetBinary(), bytes);
+  EXPECT_TRUE(IPL::Value(AnyValue::FromBinary({}), IFCType::IfcBinary).HasValue());
+  EXPECT_TRUE(yes.GetBinary().empty());
+  EXPECT_TRUE(binary.GetString().IsEmpty());
+  EXPECT_FALSE(binary.GetBoolean());
 }
 
 }  // namespace

@@ -93,7 +93,9 @@ inline std::uint64_t MultiplyHigh(std::uint64_t a, std::uint32_t b) noexcept {
 }
 
 // hash % bucketCount. Precondition: bucketCount != 0.
-#if defined(__GNUC__)
+// Forced inline only where optimising: unoptimised builds (debugging, coverage) keep it one function,
+// so a debugger steps into it once and its branch is counted once rather than at every inlined site.
+#if defined(__GNUC__) && defined(__OPTIMIZE__)
 __attribute__((always_inline))
 #endif
 inline std::uint32_t
