@@ -270,6 +270,18 @@ TYPED_TEST(ArrayOfCounted, EveryOperationKeepsExactlyTheHeldElementsAliveAndMove
   values.SetSize(5);
   EXPECT_EQ(Counted::live, 6);
   EXPECT_EQ(values[4].value, 0);
+  // Assigned to itself, by copy or by move, an array keeps its elements: none lost, none made twice.
+  TypeParam& alias = values;
+  values = alias;
+  values = std::move(alias);
+  TypeParam& single = taken;  // one element, in the inline buffer where there is one
+  taken = std::move(single);
+  taken = single;
+  EXPECT_EQ(Counted::live, 6);
+  ASSERT_EQ(values.GetSize(), 5u);
+  EXPECT_EQ(values[2].value, 2);
+  ASSERT_EQ(taken.GetSize(), 1u);
+  EXPECT_EQ(taken[0].value, 9);
   values.Clear();
   taken.Clear();
   EXPECT_EQ(Counted::live, 0);

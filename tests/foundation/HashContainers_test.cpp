@@ -403,6 +403,10 @@ TEST(HashContainerCopyAndMove, MoveTakesTheEntriesWhereTheyAreAndLeavesAnEmptyUs
       assigned.Add("to be dropped", "x");
       assigned = std::move(moved);
       EXPECT_FALSE(assigned.Contains("to be dropped"));
+      // Moved onto itself, a container keeps its entries (clearing first would lose them all).
+      auto& alias = assigned;
+      assigned = std::move(alias);
+      EXPECT_EQ(assigned.GetCount(), count);
       unsigned int next = 0;
       for (const auto& entry : assigned)
         EXPECT_EQ(entry.value, LongText(next++));
