@@ -240,6 +240,10 @@ TEST(HookAssignments, MovingAGroupInfoLeavesTheSourceNameAbsent) {
   EXPECT_FALSE(moved.name.has_value());  // NOLINT(bugprone-use-after-move)
   EXPECT_EQ(target.type, IFCType::IfcSystem);
   EXPECT_EQ(target.name, KT::UniString("Heating"));
+  // Moved onto itself, a record keeps its name (emptying the source would empty the target).
+  HookAssignments::GroupInfo& alias = target;
+  target = std::move(alias);
+  EXPECT_EQ(target.name, KT::UniString("Heating"));
 }
 
 // A creation, an assignment or a service that runs out of memory at any allocation leaves groups,
