@@ -25,8 +25,8 @@ def main(entities_path, value_types_path, output_path):
             continue
         name, supertype, abstract = fields[0], fields[1], fields[2] == "1"
         attributes = []
-        for spec in (fields[3].split(" ") if len(fields) > 3 and fields[3] else []):
-            attribute, type_name, flags = spec.split(":")
+        for entry in (fields[3].split(" ") if len(fields) > 3 and fields[3] else []):
+            attribute, type_name, flags = entry.split(":")
             attributes.append((attribute, type_name, "o" in flags, any(f in flags for f in "LSA")))
         entities.append((name, supertype, abstract, attributes))
     entities.sort(key=lambda entity: entity[0].upper())
