@@ -106,4 +106,26 @@ TEST(AllocationOperators, OverAlignedBlocksAreAlignedCountedAndReturned) {
   MemoryManager::StopFailing();
 }
 
+// The aligned forms called by hand: an alignment the memory manager gives anyway takes no extra word
+// below the block (freeing must not look for one), a size that cannot fit with its alignment fails
+// instead of wrapping round to a small block, and freeing null is a no-op.
+TEST(AllocationOperators, AlignedFormsHandleOrdinaryAlignmentsHugeSizesAndNull) {
+  const std::size_t live = MemoryManager::GetLiveAllocationCount();
+  const auto ordinary = std::align_val_t{alignof(std::max_align_t)};
+  void* block = ::operator new(24, ordinary);
+  EXPECT_EQ(reinterpret_cast<std::uintptr_t>(block) % alignof(std::max_align_t), 0u);
+  EXPECT_EQ(MemoryManager::GetLiveAllocationCount(), live + 1);
+  ::operator delete(block, ordinary);
+  EXPECT_EQ(MemoryManager::GetLiveAllocationCount(), live);
+
+  const auto wide = std::align_val_t{256};
+  volatile std::size_t hidden = SIZE_MAX - 100;  // read at run time, so the compiler cannot reject it
+  const std::size_t huge = hidden;
+  EXPECT_THROW(Escape(::operator new(huge, wide)), KT::OutOfMemoryException);
+  EXPECT_EQ(::operator new[](huge, wide, std::nothrow), nullptr);
+  ::operator delete(nullptr, wide);
+  ::operator delete[](nullptr, wide);
+  EXPECT_EQ(MemoryManager::GetLiveAllocationCount(), live);
+}
+
 }  // namespace
