@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <initializer_list>
 #include <memory>
 #include <stdexcept>
 #include <string>
@@ -21,7 +22,8 @@ Text Long(int i) {
 }
 
 TEST(Array, GrowsFromAListsExactLengthToTheLargerOfSizePlusOneAndTwiceTheSize) {
-  KT::Array<int> values{};
+  // An empty list (not `{}`, which picks the default constructor) takes no buffer either.
+  KT::Array<int> values(std::initializer_list<int>{});
   EXPECT_EQ(values.GetCapacity(), 0u);
   const std::uint32_t expected[] = {1, 2, 4, 4, 8, 8, 8, 8, 16};
   for (int i = 0; i < 9; ++i) {
