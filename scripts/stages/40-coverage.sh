@@ -6,7 +6,7 @@ source "$(dirname "$0")/common.sh"
 # The gate: the share of the library's own lines and branches that the unit tests run. Branches
 # that only throw, and those the compiler proves unreachable, are not counted.
 min_lines=95
-min_branches=89
+min_branches=90
 
 build_preset coverage
 # Counts add up across runs; start from zero so that the figures are this run's alone.

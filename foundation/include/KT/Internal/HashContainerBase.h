@@ -251,16 +251,18 @@ class EntryCursor {
 
 // The growth rule: grow when the load factor (count / buckets) has reached its limit and the average
 // search cost (cost / count) has passed its limit, both ratios taken in double precision.
+// Precondition: count and bucketCount are not 0 (it is asked for an insertion into existing buckets,
+// and the count includes the new entry).
 inline bool GrowthDueByRatio(std::uint32_t count, std::uint32_t bucketCount, std::uint32_t cost, float maxAverageSearch,
                              float maxLoadFactor) noexcept {
-  const double load = bucketCount != 0 ? static_cast<double>(count) / bucketCount : 0.0;
-  const double average = count != 0 ? static_cast<double>(cost) / count : 0.0;
+  const double load = static_cast<double>(count) / bucketCount;
+  const double average = static_cast<double>(cost) / count;
   return load >= maxLoadFactor && average > maxAverageSearch;
 }
 
 // The same rule without divisions. With the default limits (2.0 and 0.75, exact in binary) the two
 // comparisons are exactly 4 * count >= 3 * buckets and cost > 2 * count: a ratio of 32-bit integers
-// that differs from 0.75 or 2.0 differs by more than its rounding error.
+// that differs from 0.75 or 2.0 differs by more than its rounding error. Same precondition.
 inline bool GrowthDue(std::uint32_t count, std::uint32_t bucketCount, std::uint32_t cost, float maxAverageSearch,
                       float maxLoadFactor) noexcept {
   if (maxAverageSearch == 2.0f && maxLoadFactor == 0.75f) {
