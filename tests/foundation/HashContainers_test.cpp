@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <initializer_list>
 #include <string>
 #include <tuple>
 #include <type_traits>
@@ -347,6 +348,10 @@ TEST(HashContainerStore, AddOfAPresentKeyChangesNothingAndReportsTheStoredValue)
   const KT::HashSet<unsigned int> listed{4, 9, 4, 1};
   std::vector<unsigned int> order(listed.begin(), listed.end());
   EXPECT_EQ(order, (std::vector<unsigned int>{4, 9, 1}));
+  // An empty list sizes no buckets and leaves a set that still takes keys.
+  KT::HashSet<unsigned int> none(std::initializer_list<unsigned int>{});
+  EXPECT_EQ(none.GetBucketCount(), 0u);
+  EXPECT_TRUE(none.Add(3) && none.Contains(3));
 }
 
 TEST(HashContainerCopyAndMove, CopyKeepsOrderAndLimitsWithDoubledBuckets) {
