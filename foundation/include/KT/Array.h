@@ -109,10 +109,7 @@ class Array : public RandomContainer<T> {
       FreeBuffer(fresh);
       throw;
     }
-    DestroyElements();
-    FreeBuffer(buffer);
-    buffer = fresh;
-    capacity = requested;
+    AdoptBuffer(fresh, requested);
   }
 
   std::uint32_t GetSize() const noexcept { return size; }
@@ -300,10 +297,7 @@ class Array : public RandomContainer<T> {
       FreeBuffer(fresh);
       throw;
     }
-    DestroyElements();
-    FreeBuffer(buffer);
-    buffer = fresh;
-    capacity = requested;
+    AdoptBuffer(fresh, requested);
     ++size;
   }
 
@@ -334,6 +328,15 @@ class Array : public RandomContainer<T> {
       }
       throw;
     }
+  }
+
+  // Replaces the buffer with `fresh`, of `freshCapacity` elements, into which every element has been
+  // moved or copied: the old elements are destroyed and their buffer given back.
+  void AdoptBuffer(T* fresh, std::uint32_t freshCapacity) noexcept {
+    DestroyElements();
+    FreeBuffer(buffer);
+    buffer = fresh;
+    capacity = freshCapacity;
   }
 
   void DestroyElements() noexcept {
