@@ -32,6 +32,8 @@ while (($# > 0)); do
   esac
 done
 
+# The benchmarks need Google Benchmark and the peers they compare with, which the dev stage names.
+scripts/install-dependencies.sh scripts/stages/10-dev.sh
 programs=(benchmarks/foundation/hash_container_benchmark benchmarks/hooks/hooks_benchmark)
 cmake --preset dev >/dev/null
 targets=()

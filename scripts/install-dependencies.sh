@@ -6,21 +6,24 @@ set -euo pipefail
 
 usage() {
   cat <<'USAGE'
-Usage: scripts/install-dependencies.sh [STAGE-FILE...] [--help]
+Usage: scripts/install-dependencies.sh [STAGE-FILE...] [--print] [--help]
 
 Installs with apt-get the Debian packages that the build needs and those that each given stage file
 names on its "# packages:" line, when any is missing (as root, or through sudo). Installs nothing
 when all are there.
 
   STAGE-FILE   a stage of the test command, e.g. scripts/stages/20-asan.sh
+  --print      print the package names, one a line, and install nothing
   --help       print this text and exit
 USAGE
 }
 
 stages=()
+print=0
 while (($# > 0)); do
   case "$1" in
     -h|--help) usage; exit 0 ;;
+    --print) print=1; shift ;;
     -*) echo "scripts/install-dependencies.sh: unknown argument '$1'" >&2; usage >&2; exit 2 ;;
     *)
       if [[ ! -f $1 ]]; then
@@ -30,11 +33,17 @@ while (($# > 0)); do
   esac
 done
 
-packages=(cmake ninja-build g++ googletest libgtest-dev libgmock-dev clang-format)
+# What the main command's build needs (scripts/run-example.sh installs these and nothing else).
+packages=(cmake ninja-build g++ python3 googletest libgtest-dev libgmock-dev clang-format)
 for stage in "${stages[@]}"; do
   read -r -a named <<<"$(sed -n 's/^# packages: //p' "$stage")"
   packages+=("${named[@]}")
 done
+
+if ((print)); then
+  printf '%s\n' "${packages[@]}" | sort -u
+  exit 0
+fi
 
 missing=()
 for package in $(printf '%s\n' "${packages[@]}" | sort -u); do

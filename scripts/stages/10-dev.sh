@@ -6,3 +6,5 @@ build_preset dev
 # Editors and clang tools read the g++ build's compile commands from the root.
 ln -sf build/dev/compile_commands.json compile_commands.json
 test_preset dev
+# The main command installs only the base packages: its build must configure without the others.
+if [[ -z ${TEST_FILTER:-} ]]; then scripts/lib/check-main-build.sh build/main-build-check; fi
