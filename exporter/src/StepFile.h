@@ -20,6 +20,7 @@
 #include <vector>
 
 #include "IfcGuid.h"
+#include "Schema.h"
 
 namespace Exporter {
 
@@ -28,9 +29,9 @@ struct InstanceRecord {
   std::uint64_t offset;  // of '#'
   std::uint32_t length;  // up to and including ';'
   std::uint32_t number;
-  std::uint32_t line;      // 1-based
-  std::uint16_t argument;  // offset of '(' from `offset`
-  std::int16_t entity;     // index into the schema table
+  std::uint32_t line;          // 1-based
+  std::uint16_t argument;      // offset of '(' from `offset`
+  IfcReader::EntityId entity;  // in the IFC4 schema
 };
 static_assert(sizeof(InstanceRecord) == 24, "the index is sized for 24 bytes an instance; keep new fields small");
 
