@@ -26,7 +26,10 @@ const std::string Walls = Ifc4File(
     "#22=IFCRELDEFINESBYPROPERTIES('0000000000000000000022',$,$,$,(#3),#21);\n"
     "#30=IFCPROPERTYSINGLEVALUE('Both',$,IFCLABEL('b'),$);\n"
     "#31=IFCPROPERTYSET('0000000000000000000031',$,'Pset_Both',$,(#30));\n"
-    "#32=IFCRELDEFINESBYPROPERTIES('0000000000000000000032',$,$,$,(#1,#2),#31);\n");
+    "#32=IFCRELDEFINESBYPROPERTIES('0000000000000000000032',$,$,$,(#1,#2),#31);\n"
+    "#40=IFCQUANTITYLENGTH('Length',$,$,2.5,$);\n"
+    "#41=IFCELEMENTQUANTITY('0000000000000000000041',$,'Qto_Own',$,$,(#40));\n"
+    "#42=IFCRELDEFINESBYPROPERTIES('0000000000000000000042',$,$,$,(#3),#41);\n");
 
 // A provider that gives each listed element one single-value property.
 struct Contribution {
@@ -101,7 +104,7 @@ TEST(PropertySetMerge, ARelationThatAllItsElementsLeaveIsPointedAtTheFirstNewSet
   ASSERT_FALSE(both.empty()) << same.text;
   EXPECT_NE(same.text.find("#32=IFCRELDEFINESBYPROPERTIES('0000000000000000000032',$,$,$,(#1,#2),#" + both + ");"),
             std::string::npos);
-  EXPECT_EQ(Count(same.text, "IFCRELDEFINESBYPROPERTIES\\("), 3u);
+  EXPECT_EQ(Count(same.text, "IFCRELDEFINESBYPROPERTIES\\("), 4u);  // the file's own
 
   // They leave for different sets: the old relation keeps the first and B gets a relation of its own.
   const ExportResult apart = Contribute({{A, "Pset_Both", "Extra", "a"}, {B, "Pset_Both", "Extra", "b"}});
@@ -129,6 +132,18 @@ TEST(PropertySetMerge, IdenticalSetsAreWrittenOnceAndRelatedToAllReceivers) {
   EXPECT_EQ(result.summary.sets, 1u);
   EXPECT_EQ(result.summary.values, 3u);
   EXPECT_EQ(result.summary.relations, 1u);
+}
+
+TEST(PropertySetMerge, AQuantitySetOfTheContributedNameIsNoPropertySet) {
+  const ExportResult result = Contribute({{C, "Qto_Own", "Length", "l"}});
+  const std::string added = PropertyNumber(result.text, "Length", "l");
+  const std::string set =
+      Capture(result.text, "#(\\d+)=IFCPROPERTYSET\\('[^']{22}',\\$,'Qto_Own',\\$,\\(#" + added + "\\)\\);");
+  ASSERT_FALSE(set.empty()) << result.text;
+  EXPECT_NE(result.text.find("#41=IFCELEMENTQUANTITY('0000000000000000000041',$,'Qto_Own',$,$,(#40));"),
+            std::string::npos);
+  EXPECT_EQ(Count(result.text, "=IFCRELDEFINESBYPROPERTIES\\('[^']{22}',\\$,\\$,\\$,\\(#3\\),#" + set + "\\);"), 1u);
+  EXPECT_TRUE(result.summary.warnings.empty());
 }
 
 // An enumerated property whose enumeration has the given name and values.

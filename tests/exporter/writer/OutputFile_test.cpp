@@ -7,6 +7,12 @@
 #include <fstream>
 #include <iterator>
 
+#if !defined(_WIN32)
+#include <sys/resource.h>
+
+#include <csignal>
+#endif
+
 namespace Exporter {
 namespace {
 
@@ -78,6 +84,47 @@ TEST(OutputFile, AFileLeftUncommittedIsRemoved) {
   }
   EXPECT_TRUE(fs::is_empty(path.parent_path()));
 }
+
+#if !defined(_WIN32)
+// Files of this process may not grow beyond `bytes` while the object lives; a write past it fails
+// (with the signal the limit raises ignored).
+class FileSizeLimit {
+ public:
+  explicit FileSizeLimit(rlim_t bytes) {
+    getrlimit(RLIMIT_FSIZE, &saved);
+    previous = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit limit = saved;
+    limit.rlim_cur = bytes;
+    setrlimit(RLIMIT_FSIZE, &limit);
+  }
+  FileSizeLimit(const FileSizeLimit&) = delete;
+  FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+  ~FileSizeLimit() {
+    setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, previous);
+  }
+
+ private:
+  rlimit saved{};
+  void (*previous)(int) = nullptr;
+};
+
+TEST(OutputFile, AWriteThatFailsRemovesThePartialFile) {
+  const fs::path path = Folder("output-full") / "out.ifc";
+  OutputFile out(path.string());
+  std::string error;
+  ASSERT_TRUE(out.Open(error)) << error;
+  {
+    const FileSizeLimit limit(4096);
+    const std::string big(std::size_t{2} << 20, 'x');  // beyond the write buffer: written at once
+    EXPECT_FALSE(out.Write(big));
+    EXPECT_FALSE(out.Write("more"));  // once failed, always failed
+    EXPECT_FALSE(out.Commit(error));
+  }
+  EXPECT_EQ(error.rfind(path.string() + ".partial: cannot write: ", 0), 0u) << error;
+  EXPECT_TRUE(fs::is_empty(path.parent_path()));
+}
+#endif
 
 }  // namespace
 }  // namespace Exporter
