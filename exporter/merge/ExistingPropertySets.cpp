@@ -9,11 +9,11 @@ namespace Exporter {
 
 ExistingPropertySets::ExistingPropertySets(const MergeContext& context)
     : context(context),
-      related(context.schema, context.schema.ifcRelDefinesByProperties, "RelatedObjects"),
-      relating(context.schema, context.schema.ifcRelDefinesByProperties, "RelatingPropertyDefinition"),
-      setName(context.schema, context.schema.ifcPropertySet, "Name"),
-      setDescription(context.schema, context.schema.ifcPropertySet, "Description"),
-      setProperties(context.schema, context.schema.ifcPropertySet, "HasProperties") {}
+      related(context.schema.FindAttribute(context.schema.ifcRelDefinesByProperties, "RelatedObjects")),
+      relating(context.schema.FindAttribute(context.schema.ifcRelDefinesByProperties, "RelatingPropertyDefinition")),
+      setName(context.schema.FindAttribute(context.schema.ifcPropertySet, "Name")),
+      setDescription(context.schema.FindAttribute(context.schema.ifcPropertySet, "Description")),
+      setProperties(context.schema.FindAttribute(context.schema.ifcPropertySet, "HasProperties")) {}
 
 void ExistingPropertySets::IndexRelation(std::uint32_t relation) {
   InstanceAttributes attributes(context.file);
@@ -79,9 +79,9 @@ ExistingPropertySets::Content ExistingPropertySets::Read(std::uint32_t set) cons
     if (index < 0 || !property.Read(static_cast<std::uint32_t>(index))) {
       continue;
     }
-    const int entity = context.file.Instances()[static_cast<std::size_t>(index)].entity;
-    const AttributeAt name(context.schema, entity, "Name");
-    if (name.Position() < context.schema.Entity(entity).attributeCount) {
+    const IfcReader::EntityId entity = context.file.Instances()[static_cast<std::size_t>(index)].entity;
+    const IfcReader::AttributeSlot name = context.schema.FindAttribute(entity, "Name");
+    if (name.Valid()) {
       content.names.push_back(DecodeStepString(property[name]).value_or(std::u16string()));
     }
   }

@@ -12,9 +12,9 @@ namespace Exporter {
 PropertySetMerge::PropertySetMerge(MergeContext& context)
     : context(context),
       existing(context),
-      related(context.schema, context.schema.ifcRelDefinesByProperties, "RelatedObjects"),
-      relating(context.schema, context.schema.ifcRelDefinesByProperties, "RelatingPropertyDefinition"),
-      setProperties(context.schema, context.schema.ifcPropertySet, "HasProperties") {}
+      related(context.schema.FindAttribute(context.schema.ifcRelDefinesByProperties, "RelatedObjects")),
+      relating(context.schema.FindAttribute(context.schema.ifcRelDefinesByProperties, "RelatingPropertyDefinition")),
+      setProperties(context.schema.FindAttribute(context.schema.ifcPropertySet, "HasProperties")) {}
 
 std::uint32_t PropertySetMerge::WriteEnumeration(const IPL::Property& property, std::string& warning) {
   const auto* enumerated = dynamic_cast<const IPL::PropertyEnumeratedValue*>(&property);
@@ -127,9 +127,9 @@ void PropertySetMerge::LeaveRelation(std::uint32_t relation, const std::vector<c
         moved.erase(std::remove(moved.begin(), moved.end(), leave->element), moved.end());
       }
     }
-    values[relating.Position()] = Reference(merged);
+    values[relating.Index()] = Reference(merged);
   }
-  values[related.Position()] = ReferenceList(remaining);
+  values[related.Index()] = ReferenceList(remaining);
   context.Rewrite(relation, values);
 }
 
@@ -142,7 +142,7 @@ void PropertySetMerge::WriteGrownSets() {
     std::vector<std::uint32_t> members = attributes.References(setProperties);
     members.insert(members.end(), added.begin(), added.end());
     std::vector<std::string> values = attributes.Copy();
-    values[setProperties.Position()] = ReferenceList(members);
+    values[setProperties.Index()] = ReferenceList(members);
     context.Rewrite(set, values);
   }
 }

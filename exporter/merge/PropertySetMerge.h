@@ -53,9 +53,9 @@ class PropertySetMerge {
 
   MergeContext& context;
   ExistingPropertySets existing;
-  AttributeAt related;
-  AttributeAt relating;
-  AttributeAt setProperties;
+  IfcReader::AttributeSlot related;
+  IfcReader::AttributeSlot relating;
+  IfcReader::AttributeSlot setProperties;
   NewInstances::Pool properties;
   NewInstances::Pool enumerations;
   NewInstances::Pool sets;
