@@ -1,0 +1,44 @@
+// An input instance's attributes, split once and read by name: the names are resolved to slots once
+// per entity (Schema::FindAttribute), and each read checks that the instance has its entity's count.
+//
+//   const IfcReader::AttributeSlot related = schema.FindAttribute(schema.ifcRelDefinesByProperties,
+//                                                                 "RelatedObjects");
+//   InstanceAttributes relation(file);
+//   if (relation.Read(index)) Use(relation.References(related));
+//   std::vector<std::string> values = relation.Copy();    // to change some and write it again
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "Schema.h"
+#include "StepFile.h"
+
+namespace Exporter {
+
+class InstanceAttributes {
+ public:
+  explicit InstanceAttributes(const StepFile& file) noexcept : file(file) {}
+
+  // Splits the instance's attributes; false when they do not split or are not as many as its entity
+  // has.
+  bool Read(std::uint32_t index);
+
+  // The attribute's text as written; `slot` must be valid for the instance's entity.
+  std::string_view operator[](IfcReader::AttributeSlot slot) const noexcept { return tokens[slot.Index()]; }
+
+  // The attributes as strings, to change some and write the instance again.
+  std::vector<std::string> Copy() const { return std::vector<std::string>(tokens.begin(), tokens.end()); }
+
+  // The instance numbers listed by an aggregate attribute of references; empty when it is no list.
+  std::vector<std::uint32_t> References(IfcReader::AttributeSlot slot) const;
+
+ private:
+  const StepFile& file;
+  std::vector<std::string_view> tokens;
+  mutable std::vector<std::string_view> items;
+};
+
+}  // namespace Exporter
