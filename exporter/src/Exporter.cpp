@@ -274,6 +274,9 @@ void Exporter::Collect(const Progress& progress) {
 }
 
 void Exporter::CollectElement(std::uint32_t index, const GuidBytes& guid) {
+  if (listener != nullptr && !listener->Asks(index)) {
+    return;
+  }
   ++summary.elements;
   const ObjectID id(token, ToKTGuid(guid));
   KT::Array<IPL::PropertySet> propertySets;
@@ -282,6 +285,9 @@ void Exporter::CollectElement(std::uint32_t index, const GuidBytes& guid) {
   HookManager::GetHookAttributes(id, alternative, attributes);
   KT::Array<KT::SharedPtr<IPL::ExternalReferenceBase>> classificationReferences;
   HookManager::GetHookClassificationReferences(id, alternative, classificationReferences);
+  if (listener != nullptr) {
+    listener->Answered(index, {propertySets, attributes, classificationReferences});
+  }
   if (!propertySets.IsEmpty()) {
     AddPropertySets(index, propertySets);
   }
@@ -483,6 +489,9 @@ void Exporter::AddAssignments() {
   const SchemaIndex& schema = SchemaIndex::Get();
   KT::Array<HookAssignments> all;
   HookManager::GetHookAssignments(all);
+  if (listener != nullptr) {
+    listener->AssignmentsAnswered(all);
+  }
   std::map<GuidBytes, std::uint32_t> groups;  // group GUID -> instance number
   for (const HookAssignments& assignments : all) {
     for (const auto entry : assignments.GetGroups()) {

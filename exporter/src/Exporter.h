@@ -44,6 +44,7 @@
 #include "KT/SharedPtr.h"
 #include "StepFile.h"
 #include "TSAPI/APIGuid.h"
+#include "trace/QueryListener.h"
 
 namespace Exporter {
 
@@ -75,6 +76,9 @@ class Exporter {
              const Progress& progress = nullptr);
 
   const Summary& GetSummary() const noexcept { return summary; }
+
+  // Told of the questions and answers (not owned; null: none); set before Collect.
+  void SetQueryListener(QueryListener* listener) noexcept { this->listener = listener; }
 
  private:
   struct ExistingSet {
@@ -114,6 +118,7 @@ class Exporter {
   bool alternative;
   API_Guid token;
   Summary summary;
+  QueryListener* listener = nullptr;
 
   std::string newText;  // new instances, "#N=...;\n" each
   std::uint32_t nextNumber;

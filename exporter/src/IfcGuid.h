@@ -1,6 +1,5 @@
-// The IFC GlobalId: a GUID's 32 hex digits, in text order, compressed to 22 characters of a 64-letter
-// alphabet ("0-9A-Za-z_$"). The first character carries the top 2 bits of the first byte, then each
-// character 6 bits.
+// The IFC GlobalId as the reader indexes it: the GUID's sixteen bytes in the order of its text form.
+// The 22-character rule itself is the host's public helper, API/IfcGlobalId.h.
 //
 //   const auto bytes = DecodeGlobalId("2XQ$n5SLP5MBLyL442paFx");   // empty optional if malformed
 //   char text[22];

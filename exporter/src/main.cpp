@@ -1,6 +1,6 @@
 // ifcapi-export: runs an add-on's hook data provider over an IFC4 file and writes the enriched file.
 //
-//   ifcapi-export [--addon PATH] [--alternative] [--quiet] INPUT.ifc OUTPUT.ifc
+//   ifcapi-export [--addon PATH] [--alternative] [--quiet] [--trace] [--only GLOBALID]... INPUT.ifc OUTPUT.ifc
 //
 // Exit codes: 0 done, 1 the output could not be written, 2 bad usage, 3 bad input, 4 add-on failure.
 #include <cstdio>
@@ -8,6 +8,7 @@
 #include <exception>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "AddOn.h"
 #include "Exporter.h"
@@ -15,13 +16,16 @@
 #include "Platform.h"
 #include "ProgressBar.h"
 #include "StepFile.h"
+#include "lookup/ElementLookup.h"
+#include "trace/Trace.h"
 
 namespace {
 
 enum ExitCode { Done = 0, OutputFailed = 1, BadUsage = 2, BadInput = 3, AddOnFailed = 4 };
 
 constexpr char Usage[] =
-    "Usage: ifcapi-export [--addon PATH] [--alternative] [--quiet] INPUT.ifc OUTPUT.ifc\n"
+    "Usage: ifcapi-export [--addon PATH] [--alternative] [--quiet] [--trace] [--only GLOBALID]...\n"
+    "                     INPUT.ifc OUTPUT.ifc\n"
     "\n"
     "Reads the IFC4 file INPUT.ifc, asks the add-on's hook data provider for the property sets,\n"
     "attributes, classification references, groups and systems of every element, and writes\n"
@@ -31,6 +35,9 @@ constexpr char Usage[] =
     "                  IFCAPIAddOnUnregister); default: the example add-on beside this tool\n"
     "  --alternative   ask the provider's alternative operations\n"
     "  --quiet         no summary, warnings or progress\n"
+    "  --trace         print every element asked about, the add-on's look-ups and every answer\n"
+    "  --only GLOBALID ask about (and trace) this element only; may be repeated\n"
+    "  --version       the tool's version\n"
     "  --help          this text\n"
     "\n"
     "Exit codes: 0 done, 1 output not written, 2 bad usage, 3 bad input, 4 add-on failure.\n";
@@ -55,6 +62,8 @@ int Run(int argc, char** argv) {
   std::string addOnPath;
   bool alternative = false;
   bool quiet = false;
+  bool trace = false;                     // --trace
+  std::vector<Exporter::GuidBytes> only;  // --only
   std::string paths[2];
   int pathCount = 0;
   for (int i = 1; i < argc; ++i) {
@@ -74,6 +83,19 @@ int Run(int argc, char** argv) {
       alternative = true;
     } else if (argument == "--quiet") {
       quiet = true;
+    } else if (argument == "--version") {
+      std::fputs("ifcapi-export " IFCAPI_EXPORT_VERSION "\n", stdout);
+      return Done;
+    } else if (argument == "--trace") {
+      trace = true;
+    } else if (argument == "--only") {
+      const auto guid = i + 1 < argc ? Exporter::DecodeGlobalId(argv[i + 1]) : std::nullopt;
+      if (!guid) {
+        return UsageError(i + 1 < argc ? "--only: '" + std::string(argv[i + 1]) + "' is no GlobalId"
+                                       : std::string("--only needs a GlobalId"));
+      }
+      only.push_back(*guid);
+      ++i;
     } else if (argument.size() > 1 && argument[0] == '-') {
       return UsageError("unknown option '" + std::string(argument) + "'");
     } else if (pathCount < 2) {
@@ -109,7 +131,25 @@ int Run(int argc, char** argv) {
     std::fprintf(stderr, "ifcapi-export: %s\n", error.c_str());
     return BadInput;
   }
+  // The add-on's look-ups are answered from the file; --trace and --only listen to the queries.
+  Exporter::ElementLookup lookup(file);
+  const Exporter::ServedElementLookup served(lookup);
+  Exporter::Trace tracer(file, trace ? stdout : nullptr);
+  for (const Exporter::GuidBytes& guid : only) {
+    tracer.Only(guid);
+    if (file.FindByGlobalId(guid) < 0) {
+      char text[22];
+      Exporter::EncodeGlobalId(guid, text);
+      std::fprintf(stderr, "ifcapi-export: warning: --only '%.22s': no element of the file has this GlobalId\n", text);
+    }
+  }
+  if (trace) {
+    lookup.SetListener(tracer.LookUpListener());
+  }
   Exporter::Exporter exporter(file, alternative);
+  if (trace || !only.empty()) {
+    exporter.SetQueryListener(&tracer);
+  }
   exporter.Collect([&](std::size_t done, std::size_t total) { bar.Show("asking", done, total); });
   if (!exporter.Write(paths[1], BaseName(paths[1]), error,
                       [&](std::size_t done, std::size_t total) { bar.Show("writing", done, total); })) {
