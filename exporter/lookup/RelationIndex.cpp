@@ -9,11 +9,16 @@ namespace Exporter {
 
 namespace {
 
-// The instance numbers of a reference or of an aggregate of references.
+// The instance numbers of a reference or of an aggregate of references, typed or not (IFC4 writes a
+// set of property sets as IFCPROPERTYSETDEFINITIONSET((#1,#2))).
 void ReferencesIn(std::string_view token, std::vector<std::uint32_t>& out) {
   if (const std::uint32_t number = ParseStepReference(token)) {
     out.push_back(number);
     return;
+  }
+  const std::size_t open = token.find('(');
+  if (open != std::string_view::npos && open > 0 && token.back() == ')') {
+    token = token.substr(open + 1, token.size() - open - 2);
   }
   std::vector<std::string_view> items;
   const auto list = StepListItems(token);
