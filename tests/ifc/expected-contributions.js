@@ -48,7 +48,7 @@ const properties = {
       IsExternal: single(['IFCBOOLEAN', true]),
       ThermalTransmittance: single(['IFCTHERMALTRANSMITTANCEMEASURE', 0.24]),
       AcousticRating: single(label('Rw 52 dB')),
-      // Every wall, by what the add-on's look-up says it is; this wall's Reference is in the file.
+      // Every wall, by what the add-on's look-up says it is.
       FireRating: single(label('REI 90')),
     },
     Example_Construction: {
@@ -65,11 +65,10 @@ const properties = {
       IsExternal: single(['IFCBOOLEAN', false]),
       LoadBearing: single(['IFCBOOLEAN', false]),
       FireRating: single(label('EI 30')),
-      Reference: single(['IFCIDENTIFIER', 'W-02']),
     },
   },
   [EXTERIOR_WALL_3]: {
-    Pset_WallCommon: { FireRating: single(label('REI 90')), Reference: single(['IFCIDENTIFIER', 'W-03']) },
+    Pset_WallCommon: { FireRating: single(label('REI 90')) },
   },
   [SLAB]: {
     Pset_SlabCommon: { IsExternal: single(['IFCBOOLEAN', false]), LoadBearing: single(['IFCBOOLEAN', true]) },

@@ -207,12 +207,11 @@ void FirstRadiatorProperties(std::vector<PropertyValue>& values) {
   Single(values, "Example_Identification", "FloorLevelOffset", Typed("IfcInteger", AnyValue::FromInteger(-3)));
 }
 
-// For every wall, whatever its GUID: a fire rating by its kind, and its tag as the reference unless
-// the file already gives one.
+// For every wall, whatever its GUID: a fire rating by its kind, unless the file already gives one.
+// Two values for all walls, so that the walls of a kind share one property set.
 void WallCommonProperties(const API::ElementInfo& wall, std::vector<PropertyValue>& values) {
-  Single(values, "Pset_WallCommon", "FireRating", Label(wall.predefinedType == "SOLIDWALL" ? "REI 90" : "EI 30"));
-  if (wall.FindProperty("Pset_WallCommon", "Reference") == nullptr && wall.tag) {
-    Single(values, "Pset_WallCommon", "Reference", Typed("IfcIdentifier", AnyValue::FromString(wall.tag->c_str())));
+  if (wall.FindProperty("Pset_WallCommon", "FireRating") == nullptr) {
+    Single(values, "Pset_WallCommon", "FireRating", Label(wall.predefinedType == "SOLIDWALL" ? "REI 90" : "EI 30"));
   }
 }
 
