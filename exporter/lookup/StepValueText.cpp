@@ -2,6 +2,8 @@
 
 #include <cctype>
 #include <cstddef>
+#include <unordered_map>
+#include <utility>
 
 #include "KT/UniString.h"
 #include "Schema.h"
@@ -13,20 +15,19 @@ namespace {
 
 // The schema's spelling of a defined type written in upper case, or the written name itself.
 std::string TypeName(std::string_view upperName) {
-  for (std::size_t i = 0; i < Schema::ValueTypeCount; ++i) {
-    const std::string_view name = Schema::ValueTypes[i].name;
-    if (name.size() != upperName.size()) {
-      continue;
+  static const std::unordered_map<std::string, std::string_view> spellings = [] {
+    std::unordered_map<std::string, std::string_view> names;
+    for (std::size_t i = 0; i < Schema::ValueTypeCount; ++i) {
+      std::string upper(Schema::ValueTypes[i].name);
+      for (char& c : upper) {
+        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+      }
+      names.emplace(std::move(upper), Schema::ValueTypes[i].name);
     }
-    bool same = true;
-    for (std::size_t c = 0; c < name.size() && same; ++c) {
-      same = std::toupper(static_cast<unsigned char>(name[c])) == static_cast<unsigned char>(upperName[c]);
-    }
-    if (same) {
-      return std::string(name);
-    }
-  }
-  return std::string(upperName);
+    return names;
+  }();
+  const auto found = spellings.find(std::string(upperName));
+  return std::string(found != spellings.end() ? found->second : upperName);
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "API/ElementLookup.h"
 #include "IPL/AnyValue.h"
@@ -72,10 +73,10 @@ const API::ElementInfo* LookUp(const ObjectID& id) {
     std::optional<API::ElementInfo> info;
   } last;
   if (!last.asked || last.guid != id.GetGUID()) {
-    const auto answer = API::LookUpElement(Token, id.GetGUID());
+    auto answer = API::LookUpElement(Token, id.GetGUID());
     last.guid = id.GetGUID();
     last.asked = true;
-    last.info = answer.HasValue() ? std::optional<API::ElementInfo>(answer.Unwrap()) : std::nullopt;
+    last.info = answer.HasValue() ? std::optional<API::ElementInfo>(std::move(answer.Unwrap())) : std::nullopt;
   }
   return last.info ? &*last.info : nullptr;
 }
