@@ -274,7 +274,7 @@ void Exporter::Collect(const Progress& progress) {
 }
 
 void Exporter::CollectElement(std::uint32_t index, const GuidBytes& guid) {
-  if (listener != nullptr && !listener->Asks(index)) {
+  if (listener != nullptr && !listener->Asks(index, guid)) {
     return;
   }
   ++summary.elements;

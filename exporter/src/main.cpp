@@ -136,8 +136,7 @@ int Run(int argc, char** argv) {
   const Exporter::ServedElementLookup served(lookup);
   Exporter::Trace tracer(file, trace ? stdout : nullptr);
   for (const Exporter::GuidBytes& guid : only) {
-    tracer.Only(guid);
-    if (file.FindByGlobalId(guid) < 0) {
+    if (!tracer.Only(guid)) {
       char text[22];
       Exporter::EncodeGlobalId(guid, text);
       std::fprintf(stderr, "ifcapi-export: warning: --only '%.22s': no element of the file has this GlobalId\n", text);

@@ -3,7 +3,7 @@
 // are a listener (Trace); without one the exporter asks about every element and reports nothing.
 //
 //   class Counter : public QueryListener {
-//     bool Asks(std::uint32_t) override { return true; }
+//     bool Asks(std::uint32_t, const GuidBytes&) override { return true; }
 //     void Answered(std::uint32_t, const Answers& answers) override { sets += answers.propertySets.GetSize(); }
 //     void AssignmentsAnswered(const KT::Array<IFCAPI::Impl::HookAssignments>&) override {}
 //   };
@@ -15,6 +15,7 @@
 #include "IPL/ExternalReferenceBase.h"
 #include "IPL/GeneralAttribute.h"
 #include "IPL/PropertySet.h"
+#include "IfcGuid.h"
 #include "KT/Array.h"
 #include "KT/SharedPtr.h"
 
@@ -31,8 +32,9 @@ class QueryListener {
 
   virtual ~QueryListener() = default;
 
-  // Called before the element at instance index `index` is asked about; false leaves it out.
-  virtual bool Asks(std::uint32_t index) = 0;
+  // Called before the element at instance index `index`, whose GlobalId is `guid`, is asked about;
+  // false leaves it out.
+  virtual bool Asks(std::uint32_t index, const GuidBytes& guid) = 0;
 
   // What the element queries answered for the element at `index`.
   virtual void Answered(std::uint32_t index, const Answers& answers) = 0;

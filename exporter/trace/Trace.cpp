@@ -82,15 +82,12 @@ std::string Trace::Describe(const GuidBytes& guid) const {
          (text ? " " + Quoted(*text) : std::string(" $"));
 }
 
-bool Trace::Asks(std::uint32_t index) {
-  const auto& rooted = file.RootedInstances();
-  GuidBytes guid{};
-  for (const auto& candidate : rooted) {  // the trace is for a few elements: a scan is enough
-    if (candidate.index == index) {
-      guid = candidate.guid;
-      break;
-    }
-  }
+bool Trace::Only(const GuidBytes& guid) {
+  only.insert(std::string(guid.begin(), guid.end()));
+  return file.FindByGlobalId(guid) >= 0;
+}
+
+bool Trace::Asks(std::uint32_t, const GuidBytes& guid) {
   if (!only.empty() && only.count(std::string(guid.begin(), guid.end())) == 0) {
     return false;
   }
@@ -166,11 +163,12 @@ void Trace::AssignmentsAnswered(const KT::Array<IFCAPI::Impl::HookAssignments>& 
         if (const auto* members = answer.GetChildren().Get(relation)) {
           for (const IFCAPI::Impl::ObjectID& member : *members) {
             const auto* group = answer.GetGroups().Get(member);
-            text += "      " +
-                    (group != nullptr ? std::string(IPL::GetIFCTypeName(group->type)) + " " +
-                                            Quoted(API::GlobalIdFromGuid(member.GetGUID())) + " (a group above)"
-                                      : Describe(FromKTGuid(member.GetGUID()))) +
-                    "\n";
+            text +=
+                "      " +
+                (group != nullptr ? std::string(IPL::GetIFCTypeName(group->type)) + " " +
+                                        Quoted(API::GlobalIdFromGuid(member.GetGUID())) + " (a group of this answer)"
+                                  : Describe(FromKTGuid(member.GetGUID()))) +
+                "\n";
           }
         }
       }

@@ -29,13 +29,13 @@ class Trace final : public QueryListener {
   Trace(const StepFile& file, std::FILE* out);
 
   // Limits the questions to the element with this GlobalId; may be called for several elements.
-  // Without any, every element is asked about.
-  void Only(const GuidBytes& guid) { only.insert(std::string(guid.begin(), guid.end())); }
+  // Without any, every element is asked about. False when the file has no instance with it.
+  bool Only(const GuidBytes& guid);
 
   // The listener that prints the add-on's look-ups.
   ElementLookup::Listener LookUpListener();
 
-  bool Asks(std::uint32_t index) override;
+  bool Asks(std::uint32_t index, const GuidBytes& guid) override;
   void Answered(std::uint32_t index, const Answers& answers) override;
   void AssignmentsAnswered(const KT::Array<IFCAPI::Impl::HookAssignments>& assignments) override;
 
