@@ -1,54 +1,38 @@
 #include "ElementLookup.h"
 
+#include <algorithm>
 #include <utility>
 
 #include "API/IfcGlobalId.h"
 #include "APICore/StandInElementLookup.h"
 #include "IfcGuid.h"
-#include "Schema.h"
-#include "StepText.h"
 #include "StepValueText.h"
 
 namespace Exporter {
 
-// One instance's attribute tokens, found by name in its entity's table; "$" for a name the entity
-// lacks or when its attribute list does not match the entity.
-struct ElementLookup::Instance {
-  Instance(const StepFile& file, std::uint32_t index) : entity(file.Instances()[index].entity) {
-    valid = SplitStepList(file.Arguments(index), attributes) &&
-            attributes.size() == SchemaIndex::Get().Entity(entity).attributeCount;
-  }
-
-  std::string_view Token(const char* name) const {
-    const int attribute = SchemaIndex::Get().FindAttribute(entity, name);
-    return valid && attribute >= 0 ? attributes[static_cast<std::size_t>(attribute)] : std::string_view("$");
-  }
-
-  std::optional<std::string> Text(const char* name) const { return StepValueText(Token(name)); }
-
-  // The items of an aggregate attribute; none when it is unset.
-  std::vector<std::string_view> Items(const char* name) const {
-    std::vector<std::string_view> items;
-    const auto list = StepListItems(Token(name));
-    if (!list || !SplitStepList(*list, items)) {
-      items.clear();
-    }
-    return items;
-  }
-
-  const char* EntityName() const { return SchemaIndex::Get().Entity(entity).name; }
-
-  int entity;
-  bool valid = false;
-  std::vector<std::string_view> attributes;
-};
+using IfcReader::InstanceIndex;
+using IfcReader::InstanceNumber;
+using IfcReader::Value;
 
 namespace {
 
-// Appends the typed value `token` to `property`: its text joined to the others by ", ", its type when
-// the property has none yet.
-void AppendValue(API::ElementProperty& property, std::string_view token, bool first) {
-  const std::optional<TypedText> typed = SplitTypedValue(token);
+// The instance numbers in a reference, or in an aggregate of references, typed or not (IFC4 writes
+// a set of property sets as IFCPROPERTYSETDEFINITIONSET((#1,#2))).
+void ReferencesIn(const Value& value, std::vector<InstanceNumber>& out) {
+  if (value.kind == Value::Kind::Reference) {
+    out.push_back(value.reference);
+  }
+  if (value.kind == Value::Kind::List || value.kind == Value::Kind::Typed) {
+    for (const Value& item : value.items) {
+      ReferencesIn(item, out);
+    }
+  }
+}
+
+// Appends a typed value to `property`: its text joined to the others by ", ", its type when the
+// property has none yet.
+void AppendValue(API::ElementProperty& property, const std::optional<Value>& value, bool first) {
+  const std::optional<TypedText> typed = value ? SplitTyped(*value) : std::nullopt;
   if (!first) {
     property.value += ", ";
   }
@@ -60,26 +44,37 @@ void AppendValue(API::ElementProperty& property, std::string_view token, bool fi
   }
 }
 
-void AppendValues(API::ElementProperty& property, const std::vector<std::string_view>& tokens) {
-  for (std::size_t i = 0; i < tokens.size(); ++i) {
-    AppendValue(property, tokens[i], i == 0);
+void AppendValues(API::ElementProperty& property, const std::optional<Value>& list) {
+  if (list && list->kind == Value::Kind::List) {
+    for (std::size_t i = 0; i < list->items.size(); ++i) {
+      AppendValue(property, list->items[i], i == 0);
+    }
   }
 }
 
 }  // namespace
 
-ElementLookup::ElementLookup(const StepFile& file) : file(file) {}
+// What the relations that refer to an object say about it: its type object, its spatial container,
+// the whole it is part of (the first of each) and its property set definitions.
+struct ElementLookup::Relations {
+  InstanceNumber type;
+  InstanceNumber container;
+  InstanceNumber parent;
+  std::vector<InstanceNumber> definitions;
+};
+
+ElementLookup::ElementLookup(const StepFile& file) : model(file.Model()) {}
 
 ElementLookup::~ElementLookup() = default;
 
 ElementLookup::Result ElementLookup::LookUp(const API_Guid& token, const KT::Guid& guid) {
-  const std::int32_t index = file.FindByGlobalId(FromKTGuid(guid));
+  const InstanceIndex index = model.FindByGlobalId(FromKTGuid(guid));
+  const auto& schema = model.GetSchema();
   const bool isObject =
-      index >= 0 && SchemaIndex::Get().IsSubtypeOf(file.Instances()[static_cast<std::size_t>(index)].entity,
-                                                   SchemaIndex::Get().ifcObjectDefinition);
+      index.Valid() && schema.IsSubtypeOf(model.Entity(index), schema.FindEntity("IfcObjectDefinition"));
   Result answer =
       isObject
-          ? Result(Describe(static_cast<std::uint32_t>(index)))
+          ? Result(Describe(index))
           : Result(TSAPI::Error{API::ErrorUnknownElement, "No element has the GUID " + guid.ToString() +
                                                               " (GlobalId '" + API::GlobalIdFromGuid(guid) + "')."},
                    token);
@@ -89,107 +84,164 @@ ElementLookup::Result ElementLookup::LookUp(const API_Guid& token, const KT::Gui
   return answer;
 }
 
-API::ElementInfo ElementLookup::Describe(std::uint32_t index) {
-  if (!relations) {
-    relations = std::make_unique<RelationIndex>(file);
-  }
-  const Instance element(file, index);
-  const std::uint32_t number = file.Instances()[index].number;
+API::ElementInfo ElementLookup::Describe(InstanceIndex index) const {
+  const Relations relations = RelationsOf(index);
   API::ElementInfo info;
-  info.globalId = element.Text("GlobalId").value_or(std::string());
-  info.entity = element.EntityName();
-  info.predefinedType = element.Text("PredefinedType").value_or(std::string());
-  info.name = element.Text("Name");
-  info.description = element.Text("Description");
-  info.objectType = element.Text("ObjectType");
-  info.tag = element.Text("Tag");
-  const std::uint32_t type = relations->TypeOf(number);
-  info.type = Reference(type);
-  info.container = Reference(Container(number));
-  for (const std::uint32_t definition : relations->PropertySetsOf(number)) {
+  info.globalId = Text(index, "GlobalId").value_or(std::string());
+  info.entity = model.GetSchema().Name(model.Entity(index));
+  info.predefinedType = Text(index, "PredefinedType").value_or(std::string());
+  info.name = Text(index, "Name");
+  info.description = Text(index, "Description");
+  info.objectType = Text(index, "ObjectType");
+  info.tag = Text(index, "Tag");
+  info.type = Reference(relations.type);
+  info.container = Reference(Container(index, relations));
+  for (const InstanceNumber definition : relations.definitions) {
     AddProperties(definition, false, info.properties);
   }
-  const std::int32_t typeIndex = type != 0 ? file.FindByNumber(type) : -1;
-  if (typeIndex >= 0) {
-    for (const std::string_view set : Instance(file, static_cast<std::uint32_t>(typeIndex)).Items("HasPropertySets")) {
-      AddProperties(ParseStepReference(set), true, info.properties);
+  const InstanceIndex type = relations.type.Valid() ? model.Find(relations.type) : InstanceIndex();
+  if (type.Valid()) {
+    std::vector<InstanceNumber> sets;
+    if (const std::optional<Value> hasPropertySets = model.Attribute(type, "HasPropertySets")) {
+      ReferencesIn(*hasPropertySets, sets);
+    }
+    for (const InstanceNumber set : sets) {
+      AddProperties(set, true, info.properties);
     }
   }
   return info;
 }
 
-std::optional<API::ElementReference> ElementLookup::Reference(std::uint32_t number) const {
-  const std::int32_t index = number != 0 ? file.FindByNumber(number) : -1;
-  if (index < 0) {
+ElementLookup::Relations ElementLookup::RelationsOf(InstanceIndex object) const {
+  const auto& schema = model.GetSchema();
+  const struct {
+    IfcReader::EntityId entity;
+    const char* relating;
+  } kinds[] = {
+      {schema.FindEntity("IfcRelDefinesByType"), "RelatingType"},
+      {schema.FindEntity("IfcRelContainedInSpatialStructure"), "RelatingStructure"},
+      {schema.FindEntity("IfcRelAggregates"), "RelatingObject"},
+      {schema.FindEntity("IfcRelDefinesByProperties"), "RelatingPropertyDefinition"},
+  };
+  const InstanceNumber number = model.Number(object);
+  Relations relations;
+  InstanceNumber* const single[] = {&relations.type, &relations.container, &relations.parent};
+  for (const InstanceIndex relation : model.ReferencesTo(object)) {
+    const auto entity = model.Entity(relation);
+    for (std::size_t kind = 0; kind < 4; ++kind) {
+      if (!schema.IsSubtypeOf(entity, kinds[kind].entity)) {
+        continue;
+      }
+      // The object is the relation's relating side or one of its related objects; the related lists
+      // can be long (a storey's elements), so only the relating side is read, once per relation.
+      const std::vector<InstanceNumber>& relating = Relating(relation, kinds[kind].relating);
+      if (relating.empty() || std::find(relating.begin(), relating.end(), number) != relating.end()) {
+        break;
+      }
+      if (kind == 3) {
+        relations.definitions.insert(relations.definitions.end(), relating.begin(), relating.end());
+      } else if (!single[kind]->Valid()) {
+        *single[kind] = relating.front();
+      }
+      break;
+    }
+  }
+  return relations;
+}
+
+const std::vector<InstanceNumber>& ElementLookup::Relating(InstanceIndex relation, const char* attribute) const {
+  const auto cached = relatingOf.find(relation.Value());
+  if (cached != relatingOf.end()) {
+    return cached->second;
+  }
+  std::vector<InstanceNumber> numbers;
+  if (const std::optional<Value> value = model.Attribute(relation, attribute)) {
+    ReferencesIn(*value, numbers);
+  }
+  return relatingOf.emplace(relation.Value(), std::move(numbers)).first->second;
+}
+
+std::optional<std::string> ElementLookup::Text(InstanceIndex index, std::string_view attribute) const {
+  const std::optional<Value> value = model.Attribute(index, attribute);
+  return value ? ValueText(*value) : std::nullopt;
+}
+
+std::optional<API::ElementReference> ElementLookup::Reference(InstanceNumber number) const {
+  const InstanceIndex index = number.Valid() ? model.Find(number) : InstanceIndex();
+  if (!index.Valid()) {
     return std::nullopt;
   }
-  const Instance instance(file, static_cast<std::uint32_t>(index));
-  return API::ElementReference{instance.EntityName(), instance.Text("Name").value_or(std::string()),
-                               instance.Text("GlobalId").value_or(std::string())};
+  return API::ElementReference{model.GetSchema().Name(model.Entity(index)), Text(index, "Name").value_or(std::string()),
+                               Text(index, "GlobalId").value_or(std::string())};
 }
 
 // The spatial structure that holds the object: its own container, else that of the whole it is part
-// of, or the whole itself when that is a spatial element (a space's storey). 0 for none.
-std::uint32_t ElementLookup::Container(std::uint32_t number) const {
-  const SchemaIndex& schema = SchemaIndex::Get();
-  for (int depth = 0; depth < 16 && number != 0; ++depth) {  // bounded: a malformed file may loop
-    if (const std::uint32_t container = relations->ContainerOf(number)) {
-      return container;
+// of, or the whole itself when that is a spatial element (a space's storey). None when there is none.
+InstanceNumber ElementLookup::Container(InstanceIndex object, Relations relations) const {
+  const auto& schema = model.GetSchema();
+  const auto spatial = schema.FindEntity("IfcSpatialStructureElement");
+  for (int depth = 0; depth < 16; ++depth) {  // bounded: a malformed file may loop
+    if (relations.container.Valid()) {
+      return relations.container;
     }
-    const std::uint32_t parent = relations->ParentOf(number);
-    const std::int32_t index = parent != 0 ? file.FindByNumber(parent) : -1;
-    if (index >= 0 &&
-        schema.IsSubtypeOf(file.Instances()[static_cast<std::size_t>(index)].entity, schema.ifcSpatialElement)) {
-      return parent;
+    const InstanceIndex parent = relations.parent.Valid() ? model.Find(relations.parent) : InstanceIndex();
+    if (parent.Valid() && schema.IsSubtypeOf(model.Entity(parent), spatial)) {
+      return relations.parent;
     }
-    number = parent;
+    if (!parent.Valid()) {
+      break;
+    }
+    object = parent;
+    relations = RelationsOf(object);
   }
-  return 0;
+  return InstanceNumber();
 }
 
-void ElementLookup::AddProperties(std::uint32_t definition, bool fromType,
+void ElementLookup::AddProperties(InstanceNumber definition, bool fromType,
                                   std::vector<API::ElementProperty>& out) const {
-  const std::int32_t index = definition != 0 ? file.FindByNumber(definition) : -1;
-  const SchemaIndex& schema = SchemaIndex::Get();
-  if (index < 0 ||
-      !schema.IsSubtypeOf(file.Instances()[static_cast<std::size_t>(index)].entity, schema.ifcPropertySet)) {
+  const InstanceIndex set = model.Find(definition);
+  const auto& schema = model.GetSchema();
+  if (!set.Valid() || !schema.IsSubtypeOf(model.Entity(set), schema.FindEntity("IfcPropertySet"))) {
     return;
   }
-  const Instance set(file, static_cast<std::uint32_t>(index));
-  const std::string setName = set.Text("Name").value_or(std::string());
-  for (const std::string_view property : set.Items("HasProperties")) {
-    AddProperty(setName, ParseStepReference(property), fromType, out);
+  const std::string setName = Text(set, "Name").value_or(std::string());
+  std::vector<InstanceNumber> properties;
+  if (const std::optional<Value> hasProperties = model.Attribute(set, "HasProperties")) {
+    ReferencesIn(*hasProperties, properties);
+  }
+  for (const InstanceNumber property : properties) {
+    AddProperty(setName, property, fromType, out);
   }
 }
 
-void ElementLookup::AddProperty(const std::string& set, std::uint32_t number, bool fromType,
+void ElementLookup::AddProperty(const std::string& set, InstanceNumber number, bool fromType,
                                 std::vector<API::ElementProperty>& out) const {
-  const std::int32_t index = number != 0 ? file.FindByNumber(number) : -1;
-  if (index < 0) {
+  const InstanceIndex index = model.Find(number);
+  if (!index.Valid()) {
     return;
   }
-  const Instance instance(file, static_cast<std::uint32_t>(index));
   API::ElementProperty property;
   property.set = set;
-  property.name = instance.Text("Name").value_or(std::string());
-  property.kind = instance.EntityName();
+  property.name = Text(index, "Name").value_or(std::string());
+  property.kind = model.GetSchema().Name(model.Entity(index));
   property.fromType = fromType;
   const std::string_view kind = property.kind;
   if (kind == "IfcPropertySingleValue") {
-    AppendValue(property, instance.Token("NominalValue"), true);
+    AppendValue(property, model.Attribute(index, "NominalValue"), true);
   } else if (kind == "IfcPropertyEnumeratedValue") {
-    AppendValues(property, instance.Items("EnumerationValues"));
+    AppendValues(property, model.Attribute(index, "EnumerationValues"));
   } else if (kind == "IfcPropertyListValue") {
-    AppendValues(property, instance.Items("ListValues"));
+    AppendValues(property, model.Attribute(index, "ListValues"));
   } else if (kind == "IfcPropertyBoundedValue") {
-    AppendValues(property, {instance.Token("LowerBoundValue"), instance.Token("UpperBoundValue")});
+    AppendValue(property, model.Attribute(index, "LowerBoundValue"), true);
+    AppendValue(property, model.Attribute(index, "UpperBoundValue"), false);
   } else if (kind == "IfcPropertyTableValue") {
-    const auto defining = instance.Items("DefiningValues");
-    const auto defined = instance.Items("DefinedValues");
-    for (std::size_t i = 0; i < defining.size() && i < defined.size(); ++i) {
-      AppendValue(property, defining[i], i == 0);
+    const std::optional<Value> defining = model.Attribute(index, "DefiningValues");
+    const std::optional<Value> defined = model.Attribute(index, "DefinedValues");
+    for (std::size_t i = 0; defining && defined && i < defining->items.size() && i < defined->items.size(); ++i) {
+      AppendValue(property, defining->items[i], i == 0);
       property.value += ": ";
-      AppendValue(property, defined[i], true);
+      AppendValue(property, defined->items[i], true);
     }
   }
   out.push_back(std::move(property));

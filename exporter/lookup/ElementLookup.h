@@ -5,20 +5,21 @@
 //   const ServedElementLookup served(lookup);      // registered until `served` goes
 //   exporter.Collect();                            // the hook queries
 //
-// Every attribute is found by its name in the entity's schema table; the relations come from a
-// RelationIndex, built on the first question.
+// Everything is found by name in the file's own schema tables (IFC2X3, IFC4, IFC4X3_ADD2 alike):
+// attributes by their names, relations by their entity and their attributes' names, reached through
+// the reader's index of who references whom (built on the first question).
 #pragma once
 
 #include <cstdint>
 #include <functional>
-#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include "API/ElementLookup.h"
-#include "RelationIndex.h"
+#include "Model.h"
 #include "StepFile.h"
 
 namespace Exporter {
@@ -35,23 +36,28 @@ class ElementLookup final : public API::IElementLookup {
 
   Result LookUp(const API_Guid& token, const KT::Guid& guid) override;
 
-  // What the look-up answers for the rooted instance at `index`.
-  API::ElementInfo Describe(std::uint32_t index);
+  // What the look-up answers for the object at `index`.
+  API::ElementInfo Describe(IfcReader::InstanceIndex index) const;
 
   void SetListener(Listener listener) { this->listener = std::move(listener); }
 
  private:
-  struct Instance;  // an instance's attributes, found by name
+  struct Relations;  // what the relations that refer to an object say about it
 
-  std::optional<API::ElementReference> Reference(std::uint32_t number) const;
-  std::uint32_t Container(std::uint32_t number) const;
-  void AddProperties(std::uint32_t definition, bool fromType, std::vector<API::ElementProperty>& out) const;
-  void AddProperty(const std::string& set, std::uint32_t number, bool fromType,
+  Relations RelationsOf(IfcReader::InstanceIndex object) const;
+  const std::vector<IfcReader::InstanceNumber>& Relating(IfcReader::InstanceIndex relation,
+                                                         const char* attribute) const;
+  std::optional<API::ElementReference> Reference(IfcReader::InstanceNumber number) const;
+  IfcReader::InstanceNumber Container(IfcReader::InstanceIndex object, Relations relations) const;
+  void AddProperties(IfcReader::InstanceNumber definition, bool fromType, std::vector<API::ElementProperty>& out) const;
+  void AddProperty(const std::string& set, IfcReader::InstanceNumber number, bool fromType,
                    std::vector<API::ElementProperty>& out) const;
+  std::optional<std::string> Text(IfcReader::InstanceIndex index, std::string_view attribute) const;
 
-  const StepFile& file;
-  std::unique_ptr<RelationIndex> relations;
+  const IfcReader::Model& model;
   Listener listener;
+  // By relation index: the instances on its relating side, read once.
+  mutable std::unordered_map<std::uint32_t, std::vector<IfcReader::InstanceNumber>> relatingOf;
 };
 
 // Serves `lookup` to add-ons (APICore::StandIn::SetElementLookup) for the lifetime of this object.

@@ -2,19 +2,20 @@
 
 #include <cctype>
 #include <cstddef>
+#include <string_view>
 #include <unordered_map>
 #include <utility>
 
-#include "KT/UniString.h"
 #include "Schema.h"
-#include "StepText.h"
 
 namespace Exporter {
 
 namespace {
 
+using IfcReader::Value;
+
 // The schema's spelling of a defined type written in upper case, or the written name itself.
-std::string TypeName(std::string_view upperName) {
+std::string TypeName(const std::string& upperName) {
   static const std::unordered_map<std::string, std::string_view> spellings = [] {
     std::unordered_map<std::string, std::string_view> names;
     for (std::size_t i = 0; i < Schema::ValueTypeCount; ++i) {
@@ -26,58 +27,46 @@ std::string TypeName(std::string_view upperName) {
     }
     return names;
   }();
-  const auto found = spellings.find(std::string(upperName));
-  return std::string(found != spellings.end() ? found->second : upperName);
+  const auto found = spellings.find(upperName);
+  return found != spellings.end() ? std::string(found->second) : upperName;
 }
 
 }  // namespace
 
-std::optional<std::string> StepValueText(std::string_view token) {
-  if (token.empty() || token == "$" || token == "*") {
-    return std::nullopt;
-  }
-  if (token.front() == '\'') {
-    const std::optional<std::u16string> units = DecodeStepString(token);
-    if (!units) {
+std::optional<std::string> ValueText(const Value& value) {
+  switch (value.kind) {
+    case Value::Kind::Null:
+    case Value::Kind::Derived:
       return std::nullopt;
+    case Value::Kind::Integer:
+      return std::to_string(value.integer);
+    case Value::Kind::Enumeration:
+      if (value.text == "T" || value.text == "F" || value.text == "U") {
+        return std::string(value.text == "T" ? "TRUE" : value.text == "F" ? "FALSE" : "UNKNOWN");
+      }
+      return value.text;
+    case Value::Kind::Reference:
+      return "#" + std::to_string(value.reference.Value());
+    case Value::Kind::Typed:
+      return value.items.empty() ? std::nullopt : ValueText(value.items.front());
+    case Value::Kind::List: {
+      std::string joined;
+      for (std::size_t i = 0; i < value.items.size(); ++i) {
+        joined += (i == 0 ? "" : ", ") + ValueText(value.items[i]).value_or(std::string());
+      }
+      return joined;
     }
-    return KT::UniString(*units).ToUTF8();
+    default:  // Real, String, Binary: the text as read
+      return value.text;
   }
-  if (token.size() >= 2 && token.front() == '.' && token.back() == '.') {
-    const std::string_view name = token.substr(1, token.size() - 2);
-    if (name == "T") {
-      return std::string("TRUE");
-    }
-    if (name == "F") {
-      return std::string("FALSE");
-    }
-    if (name == "U") {
-      return std::string("UNKNOWN");
-    }
-    return std::string(name);
-  }
-  if (token.size() >= 2 && token.front() == '"' && token.back() == '"') {
-    return std::string(token.substr(1, token.size() - 2));
-  }
-  return std::string(token);
 }
 
-std::optional<TypedText> SplitTypedValue(std::string_view token) {
-  const std::size_t open = token.find('(');
-  const bool typed = open != std::string_view::npos && open > 0 && token.back() == ')' &&
-                     std::isalpha(static_cast<unsigned char>(token.front())) != 0;
-  if (!typed) {
-    std::optional<std::string> text = StepValueText(token);
-    if (!text) {
-      return std::nullopt;
-    }
-    return TypedText{std::string(), std::move(*text)};
-  }
-  std::optional<std::string> text = StepValueText(token.substr(open + 1, token.size() - open - 2));
+std::optional<TypedText> SplitTyped(const Value& value) {
+  std::optional<std::string> text = ValueText(value);
   if (!text) {
     return std::nullopt;
   }
-  return TypedText{TypeName(token.substr(0, open)), std::move(*text)};
+  return TypedText{value.kind == Value::Kind::Typed ? TypeName(value.text) : std::string(), std::move(*text)};
 }
 
 }  // namespace Exporter

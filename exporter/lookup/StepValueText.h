@@ -1,29 +1,29 @@
-// Attribute values of a STEP instance as a person reads them: strings decoded to UTF-8, enumerations
-// without their dots, typed values split into their IFC type and their value.
+// Attribute values read from an IFC file, as a person reads them: strings as their text, booleans and
+// logicals as words, enumerations without their dots, typed values split into IFC type and value.
 //
-//   StepValueText("'Wand \\X2\\00C4\\X0\\'")      // "Wand Ä"
-//   StepValueText(".SOLIDWALL.")                  // "SOLIDWALL"
-//   const TypedText fire = SplitTypedValue("IFCLABEL('REI 90')");  // {"IfcLabel", "REI 90"}
+//   ValueText(name)                          // 'Wand \X2\00C4\X0\' -> "Wand Ä"
+//   ValueText(predefinedType)                // .SOLIDWALL. -> "SOLIDWALL"
+//   const TypedText fire = SplitTyped(value); // IFCLABEL('REI 90') -> {"IfcLabel", "REI 90"}
 #pragma once
 
 #include <optional>
 #include <string>
-#include <string_view>
+
+#include "Value.h"
 
 namespace Exporter {
 
-// The text of one attribute token: a string decoded; ".T.", ".F.", ".U." as "TRUE", "FALSE",
-// "UNKNOWN"; any other enumeration without its dots; a binary without its quotes; anything else
-// (numbers, references) as written. Empty optional for "$", "*" and a malformed string.
-std::optional<std::string> StepValueText(std::string_view token);
+// The text of a value: a string as it is; .T., .F., .U. as "TRUE", "FALSE", "UNKNOWN"; any other
+// enumeration by its name; a binary by its hex digits; numbers as written; a reference as "#N"; a
+// typed value by its inner value; a list by its items joined with ", ". Empty for $ and *.
+std::optional<std::string> ValueText(const IfcReader::Value& value);
 
 struct TypedText {
-  std::string ifcType;  // as the schema spells it, "IfcLabel"; empty when the token is untyped
+  std::string ifcType;  // as the schema spells it, "IfcLabel"; empty for an untyped value
   std::string value;
 };
 
-// A typed value token "IFCLABEL('x')" as its type and value text; an untyped token keeps its text and
-// an empty type. Empty optional for "$" or a malformed token.
-std::optional<TypedText> SplitTypedValue(std::string_view token);
+// A typed value as its type and its text; an untyped one with an empty type. Empty for $ and *.
+std::optional<TypedText> SplitTyped(const IfcReader::Value& value);
 
 }  // namespace Exporter

@@ -1,7 +1,5 @@
 #include "IfcGuid.h"
 
-#include "API/IfcGlobalId.h"
-
 namespace Exporter {
 
 namespace {
@@ -10,20 +8,6 @@ namespace {
 constexpr int StoredToText[16] = {3, 2, 1, 0, 5, 4, 7, 6, 8, 9, 10, 11, 12, 13, 14, 15};
 
 }  // namespace
-
-// The alphabet and bit order are the host's public rule, API/IfcGlobalId.h; this file only moves
-// between its GUIDs and the text-order bytes that the reader indexes.
-std::optional<GuidBytes> DecodeGlobalId(std::string_view text) noexcept {
-  const std::optional<KT::Guid> guid = API::GuidFromGlobalId(text);
-  if (!guid) {
-    return std::nullopt;
-  }
-  return FromKTGuid(*guid);
-}
-
-void EncodeGlobalId(const GuidBytes& bytes, char* out) noexcept {
-  API::WriteGlobalId(ToKTGuid(bytes), out);
-}
 
 KT::Guid ToKTGuid(const GuidBytes& bytes) noexcept {
   KT::Guid::Bytes stored{};

@@ -7,8 +7,6 @@
 #include "IPL/IFCType.h"
 #include "IPL/PropertySingleValue.h"
 #include "PropertyText.h"
-#include "Schema.h"
-#include "StepText.h"
 #include "lookup/StepValueText.h"
 
 namespace Exporter {
@@ -69,17 +67,12 @@ std::string Trace::Describe(const GuidBytes& guid) const {
   if (index < 0) {
     return id + " (not in the file)";
   }
-  const InstanceRecord& record = file.Instances()[static_cast<std::size_t>(index)];
-  const SchemaIndex& schema = SchemaIndex::Get();
-  std::vector<std::string_view> attributes;
-  const int name = schema.FindAttribute(record.entity, "Name");
-  std::optional<std::string> text;
-  if (name >= 0 && SplitStepList(file.Arguments(static_cast<std::size_t>(index)), attributes) &&
-      static_cast<std::size_t>(name) < attributes.size()) {
-    text = StepValueText(attributes[static_cast<std::size_t>(name)]);
-  }
-  return "#" + std::to_string(record.number) + " " + schema.Entity(record.entity).name + " " + id +
-         (text ? " " + Quoted(*text) : std::string(" $"));
+  const IfcReader::Model& model = file.Model();
+  const IfcReader::InstanceIndex instance(static_cast<std::uint32_t>(index));
+  const std::optional<IfcReader::Value> name = model.Attribute(instance, "Name");
+  const std::optional<std::string> text = name ? ValueText(*name) : std::nullopt;
+  return "#" + std::to_string(model.Number(instance).Value()) + " " + model.GetSchema().Name(model.Entity(instance)) +
+         " " + id + (text ? " " + Quoted(*text) : std::string(" $"));
 }
 
 bool Trace::Only(const GuidBytes& guid) {
