@@ -31,8 +31,9 @@ void ReferencesIn(const Value& value, std::vector<InstanceNumber>& out) {
 
 // Appends a typed value to `property`: its text joined to the others by ", ", its type when the
 // property has none yet.
-void AppendValue(API::ElementProperty& property, const std::optional<Value>& value, bool first) {
-  const std::optional<TypedText> typed = value ? SplitTyped(*value) : std::nullopt;
+void AppendValue(API::ElementProperty& property, const std::optional<Value>& value, bool first,
+                 const IfcReader::Schema& schema) {
+  const std::optional<TypedText> typed = value ? SplitTyped(*value, schema) : std::nullopt;
   if (!first) {
     property.value += ", ";
   }
@@ -44,10 +45,10 @@ void AppendValue(API::ElementProperty& property, const std::optional<Value>& val
   }
 }
 
-void AppendValues(API::ElementProperty& property, const std::optional<Value>& list) {
+void AppendValues(API::ElementProperty& property, const std::optional<Value>& list, const IfcReader::Schema& schema) {
   if (list && list->kind == Value::Kind::List) {
     for (std::size_t i = 0; i < list->items.size(); ++i) {
-      AppendValue(property, list->items[i], i == 0);
+      AppendValue(property, list->items[i], i == 0, schema);
     }
   }
 }
@@ -64,6 +65,8 @@ struct ElementLookup::Relations {
 };
 
 ElementLookup::ElementLookup(const StepFile& file) : model(file.Model()) {}
+
+ElementLookup::ElementLookup(const IfcReader::Model& model) : model(model) {}
 
 ElementLookup::~ElementLookup() = default;
 
@@ -171,7 +174,8 @@ std::optional<API::ElementReference> ElementLookup::Reference(InstanceNumber num
   if (!index.Valid()) {
     return std::nullopt;
   }
-  return API::ElementReference{model.GetSchema().Name(model.Entity(index)), Text(index, "Name").value_or(std::string()),
+  return API::ElementReference{std::string(model.GetSchema().Name(model.Entity(index))),
+                               Text(index, "Name").value_or(std::string()),
                                Text(index, "GlobalId").value_or(std::string())};
 }
 
@@ -226,22 +230,23 @@ void ElementLookup::AddProperty(const std::string& set, InstanceNumber number, b
   property.kind = model.GetSchema().Name(model.Entity(index));
   property.fromType = fromType;
   const std::string_view kind = property.kind;
+  const auto& schema = model.GetSchema();
   if (kind == "IfcPropertySingleValue") {
-    AppendValue(property, model.Attribute(index, "NominalValue"), true);
+    AppendValue(property, model.Attribute(index, "NominalValue"), true, schema);
   } else if (kind == "IfcPropertyEnumeratedValue") {
-    AppendValues(property, model.Attribute(index, "EnumerationValues"));
+    AppendValues(property, model.Attribute(index, "EnumerationValues"), schema);
   } else if (kind == "IfcPropertyListValue") {
-    AppendValues(property, model.Attribute(index, "ListValues"));
+    AppendValues(property, model.Attribute(index, "ListValues"), schema);
   } else if (kind == "IfcPropertyBoundedValue") {
-    AppendValue(property, model.Attribute(index, "LowerBoundValue"), true);
-    AppendValue(property, model.Attribute(index, "UpperBoundValue"), false);
+    AppendValue(property, model.Attribute(index, "LowerBoundValue"), true, schema);
+    AppendValue(property, model.Attribute(index, "UpperBoundValue"), false, schema);
   } else if (kind == "IfcPropertyTableValue") {
     const std::optional<Value> defining = model.Attribute(index, "DefiningValues");
     const std::optional<Value> defined = model.Attribute(index, "DefinedValues");
     for (std::size_t i = 0; defining && defined && i < defining->items.size() && i < defined->items.size(); ++i) {
-      AppendValue(property, defining->items[i], i == 0);
+      AppendValue(property, defining->items[i], i == 0, schema);
       property.value += ": ";
-      AppendValue(property, defined->items[i], true);
+      AppendValue(property, defined->items[i], true, schema);
     }
   }
   out.push_back(std::move(property));

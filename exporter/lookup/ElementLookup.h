@@ -30,8 +30,9 @@ class ElementLookup final : public API::IElementLookup {
   // Told of every question and its answer (ifcapi-export --trace prints them).
   using Listener = std::function<void(const KT::Guid& guid, const Result& answer)>;
 
-  // `file` must outlive the look-up.
+  // `file` (or `model`) must outlive the look-up.
   explicit ElementLookup(const StepFile& file);
+  explicit ElementLookup(const IfcReader::Model& model);
   ~ElementLookup() override;
 
   Result LookUp(const API_Guid& token, const KT::Guid& guid) override;

@@ -1,35 +1,13 @@
 #include "StepValueText.h"
 
-#include <cctype>
 #include <cstddef>
-#include <string_view>
-#include <unordered_map>
 #include <utility>
-
-#include "Schema.h"
 
 namespace Exporter {
 
 namespace {
 
 using IfcReader::Value;
-
-// The schema's spelling of a defined type written in upper case, or the written name itself.
-std::string TypeName(const std::string& upperName) {
-  static const std::unordered_map<std::string, std::string_view> spellings = [] {
-    std::unordered_map<std::string, std::string_view> names;
-    for (std::size_t i = 0; i < Schema::ValueTypeCount; ++i) {
-      std::string upper(Schema::ValueTypes[i].name);
-      for (char& c : upper) {
-        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-      }
-      names.emplace(std::move(upper), Schema::ValueTypes[i].name);
-    }
-    return names;
-  }();
-  const auto found = spellings.find(upperName);
-  return found != spellings.end() ? std::string(found->second) : upperName;
-}
 
 }  // namespace
 
@@ -61,12 +39,18 @@ std::optional<std::string> ValueText(const Value& value) {
   }
 }
 
-std::optional<TypedText> SplitTyped(const Value& value) {
+std::optional<TypedText> SplitTyped(const Value& value, const IfcReader::Schema& schema) {
   std::optional<std::string> text = ValueText(value);
   if (!text) {
     return std::nullopt;
   }
-  return TypedText{value.kind == Value::Kind::Typed ? TypeName(value.text) : std::string(), std::move(*text)};
+  std::string type;
+  if (value.kind == Value::Kind::Typed) {
+    // As the schema spells it; a name the schema does not know as written.
+    const IfcReader::DefinedTypeDef* defined = schema.FindDefinedType(value.text);
+    type = defined != nullptr ? std::string(defined->name) : value.text;
+  }
+  return TypedText{std::move(type), std::move(*text)};
 }
 
 }  // namespace Exporter

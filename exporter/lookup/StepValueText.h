@@ -3,12 +3,13 @@
 //
 //   ValueText(name)                          // 'Wand \X2\00C4\X0\' -> "Wand Ä"
 //   ValueText(predefinedType)                // .SOLIDWALL. -> "SOLIDWALL"
-//   const TypedText fire = SplitTyped(value); // IFCLABEL('REI 90') -> {"IfcLabel", "REI 90"}
+//   SplitTyped(value, schema)                // IFCLABEL('REI 90') -> {"IfcLabel", "REI 90"}
 #pragma once
 
 #include <optional>
 #include <string>
 
+#include "Schema.h"
 #include "Value.h"
 
 namespace Exporter {
@@ -23,7 +24,8 @@ struct TypedText {
   std::string value;
 };
 
-// A typed value as its type and its text; an untyped one with an empty type. Empty for $ and *.
-std::optional<TypedText> SplitTyped(const IfcReader::Value& value);
+// A typed value as its type (spelled as `schema` spells it) and its text; an untyped one with an
+// empty type. Empty for $ and *.
+std::optional<TypedText> SplitTyped(const IfcReader::Value& value, const IfcReader::Schema& schema);
 
 }  // namespace Exporter

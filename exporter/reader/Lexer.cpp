@@ -71,6 +71,9 @@ Token Lexer::Fail(std::size_t begin, std::uint32_t tokenLine, std::string messag
 
 bool Lexer::SkipBlanks() {
   const std::size_t size = text.size();
+  if (at < size && !Is(text[at], Blank) && text[at] != '/') {
+    return true;  // most tokens follow another directly
+  }
   while (at < size) {
     const char c = text[at];
     if (Is(c, Blank)) {

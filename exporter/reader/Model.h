@@ -30,7 +30,7 @@
 #include "GlobalId.h"
 #include "Header.h"
 #include "InstanceId.h"
-#include "SchemaTables.h"
+#include "Schema.h"
 #include "Value.h"
 
 namespace IfcReader {

@@ -71,8 +71,9 @@ std::string Trace::Describe(const GuidBytes& guid) const {
   const IfcReader::InstanceIndex instance(static_cast<std::uint32_t>(index));
   const std::optional<IfcReader::Value> name = model.Attribute(instance, "Name");
   const std::optional<std::string> text = name ? ValueText(*name) : std::nullopt;
-  return "#" + std::to_string(model.Number(instance).Value()) + " " + model.GetSchema().Name(model.Entity(instance)) +
-         " " + id + (text ? " " + Quoted(*text) : std::string(" $"));
+  return "#" + std::to_string(model.Number(instance).Value()) + " " +
+         std::string(model.GetSchema().Name(model.Entity(instance))) + " " + id +
+         (text ? " " + Quoted(*text) : std::string(" $"));
 }
 
 bool Trace::Only(const GuidBytes& guid) {

@@ -7,6 +7,7 @@
 
 #include "API/IfcGlobalId.h"
 #include "APICore/StandInElementLookup.h"
+#include "Model.h"
 
 namespace Exporter {
 namespace {
@@ -158,6 +159,40 @@ TEST_F(ElementLookupTest, IsServedToAddOnsWhileRegistered) {
   }
   EXPECT_EQ(API::LookUpElement(AddOn, wall).GetError().code, API::ErrorNoElementLookup);
 }
+
+// The same wall in the other two schemas: IFC2X3 has no PredefinedType on a wall (and relates its
+// type by a relation whose inverse it spells IsDefinedBy), IFC4X3_ADD2 reads as IFC4 does.
+class OtherSchemaTest : public testing::TestWithParam<const char*> {};
+
+TEST_P(OtherSchemaTest, AnswersFromTheFilesOwnSchemaTables) {
+  const std::string path = std::string(IFCAPI_LOOKUP_DATA) + "/" + GetParam();
+  IfcReader::Model model;
+  std::string error;
+  ASSERT_TRUE(model.Open(path, error)) << error;
+  ElementLookup lookup(model);
+  const auto wall = lookup.LookUp(AddOn, *API::GuidFromGlobalId("3W0000001008000000000H"));
+  ASSERT_TRUE(wall.HasValue()) << wall.GetError().message;
+  const API::ElementInfo& info = wall.Unwrap();
+  const bool ifc2x3 = model.Version() == IfcReader::SchemaVersion::Ifc2x3;
+  EXPECT_EQ(info.entity, ifc2x3 ? "IfcWallStandardCase" : "IfcWall");
+  EXPECT_EQ(info.predefinedType, ifc2x3 ? "" : "SOLIDWALL");
+  EXPECT_EQ(info.description, std::optional<std::string>("Brick wall"));
+  ASSERT_TRUE(info.type.has_value());
+  EXPECT_EQ(info.type->entity, "IfcWallType");
+  EXPECT_EQ(info.type->name, ifc2x3 ? "WT-23" : "WT-43");
+  ASSERT_TRUE(info.container.has_value());
+  EXPECT_EQ(info.container->name, "Ground floor");
+  ASSERT_EQ(info.properties.size(), 2U);
+  EXPECT_EQ(info.properties[0].name, "FireRating");
+  EXPECT_EQ(info.properties[0].ifcType, "IfcLabel");
+  EXPECT_EQ(info.properties[0].value, "REI 90");
+  EXPECT_FALSE(info.properties[0].fromType);
+  EXPECT_EQ(info.properties[1].set, "Pset_WallTypeData");
+  EXPECT_EQ(info.properties[1].value, "Bricks Ltd");
+  EXPECT_TRUE(info.properties[1].fromType);
+}
+
+INSTANTIATE_TEST_SUITE_P(Schemas, OtherSchemaTest, testing::Values("ifc2x3-wall.ifc", "ifc4x3-wall.ifc"));
 
 }  // namespace
 }  // namespace Exporter

@@ -221,10 +221,24 @@ TEST(Model, OnlyTheThreeSchemasAreRead) {
   none.erase(none.find("FILE_SCHEMA"), 23);
   EXPECT_EQ(ErrorOf(none + Footer), "m.ifc:5: the header has no FILE_SCHEMA");
 
+  // Each schema's own entities and attribute counts: IfcWallStandardCase has 8 attributes in IFC2X3
+  // (no PredefinedType), IfcAlignment exists only in IFC4X3_ADD2.
   std::string ifc2x3 = Header;
   ifc2x3.replace(ifc2x3.find("'IFC4'"), 6, "'IFC2X3'");
+  EXPECT_EQ(ErrorOf(ifc2x3 + "#1=IFCWALLSTANDARDCASE('3W0000001008000000000H',$,$,$,$,$,$,$);\n" + Footer), "");
+  EXPECT_EQ(ErrorOf(ifc2x3 + "#1=IFCWALLSTANDARDCASE('3W0000001008000000000H',$,$,$,$,$,$,$,$);\n" + Footer),
+            "m.ifc:8: #1: IFCWALLSTANDARDCASE has 8 attributes, 9 given");
+  std::string ifc4x3 = Header;
+  ifc4x3.replace(ifc4x3.find("'IFC4'"), 6, "'IFC4X3_ADD2'");
+  const std::string alignment = "#1=IFCALIGNMENT('3W0000001008000000000H',$,$,$,$,$,$,$);\n";
+  EXPECT_EQ(ErrorOf(ifc4x3 + alignment + Footer), "");
+  EXPECT_EQ(ErrorOf(Header + alignment + Footer), "m.ifc:8: #1: unknown entity IFCALIGNMENT (not in the IFC4 schema)");
   Model model;
   std::string error;
+  ifc4x3 += alignment + Footer;
+  ASSERT_TRUE(model.Read(ifc4x3.data(), ifc4x3.size(), "m.ifc", error)) << error;
+  EXPECT_EQ(model.Version(), SchemaVersion::Ifc4x3Add2);
+  EXPECT_EQ(model.GetSchema().Version(), SchemaVersion::Ifc4x3Add2);
   ReadOptions onlyIfc4;
   onlyIfc4.accepted = {SchemaVersion::Ifc4};
   EXPECT_FALSE(model.Read(ifc2x3.data(), ifc2x3.size(), "m.ifc", error, onlyIfc4));
