@@ -24,9 +24,7 @@ install(FILES ${CMAKE_CURRENT_BINARY_DIR}/IFCAPIConfig.cmake ${CMAKE_CURRENT_BIN
 # the sample model, so that the archive alone is enough to write and try a first add-on. They keep the
 # source tree's layout below share/doc/IFCAPI, so that the documents' links work there as well.
 install(FILES ${PROJECT_SOURCE_DIR}/README.md DESTINATION ${CMAKE_INSTALL_DOCDIR})
-install(FILES ${PROJECT_SOURCE_DIR}/docs/first-add-on.md ${PROJECT_SOURCE_DIR}/docs/export-tool.md
-  ${PROJECT_SOURCE_DIR}/docs/export-tool-checks.md ${PROJECT_SOURCE_DIR}/docs/benchmarks.md
-  ${PROJECT_SOURCE_DIR}/docs/windows.md DESTINATION ${CMAKE_INSTALL_DOCDIR}/docs)
+install(DIRECTORY ${PROJECT_SOURCE_DIR}/docs/ DESTINATION ${CMAKE_INSTALL_DOCDIR}/docs FILES_MATCHING PATTERN "*.md")
 install(FILES ${PROJECT_SOURCE_DIR}/examples/model/sample-building.ifc ${PROJECT_SOURCE_DIR}/examples/model/README.md
   ${PROJECT_SOURCE_DIR}/examples/model/SampleModel.h
   DESTINATION ${CMAKE_INSTALL_DOCDIR}/examples/model)
