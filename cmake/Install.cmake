@@ -20,8 +20,32 @@ write_basic_package_version_file(${CMAKE_CURRENT_BINARY_DIR}/IFCAPIConfigVersion
 install(FILES ${CMAKE_CURRENT_BINARY_DIR}/IFCAPIConfig.cmake ${CMAKE_CURRENT_BINARY_DIR}/IFCAPIConfigVersion.cmake
   DESTINATION ${IFCAPI_INSTALL_CMAKEDIR})
 
-# The walkthrough, its project and the sample model it runs on, so that the archive alone is enough
-# to write and try a first add-on.
-install(FILES ${PROJECT_SOURCE_DIR}/README.md ${PROJECT_SOURCE_DIR}/docs/first-add-on.md
-  ${PROJECT_SOURCE_DIR}/examples/model/sample-building.ifc DESTINATION ${CMAKE_INSTALL_DOCDIR})
-install(DIRECTORY ${PROJECT_SOURCE_DIR}/examples/first-add-on DESTINATION ${CMAKE_INSTALL_DOCDIR})
+# The README, every document it links to, the walkthrough's project, the example add-on's sources and
+# the sample model, so that the archive alone is enough to write and try a first add-on. They keep the
+# source tree's layout below share/doc/IFCAPI, so that the documents' links work there as well.
+install(FILES ${PROJECT_SOURCE_DIR}/README.md DESTINATION ${CMAKE_INSTALL_DOCDIR})
+install(DIRECTORY ${PROJECT_SOURCE_DIR}/docs/ DESTINATION ${CMAKE_INSTALL_DOCDIR}/docs FILES_MATCHING PATTERN "*.md")
+install(FILES ${PROJECT_SOURCE_DIR}/examples/model/sample-building.ifc ${PROJECT_SOURCE_DIR}/examples/model/README.md
+  ${PROJECT_SOURCE_DIR}/examples/model/SampleModel.h
+  DESTINATION ${CMAKE_INSTALL_DOCDIR}/examples/model)
+install(DIRECTORY ${PROJECT_SOURCE_DIR}/examples/first-add-on DESTINATION ${CMAKE_INSTALL_DOCDIR}/examples)
+install(DIRECTORY ${PROJECT_SOURCE_DIR}/examples/addon/src ${PROJECT_SOURCE_DIR}/examples/addon/include
+  DESTINATION ${CMAKE_INSTALL_DOCDIR}/examples/addon)
+
+# The debug information of the installed ELF binaries (the library, the host stand-ins, the tool and
+# its default add-on) ships beside each as NAME.debug, split off at install time; gdb finds it through
+# the binary's .gnu_debuglink. Builds without -g (plain Release) ship near-empty .debug files.
+if(NOT WIN32 AND CMAKE_OBJCOPY)
+  set(split_files "")
+  foreach(target IN LISTS IFCAPI_PLATFORM_TARGETS ITEMS ifcapi)
+    list(APPEND split_files "\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_LIBDIR}/$<TARGET_FILE_NAME:${target}>")
+  endforeach()
+  foreach(target IN ITEMS ifcapi-export example_addon)
+    if(TARGET ${target})
+      list(APPEND split_files "\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}/$<TARGET_FILE_NAME:${target}>")
+    endif()
+  endforeach()
+  install(CODE "set(IFCAPI_OBJCOPY \"${CMAKE_OBJCOPY}\")
+set(IFCAPI_SPLIT_FILES \"${split_files}\")
+include(\"${PROJECT_SOURCE_DIR}/cmake/SplitDebugInfo.cmake\")")
+endif()

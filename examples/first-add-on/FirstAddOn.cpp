@@ -5,6 +5,7 @@
 #include <utility>
 #include <vector>
 
+#include "API/ElementLookup.h"
 #include "IFCAPI/AddOnEntry.h"
 #include "IFCAPI/Classification.h"
 #include "IFCAPI/ClassificationReference.h"
@@ -33,14 +34,28 @@ void Keep(TSAPI::Result<T, TSAPI::Error>&& result, std::vector<T>& values) {
 
 class FirstProvider : public IHookDataProvider {
  public:
-  // Property set "FirstAddOn_Review" with one property, ReviewStatus = IfcLabel 'Approved'.
-  void GetProperties(const ObjectID&, std::vector<PropertyValue>& values) override {
+  // Property set "FirstAddOn_Review" with one property, ReviewStatus = IfcLabel 'Approved'; and for
+  // every wall a fire rating, unless the model already gives it one.
+  void GetProperties(const ObjectID& element, std::vector<PropertyValue>& values) override {
     auto status = Value::Create(token, "IfcLabel", IPL::AnyValue::FromString("Approved"));
     if (!status.HasValue()) {
       std::fprintf(stderr, "first add-on: refused: %s\n", status.GetError().message.c_str());
       return;
     }
     Keep(PropertyValue::CreateSingleValue(token, "FirstAddOn_Review", "ReviewStatus", status.Unwrap()), values);
+
+    // What the element is: the host looks it up by the GUID behind its ObjectID.
+    const auto found = API::LookUpElement(token, element.GetGUID());
+    if (!found.HasValue()) {
+      return;  // GetError().message says why: an element the host does not know, or no export
+    }
+    const API::ElementInfo& info = found.Unwrap();
+    if (info.entity == "IfcWall" && info.FindProperty("Pset_WallCommon", "FireRating") == nullptr) {
+      auto rating = Value::Create(token, "IfcLabel", IPL::AnyValue::FromString("REI 60"));
+      if (rating.HasValue()) {
+        Keep(PropertyValue::CreateSingleValue(token, "Pset_WallCommon", "FireRating", rating.Unwrap()), values);
+      }
+    }
   }
 
   // The element's Description.

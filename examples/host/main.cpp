@@ -3,10 +3,12 @@
 // for the groups, then prints what the exporter receives.
 #include <cstdio>
 
+#include "APICore/StandInElementLookup.h"
 #include "ExampleAddOn/AddOn.h"
 #include "IFCAPI/HookManager.h"
 #include "Printer.h"
 #include "SampleModel.h"
+#include "SampleModelLookup.h"
 
 namespace {
 
@@ -41,6 +43,9 @@ int main() {
   std::printf("Example add-on loaded; hook data provider registered: %s\n\n",
               HookManager::HasHookDataProvider() ? "yes" : "no");
 
+  // The add-on asks the host what each element is; the host answers from its model while it exports.
+  ExampleHost::SampleModelLookup lookup;
+  APICore::StandIn::SetElementLookup(&lookup);
   std::printf("Elements, as the exporter receives their hook data\n");
   for (const SampleModel::Element& element : SampleModel::Elements) {
     ExportElement(element, false);
@@ -55,6 +60,7 @@ int main() {
     ExampleHost::PrintAssignments(stdout, each);
   }
 
+  APICore::StandIn::SetElementLookup(nullptr);
   ExampleAddOn::FreeData();
   KT::Array<HookAssignments> afterwards;
   HookManager::GetHookAssignments(afterwards);

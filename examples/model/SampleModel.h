@@ -1,6 +1,6 @@
 // The elements of the sample model (examples/model/sample-building.ifc) that the example add-on
-// knows: their GUIDs (the GlobalIds of the file, decompressed), IFC entities and names. A real add-on
-// learns the same through the host's API; the example keeps them in this table.
+// knows: their GUIDs (the GlobalIds of the file, decompressed), IFC entities and names. The example
+// host answers the add-on's element look-ups from this table; ifcapi-export answers them from the file.
 #pragma once
 
 #include <array>

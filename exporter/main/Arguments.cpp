@@ -5,7 +5,8 @@
 namespace Exporter {
 
 const char Usage[] =
-    "Usage: ifcapi-export [--addon PATH] [--alternative] [--quiet] INPUT.ifc OUTPUT.ifc\n"
+    "Usage: ifcapi-export [--addon PATH] [--alternative] [--quiet] [--trace] [--only GLOBALID]...\n"
+    "                     INPUT.ifc OUTPUT.ifc\n"
     "\n"
     "Reads the IFC4 file INPUT.ifc, asks the add-on's hook data provider for the property sets,\n"
     "attributes, classification references, groups and systems of every element, and writes\n"
@@ -15,6 +16,9 @@ const char Usage[] =
     "                  IFCAPIAddOnUnregister); default: the example add-on beside this tool\n"
     "  --alternative   ask the provider's alternative operations\n"
     "  --quiet         no summary, warnings or progress\n"
+    "  --trace         print every element asked about, the add-on's look-ups and every answer\n"
+    "  --only GLOBALID ask about (and trace) this element only; may be repeated\n"
+    "  --version       the tool's version\n"
     "  --help          this text\n"
     "\n"
     "Exit codes: 0 done, 1 output not written, 2 bad usage, 3 bad input, 4 add-on failure.\n";
@@ -40,6 +44,19 @@ bool ParseArguments(int argc, const char* const* argv, Arguments& arguments, std
       arguments.alternative = true;
     } else if (argument == "--quiet") {
       arguments.quiet = true;
+    } else if (argument == "--version") {
+      arguments.version = true;
+      return true;
+    } else if (argument == "--trace") {
+      arguments.trace = true;
+    } else if (argument == "--only") {
+      const auto guid = i + 1 < argc ? DecodeGlobalId(argv[i + 1]) : std::nullopt;
+      if (!guid) {
+        error = i + 1 < argc ? "--only: '" + std::string(argv[i + 1]) + "' is no GlobalId" : "--only needs a GlobalId";
+        return false;
+      }
+      arguments.only.push_back(*guid);
+      ++i;
     } else if (argument.size() > 1 && argument[0] == '-') {
       error = "unknown option '" + std::string(argument) + "'";
       return false;

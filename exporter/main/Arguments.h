@@ -1,6 +1,6 @@
 // The command line of ifcapi-export, parsed:
 //
-//   ifcapi-export [--addon PATH] [--alternative] [--quiet] INPUT.ifc OUTPUT.ifc
+//   ifcapi-export [--addon PATH] [--alternative] [--quiet] [--trace] [--only GLOBALID]... INPUT.ifc OUTPUT.ifc
 //
 //   Arguments arguments;
 //   std::string error;
@@ -9,6 +9,9 @@
 #pragma once
 
 #include <string>
+#include <vector>
+
+#include "IfcGuid.h"
 
 namespace Exporter {
 
@@ -16,7 +19,10 @@ struct Arguments {
   std::string addOn;  // empty: the example add-on beside the tool
   bool alternative = false;
   bool quiet = false;
-  bool help = false;  // --help or -h; the rest is not read
+  bool help = false;            // --help or -h; the rest is not read
+  bool version = false;         // --version; the rest is not read
+  bool trace = false;           // --trace
+  std::vector<GuidBytes> only;  // --only GLOBALID, each
   std::string input;
   std::string output;
 };

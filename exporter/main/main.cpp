@@ -1,6 +1,6 @@
 // ifcapi-export: runs an add-on's hook data provider over an IFC4 file and writes the enriched file.
 //
-//   ifcapi-export [--addon PATH] [--alternative] [--quiet] INPUT.ifc OUTPUT.ifc
+//   ifcapi-export [--addon PATH] [--alternative] [--quiet] [--trace] [--only GLOBALID]... INPUT.ifc OUTPUT.ifc
 //
 // Exit codes: 0 done, 1 the output could not be written, 2 bad usage, 3 bad input, 4 add-on failure
 // (it could not be loaded or started, or its provider threw out of a hook query).
@@ -16,6 +16,8 @@
 #include "ProgressBar.h"
 #include "ProviderFailure.h"
 #include "StepFile.h"
+#include "lookup/ElementLookup.h"
+#include "trace/Trace.h"
 
 namespace {
 
@@ -70,7 +72,24 @@ int Export(const Exporter::Arguments& arguments) {
     bar.Clear();
     return Fail(BadInput, error);
   }
+  // The add-on's look-ups are answered from the file; --trace and --only listen to the queries.
+  Exporter::ElementLookup lookup(file);
+  const Exporter::ServedElementLookup served(lookup);
+  Exporter::Trace tracer(file, arguments.trace ? stdout : nullptr);
+  for (const Exporter::GuidBytes& guid : arguments.only) {
+    if (!tracer.Only(guid)) {
+      char text[22];
+      Exporter::EncodeGlobalId(guid, text);
+      std::fprintf(stderr, "ifcapi-export: warning: --only '%.22s': no element of the file has this GlobalId\n", text);
+    }
+  }
+  if (arguments.trace) {
+    lookup.SetListener(tracer.LookUpListener());
+  }
   Exporter::Exporter exporter(file, arguments.alternative);
+  if (arguments.trace || !arguments.only.empty()) {
+    exporter.SetQueryListener(&tracer);
+  }
   try {
     exporter.Collect([&](std::size_t done, std::size_t total) { bar.Show("asking", done, total); });
   } catch (const Exporter::ProviderFailure& failure) {
@@ -98,6 +117,10 @@ int Run(int argc, char** argv) {
   }
   if (arguments.help) {
     std::fputs(Exporter::Usage, stdout);
+    return Done;
+  }
+  if (arguments.version) {
+    std::fputs("ifcapi-export " IFCAPI_EXPORT_VERSION "\n", stdout);
     return Done;
   }
   if (arguments.addOn.empty()) {

@@ -74,12 +74,18 @@ void Exporter::Collect(const Progress& progress) {
   }
   KT::Array<IFCAPI::Impl::HookAssignments> all;
   Ask("GetHookAssignments", Nothing, [&] { HookManager::GetHookAssignments(all); });
+  if (listener != nullptr) {
+    listener->AssignmentsAnswered(all);
+  }
   assignments.Add(all);
   propertySets.Finish();
   classifications.Finish();
 }
 
 void Exporter::CollectElement(std::uint32_t index, const GuidBytes& guid) {
+  if (listener != nullptr && !listener->Asks(index, guid)) {
+    return;
+  }
   ++context.summary.elements;
   const IFCAPI::Impl::ObjectID id(token, ToKTGuid(guid));
   const auto element = [&] {
@@ -94,6 +100,9 @@ void Exporter::CollectElement(std::uint32_t index, const GuidBytes& guid) {
   KT::Array<KT::SharedPtr<IPL::ExternalReferenceBase>> references;
   Ask("GetHookClassificationReferences", element,
       [&] { HookManager::GetHookClassificationReferences(id, alternative, references); });
+  if (listener != nullptr) {
+    listener->Answered(index, {sets, contributedAttributes, references});
+  }
   if (!sets.IsEmpty()) {
     propertySets.Add(index, sets);
   }

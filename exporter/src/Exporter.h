@@ -23,6 +23,7 @@
 #include "StepFile.h"
 #include "Summary.h"
 #include "TSAPI/APIGuid.h"
+#include "trace/QueryListener.h"
 
 namespace Exporter {
 
@@ -45,6 +46,9 @@ class Exporter {
 
   const Summary& GetSummary() const noexcept { return context.summary; }
 
+  // Told of the questions and answers (not owned; null: none); set before Collect.
+  void SetQueryListener(QueryListener* listener) noexcept { this->listener = listener; }
+
  private:
   void CollectElement(std::uint32_t index, const GuidBytes& guid);
 
@@ -55,6 +59,7 @@ class Exporter {
   AttributeMerge attributes;
   ClassificationMerge classifications;
   AssignmentMerge assignments;
+  QueryListener* listener = nullptr;
 };
 
 }  // namespace Exporter

@@ -2,8 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <random>
 #include <string>
+
+#include "API/IfcGlobalId.h"
 
 namespace Exporter {
 namespace {
@@ -54,4 +57,24 @@ TEST(IfcGuid, MalformedGlobalIdsAreRefused) {
 }
 
 }  // namespace
+// The reader's codec and the host's public one (API/IfcGlobalId.h, which add-ons use) are two
+// implementations of one rule: they must agree on every GUID, byte order included.
+TEST(IfcGuid, AgreesWithTheHostsGlobalIdRule) {
+  std::uint32_t state = 12345;
+  for (int round = 0; round < 2000; ++round) {
+    GuidBytes bytes{};
+    for (std::uint8_t& byte : bytes) {
+      state = state * 1664525U + 1013904223U;
+      byte = static_cast<std::uint8_t>(state >> 24);
+    }
+    char text[22];
+    EncodeGlobalId(bytes, text);
+    const std::string globalId(text, sizeof(text));
+    ASSERT_EQ(API::GlobalIdFromGuid(ToKTGuid(bytes)), globalId);
+    const auto guid = API::GuidFromGlobalId(globalId);
+    ASSERT_TRUE(guid.has_value());
+    ASSERT_EQ(FromKTGuid(*guid), bytes);
+  }
+}
+
 }  // namespace Exporter

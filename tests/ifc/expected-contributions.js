@@ -6,6 +6,7 @@
 
 const WALL = 'E0000000-0000-4000-8000-000000000011';
 const INTERIOR_WALL = 'E0000000-0000-4000-8000-000000000013';
+const EXTERIOR_WALL_3 = 'E0000000-0000-4000-8000-000000000014';
 const SLAB = 'E0000000-0000-4000-8000-000000000012';
 const BOILER = 'E0000000-0000-4000-8000-000000000021';
 const RADIATORS = ['E0000000-0000-4000-8000-000000000022', 'E0000000-0000-4000-8000-000000000024', 'E0000000-0000-4000-8000-000000000025'];
@@ -13,6 +14,8 @@ const PIPES = ['E0000000-0000-4000-8000-000000000023', 'E0000000-0000-4000-8000-
 const BUILDING = 'B0000000-0000-4000-8000-000000000001';
 const GROUND_FLOOR = 'C0000000-0000-4000-8000-000000000012';
 const LIVING_ROOM = 'D0000000-0000-4000-8000-000000000002';
+const BOILER_ROOM = 'D0000000-0000-4000-8000-000000000001';
+const OTHER_ROOMS = ['D0000000-0000-4000-8000-000000000003', 'D0000000-0000-4000-8000-000000000004'];
 
 const label = (text) => ['IFCLABEL', text];
 const single = (value) => ({ kind: 'IfcPropertySingleValue', value });
@@ -45,6 +48,8 @@ const properties = {
       IsExternal: single(['IFCBOOLEAN', true]),
       ThermalTransmittance: single(['IFCTHERMALTRANSMITTANCEMEASURE', 0.24]),
       AcousticRating: single(label('Rw 52 dB')),
+      // Every wall, by what the add-on's look-up says it is.
+      FireRating: single(label('REI 90')),
     },
     Example_Construction: {
       Layers: { kind: 'IfcPropertyListValue', values: ['Gypsum plaster 15 mm', 'Brick 240 mm', 'Mineral wool 160 mm', 'Render 10 mm'].map(label) },
@@ -56,7 +61,14 @@ const properties = {
     },
   },
   [INTERIOR_WALL]: {
-    Pset_WallCommon: { IsExternal: single(['IFCBOOLEAN', false]), LoadBearing: single(['IFCBOOLEAN', false]) },
+    Pset_WallCommon: {
+      IsExternal: single(['IFCBOOLEAN', false]),
+      LoadBearing: single(['IFCBOOLEAN', false]),
+      FireRating: single(label('EI 30')),
+    },
+  },
+  [EXTERIOR_WALL_3]: {
+    Pset_WallCommon: { FireRating: single(label('REI 90')) },
   },
   [SLAB]: {
     Pset_SlabCommon: { IsExternal: single(['IFCBOOLEAN', false]), LoadBearing: single(['IFCBOOLEAN', true]) },
@@ -121,6 +133,11 @@ const references = {
   [PIPES[0]]: [reference('62.10', 'Pipework')],
   [PIPES[1]]: [reference('62.10', 'Pipework')],
   [PIPES[2]]: [reference('62.10', 'Pipework')],
+  // Every space, by the storey its look-up names.
+  [BOILER_ROOM]: [reference('13.40', 'Technical rooms')],
+  [LIVING_ROOM]: [reference('13.10', 'Habitable rooms')],
+  [OTHER_ROOMS[0]]: [reference('13.10', 'Habitable rooms')],
+  [OTHER_ROOMS[1]]: [reference('13.10', 'Habitable rooms')],
 };
 const relationName = 'Example Building Classification';
 

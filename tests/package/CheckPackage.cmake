@@ -52,6 +52,66 @@ file(GLOB_RECURSE stray RELATIVE ${prefix} ${prefix}/*.keep ${prefix}/*.orig ${p
 if(stray)
   string(APPEND problems "stray files: ${stray}\n")
 endif()
+
+# Every relative link of the packed documents leads to a file or folder of the package, and a link to
+# a heading (doc.md#some-heading) to a heading of that document.
+file(GLOB_RECURSE documents ${prefix}/share/doc/IFCAPI/*.md)
+if(NOT documents)
+  string(APPEND problems "no document under share/doc/IFCAPI\n")
+endif()
+foreach(document IN LISTS documents)
+  file(READ ${document} text)
+  get_filename_component(folder ${document} DIRECTORY)
+  # Brackets would keep CMake's lists from splitting, so the link marker "](" is renamed first.
+  string(REPLACE "](" "@link@(" text "${text}")
+  string(REPLACE "[" "" text "${text}")
+  string(REPLACE "]" "" text "${text}")
+  string(REGEX MATCHALL "@link@\\([^) ]+\\)" links "${text}")
+  foreach(link IN LISTS links)
+    string(REGEX REPLACE "^@link@\\(|\\)$" "" target "${link}")
+    set(anchor "")
+    string(FIND "${target}" "#" hash)
+    if(hash GREATER -1)
+      string(SUBSTRING "${target}" ${hash} -1 anchor)
+      string(SUBSTRING "${target}" 0 ${hash} target)
+    endif()
+    if(target MATCHES "^[a-z]+:" OR target STREQUAL "")
+      continue()
+    endif()
+    file(RELATIVE_PATH shown ${prefix} ${document})
+    if(NOT EXISTS ${folder}/${target})
+      string(APPEND problems "${shown}: the link to ${target} leads nowhere in the package\n")
+    elseif(anchor AND target MATCHES "\\.md$")
+      file(STRINGS ${folder}/${target} headings REGEX "^#+ ")
+      set(slugs "")
+      foreach(heading IN LISTS headings)
+        string(REGEX REPLACE "^#+ " "" heading "${heading}")
+        string(TOLOWER "${heading}" heading)
+        string(REGEX REPLACE "[^a-z0-9 _-]" "" heading "${heading}")
+        string(REPLACE " " "-" heading "${heading}")
+        list(APPEND slugs "#${heading}")
+      endforeach()
+      if(NOT anchor IN_LIST slugs)
+        string(APPEND problems "${shown}: ${target} has no heading ${anchor}\n")
+      endif()
+    endif()
+  endforeach()
+endforeach()
+
+# The debug information is beside each binary, which keeps only the link to it.
+if(READELF)
+  foreach(binary IN ITEMS ${LIBDIR}/libifcapi.so.${VERSION} ${LIBDIR}/libAPICore.so.${VERSION} bin/${TOOL})
+    execute_process(COMMAND ${READELF} -S ${prefix}/${binary} OUTPUT_VARIABLE stripped ERROR_QUIET)
+    execute_process(COMMAND ${READELF} -S ${prefix}/${binary}.debug OUTPUT_VARIABLE kept ERROR_QUIET)
+    if(NOT stripped MATCHES "\\.gnu_debuglink" OR stripped MATCHES "\\.debug_info")
+      string(APPEND problems "${binary} is not stripped with a link to ${binary}.debug\n")
+    endif()
+    if(NOT kept MATCHES "\\.debug_info")
+      string(APPEND problems "${binary}.debug holds no debug information\n")
+    endif()
+  endforeach()
+endif()
+
 if(problems)
   message(FATAL_ERROR "the archive's layout is wrong:\n${problems}")
 endif()
@@ -62,14 +122,16 @@ run(${CMAKE_COMMAND} -S ${SOURCE_DIR}/examples/first-add-on -B ${WORK_DIR}/first
 run(${CMAKE_COMMAND} --build ${WORK_DIR}/first-add-on)
 
 # The packed tool exports the sample model with the first add-on: every element asked gets its
-# property value and its attribute, and the one property set and the one reference are shared.
+# attribute, the one reference is shared, and the walls get the fire rating that the add-on gives
+# after asking the tool's element look-up what each element is.
 run(${prefix}/bin/${TOOL} --addon ${WORK_DIR}/first-add-on/libfirst_add_on.so
-    ${prefix}/share/doc/IFCAPI/sample-building.ifc ${WORK_DIR}/enriched.ifc)
+    ${prefix}/share/doc/IFCAPI/examples/model/sample-building.ifc ${WORK_DIR}/enriched.ifc)
 if(NOT output MATCHES "([0-9]+) elements asked" OR CMAKE_MATCH_1 EQUAL 0)
   message(FATAL_ERROR "the tool asked about no element:\n${output}")
 endif()
 set(elements ${CMAKE_MATCH_1})
-set(summary "${elements} property values in 1 property sets, ${elements} attributes, 1 classification references")
+math(EXPR values "${elements} + 3")  # the review status of every element and the three walls' ratings
+set(summary "${values} property values in 3 property sets, ${elements} attributes, 1 classification references")
 string(FIND "${output}" "${summary}" found)
 if(found EQUAL -1)
   message(FATAL_ERROR "the tool's summary lacks \"${summary}\":\n${output}")
@@ -77,7 +139,8 @@ endif()
 file(READ ${WORK_DIR}/enriched.ifc enriched)
 foreach(contribution IN ITEMS "IFCPROPERTYSET\\([^;]*'FirstAddOn_Review'"
                               "IFCPROPERTYSINGLEVALUE\\('ReviewStatus',\\$,IFCLABEL\\('Approved'\\)"
-                              "'Reviewed by the first add-on'" "IFCCLASSIFICATIONREFERENCE\\([^;]*'FA-100'")
+                              "'Reviewed by the first add-on'" "IFCCLASSIFICATIONREFERENCE\\([^;]*'FA-100'"
+                              "IFCPROPERTYSINGLEVALUE\\('FireRating',\\$,IFCLABEL\\('REI 60'\\)")
   if(NOT enriched MATCHES "${contribution}")
     message(FATAL_ERROR "the enriched file lacks ${contribution}")
   endif()

@@ -6,7 +6,9 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 
+#include "API/ElementLookup.h"
 #include "IPL/AnyValue.h"
 #include "SampleModel.h"
 
@@ -61,15 +63,27 @@ bool Is(const ObjectID& id, const SampleModel::Element& element) {
   return id.GetGUID() == GuidOf(element);
 }
 
-// The IFC entity of a known element, empty for any other.
-std::string_view EntityOf(const ObjectID& id) {
-  const auto& parsed = ParsedGuids();
-  for (std::size_t i = 0; i < parsed.size(); ++i) {
-    if (id.GetGUID() == parsed[i]) {
-      return SampleModel::Elements[i].ifcEntity;
-    }
+// What the host knows about the element asked about: the exporter asks its three questions about one
+// element in a row, so the answer is kept until it asks about another. Null when the host has no
+// answer (an element it does not know, or no look-up served).
+const API::ElementInfo* LookUp(const ObjectID& id) {
+  static struct {
+    KT::Guid guid;
+    bool asked = false;
+    std::optional<API::ElementInfo> info;
+  } last;
+  if (!last.asked || last.guid != id.GetGUID()) {
+    auto answer = API::LookUpElement(Token, id.GetGUID());
+    last.guid = id.GetGUID();
+    last.asked = true;
+    last.info = answer.HasValue() ? std::optional<API::ElementInfo>(std::move(answer.Unwrap())) : std::nullopt;
   }
-  return {};
+  return last.info ? &*last.info : nullptr;
+}
+
+std::string_view EntityOf(const ObjectID& id) {
+  const API::ElementInfo* element = LookUp(id);
+  return element != nullptr ? std::string_view(element->entity) : std::string_view();
 }
 
 ObjectID IdOf(const SampleModel::Element& element) {
@@ -194,6 +208,14 @@ void FirstRadiatorProperties(std::vector<PropertyValue>& values) {
   Single(values, "Example_Identification", "FloorLevelOffset", Typed("IfcInteger", AnyValue::FromInteger(-3)));
 }
 
+// For every wall, whatever its GUID: a fire rating by its kind, unless the file already gives one.
+// Two values for all walls, so that the walls of a kind share one property set.
+void WallCommonProperties(const API::ElementInfo& wall, std::vector<PropertyValue>& values) {
+  if (wall.FindProperty("Pset_WallCommon", "FireRating") == nullptr) {
+    Single(values, "Pset_WallCommon", "FireRating", Label(wall.predefinedType == "SOLIDWALL" ? "REI 90" : "EI 30"));
+  }
+}
+
 // For every pipe segment.
 void PipeProperties(std::vector<PropertyValue>& values) {
   Single(values, "Pset_PipeSegmentTypeCommon", "NominalDiameter",
@@ -232,10 +254,15 @@ void ExampleProvider::GetProperties(const ObjectID& objectId, std::vector<Proper
   } else if (Is(objectId, SampleModel::Radiator)) {
     FirstRadiatorProperties(values);
   }
-  const std::string_view entity = EntityOf(objectId);
-  if (entity == "IfcSpaceHeater") {
+  const API::ElementInfo* element = LookUp(objectId);
+  if (element == nullptr) {
+    return;
+  }
+  if (element->entity == "IfcWall") {
+    WallCommonProperties(*element, values);
+  } else if (element->entity == "IfcSpaceHeater") {
     RadiatorProperties(values);
-  } else if (entity == "IfcPipeSegment") {
+  } else if (element->entity == "IfcPipeSegment") {
     PipeProperties(values);
   }
 }
@@ -281,11 +308,16 @@ void ExampleProvider::GetClassificationReferences(const ObjectID& objectId,
     AddReference(values, "63.00", "Heating installations");
   }
   // Shared by every element of the entity: the file holds each reference once.
-  const std::string_view entity = EntityOf(objectId);
+  const API::ElementInfo* element = LookUp(objectId);
+  const std::string_view entity = element != nullptr ? std::string_view(element->entity) : std::string_view();
   if (entity == "IfcSpaceHeater") {
     AddReference(values, "63.20", "Heat emitters");
   } else if (entity == "IfcPipeSegment") {
     AddReference(values, "62.10", "Pipework");
+  } else if (entity == "IfcSpace") {
+    // Every space by where it is: the rooms of the cellar hold the building's services.
+    const bool cellar = element->container && element->container->name == "Cellar";
+    AddReference(values, cellar ? "13.40" : "13.10", cellar ? "Technical rooms" : "Habitable rooms");
   }
 }
 

@@ -1,8 +1,11 @@
 // The example add-on's hook data provider: what the add-on adds to the IFC export of the sample model.
 //
-// For each element it knows it answers property values of the five kinds, attributes and
-// classification references; for the export as a whole, a heating system with a circuit and a fire
-// compartment group with their members and the building the system services. Every factory result
+// For each element it knows by GUID it answers property values of the five kinds, attributes and
+// classification references; for every element of some entities, found out through the host's element
+// look-up (API::LookUpElement), more of them: every wall a Pset_WallCommon fire rating, every space a
+// classification by its storey, every radiator and pipe its type's data. For the export as a whole, a
+// heating system with a circuit and a fire compartment group with their members and the building the
+// system services. Every factory result
 // is tested; a refused one is reported on stderr and left out, as a real add-on would do.
 #pragma once
 

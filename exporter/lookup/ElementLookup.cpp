@@ -1,0 +1,263 @@
+#include "ElementLookup.h"
+
+#include <algorithm>
+#include <utility>
+
+#include "API/IfcGlobalId.h"
+#include "APICore/StandInElementLookup.h"
+#include "IfcGuid.h"
+#include "StepValueText.h"
+
+namespace Exporter {
+
+using IfcReader::InstanceIndex;
+using IfcReader::InstanceNumber;
+using IfcReader::Value;
+
+namespace {
+
+// The instance numbers in a reference, or in an aggregate of references, typed or not (IFC4 writes
+// a set of property sets as IFCPROPERTYSETDEFINITIONSET((#1,#2))).
+void ReferencesIn(const Value& value, std::vector<InstanceNumber>& out) {
+  if (value.kind == Value::Kind::Reference) {
+    out.push_back(value.reference);
+  }
+  if (value.kind == Value::Kind::List || value.kind == Value::Kind::Typed) {
+    for (const Value& item : value.items) {
+      ReferencesIn(item, out);
+    }
+  }
+}
+
+// Appends a typed value to `property`: its text joined to the others by ", ", its type when the
+// property has none yet.
+void AppendValue(API::ElementProperty& property, const std::optional<Value>& value, bool first,
+                 const IfcReader::Schema& schema) {
+  const std::optional<TypedText> typed = value ? SplitTyped(*value, schema) : std::nullopt;
+  if (!first) {
+    property.value += ", ";
+  }
+  if (typed) {
+    property.value += typed->value;
+    if (property.ifcType.empty()) {
+      property.ifcType = typed->ifcType;
+    }
+  }
+}
+
+void AppendValues(API::ElementProperty& property, const std::optional<Value>& list, const IfcReader::Schema& schema) {
+  if (list && list->kind == Value::Kind::List) {
+    for (std::size_t i = 0; i < list->items.size(); ++i) {
+      AppendValue(property, list->items[i], i == 0, schema);
+    }
+  }
+}
+
+}  // namespace
+
+// What the relations that refer to an object say about it: its type object, its spatial container,
+// the whole it is part of (the first of each) and its property set definitions.
+struct ElementLookup::Relations {
+  InstanceNumber type;
+  InstanceNumber container;
+  InstanceNumber parent;
+  std::vector<InstanceNumber> definitions;
+};
+
+ElementLookup::ElementLookup(const StepFile& file) : model(file.Model()) {}
+
+ElementLookup::ElementLookup(const IfcReader::Model& model) : model(model) {}
+
+ElementLookup::~ElementLookup() = default;
+
+ElementLookup::Result ElementLookup::LookUp(const API_Guid& token, const KT::Guid& guid) {
+  const InstanceIndex index = model.FindByGlobalId(FromKTGuid(guid));
+  const auto& schema = model.GetSchema();
+  const bool isObject =
+      index.Valid() && schema.IsSubtypeOf(model.Entity(index), schema.FindEntity("IfcObjectDefinition"));
+  Result answer =
+      isObject
+          ? Result(Describe(index))
+          : Result(TSAPI::Error{API::ErrorUnknownElement, "No element has the GUID " + guid.ToString() +
+                                                              " (GlobalId '" + API::GlobalIdFromGuid(guid) + "')."},
+                   token);
+  if (listener) {
+    listener(guid, answer);
+  }
+  return answer;
+}
+
+API::ElementInfo ElementLookup::Describe(InstanceIndex index) const {
+  const Relations relations = RelationsOf(index);
+  API::ElementInfo info;
+  info.globalId = Text(index, "GlobalId").value_or(std::string());
+  info.entity = model.GetSchema().Name(model.Entity(index));
+  info.predefinedType = Text(index, "PredefinedType").value_or(std::string());
+  info.name = Text(index, "Name");
+  info.description = Text(index, "Description");
+  info.objectType = Text(index, "ObjectType");
+  info.tag = Text(index, "Tag");
+  info.type = Reference(relations.type);
+  info.container = Reference(Container(index, relations));
+  for (const InstanceNumber definition : relations.definitions) {
+    AddProperties(definition, false, info.properties);
+  }
+  const InstanceIndex type = relations.type.Valid() ? model.Find(relations.type) : InstanceIndex();
+  if (type.Valid()) {
+    std::vector<InstanceNumber> sets;
+    if (const std::optional<Value> hasPropertySets = model.Attribute(type, "HasPropertySets")) {
+      ReferencesIn(*hasPropertySets, sets);
+    }
+    for (const InstanceNumber set : sets) {
+      AddProperties(set, true, info.properties);
+    }
+  }
+  return info;
+}
+
+ElementLookup::Relations ElementLookup::RelationsOf(InstanceIndex object) const {
+  const auto& schema = model.GetSchema();
+  const struct {
+    IfcReader::EntityId entity;
+    const char* relating;
+  } kinds[] = {
+      {schema.FindEntity("IfcRelDefinesByType"), "RelatingType"},
+      {schema.FindEntity("IfcRelContainedInSpatialStructure"), "RelatingStructure"},
+      {schema.FindEntity("IfcRelAggregates"), "RelatingObject"},
+      {schema.FindEntity("IfcRelDefinesByProperties"), "RelatingPropertyDefinition"},
+  };
+  const InstanceNumber number = model.Number(object);
+  Relations relations;
+  InstanceNumber* const single[] = {&relations.type, &relations.container, &relations.parent};
+  for (const InstanceIndex relation : model.ReferencesTo(object)) {
+    const auto entity = model.Entity(relation);
+    for (std::size_t kind = 0; kind < 4; ++kind) {
+      if (!schema.IsSubtypeOf(entity, kinds[kind].entity)) {
+        continue;
+      }
+      // The object is the relation's relating side or one of its related objects; the related lists
+      // can be long (a storey's elements), so only the relating side is read, once per relation.
+      const std::vector<InstanceNumber>& relating = Relating(relation, kinds[kind].relating);
+      if (relating.empty() || std::find(relating.begin(), relating.end(), number) != relating.end()) {
+        break;
+      }
+      if (kind == 3) {
+        relations.definitions.insert(relations.definitions.end(), relating.begin(), relating.end());
+      } else if (!single[kind]->Valid()) {
+        *single[kind] = relating.front();
+      }
+      break;
+    }
+  }
+  return relations;
+}
+
+const std::vector<InstanceNumber>& ElementLookup::Relating(InstanceIndex relation, const char* attribute) const {
+  const auto cached = relatingOf.find(relation.Value());
+  if (cached != relatingOf.end()) {
+    return cached->second;
+  }
+  std::vector<InstanceNumber> numbers;
+  if (const std::optional<Value> value = model.Attribute(relation, attribute)) {
+    ReferencesIn(*value, numbers);
+  }
+  return relatingOf.emplace(relation.Value(), std::move(numbers)).first->second;
+}
+
+std::optional<std::string> ElementLookup::Text(InstanceIndex index, std::string_view attribute) const {
+  const std::optional<Value> value = model.Attribute(index, attribute);
+  return value ? ValueText(*value) : std::nullopt;
+}
+
+std::optional<API::ElementReference> ElementLookup::Reference(InstanceNumber number) const {
+  const InstanceIndex index = number.Valid() ? model.Find(number) : InstanceIndex();
+  if (!index.Valid()) {
+    return std::nullopt;
+  }
+  return API::ElementReference{std::string(model.GetSchema().Name(model.Entity(index))),
+                               Text(index, "Name").value_or(std::string()),
+                               Text(index, "GlobalId").value_or(std::string())};
+}
+
+// The spatial structure that holds the object: its own container, else that of the whole it is part
+// of, or the whole itself when that is a spatial element (a space's storey). None when there is none.
+InstanceNumber ElementLookup::Container(InstanceIndex object, Relations relations) const {
+  const auto& schema = model.GetSchema();
+  const auto spatial = schema.FindEntity("IfcSpatialStructureElement");
+  for (int depth = 0; depth < 16; ++depth) {  // bounded: a malformed file may loop
+    if (relations.container.Valid()) {
+      return relations.container;
+    }
+    const InstanceIndex parent = relations.parent.Valid() ? model.Find(relations.parent) : InstanceIndex();
+    if (parent.Valid() && schema.IsSubtypeOf(model.Entity(parent), spatial)) {
+      return relations.parent;
+    }
+    if (!parent.Valid()) {
+      break;
+    }
+    object = parent;
+    relations = RelationsOf(object);
+  }
+  return InstanceNumber();
+}
+
+void ElementLookup::AddProperties(InstanceNumber definition, bool fromType,
+                                  std::vector<API::ElementProperty>& out) const {
+  const InstanceIndex set = model.Find(definition);
+  const auto& schema = model.GetSchema();
+  if (!set.Valid() || !schema.IsSubtypeOf(model.Entity(set), schema.FindEntity("IfcPropertySet"))) {
+    return;
+  }
+  const std::string setName = Text(set, "Name").value_or(std::string());
+  std::vector<InstanceNumber> properties;
+  if (const std::optional<Value> hasProperties = model.Attribute(set, "HasProperties")) {
+    ReferencesIn(*hasProperties, properties);
+  }
+  for (const InstanceNumber property : properties) {
+    AddProperty(setName, property, fromType, out);
+  }
+}
+
+void ElementLookup::AddProperty(const std::string& set, InstanceNumber number, bool fromType,
+                                std::vector<API::ElementProperty>& out) const {
+  const InstanceIndex index = model.Find(number);
+  if (!index.Valid()) {
+    return;
+  }
+  API::ElementProperty property;
+  property.set = set;
+  property.name = Text(index, "Name").value_or(std::string());
+  property.kind = model.GetSchema().Name(model.Entity(index));
+  property.fromType = fromType;
+  const std::string_view kind = property.kind;
+  const auto& schema = model.GetSchema();
+  if (kind == "IfcPropertySingleValue") {
+    AppendValue(property, model.Attribute(index, "NominalValue"), true, schema);
+  } else if (kind == "IfcPropertyEnumeratedValue") {
+    AppendValues(property, model.Attribute(index, "EnumerationValues"), schema);
+  } else if (kind == "IfcPropertyListValue") {
+    AppendValues(property, model.Attribute(index, "ListValues"), schema);
+  } else if (kind == "IfcPropertyBoundedValue") {
+    AppendValue(property, model.Attribute(index, "LowerBoundValue"), true, schema);
+    AppendValue(property, model.Attribute(index, "UpperBoundValue"), false, schema);
+  } else if (kind == "IfcPropertyTableValue") {
+    const std::optional<Value> defining = model.Attribute(index, "DefiningValues");
+    const std::optional<Value> defined = model.Attribute(index, "DefinedValues");
+    for (std::size_t i = 0; defining && defined && i < defining->items.size() && i < defined->items.size(); ++i) {
+      AppendValue(property, defining->items[i], i == 0, schema);
+      property.value += ": ";
+      AppendValue(property, defined->items[i], true, schema);
+    }
+  }
+  out.push_back(std::move(property));
+}
+
+ServedElementLookup::ServedElementLookup(ElementLookup& lookup) noexcept {
+  APICore::StandIn::SetElementLookup(&lookup);
+}
+
+ServedElementLookup::~ServedElementLookup() {
+  APICore::StandIn::SetElementLookup(nullptr);
+}
+
+}  // namespace Exporter

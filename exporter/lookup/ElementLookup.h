@@ -1,0 +1,73 @@
+// The host's element look-up served from the IFC file being exported: ifcapi-export registers it, and
+// an add-on's API::LookUpElement(token, guid) is answered from the file's instance with that GlobalId.
+//
+//   ElementLookup lookup(file);                    // nothing is read until the first question
+//   const ServedElementLookup served(lookup);      // registered until `served` goes
+//   exporter.Collect();                            // the hook queries
+//
+// Everything is found by name in the file's own schema tables (IFC2X3, IFC4, IFC4X3_ADD2 alike):
+// attributes by their names, relations by their entity and their attributes' names, reached through
+// the reader's index of who references whom (built on the first question).
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+#include "API/ElementLookup.h"
+#include "Model.h"
+#include "StepFile.h"
+
+namespace Exporter {
+
+class ElementLookup final : public API::IElementLookup {
+ public:
+  using Result = TSAPI::Result<API::ElementInfo, TSAPI::Error>;
+  // Told of every question and its answer (ifcapi-export --trace prints them).
+  using Listener = std::function<void(const KT::Guid& guid, const Result& answer)>;
+
+  // `file` (or `model`) must outlive the look-up.
+  explicit ElementLookup(const StepFile& file);
+  explicit ElementLookup(const IfcReader::Model& model);
+  ~ElementLookup() override;
+
+  Result LookUp(const API_Guid& token, const KT::Guid& guid) override;
+
+  // What the look-up answers for the object at `index`.
+  API::ElementInfo Describe(IfcReader::InstanceIndex index) const;
+
+  void SetListener(Listener listener) { this->listener = std::move(listener); }
+
+ private:
+  struct Relations;  // what the relations that refer to an object say about it
+
+  Relations RelationsOf(IfcReader::InstanceIndex object) const;
+  const std::vector<IfcReader::InstanceNumber>& Relating(IfcReader::InstanceIndex relation,
+                                                         const char* attribute) const;
+  std::optional<API::ElementReference> Reference(IfcReader::InstanceNumber number) const;
+  IfcReader::InstanceNumber Container(IfcReader::InstanceIndex object, Relations relations) const;
+  void AddProperties(IfcReader::InstanceNumber definition, bool fromType, std::vector<API::ElementProperty>& out) const;
+  void AddProperty(const std::string& set, IfcReader::InstanceNumber number, bool fromType,
+                   std::vector<API::ElementProperty>& out) const;
+  std::optional<std::string> Text(IfcReader::InstanceIndex index, std::string_view attribute) const;
+
+  const IfcReader::Model& model;
+  Listener listener;
+  // By relation index: the instances on its relating side, read once.
+  mutable std::unordered_map<std::uint32_t, std::vector<IfcReader::InstanceNumber>> relatingOf;
+};
+
+// Serves `lookup` to add-ons (APICore::StandIn::SetElementLookup) for the lifetime of this object.
+class ServedElementLookup {
+ public:
+  explicit ServedElementLookup(ElementLookup& lookup) noexcept;
+  ServedElementLookup(const ServedElementLookup&) = delete;
+  ServedElementLookup& operator=(const ServedElementLookup&) = delete;
+  ~ServedElementLookup();
+};
+
+}  // namespace Exporter

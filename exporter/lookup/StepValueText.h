@@ -1,0 +1,31 @@
+// Attribute values read from an IFC file, as a person reads them: strings as their text, booleans and
+// logicals as words, enumerations without their dots, typed values split into IFC type and value.
+//
+//   ValueText(name)                          // 'Wand \X2\00C4\X0\' -> "Wand Ä"
+//   ValueText(predefinedType)                // .SOLIDWALL. -> "SOLIDWALL"
+//   SplitTyped(value, schema)                // IFCLABEL('REI 90') -> {"IfcLabel", "REI 90"}
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "Schema.h"
+#include "Value.h"
+
+namespace Exporter {
+
+// The text of a value: a string as it is; .T., .F., .U. as "TRUE", "FALSE", "UNKNOWN"; any other
+// enumeration by its name; a binary by its hex digits; numbers as written; a reference as "#N"; a
+// typed value by its inner value; a list by its items joined with ", ". Empty for $ and *.
+std::optional<std::string> ValueText(const IfcReader::Value& value);
+
+struct TypedText {
+  std::string ifcType;  // as the schema spells it, "IfcLabel"; empty for an untyped value
+  std::string value;
+};
+
+// A typed value as its type (spelled as `schema` spells it) and its text; an untyped one with an
+// empty type. Empty for $ and *.
+std::optional<TypedText> SplitTyped(const IfcReader::Value& value, const IfcReader::Schema& schema);
+
+}  // namespace Exporter
