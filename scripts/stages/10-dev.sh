@@ -6,5 +6,7 @@ build_preset dev
 # Editors and clang tools read the g++ build's compile commands from the root.
 ln -sf build/dev/compile_commands.json compile_commands.json
 test_preset dev
+# clang-tidy's checks (.clang-tidy) over the project's own sources, in the compile commands above.
+if [[ -z ${TEST_FILTER:-} ]]; then scripts/lib/run-clang-tidy.sh build/dev; fi
 # The main command installs only the base packages: its build must configure without the others.
 if [[ -z ${TEST_FILTER:-} ]]; then scripts/lib/check-main-build.sh build/main-build-check; fi
