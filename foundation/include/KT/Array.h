@@ -219,9 +219,11 @@ class Array : public RandomContainer<T> {
     if (n == 0) {
       return nullptr;
     }
+    // NOLINTNEXTLINE(bugprone-sizeof-expression): T is the element type, also when it is a pointer
     if (n > SIZE_MAX / sizeof(T)) {
       throw OutOfMemoryException();
     }
+    // NOLINTNEXTLINE(bugprone-sizeof-expression): as above
     return static_cast<T*>(MemoryManager::Allocate(std::size_t{n} * sizeof(T)));
   }
 
@@ -418,6 +420,7 @@ class ArrayFB : public Array<T> {
   T* InlineBuffer() noexcept { return std::launder(reinterpret_cast<T*>(inlineStorage)); }
   const T* InlineBuffer() const noexcept { return std::launder(reinterpret_cast<const T*>(inlineStorage)); }
 
+  // NOLINTNEXTLINE(bugprone-sizeof-expression): T is the element type, also when it is a pointer
   alignas(T) unsigned char inlineStorage[sizeof(T) * N];
 };
 
