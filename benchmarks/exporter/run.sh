@@ -7,7 +7,7 @@
 # pairs, each in its own process, and prints each pair's wall-clock and peak-memory ratios, then
 # OpenModel with every line read; the goals (the tool at least 3x OpenModel's speed, its peak at most
 # the input size plus 64 MB) are judged on the worst pair.
-# Not part of scripts/test.sh; it takes about a minute on two cores once the build is there.
+# Not part of scripts/test.sh; it takes about two minutes on two cores once the build is there.
 #   benchmarks/exporter/run.sh [INSTANCES]
 set -euo pipefail
 cd "$(dirname "$0")/../.."
