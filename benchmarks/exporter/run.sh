@@ -2,11 +2,12 @@
 # about: the export tool's whole run (read, hook queries, write) against web-ifc's OpenModel on the same large file
 # packages: cmake ninja-build g++ nodejs npm time
 #
-# Generates a deterministic IFC4 model of about 1,000,000 instances (~90 MB) into build/bench, runs
-# ifcapi-export (Release build) with the example add-on on it, then web-ifc's OpenModel alone and with
-# every line read, each in its own process, and prints MB/s and peak memory side by side with the
-# goals: the tool at least 3x OpenModel's throughput, its peak at most the input size plus 64 MB.
-# Not part of scripts/test.sh; it takes about a minute on two cores once the build is there.
+# Generates a deterministic IFC4 model of about 1,000,000 instances (~90 MB) into build/bench, then runs
+# ifcapi-export (Release build) with the example add-on on it and web-ifc's OpenModel in turn, three
+# pairs, each in its own process, and prints each pair's wall-clock and peak-memory ratios, then
+# OpenModel with every line read; the goals (the tool at least 3x OpenModel's speed, its peak at most
+# the input size plus 64 MB) are judged on the worst pair.
+# Not part of scripts/test.sh; it takes about two minutes on two cores once the build is there.
 #   benchmarks/exporter/run.sh [INSTANCES]
 set -euo pipefail
 cd "$(dirname "$0")/../.."
@@ -16,8 +17,8 @@ usage() {
 Usage: benchmarks/exporter/run.sh [INSTANCES] [--help]
 
 Generates an IFC4 model of INSTANCES instances (default 1000000, about 90 MB) in build/bench, then
-measures ifcapi-export with the example add-on on it against web-ifc's OpenModel: MB/s and peak
-memory side by side, with the goals. Installs what is missing first.
+measures ifcapi-export with the example add-on on it against web-ifc's OpenModel, run in turn, three
+pairs: each pair's seconds, peak memory and ratios, with the goals. Installs what is missing first.
 
   --help   print this text and exit
 USAGE
@@ -57,39 +58,51 @@ measure() {
   /usr/bin/time -f '%e %U %S %M' -o "$report" "$@"
 }
 
-measure "$build/tool.time" "$tool" --addon "$addon" "$model" "$output" >"$build/tool.out" 2>"$build/tool.err" || {
-  echo "ifcapi-export failed:" >&2
-  cat "$build/tool.err" >&2
-  exit 1
+run_tool() {
+  measure "$build/tool.time" "$tool" --addon "$addon" "$model" "$output" >"$build/tool.out" 2>"$build/tool.err" || {
+    echo "ifcapi-export failed:" >&2
+    cat "$build/tool.err" >&2
+    exit 1
+  }
 }
 export NODE_PATH=$build/npm/node_modules
-measure "$build/open.time" node benchmarks/exporter/open-model.js "$model" >"$build/open.json"
-measure "$build/lines.time" node benchmarks/exporter/open-model.js --every-line "$model" >"$build/lines.json"
 
 field() { sed "s/.*\"$1\":\([0-9.e-]*\).*/\1/" "$2"; }
 bytes=$(stat -c %s "$model")
-count=$(field lines "$build/lines.json")
-read -r tool_seconds tool_user tool_system tool_kb <"$build/tool.time"
-read -r _ _ _ open_kb <"$build/open.time"
-read -r _ _ _ lines_kb <"$build/lines.time"
 
-# Wall clock figures suffer when other work shares the machine; processor time much less so, and the
-# goal is judged on both.
-awk -v bytes="$bytes" -v count="$count" -v load="$(cut -d' ' -f1 /proc/loadavg)" -v cores="$(nproc)" \
-  -v ts="$tool_seconds" -v tc="$(echo "$tool_user $tool_system" | awk '{print $1 + $2}')" -v tk="$tool_kb" \
-  -v os="$(field seconds "$build/open.json")" -v oc="$(field cpuSeconds "$build/open.json")" -v ok="$open_kb" \
-  -v ls="$(field seconds "$build/lines.json")" -v lc="$(field cpuSeconds "$build/lines.json")" -v lk="$lines_kb" '
-  BEGIN {
-    mb = bytes / 1e6
-    printf "Input: %.1f MB, %d instances (load average %s on %d cores)\n\n", mb, count, load, cores
-    printf "%-34s %9s %9s %10s %10s %15s\n", "", "wall s", "MB/s", "cpu s", "MB/cpu-s", "peak RSS (MB)"
-    printf "%-34s %9.2f %9.1f %10.2f %10.1f %15.1f\n", "ifcapi-export, whole run", ts, mb / ts, tc, mb / tc, tk / 1024
-    printf "%-34s %9.2f %9.1f %10.2f %10.1f %15.1f\n", "web-ifc OpenModel", os, mb / os, oc, mb / oc, ok / 1024
-    printf "%-34s %9.2f %9.1f %10.2f %10.1f %15.1f\n", "web-ifc OpenModel + every line", ls, mb / ls, lc, mb / lc, lk / 1024
-    wall = os / ts
-    cpu = oc / tc
-    peak = tk / 1024
+# The tool and OpenModel run in turn, pair after pair, so that other work on the machine weighs on both
+# alike; each pair gives its own ratios, and the goals are judged on the worst pair.
+pairs=3
+printf "Input: %.1f MB (load average %s on %d cores)\n\n" "$(awk -v b="$bytes" 'BEGIN { print b / 1e6 }')" \
+  "$(cut -d' ' -f1 /proc/loadavg)" "$(nproc)"
+printf "%-5s %12s %12s %14s %14s %12s %12s\n" pair "tool wall s" "open wall s" "tool peak MB" "open peak MB" \
+  "wall ratio" "peak ratio"
+: >"$build/pairs.txt"
+for pair in $(seq 1 "$pairs"); do
+  run_tool
+  measure "$build/open.time" node benchmarks/exporter/open-model.js "$model" >"$build/open.json"
+  read -r tool_seconds _ _ tool_kb <"$build/tool.time"
+  read -r _ _ _ open_kb <"$build/open.time"
+  open_seconds=$(field seconds "$build/open.json")
+  awk -v p="$pair" -v ts="$tool_seconds" -v os="$open_seconds" -v tk="$tool_kb" -v ok="$open_kb" 'BEGIN {
+    printf "%-5d %12.2f %12.2f %14.1f %14.1f %11.1fx %11.1fx\n", p, ts, os, tk / 1024, ok / 1024, os / ts, ok / tk
+  }' | tee -a "$build/pairs.txt"
+done
+measure "$build/lines.time" node benchmarks/exporter/open-model.js --every-line "$model" >"$build/lines.json"
+read -r _ _ _ lines_kb <"$build/lines.time"
+printf "\nweb-ifc OpenModel with every line read: %.2f s, peak %.1f MB\n" "$(field seconds "$build/lines.json")" \
+  "$(awk -v k="$lines_kb" 'BEGIN { print k / 1024 }')"
+
+awk -v bytes="$bytes" '
+  { wall[NR] = $6 + 0; tool_mb[NR] = $4 + 0 }
+  END {
+    low = wall[1]; high = wall[1]; top = tool_mb[1]
+    for (i = 2; i <= NR; i++) {
+      if (wall[i] < low) low = wall[i]
+      if (wall[i] > high) high = wall[i]
+      if (tool_mb[i] > top) top = tool_mb[i]
+    }
     limit = bytes / 1048576 + 64
-    printf "\nGoal: throughput >= 3x OpenModel: %.1fx by wall clock, %.1fx by processor time  %s\n", wall, cpu, (wall >= 3 && cpu >= 3 ? "met" : "NOT met")
-    printf "Goal: peak <= input + 64 MB (%.1f MB): %.1f MB  %s\n", limit, peak, (peak <= limit ? "met" : "NOT met")
-  }'
+    printf "Goal: throughput >= 3x OpenModel by wall clock: %.1fx to %.1fx  %s\n", low, high, (low >= 3 ? "met" : "NOT met")
+    printf "Goal: peak <= input + 64 MB (%.1f MB): at most %.1f MB  %s\n", limit, top, (top <= limit ? "met" : "NOT met")
+  }' "$build/pairs.txt"

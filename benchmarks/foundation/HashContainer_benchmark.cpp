@@ -370,10 +370,11 @@ void PrintSummary(std::FILE* out, const std::vector<std::string>& sizes) {
           std::fprintf(out, " %17s", cell);
         }
         const auto inserted = samples["insert"][family][size].find(container);
-        if (inserted != samples["insert"][family][size].end())
+        if (inserted != samples["insert"][family][size].end()) {
           std::fprintf(out, " %17.1f\n", inserted->second.bytesPerEntry);
-        else
+        } else {
           std::fprintf(out, " %17s\n", "-");
+        }
       }
     }
   }

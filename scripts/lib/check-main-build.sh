@@ -12,6 +12,7 @@ build_dir=${1:?usage: scripts/lib/check-main-build.sh BUILD-DIR}
 # (other compilers, the emulator, the report tool), which the dev configure never looks for.
 declare -A hidden=(
   [clang]= [libclang-rt-14-dev]= [g++-mingw-w64-x86-64-posix]= [wine64]= [gcovr]=
+  [clang-tidy]= [libc++-14-dev]= [mingw-w64-x86-64-dev]=
   [libboost1.81-dev]=-DCMAKE_DISABLE_FIND_PACKAGE_Boost=ON
   [libabsl-dev]=-DCMAKE_DISABLE_FIND_PACKAGE_absl=ON
   [libbenchmark-dev]=-DCMAKE_DISABLE_FIND_PACKAGE_benchmark=ON

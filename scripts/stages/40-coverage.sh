@@ -21,7 +21,7 @@ if [[ -n ${TEST_FILTER:-} ]]; then
 fi
 gcovr --root . build/coverage -j 2 \
   --filter 'foundation/' --filter 'values/' --filter 'hooks/' --filter 'bridge/' \
-  --exclude-throw-branches --exclude-unreachable-branches \
+  --exclude-throw-branches --exclude-unreachable-branches --exclude-branches-by-pattern '.*\bassert\(' \
   --txt build/coverage/coverage.txt --print-summary \
   --fail-under-line "$min_lines" --fail-under-branch "$min_branches"
 # The tool's own code; its generated schema table lives in the build tree and is not counted.

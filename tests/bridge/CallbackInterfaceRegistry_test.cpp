@@ -1,8 +1,6 @@
 #include <gtest/gtest.h>
 
-#include <cstddef>
 #include <cstdint>
-#include <cstring>
 #include <string>
 
 #include "AllocationSweep.h"
@@ -185,34 +183,5 @@ TEST_F(CallbackInterfaceRegistry, FailedAllocationInTheFallbackLeaksNothing) {
     EXPECT_GT(runs, 0u) << "the failures' messages are allocated";
   }
 }
-
-#if defined(__GXX_ABI_VERSION) && defined(__x86_64__)
-// Itanium C++ ABI on x86-64: a pointer to a virtual member function holds 1 + the byte offset of its
-// entry from the virtual table's address point, then a zero adjustment.
-template <class Member>
-std::ptrdiff_t VirtualSlot(Member member) {
-  static_assert(sizeof(Member) == 2 * sizeof(std::ptrdiff_t), "pointer and adjustment");
-  std::ptrdiff_t words[2];
-  std::memcpy(words, &member, sizeof words);
-  EXPECT_EQ(words[0] % static_cast<std::ptrdiff_t>(sizeof(void*)), 1) << "not a virtual member";
-  return words[0] / static_cast<std::ptrdiff_t>(sizeof(void*));
-}
-
-TEST(IFCAPICallbackInterface, VirtualSlotsFollowTheHostsOrder) {
-  // Slots 0 and 1 are the two entries of the virtual destructor.
-  using I = IFCAPICallbackInterface;
-  EXPECT_EQ(VirtualSlot(&I::IsWindowSupported), 2);
-  const std::ptrdiff_t operations[] = {
-      VirtualSlot(&I::Operation1),  VirtualSlot(&I::Operation2),  VirtualSlot(&I::Operation3),
-      VirtualSlot(&I::Operation4),  VirtualSlot(&I::Operation5),  VirtualSlot(&I::Operation6),
-      VirtualSlot(&I::Operation7),  VirtualSlot(&I::Operation8),  VirtualSlot(&I::Operation9),
-      VirtualSlot(&I::Operation10), VirtualSlot(&I::Operation11), VirtualSlot(&I::Operation12),
-      VirtualSlot(&I::Operation13), VirtualSlot(&I::Operation14), VirtualSlot(&I::Operation15),
-      VirtualSlot(&I::Operation16)};
-  for (std::ptrdiff_t n = 1; n <= 16; ++n) {
-    EXPECT_EQ(operations[n - 1], n + 2) << "Operation" << n;
-  }
-}
-#endif
 
 }  // namespace

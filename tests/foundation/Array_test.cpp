@@ -245,7 +245,8 @@ TYPED_TEST(ArrayOfCounted, EveryOperationKeepsExactlyTheHeldElementsAliveAndMove
   values.Push(Counted(1));  // fits an inline buffer
   TypeParam taken(std::move(values));
   EXPECT_EQ(taken[0].value, 1);
-  EXPECT_EQ(values.GetSize(), 0u);
+  // A moved-from array is empty and takes new elements: that is what is checked here.
+  EXPECT_EQ(values.GetSize(), 0u);  // NOLINT(bugprone-use-after-move)
   EXPECT_EQ(Counted::live, 1);
   for (int i = 0; i < 20; ++i) {
     values.Push(Counted(i));
@@ -261,7 +262,7 @@ TYPED_TEST(ArrayOfCounted, EveryOperationKeepsExactlyTheHeldElementsAliveAndMove
     TypeParam moved(std::move(copy));
     EXPECT_EQ(Counted::live, 6);
     EXPECT_EQ(moved[2].value, 2);
-    EXPECT_EQ(copy.GetSize(), 0u);
+    EXPECT_EQ(copy.GetSize(), 0u);  // NOLINT(bugprone-use-after-move): the moved-from state is checked
     copy.Push(Counted(9));
     values = moved;
     EXPECT_EQ(Counted::live, 7);
@@ -278,7 +279,7 @@ TYPED_TEST(ArrayOfCounted, EveryOperationKeepsExactlyTheHeldElementsAliveAndMove
   values = std::move(alias);
   TypeParam& single = taken;  // one element, in the inline buffer where there is one
   taken = std::move(single);
-  taken = single;
+  taken = single;  // NOLINT(bugprone-use-after-move): `single` is `taken`, moved onto itself
   EXPECT_EQ(Counted::live, 6);
   ASSERT_EQ(values.GetSize(), 5u);
   EXPECT_EQ(values[2].value, 2);

@@ -340,7 +340,7 @@ TEST(HashContainerStore, AddOfAPresentKeyChangesNothingAndReportsTheStoredValue)
   EXPECT_FALSE(table.Add(MakeKey<KT::UniString>(7), std::move(offered), &found));
   EXPECT_EQ(found, stored);
   EXPECT_EQ(*found, LongText(7));
-  EXPECT_EQ(offered, "offered");  // not moved from
+  EXPECT_EQ(offered, "offered");  // NOLINT(bugprone-use-after-move): a refused value is not moved from
   EXPECT_EQ(&table.FindOrAdd(MakeKey<KT::UniString>(7)), stored);
   EXPECT_EQ(table.GetCount(), 20u);
   EXPECT_EQ(table.GetTotalSearchCost(), cost);
@@ -399,7 +399,9 @@ TEST(HashContainerCopyAndMove, MoveTakesTheEntriesWhereTheyAreAndLeavesAnEmptyUs
       EXPECT_EQ(moved.GetBucketCount(), buckets);
       EXPECT_EQ(moved.GetMaxAverageSearch(), 4.0f);
       EXPECT_EQ(moved.Get(MakeKey<KT::UniString>(count - 1)), last);
-      EXPECT_TRUE(source.IsEmpty() && source.GetBucketCount() == 0 && source.GetEntryCapacity() == 0);
+      // The moved-from source is checked: empty, with default limits, and usable.
+      EXPECT_TRUE(source.IsEmpty() && source.GetBucketCount() == 0 &&  // NOLINT(bugprone-use-after-move)
+                  source.GetEntryCapacity() == 0);
       EXPECT_EQ(source.GetMaxAverageSearch(), 2.0f);
       EXPECT_TRUE(source.begin() == source.end());
       EXPECT_TRUE(source.Add(MakeKey<KT::UniString>(0), "again"));
@@ -417,7 +419,7 @@ TEST(HashContainerCopyAndMove, MoveTakesTheEntriesWhereTheyAreAndLeavesAnEmptyUs
       for (const auto& entry : assigned)
         EXPECT_EQ(entry.value, LongText(next++));
       EXPECT_EQ(next, count);
-      EXPECT_TRUE(moved.IsEmpty());
+      EXPECT_TRUE(moved.IsEmpty());  // NOLINT(bugprone-use-after-move): moved-from, checked empty
     }
   }
 }

@@ -39,7 +39,7 @@ TEST(Result, SuccessCarriesNullTokenAndNoError) {
 TEST(Result, FailureTakesOverTheErrorAndKeepsTheTokenThroughCopiesAndMoves) {
   Error error{IFCAPI::Impl::ErrorGeneral, "Unknown error, with a message too long for any small buffer."};
   const Result<void, Error> failed(std::move(error), AddOn);
-  EXPECT_TRUE(error.message.empty());
+  EXPECT_TRUE(error.message.empty());  // NOLINT(bugprone-use-after-move): the taken-over message is left empty
   ASSERT_FALSE(failed.HasValue());
   EXPECT_EQ(failed.GetToken(), AddOn);
   // GetError copies: asking twice gives the same error.

@@ -169,12 +169,13 @@ TEST_F(HookManagerTest, EachQueryAsksOnlyItsOwnOperationOnceWithAnEmptyVectorAnd
       KT::Array<IPL::PropertySet> sets = OneOldSet();
       KT::Array<IPL::GeneralAttribute> attributes;
       References references;
-      if (query == 0)
+      if (query == 0) {
         HookManager::GetHookProperties(Wall, alternative, sets);
-      else if (query == 1)
+      } else if (query == 1) {
         HookManager::GetHookAttributes(Wall, alternative, attributes);
-      else
+      } else {
         HookManager::GetHookClassificationReferences(Wall, alternative, references);
+      }
       EXPECT_EQ(provider.calls, std::vector<std::string>{expected[query][alternative]});
       ASSERT_EQ(provider.objects.size(), 1u);
       EXPECT_EQ(provider.objects[0], &Wall) << expected[query][alternative];

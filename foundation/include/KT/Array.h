@@ -15,6 +15,7 @@
 // never allocate or throw (given elements whose destructor and move do not).
 #pragma once
 
+#include <cassert>
 #include <cstddef>
 #include <cstdint>
 #include <initializer_list>
@@ -81,6 +82,7 @@ class Array : public RandomContainer<T> {
   // Precondition: `requested` is at least the size. Throws KT::OutOfMemoryException when growing
   // fails (the array is unchanged); a failed shrink is swallowed and keeps the old buffer.
   virtual void Reallocate(std::uint32_t requested) {
+    assert(requested >= size);
     requested = requested < GetMinimumCapacity() ? GetMinimumCapacity() : requested;
     if (requested == capacity) {
       return;
@@ -116,9 +118,15 @@ class Array : public RandomContainer<T> {
   std::uint32_t GetCapacity() const noexcept { return capacity; }
   bool IsEmpty() const noexcept { return size == 0; }
 
-  // Precondition: index < GetSize().
-  T& operator[](std::uint32_t index) noexcept { return buffer[index]; }
-  const T& operator[](std::uint32_t index) const noexcept { return buffer[index]; }
+  // Precondition: index < GetSize() (asserted in debug builds).
+  T& operator[](std::uint32_t index) noexcept {
+    assert(index < size);
+    return buffer[index];
+  }
+  const T& operator[](std::uint32_t index) const noexcept {
+    assert(index < size);
+    return buffer[index];
+  }
 
   T* begin() noexcept { return buffer; }
   T* end() noexcept { return buffer + size; }
@@ -211,9 +219,11 @@ class Array : public RandomContainer<T> {
     if (n == 0) {
       return nullptr;
     }
+    // NOLINTNEXTLINE(bugprone-sizeof-expression): T is the element type, also when it is a pointer
     if (n > SIZE_MAX / sizeof(T)) {
       throw OutOfMemoryException();
     }
+    // NOLINTNEXTLINE(bugprone-sizeof-expression): as above
     return static_cast<T*>(MemoryManager::Allocate(std::size_t{n} * sizeof(T)));
   }
 
@@ -410,6 +420,7 @@ class ArrayFB : public Array<T> {
   T* InlineBuffer() noexcept { return std::launder(reinterpret_cast<T*>(inlineStorage)); }
   const T* InlineBuffer() const noexcept { return std::launder(reinterpret_cast<const T*>(inlineStorage)); }
 
+  // NOLINTNEXTLINE(bugprone-sizeof-expression): T is the element type, also when it is a pointer
   alignas(T) unsigned char inlineStorage[sizeof(T) * N];
 };
 

@@ -54,9 +54,10 @@ class [[nodiscard]] Result<T, Error> : public ResultBase {
   // Failure: takes over the code and message of `error` (whose message is left empty) and keeps
   // `token`, the add-on at fault.
   Result(Error&& failure, const API_Guid& token)
-      : hasValue(false), error(std::move(failure)), engaged(true), token(token) {
-    failure.message.clear();
-  }
+      : hasValue(false),
+        error{failure.code, std::exchange(failure.message, std::string())},
+        engaged(true),
+        token(token) {}
 
   Result(const Result& other) : hasValue(other.hasValue), engaged(false), token(other.token) {
     if (other.engaged) {
@@ -148,9 +149,10 @@ class [[nodiscard]] Result<void, Error> : public ResultBase {
 
   // Failure, as for Result<T, Error>.
   Result(Error&& failure, const API_Guid& token)
-      : hasValue(false), error(std::move(failure)), engaged(true), token(token) {
-    failure.message.clear();
-  }
+      : hasValue(false),
+        error{failure.code, std::exchange(failure.message, std::string())},
+        engaged(true),
+        token(token) {}
 
   Result(const Result& other) : hasValue(other.hasValue), engaged(false), token(other.token) {
     if (other.engaged) {

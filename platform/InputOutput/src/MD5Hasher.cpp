@@ -1,6 +1,7 @@
 // MD5 as RFC 1321 specifies it: 64-byte blocks, four rounds of sixteen steps, little-endian words.
 #include "IO/MD5Hasher.h"
 
+#include <cstddef>
 #include <cstring>
 
 namespace IO {
@@ -92,7 +93,7 @@ MD5::FingerPrint MD5Hasher::Finish() noexcept {
   Transform(pending);
 
   MD5::FingerPrint::Bytes digest;
-  for (int i = 0; i < 4; ++i) {
+  for (std::size_t i = 0; i < 4; ++i) {
     StoreLittleEndian(state[i], &digest[4 * i]);
   }
   return MD5::FingerPrint(digest);
@@ -100,7 +101,7 @@ MD5::FingerPrint MD5Hasher::Finish() noexcept {
 
 void MD5Hasher::Transform(const std::uint8_t* block) noexcept {
   std::uint32_t x[16];
-  for (int i = 0; i < 16; ++i) {
+  for (std::size_t i = 0; i < 16; ++i) {
     x[i] = LoadLittleEndian(block + 4 * i);
   }
   std::uint32_t a = state[0], b = state[1], c = state[2], d = state[3];

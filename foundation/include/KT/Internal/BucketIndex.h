@@ -9,6 +9,7 @@
 // Any other count (given to Rehash by hand) takes the plain division.
 #pragma once
 
+#include <cassert>
 #include <cstdint>
 
 #if defined(_MSC_VER) && !defined(__clang__)
@@ -66,6 +67,7 @@ inline constexpr Reciprocal Reciprocals[32] = {
 
 // Index of the highest set bit. Precondition: value != 0.
 inline std::uint32_t HighestBit(std::uint32_t value) noexcept {
+  assert(value != 0);
 #if defined(__GNUC__) || defined(__clang__)
   return 31u - static_cast<std::uint32_t>(__builtin_clz(value));
 #elif defined(_MSC_VER)
@@ -100,6 +102,7 @@ __attribute__((always_inline))
 #endif
 inline std::uint32_t
 ReduceToBucket(std::uint32_t hash, std::uint32_t bucketCount) noexcept {
+  assert(bucketCount != 0);
   const Reciprocal& known = Reciprocals[HighestBit(bucketCount)];
   if (known.divisor == bucketCount) {
     return static_cast<std::uint32_t>(MultiplyHigh(known.multiplier * hash, bucketCount));

@@ -20,6 +20,7 @@
 // was. Destruction, moves and Clear never allocate.
 #pragma once
 
+#include <cassert>
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
@@ -68,8 +69,11 @@ class EntryStore {
   std::uint32_t GetLastBlockPageCount() const noexcept { return lastBlockPages; }
   Entry* const* GetPages() const noexcept { return pageTable; }
 
-  // Precondition: index < GetCount().
-  Entry& operator[](std::uint32_t index) const noexcept { return pageTable[index / PageEntries][index % PageEntries]; }
+  // Precondition: index < GetCount() (asserted in debug builds).
+  Entry& operator[](std::uint32_t index) const noexcept {
+    assert(index < count);
+    return Place(index);
+  }
 
   // Calls visit(entry) for every entry in store order.
   template <class Visit>
@@ -93,7 +97,7 @@ class EntryStore {
   template <class Construct>
   Entry* Append(Construct&& construct) {
     if (count < capacity) {
-      Entry* place = &(*this)[count];
+      Entry* place = &Place(count);
       construct(place);
       ++count;
       return place;
@@ -104,8 +108,9 @@ class EntryStore {
   // Destroys the last entry. Its block and the page table stay, for the next Append.
   // Precondition: GetCount() > 0.
   void RemoveLast() noexcept {
+    assert(count > 0);
+    (*this)[count - 1].~Entry();
     --count;
-    (*this)[count].~Entry();
   }
 
   // Destroys the entries in store order, frees the blocks from the last to the first and then an
@@ -144,6 +149,9 @@ class EntryStore {
   }
 
  private:
+  // The place of entry `index` within the capacity, made or not.
+  Entry& Place(std::uint32_t index) const noexcept { return pageTable[index / PageEntries][index % PageEntries]; }
+
   template <class T>
   friend struct KT::LayoutCheck;
 
@@ -255,6 +263,7 @@ class EntryCursor {
 // and the count includes the new entry).
 inline bool GrowthDueByRatio(std::uint32_t count, std::uint32_t bucketCount, std::uint32_t cost, float maxAverageSearch,
                              float maxLoadFactor) noexcept {
+  assert(count != 0 && bucketCount != 0);
   const double load = static_cast<double>(count) / bucketCount;
   const double average = static_cast<double>(cost) / count;
   return load >= maxLoadFactor && average > maxAverageSearch;
@@ -387,6 +396,7 @@ class HashContainerBase {
   // Unlinks and destroys the newest entry, for undoing an insertion when a later step of a larger
   // operation fails. The buckets keep their count. Never allocates. Precondition: GetCount() > 0.
   void RemoveLast() noexcept {
+    assert(entries.GetCount() > 0);
     Entry& last = entries[entries.GetCount() - 1];
     // The newest entry heads its chain after an insertion and after every relink; the walk only
     // guards that assumption.
