@@ -33,12 +33,11 @@ SpecificationResult Checker::CheckSpecification(const Specification& specificati
   result.ifcVersions = specification.ifcVersion;
   const Cardinality cardinality = specification.SpecificationCardinality();
   result.cardinality = CardinalityName(cardinality);
+  // A specification whose ifcVersion leaves out the model's schema is checked all the same: the
+  // conformance cases (e.g. "a specification passes only if all requirements pass 1/2", IFC2X3 against
+  // an IFC4 model, expected to fail) take ifcVersion as a statement about the IDS, not as a filter.
   const auto& versions = specification.ifcVersions;
-  if (std::find(versions.begin(), versions.end(), model.SchemaName()) == versions.end()) {
-    result.applies = false;
-    result.verdictReason = "not checked: the model is " + std::string(model.SchemaName());
-    return result;
-  }
+  result.schemaListed = std::find(versions.begin(), versions.end(), model.SchemaName()) != versions.end();
   for (InstanceIndex instance = 0; instance < model.InstanceCount(); ++instance) {
     if (!IsApplicable(specification, instance))
       continue;
@@ -67,6 +66,9 @@ SpecificationResult Checker::CheckSpecification(const Specification& specificati
   } else if (cardinality == Cardinality::Prohibited && result.applicable > 0) {
     result.verdictReason = "prohibited, but " + std::to_string(result.applicable) + " elements apply";
   }
+  if (!result.schemaListed)
+    result.verdictReason += std::string(result.verdictReason.empty() ? "" : "; ") + "the model is " +
+                            std::string(model.SchemaName()) + ", which ifcVersion does not list";
   return result;
 }
 
