@@ -1,5 +1,9 @@
 # The requirements check's reports (console, JSON, HTML): they read an Ids::CheckResult and nothing
-# else, so they build apart from the checker. Included from the checker's CMakeLists or the root.
+# else, so they build apart from the checker. Included from the checker's CMakeLists or the root;
+# the first inclusion defines the target.
+if(TARGET ifcapi_ids_reports)
+  return()
+endif()
 add_library(ifcapi_ids_reports STATIC
   ${CMAKE_CURRENT_LIST_DIR}/src/ConsoleReport.cpp
   ${CMAKE_CURRENT_LIST_DIR}/src/HtmlReport.cpp
