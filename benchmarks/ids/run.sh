@@ -17,7 +17,7 @@ usage() {
   cat <<'USAGE'
 Usage: benchmarks/ids/run.sh [INSTANCES] [--pairs N] [--help]
 
-Generates an IFC4 model of INSTANCES instances (default 1000000, about 90 MB) in build/bench and
+Generates an IFC4 model of INSTANCES instances (default 1000000, about 81 MB) in build/bench and
 measures ifcapi-ids checking it against benchmarks/ids/requirements.ids (reports included) against
 web-ifc's OpenModel opening it, in N interleaved pairs (default 3): wall clock, processor time, peak
 memory, medians and the goals. Installs what is missing first.
