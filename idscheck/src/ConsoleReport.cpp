@@ -21,52 +21,54 @@ std::string JoinedReasons(const ElementFailure& failure) {
   return joined.empty() ? std::string("the element does not meet the requirements") : joined;
 }
 
-void PrintFailure(const ElementFailure& failure, std::FILE* out) {
-  std::fprintf(out, "    #%llu %s %s", static_cast<unsigned long long>(failure.instance),
-               failure.globalId.empty() ? "(no GlobalId)" : ConsoleText(failure.globalId).c_str(),
-               ConsoleText(failure.entity).c_str());
+std::string FailureLine(const ElementFailure& failure) {
+  std::string line = "    #" + std::to_string(failure.instance) + ' ';
+  line += failure.globalId.empty() ? std::string("(no GlobalId)") : ConsoleText(failure.globalId);
+  line += ' ' + ConsoleText(failure.entity);
   if (!failure.name.empty()) {
-    std::fprintf(out, " '%s'", ConsoleText(failure.name).c_str());
+    line += " '" + ConsoleText(failure.name) + '\'';
   }
-  std::fprintf(out, ": %s\n", ConsoleText(JoinedReasons(failure)).c_str());
+  return line + ": " + ConsoleText(JoinedReasons(failure)) + '\n';
 }
 
-void PrintSpecification(const SpecificationResult& specification, const std::string& schema, std::FILE* out) {
+std::string SpecificationLines(const SpecificationResult& specification, const std::string& schema) {
   const SpecificationStatus status = StatusOf(specification);
-  std::fprintf(out, "[%s] %s (%s)", StatusLabel(status), ConsoleText(specification.name).c_str(),
-               ConsoleText(specification.idsFile).c_str());
+  std::string lines = std::string("[") + StatusLabel(status) + "] " + ConsoleText(specification.name) + " (" +
+                      ConsoleText(specification.idsFile) + ')';
   if (status == SpecificationStatus::NotApplicable) {
-    std::fprintf(out, ": not checked, %s is not among its IFC versions (%s)\n", ConsoleText(schema).c_str(),
-                 ConsoleText(specification.ifcVersions).c_str());
-    return;
+    return lines + ": not checked, " + ConsoleText(schema) + " is not among its IFC versions (" +
+           ConsoleText(specification.ifcVersions) + ")\n";
   }
-  std::fprintf(out, ": %zu applicable, %zu passed, %zu failed\n", specification.applicable, specification.passed,
-               specification.failed);
+  lines += ": " + std::to_string(specification.applicable) + " applicable, " + std::to_string(specification.passed) +
+           " passed, " + std::to_string(specification.failed) + " failed\n";
   if (!specification.verdictReason.empty()) {
-    std::fprintf(out, "    %s\n", ConsoleText(specification.verdictReason).c_str());
+    lines += "    " + ConsoleText(specification.verdictReason) + '\n';
   }
   const std::size_t listed = std::min(specification.failures.size(), kConsoleFailuresPerSpecification);
   for (std::size_t k = 0; k < listed; ++k) {
-    PrintFailure(specification.failures[k], out);
+    lines += FailureLine(specification.failures[k]);
   }
   if (specification.failures.size() > listed) {
-    std::fprintf(out, "    ... and %zu more failing elements\n", specification.failures.size() - listed);
+    lines += "    ... and " + std::to_string(specification.failures.size() - listed) + " more failing elements\n";
   }
+  return lines;
+}
+
+std::string TotalLine(const ReportSummary& summary) {
+  return "Total: " + std::to_string(summary.specifications) + " specifications, " + std::to_string(summary.passed) +
+         " passed, " + std::to_string(summary.failed) + " failed, " + std::to_string(summary.notApplicable) +
+         " not applicable; " + std::to_string(summary.failingElements) + " of " +
+         std::to_string(summary.applicableElements) + " checked elements failed: " +
+         (summary.passes ? "the model meets the requirements\n" : "the model does NOT meet the requirements\n");
 }
 
 }  // namespace
 
 void PrintConsoleReport(const CheckResult& result, std::FILE* out) {
   for (const SpecificationResult& specification : result.specifications) {
-    PrintSpecification(specification, result.schema, out);
+    std::fputs(SpecificationLines(specification, result.schema).c_str(), out);
   }
-  const ReportSummary summary = Summarize(result);
-  std::fprintf(out,
-               "Total: %zu specifications, %zu passed, %zu failed, %zu not applicable; %zu of %zu checked "
-               "elements failed: %s\n",
-               summary.specifications, summary.passed, summary.failed, summary.notApplicable, summary.failingElements,
-               summary.applicableElements,
-               summary.passes ? "the model meets the requirements" : "the model does NOT meet the requirements");
+  std::fputs(TotalLine(Summarize(result)).c_str(), out);
 }
 
 }  // namespace Ids

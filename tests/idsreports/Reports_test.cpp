@@ -143,7 +143,7 @@ TEST_F(ReportFiles, AnUnwritableFolderGivesAnErrorAndNoFile) {
   const std::filesystem::path path = folder / "missing" / "report.html";
   std::string error;
   EXPECT_FALSE(Ids::WriteHtmlReport(IdsTest::SampleResult(), path.string(), error));
-  EXPECT_NE(error.find("missing/report.html.partial: cannot create"), std::string::npos) << error;
+  EXPECT_NE(error.find("report.html.partial: cannot create"), std::string::npos) << error;
   EXPECT_FALSE(Ids::WriteJsonReport(IdsTest::SampleResult(), path.string(), error));
   EXPECT_TRUE(std::filesystem::is_empty(folder));
 }
