@@ -1,5 +1,5 @@
 # about: g++, warnings as errors: build everything, run every test (the IFC checks under Node included)
-# packages: g++ python3 googletest libgtest-dev libgmock-dev libbenchmark-dev libboost1.81-dev libabsl-dev nodejs npm
+# packages: g++ python3 googletest libgtest-dev libgmock-dev libbenchmark-dev libboost1.81-dev libabsl-dev nodejs npm chromium
 set -euo pipefail
 source "$(dirname "$0")/common.sh"
 build_preset dev
