@@ -171,7 +171,9 @@ FacetEvaluator::Finding FacetEvaluator::Property(const Facet& facet, InstanceInd
         fail(where + " is " + DescribeValue(typed.front()) + ", required " + facet.value.Describe());
     }
     if (!anyProperty)
-      fail(setName + " has no property " + DescribeFacet(facet).substr(setName.size() + 1));
+      fail(setName + "." +
+           (facet.baseName.kind == ValueConstraint::Kind::Simple ? facet.baseName.simple : facet.baseName.Describe()) +
+           " is missing");
   }
   if (!anySet)
     fail(DescribeFacet(facet) + " is missing");
