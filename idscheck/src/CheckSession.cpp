@@ -6,8 +6,8 @@
 #include "DocumentReader.h"
 #include "HtmlReport.h"
 #include "JsonReport.h"
+#include "ReaderModelView.h"
 #include "SchemaCatalog.h"
-#include "StepModelView.h"
 
 namespace Ids {
 
@@ -44,7 +44,7 @@ int RunSession(const SessionOptions& options, std::FILE* out, std::FILE* err) {
     std::fprintf(err, "ifcapi-ids: %s\n", error.c_str());
     return ExitInvalidIds;
   }
-  StepModelView model;
+  ReaderModelView model;
   if (!model.Open(options.modelFile, error)) {
     std::fprintf(err, "ifcapi-ids: %s\n", error.c_str());
     return ExitBadModel;

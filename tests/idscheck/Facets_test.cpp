@@ -9,7 +9,7 @@
 
 #include "Checker.h"
 #include "DocumentReader.h"
-#include "StepModelView.h"
+#include "ReaderModelView.h"
 
 namespace {
 
@@ -37,7 +37,7 @@ class IdsFacets : public testing::Test {
     Ids::Document document;
     Ids::DocumentError error;
     EXPECT_TRUE(Ids::ReadDocumentFromMemory(ids.data(), ids.size(), "t.ids", document, error)) << error.Message();
-    Ids::StepModelView view;
+    Ids::ReaderModelView view;
     std::string openError;
     EXPECT_TRUE(view.Open(model.string(), openError)) << openError;
     Ids::CheckResult result = Ids::Checker(view).Run(model.string(), {document});
