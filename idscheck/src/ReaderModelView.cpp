@@ -72,6 +72,16 @@ bool ReaderModelView::Attribute(InstanceIndex index, std::string_view name, Mode
   return true;
 }
 
+std::vector<InstanceIndex> ReaderModelView::InstancesOfExactly(std::string_view upperName) const {
+  std::vector<InstanceIndex> result;
+  const IfcReader::EntityId entity = model->GetSchema().FindEntity(upperName);
+  if (!entity.Valid())
+    return result;
+  for (const IfcReader::InstanceIndex index : model->InstancesOf(entity, true))
+    result.push_back(index.Value());
+  return result;
+}
+
 ModelValue ToModelValue(const IfcReader::Value& value) {
   using Kind = IfcReader::Value::Kind;
   ModelValue result;
