@@ -59,7 +59,7 @@ std::vector<InstanceIndex> Checker::Candidates(const Specification& specificatio
   std::sort(names.begin(), names.end());
   names.erase(std::unique(names.begin(), names.end()), names.end());
   for (const std::string& name : names) {
-    const std::vector<InstanceIndex> found = model.InstancesOfExactly(name);
+    const std::vector<InstanceIndex> found = model.InstancesOf(name, true);
     candidates.insert(candidates.end(), found.begin(), found.end());
   }
   std::sort(candidates.begin(), candidates.end());
@@ -94,21 +94,22 @@ SpecificationResult Checker::CheckSpecification(const Specification& specificati
     if (!IsApplicable(specification, instance))
       continue;
     ++result.applicable;
-    ElementFailure failure = Failure(instance);
+    std::vector<std::string> reasons;
     if (cardinality == Cardinality::Prohibited) {
-      failure.reasons.push_back("applies to a prohibited specification");
+      reasons.push_back("applies to a prohibited specification");
     } else {
       for (const Facet& facet : specification.requirements) {
         FacetOutcome outcome = facets.Evaluate(facet, instance, true);
         if (!outcome.pass)
-          failure.reasons.push_back(std::move(outcome.reason));
+          reasons.push_back(std::move(outcome.reason));
       }
     }
-    if (failure.reasons.empty()) {
+    if (reasons.empty()) {
       ++result.passed;
     } else {
       ++result.failed;
-      result.failures.push_back(std::move(failure));
+      result.failures.push_back(Failure(instance));
+      result.failures.back().reasons = std::move(reasons);
     }
   }
   result.passes = result.failed == 0;

@@ -7,6 +7,7 @@
 //   if (!outcome.pass) Report(outcome.reason);  // "Pset_WallCommon.FireRating is missing"
 #pragma once
 
+#include <memory>
 #include <string>
 
 #include "Document.h"
@@ -15,11 +16,15 @@
 
 namespace Ids {
 
+struct PropertySets;
+
 struct FacetOutcome {
   bool pass = false;
   std::string reason;  // why it failed, in words; empty on a pass
 };
 
+// Keeps the property sets of the instance it last looked at (the applicability and requirements of a
+// specification ask about one instance in turn), so one evaluator serves one thread.
 class FacetEvaluator {
  public:
   FacetEvaluator(const ModelIndex& index, const ModelUnits& units) : index(index), units(units) {}
@@ -42,9 +47,13 @@ class FacetEvaluator {
 
  private:
   bool EntityMatches(const Facet& facet, InstanceIndex instance) const;
+  const PropertySets& PropertySetsOf(InstanceIndex instance) const;
 
   const ModelIndex& index;
   const ModelUnits& units;
+  mutable bool explaining = true;  // whether failures need their reason in words
+  mutable InstanceIndex cachedInstance = NoInstance;
+  mutable std::shared_ptr<PropertySets> cachedSets;
 };
 
 // A short description of the facet for reasons: "entity IFCWALL", "Pset_WallCommon.FireRating".

@@ -5,13 +5,11 @@
 namespace Ids {
 
 ModelIndex::ModelIndex(const ModelView& model) : model(model) {
-  for (InstanceIndex instance = 0; instance < model.InstanceCount(); ++instance) {
-    if (model.IsSubtypeOf(instance, "IFCRELATIONSHIP"))
-      AddRelation(instance);
-    // Resources (materials, profiles) take classification references through this relation.
-    else if (model.IsSubtypeOf(instance, "IFCEXTERNALREFERENCERELATIONSHIP"))
-      Link(classifications, instance, "RelatedResourceObjects", "RelatingReference");
-  }
+  for (const InstanceIndex relation : model.InstancesOf("IFCRELATIONSHIP", false))
+    AddRelation(relation);
+  // Resources (materials, profiles) take classification references through this relation.
+  for (const InstanceIndex relation : model.InstancesOf("IFCEXTERNALREFERENCERELATIONSHIP", false))
+    Link(classifications, relation, "RelatedResourceObjects", "RelatingReference");
 }
 
 void ModelIndex::Link(Map& map, InstanceIndex relation, std::string_view from, std::string_view to) {

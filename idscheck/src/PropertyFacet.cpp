@@ -15,7 +15,13 @@ struct PropertyEntry {
   InstanceIndex property = NoInstance;
   ModelValue direct;
 };
-using PropertySets = std::map<std::string, std::map<std::string, PropertyEntry>>;
+
+}  // namespace
+
+// Property (and quantity) set name -> property name -> property.
+struct PropertySets : std::map<std::string, std::map<std::string, PropertyEntry>> {};
+
+namespace {
 
 constexpr const char* RootAttributes[] = {"GlobalId", "OwnerHistory", "Name", "Description"};
 
@@ -113,9 +119,17 @@ bool IsEmptyValue(const ModelValue& value) noexcept {
 
 }  // namespace
 
+const PropertySets& FacetEvaluator::PropertySetsOf(InstanceIndex instance) const {
+  if (!cachedSets || cachedInstance != instance) {
+    cachedSets = std::make_shared<PropertySets>(CollectSets(index, instance));
+    cachedInstance = instance;
+  }
+  return *cachedSets;
+}
+
 FacetEvaluator::Finding FacetEvaluator::Property(const Facet& facet, InstanceIndex instance) const {
   Finding finding;
-  const PropertySets sets = CollectSets(index, instance);
+  const PropertySets& sets = PropertySetsOf(instance);
   const auto fail = [&finding](std::string reason) {
     if (finding.pass || finding.reason.empty())
       finding.reason = std::move(reason);

@@ -72,12 +72,12 @@ bool ReaderModelView::Attribute(InstanceIndex index, std::string_view name, Mode
   return true;
 }
 
-std::vector<InstanceIndex> ReaderModelView::InstancesOfExactly(std::string_view upperName) const {
+std::vector<InstanceIndex> ReaderModelView::InstancesOf(std::string_view upperName, bool exact) const {
   std::vector<InstanceIndex> result;
   const IfcReader::EntityId entity = model->GetSchema().FindEntity(upperName);
   if (!entity.Valid())
     return result;
-  for (const IfcReader::InstanceIndex index : model->InstancesOf(entity, true))
+  for (const IfcReader::InstanceIndex index : model->InstancesOf(entity, exact))
     result.push_back(index.Value());
   return result;
 }

@@ -36,7 +36,7 @@ class ReaderModelView final : public ModelView {
   bool HasEntity(std::string_view upperName) const noexcept override;
   std::vector<std::string> AttributeNames(InstanceIndex index) const override;
   bool Attribute(InstanceIndex index, std::string_view name, ModelValue& value) const override;
-  std::vector<InstanceIndex> InstancesOfExactly(std::string_view upperName) const override;
+  std::vector<InstanceIndex> InstancesOf(std::string_view upperName, bool exact) const override;
 
  private:
   std::unique_ptr<IfcReader::Model> owned;

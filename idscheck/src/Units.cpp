@@ -35,9 +35,7 @@ double NumberOf(const ModelValue& value) noexcept {
 
 ModelUnits::ModelUnits(const ModelIndex& index) : index(index) {
   const ModelView& model = index.Model();
-  for (InstanceIndex instance = 0; instance < model.InstanceCount(); ++instance) {
-    if (!model.IsSubtypeOf(instance, "IFCPROJECT"))
-      continue;
+  for (const InstanceIndex instance : model.InstancesOf("IFCPROJECT", false)) {
     const InstanceIndex assignment = index.GetReference(instance, "UnitsInContext");
     for (const InstanceIndex unit : index.GetReferences(assignment, "Units")) {
       const std::string type = index.GetText(unit, "UnitType");
