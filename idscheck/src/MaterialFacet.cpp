@@ -50,7 +50,7 @@ void AddMaterial(const ModelIndex& index, InstanceIndex material, std::vector<st
 
 FacetEvaluator::Finding FacetEvaluator::Material(const Facet& facet, InstanceIndex instance) const {
   Finding finding;
-  std::vector<InstanceIndex> materials = index.MaterialsOf(instance);
+  LinkTable::Targets materials = index.MaterialsOf(instance);
   if (materials.empty())
     materials = index.MaterialsOf(index.TypeOf(instance));
   finding.present = !materials.empty();

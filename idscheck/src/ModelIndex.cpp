@@ -1,5 +1,6 @@
 #include "ModelIndex.h"
 
+#include <algorithm>
 #include <cctype>
 
 namespace Ids {
@@ -10,27 +11,44 @@ ModelIndex::ModelIndex(const ModelView& model) : model(model) {
   // Resources (materials, profiles) take classification references through this relation.
   for (const InstanceIndex relation : model.InstancesOf("IFCEXTERNALREFERENCERELATIONSHIP", false))
     Link(classifications, relation, "RelatedResourceObjects", "RelatingReference");
+  for (LinkTable* table : {&types, &propertySets, &classifications, &materials})
+    table->Seal();
+  for (LinkTable& table : wholes)
+    table.Seal();
 }
 
-void ModelIndex::Link(Map& map, InstanceIndex relation, std::string_view from, std::string_view to) {
+void LinkTable::Seal() {
+  std::stable_sort(links.begin(), links.end(), [](const Link& a, const Link& b) { return a.first < b.first; });
+  links.shrink_to_fit();
+}
+
+LinkTable::Targets LinkTable::Of(InstanceIndex from) const noexcept {
+  const auto range = std::equal_range(links.begin(), links.end(), Link(from, 0),
+                                      [](const Link& a, const Link& b) { return a.first < b.first; });
+  return Targets(links.data() + (range.first - links.begin()), links.data() + (range.second - links.begin()));
+}
+
+void ModelIndex::Link(LinkTable& table, InstanceIndex relation, std::string_view from, std::string_view to) {
   const InstanceIndex target = GetReference(relation, to);
   if (target == NoInstance)
     return;
   for (const InstanceIndex source : GetReferences(relation, from))
-    map[source].push_back(target);
+    table.Add(source, target);
 }
 
 void ModelIndex::AddRelation(InstanceIndex relation) {
   if (model.IsSubtypeOf(relation, "IFCRELDEFINESBYTYPE")) {
     const InstanceIndex type = GetReference(relation, "RelatingType");
-    for (const InstanceIndex object : GetReferences(relation, "RelatedObjects"))
-      types[object] = type;
+    if (type != NoInstance) {
+      for (const InstanceIndex object : GetReferences(relation, "RelatedObjects"))
+        types.Add(object, type);
+    }
   } else if (model.IsSubtypeOf(relation, "IFCRELDEFINESBYPROPERTIES")) {
     // IFC4 lets one relation carry a set of property sets.
     const std::vector<InstanceIndex> definitions = GetReferences(relation, "RelatingPropertyDefinition");
     for (const InstanceIndex object : GetReferences(relation, "RelatedObjects")) {
       for (const InstanceIndex definition : definitions)
-        propertySets[object].push_back(definition);
+        propertySets.Add(object, definition);
     }
   } else if (model.IsSubtypeOf(relation, "IFCRELASSOCIATESCLASSIFICATION")) {
     Link(classifications, relation, "RelatedObjects", "RelatingClassification");
@@ -53,28 +71,9 @@ void ModelIndex::AddRelation(InstanceIndex relation) {
   }
 }
 
-const std::vector<InstanceIndex>& ModelIndex::Find(const Map& map, InstanceIndex key) noexcept {
-  static const std::vector<InstanceIndex> none;
-  const auto found = map.find(key);
-  return found == map.end() ? none : found->second;
-}
-
 InstanceIndex ModelIndex::TypeOf(InstanceIndex object) const noexcept {
-  const auto found = types.find(object);
-  return found == types.end() ? NoInstance : found->second;
-}
-
-const std::vector<InstanceIndex>& ModelIndex::PropertySetsOf(InstanceIndex object) const noexcept {
-  return Find(propertySets, object);
-}
-const std::vector<InstanceIndex>& ModelIndex::ClassificationsOf(InstanceIndex object) const noexcept {
-  return Find(classifications, object);
-}
-const std::vector<InstanceIndex>& ModelIndex::MaterialsOf(InstanceIndex object) const noexcept {
-  return Find(materials, object);
-}
-const std::vector<InstanceIndex>& ModelIndex::WholesOf(InstanceIndex part, PartOfRelation relation) const noexcept {
-  return Find(wholes[static_cast<int>(relation)], part);
+  const LinkTable::Targets found = types.Of(object);
+  return found.empty() ? NoInstance : *found.begin();
 }
 
 ModelValue ModelIndex::Get(InstanceIndex instance, std::string_view attribute) const {

@@ -9,7 +9,7 @@
 
 #include <string>
 #include <string_view>
-#include <unordered_map>
+#include <utility>
 #include <vector>
 
 #include "ModelView.h"
@@ -18,17 +18,59 @@ namespace Ids {
 
 enum class PartOfRelation { Aggregates, Nests, Contained, Group, VoidsOrFills };
 
+// A relation as (from, to) pairs sorted by `from`: 16 bytes a link, found by binary search.
+class LinkTable {
+ public:
+  using Link = std::pair<InstanceIndex, InstanceIndex>;
+
+  // The targets of one source, in the order the links were added.
+  class Targets {
+   public:
+    class Iterator {
+     public:
+      explicit Iterator(const Link* at) noexcept : at(at) {}
+      InstanceIndex operator*() const noexcept { return at->second; }
+      Iterator& operator++() noexcept {
+        ++at;
+        return *this;
+      }
+      bool operator!=(const Iterator& other) const noexcept { return at != other.at; }
+
+     private:
+      const Link* at;
+    };
+    Targets(const Link* first, const Link* last) noexcept : first(first), last(last) {}
+    Iterator begin() const noexcept { return Iterator(first); }
+    Iterator end() const noexcept { return Iterator(last); }
+    bool empty() const noexcept { return first == last; }
+
+   private:
+    const Link* first;
+    const Link* last;
+  };
+
+  void Add(InstanceIndex from, InstanceIndex to) { links.emplace_back(from, to); }
+  // Sorts the links; call once after the last Add.
+  void Seal();
+  Targets Of(InstanceIndex from) const noexcept;
+
+ private:
+  std::vector<Link> links;
+};
+
 class ModelIndex {
  public:
   explicit ModelIndex(const ModelView& model);
 
   const ModelView& Model() const noexcept { return model; }
   InstanceIndex TypeOf(InstanceIndex object) const noexcept;
-  const std::vector<InstanceIndex>& PropertySetsOf(InstanceIndex object) const noexcept;
-  const std::vector<InstanceIndex>& ClassificationsOf(InstanceIndex object) const noexcept;
-  const std::vector<InstanceIndex>& MaterialsOf(InstanceIndex object) const noexcept;
+  LinkTable::Targets PropertySetsOf(InstanceIndex object) const noexcept { return propertySets.Of(object); }
+  LinkTable::Targets ClassificationsOf(InstanceIndex object) const noexcept { return classifications.Of(object); }
+  LinkTable::Targets MaterialsOf(InstanceIndex object) const noexcept { return materials.Of(object); }
   // The wholes `part` is directly part of through `relation`.
-  const std::vector<InstanceIndex>& WholesOf(InstanceIndex part, PartOfRelation relation) const noexcept;
+  LinkTable::Targets WholesOf(InstanceIndex part, PartOfRelation relation) const noexcept {
+    return wholes[static_cast<int>(relation)].Of(part);
+  }
 
   // Attribute helpers; unset values and missing attributes read as Null.
   ModelValue Get(InstanceIndex instance, std::string_view attribute) const;
@@ -44,15 +86,12 @@ class ModelIndex {
   std::vector<std::string> PredefinedTypes(InstanceIndex instance) const;
 
  private:
-  using Map = std::unordered_map<InstanceIndex, std::vector<InstanceIndex>>;
   void AddRelation(InstanceIndex relation);
-  void Link(Map& map, InstanceIndex relation, std::string_view from, std::string_view to);
-  static const std::vector<InstanceIndex>& Find(const Map& map, InstanceIndex key) noexcept;
+  void Link(LinkTable& table, InstanceIndex relation, std::string_view from, std::string_view to);
 
   const ModelView& model;
-  std::unordered_map<InstanceIndex, InstanceIndex> types;
-  Map propertySets, classifications, materials;
-  Map wholes[5];
+  LinkTable types, propertySets, classifications, materials;
+  LinkTable wholes[5];
 };
 
 }  // namespace Ids
