@@ -108,7 +108,8 @@ std::vector<InstanceIndex> ModelIndex::GetReferences(InstanceIndex instance, std
 }
 
 std::string ModelIndex::GetText(InstanceIndex instance, std::string_view attribute) const {
-  const ModelValue& value = Get(instance, attribute).Unwrapped();
+  const ModelValue read = Get(instance, attribute);
+  const ModelValue& value = read.Unwrapped();
   const bool textual = value.kind == ModelValue::Kind::String || value.kind == ModelValue::Kind::Enumeration;
   return textual ? value.text : std::string();
 }
