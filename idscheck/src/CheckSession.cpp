@@ -2,9 +2,12 @@
 
 #include "Audit.h"
 #include "Checker.h"
+#include "ConsoleReport.h"
 #include "DocumentReader.h"
+#include "HtmlReport.h"
+#include "JsonReport.h"
+#include "ReaderModelView.h"
 #include "SchemaCatalog.h"
-#include "StepModelView.h"
 
 namespace Ids {
 
@@ -21,21 +24,6 @@ bool ReadDocuments(const std::vector<std::string>& paths, std::vector<Document>&
     documents.push_back(std::move(document));
   }
   return true;
-}
-
-void PrintSummary(const CheckResult& result, std::FILE* out) {
-  for (const SpecificationResult& specification : result.specifications) {
-    const char* verdict = !specification.applies ? "SKIPPED" : specification.passes ? "PASS" : "FAIL";
-    std::fprintf(out, "%s: %s (%s): %zu applicable, %zu passed, %zu failed%s%s\n", verdict, specification.name.c_str(),
-                 specification.cardinality.c_str(), specification.applicable, specification.passed,
-                 specification.failed, specification.verdictReason.empty() ? "" : "; ",
-                 specification.verdictReason.c_str());
-    for (const ElementFailure& failure : specification.failures) {
-      for (const std::string& reason : failure.reasons)
-        std::fprintf(out, "  #%llu %s '%s': %s\n", static_cast<unsigned long long>(failure.instance),
-                     failure.entity.c_str(), failure.name.c_str(), reason.c_str());
-    }
-  }
 }
 
 }  // namespace
@@ -56,13 +44,21 @@ int RunSession(const SessionOptions& options, std::FILE* out, std::FILE* err) {
     std::fprintf(err, "ifcapi-ids: %s\n", error.c_str());
     return ExitInvalidIds;
   }
-  StepModelView model;
+  ReaderModelView model;
   if (!model.Open(options.modelFile, error)) {
     std::fprintf(err, "ifcapi-ids: %s\n", error.c_str());
     return ExitBadModel;
   }
   const CheckResult result = Checker(model).Run(options.modelFile, documents);
-  PrintSummary(result, out);
+  PrintConsoleReport(result, out);
+  if (!options.jsonReport.empty() && !WriteJsonReport(result, options.jsonReport, error)) {
+    std::fprintf(err, "ifcapi-ids: %s\n", error.c_str());
+    return ExitReportFailed;
+  }
+  if (!options.htmlReport.empty() && !WriteHtmlReport(result, options.htmlReport, error)) {
+    std::fprintf(err, "ifcapi-ids: %s\n", error.c_str());
+    return ExitReportFailed;
+  }
   return result.Passes() ? ExitPass : ExitFail;
 }
 

@@ -27,6 +27,7 @@ class Checker {
 
  private:
   bool IsApplicable(const Specification& specification, InstanceIndex instance) const;
+  std::vector<InstanceIndex> Candidates(const Specification& specification) const;
   ElementFailure Failure(InstanceIndex instance) const;
 
   const ModelView& model;

@@ -33,16 +33,25 @@ Reference Describe(const ModelIndex& index, InstanceIndex association) {
   return reference;
 }
 
+bool IsClassification(const ModelIndex& index, InstanceIndex association) {
+  return index.Model().IsSubtypeOf(association, "IFCCLASSIFICATIONREFERENCE") ||
+         index.Model().IsSubtypeOf(association, "IFCCLASSIFICATION");
+}
+
 std::vector<Reference> ReferencesOf(const ModelIndex& index, InstanceIndex instance) {
   std::vector<Reference> own;
-  for (const InstanceIndex association : index.ClassificationsOf(instance))
-    own.push_back(Describe(index, association));
+  for (const InstanceIndex association : index.ClassificationsOf(instance)) {
+    if (IsClassification(index, association))
+      own.push_back(Describe(index, association));
+  }
   std::set<std::string> ownSystems;
   for (const Reference& reference : own)
     ownSystems.insert(reference.system);
   const InstanceIndex type = index.TypeOf(instance);
   if (type != NoInstance) {
     for (const InstanceIndex association : index.ClassificationsOf(type)) {
+      if (!IsClassification(index, association))
+        continue;
       Reference reference = Describe(index, association);
       if (ownSystems.count(reference.system) == 0)
         own.push_back(std::move(reference));

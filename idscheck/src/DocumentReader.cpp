@@ -341,6 +341,12 @@ bool ValidateAndBuild(xmlDocPtr tree, const std::string& name, Document& documen
     error.reason = "the root element is not ids in the namespace " + std::string(IdsNamespace);
     return false;
   }
+  // IDS has no use for a document type declaration, and its entities could expand without bound.
+  if (tree->intSubset != nullptr || tree->extSubset != nullptr) {
+    error.line = 1;
+    error.reason = "an IDS document takes no document type declaration (<!DOCTYPE>)";
+    return false;
+  }
   xmlSchemaPtr schema = IdsSchema();
   if (schema == nullptr) {
     error.reason = "the IDS schema does not compile";

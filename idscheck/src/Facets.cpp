@@ -196,22 +196,23 @@ FacetEvaluator::Finding FacetEvaluator::Attribute(const Facet& facet, InstanceIn
     finding.reason = "has no attribute " + DescribeFacet(facet).substr(10);
     return finding;
   }
-  finding.pass = true;
+  // A restricted name may select several attributes: one set to a matching value is enough.
   for (const std::string& name : names) {
     ModelValue value;
     model.Attribute(instance, name, value);
     if (IsEmpty(value)) {
-      if (finding.pass)
+      if (finding.reason.empty())
         finding.reason = name + " is " + (value.Unwrapped().IsNull() ? "not set" : "empty");
-      finding.pass = false;
       continue;
     }
     finding.present = true;
-    if (!Matches(facet.value, value)) {
-      if (finding.pass)
-        finding.reason = name + " is " + DescribeValue(value) + ", required " + facet.value.Describe();
-      finding.pass = false;
+    if (Matches(facet.value, value)) {
+      finding.pass = true;
+      finding.reason.clear();
+      return finding;
     }
+    if (finding.reason.empty() || names.size() == 1)
+      finding.reason = name + " is " + DescribeValue(value) + ", required " + facet.value.Describe();
   }
   return finding;
 }
@@ -269,8 +270,6 @@ FacetEvaluator::Finding FacetEvaluator::PartOf(const Facet& facet, InstanceIndex
     }
   }
   finding.reason = finding.present ? "is not " + DescribeFacet(facet) : "is part of nothing";
-  if (finding.present)
-    finding.reason = "is not " + DescribeFacet(facet);
   return finding;
 }
 

@@ -8,6 +8,9 @@ ModelIndex::ModelIndex(const ModelView& model) : model(model) {
   for (InstanceIndex instance = 0; instance < model.InstanceCount(); ++instance) {
     if (model.IsSubtypeOf(instance, "IFCRELATIONSHIP"))
       AddRelation(instance);
+    // Resources (materials, profiles) take classification references through this relation.
+    else if (model.IsSubtypeOf(instance, "IFCEXTERNALREFERENCERELATIONSHIP"))
+      Link(classifications, instance, "RelatedResourceObjects", "RelatingReference");
   }
 }
 

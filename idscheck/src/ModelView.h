@@ -43,6 +43,8 @@ class ModelView {
   virtual std::vector<std::string> AttributeNames(InstanceIndex index) const = 0;
   // The value of the explicit attribute `name` (exact spelling); false when the entity has none such.
   virtual bool Attribute(InstanceIndex index, std::string_view name, ModelValue& value) const = 0;
+  // The instances of exactly the entity `upperName` (no subtypes), in file order.
+  virtual std::vector<InstanceIndex> InstancesOfExactly(std::string_view upperName) const = 0;
 };
 
 }  // namespace Ids

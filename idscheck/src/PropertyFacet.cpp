@@ -149,22 +149,31 @@ FacetEvaluator::Finding FacetEvaluator::Property(const Facet& facet, InstanceInd
         fail(where + " has no value");
         continue;
       }
+      // Of the values (a list, table or bounded property has several), those of the data type asked
+      // for count, and one of them meeting the value is enough.
+      std::vector<ModelValue> typed;
+      for (const ModelValue& value : filled) {
+        if (facet.dataType.empty() || (value.kind == ModelValue::Kind::Typed && value.text == facet.dataType) ||
+            value.kind != ModelValue::Kind::Typed)
+          typed.push_back(value);
+      }
+      if (typed.empty()) {
+        fail(where + " is " + DescribeValue(filled.front()) + ", required of type " + facet.dataType);
+        continue;
+      }
       bool anyMatch = false;
-      for (ModelValue value : filled) {
-        if (!facet.dataType.empty() && value.kind == ModelValue::Kind::Typed && value.text != facet.dataType) {
-          fail(where + " is " + DescribeValue(value) + ", required of type " + facet.dataType);
-          anyMatch = true;  // reported already
-          break;
-        }
+      for (ModelValue& value : typed) {
         if (value.kind == ModelValue::Kind::Typed && value.items.front().kind == ModelValue::Kind::Real)
           value.items.front().real = units.ToSi(value.text, value.items.front().real);
         anyMatch = anyMatch || Matches(facet.value, value);
       }
       if (!anyMatch)
-        fail(where + " is " + DescribeValue(filled.front()) + ", required " + facet.value.Describe());
+        fail(where + " is " + DescribeValue(typed.front()) + ", required " + facet.value.Describe());
     }
     if (!anyProperty)
-      fail(setName + " has no property " + DescribeFacet(facet).substr(setName.size() + 1));
+      fail(setName + "." +
+           (facet.baseName.kind == ValueConstraint::Kind::Simple ? facet.baseName.simple : facet.baseName.Describe()) +
+           " is missing");
   }
   if (!anySet)
     fail(DescribeFacet(facet) + " is missing");

@@ -1,13 +1,15 @@
 #include "SchemaCatalog.h"
 
-#include "Schema.h"
+#include "SchemaTables.h"
 
 namespace Ids {
 
 EntityPresence SchemaEntityCatalog(std::string_view version, std::string_view upperName) {
-  if (version != "IFC4")
-    return EntityPresence::Unknown;
-  return Exporter::SchemaIndex::Get().FindEntity(upperName) >= 0 ? EntityPresence::Known : EntityPresence::Absent;
+  const std::optional<IfcReader::SchemaVersion> found = IfcReader::FindSchemaVersion(version);
+  const IfcReader::Schema* schema = found ? IfcReader::Schema::Find(*found) : nullptr;
+  if (schema == nullptr)
+    return EntityPresence::Unknown;  // this build has no table of that schema
+  return schema->FindEntity(upperName).Valid() ? EntityPresence::Known : EntityPresence::Absent;
 }
 
 }  // namespace Ids
