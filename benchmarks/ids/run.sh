@@ -83,9 +83,10 @@ done
 field() { sed "s/.*\"$1\":\([0-9.e-]*\).*/\1/" "$2"; }
 {
   for ((k = 1; k <= pairs; k++)); do
-    read -r wall user system kb <"$build/ids-$k.time"
+    # time(1) puts "Command exited with non-zero status 1" before the figures when requirements fail.
+    read -r wall user system kb < <(tail -n 1 "$build/ids-$k.time")
     echo "ids $k $wall $(awk -v u="$user" -v s="$system" 'BEGIN { print u + s }') $kb"
-    read -r _ _ _ open_kb <"$build/open-$k.time"
+    read -r _ _ _ open_kb < <(tail -n 1 "$build/open-$k.time")
     echo "open $k $(field seconds "$build/open-$k.json") $(field cpuSeconds "$build/open-$k.json") $open_kb"
   done
 } >"$build/ids-bench.txt"
@@ -110,6 +111,7 @@ awk -v bytes="$(stat -c %s "$model")" -v load="$(cut -d' ' -f1 /proc/loadavg)" -
       iw[k] = wall["ids", k]; ic[k] = cpu["ids", k]; ip[k] = peak["ids", k]; ow[k] = wall["open", k]; oc[k] = cpu["open", k]; op[k] = peak["open", k]
     }
     miw = median(iw, pairs); mic = median(ic, pairs); mip = median(ip, pairs)
+    if (miw <= 0 || mic <= 0) { print "ifcapi-ids gave no figures" > "/dev/stderr"; exit 1 }
     mow = median(ow, pairs); moc = median(oc, pairs); mop = median(op, pairs)
     printf "%-6s %14.2f %14.2f %16.1f %14.2f %14.2f %16.1f\n", "median", miw, mic, mip, mow, moc, mop
     printf "\nGoal: the whole check >= 2x faster than OpenModel: %.2fx by wall clock, %.2fx by processor time  %s\n", mow / miw, moc / mic, (mow / miw >= 2 && moc / mic >= 2 ? "met" : "NOT met")

@@ -3,12 +3,32 @@
 #include <cerrno>
 #include <cstring>
 
-#include "Platform.h"
+#if defined(_WIN32)
+#include <windows.h>
+#endif
 
 namespace Ids {
 
 namespace {
+
 constexpr std::size_t kFlushThreshold = std::size_t{1} << 20;
+
+// Renames `from` to `to`, replacing `to` if it exists (which a plain rename does not on Windows).
+bool RenameReplacing(const std::string& from, const std::string& to, std::string& reason) {
+#if defined(_WIN32)
+  if (MoveFileExA(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING) == 0) {
+    reason = "error " + std::to_string(GetLastError());
+    return false;
+  }
+#else
+  if (std::rename(from.c_str(), to.c_str()) != 0) {
+    reason = std::strerror(errno);
+    return false;
+  }
+#endif
+  return true;
+}
+
 }  // namespace
 
 ReportFile::~ReportFile() {
@@ -43,13 +63,13 @@ bool ReportFile::Commit(std::string& error) {
   file = nullptr;
   if (!closed) {
     error = partial + ": cannot write: " + std::strerror(errno);
-    Exporter::RemoveFile(partial);
+    std::remove(partial.c_str());
     return false;
   }
   std::string reason;
-  if (!Exporter::RenameReplacing(partial, target, reason)) {
+  if (!RenameReplacing(partial, target, reason)) {
     error = partial + ": cannot rename to " + target + ": " + reason;
-    Exporter::RemoveFile(partial);
+    std::remove(partial.c_str());
     return false;
   }
   return true;
@@ -68,7 +88,7 @@ void ReportFile::Discard() noexcept {
   if (file != nullptr) {
     std::fclose(file);
     file = nullptr;
-    Exporter::RemoveFile(partial);
+    std::remove(partial.c_str());
   }
   pending.clear();
 }
