@@ -13,7 +13,7 @@
 #include <string_view>
 #include <vector>
 
-#include "SchemaTables.h"
+#include "Schema.h"
 #include "Value.h"
 
 namespace IfcReader {

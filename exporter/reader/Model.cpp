@@ -34,6 +34,17 @@ bool Model::Open(const std::string& path, std::string& error, const ReadOptions&
 
 bool Model::Read(const char* bytes, std::size_t length, std::string_view name, std::string& error,
                  const ReadOptions& options) {
+  // A model read before starts afresh.
+  schema = nullptr;
+  header = Header();
+  flaws = Flaws();
+  instances.clear();
+  largestNumber = InstanceNumber();
+  denseNumbers.clear();
+  sparseNumbers.clear();
+  rooted.clear();
+  guidSlots.clear();
+  lazy = std::make_unique<Lazy>();
   data = bytes;
   size = length;
   fileName = std::string(name);
@@ -101,7 +112,7 @@ std::vector<InstanceIndex> Model::InstancesOf(EntityId entity, bool exact) const
   if (!index.byEntityBuilt) {
     index.entityStart.assign(entities + 1, 0);
     for (const InstanceRecord& record : instances) {
-      ++index.entityStart[static_cast<std::size_t>(record.entity.Value()) + 1];
+      ++index.entityStart[record.entity.Index() + 1];
     }
     for (std::size_t e = 0; e < entities; ++e) {
       index.entityStart[e + 1] += index.entityStart[e];
@@ -109,12 +120,12 @@ std::vector<InstanceIndex> Model::InstancesOf(EntityId entity, bool exact) const
     index.byEntity.resize(instances.size());
     std::vector<std::uint32_t> next(index.entityStart.begin(), index.entityStart.end() - 1);
     for (std::uint32_t i = 0; i < instances.size(); ++i) {
-      index.byEntity[next[static_cast<std::size_t>(instances[i].entity.Value())]++] = InstanceIndex(i);
+      index.byEntity[next[instances[i].entity.Index()]++] = InstanceIndex(i);
     }
     index.byEntityBuilt = true;
   }
   for (std::size_t e = 0; e < entities; ++e) {
-    const EntityId candidate(static_cast<std::int16_t>(e));
+    const EntityId candidate{static_cast<std::int16_t>(e)};
     if (candidate == entity || (!exact && schema->IsSubtypeOf(candidate, entity))) {
       out.insert(out.end(), index.byEntity.begin() + index.entityStart[e],
                  index.byEntity.begin() + index.entityStart[e + 1]);
@@ -128,13 +139,13 @@ std::vector<InstanceIndex> Model::InstancesOf(EntityId entity, bool exact) const
 
 std::optional<Value> Model::Attribute(InstanceIndex index, AttributeSlot slot) const {
   const InstanceRecord& record = Record(index);
-  if (!slot.Valid() || static_cast<std::size_t>(slot.Value()) >= schema->AttributeCount(record.entity)) {
+  if (!slot.Valid() || slot.Index() >= schema->AttributeCount(record.entity)) {
     return std::nullopt;
   }
   Lexer lexer(std::string_view(data, size), record.offset + record.argument, record.line);
   Value value;
   std::string error;
-  if (!ParseArgument(lexer, static_cast<std::size_t>(slot.Value()), value, error)) {
+  if (!ParseArgument(lexer, slot.Index(), value, error)) {
     return std::nullopt;  // cannot happen: the read checked every instance's syntax and argument count
   }
   return value;

@@ -182,14 +182,11 @@ bool ModelReader::ReadSchemaName(const Token& keyword) {
   }
   header.schemaName = arguments[0].items[0].text;
   header.version = *version;
-  model.schema = Schema::Find(*version);
-  if (model.schema == nullptr) {
-    return Fail(keyword.line, "FILE_SCHEMA is " + arguments[0].ToStep() + ", whose tables this build does not have");
-  }
-  const EntityId root = model.schema->FindEntity("IfcRoot");
+  model.schema = &Schema::Get(*version);
+  const EntityId root = model.schema->ifcRoot;
   isRooted.assign(model.schema->EntityCount(), 0);
   for (std::size_t entity = 0; entity < isRooted.size(); ++entity) {
-    isRooted[entity] = model.schema->IsSubtypeOf(EntityId(static_cast<std::int16_t>(entity)), root) ? 1 : 0;
+    isRooted[entity] = model.schema->IsSubtypeOf(EntityId{static_cast<std::int16_t>(entity)}, root) ? 1 : 0;
   }
   return true;
 }
@@ -207,6 +204,7 @@ bool ModelReader::ReadData(Lexer& lexer) {
   // Room for an instance every 32 bytes, more than real files need: only the pages actually filled
   // become resident, and the index is not copied while it grows (which would double its peak).
   model.instances.reserve(model.size / 32 + 16);
+  model.rooted.reserve(model.size / 128 + 16);
   definedLimit = std::max<std::uint64_t>(std::uint64_t{1} << 16, model.size / 4);
   std::size_t nextProgress = ProgressStep;
   for (;;) {
@@ -270,9 +268,9 @@ bool ModelReader::ReadInstance(Lexer& lexer, const Token& name) {
   }
   record.entity = model.schema->FindEntity(entity.text);
   if (!record.entity.Valid()) {
-    return FailIn(
-        record, entity.line,
-        "unknown entity " + std::string(entity.text) + " (not in the " + model.header.schemaName + " schema)");
+    return FailIn(record, entity.line,
+                  "unknown entity " + std::string(entity.text) + " (not in the " +
+                      std::string(SchemaName(model.header.version)) + " schema)");
   }
   if (model.schema->IsAbstract(record.entity)) {
     return FailIn(record, entity.line,
@@ -406,7 +404,7 @@ bool ModelReader::ReadArguments(Lexer& lexer, InstanceRecord& record, Token& clo
                               std::to_string(model.schema->AttributeCount(record.entity)) + " attributes, " +
                               std::to_string(count) + " given");
           }
-          return !isRooted[static_cast<std::size_t>(record.entity.Value())] || CheckGlobalId(record, first);
+          return !isRooted[record.entity.Index()] || CheckGlobalId(record, first);
         }
         --depth;
         state = AfterValue;

@@ -156,7 +156,8 @@ void Exporter::Warn(std::string text) {
 
 std::string Exporter::ElementName(std::uint32_t index) const {
   const InstanceRecord& record = file.Instances()[index];
-  return "#" + std::to_string(record.number) + " (" + SchemaIndex::Get().Entity(record.entity).name + ")";
+  return "#" + std::to_string(record.number) + " (" +
+         std::string(IfcReader::Schema::Get(IfcReader::SchemaVersion::Ifc4).Name(record.entity)) + ")";
 }
 
 std::uint32_t Exporter::Emit(const std::string& body) {
@@ -200,7 +201,7 @@ std::string Exporter::NewGlobalId(const std::string& key) {
 
 void Exporter::IndexExistingSets() {
   existingSetsIndexed = true;
-  const SchemaIndex& schema = SchemaIndex::Get();
+  const IfcReader::Schema& schema = IfcReader::Schema::Get(IfcReader::SchemaVersion::Ifc4);
   std::vector<std::string_view> attributes;
   std::vector<std::string_view> related;
   const auto& instances = file.Instances();
@@ -253,15 +254,16 @@ std::optional<Exporter::ExistingSet> Exporter::FindExistingSet(std::uint32_t ele
 }
 
 void Exporter::Collect(const Progress& progress) {
-  const SchemaIndex& schema = SchemaIndex::Get();
-  std::vector<std::uint8_t> isObject(Schema::EntityCount);
-  for (std::size_t entity = 0; entity < Schema::EntityCount; ++entity) {
-    isObject[entity] = schema.IsSubtypeOf(static_cast<int>(entity), schema.ifcObject) ? 1 : 0;
+  const IfcReader::Schema& schema = IfcReader::Schema::Get(IfcReader::SchemaVersion::Ifc4);
+  std::vector<std::uint8_t> isObject(schema.EntityCount());
+  for (std::size_t entity = 0; entity < schema.EntityCount(); ++entity) {
+    isObject[entity] =
+        schema.IsSubtypeOf(IfcReader::EntityId{static_cast<std::int16_t>(entity)}, schema.ifcObject) ? 1 : 0;
   }
   const auto& rooted = file.RootedInstances();
   for (std::size_t r = 0; r < rooted.size(); ++r) {
     const std::uint32_t index = rooted[r].index;
-    if (isObject[static_cast<std::size_t>(file.Instances()[index].entity)] != 0) {
+    if (isObject[file.Instances()[index].entity.Index()] != 0) {
       CollectElement(index, rooted[r].guid);
     }
     if (progress && (r & 0x3FFF) == 0) {
@@ -408,10 +410,10 @@ void Exporter::AddPropertySets(std::uint32_t index, const KT::Array<IPL::Propert
 }
 
 void Exporter::SetAttributes(std::uint32_t index, const KT::Array<IPL::GeneralAttribute>& attributes) {
-  const SchemaIndex& schema = SchemaIndex::Get();
+  const IfcReader::Schema& schema = IfcReader::Schema::Get(IfcReader::SchemaVersion::Ifc4);
   const InstanceRecord& record = file.Instances()[index];
   std::vector<std::string_view> tokens;
-  if (!SplitStepList(file.Arguments(index), tokens) || tokens.size() != schema.Entity(record.entity).attributeCount) {
+  if (!SplitStepList(file.Arguments(index), tokens) || tokens.size() != schema.AttributeCount(record.entity)) {
     Warn(ElementName(index) + ": its attribute list does not match its entity; attributes skipped");
     return;
   }
@@ -419,17 +421,17 @@ void Exporter::SetAttributes(std::uint32_t index, const KT::Array<IPL::GeneralAt
   bool changed = false;
   for (const IPL::GeneralAttribute& attribute : attributes) {
     const std::string name = attribute.GetName().ToUTF8();
-    const int at = schema.FindAttribute(record.entity, name);
-    const Schema::AttributeDef* def = at > 0 ? &schema.Attribute(record.entity, at) : nullptr;
+    const IfcReader::AttributeSlot at = schema.FindAttribute(record.entity, name);
+    const IfcReader::AttributeDef* def = at.value > 0 ? &schema.Attribute(record.entity, at) : nullptr;
     if (def == nullptr || def->aggregate || !schema.IsStringType(def->type)) {
       Warn(ElementName(index) + ": '" + name + "' is no string-valued attribute of " +
-           schema.Entity(record.entity).name + "; skipped");
+           std::string(schema.Name(record.entity)) + "; skipped");
       continue;
     }
     if (attribute.HasValue()) {
-      values[static_cast<std::size_t>(at)] = StepText(attribute.GetValue());
+      values[at.Index()] = StepText(attribute.GetValue());
     } else if (def->optional) {
-      values[static_cast<std::size_t>(at)] = "$";
+      values[at.Index()] = "$";
     } else {
       Warn(ElementName(index) + ": '" + name + "' is required and cannot be unset; skipped");
       continue;
@@ -439,7 +441,7 @@ void Exporter::SetAttributes(std::uint32_t index, const KT::Array<IPL::GeneralAt
   }
   if (changed) {
     replacements.emplace_back(index, "#" + std::to_string(record.number) + "=" +
-                                         schema.Entity(record.entity).upperName + "(" + Join(values) + ");");
+                                         std::string(schema.UpperName(record.entity)) + "(" + Join(values) + ");");
   }
 }
 
@@ -480,7 +482,7 @@ void Exporter::AddReferences(std::uint32_t index,
 }
 
 void Exporter::AddAssignments() {
-  const SchemaIndex& schema = SchemaIndex::Get();
+  const IfcReader::Schema& schema = IfcReader::Schema::Get(IfcReader::SchemaVersion::Ifc4);
   KT::Array<HookAssignments> all;
   HookManager::GetHookAssignments(all);
   std::map<GuidBytes, std::uint32_t> groups;  // group GUID -> instance number
@@ -533,7 +535,7 @@ void Exporter::AddAssignments() {
           const auto madeGroup = groups.find(guid);
           std::uint32_t number = 0;
           if (found >= 0) {
-            const int entity = file.Instances()[static_cast<std::size_t>(found)].entity;
+            const IfcReader::EntityId entity = file.Instances()[static_cast<std::size_t>(found)].entity;
             if (schema.IsSubtypeOf(entity, services ? schema.ifcSpatialElement : schema.ifcObjectDefinition)) {
               number = file.Instances()[static_cast<std::size_t>(found)].number;
             } else {

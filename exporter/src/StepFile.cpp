@@ -2,15 +2,12 @@
 
 #include <limits>
 
-#include "Schema.h"
-
 namespace Exporter {
 
 InstanceRecord StepFile::InstanceList::operator[](std::size_t index) const noexcept {
   const IfcReader::InstanceRecord& record = file.model.Record(Index(index));
-  return InstanceRecord{
-      record.offset, record.length,   static_cast<std::uint32_t>(record.number),
-      record.line,   record.argument, file.toolEntity[static_cast<std::size_t>(record.entity.Value())]};
+  return InstanceRecord{record.offset, record.length,   static_cast<std::uint32_t>(record.number),
+                        record.line,   record.argument, record.entity};
 }
 
 bool StepFile::Read(const char* data, std::size_t size, std::string_view fileName, std::string& error,
@@ -32,13 +29,6 @@ bool StepFile::Read(const char* data, std::size_t size, std::string_view fileNam
     error = model.Where(largest) + "instance numbers above " +
             std::to_string(std::numeric_limits<std::uint32_t>::max() / 2) + " are not supported by this tool";
     return false;
-  }
-  const IfcReader::Schema& schema = model.GetSchema();
-  const SchemaIndex& tool = SchemaIndex::Get();
-  toolEntity.resize(schema.EntityCount());
-  for (std::size_t entity = 0; entity < toolEntity.size(); ++entity) {
-    toolEntity[entity] = static_cast<std::int16_t>(
-        tool.FindEntity(schema.UpperName(IfcReader::EntityId(static_cast<std::int16_t>(entity)))));
   }
   return true;
 }

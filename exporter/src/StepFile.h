@@ -1,6 +1,6 @@
 // The input file as the export tool reads it: an IFC4 file read by the shared reader
 // (IfcReader::Model), seen through the tool's older, narrower interface: 32-bit instance numbers and
-// indices, entities as indices into the tool's IFC4 table, duplicate GlobalIds refused.
+// indices, duplicate GlobalIds refused.
 //
 //   StepFile file;
 //   std::string error;
@@ -26,9 +26,9 @@ struct InstanceRecord {
   std::uint64_t offset;  // of '#'
   std::uint32_t length;  // up to and including ';'
   std::uint32_t number;
-  std::uint32_t line;      // 1-based
-  std::uint16_t argument;  // offset of '(' from `offset`
-  std::int16_t entity;     // index into the tool's IFC4 table (SchemaIndex)
+  std::uint32_t line;          // 1-based
+  std::uint16_t argument;      // offset of '(' from `offset`
+  IfcReader::EntityId entity;  // in the IFC4 schema
 };
 
 class StepFile {
@@ -104,7 +104,6 @@ class StepFile {
   }
 
   IfcReader::Model model;
-  std::vector<std::int16_t> toolEntity;  // by the reader's entity: the tool's
 };
 
 }  // namespace Exporter

@@ -109,6 +109,13 @@ int Run(int argc, char** argv) {
     std::fprintf(stderr, "ifcapi-export: %s\n", error.c_str());
     return BadInput;
   }
+  // References to instances that are not there are kept as they are; the file had them already.
+  const IfcReader::FlawReport& missing = file.Flaws().Of(IfcReader::FlawKind::MissingReference);
+  if (!quiet && missing.count != 0) {
+    bar.Clear();
+    std::fprintf(stderr, "ifcapi-export: warning: %s references to instances that are not in the file, the first: %s\n",
+                 std::to_string(missing.count).c_str(), missing.examples.front().c_str());
+  }
   Exporter::Exporter exporter(file, alternative);
   exporter.Collect([&](std::size_t done, std::size_t total) { bar.Show("asking", done, total); });
   if (!exporter.Write(paths[1], BaseName(paths[1]), error,

@@ -4,8 +4,6 @@
 
 #include <string>
 
-#include "Schema.h"
-
 namespace Exporter {
 namespace {
 
@@ -31,7 +29,7 @@ TEST(StepFile, SeesTheReadersModelWithTheToolsEntitiesAndNumbers) {
   std::string error;
   ASSERT_TRUE(file.Read(text.data(), text.size(), "m.ifc", error)) << error;
   ASSERT_EQ(file.Instances().size(), 3u);
-  const SchemaIndex& schema = SchemaIndex::Get();
+  const IfcReader::Schema& schema = IfcReader::Schema::Get(IfcReader::SchemaVersion::Ifc4);
   EXPECT_EQ(file.Instances()[0].entity, schema.FindEntity("IFCWALL"));
   EXPECT_EQ(file.Instances()[2].entity, schema.FindEntity("IFCBUILDING"));
   EXPECT_EQ(file.Instances()[1].number, 900000u);
@@ -71,30 +69,6 @@ TEST(StepFile, OnlyIfc4IsRead) {
   std::string ifc4x3 = Header;
   ifc4x3.replace(ifc4x3.find("'IFC4'"), 6, "'IFC4X3_ADD2'");
   EXPECT_EQ(ErrorOf(ifc4x3 + Footer), "m.ifc:5: FILE_SCHEMA is ('IFC4X3_ADD2'), but this tool reads IFC4 files only");
-}
-
-}  // namespace
-}  // namespace Exporter
-
-namespace Exporter {
-namespace {
-
-TEST(Schema, EveryEntityIsFoundByItsStepNameAndNothingElseIs) {
-  const SchemaIndex& schema = SchemaIndex::Get();
-  ASSERT_GT(Schema::EntityCount, 700u);
-  for (std::size_t entity = 0; entity < Schema::EntityCount; ++entity) {
-    ASSERT_EQ(schema.FindEntity(Schema::Entities[entity].upperName), static_cast<int>(entity))
-        << Schema::Entities[entity].upperName;
-  }
-  EXPECT_EQ(schema.FindEntity("IFCWAL"), -1);
-  EXPECT_EQ(schema.FindEntity("IfcWall"), -1);
-  EXPECT_EQ(schema.FindEntity(""), -1);
-  const int wall = schema.FindEntity("IFCWALL");
-  EXPECT_TRUE(schema.IsSubtypeOf(wall, schema.ifcObject));
-  EXPECT_FALSE(schema.IsSubtypeOf(schema.FindEntity("IFCWALLTYPE"), schema.ifcObject));
-  EXPECT_EQ(schema.FindAttribute(wall, "Tag"), 7);
-  EXPECT_TRUE(schema.IsStringType(schema.Attribute(wall, 7).type));
-  EXPECT_FALSE(schema.IsStringType(schema.Attribute(wall, 0).type));  // GlobalId
 }
 
 }  // namespace

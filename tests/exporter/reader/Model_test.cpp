@@ -30,8 +30,8 @@ TEST(Model, IndexesInstancesAndLooksThemUp) {
                            "#7=IFCWALL('3W0000001008000000000H',$,'W\\X2\\00E4\\X0\\nd;)''(',$,$,$,$,$,.SOLIDWALL.);\n"
                            "/* a comment; with #8=IFCWALL( */\n"
                            "#9000000000000=IFCCARTESIANPOINT((0.,0.,0.));\n"
-                           "#3 = IFCSLAB ('2m00000010080000000001',$,$,$,$,#9000000000000,$,$,$);\n"
-                           "#4=IFCWALLSTANDARDCASE('2m00000010080000000002',$,$,$,$,$,$,$,$);\n" +
+                           "#3 = IFCSLAB (/* its id: */ '2m00000010080000000001',$,$,$,$,#9000000000000,$,$,$);\n"
+                           "#4=IFCWALLSTANDARDCASE('2m00000010080000000002',$,$,$,$,$,$,$,$ /* ); */\n);\n" +
                            Footer;
   Model model;
   std::string error;
@@ -40,7 +40,7 @@ TEST(Model, IndexesInstancesAndLooksThemUp) {
   const Schema& schema = model.GetSchema();
   EXPECT_EQ(model.Line(InstanceIndex(1)), 10u);
   EXPECT_EQ(model.Text(InstanceIndex(1)), "#9000000000000=IFCCARTESIANPOINT((0.,0.,0.));");
-  EXPECT_EQ(model.Arguments(InstanceIndex(2)), "'2m00000010080000000001',$,$,$,$,#9000000000000,$,$,$");
+  EXPECT_EQ(model.Arguments(InstanceIndex(2)), "/* its id: */ '2m00000010080000000001',$,$,$,$,#9000000000000,$,$,$");
   EXPECT_EQ(model.Where(InstanceIndex(2)), "m.ifc:11: #3: ");
   // Numbers beyond 32 bits, far apart: the sorted index.
   EXPECT_EQ(model.Find(InstanceNumber(9000000000000)), InstanceIndex(1));
@@ -221,10 +221,24 @@ TEST(Model, OnlyTheThreeSchemasAreRead) {
   none.erase(none.find("FILE_SCHEMA"), 23);
   EXPECT_EQ(ErrorOf(none + Footer), "m.ifc:5: the header has no FILE_SCHEMA");
 
+  // Each schema's own entities and attribute counts: IfcWallStandardCase has 8 attributes in IFC2X3
+  // (no PredefinedType), IfcAlignment exists only in IFC4X3_ADD2.
   std::string ifc2x3 = Header;
   ifc2x3.replace(ifc2x3.find("'IFC4'"), 6, "'IFC2X3'");
+  EXPECT_EQ(ErrorOf(ifc2x3 + "#1=IFCWALLSTANDARDCASE('3W0000001008000000000H',$,$,$,$,$,$,$);\n" + Footer), "");
+  EXPECT_EQ(ErrorOf(ifc2x3 + "#1=IFCWALLSTANDARDCASE('3W0000001008000000000H',$,$,$,$,$,$,$,$);\n" + Footer),
+            "m.ifc:8: #1: IFCWALLSTANDARDCASE has 8 attributes, 9 given");
+  std::string ifc4x3 = Header;
+  ifc4x3.replace(ifc4x3.find("'IFC4'"), 6, "'IFC4X3_ADD2'");
+  const std::string alignment = "#1=IFCALIGNMENT('3W0000001008000000000H',$,$,$,$,$,$,$);\n";
+  EXPECT_EQ(ErrorOf(ifc4x3 + alignment + Footer), "");
+  EXPECT_EQ(ErrorOf(Header + alignment + Footer), "m.ifc:8: #1: unknown entity IFCALIGNMENT (not in the IFC4 schema)");
   Model model;
   std::string error;
+  ifc4x3 += alignment + Footer;
+  ASSERT_TRUE(model.Read(ifc4x3.data(), ifc4x3.size(), "m.ifc", error)) << error;
+  EXPECT_EQ(model.Version(), SchemaVersion::Ifc4x3Add2);
+  EXPECT_EQ(model.GetSchema().Version(), SchemaVersion::Ifc4x3Add2);
   ReadOptions onlyIfc4;
   onlyIfc4.accepted = {SchemaVersion::Ifc4};
   EXPECT_FALSE(model.Read(ifc2x3.data(), ifc2x3.size(), "m.ifc", error, onlyIfc4));
