@@ -60,7 +60,7 @@ std::vector<std::string> ReaderModelView::AttributeNames(InstanceIndex index) co
   const IfcReader::EntityId entity = model->Entity(ReaderIndex(index));
   std::vector<std::string> names;
   for (std::size_t slot = 0; slot < schema.AttributeCount(entity); ++slot)
-    names.emplace_back(schema.Attribute(entity, IfcReader::AttributeSlot(static_cast<std::int16_t>(slot))).name);
+    names.emplace_back(schema.Attribute(entity, IfcReader::AttributeSlot{static_cast<std::int16_t>(slot)}).name);
   return names;
 }
 
