@@ -19,21 +19,22 @@ namespace fs = std::filesystem;
 class IdsFacets : public testing::Test {
  protected:
   Ids::SpecificationResult Check(const std::string& data, const std::string& applicability,
-                                 const std::string& requirements) {
+                                 const std::string& requirements, const std::string& schema = "IFC4") {
     const fs::path model =
         fs::temp_directory_path() / ("ids-facets-" + std::to_string(reinterpret_cast<std::uintptr_t>(this)) + ".ifc");
     {
       std::ofstream file(model);
       file << "ISO-10303-21;\nHEADER;\nFILE_DESCRIPTION((''),'2;1');\nFILE_NAME('','',(),(),'','','');\n"
-              "FILE_SCHEMA(('IFC4'));\nENDSEC;\nDATA;\n"
+              "FILE_SCHEMA(('"
+           << schema << "'));\nENDSEC;\nDATA;\n"
            << data << "ENDSEC;\nEND-ISO-10303-21;\n";
     }
     const std::string ids =
         "<?xml version=\"1.0\"?><ids xmlns:xs=\"http://www.w3.org/2001/XMLSchema\" "
         "xmlns=\"http://standards.buildingsmart.org/IDS\"><info><title>T</title></info><specifications>"
-        "<specification name=\"S\" ifcVersion=\"IFC4\"><applicability minOccurs=\"0\" maxOccurs=\"unbounded\">" +
-        applicability + "</applicability><requirements>" + requirements +
-        "</requirements></specification></specifications></ids>";
+        "<specification name=\"S\" ifcVersion=\"" +
+        schema + "\"><applicability minOccurs=\"0\" maxOccurs=\"unbounded\">" + applicability +
+        "</applicability><requirements>" + requirements + "</requirements></specification></specifications></ids>";
     Ids::Document document;
     Ids::DocumentError error;
     EXPECT_TRUE(Ids::ReadDocumentFromMemory(ids.data(), ids.size(), "t.ids", document, error)) << error.Message();
@@ -199,6 +200,46 @@ TEST_F(IdsFacets, ARelationCycleEnds) {
   EXPECT_FALSE(Check(cycle, "<entity><name>" + Simple("IFCELEMENTASSEMBLY") + "</name></entity>",
                      PartOf("IFCWALL", "IFCRELAGGREGATES"))
                    .passes);
+}
+
+const std::string AirTerminals = "<entity><name><simpleValue>IFCAIRTERMINAL</simpleValue></name></entity>";
+
+TEST_F(IdsFacets, Ifc2x3OccurrencesAreNamedByTheirTypeObject) {
+  // IFC2X3 has no IfcAirTerminal: an IfcFlowTerminal typed by an IfcAirTerminalType stands for one.
+  const std::string data =
+      "#1=IFCFLOWTERMINAL('1hqIFTRjfV6AWq_bMtnZwI',$,'Grille',$,$,$,$,$);\n"
+      "#2=IFCAIRTERMINALTYPE('0eA6m4fELI9QBIhP3wiLAp',$,'T',$,$,$,$,$,$,.GRILLE.);\n"
+      "#3=IFCRELDEFINESBYTYPE('05rScmOVzMoQXOfbYdtLYj',$,$,$,(#1),#2);\n"
+      "#4=IFCFLOWTERMINAL('2nJrDaLQfJ1QPhdJR0o97J',$,'Untyped',$,$,$,$,$);\n";
+  const Ids::SpecificationResult terminals = Check(data, AirTerminals, "", "IFC2X3");
+  EXPECT_EQ(terminals.applicable, 1u);
+  EXPECT_TRUE(terminals.passes);
+  // The type object gives the predefined type.
+  const Ids::SpecificationResult diffusers =
+      Check(data, AirTerminals,
+            "<entity><name>" + Simple("IFCAIRTERMINAL") + "</name><predefinedType>" + Simple("DIFFUSER") +
+                "</predefinedType></entity>",
+            "IFC2X3");
+  EXPECT_FALSE(diffusers.passes);
+  EXPECT_EQ(FirstReason(diffusers), "is IFCFLOWTERMINAL of type GRILLE, required IFCAIRTERMINAL of type DIFFUSER");
+  EXPECT_EQ(Check(data,
+                  "<entity><name>" + Simple("IFCAIRTERMINAL") + "</name><predefinedType>" + Simple("GRILLE") +
+                      "</predefinedType></entity>",
+                  "", "IFC2X3")
+                .applicable,
+            1u);
+  // The IFC2X3 entity itself is matched exactly, typed or not.
+  EXPECT_EQ(Check(data, "<entity><name>" + Simple("IFCFLOWTERMINAL") + "</name></entity>", "", "IFC2X3").applicable,
+            2u);
+}
+
+TEST_F(IdsFacets, Ifc4x3ModelsAreChecked) {
+  const std::string data = "#1=IFCWALL('1hqIFTRjfV6AWq_bMtnZwI',$,'Waldo',$,$,$,$,$,$);\n";
+  const Ids::SpecificationResult result = Check(
+      data, Walls, "<attribute><name>" + Simple("Name") + "</name><value>" + Simple("Waldo") + "</value></attribute>",
+      "IFC4X3_ADD2");
+  EXPECT_EQ(result.applicable, 1u);
+  EXPECT_TRUE(result.passes);
 }
 
 }  // namespace
