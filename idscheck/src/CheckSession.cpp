@@ -11,9 +11,7 @@
 
 namespace Ids {
 
-namespace {
-
-bool ReadDocuments(const std::vector<std::string>& paths, std::vector<Document>& documents, std::string& error) {
+bool ReadIdsDocuments(const std::vector<std::string>& paths, std::vector<Document>& documents, std::string& error) {
   for (const std::string& path : paths) {
     Document document;
     DocumentError problem;
@@ -26,12 +24,10 @@ bool ReadDocuments(const std::vector<std::string>& paths, std::vector<Document>&
   return true;
 }
 
-}  // namespace
-
 bool CheckIds(const ModelView& model, const std::string& modelFile, const std::vector<std::string>& idsFiles,
               CheckResult& result, std::string& error) {
   std::vector<Document> documents;
-  if (!ReadDocuments(idsFiles, documents, error))
+  if (!ReadIdsDocuments(idsFiles, documents, error))
     return false;
   result = Checker(model).Run(modelFile, documents);
   return true;
@@ -40,7 +36,7 @@ bool CheckIds(const ModelView& model, const std::string& modelFile, const std::v
 int RunSession(const SessionOptions& options, std::FILE* out, std::FILE* err) {
   std::vector<Document> documents;
   std::string error;
-  if (!ReadDocuments(options.idsFiles, documents, error)) {
+  if (!ReadIdsDocuments(options.idsFiles, documents, error)) {
     std::fprintf(err, "ifcapi-ids: %s\n", error.c_str());
     return ExitInvalidIds;
   }

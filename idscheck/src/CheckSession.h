@@ -1,6 +1,7 @@
 // One run of the checker as the command does it: reads and audits every IDS document, opens the
 // model, checks, prints the summary and writes the reports; returns the command's exit code.
-// ifcapi-export --ids can call CheckIds with a model it has open.
+// ifcapi-export --ids reads the documents first (ReadIdsDocuments), and after writing checks the
+// model it has open: Checker(ReaderModelView(model)).Run(path, documents), or CheckIds in one call.
 //
 //   Ids::SessionOptions options;
 //   options.modelFile = "model.ifc";
@@ -13,6 +14,7 @@
 #include <vector>
 
 #include "CheckResult.h"
+#include "Document.h"
 #include "ModelView.h"
 
 namespace Ids {
@@ -34,6 +36,10 @@ struct SessionOptions {
 };
 
 int RunSession(const SessionOptions& options, std::FILE* out, std::FILE* err);
+
+// Reads, validates and audits the IDS documents at `paths`, in order. False with `error`
+// ("file:line: reason") at the first that cannot be read or is not valid.
+bool ReadIdsDocuments(const std::vector<std::string>& paths, std::vector<Document>& documents, std::string& error);
 
 // Checks an opened model against the IDS documents at `idsFiles`. False with `error` ("file:line:
 // reason") when a document cannot be read or is not valid; nothing is checked then.

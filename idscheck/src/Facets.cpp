@@ -76,14 +76,25 @@ const char* CardinalityName(Cardinality cardinality) noexcept {
   return "required";
 }
 
+namespace {
+
+// A parameter in words without quotes around a simple value: "IFCWALL", "one of 'A', 'B'".
+std::string Plain(const ValueConstraint& value) {
+  return value.kind == ValueConstraint::Kind::Simple ? value.simple : value.Describe();
+}
+
+// "IFCWALL of type SHEAR".
+std::string DescribeEntity(const Facet& facet) {
+  return Plain(facet.name) + (facet.predefinedType.IsPresent() ? " of type " + Plain(facet.predefinedType) : "");
+}
+
+}  // namespace
+
 std::string DescribeFacet(const Facet& facet) {
-  const auto plain = [](const ValueConstraint& value) {
-    return value.kind == ValueConstraint::Kind::Simple ? value.simple : value.Describe();
-  };
+  const auto plain = Plain;
   switch (facet.kind) {
     case FacetKind::Entity:
-      return "entity " + plain(facet.name) +
-             (facet.predefinedType.IsPresent() ? " of type " + plain(facet.predefinedType) : std::string());
+      return "entity " + DescribeEntity(facet);
     case FacetKind::Attribute:
       return "attribute " + plain(facet.name);
     case FacetKind::Classification:
@@ -94,7 +105,7 @@ std::string DescribeFacet(const Facet& facet) {
     case FacetKind::Material:
       return "material" + (facet.value.IsPresent() ? " " + plain(facet.value) : std::string());
     case FacetKind::PartOf:
-      return "part of " + plain(facet.name) + (facet.relation.empty() ? std::string() : " by " + facet.relation);
+      return "part of " + DescribeEntity(facet) + (facet.relation.empty() ? std::string() : " by " + facet.relation);
   }
   return "facet";
 }
@@ -188,7 +199,7 @@ FacetEvaluator::Finding FacetEvaluator::Entity(const Facet& facet, InstanceIndex
     const std::vector<std::string> predefined = index.PredefinedTypes(instance);
     finding.reason = "is " + index.UpperEntity(instance) +
                      (predefined.empty() ? std::string() : " of type " + predefined.front()) + ", required " +
-                     DescribeFacet(facet).substr(7);
+                     DescribeEntity(facet);
   }
   return finding;
 }
@@ -208,7 +219,7 @@ FacetEvaluator::Finding FacetEvaluator::Attribute(const Facet& facet, InstanceIn
   }
   Finding finding;
   if (names.empty()) {
-    finding.reason = "has no attribute " + DescribeFacet(facet).substr(10);
+    finding.reason = "has no attribute " + Plain(facet.name);
     return finding;
   }
   // A restricted name may select several attributes: one set to a matching value is enough.
