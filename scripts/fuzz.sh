@@ -6,7 +6,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-all_targets=(containers values text step)
+all_targets=(containers values text step ids)
 usage() {
   cat <<USAGE
 Usage: scripts/fuzz.sh [SECONDS_PER_TARGET] [TARGET...] [--help]

@@ -34,7 +34,8 @@ struct SpecificationResult {
   std::string instructions;    // empty when absent
   std::string ifcVersions;     // the ifcVersion attribute as written, "IFC2X3 IFC4"
   std::string cardinality;     // "required", "optional" or "prohibited"
-  bool applies = true;         // false when the file's schema is not among ifcVersions: not checked
+  bool applies = true;         // false when the specification was not checked (every one is, see schemaListed)
+  bool schemaListed = true;    // whether ifcVersions lists the file's schema (checked either way)
   std::size_t applicable = 0;  // elements the applicability selected
   std::size_t passed = 0;
   std::size_t failed = 0;

@@ -18,6 +18,7 @@ declare -A hidden=(
   [libbenchmark-dev]=-DCMAKE_DISABLE_FIND_PACKAGE_benchmark=ON
   [nodejs]=-DIFCAPI_NODE=IFCAPI_NODE-NOTFOUND
   [npm]=-DIFCAPI_NPM=IFCAPI_NPM-NOTFOUND
+  [chromium]=-DIFCAPI_CHROMIUM=IFCAPI_CHROMIUM-NOTFOUND
 )
 
 mapfile -t base < <(scripts/install-dependencies.sh --print)

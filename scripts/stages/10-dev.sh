@@ -1,5 +1,5 @@
 # about: g++, warnings as errors: build everything, run every test (the IFC checks under Node included)
-# packages: g++ python3 googletest libgtest-dev libgmock-dev libbenchmark-dev libboost1.81-dev libabsl-dev nodejs npm clang clang-tidy libc++-14-dev mingw-w64-x86-64-dev
+# packages: g++ python3 googletest libgtest-dev libgmock-dev libbenchmark-dev libboost1.81-dev libabsl-dev nodejs npm clang clang-tidy libc++-14-dev mingw-w64-x86-64-dev chromium
 set -euo pipefail
 source "$(dirname "$0")/common.sh"
 build_preset dev

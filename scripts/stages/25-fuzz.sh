@@ -1,4 +1,4 @@
-# about: libFuzzer smoke runs (containers vs a model, values factories, texts and GUIDs, the export tool's reader), 20 s a target, in the asan tree
+# about: libFuzzer smoke runs (containers vs a model, values factories, texts and GUIDs, the export tool's reader, the IDS reader), 20 s a target, in the asan tree
 # packages: clang libclang-rt-14-dev googletest libgtest-dev libgmock-dev
 set -euo pipefail
 source "$(dirname "$0")/common.sh"

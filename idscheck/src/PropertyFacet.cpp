@@ -1,0 +1,197 @@
+// The property facet: property sets (and quantity sets) of the occurrence and of its type object,
+// the occurrence's properties overriding the type's by name within a set of the same name.
+#include <map>
+
+#include "Facets.h"
+#include "Matching.h"
+
+namespace Ids {
+
+namespace {
+
+// One property as the facet sees it: a property or quantity instance, or an attribute of a
+// predefined property set (IfcDoorPanelProperties and the like), whose value is held directly.
+struct PropertyEntry {
+  InstanceIndex property = NoInstance;
+  ModelValue direct;
+};
+
+}  // namespace
+
+// Property (and quantity) set name -> property name -> property.
+struct PropertySets : std::map<std::string, std::map<std::string, PropertyEntry>> {};
+
+namespace {
+
+constexpr const char* RootAttributes[] = {"GlobalId", "OwnerHistory", "Name", "Description"};
+
+void AddSet(const ModelIndex& index, InstanceIndex set, PropertySets& sets) {
+  const ModelView& model = index.Model();
+  const std::string setName = index.GetText(set, "Name");
+  auto& properties = sets[setName];
+  if (model.IsSubtypeOf(set, "IFCPROPERTYSET") || model.IsSubtypeOf(set, "IFCELEMENTQUANTITY")) {
+    const char* list = model.IsSubtypeOf(set, "IFCPROPERTYSET") ? "HasProperties" : "Quantities";
+    for (const InstanceIndex property : index.GetReferences(set, list))
+      properties[index.GetText(property, "Name")] = {property, {}};
+    return;
+  }
+  for (const std::string& attribute : model.AttributeNames(set)) {
+    bool root = false;
+    for (const char* name : RootAttributes)
+      root = root || attribute == name;
+    if (!root)
+      properties[attribute] = {NoInstance, index.Get(set, attribute)};
+  }
+}
+
+PropertySets CollectSets(const ModelIndex& index, InstanceIndex instance) {
+  PropertySets sets;
+  const InstanceIndex type = index.TypeOf(instance);
+  for (const InstanceIndex set : index.GetReferences(type, "HasPropertySets"))
+    AddSet(index, set, sets);
+  for (const InstanceIndex set : index.GetReferences(instance, "HasPropertySets"))  // a type object itself
+    AddSet(index, set, sets);
+  for (const InstanceIndex definition : index.PropertySetsOf(instance))
+    AddSet(index, definition, sets);
+  return sets;
+}
+
+struct QuantityKind {
+  const char* entity;
+  const char* attribute;
+  const char* measure;
+};
+constexpr QuantityKind Quantities[] = {
+    {"IFCQUANTITYLENGTH", "LengthValue", "IFCLENGTHMEASURE"}, {"IFCQUANTITYAREA", "AreaValue", "IFCAREAMEASURE"},
+    {"IFCQUANTITYVOLUME", "VolumeValue", "IFCVOLUMEMEASURE"}, {"IFCQUANTITYCOUNT", "CountValue", "IFCCOUNTMEASURE"},
+    {"IFCQUANTITYWEIGHT", "WeightValue", "IFCMASSMEASURE"},   {"IFCQUANTITYTIME", "TimeValue", "IFCTIMEMEASURE"},
+    {"IFCQUANTITYNUMBER", "NumberValue", "IFCNUMERICMEASURE"}};
+
+// The values a property holds, unset ones left out; false for kinds of property IDS cannot check.
+bool ValuesOf(const ModelIndex& index, const PropertyEntry& entry, std::vector<ModelValue>& values,
+              std::string& unsupported) {
+  const auto add = [&values](const ModelValue& value) {
+    if (value.kind == ModelValue::Kind::List) {
+      for (const ModelValue& item : value.items)
+        values.push_back(item);
+    } else if (!value.IsNull()) {
+      values.push_back(value);
+    }
+  };
+  if (entry.property == NoInstance) {
+    add(entry.direct);
+    return true;
+  }
+  const ModelView& model = index.Model();
+  const InstanceIndex property = entry.property;
+  if (model.IsSubtypeOf(property, "IFCPROPERTYSINGLEVALUE")) {
+    add(index.Get(property, "NominalValue"));
+  } else if (model.IsSubtypeOf(property, "IFCPROPERTYENUMERATEDVALUE")) {
+    add(index.Get(property, "EnumerationValues"));
+  } else if (model.IsSubtypeOf(property, "IFCPROPERTYLISTVALUE")) {
+    add(index.Get(property, "ListValues"));
+  } else if (model.IsSubtypeOf(property, "IFCPROPERTYBOUNDEDVALUE")) {
+    for (const char* bound : {"UpperBoundValue", "LowerBoundValue", "SetPointValue"})
+      add(index.Get(property, bound));
+  } else if (model.IsSubtypeOf(property, "IFCPROPERTYTABLEVALUE")) {
+    add(index.Get(property, "DefiningValues"));
+    add(index.Get(property, "DefinedValues"));
+  } else {
+    for (const QuantityKind& kind : Quantities) {
+      if (model.IsSubtypeOf(property, kind.entity)) {
+        const ModelValue value = index.Get(property, kind.attribute);
+        if (!value.IsNull())
+          values.push_back(ModelValue::Typed(kind.measure, value));
+        return true;
+      }
+    }
+    unsupported = std::string(model.EntityName(property));
+    return false;
+  }
+  return true;
+}
+
+bool IsEmptyValue(const ModelValue& value) noexcept {
+  const ModelValue& inner = value.Unwrapped();
+  return inner.IsNull() || inner.kind == ModelValue::Kind::Logical ||
+         (inner.kind == ModelValue::Kind::String && inner.text.empty());
+}
+
+}  // namespace
+
+const PropertySets& FacetEvaluator::PropertySetsOf(InstanceIndex instance) const {
+  if (!cachedSets || cachedInstance != instance) {
+    cachedSets = std::make_shared<PropertySets>(CollectSets(index, instance));
+    cachedInstance = instance;
+  }
+  return *cachedSets;
+}
+
+FacetEvaluator::Finding FacetEvaluator::Property(const Facet& facet, InstanceIndex instance) const {
+  Finding finding;
+  const PropertySets& sets = PropertySetsOf(instance);
+  const auto fail = [&finding](std::string reason) {
+    if (finding.pass || finding.reason.empty())
+      finding.reason = std::move(reason);
+    finding.pass = false;
+  };
+  bool anySet = false;
+  finding.pass = true;
+  for (const auto& [setName, properties] : sets) {
+    if (!MatchesText(facet.propertySet, setName))
+      continue;
+    anySet = true;
+    bool anyProperty = false;
+    for (const auto& [propertyName, entry] : properties) {
+      if (!MatchesText(facet.baseName, propertyName))
+        continue;
+      anyProperty = true;
+      finding.present = true;
+      const std::string where = setName + "." + propertyName;
+      std::vector<ModelValue> values;
+      std::string unsupported;
+      if (!ValuesOf(index, entry, values, unsupported)) {
+        fail(where + " is an " + unsupported + ", which IDS cannot check");
+        continue;
+      }
+      std::vector<ModelValue> filled;
+      for (const ModelValue& value : values) {
+        if (!IsEmptyValue(value))
+          filled.push_back(value);
+      }
+      if (filled.empty()) {
+        fail(where + " has no value");
+        continue;
+      }
+      // Of the values (a list, table or bounded property has several), those of the data type asked
+      // for count, and one of them meeting the value is enough.
+      std::vector<ModelValue> typed;
+      for (const ModelValue& value : filled) {
+        if (facet.dataType.empty() || (value.kind == ModelValue::Kind::Typed && value.text == facet.dataType) ||
+            value.kind != ModelValue::Kind::Typed)
+          typed.push_back(value);
+      }
+      if (typed.empty()) {
+        fail(where + " is " + DescribeValue(filled.front()) + ", required of type " + facet.dataType);
+        continue;
+      }
+      bool anyMatch = false;
+      for (ModelValue& value : typed) {
+        if (value.kind == ModelValue::Kind::Typed && value.items.front().kind == ModelValue::Kind::Real)
+          value.items.front().real = units.ToSi(value.text, value.items.front().real);
+        anyMatch = anyMatch || Matches(facet.value, value);
+      }
+      if (!anyMatch)
+        fail(where + " is " + DescribeValue(typed.front()) + ", required " + facet.value.Describe());
+    }
+    if (!anyProperty)
+      fail(setName + "." +
+           (facet.baseName.kind == ValueConstraint::Kind::Simple ? facet.baseName.simple : facet.baseName.Describe()) +
+           " is missing");
+  }
+  if (!anySet)
+    fail(DescribeFacet(facet) + " is missing");
+  return finding;
+}
+
+}  // namespace Ids

@@ -1,0 +1,139 @@
+#include "ReaderModelView.h"
+
+namespace Ids {
+
+namespace {
+
+IfcReader::InstanceIndex ReaderIndex(InstanceIndex index) noexcept {
+  return IfcReader::InstanceIndex(static_cast<std::uint32_t>(index));
+}
+
+}  // namespace
+
+ReaderModelView::ReaderModelView() = default;
+ReaderModelView::ReaderModelView(const IfcReader::Model& model) : model(&model) {}
+ReaderModelView::~ReaderModelView() = default;
+
+bool ReaderModelView::Open(const std::string& path, std::string& error) {
+  owned = std::make_unique<IfcReader::Model>();
+  if (!owned->Open(path, error)) {
+    owned.reset();
+    return false;
+  }
+  model = owned.get();
+  return true;
+}
+
+std::string_view ReaderModelView::SchemaName() const noexcept {
+  return IfcReader::SchemaName(model->Version());
+}
+
+std::size_t ReaderModelView::InstanceCount() const noexcept {
+  return model ? model->InstanceCount() : 0;
+}
+
+std::uint64_t ReaderModelView::Number(InstanceIndex index) const noexcept {
+  return model->Number(ReaderIndex(index)).Value();
+}
+
+InstanceIndex ReaderModelView::FindByNumber(std::uint64_t number) const noexcept {
+  const IfcReader::InstanceIndex found = model->Find(IfcReader::InstanceNumber(number));
+  return found.Valid() ? static_cast<InstanceIndex>(found.Value()) : NoInstance;
+}
+
+std::string_view ReaderModelView::EntityName(InstanceIndex index) const noexcept {
+  return model->GetSchema().Name(model->Entity(ReaderIndex(index)));
+}
+
+bool ReaderModelView::IsSubtypeOf(InstanceIndex index, std::string_view upperAncestor) const noexcept {
+  const IfcReader::Schema& schema = model->GetSchema();
+  const IfcReader::EntityId ancestor = schema.FindEntity(upperAncestor);
+  return ancestor.Valid() && schema.IsSubtypeOf(model->Entity(ReaderIndex(index)), ancestor);
+}
+
+bool ReaderModelView::HasEntity(std::string_view upperName) const noexcept {
+  return model->GetSchema().FindEntity(upperName).Valid();
+}
+
+std::vector<std::string> ReaderModelView::AttributeNames(InstanceIndex index) const {
+  const IfcReader::Schema& schema = model->GetSchema();
+  const IfcReader::EntityId entity = model->Entity(ReaderIndex(index));
+  std::vector<std::string> names;
+  for (std::size_t slot = 0; slot < schema.AttributeCount(entity); ++slot)
+    names.emplace_back(schema.Attribute(entity, IfcReader::AttributeSlot{static_cast<std::int16_t>(slot)}).name);
+  return names;
+}
+
+bool ReaderModelView::Attribute(InstanceIndex index, std::string_view name, ModelValue& value) const {
+  const std::optional<IfcReader::Value> read = model->Attribute(ReaderIndex(index), name);
+  if (!read)
+    return false;
+  value = ToModelValue(*read);
+  return true;
+}
+
+std::vector<InstanceIndex> ReaderModelView::InstancesOf(std::string_view upperName, bool exact) const {
+  std::vector<InstanceIndex> result;
+  const IfcReader::EntityId entity = model->GetSchema().FindEntity(upperName);
+  if (!entity.Valid())
+    return result;
+  for (const IfcReader::InstanceIndex index : model->InstancesOf(entity, exact))
+    result.push_back(index.Value());
+  return result;
+}
+
+ModelValue ToModelValue(const IfcReader::Value& value) {
+  using Kind = IfcReader::Value::Kind;
+  ModelValue result;
+  switch (value.kind) {
+    case Kind::Null:
+      break;
+    case Kind::Derived:
+      result.kind = ModelValue::Kind::Derived;
+      break;
+    case Kind::Integer:
+      result.kind = ModelValue::Kind::Integer;
+      result.integer = value.integer;
+      break;
+    case Kind::Real:
+      result.kind = ModelValue::Kind::Real;
+      result.real = value.real;
+      break;
+    case Kind::String:
+      result.kind = ModelValue::Kind::String;
+      result.text = value.text;
+      break;
+    case Kind::Enumeration:
+      if (value.text == "T" || value.text == "F") {
+        result.kind = ModelValue::Kind::Boolean;
+        result.boolean = value.text == "T";
+      } else if (value.text == "U") {
+        result.kind = ModelValue::Kind::Logical;
+      } else {
+        result.kind = ModelValue::Kind::Enumeration;
+        result.text = value.text;
+      }
+      break;
+    case Kind::Binary:
+      result.kind = ModelValue::Kind::Binary;
+      result.text = value.text;
+      break;
+    case Kind::Reference:
+      result.kind = ModelValue::Kind::Reference;
+      result.reference = value.reference.Value();
+      break;
+    case Kind::Typed:
+      result.kind = ModelValue::Kind::Typed;
+      for (const char c : value.text)
+        result.text += static_cast<char>(c >= 'a' && c <= 'z' ? c - 'a' + 'A' : c);
+      break;
+    case Kind::List:
+      result.kind = ModelValue::Kind::List;
+      break;
+  }
+  for (const IfcReader::Value& item : value.items)
+    result.items.push_back(ToModelValue(item));
+  return result;
+}
+
+}  // namespace Ids

@@ -1,0 +1,96 @@
+#include "ReportFile.h"
+
+#include <cerrno>
+#include <cstring>
+
+#if defined(_WIN32)
+#include <windows.h>
+#endif
+
+namespace Ids {
+
+namespace {
+
+constexpr std::size_t kFlushThreshold = std::size_t{1} << 20;
+
+// Renames `from` to `to`, replacing `to` if it exists (which a plain rename does not on Windows).
+bool RenameReplacing(const std::string& from, const std::string& to, std::string& reason) {
+#if defined(_WIN32)
+  if (MoveFileExA(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING) == 0) {
+    reason = "error " + std::to_string(GetLastError());
+    return false;
+  }
+#else
+  if (std::rename(from.c_str(), to.c_str()) != 0) {
+    reason = std::strerror(errno);
+    return false;
+  }
+#endif
+  return true;
+}
+
+}  // namespace
+
+ReportFile::~ReportFile() {
+  Discard();
+}
+
+bool ReportFile::Open(const std::string& path, std::string& error) {
+  Discard();
+  target = path;
+  partial = path + ".partial";
+  file = std::fopen(partial.c_str(), "wb");
+  if (file == nullptr) {
+    error = partial + ": cannot create: " + std::strerror(errno);
+    return false;
+  }
+  return true;
+}
+
+bool ReportFile::Flush(std::string& error) {
+  return pending.size() < kFlushThreshold || WritePending(error);
+}
+
+bool ReportFile::Commit(std::string& error) {
+  if (file == nullptr) {
+    error = target + ": the report file is not open";
+    return false;
+  }
+  if (!WritePending(error)) {
+    return false;
+  }
+  const bool closed = std::fclose(file) == 0;
+  file = nullptr;
+  if (!closed) {
+    error = partial + ": cannot write: " + std::strerror(errno);
+    std::remove(partial.c_str());
+    return false;
+  }
+  std::string reason;
+  if (!RenameReplacing(partial, target, reason)) {
+    error = partial + ": cannot rename to " + target + ": " + reason;
+    std::remove(partial.c_str());
+    return false;
+  }
+  return true;
+}
+
+bool ReportFile::WritePending(std::string& error) {
+  if (!pending.empty() && std::fwrite(pending.data(), 1, pending.size(), file) != pending.size()) {
+    error = partial + ": cannot write: " + std::strerror(errno);
+    return false;
+  }
+  pending.clear();
+  return true;
+}
+
+void ReportFile::Discard() noexcept {
+  if (file != nullptr) {
+    std::fclose(file);
+    file = nullptr;
+    std::remove(partial.c_str());
+  }
+  pending.clear();
+}
+
+}  // namespace Ids
