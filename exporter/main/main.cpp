@@ -72,6 +72,13 @@ int Export(const Exporter::Arguments& arguments) {
     bar.Clear();
     return Fail(BadInput, error);
   }
+  // References to instances that are not there are kept as they are; the file had them already.
+  const IfcReader::FlawReport& missing = file.Flaws().Of(IfcReader::FlawKind::MissingReference);
+  if (!arguments.quiet && missing.count != 0) {
+    bar.Clear();
+    std::fprintf(stderr, "ifcapi-export: warning: %s references to instances that are not in the file, the first: %s\n",
+                 std::to_string(missing.count).c_str(), missing.examples.front().c_str());
+  }
   // The add-on's look-ups are answered from the file; --trace and --only listen to the queries.
   Exporter::ElementLookup lookup(file);
   const Exporter::ServedElementLookup served(lookup);

@@ -4,7 +4,7 @@
 
 namespace Exporter {
 
-std::uint32_t ClassificationMerge::WriteReference(const IPL::ClassificationReference& reference) {
+InstanceNumber ClassificationMerge::WriteReference(const IPL::ClassificationReference& reference) {
   std::string source = "$";
   if (reference.GetReferencedSource().HasValue()) {
     const IPL::Classification& c = reference.GetReferencedSource().Get();
@@ -26,16 +26,16 @@ std::uint32_t ClassificationMerge::WriteReference(const IPL::ClassificationRefer
   return written.number;
 }
 
-void ClassificationMerge::Add(std::uint32_t index,
+void ClassificationMerge::Add(InstanceIndex index,
                               const KT::Array<KT::SharedPtr<IPL::ExternalReferenceBase>>& contributed) {
-  const std::uint32_t element = context.file.Instances()[index].number;
+  const InstanceNumber element = context.Model().Number(index);
   for (const KT::SharedPtr<IPL::ExternalReferenceBase>& base : contributed) {
     const auto* reference = dynamic_cast<const IPL::ClassificationReference*>(base.Get());
     if (reference == nullptr) {
       context.Warn(context.ElementName(index) + ": a reference that is no classification reference was skipped");
       continue;
     }
-    const std::uint32_t number = WriteReference(*reference);
+    const InstanceNumber number = WriteReference(*reference);
     const std::string name = reference->relAssociatesClassificationName.IsEmpty()
                                  ? "$"
                                  : StepText(reference->relAssociatesClassificationName);

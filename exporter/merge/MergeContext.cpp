@@ -4,15 +4,13 @@
 
 namespace Exporter {
 
-std::string MergeContext::ElementName(std::uint32_t index) const {
-  const InstanceRecord& record = file.Instances()[index];
-  return "#" + std::to_string(record.number) + " (" + std::string(schema.Name(record.entity)) + ")";
+std::string MergeContext::ElementName(InstanceIndex index) const {
+  return Reference(Model().Number(index)) + " (" + std::string(schema.Name(Model().Entity(index))) + ")";
 }
 
-void MergeContext::Rewrite(std::uint32_t index, const std::vector<std::string>& attributes) {
-  const InstanceRecord& record = file.Instances()[index];
-  replaced.Replace(index, "#" + std::to_string(record.number) + "=" + std::string(schema.UpperName(record.entity)) +
-                              "(" + Join(attributes) + ");");
+void MergeContext::Rewrite(InstanceIndex index, const std::vector<std::string>& attributes) {
+  replaced.Replace(index, Reference(Model().Number(index)) + "=" +
+                              std::string(schema.UpperName(Model().Entity(index))) + "(" + Join(attributes) + ");");
 }
 
 }  // namespace Exporter

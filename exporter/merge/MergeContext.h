@@ -7,7 +7,6 @@
 //   FileWriter(file, context.replaced, context.added).Write(path, name, error);
 #pragma once
 
-#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -23,15 +22,20 @@ namespace Exporter {
 struct MergeContext {
   // `file` must outlive the context.
   explicit MergeContext(const StepFile& file)
-      : file(file), schema(file.Model().GetSchema()), added(file.LargestNumber() + 1), globalIds(file) {}
+      : file(file),
+        schema(file.Model().GetSchema()),
+        added(InstanceNumber(file.LargestNumber() + 1)),
+        globalIds(file) {}
 
   // "#N (IfcWall)", as warnings name an input instance.
-  std::string ElementName(std::uint32_t index) const;
+  std::string ElementName(InstanceIndex index) const;
+
+  const IfcReader::Model& Model() const noexcept { return file.Model(); }
 
   void Warn(std::string text) { summary.warnings.push_back(std::move(text)); }
 
   // Writes the input instance at `index` again with `attributes` (all of them, in STEP order).
-  void Rewrite(std::uint32_t index, const std::vector<std::string>& attributes);
+  void Rewrite(InstanceIndex index, const std::vector<std::string>& attributes);
 
   const StepFile& file;
   const IfcReader::Schema& schema;

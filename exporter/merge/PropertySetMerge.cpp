@@ -16,19 +16,19 @@ PropertySetMerge::PropertySetMerge(MergeContext& context)
       relating(context.schema.FindAttribute(context.schema.ifcRelDefinesByProperties, "RelatingPropertyDefinition")),
       setProperties(context.schema.FindAttribute(context.schema.ifcPropertySet, "HasProperties")) {}
 
-std::uint32_t PropertySetMerge::WriteEnumeration(const IPL::Property& property, std::string& warning) {
+InstanceNumber PropertySetMerge::WriteEnumeration(const IPL::Property& property, std::string& warning) {
   const auto* enumerated = dynamic_cast<const IPL::PropertyEnumeratedValue*>(&property);
   const IPL::PropertyEnumeration* allowed = enumerated != nullptr ? enumerated->GetEnumerationReference() : nullptr;
   // An enumeration needs at least one value; one without is not written.
   if (allowed == nullptr || !HoldsAnyValue(allowed->GetEnumerationValues())) {
-    return 0;
+    return InstanceNumber();
   }
   return context.added.AddOnce(enumerations, EnumerationBody(*allowed, warning)).number;
 }
 
-std::vector<std::uint32_t> PropertySetMerge::WriteProperties(std::uint32_t index, const IPL::PropertySet& set,
-                                                             const std::vector<std::u16string>& existingNames) {
-  std::vector<std::uint32_t> contributed;
+std::vector<InstanceNumber> PropertySetMerge::WriteProperties(InstanceIndex index, const IPL::PropertySet& set,
+                                                              const std::vector<std::u16string>& existingNames) {
+  std::vector<InstanceNumber> contributed;
   for (const KT::SharedPtr<IPL::Property>& property : set.GetProperties()) {
     if (property.Get() == nullptr) {
       continue;
@@ -41,7 +41,7 @@ std::vector<std::uint32_t> PropertySetMerge::WriteProperties(std::uint32_t index
       continue;
     }
     std::string warning;
-    const std::uint32_t enumeration = WriteEnumeration(*property, warning);
+    const InstanceNumber enumeration = WriteEnumeration(*property, warning);
     const std::string body = PropertyBody(*property, enumeration, warning);
     if (!warning.empty()) {
       context.Warn(where + ": " + warning);
@@ -56,47 +56,47 @@ std::vector<std::uint32_t> PropertySetMerge::WriteProperties(std::uint32_t index
   return contributed;
 }
 
-std::uint32_t PropertySetMerge::WriteSet(const IPL::PropertySet& set,
-                                         const std::optional<ExistingPropertySets::Set>& shared,
-                                         const std::vector<std::uint32_t>& contributed) {
+InstanceNumber PropertySetMerge::WriteSet(const IPL::PropertySet& set,
+                                          const std::optional<ExistingPropertySets::Set>& shared,
+                                          const std::vector<InstanceNumber>& contributed) {
   // Replacing a shared set, the new set holds the shared set's properties too.
   ExistingPropertySets::Content content{"$", {}, {}};
   if (shared) {
     content = existing.Read(shared->set);
   }
-  std::vector<std::uint32_t> members = content.properties;
+  std::vector<InstanceNumber> members = content.properties;
   members.insert(members.end(), contributed.begin(), contributed.end());
   const std::string key = StepText(set.GetName()) + "," + content.description + "," + ReferenceList(members);
   NewInstances::Pool::const_iterator found = sets.find(key);
   if (found != sets.end()) {
     return found->second;
   }
-  const std::uint32_t number =
+  const InstanceNumber number =
       context.added.Add("IFCPROPERTYSET('" + context.globalIds.Derive("set" + key) + "',$," + key + ")");
   sets.emplace(key, number);
   ++context.summary.sets;
   return number;
 }
 
-void PropertySetMerge::Add(std::uint32_t index, const KT::Array<IPL::PropertySet>& contributedSets) {
-  const std::uint32_t element = context.file.Instances()[index].number;
+void PropertySetMerge::Add(InstanceIndex index, const KT::Array<IPL::PropertySet>& contributedSets) {
+  const InstanceNumber element = context.Model().Number(index);
   for (const IPL::PropertySet& set : contributedSets) {
     const std::optional<ExistingPropertySets::Set> own = existing.Find(element, set.GetName().GetCodeUnits());
-    const std::vector<std::uint32_t> contributed =
+    const std::vector<InstanceNumber> contributed =
         WriteProperties(index, set, own ? existing.Read(own->set).names : std::vector<std::u16string>());
     if (contributed.empty()) {
       continue;
     }
     if (own && own->sharers == 1) {
       // The set is this element's alone: it grows in place.
-      std::vector<std::uint32_t>& grown = grownSets[own->set];
+      std::vector<InstanceNumber>& grown = grownSets[own->set];
       if (grown.empty()) {
         ++context.summary.sets;
       }
       grown.insert(grown.end(), contributed.begin(), contributed.end());
       continue;
     }
-    const std::uint32_t number = WriteSet(set, own, contributed);
+    const InstanceNumber number = WriteSet(set, own, contributed);
     if (own) {
       leaves.push_back(Leave{own->relation, element, number});
     }
@@ -104,13 +104,13 @@ void PropertySetMerge::Add(std::uint32_t index, const KT::Array<IPL::PropertySet
   }
 }
 
-void PropertySetMerge::LeaveRelation(std::uint32_t relation, const std::vector<const Leave*>& leaving) {
-  InstanceAttributes attributes(context.file);
+void PropertySetMerge::LeaveRelation(InstanceIndex relation, const std::vector<const Leave*>& leaving) {
+  InstanceAttributes attributes(context.Model());
   if (!attributes.Read(relation)) {
     return;
   }
-  std::vector<std::uint32_t> remaining;
-  for (const std::uint32_t number : attributes.References(related)) {
+  std::vector<InstanceNumber> remaining;
+  for (const InstanceNumber number : attributes.References(related)) {
     if (std::none_of(leaving.begin(), leaving.end(), [&](const Leave* leave) { return leave->element == number; })) {
       remaining.push_back(number);
     }
@@ -119,8 +119,8 @@ void PropertySetMerge::LeaveRelation(std::uint32_t relation, const std::vector<c
   if (remaining.empty()) {
     // A relation may not be left empty: it keeps the elements whose new set is the first one's and
     // relates them to that set instead of a new relation doing so.
-    const std::uint32_t merged = leaving.front()->merged;
-    std::vector<std::uint32_t>& moved = relations.Elements(merged, "$");
+    const InstanceNumber merged = leaving.front()->merged;
+    std::vector<InstanceNumber>& moved = relations.Elements(merged, "$");
     for (const Leave* leave : leaving) {
       if (leave->merged == merged) {
         remaining.push_back(leave->element);
@@ -134,12 +134,12 @@ void PropertySetMerge::LeaveRelation(std::uint32_t relation, const std::vector<c
 }
 
 void PropertySetMerge::WriteGrownSets() {
-  InstanceAttributes attributes(context.file);
+  InstanceAttributes attributes(context.Model());
   for (const auto& [set, added] : grownSets) {
     if (!attributes.Read(set)) {
       continue;
     }
-    std::vector<std::uint32_t> members = attributes.References(setProperties);
+    std::vector<InstanceNumber> members = attributes.References(setProperties);
     members.insert(members.end(), added.begin(), added.end());
     std::vector<std::string> values = attributes.Copy();
     values[setProperties.Index()] = ReferenceList(members);
@@ -148,7 +148,7 @@ void PropertySetMerge::WriteGrownSets() {
 }
 
 void PropertySetMerge::Finish() {
-  std::map<std::uint32_t, std::vector<const Leave*>> byRelation;
+  std::map<InstanceIndex, std::vector<const Leave*>> byRelation;
   for (const Leave& leave : leaves) {
     byRelation[leave.relation].push_back(&leave);
   }

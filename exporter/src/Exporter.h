@@ -11,7 +11,6 @@
 #pragma once
 
 #include <cstddef>
-#include <cstdint>
 #include <functional>
 #include <string>
 
@@ -50,7 +49,7 @@ class Exporter {
   void SetQueryListener(QueryListener* listener) noexcept { this->listener = listener; }
 
  private:
-  void CollectElement(std::uint32_t index, const GuidBytes& guid);
+  void CollectElement(InstanceIndex index, const GuidBytes& guid);
 
   bool alternative;
   API_Guid token;

@@ -111,7 +111,7 @@ std::string EnumerationBody(const IPL::PropertyEnumeration& enumeration, std::st
   return body;
 }
 
-std::string PropertyBody(const IPL::Property& property, std::uint32_t enumeration, std::string& warning) {
+std::string PropertyBody(const IPL::Property& property, InstanceNumber enumeration, std::string& warning) {
   std::string body;
   if (const auto* single = dynamic_cast<const IPL::PropertySingleValue*>(&property)) {
     body = "IFCPROPERTYSINGLEVALUE(";
@@ -140,7 +140,7 @@ std::string PropertyBody(const IPL::Property& property, std::uint32_t enumeratio
     AppendName(body, property.GetName());
     body += ",$,";
     AppendValueList(body, enumerated->GetEnumerationValues(), warning);
-    body += enumeration != 0 ? ",#" + std::to_string(enumeration) + ")" : ",$)";
+    body += enumeration.Valid() ? ",#" + std::to_string(enumeration.Value()) + ")" : ",$)";
   } else if (const auto* table = dynamic_cast<const IPL::PropertyTableValue*>(&property)) {
     body = "IFCPROPERTYTABLEVALUE(";
     AppendName(body, property.GetName());

@@ -7,12 +7,12 @@
 //   PropertyBody(property, enumerationNumber);   // enumerated values refer to their enumeration
 #pragma once
 
-#include <cstdint>
 #include <string>
 
 #include "IPL/Property.h"
 #include "IPL/PropertyEnumeration.h"
 #include "IPL/Value.h"
+#include "InstanceIds.h"
 
 namespace Exporter {
 
@@ -26,8 +26,8 @@ bool HoldsAnyValue(const KT::Array<IPL::Value>& values) noexcept;
 // The body of the IfcPropertyEnumeration of an enumerated property.
 std::string EnumerationBody(const IPL::PropertyEnumeration& enumeration, std::string& warning);
 
-// The body of `property`; `enumeration` is the instance number of its enumeration (0: none). Empty
+// The body of `property`; `enumeration` is its enumeration's instance (invalid: none). Empty
 // when the property is of no known kind.
-std::string PropertyBody(const IPL::Property& property, std::uint32_t enumeration, std::string& warning);
+std::string PropertyBody(const IPL::Property& property, InstanceNumber enumeration, std::string& warning);
 
 }  // namespace Exporter

@@ -3,8 +3,8 @@
 // are a listener (Trace); without one the exporter asks about every element and reports nothing.
 //
 //   class Counter : public QueryListener {
-//     bool Asks(std::uint32_t, const GuidBytes&) override { return true; }
-//     void Answered(std::uint32_t, const Answers& answers) override { sets += answers.propertySets.GetSize(); }
+//     bool Asks(IfcReader::InstanceIndex, const GuidBytes&) override { return true; }
+//     void Answered(IfcReader::InstanceIndex, const Answers& answers) override { sets += answers.propertySets.GetSize(); }
 //     void AssignmentsAnswered(const KT::Array<IFCAPI::Impl::HookAssignments>&) override {}
 //   };
 #pragma once
@@ -16,6 +16,7 @@
 #include "IPL/GeneralAttribute.h"
 #include "IPL/PropertySet.h"
 #include "IfcGuid.h"
+#include "InstanceId.h"
 #include "KT/Array.h"
 #include "KT/SharedPtr.h"
 
@@ -34,10 +35,10 @@ class QueryListener {
 
   // Called before the element at instance index `index`, whose GlobalId is `guid`, is asked about;
   // false leaves it out.
-  virtual bool Asks(std::uint32_t index, const GuidBytes& guid) = 0;
+  virtual bool Asks(IfcReader::InstanceIndex index, const GuidBytes& guid) = 0;
 
   // What the element queries answered for the element at `index`.
-  virtual void Answered(std::uint32_t index, const Answers& answers) = 0;
+  virtual void Answered(IfcReader::InstanceIndex index, const Answers& answers) = 0;
 
   // What GetHookAssignments answered, once per export.
   virtual void AssignmentsAnswered(const KT::Array<IFCAPI::Impl::HookAssignments>& assignments) = 0;

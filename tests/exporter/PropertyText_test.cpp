@@ -51,7 +51,8 @@ TEST(PropertyText, TheFiveKindsOfProperty) {
   IPL::PropertySingleValue single;
   single.SetName("Width");
   single.SetNominalValue(Length(0.3));
-  EXPECT_EQ(PropertyBody(single, 0, warning), "IFCPROPERTYSINGLEVALUE('Width',$,IFCLENGTHMEASURE(0.3),$)");
+  EXPECT_EQ(PropertyBody(single, InstanceNumber(), warning),
+            "IFCPROPERTYSINGLEVALUE('Width',$,IFCLENGTHMEASURE(0.3),$)");
 
   // Upper bound before lower bound, the set point last.
   IPL::PropertyBoundedValue bounded;
@@ -59,7 +60,7 @@ TEST(PropertyText, TheFiveKindsOfProperty) {
   bounded.SetLowerBoundValue(Length(-0.005));
   bounded.SetUpperBoundValue(Length(0.005));
   bounded.SetSetPointValue(Length(0.001));
-  EXPECT_EQ(PropertyBody(bounded, 0, warning),
+  EXPECT_EQ(PropertyBody(bounded, InstanceNumber(), warning),
             "IFCPROPERTYBOUNDEDVALUE('Range',$,IFCLENGTHMEASURE(0.005),IFCLENGTHMEASURE(-0.005),$,"
             "IFCLENGTHMEASURE(0.001))");
 
@@ -67,9 +68,10 @@ TEST(PropertyText, TheFiveKindsOfProperty) {
   IPL::PropertyListValue list;
   list.SetName("Layers");
   list.SetListValues(KT::Array<IPL::Value>{Label("a"), IPL::Value(), Label("b")});
-  EXPECT_EQ(PropertyBody(list, 0, warning), "IFCPROPERTYLISTVALUE('Layers',$,(IFCLABEL('a'),IFCLABEL('b')),$)");
+  EXPECT_EQ(PropertyBody(list, InstanceNumber(), warning),
+            "IFCPROPERTYLISTVALUE('Layers',$,(IFCLABEL('a'),IFCLABEL('b')),$)");
   list.SetListValues(KT::Array<IPL::Value>{});
-  EXPECT_EQ(PropertyBody(list, 0, warning), "IFCPROPERTYLISTVALUE('Layers',$,$,$)");
+  EXPECT_EQ(PropertyBody(list, InstanceNumber(), warning), "IFCPROPERTYLISTVALUE('Layers',$,$,$)");
 
   IPL::PropertyEnumeration allowed;
   allowed.SetName("Ratings");
@@ -79,16 +81,16 @@ TEST(PropertyText, TheFiveKindsOfProperty) {
   IPL::PropertyEnumeratedValue enumerated;
   enumerated.SetName("FireResistance");
   enumerated.SetEnumerationValues(KT::Array<IPL::Value>{Label("REI 90")});
-  EXPECT_EQ(PropertyBody(enumerated, 17, warning),
+  EXPECT_EQ(PropertyBody(enumerated, InstanceNumber(17), warning),
             "IFCPROPERTYENUMERATEDVALUE('FireResistance',$,(IFCLABEL('REI 90')),#17)");
-  EXPECT_EQ(PropertyBody(enumerated, 0, warning),
+  EXPECT_EQ(PropertyBody(enumerated, InstanceNumber(), warning),
             "IFCPROPERTYENUMERATEDVALUE('FireResistance',$,(IFCLABEL('REI 90')),$)");
 
   IPL::PropertyTableValue table;
   table.SetName("Curve");
   table.SetDefiningValues(KT::Array<IPL::Value>{Length(1.0), Length(2.0)});
   table.SetDefinedValues(KT::Array<IPL::Value>{Label("x"), Label("y")});
-  EXPECT_EQ(PropertyBody(table, 0, warning),
+  EXPECT_EQ(PropertyBody(table, InstanceNumber(), warning),
             "IFCPROPERTYTABLEVALUE('Curve',$,(IFCLENGTHMEASURE(1.),IFCLENGTHMEASURE(2.)),"
             "(IFCLABEL('x'),IFCLABEL('y')),$,$,$,$)");
   EXPECT_TRUE(warning.empty());
