@@ -1,6 +1,7 @@
 // Faults of a file that real files show and that a reader can live with: duplicate GlobalIds (the
-// first instance keeps the GlobalId's index entry) and references to instances that do not exist
-// (read as references to nothing). Read by default and counted here, so that a caller can warn once a
+// first instance keeps the GlobalId's index entry), references to instances that do not exist (read
+// as references to nothing) and instances with more or fewer attributes than their entity has (read
+// by position as far as they go; an attribute past the written ones reads as absent). Read by default and counted here, so that a caller can warn once a
 // kind; ReadOptions::strict refuses them instead.
 //
 //   for (const FlawKind kind : AllFlawKinds) {
@@ -11,6 +12,7 @@
 
 #include <array>
 #include <cstddef>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -18,8 +20,9 @@
 
 namespace IfcReader {
 
-enum class FlawKind : std::uint8_t { DuplicateGlobalId, MissingReference };
-constexpr FlawKind AllFlawKinds[] = {FlawKind::DuplicateGlobalId, FlawKind::MissingReference};
+enum class FlawKind : std::uint8_t { DuplicateGlobalId, MissingReference, AttributeCount };
+constexpr FlawKind AllFlawKinds[] = {FlawKind::DuplicateGlobalId, FlawKind::MissingReference,
+                                     FlawKind::AttributeCount};
 
 // How many flaws of a kind keep their instance and message.
 constexpr std::size_t KeptFlaws = 8;
@@ -33,7 +36,14 @@ struct FlawReport {
 class Flaws {
  public:
   const FlawReport& Of(FlawKind kind) const noexcept { return reports[static_cast<std::size_t>(kind)]; }
-  bool Empty() const noexcept { return reports[0].count == 0 && reports[1].count == 0; }
+  bool Empty() const noexcept {
+    for (const FlawReport& report : reports) {
+      if (report.count != 0) {
+        return false;
+      }
+    }
+    return true;
+  }
 
   void Add(FlawKind kind, InstanceIndex instance, std::string message) {
     FlawReport& report = reports[static_cast<std::size_t>(kind)];
@@ -44,7 +54,7 @@ class Flaws {
   }
 
  private:
-  std::array<FlawReport, 2> reports;
+  std::array<FlawReport, std::size(AllFlawKinds)> reports;
 };
 
 }  // namespace IfcReader

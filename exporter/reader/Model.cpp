@@ -146,7 +146,7 @@ std::optional<Value> Model::Attribute(InstanceIndex index, AttributeSlot slot) c
   Value value;
   std::string error;
   if (!ParseArgument(lexer, slot.Index(), value, error)) {
-    return std::nullopt;  // cannot happen: the read checked every instance's syntax and argument count
+    return std::nullopt;  // an instance written with fewer attributes than its entity has
   }
   return value;
 }

@@ -416,9 +416,12 @@ bool ModelReader::FinishArguments(const InstanceRecord& record, std::size_t coun
                                   const Token& close) {
   const std::size_t expected = model.schema->AttributeCount(record.entity);
   if (count != expected) {
-    return FailIn(record, close.line,
-                  std::string(model.schema->UpperName(record.entity)) + " has " + std::to_string(expected) +
-                      " attributes, " + std::to_string(count) + " given");
+    // Authoring tools are known to write an attribute too many or too few: the instance stays as
+    // written (it is the next one indexed) and is read by position as far as it goes.
+    model.flaws.Add(FlawKind::AttributeCount, InstanceIndex(static_cast<std::uint32_t>(model.instances.size())),
+                    Where(close.line) + "#" + std::to_string(record.number) + ": " +
+                        std::string(model.schema->UpperName(record.entity)) + " has " + std::to_string(expected) +
+                        " attributes, " + std::to_string(count) + " given");
   }
   return !isRooted[record.entity.Index()] || CheckGlobalId(record, first);
 }

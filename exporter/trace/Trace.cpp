@@ -40,7 +40,7 @@ std::string Property(const IPL::Property& property) {
     AppendTypedValue(value, single->GetNominalValue(), warning);
     return value;
   }
-  return PropertyBody(property, 0, warning);
+  return PropertyBody(property, IfcReader::InstanceNumber(), warning);
 }
 
 }  // namespace
@@ -81,7 +81,7 @@ bool Trace::Only(const GuidBytes& guid) {
   return file.FindByGlobalId(guid) >= 0;
 }
 
-bool Trace::Asks(std::uint32_t, const GuidBytes& guid) {
+bool Trace::Asks(IfcReader::InstanceIndex, const GuidBytes& guid) {
   if (!only.empty() && only.count(std::string(guid.begin(), guid.end())) == 0) {
     return false;
   }
@@ -111,7 +111,7 @@ void Trace::PrintLookUp(const KT::Guid& guid, const ElementLookup::Result& answe
   Print(text);
 }
 
-void Trace::Answered(std::uint32_t, const Answers& answers) {
+void Trace::Answered(IfcReader::InstanceIndex, const Answers& answers) {
   std::string text =
       "  GetHookProperties: " + Count(answers.propertySets.GetSize(), "property set", "property sets") + "\n";
   for (const IPL::PropertySet& set : answers.propertySets) {
