@@ -26,6 +26,10 @@ void AppendName(std::string& out, const KT::UniString& name) {
 // "(v1,v2,...)" of the values that hold something, or "$" for none: the lists are optional but may
 // not be empty.
 void AppendValueList(std::string& out, const KT::Array<IPL::Value>& values, std::string& warning) {
+  if (!HoldsAnyValue(values)) {
+    out.push_back('$');
+    return;
+  }
   bool any = false;
   for (const IPL::Value& value : values) {
     if (!value.HasValue()) {
@@ -35,10 +39,19 @@ void AppendValueList(std::string& out, const KT::Array<IPL::Value>& values, std:
     AppendTypedValue(out, value, warning);
     any = true;
   }
-  out += any ? ")" : "$";
+  out.push_back(')');
 }
 
 }  // namespace
+
+bool HoldsAnyValue(const KT::Array<IPL::Value>& values) noexcept {
+  for (const IPL::Value& value : values) {
+    if (value.HasValue()) {
+      return true;
+    }
+  }
+  return false;
+}
 
 void AppendTypedValue(std::string& out, const IPL::Value& value, std::string& warning) {
   const std::string_view type = IPL::GetIFCTypeName(value.GetIFCType());

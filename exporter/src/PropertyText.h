@@ -20,6 +20,9 @@ namespace Exporter {
 // holds nothing that can be written (no value, no IFC type, a real that is not finite).
 void AppendTypedValue(std::string& out, const IPL::Value& value, std::string& warning);
 
+// Whether any of `values` holds something; lists of none are written as "$".
+bool HoldsAnyValue(const KT::Array<IPL::Value>& values) noexcept;
+
 // The body of the IfcPropertyEnumeration of an enumerated property.
 std::string EnumerationBody(const IPL::PropertyEnumeration& enumeration, std::string& warning);
 

@@ -1,0 +1,60 @@
+#include "Arguments.h"
+
+#include <string_view>
+
+namespace Exporter {
+
+const char Usage[] =
+    "Usage: ifcapi-export [--addon PATH] [--alternative] [--quiet] INPUT.ifc OUTPUT.ifc\n"
+    "\n"
+    "Reads the IFC4 file INPUT.ifc, asks the add-on's hook data provider for the property sets,\n"
+    "attributes, classification references, groups and systems of every element, and writes\n"
+    "INPUT.ifc with them as OUTPUT.ifc.\n"
+    "\n"
+    "  --addon PATH    the add-on (a shared library exporting IFCAPIAddOnRegister and\n"
+    "                  IFCAPIAddOnUnregister); default: the example add-on beside this tool\n"
+    "  --alternative   ask the provider's alternative operations\n"
+    "  --quiet         no summary, warnings or progress\n"
+    "  --help          this text\n"
+    "\n"
+    "Exit codes: 0 done, 1 output not written, 2 bad usage, 3 bad input, 4 add-on failure.\n";
+
+bool ParseArguments(int argc, const char* const* argv, Arguments& arguments, std::string& error) {
+  std::string* paths[] = {&arguments.input, &arguments.output};
+  int pathCount = 0;
+  for (int i = 1; i < argc; ++i) {
+    const std::string_view argument = argv[i];
+    if (argument == "--help" || argument == "-h") {
+      arguments.help = true;
+      return true;
+    }
+    if (argument == "--addon") {
+      if (i + 1 >= argc) {
+        error = "--addon needs a path";
+        return false;
+      }
+      arguments.addOn = argv[++i];
+    } else if (argument.rfind("--addon=", 0) == 0) {
+      arguments.addOn = std::string(argument.substr(8));
+    } else if (argument == "--alternative") {
+      arguments.alternative = true;
+    } else if (argument == "--quiet") {
+      arguments.quiet = true;
+    } else if (argument.size() > 1 && argument[0] == '-') {
+      error = "unknown option '" + std::string(argument) + "'";
+      return false;
+    } else if (pathCount < 2) {
+      *paths[pathCount++] = std::string(argument);
+    } else {
+      error = "too many arguments";
+      return false;
+    }
+  }
+  if (pathCount != 2) {
+    error = "INPUT.ifc and OUTPUT.ifc are required";
+    return false;
+  }
+  return true;
+}
+
+}  // namespace Exporter

@@ -1,0 +1,30 @@
+// The command line of ifcapi-export, parsed:
+//
+//   ifcapi-export [--addon PATH] [--alternative] [--quiet] INPUT.ifc OUTPUT.ifc
+//
+//   Arguments arguments;
+//   std::string error;
+//   if (!ParseArguments(argc, argv, arguments, error)) return UsageError(error);   // "unknown option '--fast'"
+//   if (arguments.help) PrintUsage();
+#pragma once
+
+#include <string>
+
+namespace Exporter {
+
+struct Arguments {
+  std::string addOn;  // empty: the example add-on beside the tool
+  bool alternative = false;
+  bool quiet = false;
+  bool help = false;  // --help or -h; the rest is not read
+  std::string input;
+  std::string output;
+};
+
+// The usage text, ending with a line break.
+extern const char Usage[];
+
+// Parses argv[1..argc); false with `error` set when the command line is bad usage.
+bool ParseArguments(int argc, const char* const* argv, Arguments& arguments, std::string& error);
+
+}  // namespace Exporter

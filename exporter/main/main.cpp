@@ -1,0 +1,124 @@
+// ifcapi-export: runs an add-on's hook data provider over an IFC4 file and writes the enriched file.
+//
+//   ifcapi-export [--addon PATH] [--alternative] [--quiet] INPUT.ifc OUTPUT.ifc
+//
+// Exit codes: 0 done, 1 the output could not be written, 2 bad usage, 3 bad input, 4 add-on failure
+// (it could not be loaded or started, or its provider threw out of a hook query).
+#include <cstdio>
+#include <exception>
+#include <string>
+
+#include "AddOn.h"
+#include "Arguments.h"
+#include "Exporter.h"
+#include "KT/OutOfMemoryException.h"
+#include "Platform.h"
+#include "ProgressBar.h"
+#include "ProviderFailure.h"
+#include "StepFile.h"
+
+namespace {
+
+enum ExitCode { Done = 0, OutputFailed = 1, BadUsage = 2, BadInput = 3, AddOnFailed = 4 };
+
+// Files smaller than this are done before a progress bar would be seen.
+constexpr std::size_t ProgressThreshold = std::size_t{4} << 20;
+
+// How many warnings are printed one by one; the summary counts them all.
+constexpr std::size_t PrintedWarnings = 50;
+
+int Fail(int code, const std::string& message) {
+  std::fprintf(stderr, "ifcapi-export: %s\n", message.c_str());
+  return code;
+}
+
+std::string BaseName(const std::string& path) {
+  const std::size_t slash = path.find_last_of("/\\");
+  return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+void PrintSummary(const Exporter::Arguments& arguments, const Exporter::StepFile& file, const Exporter::Summary& s) {
+  for (std::size_t i = 0; i < s.warnings.size() && i < PrintedWarnings; ++i) {
+    std::fprintf(stderr, "ifcapi-export: warning: %s\n", s.warnings[i].c_str());
+  }
+  if (s.warnings.size() > PrintedWarnings) {
+    std::fprintf(stderr, "ifcapi-export: %s more warnings\n",
+                 std::to_string(s.warnings.size() - PrintedWarnings).c_str());
+  }
+  // Counts go through to_string: printf's size_t format is not understood by every C runtime.
+  const auto n = [](std::size_t count) { return std::to_string(count); };
+  const std::string summary = arguments.input + ": " + n(file.Instances().size()) + " instances, " + n(s.elements) +
+                              " elements asked\ncontributed: " + n(s.values) + " property values in " + n(s.sets) +
+                              " property sets, " + n(s.attributes) + " attributes, " + n(s.references) +
+                              " classification references, " + n(s.groups) + " groups, " + n(s.relations) +
+                              " relations\nwarnings: " + n(s.warnings.size()) + "\nwritten: " + arguments.output + "\n";
+  std::fputs(summary.c_str(), stdout);
+}
+
+// Reads the input, asks the loaded add-on's provider, writes the output.
+int Export(const Exporter::Arguments& arguments) {
+  std::string error;
+  Exporter::MappedFile input;
+  if (!input.Open(arguments.input, error)) {
+    return Fail(BadInput, error);
+  }
+  Exporter::ProgressBar bar(!arguments.quiet && input.Size() >= ProgressThreshold &&
+                            Exporter::StandardErrorIsTerminal());
+  Exporter::StepFile file;
+  if (!file.Read(input.Data(), input.Size(), arguments.input, error,
+                 [&](std::size_t done) { bar.Show("reading", done, input.Size()); })) {
+    bar.Clear();
+    return Fail(BadInput, error);
+  }
+  Exporter::Exporter exporter(file, arguments.alternative);
+  try {
+    exporter.Collect([&](std::size_t done, std::size_t total) { bar.Show("asking", done, total); });
+  } catch (const Exporter::ProviderFailure& failure) {
+    bar.Clear();
+    return Fail(AddOnFailed, failure.what());
+  }
+  if (!exporter.Write(arguments.output, BaseName(arguments.output), error,
+                      [&](std::size_t done, std::size_t total) { bar.Show("writing", done, total); })) {
+    bar.Clear();
+    return Fail(OutputFailed, error);
+  }
+  bar.Clear();
+  if (!arguments.quiet) {
+    PrintSummary(arguments, file, exporter.GetSummary());
+  }
+  return Done;
+}
+
+int Run(int argc, char** argv) {
+  Exporter::Arguments arguments;
+  std::string error;
+  if (!Exporter::ParseArguments(argc, argv, arguments, error)) {
+    std::fprintf(stderr, "ifcapi-export: %s\n%s", error.c_str(), Exporter::Usage);
+    return BadUsage;
+  }
+  if (arguments.help) {
+    std::fputs(Exporter::Usage, stdout);
+    return Done;
+  }
+  if (arguments.addOn.empty()) {
+    arguments.addOn = Exporter::ExecutableDirectory() + Exporter::ExampleAddOnFileName();
+  }
+  Exporter::AddOn addOn;
+  if (!addOn.Load(arguments.addOn, error)) {
+    return Fail(AddOnFailed, error);
+  }
+  return Export(arguments);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  try {
+    return Run(argc, argv);
+  } catch (const KT::OutOfMemoryException&) {
+    std::fputs("ifcapi-export: out of memory\n", stderr);
+  } catch (const std::exception& failure) {
+    std::fprintf(stderr, "ifcapi-export: %s\n", failure.what());
+  }
+  return OutputFailed;
+}

@@ -1,0 +1,146 @@
+#include "AssignmentMerge.h"
+
+#include <algorithm>
+#include <string_view>
+
+#include "InstanceText.h"
+
+namespace Exporter {
+
+namespace {
+
+using IFCAPI::Impl::HookAssignments;
+
+// The entity written for a group type, or null for a type that is no group.
+const char* GroupEntityName(IPL::IFCType type) noexcept {
+  switch (type) {
+    case IPL::IFCType::IfcGroup:
+      return "IFCGROUP";
+    case IPL::IFCType::IfcSystem:
+      return "IFCSYSTEM";
+    case IPL::IFCType::IfcBuildingSystem:
+      return "IFCBUILDINGSYSTEM";
+    case IPL::IFCType::IfcDistributionSystem:
+      return "IFCDISTRIBUTIONSYSTEM";
+    case IPL::IFCType::IfcDistributionCircuit:
+      return "IFCDISTRIBUTIONCIRCUIT";
+    default:
+      return nullptr;
+  }
+}
+
+GuidBytes GuidOf(const IFCAPI::Impl::ObjectID& id) noexcept {
+  return FromKTGuid(id.GetGUID());
+}
+
+}  // namespace
+
+void AssignmentMerge::WriteGroup(const ObjectID& id, const HookAssignments::GroupInfo& info) {
+  const GuidBytes guid = GuidOf(id);
+  if (groups.count(guid) != 0) {
+    return;
+  }
+  const char* entityName = GroupEntityName(info.type);
+  if (entityName == nullptr || !context.globalIds.Claim(guid)) {
+    context.Warn("group '" + GuidText(guid) + "': " +
+                 (entityName == nullptr ? "not of a group type" : "its GlobalId is already used") + "; skipped");
+    return;
+  }
+  // GlobalId, OwnerHistory, Name; the others are not set.
+  std::string body =
+      std::string(entityName) + "('" + GuidText(guid) + "',$," + (info.name ? StepText(*info.name) : std::string("$"));
+  const unsigned count = context.schema.Entity(context.schema.FindEntity(entityName)).attributeCount;
+  for (unsigned i = 3; i < count; ++i) {
+    body += ",$";
+  }
+  groups.emplace(guid, context.added.Add(body + ")"));
+  ++context.summary.groups;
+}
+
+std::uint32_t AssignmentMerge::Member(const ObjectID& group, const ObjectID& id, bool services) {
+  const GuidBytes guid = GuidOf(id);
+  const std::int32_t found = context.file.FindByGlobalId(guid);
+  const std::string where = "group '" + GuidText(GuidOf(group)) + "': ";
+  if (found >= 0) {
+    const InstanceRecord& record = context.file.Instances()[static_cast<std::size_t>(found)];
+    const int allowed = services ? context.schema.ifcSpatialElement : context.schema.ifcObjectDefinition;
+    if (context.schema.IsSubtypeOf(record.entity, allowed)) {
+      return record.number;
+    }
+    context.Warn(where + context.ElementName(static_cast<std::uint32_t>(found)) + " cannot be " +
+                 (services ? "a serviced building" : "a member") + "; left out");
+    return 0;
+  }
+  const auto madeGroup = groups.find(guid);
+  if (!services && madeGroup != groups.end()) {
+    return madeGroup->second;
+  }
+  context.Warn(where + (services ? "serviced building '" : "member '") + GuidText(guid) +
+               "' is not in the file; left out");
+  return 0;
+}
+
+std::vector<std::uint32_t> AssignmentMerge::Members(const ObjectID& group,
+                                                    const IFCAPI::Impl::Assignments::NodeSet& ids, bool services) {
+  std::vector<std::uint32_t> members;
+  for (const ObjectID& id : ids) {
+    const std::uint32_t number = Member(group, id, services);
+    if (number != 0 && std::find(members.begin(), members.end(), number) == members.end()) {
+      members.push_back(number);
+    }
+  }
+  return members;
+}
+
+void AssignmentMerge::WriteRelation(std::uint32_t group, const ObjectID& relation, bool services,
+                                    const std::vector<std::uint32_t>& members) {
+  const std::string text = GuidText(GuidOf(relation));
+  if (!context.globalIds.Claim(GuidOf(relation))) {
+    context.Warn("relation '" + text + "': its GlobalId is already used; skipped");
+    return;
+  }
+  writtenRelations.insert(text);
+  if (services) {
+    context.added.Add("IFCRELSERVICESBUILDINGS('" + text + "',$,$,$," + Reference(group) + "," +
+                      ReferenceList(members) + ")");
+  } else {
+    context.added.Add("IFCRELASSIGNSTOGROUP('" + text + "',$,$,$," + ReferenceList(members) + ",$," + Reference(group) +
+                      ")");
+  }
+  ++context.summary.relations;
+}
+
+void AssignmentMerge::WriteRelations(const HookAssignments& assignments, const ObjectID& group) {
+  const auto made = groups.find(GuidOf(group));
+  const auto* relationIds = assignments.GetChildren().Get(group);
+  if (made == groups.end() || relationIds == nullptr) {
+    return;
+  }
+  for (const ObjectID& relation : *relationIds) {
+    const auto* info = assignments.GetRelations().Get(relation);
+    const auto* memberIds = assignments.GetChildren().Get(relation);
+    if (info == nullptr || memberIds == nullptr || writtenRelations.count(GuidText(GuidOf(relation))) != 0) {
+      continue;
+    }
+    const bool services = info->type == IPL::IFCType::IfcRelServicesBuildings;
+    const std::vector<std::uint32_t> members = Members(group, *memberIds, services);
+    if (!members.empty()) {
+      WriteRelation(made->second, relation, services, members);
+    }
+  }
+}
+
+void AssignmentMerge::Add(const KT::Array<HookAssignments>& all) {
+  for (const HookAssignments& assignments : all) {
+    for (const auto entry : assignments.GetGroups()) {
+      WriteGroup(entry.key, entry.value);
+    }
+  }
+  for (const HookAssignments& assignments : all) {
+    for (const auto entry : assignments.GetGroups()) {
+      WriteRelations(assignments, entry.key);
+    }
+  }
+}
+
+}  // namespace Exporter

@@ -1,0 +1,53 @@
+#include "AttributeMerge.h"
+
+#include "InstanceAttributes.h"
+#include "InstanceText.h"
+
+namespace Exporter {
+
+namespace {
+
+// GlobalId, the first attribute of every rooted entity, is the element's identity: never set.
+constexpr int GlobalIdPosition = 0;
+
+}  // namespace
+
+bool AttributeMerge::Apply(std::uint32_t index, const IPL::GeneralAttribute& attribute,
+                           std::vector<std::string>& values) {
+  const int entity = context.file.Instances()[index].entity;
+  const std::string name = attribute.GetName().ToUTF8();
+  const int at = context.schema.FindAttribute(entity, name);
+  const Schema::AttributeDef* def = at > GlobalIdPosition ? &context.schema.Attribute(entity, at) : nullptr;
+  if (def == nullptr || def->aggregate || !context.schema.IsStringType(def->type)) {
+    context.Warn(context.ElementName(index) + ": '" + name + "' is no string-valued attribute of " +
+                 context.schema.Entity(entity).name + "; skipped");
+    return false;
+  }
+  if (!attribute.HasValue() && !def->optional) {
+    context.Warn(context.ElementName(index) + ": '" + name + "' is required and cannot be unset; skipped");
+    return false;
+  }
+  values[static_cast<std::size_t>(at)] = attribute.HasValue() ? StepText(attribute.GetValue()) : std::string("$");
+  return true;
+}
+
+void AttributeMerge::Add(std::uint32_t index, const KT::Array<IPL::GeneralAttribute>& attributes) {
+  InstanceAttributes element(context.file);
+  if (!element.Read(index)) {
+    context.Warn(context.ElementName(index) + ": its attribute list does not match its entity; attributes skipped");
+    return;
+  }
+  std::vector<std::string> values = element.Copy();
+  bool changed = false;
+  for (const IPL::GeneralAttribute& attribute : attributes) {
+    if (Apply(index, attribute, values)) {
+      changed = true;
+      ++context.summary.attributes;
+    }
+  }
+  if (changed) {
+    context.Rewrite(index, values);
+  }
+}
+
+}  // namespace Exporter

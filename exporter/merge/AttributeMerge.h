@@ -1,0 +1,33 @@
+// Contributed attributes merged into the file: each sets the element's string-valued attribute of
+// its name (Name, Description, ObjectType, Tag, LongName, ...), or unsets it when it has no value and
+// the attribute is optional. Any other name, GlobalId, or unsetting a required attribute is warned
+// about and skipped.
+//
+//   AttributeMerge attributes(context);
+//   attributes.Add(wallIndex, contributed);   // the element is written again if anything changed
+#pragma once
+
+#include <cstdint>
+
+#include "IPL/GeneralAttribute.h"
+#include "KT/Array.h"
+#include "MergeContext.h"
+
+namespace Exporter {
+
+class AttributeMerge {
+ public:
+  // `context` must outlive this object.
+  explicit AttributeMerge(MergeContext& context) noexcept : context(context) {}
+
+  // Merges the attributes contributed for the element at instance index `index`.
+  void Add(std::uint32_t index, const KT::Array<IPL::GeneralAttribute>& attributes);
+
+ private:
+  // Sets the element's attribute in `values` as `attribute` says; false, with a warning, when it cannot.
+  bool Apply(std::uint32_t index, const IPL::GeneralAttribute& attribute, std::vector<std::string>& values);
+
+  MergeContext& context;
+};
+
+}  // namespace Exporter

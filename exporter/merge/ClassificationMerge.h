@@ -1,0 +1,41 @@
+// Contributed classification references merged into the file: each IfcClassificationReference and
+// its IfcClassification is written once, and one IfcRelAssociatesClassification per reference and
+// relationship name relates every element that received it under that name.
+//
+//   ClassificationMerge classifications(context);
+//   classifications.Add(wallIndex, contributed);   // per element
+//   classifications.Finish();                      // the relations, once at the end
+#pragma once
+
+#include <cstdint>
+
+#include "IPL/ClassificationReference.h"
+#include "IPL/ExternalReferenceBase.h"
+#include "KT/Array.h"
+#include "KT/SharedPtr.h"
+#include "MergeContext.h"
+#include "RelationList.h"
+
+namespace Exporter {
+
+class ClassificationMerge {
+ public:
+  // `context` must outlive this object.
+  explicit ClassificationMerge(MergeContext& context) noexcept : context(context) {}
+
+  // Merges the references contributed for the element at instance index `index`.
+  void Add(std::uint32_t index, const KT::Array<KT::SharedPtr<IPL::ExternalReferenceBase>>& references);
+
+  // Writes the relations.
+  void Finish();
+
+ private:
+  std::uint32_t WriteReference(const IPL::ClassificationReference& reference);
+
+  MergeContext& context;
+  NewInstances::Pool classifications;
+  NewInstances::Pool references;
+  RelationList relations;
+};
+
+}  // namespace Exporter

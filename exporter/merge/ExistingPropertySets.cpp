@@ -1,0 +1,91 @@
+#include "ExistingPropertySets.h"
+
+#include <algorithm>
+#include <unordered_map>
+
+#include "StepText.h"
+
+namespace Exporter {
+
+ExistingPropertySets::ExistingPropertySets(const MergeContext& context)
+    : context(context),
+      related(context.schema, context.schema.ifcRelDefinesByProperties, "RelatedObjects"),
+      relating(context.schema, context.schema.ifcRelDefinesByProperties, "RelatingPropertyDefinition"),
+      setName(context.schema, context.schema.ifcPropertySet, "Name"),
+      setDescription(context.schema, context.schema.ifcPropertySet, "Description"),
+      setProperties(context.schema, context.schema.ifcPropertySet, "HasProperties") {}
+
+void ExistingPropertySets::IndexRelation(std::uint32_t relation) {
+  InstanceAttributes attributes(context.file);
+  if (!attributes.Read(relation)) {
+    return;
+  }
+  const std::int32_t set = context.file.FindByNumber(ParseStepReference(attributes[relating]));
+  if (set < 0 || context.file.Instances()[static_cast<std::size_t>(set)].entity != context.schema.ifcPropertySet) {
+    return;
+  }
+  for (const std::uint32_t element : attributes.References(related)) {
+    if (element != 0) {
+      sets.push_back(Set{element, static_cast<std::uint32_t>(set), relation, 0});
+    }
+  }
+}
+
+void ExistingPropertySets::Index() {
+  indexed = true;
+  const auto& instances = context.file.Instances();
+  for (std::uint32_t i = 0; i < instances.size(); ++i) {
+    if (instances[i].entity == context.schema.ifcRelDefinesByProperties) {
+      IndexRelation(i);
+    }
+  }
+  // How many elements share each set, over all its relations.
+  std::unordered_map<std::uint32_t, std::uint32_t> sharers;
+  for (const Set& entry : sets) {
+    ++sharers[entry.set];
+  }
+  for (Set& entry : sets) {
+    entry.sharers = sharers[entry.set];
+  }
+  std::stable_sort(sets.begin(), sets.end(), [](const Set& a, const Set& b) { return a.element < b.element; });
+}
+
+std::optional<ExistingPropertySets::Set> ExistingPropertySets::Find(std::uint32_t element, const std::u16string& name) {
+  if (!indexed) {
+    Index();
+  }
+  auto it = std::lower_bound(sets.begin(), sets.end(), element,
+                             [](const Set& a, std::uint32_t number) { return a.element < number; });
+  InstanceAttributes attributes(context.file);
+  for (; it != sets.end() && it->element == element; ++it) {
+    if (attributes.Read(it->set) && DecodeStepString(attributes[setName]) == name) {
+      return *it;
+    }
+  }
+  return std::nullopt;
+}
+
+ExistingPropertySets::Content ExistingPropertySets::Read(std::uint32_t set) const {
+  Content content{"$", {}, {}};
+  InstanceAttributes attributes(context.file);
+  if (!attributes.Read(set)) {
+    return content;
+  }
+  content.description = std::string(attributes[setDescription]);
+  content.properties = attributes.References(setProperties);
+  InstanceAttributes property(context.file);
+  for (const std::uint32_t number : content.properties) {
+    const std::int32_t index = context.file.FindByNumber(number);
+    if (index < 0 || !property.Read(static_cast<std::uint32_t>(index))) {
+      continue;
+    }
+    const int entity = context.file.Instances()[static_cast<std::size_t>(index)].entity;
+    const AttributeAt name(context.schema, entity, "Name");
+    if (name.Position() < context.schema.Entity(entity).attributeCount) {
+      content.names.push_back(DecodeStepString(property[name]).value_or(std::u16string()));
+    }
+  }
+  return content;
+}
+
+}  // namespace Exporter

@@ -1,0 +1,58 @@
+// The property sets the file already gives its elements, as the merge rule needs them: which set of
+// a name an element has, through which relation, how many elements share it, and what it holds.
+// Indexed from the file's IfcRelDefinesByProperties on the first lookup.
+//
+//   ExistingPropertySets existing(context);
+//   if (const auto set = existing.Find(elementNumber, u"Pset_WallCommon")) {
+//     const ExistingPropertySets::Content content = existing.Read(set->set);
+//   }
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "InstanceAttributes.h"
+#include "MergeContext.h"
+
+namespace Exporter {
+
+class ExistingPropertySets {
+ public:
+  struct Set {
+    std::uint32_t element;   // instance number
+    std::uint32_t set;       // instance index
+    std::uint32_t relation;  // instance index of its IfcRelDefinesByProperties
+    std::uint32_t sharers;   // elements related to the set, over all its relations
+  };
+  struct Content {
+    std::string description;                // STEP text
+    std::vector<std::uint32_t> properties;  // instance numbers
+    std::vector<std::u16string> names;      // of the properties that are in the file
+  };
+
+  // `context` must outlive this object.
+  explicit ExistingPropertySets(const MergeContext& context);
+
+  // The element's set called `name`, if it has one.
+  std::optional<Set> Find(std::uint32_t element, const std::u16string& name);
+
+  // What the set at instance index `set` holds.
+  Content Read(std::uint32_t set) const;
+
+ private:
+  void Index();
+  void IndexRelation(std::uint32_t relation);
+
+  const MergeContext& context;
+  AttributeAt related;
+  AttributeAt relating;
+  AttributeAt setName;
+  AttributeAt setDescription;
+  AttributeAt setProperties;
+  bool indexed = false;
+  std::vector<Set> sets;  // by element number
+};
+
+}  // namespace Exporter

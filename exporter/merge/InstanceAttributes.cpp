@@ -1,0 +1,24 @@
+#include "InstanceAttributes.h"
+
+#include "StepText.h"
+
+namespace Exporter {
+
+bool InstanceAttributes::Read(std::uint32_t index) {
+  const int entity = file.Instances()[index].entity;
+  return SplitStepList(file.Arguments(index), tokens) &&
+         tokens.size() == SchemaIndex::Get().Entity(entity).attributeCount;
+}
+
+std::vector<std::uint32_t> InstanceAttributes::References(const AttributeAt& at) const {
+  std::vector<std::uint32_t> numbers;
+  const auto list = StepListItems(tokens[at.Position()]);
+  if (list && SplitStepList(*list, items)) {
+    for (const std::string_view item : items) {
+      numbers.push_back(ParseStepReference(item));
+    }
+  }
+  return numbers;
+}
+
+}  // namespace Exporter

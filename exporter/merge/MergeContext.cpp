@@ -1,0 +1,18 @@
+#include "MergeContext.h"
+
+#include "InstanceText.h"
+
+namespace Exporter {
+
+std::string MergeContext::ElementName(std::uint32_t index) const {
+  const InstanceRecord& record = file.Instances()[index];
+  return "#" + std::to_string(record.number) + " (" + schema.Entity(record.entity).name + ")";
+}
+
+void MergeContext::Rewrite(std::uint32_t index, const std::vector<std::string>& attributes) {
+  const InstanceRecord& record = file.Instances()[index];
+  replaced.Replace(index, "#" + std::to_string(record.number) + "=" + schema.Entity(record.entity).upperName + "(" +
+                              Join(attributes) + ");");
+}
+
+}  // namespace Exporter

@@ -1,0 +1,67 @@
+// Contributed property sets merged into the file: written once per distinct content and related to
+// every element that receives them, under the merge rule where the file's data win.
+//
+// When an element already has a set of the contributed name, no second set of that name is made:
+// contributed properties whose names the set holds are dropped with a warning, the others are added.
+// A set that is the element's alone grows in place. A set the element shares with others is left as
+// it is: the element gets a new set with the shared set's properties plus the added ones and leaves
+// the shared set's relation; a relation that all its elements leave is pointed at the new set instead.
+//
+//   PropertySetMerge sets(context);
+//   sets.Add(wallIndex, contributedSets);   // per element
+//   sets.Finish();                          // the relations and the grown sets, once at the end
+#pragma once
+
+#include <cstdint>
+#include <map>
+#include <optional>
+#include <vector>
+
+#include "ExistingPropertySets.h"
+#include "IPL/PropertySet.h"
+#include "KT/Array.h"
+#include "MergeContext.h"
+#include "RelationList.h"
+
+namespace Exporter {
+
+class PropertySetMerge {
+ public:
+  // `context` must outlive this object.
+  explicit PropertySetMerge(MergeContext& context);
+
+  // Merges the sets contributed for the element at instance index `index`.
+  void Add(std::uint32_t index, const KT::Array<IPL::PropertySet>& sets);
+
+  // Writes the new relations, the grown sets and the relations elements left.
+  void Finish();
+
+ private:
+  struct Leave {
+    std::uint32_t relation;  // instance index
+    std::uint32_t element;   // instance number
+    std::uint32_t merged;    // instance number of the set that replaces the old one
+  };
+
+  std::vector<std::uint32_t> WriteProperties(std::uint32_t index, const IPL::PropertySet& set,
+                                             const std::vector<std::u16string>& existingNames);
+  std::uint32_t WriteEnumeration(const IPL::Property& property, std::string& warning);
+  std::uint32_t WriteSet(const IPL::PropertySet& set, const std::optional<ExistingPropertySets::Set>& existing,
+                         const std::vector<std::uint32_t>& contributed);
+  void LeaveRelation(std::uint32_t relation, const std::vector<const Leave*>& leaving);
+  void WriteGrownSets();
+
+  MergeContext& context;
+  ExistingPropertySets existing;
+  AttributeAt related;
+  AttributeAt relating;
+  AttributeAt setProperties;
+  NewInstances::Pool properties;
+  NewInstances::Pool enumerations;
+  NewInstances::Pool sets;
+  RelationList relations;
+  std::vector<Leave> leaves;
+  std::map<std::uint32_t, std::vector<std::uint32_t>> grownSets;  // set index -> properties added
+};
+
+}  // namespace Exporter

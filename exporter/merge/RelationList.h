@@ -1,0 +1,40 @@
+// The new relations of one kind a run writes, each relating one instance (a set, a reference) under
+// one name to the elements that received it, in order of first use.
+//
+//   RelationList relations;
+//   relations.Relate(setNumber, "$", elementNumber);   // made on first use
+//   for (const RelationList::Relation& r : relations.InOrder()) Write(r);
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+namespace Exporter {
+
+class RelationList {
+ public:
+  struct Relation {
+    std::uint32_t relating;  // instance number
+    std::string name;        // STEP text of the relation's Name, or "$"
+    std::vector<std::uint32_t> elements;
+  };
+
+  // Adds `element` to the relation of `relating` under `name` (unless it was the last one added).
+  void Relate(std::uint32_t relating, const std::string& name, std::uint32_t element);
+
+  // The elements of the relation of `relating` under `name`, made empty if there is none.
+  std::vector<std::uint32_t>& Elements(std::uint32_t relating, const std::string& name);
+
+  const std::vector<Relation>& InOrder() const noexcept { return relations; }
+
+ private:
+  Relation& Get(std::uint32_t relating, const std::string& name);
+
+  std::vector<Relation> relations;
+  std::unordered_map<std::string, std::size_t> byKey;
+};
+
+}  // namespace Exporter

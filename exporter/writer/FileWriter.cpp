@@ -1,0 +1,83 @@
+#include "FileWriter.h"
+
+#include <algorithm>
+#include <vector>
+
+#include "InstanceText.h"
+#include "StepText.h"
+
+#ifndef IFCAPI_EXPORT_VERSION
+#define IFCAPI_EXPORT_VERSION "0"
+#endif
+
+namespace Exporter {
+
+namespace {
+
+// Big spans of the input go to the file in pieces of this size, so progress can be shown.
+constexpr std::size_t CopyChunk = std::size_t{8} << 20;
+
+constexpr char Preprocessor[] = "'ifcapi-export " IFCAPI_EXPORT_VERSION "'";
+
+// FILE_NAME's attributes: name, time stamp, author, organization, preprocessor, originating system,
+// authorization.
+constexpr std::size_t FileNameFields = 7;
+constexpr std::size_t NameField = 0;
+constexpr std::size_t PreprocessorField = 4;
+
+}  // namespace
+
+std::string FileWriter::FileNameRecord(const std::string& fileName) const {
+  const std::string name = StepText(KT::UniString(fileName));
+  std::vector<std::string_view> fields;
+  if (!SplitStepList(file.FileNameArguments(), fields) || fields.size() != FileNameFields) {
+    return "FILE_NAME(" + name + ",'1970-01-01T00:00:00',(''),('')," + Preprocessor + ",'','');";
+  }
+  std::vector<std::string> values(fields.begin(), fields.end());
+  values[NameField] = name;
+  values[PreprocessorField] = Preprocessor;
+  return "FILE_NAME(" + Join(values) + ");";
+}
+
+void FileWriter::Copy(OutputFile& out, std::size_t from, std::size_t to) {
+  while (from < to) {
+    const std::size_t end = std::min(to, from + CopyChunk);
+    if (!out.Write(std::string_view(file.Data() + from, end - from))) {
+      return;
+    }
+    done += end - from;
+    from = end;
+    if (progress) {
+      progress(done, total);
+    }
+  }
+}
+
+bool FileWriter::Write(const std::string& path, const std::string& fileName, std::string& error,
+                       const Progress& onProgress) {
+  OutputFile out(path);
+  if (!out.Open(error)) {
+    return false;
+  }
+  progress = onProgress;
+  done = 0;
+  total = file.Size() + added.Text().size();
+  Copy(out, 0, file.FileNameBegin());
+  out.Write(FileNameRecord(fileName));
+  std::size_t cursor = file.FileNameEnd();
+  for (const auto& [index, text] : replaced.InFileOrder()) {
+    const InstanceRecord& record = file.Instances()[index];
+    Copy(out, cursor, record.offset);
+    out.Write(text);
+    cursor = record.offset + record.length;
+  }
+  Copy(out, cursor, file.DataEnd());
+  if (file.DataEnd() > 0 && file.Data()[file.DataEnd() - 1] != '\n') {
+    out.Write("\n");
+  }
+  out.Write(added.Text());
+  Copy(out, file.DataEnd(), file.Size());
+  return out.Commit(error);
+}
+
+}  // namespace Exporter

@@ -1,0 +1,49 @@
+// Writes the enriched file: the input's bytes with the header's FILE_NAME rewritten, the replaced
+// instances in place of theirs, and the new instances at the end of the data section. Unchanged
+// stretches of the input are copied as they are, in blocks, so that progress can be shown.
+//
+//   FileWriter writer(file, replacements, added);
+//   std::string error;
+//   if (!writer.Write("out.ifc", "out.ifc", error)) Fail(error);   // no file is left on failure
+#pragma once
+
+#include <cstddef>
+#include <functional>
+#include <string>
+
+#include "NewInstances.h"
+#include "OutputFile.h"
+#include "Replacements.h"
+#include "StepFile.h"
+
+namespace Exporter {
+
+class FileWriter {
+ public:
+  // Called now and then with the bytes written so far out of `total`.
+  using Progress = std::function<void(std::size_t done, std::size_t total)>;
+
+  // The arguments must outlive the writer.
+  FileWriter(const StepFile& file, Replacements& replaced, const NewInstances& added) noexcept
+      : file(file), replaced(replaced), added(added) {}
+
+  // Writes to `path` (aside, then renamed); `fileName` goes into the header. False with `error` set,
+  // and no file left behind, when writing fails.
+  bool Write(const std::string& path, const std::string& fileName, std::string& error,
+             const Progress& progress = nullptr);
+
+  // The header's FILE_NAME record for the output: the input's, naming `fileName` and this tool.
+  std::string FileNameRecord(const std::string& fileName) const;
+
+ private:
+  void Copy(OutputFile& out, std::size_t from, std::size_t to);
+
+  const StepFile& file;
+  Replacements& replaced;
+  const NewInstances& added;
+  Progress progress;
+  std::size_t done = 0;
+  std::size_t total = 0;
+};
+
+}  // namespace Exporter

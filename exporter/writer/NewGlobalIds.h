@@ -1,0 +1,35 @@
+// GlobalIds for the instances a run adds: derived from the new instance's content, so that the same
+// input and add-on give the same file, and never one that the file or the run already uses.
+//
+//   NewGlobalIds ids(file);
+//   const std::string setId = ids.Derive("set" + content);   // 22 characters, unused so far
+//   if (!ids.Claim(groupGuid)) Warn("its GlobalId is already used");
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <unordered_set>
+
+#include "IfcGuid.h"
+#include "StepFile.h"
+
+namespace Exporter {
+
+class NewGlobalIds {
+ public:
+  // `file` must outlive this object.
+  explicit NewGlobalIds(const StepFile& file) noexcept : file(file) {}
+
+  // A GlobalId made from `key` by a fixed rule (a version 8 UUID), the next candidate of the rule
+  // when one is taken; it is claimed.
+  std::string Derive(std::string_view key);
+
+  // Claims a GlobalId given by the add-on; false when the file or an earlier claim uses it.
+  bool Claim(const GuidBytes& guid);
+
+ private:
+  const StepFile& file;
+  std::unordered_set<std::string> claimed;
+};
+
+}  // namespace Exporter

@@ -1,0 +1,42 @@
+// The instances a run adds to the file, as STEP text, numbered after the file's largest number.
+// Identical instances can be written once and shared: AddOnce returns the number of the first one.
+//
+//   NewInstances added(file.LargestNumber() + 1);
+//   NewInstances::Pool properties;
+//   const auto value = added.AddOnce(properties, "IFCPROPERTYSINGLEVALUE('A',$,IFCLABEL('x'),$)");
+//   added.Add("IFCPROPERTYSET(...)");          // "#N=IFCPROPERTYSET(...);\n" is appended
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <unordered_map>
+
+namespace Exporter {
+
+class NewInstances {
+ public:
+  // Instances of one kind written so far, by body.
+  using Pool = std::unordered_map<std::string, std::uint32_t>;
+
+  struct Shared {
+    std::uint32_t number;
+    bool isNew;  // written by this call, not found in the pool
+  };
+
+  explicit NewInstances(std::uint32_t firstNumber) noexcept : nextNumber(firstNumber) {}
+
+  // Writes `body` as a new instance and returns its number.
+  std::uint32_t Add(const std::string& body);
+
+  // The number of the instance in `pool` with this `body`, written now if there is none.
+  Shared AddOnce(Pool& pool, const std::string& body);
+
+  // Every instance added, "#N=BODY;\n" each, in number order.
+  const std::string& Text() const noexcept { return text; }
+
+ private:
+  std::uint32_t nextNumber;
+  std::string text;
+};
+
+}  // namespace Exporter

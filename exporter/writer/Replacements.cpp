@@ -1,0 +1,12 @@
+#include "Replacements.h"
+
+#include <algorithm>
+
+namespace Exporter {
+
+const std::vector<Replacements::Entry>& Replacements::InFileOrder() {
+  std::stable_sort(entries.begin(), entries.end(), [](const Entry& a, const Entry& b) { return a.first < b.first; });
+  return entries;
+}
+
+}  // namespace Exporter

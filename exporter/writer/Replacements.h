@@ -1,0 +1,30 @@
+// Input instances a run writes with new text, by instance index: an element with set attributes, a
+// property set that grows, a relation that elements leave.
+//
+//   Replacements replaced;
+//   replaced.Replace(index, "#3=IFCWALL(...);");
+//   for (const auto& [index, text] : replaced.InFileOrder()) ...
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace Exporter {
+
+class Replacements {
+ public:
+  using Entry = std::pair<std::uint32_t, std::string>;  // instance index, its whole new text
+
+  // `text` replaces the instance's whole text, "#N=ENTITY(...);".
+  void Replace(std::uint32_t index, std::string text) { entries.emplace_back(index, std::move(text)); }
+
+  // The replacements sorted by instance index, as the writer meets them.
+  const std::vector<Entry>& InFileOrder();
+
+ private:
+  std::vector<Entry> entries;
+};
+
+}  // namespace Exporter
