@@ -1,6 +1,6 @@
 // The command line of ifcapi-export, parsed:
 //
-//   ifcapi-export [--addon PATH] [--alternative] [--quiet] INPUT.ifc OUTPUT.ifc
+//   ifcapi-export [--addon PATH] [--alternative] [--strict] [--quiet] INPUT.ifc OUTPUT.ifc
 //
 //   Arguments arguments;
 //   std::string error;
@@ -16,6 +16,7 @@ struct Arguments {
   std::string addOn;  // empty: the example add-on beside the tool
   bool alternative = false;
   bool quiet = false;
+  bool strict = false;  // refuse inputs with tolerated flaws (duplicate GlobalIds, dangling references)
   bool help = false;  // --help or -h; the rest is not read
   std::string input;
   std::string output;

@@ -1,6 +1,6 @@
 // ifcapi-export: runs an add-on's hook data provider over an IFC4 file and writes the enriched file.
 //
-//   ifcapi-export [--addon PATH] [--alternative] [--quiet] INPUT.ifc OUTPUT.ifc
+//   ifcapi-export [--addon PATH] [--alternative] [--strict] [--quiet] INPUT.ifc OUTPUT.ifc
 //
 // Exit codes: 0 done, 1 the output could not be written, 2 bad usage, 3 bad input, 4 add-on failure
 // (it could not be loaded or started, or its provider threw out of a hook query).
@@ -15,6 +15,7 @@
 #include "Platform.h"
 #include "ProgressBar.h"
 #include "ProviderFailure.h"
+#include "SameFile.h"
 #include "StepFile.h"
 
 namespace {
@@ -99,6 +100,11 @@ int Run(int argc, char** argv) {
   if (arguments.help) {
     std::fputs(Exporter::Usage, stdout);
     return Done;
+  }
+  // Before anything is loaded or written: the output may not be the input under another name.
+  if (Exporter::NamesSameFile(arguments.input, arguments.output) ||
+      Exporter::NamesSameFile(arguments.input, arguments.output + ".partial")) {
+    return Fail(BadUsage, arguments.output + " is the input file " + arguments.input + "; choose another output");
   }
   if (arguments.addOn.empty()) {
     arguments.addOn = Exporter::ExecutableDirectory() + Exporter::ExampleAddOnFileName();

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "InstanceText.h"
+#include "LineEnds.h"
 #include "StepText.h"
 
 #ifndef IFCAPI_EXPORT_VERSION
@@ -72,10 +73,12 @@ bool FileWriter::Write(const std::string& path, const std::string& fileName, std
     cursor = record.offset + record.length;
   }
   Copy(out, cursor, file.DataEnd());
+  // New lines end as the input's lines do.
+  const LineEnd lineEnd = DetectLineEnd(file.Data(), file.Size());
   if (file.DataEnd() > 0 && file.Data()[file.DataEnd() - 1] != '\n') {
-    out.Write("\n");
+    out.Write(LineEndText(lineEnd));
   }
-  out.Write(added.Text());
+  out.Write(WithLineEnds(added.Text(), lineEnd));
   Copy(out, file.DataEnd(), file.Size());
   return out.Commit(error);
 }
