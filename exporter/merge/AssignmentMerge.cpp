@@ -49,8 +49,8 @@ void AssignmentMerge::WriteGroup(const ObjectID& id, const HookAssignments::Grou
   // GlobalId, OwnerHistory, Name; the others are not set.
   std::string body =
       std::string(entityName) + "('" + GuidText(guid) + "',$," + (info.name ? StepText(*info.name) : std::string("$"));
-  const unsigned count = context.schema.Entity(context.schema.FindEntity(entityName)).attributeCount;
-  for (unsigned i = 3; i < count; ++i) {
+  const std::size_t count = context.schema.AttributeCount(context.schema.FindEntity(entityName));
+  for (std::size_t i = 3; i < count; ++i) {
     body += ",$";
   }
   groups.emplace(guid, context.added.Add(body + ")"));
@@ -63,7 +63,8 @@ std::uint32_t AssignmentMerge::Member(const ObjectID& group, const ObjectID& id,
   const std::string where = "group '" + GuidText(GuidOf(group)) + "': ";
   if (found >= 0) {
     const InstanceRecord& record = context.file.Instances()[static_cast<std::size_t>(found)];
-    const int allowed = services ? context.schema.ifcSpatialElement : context.schema.ifcObjectDefinition;
+    const IfcReader::EntityId allowed =
+        services ? context.schema.ifcSpatialElement : context.schema.ifcObjectDefinition;
     if (context.schema.IsSubtypeOf(record.entity, allowed)) {
       return record.number;
     }

@@ -8,26 +8,27 @@ namespace Exporter {
 namespace {
 
 // GlobalId, the first attribute of every rooted entity, is the element's identity: never set.
-constexpr int GlobalIdPosition = 0;
+constexpr std::size_t GlobalIdPosition = 0;
 
 }  // namespace
 
 bool AttributeMerge::Apply(std::uint32_t index, const IPL::GeneralAttribute& attribute,
                            std::vector<std::string>& values) {
-  const int entity = context.file.Instances()[index].entity;
+  const IfcReader::EntityId entity = context.file.Instances()[index].entity;
   const std::string name = attribute.GetName().ToUTF8();
-  const int at = context.schema.FindAttribute(entity, name);
-  const Schema::AttributeDef* def = at > GlobalIdPosition ? &context.schema.Attribute(entity, at) : nullptr;
+  const IfcReader::AttributeSlot at = context.schema.FindAttribute(entity, name);
+  const IfcReader::AttributeDef* def =
+      at.Valid() && at.Index() > GlobalIdPosition ? &context.schema.Attribute(entity, at) : nullptr;
   if (def == nullptr || def->aggregate || !context.schema.IsStringType(def->type)) {
     context.Warn(context.ElementName(index) + ": '" + name + "' is no string-valued attribute of " +
-                 context.schema.Entity(entity).name + "; skipped");
+                 std::string(context.schema.Name(entity)) + "; skipped");
     return false;
   }
   if (!attribute.HasValue() && !def->optional) {
     context.Warn(context.ElementName(index) + ": '" + name + "' is required and cannot be unset; skipped");
     return false;
   }
-  values[static_cast<std::size_t>(at)] = attribute.HasValue() ? StepText(attribute.GetValue()) : std::string("$");
+  values[at.Index()] = attribute.HasValue() ? StepText(attribute.GetValue()) : std::string("$");
   return true;
 }
 

@@ -79,9 +79,9 @@ ExistingPropertySets::Content ExistingPropertySets::Read(std::uint32_t set) cons
     if (index < 0 || !property.Read(static_cast<std::uint32_t>(index))) {
       continue;
     }
-    const int entity = context.file.Instances()[static_cast<std::size_t>(index)].entity;
+    const IfcReader::EntityId entity = context.file.Instances()[static_cast<std::size_t>(index)].entity;
     const AttributeAt name(context.schema, entity, "Name");
-    if (name.Position() < context.schema.Entity(entity).attributeCount) {
+    if (name.Position() < context.schema.AttributeCount(entity)) {
       content.names.push_back(DecodeStepString(property[name]).value_or(std::u16string()));
     }
   }

@@ -5,9 +5,8 @@
 namespace Exporter {
 
 bool InstanceAttributes::Read(std::uint32_t index) {
-  const int entity = file.Instances()[index].entity;
   return SplitStepList(file.Arguments(index), tokens) &&
-         tokens.size() == SchemaIndex::Get().Entity(entity).attributeCount;
+         tokens.size() == file.GetSchema().AttributeCount(file.Instances()[index].entity);
 }
 
 std::vector<std::uint32_t> InstanceAttributes::References(const AttributeAt& at) const {

@@ -21,8 +21,8 @@ namespace Exporter {
 class AttributeAt {
  public:
   // `name` must be an attribute of `entity` (inherited ones included).
-  AttributeAt(const SchemaIndex& schema, int entity, std::string_view name) noexcept
-      : position(static_cast<std::size_t>(schema.FindAttribute(entity, name))) {}
+  AttributeAt(const IfcReader::Schema& schema, IfcReader::EntityId entity, std::string_view name) noexcept
+      : position(schema.FindAttribute(entity, name).Index()) {}
 
   std::size_t Position() const noexcept { return position; }
 

@@ -23,7 +23,7 @@ namespace Exporter {
 struct MergeContext {
   // `file` must outlive the context.
   explicit MergeContext(const StepFile& file)
-      : file(file), schema(SchemaIndex::Get()), added(file.LargestNumber() + 1), globalIds(file) {}
+      : file(file), schema(file.GetSchema()), added(file.LargestNumber() + 1), globalIds(file) {}
 
   // "#N (IfcWall)", as warnings name an input instance.
   std::string ElementName(std::uint32_t index) const;
@@ -34,7 +34,7 @@ struct MergeContext {
   void Rewrite(std::uint32_t index, const std::vector<std::string>& attributes);
 
   const StepFile& file;
-  const SchemaIndex& schema;
+  const IfcReader::Schema& schema;
   NewInstances added;
   Replacements replaced;
   NewGlobalIds globalIds;

@@ -30,7 +30,9 @@ const NamedValue* Find(const std::vector<NamedValue>& values, std::string_view e
     if (rename.entity[0] != '\0' && entity != rename.entity) {
       continue;
     }
-    const std::string_view other = attribute == rename.first ? rename.second : attribute == rename.second ? rename.first : "";
+    const std::string_view other = attribute == rename.first    ? rename.second
+                                   : attribute == rename.second ? rename.first
+                                                                : "";
     for (const NamedValue& value : values) {
       if (!other.empty() && value.first == other) {
         return &value;
@@ -42,8 +44,8 @@ const NamedValue* Find(const std::vector<NamedValue>& values, std::string_view e
 
 }  // namespace
 
-NamedBody BuildNamedBody(const IfcReader::Schema& schema, std::string_view entity, const std::vector<NamedValue>& values,
-                         const std::vector<NamedValue>& fallbacks) {
+NamedBody BuildNamedBody(const IfcReader::Schema& schema, std::string_view entity,
+                         const std::vector<NamedValue>& values, const std::vector<NamedValue>& fallbacks) {
   NamedBody body;
   const IfcReader::EntityId id = schema.FindEntity(entity);
   if (!id.Valid() || schema.IsAbstract(id)) {
@@ -54,7 +56,8 @@ NamedBody BuildNamedBody(const IfcReader::Schema& schema, std::string_view entit
   std::vector<bool> used(values.size(), false);
   std::string text = std::string(schema.UpperName(id)) + "(";
   for (std::size_t i = 0; i < schema.AttributeCount(id); ++i) {
-    const IfcReader::AttributeDef& attribute = schema.Attribute(id, IfcReader::AttributeSlot{static_cast<std::int16_t>(i)});
+    const IfcReader::AttributeDef& attribute =
+        schema.Attribute(id, IfcReader::AttributeSlot{static_cast<std::int16_t>(i)});
     const NamedValue* value = Find(values, name, attribute.name);
     if (value != nullptr) {
       used[static_cast<std::size_t>(value - values.data())] = true;

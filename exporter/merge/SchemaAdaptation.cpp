@@ -64,12 +64,11 @@ std::string EditionDate(const IfcReader::Schema& schema, const IPL::Classificati
     return Text(date.Get());
   }
   const auto parts = ParseDate(date.Get());
-  const NamedBody body =
-      parts ? BuildNamedBody(schema, type,
-                             {{"DayComponent", std::to_string((*parts)[0])},
-                              {"MonthComponent", std::to_string((*parts)[1])},
-                              {"YearComponent", std::to_string((*parts)[2])}})
-            : NamedBody{};
+  const NamedBody body = parts ? BuildNamedBody(schema, type,
+                                                {{"DayComponent", std::to_string((*parts)[0])},
+                                                 {"MonthComponent", std::to_string((*parts)[1])},
+                                                 {"YearComponent", std::to_string((*parts)[2])}})
+                               : NamedBody{};
   if (!body.Ok()) {
     warnings.push_back("the classification's EditionDate '" + date.Get().ToUTF8() + "' cannot be written as " +
                        SchemaNameOf(schema) + "'s " + type + "; left out");

@@ -22,6 +22,14 @@ constexpr KnownRule KnownRules[] = {
     {"IfcPositivePlaneAngleMeasure", "x>0"}, {"IfcPositiveRatioMeasure", "x>0"},
 };
 
+// The widths of the STRING(n) value types, the same in every schema; the defined-type table's own
+// width wins where it gives one (web-ifc, the source of the IFC2X3 and IFC4X3 tables, keeps none).
+struct KnownWidth {
+  const char* type;
+  std::size_t width;
+};
+constexpr KnownWidth KnownWidths[] = {{"IfcIdentifier", 255}, {"IfcLabel", 255}};
+
 // Reads a number at the front of `text`; advances past it.
 std::optional<double> ReadNumber(std::string_view& text) {
   double value = 0;
@@ -71,6 +79,9 @@ bool NumericRule::Allows(double x) const noexcept {
 }
 
 std::string NumericRule::Text() const {
+  if (lower && !upper) {
+    return std::string(lowerClosed ? "x>=" : "x>") + NumberText(*lower);
+  }
   std::string text;
   if (lower) {
     text += NumberText(*lower) + (lowerClosed ? "<=" : "<");
@@ -132,6 +143,19 @@ std::optional<NumericRule> RuleOf(const IfcReader::Schema& schema, std::string_v
   return std::nullopt;
 }
 
+std::size_t WidthOf(const IfcReader::Schema& schema, std::string_view definedType) {
+  const IfcReader::DefinedTypeDef* def = schema.FindDefinedType(definedType);
+  if (def != nullptr && def->maxLength != 0) {
+    return def->maxLength;
+  }
+  for (const KnownWidth& known : KnownWidths) {
+    if (definedType == known.type) {
+      return known.width;
+    }
+  }
+  return 0;
+}
+
 std::string ValueProblem(const IfcReader::Schema& schema, const IPL::Value& value) {
   if (!value.HasValue()) {
     return std::string();
@@ -144,17 +168,18 @@ std::string ValueProblem(const IfcReader::Schema& schema, const IPL::Value& valu
   switch (value.GetValueType()) {
     case IPL::AnyValue::String: {
       const std::size_t length = CodePoints(value.GetString().GetCodeUnits());
-      if (def->maxLength != 0 && length > def->maxLength) {
-        return "a text of " + std::to_string(length) + " characters is longer than " + std::string(type) +
-               " allows (" + std::to_string(def->maxLength) + ")";
+      const std::size_t width = WidthOf(schema, type);
+      if (width != 0 && length > width) {
+        return "a text of " + std::to_string(length) + " characters is longer than " + std::string(type) + " allows (" +
+               std::to_string(width) + ")";
       }
       return std::string();
     }
     case IPL::AnyValue::Real:
     case IPL::AnyValue::Integer: {
       const std::optional<NumericRule> rule = RuleOf(schema, type);
-      const double x = value.GetValueType() == IPL::AnyValue::Real ? value.GetReal()
-                                                                    : static_cast<double>(value.GetInteger());
+      const double x =
+          value.GetValueType() == IPL::AnyValue::Real ? value.GetReal() : static_cast<double>(value.GetInteger());
       if (rule && !rule->Allows(x)) {
         return std::string(type) + " " + NumberText(x) + " breaks its rule " + rule->Text();
       }

@@ -56,15 +56,16 @@ Exporter::Exporter(const StepFile& file, bool alternative)
       assignments(context) {}
 
 void Exporter::Collect(const Progress& progress) {
-  const SchemaIndex& schema = context.schema;
-  std::vector<std::uint8_t> isObject(Schema::EntityCount);
-  for (std::size_t entity = 0; entity < Schema::EntityCount; ++entity) {
-    isObject[entity] = schema.IsSubtypeOf(static_cast<int>(entity), schema.ifcObject) ? 1 : 0;
+  const IfcReader::Schema& schema = context.schema;
+  std::vector<std::uint8_t> isObject(schema.EntityCount());
+  for (std::size_t entity = 0; entity < schema.EntityCount(); ++entity) {
+    isObject[entity] =
+        schema.IsSubtypeOf(IfcReader::EntityId{static_cast<std::int16_t>(entity)}, schema.ifcObject) ? 1 : 0;
   }
   const auto& rooted = context.file.RootedInstances();
   for (std::size_t r = 0; r < rooted.size(); ++r) {
     const std::uint32_t index = rooted[r].index;
-    if (isObject[static_cast<std::size_t>(context.file.Instances()[index].entity)] != 0) {
+    if (isObject[context.file.Instances()[index].entity.Index()] != 0) {
       CollectElement(index, rooted[r].guid);
     }
     if (progress && (r & 0x3FFF) == 0) {
@@ -83,7 +84,7 @@ void Exporter::CollectElement(std::uint32_t index, const GuidBytes& guid) {
   const IFCAPI::Impl::ObjectID id(token, ToKTGuid(guid));
   const auto element = [&] {
     const InstanceRecord& record = context.file.Instances()[index];
-    return " for #" + std::to_string(record.number) + " (" + context.schema.Entity(record.entity).name +
+    return " for #" + std::to_string(record.number) + " (" + std::string(context.schema.Name(record.entity)) +
            ", GlobalId '" + GuidText(guid) + "')";
   };
   KT::Array<IPL::PropertySet> sets;

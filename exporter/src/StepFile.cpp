@@ -222,7 +222,7 @@ bool StepFile::ReadHeader(std::size_t& at, std::uint32_t& line, std::string& err
 }
 
 bool StepFile::ReadData(std::size_t& at, std::uint32_t& line, std::string& error, const Progress& progress) {
-  const SchemaIndex& schema = SchemaIndex::Get();
+  const IfcReader::Schema& schema = IfcReader::Schema::Get(IfcReader::SchemaVersion::Ifc4);
   if (!SkipBlanks(data, size, at, line) || !StartsWith(data, size, at, "DATA;")) {
     error = Where(line) + (at >= size ? "truncated file: it ends after the header" : "syntax error: DATA; expected");
     return false;
@@ -292,13 +292,12 @@ bool StepFile::ReadData(std::size_t& at, std::uint32_t& line, std::string& error
       error = Where(record) + "syntax error: entity name expected after '='";
       return false;
     }
-    const int entity = schema.FindEntity(entityName);
-    record.entity = static_cast<std::int16_t>(entity);
-    if (entity < 0) {
+    record.entity = schema.FindEntity(entityName);
+    if (!record.entity.Valid()) {
       error = Where(record) + "unknown entity " + std::string(entityName) + " (not in the IFC4 schema)";
       return false;
     }
-    if (schema.Entity(record.entity).abstract) {
+    if (schema.IsAbstract(record.entity)) {
       error = Where(record) + "entity " + std::string(entityName) + " is abstract and cannot be instantiated";
       return false;
     }
@@ -404,14 +403,15 @@ std::size_t GuidSlot(const GuidBytes& guid, std::size_t mask) noexcept {
 }  // namespace
 
 bool StepFile::IndexGlobalIds(std::string& error) {
-  const SchemaIndex& schema = SchemaIndex::Get();
-  std::vector<std::uint8_t> isRooted(Schema::EntityCount);
-  for (std::size_t entity = 0; entity < Schema::EntityCount; ++entity) {
-    isRooted[entity] = schema.IsSubtypeOf(static_cast<int>(entity), schema.ifcRoot) ? 1 : 0;
+  const IfcReader::Schema& schema = IfcReader::Schema::Get(IfcReader::SchemaVersion::Ifc4);
+  std::vector<std::uint8_t> isRooted(schema.EntityCount());
+  for (std::size_t entity = 0; entity < schema.EntityCount(); ++entity) {
+    isRooted[entity] =
+        schema.IsSubtypeOf(IfcReader::EntityId{static_cast<std::int16_t>(entity)}, schema.ifcRoot) ? 1 : 0;
   }
   for (std::size_t i = 0; i < instances.size(); ++i) {
     const InstanceRecord& record = instances[i];
-    if (isRooted[static_cast<std::size_t>(record.entity)] == 0) {
+    if (isRooted[record.entity.Index()] == 0) {
       continue;
     }
     // The GlobalId is the first attribute: read just that, not the whole list.

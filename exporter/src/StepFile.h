@@ -20,6 +20,7 @@
 #include <vector>
 
 #include "IfcGuid.h"
+#include "Schema.h"
 
 namespace Exporter {
 
@@ -28,9 +29,9 @@ struct InstanceRecord {
   std::uint64_t offset;  // of '#'
   std::uint32_t length;  // up to and including ';'
   std::uint32_t number;
-  std::uint32_t line;      // 1-based
-  std::uint16_t argument;  // offset of '(' from `offset`
-  std::int16_t entity;     // index into the schema table
+  std::uint32_t line;          // 1-based
+  std::uint16_t argument;      // offset of '(' from `offset`
+  IfcReader::EntityId entity;  // in the IFC4 schema
 };
 static_assert(sizeof(InstanceRecord) == 24, "the index is sized for 24 bytes an instance; keep new fields small");
 
@@ -72,6 +73,9 @@ class StepFile {
   std::size_t FileNameEnd() const noexcept { return fileNameEnd; }
   std::string_view FileNameArguments() const noexcept { return fileNameArguments; }
   std::size_t DataEnd() const noexcept { return dataEnd; }
+
+  // The schema the file is read in.
+  const IfcReader::Schema& GetSchema() const noexcept { return IfcReader::Schema::Get(IfcReader::SchemaVersion::Ifc4); }
 
   std::uint32_t LargestNumber() const noexcept { return largestNumber; }
   const char* Data() const noexcept { return data; }

@@ -1,5 +1,7 @@
 // Contributions written per schema, read from the real schema tables: what IFC2X3 lacks is adapted or
 // skipped with a reason, value rules keep invalid values out, enumeration names stay unique.
+#include "SchemaAdaptation.h"
+
 #include <gtest/gtest.h>
 
 #include "AdaptedProperties.h"
@@ -9,7 +11,6 @@
 #include "IPL/PropertyListValue.h"
 #include "IPL/PropertyTableValue.h"
 #include "NamedBody.h"
-#include "SchemaAdaptation.h"
 #include "ValueRules.h"
 
 namespace Exporter {
@@ -55,6 +56,7 @@ TEST(ValueRules, RulesParseAndHoldAtTheirBounds) {
   EXPECT_FALSE(ratio->Allows(1.0000000000000002) || ratio->Allows(-1e-300));
   EXPECT_FALSE(day->Allows(32) || day->Allows(0));
   EXPECT_EQ(ratio->Text(), "0<=x<=1");
+  EXPECT_EQ(positive->Text(), "x>0");
   for (const char* bad : {"", "x", "y>0", "x>", "0<x>1", "x>0 ", "1>x"}) {
     EXPECT_FALSE(ParseNumericRule(bad)) << bad;
   }
@@ -83,7 +85,8 @@ TEST(ValueRules, TextWidthsMeasureRulesAndMissingTypesAreCaught) {
   const KT::Array<IPL::Value> allowed{Label("A"), Label("B")};
   EXPECT_TRUE(IsAllowedValue(Label("B"), allowed));
   EXPECT_FALSE(IsAllowedValue(Label("C"), allowed));
-  EXPECT_FALSE(IsAllowedValue(IPL::Value(IPL::AnyValue::FromString(KT::UniString("B")), IPL::IFCType::IfcText), allowed));
+  EXPECT_FALSE(
+      IsAllowedValue(IPL::Value(IPL::AnyValue::FromString(KT::UniString("B")), IPL::IFCType::IfcText), allowed));
 }
 
 TEST(EnumerationNames, DifferentListsOfOneNameAndListsWithoutNameGetNamesOfTheirOwn) {
@@ -112,7 +115,8 @@ TEST(NamedBody, AttributesFollowEachSchemasListAndRenames) {
   EXPECT_EQ(BuildNamedBody(Ifc4(), "IfcClassificationReference", reference).text,
             "IFCCLASSIFICATIONREFERENCE('https://x','21','Walls',#5,$,$)");
   // A required owner history: filled from the fallbacks only where the schema demands one.
-  const std::vector<NamedValue> set{{"GlobalId", "'0123456789012345678901'"}, {"Name", "'P'"}, {"HasProperties", "(#7)"}};
+  const std::vector<NamedValue> set{
+      {"GlobalId", "'0123456789012345678901'"}, {"Name", "'P'"}, {"HasProperties", "(#7)"}};
   const std::vector<NamedValue> owner{{"OwnerHistory", "#1"}};
   EXPECT_EQ(BuildNamedBody(Ifc2x3(), "IfcPropertySet", set, owner).text,
             "IFCPROPERTYSET('0123456789012345678901',#1,'P',$,(#7))");
@@ -123,8 +127,9 @@ TEST(NamedBody, AttributesFollowEachSchemasListAndRenames) {
   EXPECT_EQ(unowned.missingRequired, "OwnerHistory");
   const NamedBody missing = BuildNamedBody(Ifc2x3(), "IfcDistributionCircuit", {});
   EXPECT_EQ(missing.missingEntity, "IfcDistributionCircuit");
-  const NamedBody dropped = BuildNamedBody(Ifc2x3(), "IfcPropertyBoundedValue",
-                                           {{"Name", "'T'"}, {"LowerBoundValue", "IFCREAL(1.)"}, {"SetPointValue", "IFCREAL(2.)"}});
+  const NamedBody dropped =
+      BuildNamedBody(Ifc2x3(), "IfcPropertyBoundedValue",
+                     {{"Name", "'T'"}, {"LowerBoundValue", "IFCREAL(1.)"}, {"SetPointValue", "IFCREAL(2.)"}});
   EXPECT_EQ(dropped.text, "IFCPROPERTYBOUNDEDVALUE('T',$,$,IFCREAL(1.),$)");
   EXPECT_EQ(dropped.dropped, std::vector<std::string>{"SetPointValue"});
 }
@@ -155,7 +160,8 @@ TEST(AdaptedProperties, EachKindIsWrittenAsTheSchemaHoldsItOrSkippedWithItsReaso
   table.SetName("Curve");
   table.SetDefiningValues(KT::Array<IPL::Value>{Real(1.0, IPL::IFCType::IfcReal)});
   table.SetDefinedValues(KT::Array<IPL::Value>{Real(2.0, IPL::IFCType::IfcReal)});
-  EXPECT_EQ(AdaptProperty(Ifc2x3(), table, 0).body, "IFCPROPERTYTABLEVALUE('Curve',$,(IFCREAL(1.)),(IFCREAL(2.)),$,$,$)");
+  EXPECT_EQ(AdaptProperty(Ifc2x3(), table, 0).body,
+            "IFCPROPERTYTABLEVALUE('Curve',$,(IFCREAL(1.)),(IFCREAL(2.)),$,$,$)");
   EXPECT_EQ(AdaptProperty(Ifc4(), table, 0).body,
             "IFCPROPERTYTABLEVALUE('Curve',$,(IFCREAL(1.)),(IFCREAL(2.)),$,$,$,$)");
 

@@ -4,8 +4,6 @@
 
 #include <string>
 
-#include "Schema.h"
-
 namespace Exporter {
 namespace {
 
@@ -99,30 +97,6 @@ TEST(StepFile, OnlyIfc4IsRead) {
   std::string none = Header;
   none.erase(none.find("FILE_SCHEMA"), 23);
   EXPECT_EQ(ErrorOf(none + Footer), "m.ifc:5: the header has no FILE_SCHEMA; this tool reads IFC4 files only");
-}
-
-}  // namespace
-}  // namespace Exporter
-
-namespace Exporter {
-namespace {
-
-TEST(Schema, EveryEntityIsFoundByItsStepNameAndNothingElseIs) {
-  const SchemaIndex& schema = SchemaIndex::Get();
-  ASSERT_GT(Schema::EntityCount, 700u);
-  for (std::size_t entity = 0; entity < Schema::EntityCount; ++entity) {
-    ASSERT_EQ(schema.FindEntity(Schema::Entities[entity].upperName), static_cast<int>(entity))
-        << Schema::Entities[entity].upperName;
-  }
-  EXPECT_EQ(schema.FindEntity("IFCWAL"), -1);
-  EXPECT_EQ(schema.FindEntity("IfcWall"), -1);
-  EXPECT_EQ(schema.FindEntity(""), -1);
-  const int wall = schema.FindEntity("IFCWALL");
-  EXPECT_TRUE(schema.IsSubtypeOf(wall, schema.ifcObject));
-  EXPECT_FALSE(schema.IsSubtypeOf(schema.FindEntity("IFCWALLTYPE"), schema.ifcObject));
-  EXPECT_EQ(schema.FindAttribute(wall, "Tag"), 7);
-  EXPECT_TRUE(schema.IsStringType(schema.Attribute(wall, 7).type));
-  EXPECT_FALSE(schema.IsStringType(schema.Attribute(wall, 0).type));  // GlobalId
 }
 
 }  // namespace

@@ -1,0 +1,156 @@
+#include "Schema.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace IfcReader {
+namespace {
+
+const SchemaVersion AllVersions[] = {SchemaVersion::Ifc2x3, SchemaVersion::Ifc4, SchemaVersion::Ifc4x3Add2};
+
+std::vector<std::string> AttributeNames(const Schema& schema, EntityId entity) {
+  std::vector<std::string> names;
+  for (std::size_t i = 0; i < schema.AttributeCount(entity); ++i) {
+    names.emplace_back(schema.Attribute(entity, AttributeSlot{static_cast<std::int16_t>(i)}).name);
+  }
+  return names;
+}
+
+TEST(Schema, FileSchemaNamesMapToTheirSchema) {
+  for (const SchemaVersion version : AllVersions) {
+    EXPECT_EQ(FindSchemaVersion(SchemaName(version)), version);
+    EXPECT_EQ(Schema::Get(version).Version(), version);
+  }
+  EXPECT_EQ(FindSchemaVersion("ifc4"), SchemaVersion::Ifc4);
+  EXPECT_EQ(FindSchemaVersion("IFC4X3"), SchemaVersion::Ifc4x3Add2);
+  EXPECT_FALSE(FindSchemaVersion("IFC4X3_RC1"));
+  EXPECT_FALSE(FindSchemaVersion("IFC2X"));
+  EXPECT_FALSE(FindSchemaVersion(""));
+}
+
+TEST(Schema, EveryEntityIsFoundByItsNameInAnyCaseAndNothingElseIs) {
+  for (const SchemaVersion version : AllVersions) {
+    const Schema& schema = Schema::Get(version);
+    ASSERT_GT(schema.EntityCount(), 600u);
+    for (std::int16_t i = 0; i < static_cast<std::int16_t>(schema.EntityCount()); ++i) {
+      const EntityId entity{i};
+      ASSERT_EQ(schema.FindEntity(schema.UpperName(entity)), entity) << schema.UpperName(entity);
+      ASSERT_EQ(schema.FindEntity(schema.Name(entity)), entity) << schema.Name(entity);
+    }
+    EXPECT_EQ(schema.FindEntity("ifcwall"), schema.FindEntity("IFCWALL"));
+    EXPECT_FALSE(schema.FindEntity("IFCWAL").Valid());
+    EXPECT_FALSE(schema.FindEntity("IFCWALLS").Valid());
+    EXPECT_FALSE(schema.FindEntity("").Valid());
+  }
+  EXPECT_FALSE(Schema::Get(SchemaVersion::Ifc2x3).FindEntity("IfcBuildingSystem").Valid());
+  EXPECT_TRUE(Schema::Get(SchemaVersion::Ifc4).FindEntity("IfcBuildingSystem").Valid());
+  EXPECT_TRUE(Schema::Get(SchemaVersion::Ifc4x3Add2).FindEntity("IfcBuildingSystem").Valid());
+}
+
+TEST(Schema, EntitiesHaveTheirSchemasAttributesAndInheritance) {
+  const std::vector<std::string> root = {"GlobalId", "OwnerHistory", "Name", "Description"};
+  for (const SchemaVersion version : AllVersions) {
+    const Schema& schema = Schema::Get(version);
+    EXPECT_EQ(AttributeNames(schema, schema.ifcRoot), root);
+    EXPECT_TRUE(schema.IsAbstract(schema.ifcObject));
+    const EntityId wall = schema.FindEntity("IfcWall");
+    EXPECT_FALSE(schema.IsAbstract(wall));
+    EXPECT_TRUE(schema.IsSubtypeOf(wall, schema.ifcObject));
+    EXPECT_FALSE(schema.IsSubtypeOf(schema.FindEntity("IfcWallType"), schema.ifcObject));
+    EXPECT_FALSE(schema.IsSubtypeOf(wall, EntityId{}));
+    EXPECT_EQ(schema.Attribute(wall, schema.FindAttribute(wall, "Tag")).type, std::string("IfcIdentifier"));
+    EXPECT_FALSE(schema.FindAttribute(wall, "tag").Valid());
+    // IfcSIUnit re-declares its inherited Dimensions as derived: it keeps its place in the list.
+    const EntityId unit = schema.FindEntity("IfcSIUnit");
+    EXPECT_EQ(schema.FindAttribute(unit, "Dimensions").value, 0);
+    EXPECT_EQ(schema.AttributeCount(unit), 4u);
+  }
+  const Schema& ifc2x3 = Schema::Get(SchemaVersion::Ifc2x3);
+  const EntityId reference = ifc2x3.FindEntity("IfcClassificationReference");
+  EXPECT_EQ(AttributeNames(ifc2x3, reference),
+            (std::vector<std::string>{"Location", "ItemReference", "Name", "ReferencedSource"}));
+  EXPECT_FALSE(ifc2x3.Attribute(ifc2x3.ifcRoot, AttributeSlot{1}).optional);  // OwnerHistory, optional from IFC4 on
+  EXPECT_FALSE(ifc2x3.FindAttribute(ifc2x3.FindEntity("IfcWall"), "PredefinedType").Valid());
+  EXPECT_EQ(ifc2x3.ifcSpatialElement, ifc2x3.FindEntity("IfcSpatialStructureElement"));
+
+  const Schema& ifc4x3 = Schema::Get(SchemaVersion::Ifc4x3Add2);
+  const EntityId wall = ifc4x3.FindEntity("IFCWALL");
+  EXPECT_EQ(ifc4x3.Name(ifc4x3.Supertype(wall)), "IfcBuiltElement");
+  const AttributeSlot predefined = ifc4x3.FindAttribute(wall, "PredefinedType");
+  EXPECT_EQ(predefined.value, 8);
+  EXPECT_TRUE(ifc4x3.Attribute(wall, predefined).optional);
+  EXPECT_TRUE(ifc4x3.Attribute(ifc4x3.ifcRelDefinesByProperties, AttributeSlot{4}).aggregate);  // RelatedObjects
+}
+
+TEST(Schema, EnumerationsAndDefinedTypesAreFoundInAnyCase) {
+  const EnumerationDef* walls = Schema::Get(SchemaVersion::Ifc2x3).FindEnumeration("ifcwalltypeenum");
+  ASSERT_NE(walls, nullptr);
+  EXPECT_EQ(std::vector<std::string>(walls->items, walls->items + walls->itemCount),
+            (std::vector<std::string>{"STANDARD", "POLYGONAL", "SHEAR", "ELEMENTEDWALL", "PLUMBINGWALL", "USERDEFINED",
+                                      "NOTDEFINED"}));
+  EXPECT_TRUE(walls->Contains("shear"));
+  EXPECT_FALSE(walls->Contains("MOVABLE"));  // from IFC4 on
+  EXPECT_TRUE(Schema::Get(SchemaVersion::Ifc4x3Add2).FindEnumeration("IfcWallTypeEnum")->Contains("RETAININGWALL"));
+  EXPECT_EQ(Schema::Get(SchemaVersion::Ifc4).FindEnumeration("IfcWallType"), nullptr);
+
+  for (const SchemaVersion version : AllVersions) {
+    const Schema& schema = Schema::Get(version);
+    const DefinedTypeDef* length = schema.FindDefinedType("IFCPOSITIVELENGTHMEASURE");
+    ASSERT_NE(length, nullptr);
+    EXPECT_EQ(length->underlying, std::string("REAL"));
+    EXPECT_TRUE(length->isValue);
+    EXPECT_FALSE(schema.FindDefinedType("IfcGloballyUniqueId")->isValue);
+    EXPECT_TRUE(schema.IsStringType("IfcText"));
+    EXPECT_FALSE(schema.IsStringType("IfcInteger"));
+    EXPECT_FALSE(schema.IsStringType("IfcWallTypeEnum"));
+    EXPECT_EQ(schema.FindDefinedType("IfcWallTypeEnum"), nullptr);
+  }
+  const DefinedTypeDef* label = Schema::Get(SchemaVersion::Ifc4).FindDefinedType("ifclabel");
+  ASSERT_NE(label, nullptr);
+  EXPECT_EQ(label->maxLength, 255);
+  EXPECT_TRUE(label->isValue);
+}
+
+// The generated IFC4 table says what the committed table it was made from says, row by row.
+TEST(Schema, Ifc4TableMatchesItsSource) {
+  const Schema& schema = Schema::Get(SchemaVersion::Ifc4);
+  std::ifstream file(IFC4_ENTITIES_FILE);
+  ASSERT_TRUE(file) << IFC4_ENTITIES_FILE;
+  std::size_t rows = 0;
+  for (std::string line; std::getline(file, line);) {
+    if (line.empty() || line[0] == '#' || line.rfind("entity\t", 0) == 0) {
+      continue;
+    }
+    std::istringstream fields(line);
+    std::string name, supertype, abstract, attributes, attribute;
+    std::getline(fields, name, '\t');
+    std::getline(fields, supertype, '\t');
+    std::getline(fields, abstract, '\t');
+    std::getline(fields, attributes, '\t');
+    const EntityId entity = schema.FindEntity(name);
+    ASSERT_TRUE(entity.Valid()) << name;
+    EXPECT_EQ(schema.Name(entity), name);
+    EXPECT_EQ(supertype == "-" ? "" : supertype,
+              schema.Supertype(entity).Valid() ? schema.Name(schema.Supertype(entity)) : "");
+    EXPECT_EQ(schema.IsAbstract(entity), abstract == "1") << name;
+    std::istringstream list(attributes);
+    std::int16_t slot = 0;
+    for (; list >> attribute; ++slot) {
+      const AttributeDef& def = schema.Attribute(entity, AttributeSlot{slot});
+      const std::string flags = attribute.substr(attribute.rfind(':') + 1);
+      EXPECT_EQ(std::string(def.name) + ":" + def.type + ":", attribute.substr(0, attribute.size() - flags.size()));
+      EXPECT_EQ(def.optional, flags.find('o') != std::string::npos) << name << " " << attribute;
+      EXPECT_EQ(def.aggregate, flags.find_first_of("LSA") != std::string::npos) << name << " " << attribute;
+    }
+    EXPECT_EQ(schema.AttributeCount(entity), static_cast<std::size_t>(slot)) << name;
+    ++rows;
+  }
+  EXPECT_EQ(rows, schema.EntityCount());
+}
+
+}  // namespace
+}  // namespace IfcReader
