@@ -7,7 +7,8 @@ namespace Exporter {
 const char Usage[] =
     "Usage: ifcapi-export [--addon PATH] [--alternative] [--strict] [--quiet] INPUT.ifc OUTPUT.ifc\n"
     "\n"
-    "Reads the IFC file INPUT.ifc (IFC2X3, IFC4 or IFC4X3_ADD2), asks the add-on's hook data provider for the property sets,\n"
+    "Reads the IFC file INPUT.ifc (IFC2X3, IFC4 or IFC4X3_ADD2), asks the add-on's hook data provider for the property "
+    "sets,\n"
     "attributes, classification references, groups and systems of every element, and writes\n"
     "INPUT.ifc with them, as its schema can hold them, as OUTPUT.ifc (which may not be INPUT.ifc).\n"
     "\n"

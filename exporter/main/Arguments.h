@@ -17,7 +17,7 @@ struct Arguments {
   bool alternative = false;
   bool quiet = false;
   bool strict = false;  // refuse inputs with tolerated flaws (duplicate GlobalIds, dangling references)
-  bool help = false;  // --help or -h; the rest is not read
+  bool help = false;    // --help or -h; the rest is not read
   std::string input;
   std::string output;
 };

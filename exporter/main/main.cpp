@@ -7,10 +7,12 @@
 #include <cstdio>
 #include <exception>
 #include <string>
+#include <vector>
 
 #include "AddOn.h"
 #include "Arguments.h"
 #include "Exporter.h"
+#include "FlawWarnings.h"
 #include "KT/OutOfMemoryException.h"
 #include "Platform.h"
 #include "ProgressBar.h"
@@ -39,12 +41,15 @@ std::string BaseName(const std::string& path) {
 }
 
 void PrintSummary(const Exporter::Arguments& arguments, const Exporter::StepFile& file, const Exporter::Summary& s) {
-  for (std::size_t i = 0; i < s.warnings.size() && i < PrintedWarnings; ++i) {
-    std::fprintf(stderr, "ifcapi-export: warning: %s\n", s.warnings[i].c_str());
+  // The input's flaws first, one line a kind, then the contributions' warnings.
+  std::vector<std::string> warnings = Exporter::FlawWarnings(file.Flaws());
+  warnings.insert(warnings.end(), s.warnings.begin(), s.warnings.end());
+  for (std::size_t i = 0; i < warnings.size() && i < PrintedWarnings; ++i) {
+    std::fprintf(stderr, "ifcapi-export: warning: %s\n", warnings[i].c_str());
   }
-  if (s.warnings.size() > PrintedWarnings) {
+  if (warnings.size() > PrintedWarnings) {
     std::fprintf(stderr, "ifcapi-export: %s more warnings\n",
-                 std::to_string(s.warnings.size() - PrintedWarnings).c_str());
+                 std::to_string(warnings.size() - PrintedWarnings).c_str());
   }
   // Counts go through to_string: printf's size_t format is not understood by every C runtime.
   const auto n = [](std::size_t count) { return std::to_string(count); };
@@ -52,7 +57,7 @@ void PrintSummary(const Exporter::Arguments& arguments, const Exporter::StepFile
                               " elements asked\ncontributed: " + n(s.values) + " property values in " + n(s.sets) +
                               " property sets, " + n(s.attributes) + " attributes, " + n(s.references) +
                               " classification references, " + n(s.groups) + " groups, " + n(s.relations) +
-                              " relations\nwarnings: " + n(s.warnings.size()) + "\nwritten: " + arguments.output + "\n";
+                              " relations\nwarnings: " + n(warnings.size()) + "\nwritten: " + arguments.output + "\n";
   std::fputs(summary.c_str(), stdout);
 }
 
@@ -66,8 +71,9 @@ int Export(const Exporter::Arguments& arguments) {
   Exporter::ProgressBar bar(!arguments.quiet && input.Size() >= ProgressThreshold &&
                             Exporter::StandardErrorIsTerminal());
   Exporter::StepFile file;
-  if (!file.Read(input.Data(), input.Size(), arguments.input, error,
-                 [&](std::size_t done) { bar.Show("reading", done, input.Size()); })) {
+  if (!file.Read(
+          input.Data(), input.Size(), arguments.input, error,
+          [&](std::size_t done) { bar.Show("reading", done, input.Size()); }, arguments.strict)) {
     bar.Clear();
     return Fail(BadInput, error);
   }

@@ -65,6 +65,19 @@ std::optional<ExistingPropertySets::Set> ExistingPropertySets::Find(std::uint32_
   return std::nullopt;
 }
 
+std::vector<std::uint32_t> ExistingPropertySets::RelationsOf(std::uint32_t set) {
+  if (!indexed) {
+    Index();
+  }
+  std::vector<std::uint32_t> relations;
+  for (const Set& entry : sets) {
+    if (entry.set == set && std::find(relations.begin(), relations.end(), entry.relation) == relations.end()) {
+      relations.push_back(entry.relation);
+    }
+  }
+  return relations;
+}
+
 ExistingPropertySets::Content ExistingPropertySets::Read(std::uint32_t set) const {
   Content content{"$", {}, {}};
   InstanceAttributes attributes(context.file);

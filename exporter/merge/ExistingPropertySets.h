@@ -38,6 +38,9 @@ class ExistingPropertySets {
   // The element's set called `name`, if it has one.
   std::optional<Set> Find(std::uint32_t element, const std::u16string& name);
 
+  // The relations (instance indices) that relate the set at instance index `set` to elements.
+  std::vector<std::uint32_t> RelationsOf(std::uint32_t set);
+
   // What the set at instance index `set` holds.
   Content Read(std::uint32_t set) const;
 

@@ -5,7 +5,11 @@
 // contributed properties whose names the set holds are dropped with a warning, the others are added.
 // A set that is the element's alone grows in place. A set the element shares with others is left as
 // it is: the element gets a new set with the shared set's properties plus the added ones and leaves
-// the shared set's relation; a relation that all its elements leave is pointed at the new set instead.
+// the shared set's relation; a relation that all its elements leave is pointed at the new set instead,
+// and the shared set, when nothing else refers to it, is not written any more. A set whose name the
+// element already gives an IfcElementQuantity is not written beside it. Every instance follows the
+// file's schema (AdaptedProperties.h); enumerations of one name but different values get names of
+// their own (EnumerationNames.h).
 //
 //   PropertySetMerge sets(context);
 //   sets.Add(wallIndex, contributedSets);   // per element
@@ -15,8 +19,12 @@
 #include <cstdint>
 #include <map>
 #include <optional>
+#include <string>
+#include <utility>
 #include <vector>
 
+#include "ElementQuantities.h"
+#include "EnumerationNames.h"
 #include "ExistingPropertySets.h"
 #include "IPL/PropertySet.h"
 #include "KT/Array.h"
@@ -45,7 +53,10 @@ class PropertySetMerge {
 
   std::vector<std::uint32_t> WriteProperties(std::uint32_t index, const IPL::PropertySet& set,
                                              const std::vector<std::u16string>& existingNames);
-  std::uint32_t WriteEnumeration(const IPL::Property& property, std::string& warning);
+  std::uint32_t WriteEnumeration(const IPL::Property& property, std::string& warning, bool& failed);
+  std::uint32_t WriteProperty(const IPL::Property& property, const std::string& where, const std::string& key);
+  void ReserveFileEnumerationNames();
+  void RemoveUnrelatedSets();
   std::uint32_t WriteSet(const IPL::PropertySet& set, const std::optional<ExistingPropertySets::Set>& existing,
                          const std::vector<std::uint32_t>& contributed);
   void LeaveRelation(std::uint32_t relation, const std::vector<const Leave*>& leaving);
@@ -53,6 +64,9 @@ class PropertySetMerge {
 
   MergeContext& context;
   ExistingPropertySets existing;
+  ElementQuantities quantities;
+  EnumerationNames enumerationNames;
+  bool enumerationNamesReserved = false;
   AttributeAt related;
   AttributeAt relating;
   AttributeAt setProperties;
@@ -61,7 +75,8 @@ class PropertySetMerge {
   NewInstances::Pool sets;
   RelationList relations;
   std::vector<Leave> leaves;
-  std::map<std::uint32_t, std::vector<std::uint32_t>> grownSets;  // set index -> properties added
+  std::vector<std::pair<std::uint32_t, std::uint32_t>> repointed;  // (relation index, its old set index)
+  std::map<std::uint32_t, std::vector<std::uint32_t>> grownSets;   // set index -> properties added
 };
 
 }  // namespace Exporter

@@ -1,31 +1,18 @@
-// The IFC GlobalId: a GUID's 32 hex digits, in text order, compressed to 22 characters of a 64-letter
-// alphabet ("0-9A-Za-z_$"). The first character carries the top 2 bits of the first byte, then each
-// character 6 bits.
+// The IFC GlobalId as the tool uses it: the reader's 22-character form and its bytes, and the
+// conversion of those bytes to and from the library's stored layout.
 //
 //   const auto bytes = DecodeGlobalId("2XQ$n5SLP5MBLyL442paFx");   // empty optional if malformed
-//   char text[22];
-//   EncodeGlobalId(*bytes, text);                                   // the same 22 characters
 //   const KT::Guid guid = ToKTGuid(*bytes);                          // the library's stored layout
 #pragma once
 
-#include <array>
-#include <cstdint>
-#include <optional>
-#include <string_view>
-
+#include "GlobalId.h"
 #include "KT/Guid.h"
 
 namespace Exporter {
 
-// The sixteen bytes of a GUID in the order of its text form, "00112233-4455-...".
-using GuidBytes = std::array<std::uint8_t, 16>;
-
-// The bytes of a 22-character GlobalId; empty when the text has another length, a letter outside the
-// alphabet, or a first letter above '3' (which would need more than 128 bits).
-std::optional<GuidBytes> DecodeGlobalId(std::string_view text) noexcept;
-
-// Writes the 22 characters of `bytes` to `out` (no terminator).
-void EncodeGlobalId(const GuidBytes& bytes, char* out) noexcept;
+using IfcReader::DecodeGlobalId;
+using IfcReader::EncodeGlobalId;
+using IfcReader::GuidBytes;
 
 // Between text order and KT::Guid's stored (Windows) layout.
 KT::Guid ToKTGuid(const GuidBytes& bytes) noexcept;

@@ -1,9 +1,8 @@
-// An IFC4 file in ISO 10303-21 form, read in one pass over its mapped bytes.
-//
-// The pass finds every instance "#N=ENTITY(...);" and records its number, entity, byte range and line
-// in one compact array; it reads the attributes of no instance except the GlobalId of rooted ones
-// (to index them and refuse duplicates). Everything else is read later, only where needed, from the
-// byte range:
+// The input file as the export tool reads it: an IFC2X3, IFC4 or IFC4X3_ADD2 file read by the shared
+// reader (IfcReader::Model), seen through the tool's older, narrower interface: 32-bit instance
+// numbers and indices. Duplicate GlobalIds and references to missing instances are read and counted
+// in Flaws(); `strict` refuses them instead. Of instances sharing a GlobalId, FindByGlobalId finds the
+// first.
 //
 //   StepFile file;
 //   std::string error;
@@ -20,20 +19,19 @@
 #include <vector>
 
 #include "IfcGuid.h"
-#include "Schema.h"
+#include "Model.h"
 
 namespace Exporter {
 
-// 24 bytes an instance: the index of a 1M-instance file stays near 24 MB.
+// One instance as the tool sees it.
 struct InstanceRecord {
   std::uint64_t offset;  // of '#'
   std::uint32_t length;  // up to and including ';'
   std::uint32_t number;
   std::uint32_t line;          // 1-based
   std::uint16_t argument;      // offset of '(' from `offset`
-  IfcReader::EntityId entity;  // in the IFC4 schema
+  IfcReader::EntityId entity;  // in the file's schema
 };
-static_assert(sizeof(InstanceRecord) == 24, "the index is sized for 24 bytes an instance; keep new fields small");
 
 class StepFile {
  public:
@@ -41,17 +39,26 @@ class StepFile {
   using Progress = std::function<void(std::size_t done)>;
 
   // Reads `size` bytes at `data`, which must stay valid as long as this object. False with `error`
-  // naming `fileName`, the line and the instance number when the file is no well-formed IFC4 file.
+  // naming `fileName`, the line and the instance number when the file is no well-formed file of a
+  // supported schema, or (with `strict`) has flaws.
   bool Read(const char* data, std::size_t size, std::string_view fileName, std::string& error,
-            const Progress& progress = nullptr);
+            const Progress& progress = nullptr, bool strict = false);
 
-  const std::vector<InstanceRecord>& Instances() const noexcept { return instances; }
+  // The instances in file order, each made on request from the reader's record.
+  class InstanceList {
+   public:
+    explicit InstanceList(const StepFile& file) noexcept : file(file) {}
+    std::size_t size() const noexcept { return file.model.InstanceCount(); }
+    InstanceRecord operator[](std::size_t index) const noexcept;
+
+   private:
+    const StepFile& file;
+  };
+  InstanceList Instances() const noexcept { return InstanceList(*this); }
 
   // The instance's whole text, "#N=ENTITY(...);", and the text between its outer parentheses.
-  std::string_view Text(std::size_t index) const noexcept {
-    return std::string_view(data + instances[index].offset, instances[index].length);
-  }
-  std::string_view Arguments(std::size_t index) const noexcept;
+  std::string_view Text(std::size_t index) const noexcept { return model.Text(Index(index)); }
+  std::string_view Arguments(std::size_t index) const noexcept { return model.Arguments(Index(index)); }
 
   // The index of the instance numbered `number`, or -1.
   std::int32_t FindByNumber(std::uint32_t number) const noexcept;
@@ -64,48 +71,47 @@ class StepFile {
     GuidBytes guid;
     std::uint32_t index;
   };
-  const std::vector<Rooted>& RootedInstances() const noexcept { return rooted; }
+  class RootedList {
+   public:
+    explicit RootedList(const StepFile& file) noexcept : file(file) {}
+    std::size_t size() const noexcept { return file.model.RootedInstances().size(); }
+    Rooted operator[](std::size_t r) const noexcept {
+      const IfcReader::Model::Rooted& entry = file.model.RootedInstances()[r];
+      return Rooted{entry.guid, entry.index.Value()};
+    }
+
+   private:
+    const StepFile& file;
+  };
+  RootedList RootedInstances() const noexcept { return RootedList(*this); }
 
   // Byte ranges of the header's FILE_NAME record (from its name to its ';') and of the end of the last
   // data section ("ENDSEC;" of DATA onwards); the writer replaces the first and inserts before the
   // second.
-  std::size_t FileNameBegin() const noexcept { return fileNameBegin; }
-  std::size_t FileNameEnd() const noexcept { return fileNameEnd; }
-  std::string_view FileNameArguments() const noexcept { return fileNameArguments; }
-  std::size_t DataEnd() const noexcept { return dataEnd; }
+  std::size_t FileNameBegin() const noexcept { return model.GetHeader().fileNameBegin; }
+  std::size_t FileNameEnd() const noexcept { return model.GetHeader().fileNameEnd; }
+  std::string_view FileNameArguments() const noexcept { return model.GetHeader().fileNameArguments; }
+  std::size_t DataEnd() const noexcept { return model.GetHeader().dataEnd; }
 
-  // The schema the file is read in.
-  const IfcReader::Schema& GetSchema() const noexcept { return IfcReader::Schema::Get(IfcReader::SchemaVersion::Ifc4); }
+  std::uint32_t LargestNumber() const noexcept { return static_cast<std::uint32_t>(model.LargestNumber().Value()); }
+  const char* Data() const noexcept { return model.Data(); }
+  std::size_t Size() const noexcept { return model.Size(); }
 
-  std::uint32_t LargestNumber() const noexcept { return largestNumber; }
-  const char* Data() const noexcept { return data; }
-  std::size_t Size() const noexcept { return size; }
+  // The schema the file is read in, and whether its lines end in CR LF.
+  const IfcReader::Schema& GetSchema() const noexcept { return model.GetSchema(); }
+  bool CrLf() const noexcept { return model.GetHeader().crlf; }
+
+  // The flaws the file was read with (duplicate GlobalIds, references to missing instances), for
+  // warnings.
+  const IfcReader::Flaws& Flaws() const noexcept { return model.GetFlaws(); }
+  const IfcReader::Model& Model() const noexcept { return model; }
 
  private:
-  bool ReadHeader(std::size_t& at, std::uint32_t& line, std::string& error);
-  bool ReadData(std::size_t& at, std::uint32_t& line, std::string& error, const Progress& progress);
-  bool IndexNumbers(std::string& error);
-  bool IndexGlobalIds(std::string& error);
-  std::string Where(std::uint32_t line) const;
-  std::string Where(const InstanceRecord& record) const;
+  static IfcReader::InstanceIndex Index(std::size_t index) noexcept {
+    return IfcReader::InstanceIndex(static_cast<std::uint32_t>(index));
+  }
 
-  const char* data = nullptr;
-  std::size_t size = 0;
-  std::string fileName;
-
-  std::vector<InstanceRecord> instances;
-  std::vector<Rooted> rooted;
-  // Number -> index + 1 (0: none) when numbers are dense; otherwise (number, index) sorted.
-  std::vector<std::uint32_t> denseNumbers;
-  std::vector<std::pair<std::uint32_t, std::uint32_t>> sparseNumbers;
-  // Open addressing over `rooted`: index + 1, 0 for an empty slot.
-  std::vector<std::uint32_t> guidSlots;
-
-  std::size_t fileNameBegin = 0;
-  std::size_t fileNameEnd = 0;
-  std::string_view fileNameArguments;
-  std::size_t dataEnd = 0;
-  std::uint32_t largestNumber = 0;
+  IfcReader::Model model;
 };
 
 }  // namespace Exporter

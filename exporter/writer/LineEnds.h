@@ -1,21 +1,17 @@
 // The line ends of the written file follow the input's: a file whose lines end in CR LF gets its new
 // lines with CR LF too, so that no file mixes both.
 //
-//   const LineEnd end = DetectLineEnd(data, size);            // by the input's first line end
+//   const LineEnd end = file.CrLf() ? LineEnd::CrLf : LineEnd::Lf;   // the reader tells
 //   std::string text = "#12=IFCWALL(...);\n#13=...;\n";
 //   WithLineEnds(text, end);                                   // "\r\n" after each when CrLf
 #pragma once
 
-#include <cstddef>
 #include <string>
 #include <string_view>
 
 namespace Exporter {
 
 enum class LineEnd { Lf, CrLf };
-
-// The line end of the first line of `data`; LF when there is none.
-LineEnd DetectLineEnd(const char* data, std::size_t size) noexcept;
 
 // `text`, whose lines end in LF, with `end` after each line.
 std::string WithLineEnds(std::string_view text, LineEnd end);

@@ -13,15 +13,7 @@
 namespace Exporter {
 namespace {
 
-TEST(LineEnds, NewLinesFollowTheInputsFirstLineEnd) {
-  const std::string crlf = "ISO-10303-21;\r\nHEADER;\n";
-  const std::string lf = "ISO-10303-21;\nHEADER;\r\n";
-  EXPECT_EQ(DetectLineEnd(crlf.data(), crlf.size()), LineEnd::CrLf);
-  EXPECT_EQ(DetectLineEnd(lf.data(), lf.size()), LineEnd::Lf);
-  EXPECT_EQ(DetectLineEnd("\n", 1), LineEnd::Lf);
-  EXPECT_EQ(DetectLineEnd("no line end", 11), LineEnd::Lf);
-  EXPECT_EQ(DetectLineEnd(nullptr, 0), LineEnd::Lf);
-
+TEST(LineEnds, NewLinesTakeTheInputsLineEnd) {
   EXPECT_EQ(WithLineEnds("#1=A();\n#2=B('x\ny');\n", LineEnd::CrLf), "#1=A();\r\n#2=B('x\r\ny');\r\n");
   // A line that already ends in CR LF is not given a second CR.
   EXPECT_EQ(WithLineEnds("a\r\nb\n", LineEnd::CrLf), "a\r\nb\r\n");

@@ -81,9 +81,12 @@ for (const input of INPUTS) {
 
       // Line ends: a CR LF input gets no bare LF.
       if (inputText.includes('\r\n')) assert.ok(!/[^\r]\n/.test(outputText), 'a CR LF input got lines ending in LF alone');
-      // Reals in their shortest form: never eighteen or more digits in a row.
+      // Reals in their shortest form: never eighteen or more digits in a row outside strings.
       assert.match(outputText, /IFCREAL\(-7\.894483946549541E17\)/);
-      for (const id of written) assert.ok(!/\d{18,}/.test(outputText.match(new RegExp(`^#${id}=.*$`, 'm'))[0]), `#${id}`);
+      for (const id of written) {
+        const line = outputText.match(new RegExp(`^#${id}=.*$`, 'm'));
+        if (line) assert.ok(!/\d{18,}/.test(line[0].replace(/'(?:[^']|'')*'/g, "''")), line[0]);
+      }
 
       const elements = [...before.instances.values()].filter((i) => isSubtype(tables, i.entity, 'IfcObject'));
       assert.ok(elements.length > 0);
@@ -94,7 +97,7 @@ for (const input of INPUTS) {
         const sets = byElement.get(element.id) || {};
         const common = sets.IfcapiTest_Common || {};
         const where = `#${element.id} (${element.entity})`;
-        assert.deepEqual(Object.keys(common).sort(), ['Checked', 'Efficiency', 'Grade', 'Layers', 'LargeReal', 'Tolerance', 'Width'], where);
+        assert.deepEqual(Object.keys(common).sort(), ['Checked', 'Efficiency', 'Grade', 'LargeReal', 'Layers', 'Tolerance', 'Width'], where);
         assert.equal(common.Checked.entity, 'IfcPropertySingleValue');
         assert.equal(Number(common.LargeReal.args[2].value), -7.894483946549541e17);
         assert.equal(common.Tolerance.entity, 'IfcPropertyBoundedValue');

@@ -1,0 +1,42 @@
+// The bytes of a file to read: a regular file mapped read-only (or, for a test, bytes the caller
+// keeps). A path that is no regular file (a FIFO, a device, a directory) is refused at once, never
+// waited on.
+//
+//   ByteSource source;
+//   std::string error;
+//   if (!source.Open("model.ifc", error)) Fail(error);   // "model.ifc: not a regular file"
+//   Read(source.Bytes());
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+namespace IfcReader {
+
+class ByteSource {
+ public:
+  ByteSource() = default;
+  ByteSource(const ByteSource&) = delete;
+  ByteSource& operator=(const ByteSource&) = delete;
+  ~ByteSource();
+
+  // Maps the regular file at `path`; false with `error` naming the path and the reason.
+  bool Open(const std::string& path, std::string& error);
+
+  const char* Data() const noexcept { return data; }
+  std::size_t Size() const noexcept { return size; }
+  std::string_view Bytes() const noexcept { return std::string_view(data, size); }
+
+ private:
+  void Close() noexcept;
+
+  const char* data = nullptr;
+  std::size_t size = 0;
+  bool mapped = false;
+#if defined(_WIN32)
+  void* mapping = nullptr;
+#endif
+};
+
+}  // namespace IfcReader

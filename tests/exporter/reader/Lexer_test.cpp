@@ -1,0 +1,121 @@
+#include "Lexer.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "StringDecoding.h"
+
+namespace IfcReader {
+namespace {
+
+// "KIND:text" for every token of `text`, and the error after the last one.
+std::vector<std::string> Tokens(std::string_view text, std::uint32_t* lastLine = nullptr) {
+  static const char* const Names[] = {"End",  "Keyword", "Name", "Integer", "Real",  "String",    "Binary", "Enum",
+                                      "Null", "Derived", "Open", "Close",   "Comma", "Semicolon", "Equals", "Error"};
+  Lexer lexer(text);
+  std::vector<std::string> out;
+  for (Token token = lexer.Next(); token.kind != TokenKind::End; token = lexer.Next()) {
+    out.push_back(std::string(Names[static_cast<int>(token.kind)]) + ":" +
+                  (token.kind == TokenKind::Error ? lexer.Error() : std::string(token.text)));
+    if (lastLine != nullptr) {
+      *lastLine = token.line;
+    }
+  }
+  return out;
+}
+
+std::string ErrorOf(std::string_view text) {
+  const std::vector<std::string> tokens = Tokens(text);
+  return !tokens.empty() && tokens.back().rfind("Error:", 0) == 0 ? tokens.back().substr(6) : std::string();
+}
+
+std::string Decoded(std::string_view token) {
+  std::string out;
+  std::string error;
+  return DecodeString(token, out, error) ? out : "error: " + error;
+}
+
+TEST(Lexer, ReadsEveryTokenWithCommentsAndLineEndsBetweenAnyTwo) {
+  const std::string text =
+      "#12/*a*/=\r\nIFCWALL(/* ( ) , ' / \n */'It''s',$,*,.T.,\"0AF\",-1.5E-3,+4,(#1,IFCLABEL('x'))\n);";
+  std::uint32_t lastLine = 0;
+  const std::vector<std::string> expected = {
+      "Name:#12",       "Equals:=", "Keyword:IFCWALL", "Open:(",           "String:'It''s'", "Comma:,",
+      "Null:$",         "Comma:,",  "Derived:*",       "Comma:,",          "Enum:.T.",       "Comma:,",
+      "Binary:\"0AF\"", "Comma:,",  "Real:-1.5E-3",    "Comma:,",          "Integer:+4",     "Comma:,",
+      "Open:(",         "Name:#1",  "Comma:,",         "Keyword:IFCLABEL", "Open:(",         "String:'x'",
+      "Close:)",        "Close:)",  "Close:)",         "Semicolon:;"};
+  EXPECT_EQ(Tokens(text, &lastLine), expected);
+  EXPECT_EQ(lastLine, 4u);
+  EXPECT_EQ(
+      Tokens("ISO-10303-21; END-ISO-10303-21;"),
+      (std::vector<std::string>{"Keyword:ISO-10303-21", "Semicolon:;", "Keyword:END-ISO-10303-21", "Semicolon:;"}));
+}
+
+TEST(Lexer, NumbersInEveryAllowedFormAndNoOther) {
+  EXPECT_EQ(Tokens("1. 1.E5 -1.5E-3 1.0e+2 0.25 -0."),
+            (std::vector<std::string>{"Real:1.", "Real:1.E5", "Real:-1.5E-3", "Real:1.0e+2", "Real:0.25", "Real:-0."}));
+  EXPECT_EQ(Tokens("0 -7 +12 9223372036854775807 -9223372036854775808 000000000000000000000001"),
+            (std::vector<std::string>{"Integer:0", "Integer:-7", "Integer:+12", "Integer:9223372036854775807",
+                                      "Integer:-9223372036854775808", "Integer:000000000000000000000001"}));
+  EXPECT_EQ(ErrorOf("9223372036854775808"), "integer '9223372036854775808' does not fit in 64 bits");
+  EXPECT_EQ(ErrorOf("1E5"), "malformed number '1E5'");
+  EXPECT_EQ(ErrorOf("1.5x"), "malformed number '1.5x'");
+  EXPECT_EQ(ErrorOf("1.E"), "malformed number '1.E'");
+  EXPECT_EQ(ErrorOf("1.2.3"), "malformed number '1.2.3'");
+  EXPECT_EQ(ErrorOf("- 1"), "malformed number '-'");
+}
+
+TEST(Lexer, InstanceNamesUpTo64Bits) {
+  const Token largest = Lexer("#18446744073709551615").Next();
+  EXPECT_EQ(InstanceNumberOf(largest).Value(), 18446744073709551615ull);
+  EXPECT_EQ(ErrorOf("#18446744073709551616"), "instance number #18446744073709551616 does not fit in 64 bits");
+  EXPECT_EQ(ErrorOf("#0"), "instance number #0: numbers begin at 1");
+  EXPECT_EQ(ErrorOf("#12a"), "malformed instance name '#12a': '#' and digits expected");
+  EXPECT_EQ(ErrorOf("# 12"), "malformed instance name '#': '#' and digits expected");
+}
+
+TEST(Lexer, FaultsAreNamedWhereTheyBegin) {
+  Lexer comment("(\n/* never\nclosed");
+  comment.Next();
+  const Token open = comment.Next();
+  EXPECT_EQ(open.kind, TokenKind::Error);
+  EXPECT_EQ(open.line, 2u);
+  EXPECT_EQ(comment.Error(), "unterminated comment (it begins on line 2)");
+  EXPECT_EQ(comment.Next().kind, TokenKind::End);  // no recovery
+
+  EXPECT_EQ(ErrorOf("'a\nb"), "unterminated string (it begins on line 1)");
+  EXPECT_EQ(ErrorOf(std::string("(a\0", 3)), "a NUL byte");
+  EXPECT_EQ(ErrorOf(std::string("'a\0'", 4)), "a NUL byte in a string");
+  EXPECT_EQ(ErrorOf("\"4A\""), "malformed binary '\"4A\"': it begins with the count of unused bits, 0 to 3");
+  EXPECT_EQ(ErrorOf("\"0AG\""), "malformed binary '\"0AG': hex digits expected, ended by '\"'");
+  EXPECT_EQ(ErrorOf(".T"), "malformed enumeration '.T': a name between two dots expected");
+  EXPECT_EQ(ErrorOf("{"), "unexpected character '{'");
+  EXPECT_EQ(ErrorOf("'\\X2\\00E\\X0\\'"),
+            "malformed \\X2\\ escape: four hex digits a character, ended by \\X0\\ in the string '\\X2\\00E\\X0\\'");
+}
+
+TEST(StringDecoding, EveryDirectiveBecomesUtf8) {
+  EXPECT_EQ(Decoded("'It''s'"), "It's");
+  EXPECT_EQ(Decoded("'a\\\\b'"), "a\\b");
+  EXPECT_EQ(Decoded("'\\X\\E4'"), "\xC3\xA4");
+  EXPECT_EQ(Decoded("'W\\X2\\00E420AC\\X0\\rme'"), "W\xC3\xA4\xE2\x82\xACrme");
+  EXPECT_EQ(Decoded("'\\X2\\D83CDFE0\\X0\\'"), "\xF0\x9F\x8F\xA0");  // a surrogate pair is one code point
+  EXPECT_EQ(Decoded("'\\X2\\D83C\\X0\\x'"), "\xEF\xBF\xBDx");        // a lone one is U+FFFD
+  EXPECT_EQ(Decoded("'\\X4\\0001F3E0\\X0\\'"), "\xF0\x9F\x8F\xA0");
+  EXPECT_EQ(Decoded("'\\PA\\\\S\\d'"), "\xC3\xA4");
+  EXPECT_EQ(Decoded("'C:\\temp\\x.ifc'"), "C:\\temp\\x.ifc");  // backslashes that begin no directive
+  EXPECT_EQ(Decoded("'\xC3\xA4\xE4'"), "\xC3\xA4\xC3\xA4");    // UTF-8 kept, a stray byte read as Latin-1
+  EXPECT_EQ(Decoded("''"), "");
+
+  EXPECT_EQ(Decoded("'\\X4\\00110000\\X0\\'"), "error: \\X4\\ escape names no Unicode character");
+  EXPECT_EQ(Decoded("'\\X\\G1'"), "error: malformed \\X\\ escape: two hex digits expected");
+  EXPECT_EQ(Decoded("'\\X2\\00E4'"), "error: malformed \\X2\\ escape: four hex digits a character, ended by \\X0\\");
+  EXPECT_EQ(Decoded("'\\S\\\x01'"), "error: malformed \\S\\ escape: a printable character expected");
+  EXPECT_EQ(Decoded("'a'b'"), "error: an apostrophe inside a string must be doubled");
+}
+
+}  // namespace
+}  // namespace IfcReader

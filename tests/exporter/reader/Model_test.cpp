@@ -1,0 +1,249 @@
+#include "Model.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace IfcReader {
+namespace {
+
+using namespace std::string_literals;
+
+const std::string Header =
+    "ISO-10303-21;\nHEADER;\nFILE_DESCRIPTION((''),'2;1');\n"
+    "FILE_NAME('m.ifc','2026-01-01T00:00:00',(''),(''),'','','');\nFILE_SCHEMA(('IFC4'));\nENDSEC;\nDATA;\n";
+const std::string Footer = "ENDSEC;\nEND-ISO-10303-21;\n";
+const std::string Wall = "#1=IFCWALL('3W0000001008000000000H',$,$,$,$,$,$,$,$);\n";  // line 8
+
+// The reader's error for `text` ("" when it reads), with the file named m.ifc.
+std::string ErrorOf(const std::string& text, bool strict = false) {
+  Model model;
+  std::string error;
+  ReadOptions options;
+  options.strict = strict;
+  return model.Read(text.data(), text.size(), "m.ifc", error, options) ? std::string() : error;
+}
+
+TEST(Model, IndexesInstancesAndLooksThemUp) {
+  const std::string text = Header +
+                           "#7=IFCWALL('3W0000001008000000000H',$,'W\\X2\\00E4\\X0\\nd;)''(',$,$,$,$,$,.SOLIDWALL.);\n"
+                           "/* a comment; with #8=IFCWALL( */\n"
+                           "#9000000000000=IFCCARTESIANPOINT((0.,0.,0.));\n"
+                           "#3 = IFCSLAB ('2m00000010080000000001',$,$,$,$,#9000000000000,$,$,$);\n"
+                           "#4=IFCWALLSTANDARDCASE('2m00000010080000000002',$,$,$,$,$,$,$,$);\n" +
+                           Footer;
+  Model model;
+  std::string error;
+  ASSERT_TRUE(model.Read(text.data(), text.size(), "m.ifc", error)) << error;
+  ASSERT_EQ(model.InstanceCount(), 4u);
+  const Schema& schema = model.GetSchema();
+  EXPECT_EQ(model.Line(InstanceIndex(1)), 10u);
+  EXPECT_EQ(model.Text(InstanceIndex(1)), "#9000000000000=IFCCARTESIANPOINT((0.,0.,0.));");
+  EXPECT_EQ(model.Arguments(InstanceIndex(2)), "'2m00000010080000000001',$,$,$,$,#9000000000000,$,$,$");
+  EXPECT_EQ(model.Where(InstanceIndex(2)), "m.ifc:11: #3: ");
+  // Numbers beyond 32 bits, far apart: the sorted index.
+  EXPECT_EQ(model.Find(InstanceNumber(9000000000000)), InstanceIndex(1));
+  EXPECT_EQ(model.Find(InstanceNumber(3)), InstanceIndex(2));
+  EXPECT_FALSE(model.Find(InstanceNumber(8)).Valid());
+  EXPECT_EQ(model.LargestNumber(), InstanceNumber(9000000000000));
+  EXPECT_EQ(model.FindByGlobalId("2m00000010080000000001"), InstanceIndex(2));
+  EXPECT_FALSE(model.FindByGlobalId("2m00000010080000000009").Valid());
+  EXPECT_FALSE(model.FindByGlobalId("not a GlobalId").Valid());
+  EXPECT_EQ(model.RootedInstances().size(), 3u);
+
+  // By entity, with or without subtypes, in file order.
+  const EntityId wall = schema.FindEntity("IfcWall");
+  EXPECT_EQ(model.InstancesOf(wall), (std::vector<InstanceIndex>{InstanceIndex(0), InstanceIndex(3)}));
+  EXPECT_EQ(model.InstancesOf(wall, true), (std::vector<InstanceIndex>{InstanceIndex(0)}));
+  EXPECT_EQ(model.InstancesOf(schema.FindEntity("IFCBUILDINGELEMENT")).size(), 3u);
+  EXPECT_TRUE(model.InstancesOf(schema.FindEntity("IfcDoor")).empty());
+
+  // Attributes by a slot resolved once, and by name.
+  const AttributeSlot name = schema.FindAttribute(schema.FindEntity("IfcRoot"), "Name");
+  EXPECT_EQ(model.Attribute(InstanceIndex(0), name)->text, "W\xC3\xA4nd;)'(");
+  EXPECT_TRUE(model.Attribute(InstanceIndex(2), name)->IsNull());
+  EXPECT_EQ(model.Attribute(InstanceIndex(0), "PredefinedType")->text, "SOLIDWALL");
+  EXPECT_EQ(model.Attribute(InstanceIndex(2), "ObjectPlacement")->reference, InstanceNumber(9000000000000));
+  EXPECT_FALSE(model.Attribute(InstanceIndex(1), name).has_value());  // a point has no Name
+  EXPECT_FALSE(model.Attribute(InstanceIndex(0), "Colour").has_value());
+  EXPECT_EQ(model.Attributes(InstanceIndex(1)).at(0).items.size(), 3u);
+}
+
+TEST(Model, ReferencesToAnInstanceAreIndexedOnDemand) {
+  const std::string text = Header +
+                           "#1=IFCCARTESIANPOINT((0.,0.));\n"
+                           "#2=IFCDIRECTION((1.,0.));\n"
+                           "#3=IFCAXIS2PLACEMENT2D(#1,#2);\n"
+                           "#4=IFCPOLYLINE((#1,#1,/* #2 */ #5));\n"
+                           "#5=IFCCARTESIANPOINT((1.,0.));\n"
+                           "#6=IFCPROPERTYSINGLEVALUE('#1',$,IFCLABEL('#2'),$);\n" +
+                           Footer;
+  Model model;
+  std::string error;
+  ASSERT_TRUE(model.Read(text.data(), text.size(), "m.ifc", error)) << error;
+  const auto referrers = [&](std::uint64_t number) {
+    std::vector<std::uint64_t> out;
+    for (const InstanceIndex index : model.ReferencesTo(model.Find(InstanceNumber(number)))) {
+      out.push_back(model.Number(index).Value());
+    }
+    return out;
+  };
+  // Each referrer once, in file order; references in comments and strings are none.
+  EXPECT_EQ(referrers(1), (std::vector<std::uint64_t>{3, 4}));
+  EXPECT_EQ(referrers(2), (std::vector<std::uint64_t>{3}));
+  EXPECT_EQ(referrers(5), (std::vector<std::uint64_t>{4}));  // a forward reference
+  EXPECT_TRUE(referrers(6).empty());
+}
+
+TEST(Model, SyntaxErrorsNameTheFaultItsLineAndInstance) {
+  struct Case {
+    std::string data;
+    std::string error;
+  };
+  const Case cases[] = {
+      {"#2=IFCSLAB('3W0000001008000000000I',,$,$,$,$,$,$,$);\n", "m.ifc:9: #2: two ',' in a row"},
+      {"#2=IFCSLAB('3W0000001008000000000I' $,$,$,$,$,$,$,$);\n", "m.ifc:9: #2: ',' missing before '$'"},
+      {"#2=IFCSLAB('3W0000001008000000000I',$,$,$,$,$,$,$,$,);\n",
+       "m.ifc:9: #2: ')' right after ',': a value is missing"},
+      {"#2=IFCSLAB(,'3W0000001008000000000I',$,$,$,$,$,$,$);\n", "m.ifc:9: #2: ',' with no value before it"},
+      {"#2=IFCSLAB('3W0000001008000000000I',$,$,$,$,$,$,$,$)\n#3=",
+       "m.ifc:9: #2: ';' missing after the instance's ')', found '#3'"},
+      {"#2=IFCSLAB('3W0000001008000000000I',$,$,$,$,$,$,$,$;\n",
+       "m.ifc:9: #2: ';' inside the argument list: 1 '(' not closed"},
+      {"#2=IFCSLAB('3W0000001008000000000I',$,$,$,$,$,$,$,$));\n",
+       "m.ifc:9: #2: ';' missing after the instance's ')', found ')'"},
+      {"#2=IFCSLAB('3W0000001008000000000I',$,\n$,IFCLABEL('a','b'),$,$,$,$,$);\n",
+       "m.ifc:10: #2: ',' inside a typed value, which holds one value"},
+      {"#2=IFCSLAB('3W0000001008000000000I',$,$,$,$,$,$,$,$) x;\n",
+       "m.ifc:9: #2: ';' missing after the instance's ')', found 'x'"},
+      {"#2=IFCSLAB('3W0000001008000000000I',$,'a\0b',$,$,$,$,$,$);\n"s, "m.ifc:9: #2: a NUL byte in a string"},
+      {"#2=IFCSLAB('3W0000001008000000000I',$,$,$,$,$,$,$,$);\n#3=\0"s, "m.ifc:10: #3: a NUL byte"},
+      {"#2=IFCSLAB('3W0000001008000000000I',$,'open,$,$,$,$,$,$,$);\n",
+       "m.ifc:9: #2: unterminated string (it begins on line 9)"},
+      {"#2=IFCSLAB('3W0000001008000000000I',$,$,$,$,$,$,$,$); /* never closed\n",
+       "m.ifc:9: unterminated comment (it begins on line 9)"},
+      {"#2=IFCSLAB('3W0000001008000000000I',$,$,$,$,$,$,$,$);\ngarbage;\n",
+       "m.ifc:10: an instance \"#N=ENTITY(...);\" or ENDSEC; expected after #2, found 'garbage'"},
+      {"#2=IFCSLAB('3W0000001008000000000I',$,$,$,$,$,$,$);\n", "m.ifc:9: #2: IFCSLAB has 9 attributes, 8 given"},
+      {"#2 IFCSLAB();\n", "m.ifc:9: #2: '=' expected after the instance name, found 'IFCSLAB'"},
+      {"#2=IFCWALLX($);\n", "m.ifc:9: #2: unknown entity IFCWALLX (not in the IFC4 schema)"},
+      {"#2=IFCROOT('3W0000001008000000000H',$,$,$);\n",
+       "m.ifc:9: #2: entity IFCROOT is abstract and cannot be instantiated"},
+      {"#2=(IFCSLAB());\n",
+       "m.ifc:9: #2: instances of several entities at once (\"#N=(A(...)B(...));\") are not supported"},
+      {"#18446744073709551616=IFCSLAB();\n", "m.ifc:9: instance number #18446744073709551616 does not fit in 64 bits"},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(ErrorOf(Header + Wall + c.data + Footer), c.error) << c.data;
+  }
+  EXPECT_EQ(ErrorOf(Header + Wall + "#2=IFCSLAB('3W00"), "m.ifc:9: #2: unterminated string (it begins on line 9)");
+  EXPECT_EQ(ErrorOf(Header + Wall + "#2=IFCSLAB(#1,$"), "m.ifc:9: #2: the file ends inside this instance");
+  EXPECT_EQ(ErrorOf(Header + Wall), "m.ifc:9: the file ends inside the DATA section (ENDSEC; missing)");
+  EXPECT_EQ(ErrorOf(Header + Wall + "ENDSEC;\n"), "m.ifc:10: the file ends before END-ISO-10303-21;");
+  EXPECT_EQ(ErrorOf(Header.substr(0, 40)), "m.ifc:3: the file ends inside the header record FILE_DESCRIPTION");
+  EXPECT_EQ(ErrorOf(""), "m.ifc:1: not an ISO 10303-21 file (it does not begin with ISO-10303-21;)");
+  EXPECT_EQ(ErrorOf(Header + Wall + "\n#1=IFCSLAB('3W0000001008000000000I',$,$,$,$,$,$,$,$);\n" + Footer),
+            "m.ifc:10: #1: duplicate instance number (first used on line 8)");
+}
+
+TEST(Model, GlobalIdsAreExactly22LettersOfTheIfcAlphabet) {
+  const auto withGlobalId = [](const std::string& globalId) {
+    return ErrorOf(Header + "#5=IFCWALL(" + globalId + ",$,$,$,$,$,$,$,$);\n" + Footer);
+  };
+  EXPECT_EQ(withGlobalId("'3W0000001008000000000H'"), "");
+  const std::string alphabet = " is not 22 characters of the IFC alphabet (0-9, A-Z, a-z, _, $)";
+  EXPECT_EQ(withGlobalId("'3W0000001008000000000'"), "m.ifc:8: #5: the GlobalId '3W0000001008000000000'" + alphabet);
+  EXPECT_EQ(withGlobalId("'3W0000001008000000000HH'"),
+            "m.ifc:8: #5: the GlobalId '3W0000001008000000000HH'" + alphabet);
+  EXPECT_EQ(withGlobalId("'3W00000010080000000-0H'"), "m.ifc:8: #5: the GlobalId '3W00000010080000000-0H'" + alphabet);
+  EXPECT_EQ(withGlobalId("$"), "m.ifc:8: #5: the GlobalId must be a string, found '$'");
+}
+
+TEST(Model, TolerableFlawsAreReportedOrInStrictReadingRefused) {
+  const std::string text = Header + Wall + "#2=IFCSLAB('3W0000001008000000000H',$,$,$,$,#77,$,$,$);\n" +
+                           "#3=IFCSLAB('3W0000001008000000000I',#1,$,$,$,#78,$,$,$);\n" + Footer;
+  Model model;
+  std::string error;
+  ASSERT_TRUE(model.Read(text.data(), text.size(), "m.ifc", error)) << error;
+  const FlawReport& duplicates = model.GetFlaws().Of(FlawKind::DuplicateGlobalId);
+  EXPECT_EQ(duplicates.count, 1u);
+  EXPECT_EQ(duplicates.instances, (std::vector<InstanceIndex>{InstanceIndex(1)}));
+  EXPECT_EQ(duplicates.examples.front(),
+            "m.ifc:9: #2: duplicate GlobalId '3W0000001008000000000H' (also on #1, line 8)");
+  EXPECT_EQ(model.FindByGlobalId("3W0000001008000000000H"), InstanceIndex(0));  // the first keeps it
+  const FlawReport& missing = model.GetFlaws().Of(FlawKind::MissingReference);
+  EXPECT_EQ(missing.count, 2u);
+  EXPECT_EQ(missing.examples.back(), "m.ifc:10: #3: reference to #78, which is not in the file");
+  EXPECT_TRUE(model.ReferencesTo(InstanceIndex(0)).size() == 1);
+
+  EXPECT_EQ(
+      ErrorOf(text, true),
+      "m.ifc:9: #2: duplicate GlobalId '3W0000001008000000000H' (also on #1, line 8) (refused in strict reading)");
+  EXPECT_EQ(ErrorOf(Header + Wall + "#2=IFCSLAB('3W0000001008000000000I',$,$,$,$,#1,$,$,$);\n" + Footer, true), "");
+}
+
+TEST(Model, TheHeaderIsReadWithTheLexer) {
+  const std::string header =
+      "ISO-10303-21;\r\nHEADER; /* ( ' */\r\nFILE_DESCRIPTION(/* x */('a'),'2;1');\r\n"
+      "FILE_NAME('n\\X2\\00E4\\X0\\.ifc' /* ; */,'t',(''),(''),'p','s','');\r\n"
+      "FILE_SCHEMA(( /* ) */ 'IFC4'));\r\nENDSEC;\r\nDATA;\r\n";
+  const std::string text = header + "#1=IFCCARTESIANPOINT((0.,0.));\r\nENDSEC;\r\nEND-ISO-10303-21;\r\n";
+  Model model;
+  std::string error;
+  ASSERT_TRUE(model.Read(text.data(), text.size(), "m.ifc", error)) << error;
+  const struct Header& read = model.GetHeader();
+  EXPECT_TRUE(read.crlf);
+  EXPECT_EQ(read.fileName.at(0).text, "n\xC3\xA4.ifc");
+  EXPECT_EQ(read.fileDescription.at(1).text, "2;1");
+  EXPECT_EQ(read.version, SchemaVersion::Ifc4);
+  EXPECT_EQ(read.schemaLine, 5u);
+  EXPECT_EQ(text.substr(read.fileNameBegin, read.fileNameEnd - read.fileNameBegin),
+            "FILE_NAME('n\\X2\\00E4\\X0\\.ifc' /* ; */,'t',(''),(''),'p','s','');");
+  EXPECT_EQ(read.fileNameArguments, "'n\\X2\\00E4\\X0\\.ifc' /* ; */,'t',(''),(''),'p','s',''");
+  EXPECT_EQ(text.substr(read.dataEnd), "ENDSEC;\r\nEND-ISO-10303-21;\r\n");
+  Model lf;
+  ASSERT_TRUE(lf.Read((Header + Footer).data(), (Header + Footer).size(), "m.ifc", error)) << error;
+  EXPECT_FALSE(lf.GetHeader().crlf);
+}
+
+TEST(Model, OnlyTheThreeSchemasAreRead) {
+  const auto withSchema = [](const std::string& schema) {
+    std::string text = Header;
+    text.replace(text.find("'IFC4'"), 6, schema);
+    return ErrorOf(text + Footer);
+  };
+  EXPECT_EQ(withSchema("'ifc4'"), "");
+  EXPECT_EQ(withSchema("'IFC5'"), "m.ifc:5: FILE_SCHEMA is ('IFC5'); supported are IFC2X3, IFC4 and IFC4X3_ADD2");
+  EXPECT_EQ(withSchema("'IFC4','IFC2X3'"),
+            "m.ifc:5: FILE_SCHEMA is ('IFC4','IFC2X3'); supported are IFC2X3, IFC4 and IFC4X3_ADD2");
+  std::string none = Header;
+  none.erase(none.find("FILE_SCHEMA"), 23);
+  EXPECT_EQ(ErrorOf(none + Footer), "m.ifc:5: the header has no FILE_SCHEMA");
+
+  // Each schema's own entities and attribute counts: IfcWallStandardCase has 8 attributes in IFC2X3
+  // (no PredefinedType), IfcAlignment exists only in IFC4X3_ADD2.
+  std::string ifc2x3 = Header;
+  ifc2x3.replace(ifc2x3.find("'IFC4'"), 6, "'IFC2X3'");
+  EXPECT_EQ(ErrorOf(ifc2x3 + "#1=IFCWALLSTANDARDCASE('3W0000001008000000000H',$,$,$,$,$,$,$);\n" + Footer), "");
+  EXPECT_EQ(ErrorOf(ifc2x3 + "#1=IFCWALLSTANDARDCASE('3W0000001008000000000H',$,$,$,$,$,$,$,$);\n" + Footer),
+            "m.ifc:8: #1: IFCWALLSTANDARDCASE has 8 attributes, 9 given");
+  std::string ifc4x3 = Header;
+  ifc4x3.replace(ifc4x3.find("'IFC4'"), 6, "'IFC4X3_ADD2'");
+  const std::string alignment = "#1=IFCALIGNMENT('3W0000001008000000000H',$,$,$,$,$,$,$);\n";
+  EXPECT_EQ(ErrorOf(ifc4x3 + alignment + Footer), "");
+  EXPECT_EQ(ErrorOf(Header + alignment + Footer), "m.ifc:8: #1: unknown entity IFCALIGNMENT (not in the IFC4 schema)");
+  Model model;
+  std::string error;
+  ifc4x3 += alignment + Footer;
+  ASSERT_TRUE(model.Read(ifc4x3.data(), ifc4x3.size(), "m.ifc", error)) << error;
+  EXPECT_EQ(model.Version(), SchemaVersion::Ifc4x3Add2);
+  EXPECT_EQ(model.GetSchema().Version(), SchemaVersion::Ifc4x3Add2);
+  ReadOptions onlyIfc4;
+  onlyIfc4.accepted = {SchemaVersion::Ifc4};
+  EXPECT_FALSE(model.Read(ifc2x3.data(), ifc2x3.size(), "m.ifc", error, onlyIfc4));
+  EXPECT_EQ(error, "m.ifc:5: FILE_SCHEMA is ('IFC2X3'), but this tool reads IFC4 files only");
+}
+
+}  // namespace
+}  // namespace IfcReader
