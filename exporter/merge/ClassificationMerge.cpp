@@ -20,8 +20,7 @@ std::uint32_t ClassificationMerge::WriteReference(const IPL::ClassificationRefer
       context.added.AddOnce(references, ClassificationReferenceBody(context.schema, reference, source, warnings));
   const std::string where =
       "classification reference '" +
-      (reference.GetIdentification().HasValue() ? reference.GetIdentification().Get().ToUTF8() : std::string()) +
-      "': ";
+      (reference.GetIdentification().HasValue() ? reference.GetIdentification().Get().ToUTF8() : std::string()) + "': ";
   for (const std::string& warning : warnings) {
     context.WarnOnce("classification:" + warning, where + warning);
   }

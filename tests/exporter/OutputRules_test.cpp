@@ -1,14 +1,16 @@
 // The writer's file-level rules: the output keeps the input's line ends, and an output that is the
 // input under any name is recognised.
 #include <gtest/gtest.h>
-#include <unistd.h>
 
-#include <cstdio>
 #include <filesystem>
 #include <fstream>
 
 #include "LineEnds.h"
 #include "SameFile.h"
+
+#if !defined(_WIN32)
+#include <unistd.h>
+#endif
 
 namespace Exporter {
 namespace {

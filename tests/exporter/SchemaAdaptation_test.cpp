@@ -9,6 +9,7 @@
 #include "IPL/PropertyBoundedValue.h"
 #include "IPL/PropertyEnumeratedValue.h"
 #include "IPL/PropertyListValue.h"
+#include "IPL/PropertySingleValue.h"
 #include "IPL/PropertyTableValue.h"
 #include "NamedBody.h"
 #include "ValueRules.h"
@@ -178,6 +179,53 @@ TEST(AdaptedProperties, EachKindIsWrittenAsTheSchemaHoldsItOrSkippedWithItsReaso
   EXPECT_EQ(AdaptProperty(Ifc4(), outside, 9).body, "IFCPROPERTYENUMERATEDVALUE('Grade',$,(IFCLABEL('B')),#9)");
   EXPECT_EQ(AdaptEnumeration(Ifc2x3(), grades, u"Grades (2)").body,
             "IFCPROPERTYENUMERATION('Grades (2)',(IFCLABEL('A'),IFCLABEL('B')),$)");
+}
+
+TEST(AdaptedProperties, TheFiveKindsInIfc4) {
+  IPL::PropertySingleValue single;
+  single.SetName("Width");
+  single.SetNominalValue(Real(0.3, IPL::IFCType::IfcLengthMeasure));
+  EXPECT_EQ(AdaptProperty(Ifc4(), single, 0).body, "IFCPROPERTYSINGLEVALUE('Width',$,IFCLENGTHMEASURE(0.3),$)");
+
+  // Upper bound before lower bound, the set point last.
+  IPL::PropertyBoundedValue bounded;
+  bounded.SetName("Range");
+  bounded.SetLowerBoundValue(Real(-0.005, IPL::IFCType::IfcLengthMeasure));
+  bounded.SetUpperBoundValue(Real(0.005, IPL::IFCType::IfcLengthMeasure));
+  bounded.SetSetPointValue(Real(0.001, IPL::IFCType::IfcLengthMeasure));
+  EXPECT_EQ(AdaptProperty(Ifc4(), bounded, 0).body,
+            "IFCPROPERTYBOUNDEDVALUE('Range',$,IFCLENGTHMEASURE(0.005),IFCLENGTHMEASURE(-0.005),$,"
+            "IFCLENGTHMEASURE(0.001))");
+
+  // Empty values are left out of lists; a property without any value is not written.
+  IPL::PropertyListValue list;
+  list.SetName("Layers");
+  list.SetListValues(KT::Array<IPL::Value>{Label("a"), IPL::Value(), Label("b")});
+  EXPECT_EQ(AdaptProperty(Ifc4(), list, 0).body, "IFCPROPERTYLISTVALUE('Layers',$,(IFCLABEL('a'),IFCLABEL('b')),$)");
+  list.SetListValues(KT::Array<IPL::Value>{});
+  EXPECT_FALSE(AdaptProperty(Ifc4(), list, 0).Ok());
+
+  IPL::PropertyEnumeration allowed;
+  allowed.SetName("Ratings");
+  allowed.SetEnumerationValues(KT::Array<IPL::Value>{Label("REI 30"), Label("REI 90")});
+  EXPECT_EQ(AdaptEnumeration(Ifc4(), allowed, u"Ratings").body,
+            "IFCPROPERTYENUMERATION('Ratings',(IFCLABEL('REI 30'),IFCLABEL('REI 90')),$)");
+  IPL::PropertyEnumeratedValue enumerated;
+  enumerated.SetName("FireResistance");
+  enumerated.SetEnumerationValues(KT::Array<IPL::Value>{Label("REI 90")});
+  EXPECT_EQ(AdaptProperty(Ifc4(), enumerated, 17).body,
+            "IFCPROPERTYENUMERATEDVALUE('FireResistance',$,(IFCLABEL('REI 90')),#17)");
+  EXPECT_EQ(AdaptProperty(Ifc4(), enumerated, 0).body,
+            "IFCPROPERTYENUMERATEDVALUE('FireResistance',$,(IFCLABEL('REI 90')),$)");
+
+  IPL::PropertyTableValue table;
+  table.SetName("Curve");
+  table.SetDefiningValues(
+      KT::Array<IPL::Value>{Real(1.0, IPL::IFCType::IfcLengthMeasure), Real(2.0, IPL::IFCType::IfcLengthMeasure)});
+  table.SetDefinedValues(KT::Array<IPL::Value>{Label("x"), Label("y")});
+  EXPECT_EQ(AdaptProperty(Ifc4(), table, 0).body,
+            "IFCPROPERTYTABLEVALUE('Curve',$,(IFCLENGTHMEASURE(1.),IFCLENGTHMEASURE(2.)),"
+            "(IFCLABEL('x'),IFCLABEL('y')),$,$,$,$)");
 }
 
 TEST(SchemaAdaptation, GroupTypesAClassificationAndRelationsFollowTheTables) {
