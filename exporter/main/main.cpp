@@ -1,4 +1,5 @@
-// ifcapi-export: runs an add-on's hook data provider over an IFC4 file and writes the enriched file.
+// ifcapi-export: runs an add-on's hook data provider over an IFC2X3, IFC4 or IFC4X3_ADD2 file and writes the
+// enriched file in the same schema.
 //
 //   ifcapi-export [--addon PATH] [--alternative] [--strict] [--quiet] INPUT.ifc OUTPUT.ifc
 //
