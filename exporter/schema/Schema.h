@@ -106,6 +106,7 @@ extern const SchemaTables Ifc4x3Add2Tables;
 }  // namespace detail
 
 // Lookups over one schema's tables; built once, then read-only and safe to share between threads.
+// The Find* functions take any input; the others expect a valid id of this schema (from its lookups).
 class Schema {
  public:
   static const Schema& Get(SchemaVersion version);
