@@ -1,8 +1,10 @@
-// Fuzz target: the export tool's reader of ISO 10303-21 files and its text helpers, from arbitrary
-// bytes. Reading never crashes or hangs: it fails with a message naming the file, or succeeds with an
-// index whose every entry reads back: the instance's text is "#N=...;", its number and GlobalId find
-// it again, its attributes split, every string among them decodes and encodes back to itself, and
-// every GlobalId round-trips.
+// Fuzz target: the reading layer (IfcReader) from arbitrary bytes, and the export tool's text
+// helpers on what it reads. Lexing never crashes or hangs, and every string token it passes decodes;
+// reading fails with a message naming the file, or succeeds with a model whose every entry reads
+// back: the instance's text is "#N=...;", its number finds it, its attributes parse on demand to as
+// many values as its entity has (one by slot equals the same one of the whole list), every reference
+// among them that resolves is listed by ReferencesTo of its target, every GlobalId finds an instance
+// with that GlobalId, and strict reading refuses exactly when flaws were tolerated.
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -10,12 +12,47 @@
 #include <vector>
 
 #include "FuzzSupport.h"
-#include "StepFile.h"
+#include "Lexer.h"
+#include "Model.h"
 #include "StepText.h"
+#include "StringDecoding.h"
 
 namespace {
 
 using IFCAPI::Fuzzing::Check;
+using namespace IfcReader;
+
+void CheckTokens(std::string_view text) {
+  Lexer lexer(text);
+  std::size_t previous = 0;
+  for (Token token = lexer.Next(); token.kind != TokenKind::End && token.kind != TokenKind::Error;
+       token = lexer.Next()) {
+    Check(token.offset >= previous && token.offset + token.text.size() <= text.size(), "a token out of order");
+    previous = token.offset + token.text.size();
+    if (token.kind == TokenKind::String) {
+      std::string decoded;
+      std::string error;
+      Check(DecodeString(token.text, decoded, error), "a string the lexer passed does not decode");
+    }
+  }
+}
+
+// Every reference in `value` to an instance of the model is listed among that instance's referrers.
+void CheckReferences(const Model& model, const Value& value, InstanceIndex source, int depth) {
+  if (value.kind == Value::Kind::Reference) {
+    const InstanceIndex target = model.Find(value.reference);
+    if (target.Valid()) {
+      bool listed = false;
+      for (const InstanceIndex referrer : model.ReferencesTo(target)) {
+        listed = listed || referrer == source;
+      }
+      Check(listed, "a reference is missing from ReferencesTo");
+    }
+  }
+  for (const Value& item : value.items) {
+    CheckReferences(model, item, source, depth + 1);
+  }
+}
 
 void CheckStrings(std::string_view items, int depth) {
   std::vector<std::string_view> parts;
@@ -33,30 +70,44 @@ void CheckStrings(std::string_view items, int depth) {
   }
 }
 
+void CheckInstance(const Model& model, InstanceIndex index) {
+  const std::string_view whole = model.Text(index);
+  Check(whole.front() == '#' && whole.back() == ';', "an instance's text is not #N=...;");
+  Check(model.Find(model.Number(index)) == index, "a number does not find its instance");
+  const std::vector<Value> values = model.Attributes(index);
+  Check(values.size() == model.GetSchema().AttributeCount(model.Entity(index)),
+        "an instance has not as many attributes as its entity");
+  for (std::size_t slot = 0; slot < values.size(); ++slot) {
+    const std::optional<Value> one = model.Attribute(index, AttributeSlot{static_cast<std::int16_t>(slot)});
+    Check(one.has_value() && one->ToStep() == values[slot].ToStep(), "an attribute by slot differs from the list's");
+    CheckReferences(model, values[slot], index, 0);
+  }
+  CheckStrings(model.Arguments(index), 0);
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const char* text = reinterpret_cast<const char*>(data);
-  Exporter::StepFile file;
+  CheckTokens(std::string_view(text, size));
+  Model model;
   std::string error;
-  if (!file.Read(text, size, "f.ifc", error)) {
+  if (!model.Read(text, size, "f.ifc", error)) {
     Check(error.rfind("f.ifc:", 0) == 0, "an error does not name the file and line");
     return 0;
   }
-  const auto& instances = file.Instances();
-  for (std::size_t i = 0; i < instances.size(); ++i) {
-    const std::string_view whole = file.Text(i);
-    Check(whole.front() == '#' && whole.back() == ';', "an instance's text is not #N=...;");
-    Check(file.FindByNumber(instances[i].number) == static_cast<std::int32_t>(i),
-          "a number does not find its instance");
-    CheckStrings(file.Arguments(i), 0);
+  for (std::uint32_t i = 0; i < model.InstanceCount() && i < 256; ++i) {
+    CheckInstance(model, InstanceIndex(i));
   }
-  for (const auto& rooted : file.RootedInstances()) {
-    Check(file.FindByGlobalId(rooted.guid) == static_cast<std::int32_t>(rooted.index),
-          "a GlobalId does not find its instance");
-    char encoded[22];
-    Exporter::EncodeGlobalId(rooted.guid, encoded);
-    Check(Exporter::DecodeGlobalId(std::string_view(encoded, 22)) == rooted.guid, "a GlobalId does not round-trip");
+  for (const Model::Rooted& rooted : model.RootedInstances()) {
+    const InstanceIndex found = model.FindByGlobalId(rooted.guid);
+    Check(found.Valid() && model.Attribute(found, "GlobalId")->text == model.Attribute(rooted.index, "GlobalId")->text,
+          "a GlobalId does not find an instance with it");
   }
+  Model strict;
+  ReadOptions options;
+  options.strict = true;
+  Check(strict.Read(text, size, "f.ifc", error, options) == model.GetFlaws().Empty(),
+        "strict reading does not refuse exactly the flawed files");
   return 0;
 }

@@ -98,7 +98,7 @@ bool Lexer::SkipBlanks() {
   return true;
 }
 
-Token Lexer::Next() {
+Token Lexer::NextAfterBlanks() {
   if (failed) {
     return Token{TokenKind::End, {}, text.size(), line};
   }
@@ -110,29 +110,12 @@ Token Lexer::Next() {
     return Token{TokenKind::End, {}, begin, line};
   }
   const char c = text[at];
-  TokenKind single = TokenKind::End;
+  const TokenKind single = Punctuation(c);
+  if (single != TokenKind::End) {
+    ++at;
+    return Make(single, begin, line);
+  }
   switch (c) {
-    case '(':
-      single = TokenKind::Open;
-      break;
-    case ')':
-      single = TokenKind::Close;
-      break;
-    case ',':
-      single = TokenKind::Comma;
-      break;
-    case ';':
-      single = TokenKind::Semicolon;
-      break;
-    case '=':
-      single = TokenKind::Equals;
-      break;
-    case '$':
-      single = TokenKind::Null;
-      break;
-    case '*':
-      single = TokenKind::Derived;
-      break;
     case '\'':
       return LexString(begin);
     case '"':
@@ -155,8 +138,6 @@ Token Lexer::Next() {
       }
       return Fail(begin, line, "unexpected character " + Quoted(text.substr(at, 1)));
   }
-  ++at;
-  return Make(single, begin, line);
 }
 
 Token Lexer::LexString(std::size_t begin) {
@@ -280,12 +261,7 @@ Token Lexer::LexNumber(std::size_t begin) {
 Token Lexer::LexInstanceName(std::size_t begin) {
   ++at;
   const std::size_t digits = at;
-  std::uint64_t number = 0;
-  bool overflow = false;
   while (at < text.size() && Is(text[at], Digit)) {
-    const unsigned digit = static_cast<unsigned>(text[at] - '0');
-    overflow = overflow || number > (UINT64_MAX - digit) / 10;
-    number = number * 10 + digit;
     ++at;
   }
   if (at == digits || (at < text.size() && Is(text[at], WordChar))) {
@@ -295,11 +271,17 @@ Token Lexer::LexInstanceName(std::size_t begin) {
     return Fail(begin, line,
                 "malformed instance name " + Quoted(text.substr(begin, at - begin)) + ": '#' and digits expected");
   }
-  if (overflow) {
+  std::string_view number = text.substr(digits, at - digits);
+  while (number.size() > 1 && number.front() == '0') {
+    number.remove_prefix(1);
+  }
+  // Beyond 19 digits only some numbers fit in 64 bits; compare with the largest.
+  constexpr std::string_view Largest = "18446744073709551615";
+  if (number.size() > Largest.size() || (number.size() == Largest.size() && number > Largest)) {
     return Fail(begin, line,
                 "instance number " + std::string(text.substr(begin, at - begin)) + " does not fit in 64 bits");
   }
-  if (number == 0) {
+  if (number == "0") {
     return Fail(begin, line, "instance number #0: numbers begin at 1");
   }
   return Make(TokenKind::InstanceName, begin, line);

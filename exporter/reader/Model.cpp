@@ -34,6 +34,17 @@ bool Model::Open(const std::string& path, std::string& error, const ReadOptions&
 
 bool Model::Read(const char* bytes, std::size_t length, std::string_view name, std::string& error,
                  const ReadOptions& options) {
+  // A model read before starts afresh.
+  schema = nullptr;
+  header = Header();
+  flaws = Flaws();
+  instances.clear();
+  largestNumber = InstanceNumber();
+  denseNumbers.clear();
+  sparseNumbers.clear();
+  rooted.clear();
+  guidSlots.clear();
+  lazy = std::make_unique<Lazy>();
   data = bytes;
   size = length;
   fileName = std::string(name);

@@ -77,7 +77,7 @@ class Model {
   bool Open(const std::string& path, std::string& error, const ReadOptions& options = {});
 
   // Reads `size` bytes at `data`, which must stay valid as long as this object; `fileName` names
-  // them in messages.
+  // them in messages. What the model held before is dropped.
   bool Read(const char* data, std::size_t size, std::string_view fileName, std::string& error,
             const ReadOptions& options = {});
 
@@ -125,8 +125,8 @@ class Model {
   // All attributes, parsed.
   std::vector<Value> Attributes(InstanceIndex index) const;
 
-  // The instances that reference this one, in file order, each once. The first call builds the
-  // index of references (a pass over every instance's arguments); later calls only look up.
+  // The instances that reference this one (a valid index), in file order, each once. The first call
+  // builds the index of references (a pass over every instance's arguments); later calls only look up.
   IndexSpan ReferencesTo(InstanceIndex index) const;
 
   // "FILE:LINE: #N: ", for messages about an instance.

@@ -9,9 +9,6 @@
 #include <windows.h>
 #else
 #include <dlfcn.h>
-#include <fcntl.h>
-#include <sys/mman.h>
-#include <sys/stat.h>
 #include <unistd.h>
 #endif
 
@@ -33,44 +30,6 @@ std::string LastErrorText() {
 }
 
 }  // namespace
-
-MappedFile::~MappedFile() {
-  if (data != nullptr) {
-    UnmapViewOfFile(data);
-  }
-  if (mapping != nullptr) {
-    CloseHandle(mapping);
-  }
-}
-
-bool MappedFile::Open(const std::string& path, std::string& error) {
-  HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                            FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
-  if (file == INVALID_HANDLE_VALUE) {
-    error = path + ": cannot open: " + LastErrorText();
-    return false;
-  }
-  LARGE_INTEGER length;
-  GetFileSizeEx(file, &length);
-  size = static_cast<std::size_t>(length.QuadPart);
-  if (size == 0) {
-    CloseHandle(file);
-    data = "";
-    return true;
-  }
-  mapping = CreateFileMappingA(file, nullptr, PAGE_READONLY, 0, 0, nullptr);
-  CloseHandle(file);
-  if (mapping == nullptr) {
-    error = path + ": cannot map: " + LastErrorText();
-    return false;
-  }
-  data = static_cast<const char*>(MapViewOfFile(mapping, FILE_MAP_READ, 0, 0, 0));
-  if (data == nullptr) {
-    error = path + ": cannot map: " + LastErrorText();
-    return false;
-  }
-  return true;
-}
 
 SharedLibrary::~SharedLibrary() {
   if (handle != nullptr) {
@@ -120,43 +79,6 @@ bool StandardErrorIsTerminal() noexcept {
 }
 
 #else
-
-MappedFile::~MappedFile() {
-  if (data != nullptr && size != 0) {
-    munmap(const_cast<char*>(data), size);
-  }
-}
-
-bool MappedFile::Open(const std::string& path, std::string& error) {
-  const int file = open(path.c_str(), O_RDONLY);
-  if (file < 0) {
-    error = path + ": cannot open: " + std::strerror(errno);
-    return false;
-  }
-  struct stat status {};
-  if (fstat(file, &status) != 0 || !S_ISREG(status.st_mode)) {
-    error = path + ": not a regular file";
-    close(file);
-    return false;
-  }
-  size = static_cast<std::size_t>(status.st_size);
-  if (size == 0) {
-    close(file);
-    data = "";
-    return true;
-  }
-  void* mapped = mmap(nullptr, size, PROT_READ, MAP_PRIVATE, file, 0);
-  close(file);
-  if (mapped == MAP_FAILED) {
-    error = path + ": cannot map: " + std::strerror(errno);
-    size = 0;
-    return false;
-  }
-  // One front-to-back pass: read ahead, and let pages already scanned go first.
-  madvise(mapped, size, MADV_SEQUENTIAL);
-  data = static_cast<const char*>(mapped);
-  return true;
-}
 
 SharedLibrary::~SharedLibrary() {
   if (handle != nullptr) {

@@ -11,28 +11,22 @@
 #include <cstddef>
 #include <string>
 
+#include "ByteSource.h"
+
 namespace Exporter {
 
-// A whole file mapped read-only; unmapped on destruction.
+// A whole file mapped read-only; unmapped on destruction. Only regular files are read: a FIFO, a
+// device or a folder is refused at once.
 class MappedFile {
  public:
-  MappedFile() = default;
-  MappedFile(const MappedFile&) = delete;
-  MappedFile& operator=(const MappedFile&) = delete;
-  ~MappedFile();
-
   // Maps `path`; false with `error` set (naming the path and the reason) when it cannot be read.
-  bool Open(const std::string& path, std::string& error);
+  bool Open(const std::string& path, std::string& error) { return source.Open(path, error); }
 
-  const char* Data() const noexcept { return data; }
-  std::size_t Size() const noexcept { return size; }
+  const char* Data() const noexcept { return source.Data(); }
+  std::size_t Size() const noexcept { return source.Size(); }
 
  private:
-  const char* data = nullptr;
-  std::size_t size = 0;
-#if defined(_WIN32)
-  void* mapping = nullptr;
-#endif
+  IfcReader::ByteSource source;
 };
 
 // A shared library loaded for the lifetime of the object.

@@ -30,8 +30,8 @@ TEST(Model, IndexesInstancesAndLooksThemUp) {
                            "#7=IFCWALL('3W0000001008000000000H',$,'W\\X2\\00E4\\X0\\nd;)''(',$,$,$,$,$,.SOLIDWALL.);\n"
                            "/* a comment; with #8=IFCWALL( */\n"
                            "#9000000000000=IFCCARTESIANPOINT((0.,0.,0.));\n"
-                           "#3 = IFCSLAB ('2m00000010080000000001',$,$,$,$,#9000000000000,$,$,$);\n"
-                           "#4=IFCWALLSTANDARDCASE('2m00000010080000000002',$,$,$,$,$,$,$,$);\n" +
+                           "#3 = IFCSLAB (/* its id: */ '2m00000010080000000001',$,$,$,$,#9000000000000,$,$,$);\n"
+                           "#4=IFCWALLSTANDARDCASE('2m00000010080000000002',$,$,$,$,$,$,$,$ /* ); */\n);\n" +
                            Footer;
   Model model;
   std::string error;
@@ -40,7 +40,7 @@ TEST(Model, IndexesInstancesAndLooksThemUp) {
   const Schema& schema = model.GetSchema();
   EXPECT_EQ(model.Line(InstanceIndex(1)), 10u);
   EXPECT_EQ(model.Text(InstanceIndex(1)), "#9000000000000=IFCCARTESIANPOINT((0.,0.,0.));");
-  EXPECT_EQ(model.Arguments(InstanceIndex(2)), "'2m00000010080000000001',$,$,$,$,#9000000000000,$,$,$");
+  EXPECT_EQ(model.Arguments(InstanceIndex(2)), "/* its id: */ '2m00000010080000000001',$,$,$,$,#9000000000000,$,$,$");
   EXPECT_EQ(model.Where(InstanceIndex(2)), "m.ifc:11: #3: ");
   // Numbers beyond 32 bits, far apart: the sorted index.
   EXPECT_EQ(model.Find(InstanceNumber(9000000000000)), InstanceIndex(1));
