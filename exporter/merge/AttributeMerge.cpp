@@ -8,7 +8,7 @@ namespace Exporter {
 namespace {
 
 // GlobalId, the first attribute of every rooted entity, is the element's identity: never set.
-constexpr std::size_t GlobalIdPosition = 0;
+constexpr std::int16_t GlobalIdSlot = 0;
 
 }  // namespace
 
@@ -17,8 +17,7 @@ bool AttributeMerge::Apply(std::uint32_t index, const IPL::GeneralAttribute& att
   const IfcReader::EntityId entity = context.file.Instances()[index].entity;
   const std::string name = attribute.GetName().ToUTF8();
   const IfcReader::AttributeSlot at = context.schema.FindAttribute(entity, name);
-  const IfcReader::AttributeDef* def =
-      at.Valid() && at.Index() > GlobalIdPosition ? &context.schema.Attribute(entity, at) : nullptr;
+  const IfcReader::AttributeDef* def = at.value > GlobalIdSlot ? &context.schema.Attribute(entity, at) : nullptr;
   if (def == nullptr || def->aggregate || !context.schema.IsStringType(def->type)) {
     context.Warn(context.ElementName(index) + ": '" + name + "' is no string-valued attribute of " +
                  std::string(context.schema.Name(entity)) + "; skipped");

@@ -13,9 +13,10 @@ void ElementQuantities::Index() {
   if (!schema.ifcElementQuantity.Valid() || !schema.ifcRelDefinesByProperties.Valid()) {
     return;
   }
-  const AttributeAt related(schema, schema.ifcRelDefinesByProperties, "RelatedObjects");
-  const AttributeAt relating(schema, schema.ifcRelDefinesByProperties, "RelatingPropertyDefinition");
-  const AttributeAt name(schema, schema.ifcElementQuantity, "Name");
+  const IfcReader::AttributeSlot related = schema.FindAttribute(schema.ifcRelDefinesByProperties, "RelatedObjects");
+  const IfcReader::AttributeSlot relating =
+      schema.FindAttribute(schema.ifcRelDefinesByProperties, "RelatingPropertyDefinition");
+  const IfcReader::AttributeSlot name = schema.FindAttribute(schema.ifcElementQuantity, "Name");
   InstanceAttributes relation(context.file);
   InstanceAttributes quantity(context.file);
   const auto& instances = context.file.Instances();

@@ -9,11 +9,11 @@ namespace Exporter {
 
 ExistingPropertySets::ExistingPropertySets(const MergeContext& context)
     : context(context),
-      related(context.schema, context.schema.ifcRelDefinesByProperties, "RelatedObjects"),
-      relating(context.schema, context.schema.ifcRelDefinesByProperties, "RelatingPropertyDefinition"),
-      setName(context.schema, context.schema.ifcPropertySet, "Name"),
-      setDescription(context.schema, context.schema.ifcPropertySet, "Description"),
-      setProperties(context.schema, context.schema.ifcPropertySet, "HasProperties") {}
+      related(context.schema.FindAttribute(context.schema.ifcRelDefinesByProperties, "RelatedObjects")),
+      relating(context.schema.FindAttribute(context.schema.ifcRelDefinesByProperties, "RelatingPropertyDefinition")),
+      setName(context.schema.FindAttribute(context.schema.ifcPropertySet, "Name")),
+      setDescription(context.schema.FindAttribute(context.schema.ifcPropertySet, "Description")),
+      setProperties(context.schema.FindAttribute(context.schema.ifcPropertySet, "HasProperties")) {}
 
 void ExistingPropertySets::IndexRelation(std::uint32_t relation) {
   InstanceAttributes attributes(context.file);
@@ -93,8 +93,8 @@ ExistingPropertySets::Content ExistingPropertySets::Read(std::uint32_t set) cons
       continue;
     }
     const IfcReader::EntityId entity = context.file.Instances()[static_cast<std::size_t>(index)].entity;
-    const AttributeAt name(context.schema, entity, "Name");
-    if (name.Position() < context.schema.AttributeCount(entity)) {
+    const IfcReader::AttributeSlot name = context.schema.FindAttribute(entity, "Name");
+    if (name.Valid()) {
       content.names.push_back(DecodeStepString(property[name]).value_or(std::u16string()));
     }
   }

@@ -49,11 +49,11 @@ class ExistingPropertySets {
   void IndexRelation(std::uint32_t relation);
 
   const MergeContext& context;
-  AttributeAt related;
-  AttributeAt relating;
-  AttributeAt setName;
-  AttributeAt setDescription;
-  AttributeAt setProperties;
+  IfcReader::AttributeSlot related;
+  IfcReader::AttributeSlot relating;
+  IfcReader::AttributeSlot setName;
+  IfcReader::AttributeSlot setDescription;
+  IfcReader::AttributeSlot setProperties;
   bool indexed = false;
   std::vector<Set> sets;  // by element number
 };

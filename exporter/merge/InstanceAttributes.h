@@ -1,10 +1,11 @@
-// An input instance's attributes, split once and read by name: the names are resolved to positions
-// once per entity (AttributeAt), and each read checks that the instance has its entity's count.
+// An input instance's attributes, split once and read by name: the names are resolved to slots once
+// per entity (Schema::FindAttribute), and each read checks that the instance has its entity's count.
 //
-//   const AttributeAt related(schema, schema.ifcRelDefinesByProperties, "RelatedObjects");
-//   InstanceAttributes relation(context);
-//   if (relation.Read(index)) Use(relation[related]);
-//   context.Rewrite(index, relation.Copy());           // after changing the copy
+//   const IfcReader::AttributeSlot related = schema.FindAttribute(schema.ifcRelDefinesByProperties,
+//                                                                 "RelatedObjects");
+//   InstanceAttributes relation(file);
+//   if (relation.Read(index)) Use(relation.References(related));
+//   std::vector<std::string> values = relation.Copy();    // to change some and write it again
 #pragma once
 
 #include <cstdint>
@@ -17,19 +18,6 @@
 
 namespace Exporter {
 
-// The position of a named attribute within an entity's STEP list.
-class AttributeAt {
- public:
-  // `name` must be an attribute of `entity` (inherited ones included).
-  AttributeAt(const IfcReader::Schema& schema, IfcReader::EntityId entity, std::string_view name) noexcept
-      : position(schema.FindAttribute(entity, name).Index()) {}
-
-  std::size_t Position() const noexcept { return position; }
-
- private:
-  std::size_t position;
-};
-
 class InstanceAttributes {
  public:
   explicit InstanceAttributes(const StepFile& file) noexcept : file(file) {}
@@ -38,13 +26,14 @@ class InstanceAttributes {
   // has.
   bool Read(std::uint32_t index);
 
-  std::string_view operator[](const AttributeAt& at) const noexcept { return tokens[at.Position()]; }
+  // The attribute's text as written; `slot` must be valid for the instance's entity.
+  std::string_view operator[](IfcReader::AttributeSlot slot) const noexcept { return tokens[slot.Index()]; }
 
   // The attributes as strings, to change some and write the instance again.
   std::vector<std::string> Copy() const { return std::vector<std::string>(tokens.begin(), tokens.end()); }
 
   // The instance numbers listed by an aggregate attribute of references; empty when it is no list.
-  std::vector<std::uint32_t> References(const AttributeAt& at) const;
+  std::vector<std::uint32_t> References(IfcReader::AttributeSlot slot) const;
 
  private:
   const StepFile& file;

@@ -23,9 +23,9 @@ PropertySetMerge::PropertySetMerge(MergeContext& context)
     : context(context),
       existing(context),
       quantities(context),
-      related(context.schema, context.schema.ifcRelDefinesByProperties, "RelatedObjects"),
-      relating(context.schema, context.schema.ifcRelDefinesByProperties, "RelatingPropertyDefinition"),
-      setProperties(context.schema, context.schema.ifcPropertySet, "HasProperties") {}
+      related(context.schema.FindAttribute(context.schema.ifcRelDefinesByProperties, "RelatedObjects")),
+      relating(context.schema.FindAttribute(context.schema.ifcRelDefinesByProperties, "RelatingPropertyDefinition")),
+      setProperties(context.schema.FindAttribute(context.schema.ifcPropertySet, "HasProperties")) {}
 
 void PropertySetMerge::ReserveFileEnumerationNames() {
   enumerationNamesReserved = true;
@@ -33,7 +33,7 @@ void PropertySetMerge::ReserveFileEnumerationNames() {
   if (!entity.Valid()) {
     return;
   }
-  const AttributeAt name(context.schema, entity, "Name");
+  const IfcReader::AttributeSlot name = context.schema.FindAttribute(entity, "Name");
   InstanceAttributes attributes(context.file);
   const auto& instances = context.file.Instances();
   for (std::uint32_t i = 0; i < instances.size(); ++i) {
@@ -200,11 +200,11 @@ void PropertySetMerge::LeaveRelation(std::uint32_t relation, const std::vector<c
         moved.erase(std::remove(moved.begin(), moved.end(), leave->element), moved.end());
       }
     }
-    values[relating.Position()] = Reference(merged);
+    values[relating.Index()] = Reference(merged);
     repointed.emplace_back(
         relation, static_cast<std::uint32_t>(context.file.FindByNumber(ParseStepReference(attributes[relating]))));
   }
-  values[related.Position()] = ReferenceList(remaining);
+  values[related.Index()] = ReferenceList(remaining);
   context.Rewrite(relation, values);
 }
 
@@ -217,7 +217,7 @@ void PropertySetMerge::WriteGrownSets() {
     std::vector<std::uint32_t> members = attributes.References(setProperties);
     members.insert(members.end(), added.begin(), added.end());
     std::vector<std::string> values = attributes.Copy();
-    values[setProperties.Position()] = ReferenceList(members);
+    values[setProperties.Index()] = ReferenceList(members);
     context.Rewrite(set, values);
   }
 }

@@ -67,9 +67,9 @@ class PropertySetMerge {
   ElementQuantities quantities;
   EnumerationNames enumerationNames;
   bool enumerationNamesReserved = false;
-  AttributeAt related;
-  AttributeAt relating;
-  AttributeAt setProperties;
+  IfcReader::AttributeSlot related;
+  IfcReader::AttributeSlot relating;
+  IfcReader::AttributeSlot setProperties;
   NewInstances::Pool properties;
   NewInstances::Pool enumerations;
   NewInstances::Pool sets;

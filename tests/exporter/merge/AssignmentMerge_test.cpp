@@ -1,0 +1,72 @@
+// Groups and systems with their member and service relations; members that cannot be related are
+// warned about and left out.
+#include "AssignmentMerge.h"
+
+#include <gtest/gtest.h>
+
+#include "InstanceText.h"
+#include "ScriptedExport.h"
+
+namespace Exporter::Testing {
+namespace {
+
+const KT::Guid SystemGuid("{9A000000-0000-4000-8000-000000000001}");
+const KT::Guid GroupGuid("{9A000000-0000-4000-8000-000000000002}");
+const KT::Guid ClashGuid("{9A000000-0000-4000-8000-000000000003}");
+const KT::Guid MissingGuid("{9A000000-0000-4000-8000-0000000000FF}");
+
+std::string Text(const ObjectID& id) {
+  return GuidText(FromKTGuid(id.GetGUID()));
+}
+
+// The groups of the test; their identifiers carry GUIDs that the library derives from the given ones.
+struct Groups {
+  HookAssignments tree{Token};
+  ObjectID system =
+      tree.CreateIfcGroup(SystemGuid, IPL::IFCType::IfcBuildingSystem, KT::UniString("Heating"), true).Unwrap();
+  ObjectID group = tree.CreateIfcGroup(GroupGuid, IPL::IFCType::IfcGroup, std::nullopt, false).Unwrap();
+  ObjectID clash = tree.CreateIfcGroup(ClashGuid, IPL::IFCType::IfcGroup, KT::UniString("Clash"), true).Unwrap();
+};
+
+TEST(AssignmentMerge, GroupsAndTheirRelationsRelateWhatTheFileHas) {
+  Groups groups;
+  const ObjectID building = Element("0000000000000000000001");
+  const ObjectID wall = Element("0000000000000000000002");
+  const ObjectID set = Element("0000000000000000000003");
+  const ObjectID missing(Token, MissingGuid);
+  ASSERT_TRUE(groups.tree.AssignObjects(groups.system, {wall, groups.group, missing, wall}).HasValue());
+  ASSERT_TRUE(groups.tree.ServiceBuildings(groups.system, {building, wall}).HasValue());
+  ASSERT_TRUE(groups.tree.AssignObjects(groups.group, {set}).HasValue());  // no object: left without members
+  ScriptedProvider provider;
+  provider.assignments = [&](std::vector<HookAssignments>& values) { values.push_back(groups.tree); };
+  // The slab's GlobalId is the one the clashing group would get.
+  const ExportResult result =
+      ExportWith(provider, Ifc4File("#1=IFCBUILDING('0000000000000000000001',$,'B',$,$,$,$,$,.ELEMENT.,$,$,$);\n"
+                                    "#2=IFCWALL('0000000000000000000002',$,'W',$,$,$,$,$,$);\n"
+                                    "#3=IFCPROPERTYSET('0000000000000000000003',$,'P',$,());\n"
+                                    "#4=IFCSLAB('" +
+                                    Text(groups.clash) + "',$,'S',$,$,$,$,$,$);\n"));
+  const std::string& text = result.text;
+  const std::string system =
+      Capture(text, "#(\\d+)=IFCBUILDINGSYSTEM\\('" + Text(groups.system) + "',\\$,'Heating',\\$,\\$,\\$,\\$\\);");
+  const std::string group = Capture(text, "#(\\d+)=IFCGROUP\\('" + Text(groups.group) + "',\\$,\\$,\\$,\\$\\);");
+  ASSERT_FALSE(system.empty() || group.empty()) << text;
+  EXPECT_EQ(Count(text, "IFCGROUP\\("), 1u);
+  EXPECT_EQ(
+      Count(text, "=IFCRELASSIGNSTOGROUP\\('[^']{22}',\\$,\\$,\\$,\\(#2,#" + group + "\\),\\$,#" + system + "\\);"),
+      1u);
+  EXPECT_EQ(Count(text, "IFCRELASSIGNSTOGROUP\\("), 1u);
+  EXPECT_EQ(Count(text, "=IFCRELSERVICESBUILDINGS\\('[^']{22}',\\$,\\$,\\$,#" + system + ",\\(#1\\)\\);"), 1u);
+  EXPECT_EQ(result.summary.groups, 2u);
+  EXPECT_EQ(result.summary.relations, 2u);
+  const std::vector<std::string> expected = {
+      "group '" + Text(groups.clash) + "': its GlobalId is already used; skipped",
+      "group '" + Text(groups.system) + "': member '" + Text(missing) + "' is not in the file; left out",
+      "group '" + Text(groups.system) + "': #2 (IfcWall) cannot be a serviced building; left out",
+      "group '" + Text(groups.group) + "': #3 (IfcPropertySet) cannot be a member; left out",
+  };
+  EXPECT_EQ(result.summary.warnings, expected);
+}
+
+}  // namespace
+}  // namespace Exporter::Testing

@@ -1,0 +1,49 @@
+// Attributes: string-valued ones are set or unset; everything else is warned about and skipped.
+#include "AttributeMerge.h"
+
+#include <gtest/gtest.h>
+
+#include "ScriptedExport.h"
+
+namespace Exporter::Testing {
+namespace {
+
+TEST(AttributeMerge, StringAttributesAreSetOrUnsetAndTheRestIsRefused) {
+  ScriptedProvider provider;
+  provider.attributes = [](const ObjectID& id, std::vector<Attribute>& values) {
+    if (id == Element("0000000000000000000001")) {
+      values.push_back(Attribute::Create(Token, "Name", KT::UniString(u8"C'\u00e9")).Unwrap());
+      values.push_back(Attribute::Create(Token, "Description", std::nullopt).Unwrap());  // optional: unset
+      values.push_back(Attribute::Create(Token, "GlobalId", KT::UniString("x")).Unwrap());
+      values.push_back(Attribute::Create(Token, "PredefinedType", KT::UniString("x")).Unwrap());  // no string
+      values.push_back(Attribute::Create(Token, "Colour", KT::UniString("red")).Unwrap());
+    } else if (id == Element("0000000000000000000003")) {
+      values.push_back(Attribute::Create(Token, "LongName", std::nullopt).Unwrap());
+    } else if (id == Element("0000000000000000000004")) {
+      values.push_back(Attribute::Create(Token, "LifeCyclePhase", std::nullopt).Unwrap());  // required
+    }
+  };
+  const ExportResult result =
+      ExportWith(provider, Ifc4File("#1=IFCWALL('0000000000000000000001',$,'A','d',$,$,$,$,$);\n"
+                                    "#3=IFCSPACE('0000000000000000000003',$,'S',$,$,$,$,'L',"
+                                    "$,$,$);\n"
+                                    "#4=IFCPERFORMANCEHISTORY('0000000000000000000004',$,$,$,$,"
+                                    "$,'Design',$);\n"));
+  EXPECT_NE(result.text.find("#1=IFCWALL('0000000000000000000001',$,'C''\\X2\\00E9\\X0\\',$,$,$,$,$,$);"),
+            std::string::npos)
+      << result.text;
+  EXPECT_NE(result.text.find("#3=IFCSPACE('0000000000000000000003',$,'S',$,$,$,$,$,$,$,$);"), std::string::npos);
+  EXPECT_NE(result.text.find("#4=IFCPERFORMANCEHISTORY('0000000000000000000004',$,$,$,$,$,'Design',$);"),
+            std::string::npos);
+  EXPECT_EQ(result.summary.attributes, 3u);
+  const std::vector<std::string> expected = {
+      "#1 (IfcWall): 'GlobalId' is no string-valued attribute of IfcWall; skipped",
+      "#1 (IfcWall): 'PredefinedType' is no string-valued attribute of IfcWall; skipped",
+      "#1 (IfcWall): 'Colour' is no string-valued attribute of IfcWall; skipped",
+      "#4 (IfcPerformanceHistory): 'LifeCyclePhase' is required and cannot be unset; skipped",
+  };
+  EXPECT_EQ(result.summary.warnings, expected);
+}
+
+}  // namespace
+}  // namespace Exporter::Testing

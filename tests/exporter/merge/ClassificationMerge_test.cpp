@@ -1,0 +1,62 @@
+// Classification references: each classification and reference written once, one relation per
+// reference and relationship name, relating every element that received it.
+#include "ClassificationMerge.h"
+
+#include <gtest/gtest.h>
+
+#include "ScriptedExport.h"
+
+namespace Exporter::Testing {
+namespace {
+
+const std::string Walls = Ifc4File(
+    "#1=IFCWALL('0000000000000000000001',$,'A',$,$,$,$,$,$);\n"
+    "#2=IFCWALL('0000000000000000000002',$,'B',$,$,$,$,$,$);\n"
+    "#3=IFCWALL('0000000000000000000003',$,'C',$,$,$,$,$,$);\n");
+
+ClassificationReference Code(const char* code, const char* relationName) {
+  const Classification system =
+      Classification::Create(Token, "Codes", KT::UniString("Board"), std::nullopt, std::nullopt, std::nullopt,
+                             KT::UniString("https://codes.example"))
+          .Unwrap();
+  return ClassificationReference::Create(Token, std::nullopt, KT::UniString(code), KT::UniString("It's"), system,
+                                         relationName)
+      .Unwrap();
+}
+
+TEST(ClassificationMerge, ReferencesAreWrittenOnceAndRelatedByReferenceAndName) {
+  ScriptedProvider provider;
+  provider.references = [](const ObjectID& id, std::vector<ClassificationReference>& values) {
+    if (id == Element("0000000000000000000001")) {
+      values.push_back(Code("X", "Function"));
+      values.push_back(Code("Y", "Function"));
+    } else if (id == Element("0000000000000000000002")) {
+      values.push_back(Code("X", "Function"));
+    } else if (id == Element("0000000000000000000003")) {
+      values.push_back(Code("X", "Other"));
+    }
+  };
+  const ExportResult result = ExportWith(provider, Walls);
+  const std::string& text = result.text;
+  const std::string system =
+      Capture(text, "#(\\d+)=IFCCLASSIFICATION\\('Board',\\$,\\$,'Codes',\\$,'https://codes.example',\\$\\);");
+  ASSERT_FALSE(system.empty()) << text;
+  EXPECT_EQ(Count(text, "IFCCLASSIFICATION\\("), 1u);
+  const std::string x =
+      Capture(text, "#(\\d+)=IFCCLASSIFICATIONREFERENCE\\(\\$,'X','It''s',#" + system + ",\\$,\\$\\);");
+  const std::string y =
+      Capture(text, "#(\\d+)=IFCCLASSIFICATIONREFERENCE\\(\\$,'Y','It''s',#" + system + ",\\$,\\$\\);");
+  ASSERT_FALSE(x.empty() || y.empty()) << text;
+  EXPECT_EQ(Count(text, "IFCCLASSIFICATIONREFERENCE\\("), 2u);
+
+  const std::string relation = "=IFCRELASSOCIATESCLASSIFICATION\\('[0-9A-Za-z_$]{22}',\\$,";
+  EXPECT_EQ(Count(text, relation + "'Function',\\$,\\(#1,#2\\),#" + x + "\\);"), 1u);
+  EXPECT_EQ(Count(text, relation + "'Function',\\$,\\(#1\\),#" + y + "\\);"), 1u);
+  EXPECT_EQ(Count(text, relation + "'Other',\\$,\\(#3\\),#" + x + "\\);"), 1u);
+  EXPECT_EQ(Count(text, "IFCRELASSOCIATESCLASSIFICATION\\("), 3u);
+  EXPECT_EQ(result.summary.references, 2u);
+  EXPECT_EQ(result.summary.relations, 3u);
+}
+
+}  // namespace
+}  // namespace Exporter::Testing

@@ -1,0 +1,183 @@
+// The merge rule for property sets, one case a rule, over walls that share sets and have their own.
+#include "PropertySetMerge.h"
+
+#include <gtest/gtest.h>
+
+#include "IPL/PropertyEnumeratedValue.h"
+#include "ScriptedExport.h"
+
+namespace Exporter::Testing {
+namespace {
+
+constexpr char A[] = "0000000000000000000001";
+constexpr char B[] = "0000000000000000000002";
+constexpr char C[] = "0000000000000000000003";
+
+// Walls A and B share two sets; wall C has a set of its own.
+const std::string Walls = Ifc4File(
+    "#1=IFCWALL('0000000000000000000001',$,'A',$,$,$,$,$,$);\n"
+    "#2=IFCWALL('0000000000000000000002',$,'B',$,$,$,$,$,$);\n"
+    "#3=IFCWALL('0000000000000000000003',$,'C',$,$,$,$,$,$);\n"
+    "#10=IFCPROPERTYSINGLEVALUE('Old',$,IFCLABEL('o'),$);\n"
+    "#11=IFCPROPERTYSET('0000000000000000000011',$,'Pset_Shared',$,(#10));\n"
+    "#12=IFCRELDEFINESBYPROPERTIES('0000000000000000000012',$,$,$,(#1,#2),#11);\n"
+    "#20=IFCPROPERTYSINGLEVALUE('Kept',$,IFCLABEL('k'),$);\n"
+    "#21=IFCPROPERTYSET('0000000000000000000021',$,'Pset_Own',$,(#20));\n"
+    "#22=IFCRELDEFINESBYPROPERTIES('0000000000000000000022',$,$,$,(#3),#21);\n"
+    "#30=IFCPROPERTYSINGLEVALUE('Both',$,IFCLABEL('b'),$);\n"
+    "#31=IFCPROPERTYSET('0000000000000000000031',$,'Pset_Both',$,(#30));\n"
+    "#32=IFCRELDEFINESBYPROPERTIES('0000000000000000000032',$,$,$,(#1,#2),#31);\n"
+    "#40=IFCQUANTITYLENGTH('Length',$,$,2.5,$);\n"
+    "#41=IFCELEMENTQUANTITY('0000000000000000000041',$,'Qto_Own',$,$,(#40));\n"
+    "#42=IFCRELDEFINESBYPROPERTIES('0000000000000000000042',$,$,$,(#3),#41);\n");
+
+// A provider that gives each listed element one single-value property.
+struct Contribution {
+  const char* element;
+  const char* set;
+  const char* name;
+  const char* value;
+};
+ExportResult Contribute(std::vector<Contribution> contributions) {
+  ScriptedProvider provider;
+  provider.properties = [&](const ObjectID& id, std::vector<PropertyValue>& values) {
+    for (const Contribution& c : contributions) {
+      if (id == Element(c.element)) {
+        values.push_back(Single(c.set, c.name, c.value));
+      }
+    }
+  };
+  return ExportWith(provider, Walls);
+}
+
+// The number of the single value property called `name` with the label `value`.
+std::string PropertyNumber(const std::string& text, const std::string& name, const std::string& value) {
+  return Capture(text, "#(\\d+)=IFCPROPERTYSINGLEVALUE\\('" + name + "',\\$,IFCLABEL\\('" + value + "'\\),\\$\\);");
+}
+
+TEST(PropertySetMerge, TheElementsOwnSetGrowsInPlace) {
+  const ExportResult result = Contribute({{C, "Pset_Own", "Added", "a"}});
+  const std::string added = PropertyNumber(result.text, "Added", "a");
+  ASSERT_FALSE(added.empty()) << result.text;
+  EXPECT_NE(result.text.find("#21=IFCPROPERTYSET('0000000000000000000021',$,'Pset_Own',$,(#20,#" + added + "));"),
+            std::string::npos);
+  EXPECT_EQ(Count(result.text, "'Pset_Own'"), 1u);
+  EXPECT_NE(result.text.find("#22=IFCRELDEFINESBYPROPERTIES('0000000000000000000022',$,$,$,(#3),#21);"),
+            std::string::npos);
+  EXPECT_EQ(result.summary.sets, 1u);
+  EXPECT_EQ(result.summary.relations, 0u);
+}
+
+TEST(PropertySetMerge, ASharedSetIsLeftAloneAndTheElementGetsANewSet) {
+  const ExportResult result = Contribute({{A, "Pset_Shared", "New", "n"}});
+  const std::string added = PropertyNumber(result.text, "New", "n");
+  const std::string merged = Capture(
+      result.text, "#(\\d+)=IFCPROPERTYSET\\('[0-9A-Za-z_$]{22}',\\$,'Pset_Shared',\\$,\\(#10,#" + added + "\\)\\);");
+  ASSERT_FALSE(merged.empty()) << result.text;
+  EXPECT_NE(result.text.find("#11=IFCPROPERTYSET('0000000000000000000011',$,'Pset_Shared',$,(#10));"),
+            std::string::npos);
+  EXPECT_NE(result.text.find("#12=IFCRELDEFINESBYPROPERTIES('0000000000000000000012',$,$,$,(#2),#11);"),
+            std::string::npos);
+  EXPECT_EQ(Count(result.text, "=IFCRELDEFINESBYPROPERTIES\\('[^']{22}',\\$,\\$,\\$,\\(#1\\),#" + merged + "\\);"), 1u);
+  EXPECT_EQ(result.summary.relations, 1u);
+}
+
+TEST(PropertySetMerge, AContributedPropertyWhoseNameTheSetHasIsDroppedWithAWarning) {
+  const ExportResult result = Contribute({{C, "Pset_Own", "Kept", "x"}, {A, "Pset_Shared", "Old", "x"}});
+  EXPECT_EQ(result.text.find("IFCLABEL('x')"), std::string::npos);
+  EXPECT_NE(result.text.find("#21=IFCPROPERTYSET('0000000000000000000021',$,'Pset_Own',$,(#20));"), std::string::npos);
+  EXPECT_NE(result.text.find("#12=IFCRELDEFINESBYPROPERTIES('0000000000000000000012',$,$,$,(#1,#2),#11);"),
+            std::string::npos);
+  ASSERT_EQ(result.summary.warnings.size(), 2u);
+  EXPECT_EQ(result.summary.warnings[0],
+            "#1 (IfcWall): property Pset_Shared.Old is already in the file's set; the file's value stays");
+  EXPECT_EQ(result.summary.warnings[1],
+            "#3 (IfcWall): property Pset_Own.Kept is already in the file's set; the file's value stays");
+  EXPECT_EQ(result.summary.sets + result.summary.values, 0u);
+}
+
+TEST(PropertySetMerge, ARelationThatAllItsElementsLeaveIsPointedAtTheFirstNewSet) {
+  // Both leave for one new set: the old relation is pointed at it and no new relation is made.
+  const ExportResult same = Contribute({{A, "Pset_Both", "Extra", "e"}, {B, "Pset_Both", "Extra", "e"}});
+  const std::string both =
+      Capture(same.text, "#(\\d+)=IFCPROPERTYSET\\('[^']{22}',\\$,'Pset_Both',\\$,\\(#30,#\\d+\\)\\);");
+  ASSERT_FALSE(both.empty()) << same.text;
+  EXPECT_NE(same.text.find("#32=IFCRELDEFINESBYPROPERTIES('0000000000000000000032',$,$,$,(#1,#2),#" + both + ");"),
+            std::string::npos);
+  EXPECT_EQ(Count(same.text, "IFCRELDEFINESBYPROPERTIES\\("), 4u);  // the file's own
+
+  // They leave for different sets: the old relation keeps the first and B gets a relation of its own.
+  const ExportResult apart = Contribute({{A, "Pset_Both", "Extra", "a"}, {B, "Pset_Both", "Extra", "b"}});
+  const std::string forA = Capture(apart.text, "#(\\d+)=IFCPROPERTYSET\\('[^']{22}',\\$,'Pset_Both',\\$,\\(#30,#" +
+                                                   PropertyNumber(apart.text, "Extra", "a") + "\\)\\);");
+  const std::string forB = Capture(apart.text, "#(\\d+)=IFCPROPERTYSET\\('[^']{22}',\\$,'Pset_Both',\\$,\\(#30,#" +
+                                                   PropertyNumber(apart.text, "Extra", "b") + "\\)\\);");
+  ASSERT_FALSE(forA.empty() || forB.empty()) << apart.text;
+  EXPECT_NE(apart.text.find("#32=IFCRELDEFINESBYPROPERTIES('0000000000000000000032',$,$,$,(#1),#" + forA + ");"),
+            std::string::npos);
+  EXPECT_EQ(Count(apart.text, "=IFCRELDEFINESBYPROPERTIES\\('[^']{22}',\\$,\\$,\\$,\\(#2\\),#" + forB + "\\);"), 1u);
+  EXPECT_EQ(Count(apart.text, "=IFCRELDEFINESBYPROPERTIES\\('[^']{22}',\\$,\\$,\\$,\\(#1\\),#" + forA + "\\);"), 1u);
+}
+
+TEST(PropertySetMerge, IdenticalSetsAreWrittenOnceAndRelatedToAllReceivers) {
+  const ExportResult result =
+      Contribute({{A, "Pset_New", "P", "v"}, {B, "Pset_New", "P", "v"}, {C, "Pset_New", "P", "v"}});
+  const std::string set =
+      Capture(result.text, "#(\\d+)=IFCPROPERTYSET\\('[^']{22}',\\$,'Pset_New',\\$,\\(#\\d+\\)\\);");
+  ASSERT_FALSE(set.empty()) << result.text;
+  EXPECT_EQ(Count(result.text, "'Pset_New'"), 1u);
+  EXPECT_EQ(Count(result.text, "IFCPROPERTYSINGLEVALUE\\('P'"), 1u);
+  EXPECT_EQ(Count(result.text, "=IFCRELDEFINESBYPROPERTIES\\('[^']{22}',\\$,\\$,\\$,\\(#1,#2,#3\\),#" + set + "\\);"),
+            1u);
+  EXPECT_EQ(result.summary.sets, 1u);
+  EXPECT_EQ(result.summary.values, 3u);
+  EXPECT_EQ(result.summary.relations, 1u);
+}
+
+TEST(PropertySetMerge, AQuantitySetOfTheContributedNameKeepsItToItself) {
+  // One name, one set per element, whatever its kind: the contributed set is not written beside the
+  // element's quantities, and the warning says why.
+  const ExportResult result = Contribute({{C, "Qto_Own", "Length", "l"}});
+  EXPECT_EQ(result.text.find("'Qto_Own',$,("), std::string::npos) << result.text;
+  EXPECT_EQ(result.text.find("'Length',$,IFCLABEL('l')"), std::string::npos);
+  EXPECT_NE(result.text.find("#41=IFCELEMENTQUANTITY('0000000000000000000041',$,'Qto_Own',$,$,(#40));"),
+            std::string::npos);
+  ASSERT_EQ(result.summary.warnings.size(), 1u);
+  EXPECT_NE(result.summary.warnings[0].find("Qto_Own is the name of the element's quantities"), std::string::npos);
+}
+
+// An enumerated property whose enumeration has the given name and values.
+PropertyValue Enumerated(const char* enumerationName, const KT::Array<IPL::Value>& allowed) {
+  const IPL::Value red(IPL::AnyValue::FromString("red"), IPL::IFCType::IfcLabel);
+  auto property = KT::SharedPtr<IPL::PropertyEnumeratedValue>(new IPL::PropertyEnumeratedValue());
+  property->SetName(KT::UniString("Colour"));
+  property->SetEnumerationValues({red});
+  auto* enumeration = new IPL::PropertyEnumeration();
+  enumeration->SetName(KT::UniString(enumerationName));
+  enumeration->SetEnumerationValues(allowed);
+  property->SetEnumerationReference(enumeration);
+  return PropertyValue(Token, KT::UniString("Pset_Colour"), property);
+}
+
+TEST(PropertySetMerge, AnEnumerationIsWrittenWhenItHoldsValuesWhateverItsName) {
+  // A value outside its enumeration (here one without values) is not written.
+  const IPL::Value red(IPL::AnyValue::FromString("red"), IPL::IFCType::IfcLabel);
+  ScriptedProvider provider;
+  provider.properties = [&](const ObjectID& id, std::vector<PropertyValue>& values) {
+    if (id == Element(A)) {
+      values.push_back(Enumerated("Odd,$,$)", {red}));
+    } else if (id == Element(B)) {
+      values.push_back(Enumerated("Empty", {IPL::Value()}));
+    }
+  };
+  const std::string text = ExportWith(provider, Walls).text;
+  const std::string odd =
+      Capture(text, "#(\\d+)=IFCPROPERTYENUMERATION\\('Odd,\\$,\\$\\)',\\(IFCLABEL\\('red'\\)\\),\\$\\);");
+  ASSERT_FALSE(odd.empty()) << text;
+  EXPECT_NE(text.find("IFCPROPERTYENUMERATEDVALUE('Colour',$,(IFCLABEL('red')),#" + odd + ");"), std::string::npos);
+  EXPECT_EQ(text.find("'Empty'"), std::string::npos);
+  EXPECT_EQ(text.find("IFCPROPERTYENUMERATEDVALUE('Colour',$,(IFCLABEL('red')),$);"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace Exporter::Testing
