@@ -398,27 +398,42 @@ bool ModelReader::ReadArguments(Lexer& lexer, InstanceRecord& record, Token& clo
         }
         if (depth == 0) {
           close = token;
-          if (count != model.schema->AttributeCount(record.entity)) {
-            return FailIn(record, token.line,
-                          std::string(model.schema->UpperName(record.entity)) + " has " +
-                              std::to_string(model.schema->AttributeCount(record.entity)) + " attributes, " +
-                              std::to_string(count) + " given");
-          }
-          return !isRooted[record.entity.Index()] || CheckGlobalId(record, first);
+          return FinishArguments(record, count, first, close);
         }
         --depth;
         state = AfterValue;
         break;
       case TokenKind::Semicolon:
-        return FailIn(record, token.line,
-                      "';' inside the argument list: " + std::to_string(depth + 1) + " '(' not closed");
       case TokenKind::Equals:
-        return FailIn(record, token.line, "unexpected '=' inside the argument list");
       case TokenKind::End:
-        return FailIn(record, token.line, "the file ends inside this instance");
       case TokenKind::Error:
-        return FailIn(record, token.line, lexer.Error());
+        return FailInArguments(record, token, depth, lexer);
     }
+  }
+}
+
+bool ModelReader::FinishArguments(const InstanceRecord& record, std::size_t count, const Token& first,
+                                  const Token& close) {
+  const std::size_t expected = model.schema->AttributeCount(record.entity);
+  if (count != expected) {
+    return FailIn(record, close.line,
+                  std::string(model.schema->UpperName(record.entity)) + " has " + std::to_string(expected) +
+                      " attributes, " + std::to_string(count) + " given");
+  }
+  return !isRooted[record.entity.Index()] || CheckGlobalId(record, first);
+}
+
+bool ModelReader::FailInArguments(const InstanceRecord& record, const Token& token, int depth, const Lexer& lexer) {
+  switch (token.kind) {
+    case TokenKind::Semicolon:
+      return FailIn(record, token.line,
+                    "';' inside the argument list: " + std::to_string(depth + 1) + " '(' not closed");
+    case TokenKind::Equals:
+      return FailIn(record, token.line, "unexpected '=' inside the argument list");
+    case TokenKind::End:
+      return FailIn(record, token.line, "the file ends inside this instance");
+    default:
+      return FailIn(record, token.line, lexer.Error());
   }
 }
 

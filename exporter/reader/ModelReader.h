@@ -35,6 +35,8 @@ class ModelReader {
   bool ReadData(Lexer& lexer);
   bool ReadInstance(Lexer& lexer, const Token& name);
   bool ReadArguments(Lexer& lexer, InstanceRecord& record, Token& close);
+  bool FinishArguments(const InstanceRecord& record, std::size_t count, const Token& first, const Token& close);
+  bool FailInArguments(const InstanceRecord& record, const Token& token, int depth, const Lexer& lexer);
   bool CheckGlobalId(const InstanceRecord& record, const Token& first);
   void NoteReference(const Token& token);
   bool Expect(Lexer& lexer, TokenKind kind, const char* what);

@@ -53,8 +53,11 @@ TEST(ByteSource, MapsRegularFilesAndRefusesEverythingElseAtOnce) {
   ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
   EXPECT_FALSE(source.Open(fifo, error));
   EXPECT_EQ(error, fifo + ": not a regular file");
-  EXPECT_FALSE(source.Open("/dev/null", error));
-  EXPECT_EQ(error, "/dev/null: not a regular file");
+  struct stat device {};
+  if (stat("/dev/null", &device) == 0 && S_ISCHR(device.st_mode)) {  // a sandbox may have replaced it
+    EXPECT_FALSE(source.Open("/dev/null", error));
+    EXPECT_EQ(error, "/dev/null: not a regular file");
+  }
   std::remove(fifo.c_str());
 #endif
   std::remove(path.c_str());

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <type_traits>
 #include <vector>
 
 namespace IfcReader {
@@ -24,6 +25,13 @@ std::string ErrorOf(const std::string& text, bool strict = false) {
   options.strict = strict;
   return model.Read(text.data(), text.size(), "m.ifc", error, options) ? std::string() : error;
 }
+
+// An instance's number and its index are never taken for one another.
+static_assert(!std::is_convertible_v<InstanceNumber, InstanceIndex> &&
+                  !std::is_convertible_v<InstanceIndex, InstanceNumber> &&
+                  !std::is_convertible_v<std::uint64_t, InstanceNumber> &&
+                  !std::is_convertible_v<std::uint32_t, InstanceIndex>,
+              "instance numbers and indices are distinct types");
 
 TEST(Model, IndexesInstancesAndLooksThemUp) {
   const std::string text = Header +
