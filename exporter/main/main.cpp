@@ -78,6 +78,13 @@ int Export(const Exporter::Arguments& arguments) {
     bar.Clear();
     return Fail(BadInput, error);
   }
+  // References to instances that are not there are kept as they are; the file had them already.
+  const IfcReader::FlawReport& missing = file.Flaws().Of(IfcReader::FlawKind::MissingReference);
+  if (!arguments.quiet && missing.count != 0) {
+    bar.Clear();
+    std::fprintf(stderr, "ifcapi-export: warning: %s references to instances that are not in the file, the first: %s\n",
+                 std::to_string(missing.count).c_str(), missing.examples.front().c_str());
+  }
   Exporter::Exporter exporter(file, arguments.alternative);
   try {
     exporter.Collect([&](std::size_t done, std::size_t total) { bar.Show("asking", done, total); });

@@ -51,20 +51,19 @@ void AssignmentMerge::WriteGroup(const ObjectID& id, const HookAssignments::Grou
   ++context.summary.groups;
 }
 
-std::uint32_t AssignmentMerge::Member(const ObjectID& group, const ObjectID& id, bool services) {
+InstanceNumber AssignmentMerge::Member(const ObjectID& group, const ObjectID& id, bool services) {
   const GuidBytes guid = GuidOf(id);
-  const std::int32_t found = context.file.FindByGlobalId(guid);
+  const InstanceIndex found = context.Model().FindByGlobalId(guid);
   const std::string where = "group '" + GuidText(GuidOf(group)) + "': ";
-  if (found >= 0) {
-    const InstanceRecord& record = context.file.Instances()[static_cast<std::size_t>(found)];
+  if (found.Valid()) {
     const IfcReader::EntityId allowed =
         services ? context.schema.ifcSpatialElement : context.schema.ifcObjectDefinition;
-    if (context.schema.IsSubtypeOf(record.entity, allowed)) {
-      return record.number;
+    if (context.schema.IsSubtypeOf(context.Model().Entity(found), allowed)) {
+      return context.Model().Number(found);
     }
-    context.Warn(where + context.ElementName(static_cast<std::uint32_t>(found)) + " cannot be " +
-                 (services ? "a serviced building" : "a member") + "; left out");
-    return 0;
+    context.Warn(where + context.ElementName(found) + " cannot be " + (services ? "a serviced building" : "a member") +
+                 "; left out");
+    return InstanceNumber();
   }
   const auto madeGroup = groups.find(guid);
   if (!services && madeGroup != groups.end()) {
@@ -72,23 +71,23 @@ std::uint32_t AssignmentMerge::Member(const ObjectID& group, const ObjectID& id,
   }
   context.Warn(where + (services ? "serviced building '" : "member '") + GuidText(guid) +
                "' is not in the file; left out");
-  return 0;
+  return InstanceNumber();
 }
 
-std::vector<std::uint32_t> AssignmentMerge::Members(const ObjectID& group,
-                                                    const IFCAPI::Impl::Assignments::NodeSet& ids, bool services) {
-  std::vector<std::uint32_t> members;
+std::vector<InstanceNumber> AssignmentMerge::Members(const ObjectID& group,
+                                                     const IFCAPI::Impl::Assignments::NodeSet& ids, bool services) {
+  std::vector<InstanceNumber> members;
   for (const ObjectID& id : ids) {
-    const std::uint32_t number = Member(group, id, services);
-    if (number != 0 && std::find(members.begin(), members.end(), number) == members.end()) {
+    const InstanceNumber number = Member(group, id, services);
+    if (number.Valid() && std::find(members.begin(), members.end(), number) == members.end()) {
       members.push_back(number);
     }
   }
   return members;
 }
 
-void AssignmentMerge::WriteRelation(std::uint32_t group, const ObjectID& relation, bool services,
-                                    const std::vector<std::uint32_t>& members) {
+void AssignmentMerge::WriteRelation(InstanceNumber group, const ObjectID& relation, bool services,
+                                    const std::vector<InstanceNumber>& members) {
   const std::string text = GuidText(GuidOf(relation));
   if (!context.globalIds.Claim(GuidOf(relation))) {
     context.Warn("relation '" + text + "': its GlobalId is already used; skipped");
@@ -126,7 +125,7 @@ void AssignmentMerge::WriteRelations(const HookAssignments& assignments, const O
       continue;
     }
     const bool services = info->type == IPL::IFCType::IfcRelServicesBuildings;
-    const std::vector<std::uint32_t> members = Members(group, *memberIds, services);
+    const std::vector<InstanceNumber> members = Members(group, *memberIds, services);
     if (!members.empty()) {
       WriteRelation(made->second, relation, services, members);
     }

@@ -9,7 +9,6 @@
 //   assignments.Add(all);   // what GetHookAssignments gave, once, after the elements
 #pragma once
 
-#include <cstdint>
 #include <map>
 #include <unordered_set>
 #include <vector>
@@ -33,14 +32,14 @@ class AssignmentMerge {
 
   void WriteGroup(const ObjectID& id, const IFCAPI::Impl::HookAssignments::GroupInfo& info);
   void WriteRelations(const IFCAPI::Impl::HookAssignments& assignments, const ObjectID& group);
-  void WriteRelation(std::uint32_t group, const ObjectID& relation, bool services,
-                     const std::vector<std::uint32_t>& members);
-  std::vector<std::uint32_t> Members(const ObjectID& group, const IFCAPI::Impl::Assignments::NodeSet& ids,
-                                     bool services);
-  std::uint32_t Member(const ObjectID& group, const ObjectID& id, bool services);
+  void WriteRelation(InstanceNumber group, const ObjectID& relation, bool services,
+                     const std::vector<InstanceNumber>& members);
+  std::vector<InstanceNumber> Members(const ObjectID& group, const IFCAPI::Impl::Assignments::NodeSet& ids,
+                                      bool services);
+  InstanceNumber Member(const ObjectID& group, const ObjectID& id, bool services);
 
   MergeContext& context;
-  std::map<GuidBytes, std::uint32_t> groups;  // group GUID -> instance number
+  std::map<GuidBytes, InstanceNumber> groups;  // by the group's GUID
   std::unordered_set<std::string> writtenRelations;
 };
 

@@ -12,9 +12,9 @@ constexpr std::int16_t GlobalIdSlot = 0;
 
 }  // namespace
 
-bool AttributeMerge::Apply(std::uint32_t index, const IPL::GeneralAttribute& attribute,
+bool AttributeMerge::Apply(InstanceIndex index, const IPL::GeneralAttribute& attribute,
                            std::vector<std::string>& values) {
-  const IfcReader::EntityId entity = context.file.Instances()[index].entity;
+  const IfcReader::EntityId entity = context.Model().Entity(index);
   const std::string name = attribute.GetName().ToUTF8();
   const IfcReader::AttributeSlot at = context.schema.FindAttribute(entity, name);
   const IfcReader::AttributeDef* def = at.value > GlobalIdSlot ? &context.schema.Attribute(entity, at) : nullptr;
@@ -31,8 +31,8 @@ bool AttributeMerge::Apply(std::uint32_t index, const IPL::GeneralAttribute& att
   return true;
 }
 
-void AttributeMerge::Add(std::uint32_t index, const KT::Array<IPL::GeneralAttribute>& attributes) {
-  InstanceAttributes element(context.file);
+void AttributeMerge::Add(InstanceIndex index, const KT::Array<IPL::GeneralAttribute>& attributes) {
+  InstanceAttributes element(context.Model());
   if (!element.Read(index)) {
     context.Warn(context.ElementName(index) + ": its attribute list does not match its entity; attributes skipped");
     return;

@@ -4,10 +4,8 @@
 // about and skipped.
 //
 //   AttributeMerge attributes(context);
-//   attributes.Add(wallIndex, contributed);   // the element is written again if anything changed
+//   attributes.Add(wall, contributed);       // the element is written again if anything changed
 #pragma once
-
-#include <cstdint>
 
 #include "IPL/GeneralAttribute.h"
 #include "KT/Array.h"
@@ -20,12 +18,12 @@ class AttributeMerge {
   // `context` must outlive this object.
   explicit AttributeMerge(MergeContext& context) noexcept : context(context) {}
 
-  // Merges the attributes contributed for the element at instance index `index`.
-  void Add(std::uint32_t index, const KT::Array<IPL::GeneralAttribute>& attributes);
+  // Merges the attributes contributed for the element at `index`.
+  void Add(InstanceIndex index, const KT::Array<IPL::GeneralAttribute>& attributes);
 
  private:
   // Sets the element's attribute in `values` as `attribute` says; false, with a warning, when it cannot.
-  bool Apply(std::uint32_t index, const IPL::GeneralAttribute& attribute, std::vector<std::string>& values);
+  bool Apply(InstanceIndex index, const IPL::GeneralAttribute& attribute, std::vector<std::string>& values);
 
   MergeContext& context;
 };

@@ -6,11 +6,13 @@
 
 namespace Exporter {
 
-std::uint32_t ClassificationMerge::WriteReference(const IPL::ClassificationReference& reference) {
+InstanceNumber ClassificationMerge::WriteReference(const IPL::ClassificationReference& reference) {
   std::vector<std::string> warnings;
   std::string source = "$";
   if (reference.GetReferencedSource().HasValue()) {
-    const EmitInstance emit = [&](const std::string& body) { return context.added.AddOnce(dates, body).number; };
+    const EmitInstance emit = [&](const std::string& body) {
+      return static_cast<std::uint32_t>(context.added.AddOnce(dates, body).number.Value());
+    };
     const std::string body = ClassificationBody(context.schema, reference.GetReferencedSource().Get(), emit, warnings);
     if (!body.empty()) {
       source = Reference(context.added.AddOnce(classifications, body).number);
@@ -30,16 +32,16 @@ std::uint32_t ClassificationMerge::WriteReference(const IPL::ClassificationRefer
   return written.number;
 }
 
-void ClassificationMerge::Add(std::uint32_t index,
+void ClassificationMerge::Add(InstanceIndex index,
                               const KT::Array<KT::SharedPtr<IPL::ExternalReferenceBase>>& contributed) {
-  const std::uint32_t element = context.file.Instances()[index].number;
+  const InstanceNumber element = context.Model().Number(index);
   for (const KT::SharedPtr<IPL::ExternalReferenceBase>& base : contributed) {
     const auto* reference = dynamic_cast<const IPL::ClassificationReference*>(base.Get());
     if (reference == nullptr) {
       context.Warn(context.ElementName(index) + ": a reference that is no classification reference was skipped");
       continue;
     }
-    const std::uint32_t number = WriteReference(*reference);
+    const InstanceNumber number = WriteReference(*reference);
     const std::string name = reference->relAssociatesClassificationName.IsEmpty()
                                  ? "$"
                                  : StepText(reference->relAssociatesClassificationName);

@@ -4,11 +4,9 @@
 // file's schema has them (SchemaAdaptation.h); what it cannot hold is said once.
 //
 //   ClassificationMerge classifications(context);
-//   classifications.Add(wallIndex, contributed);   // per element
+//   classifications.Add(wall, contributed);        // per element, by its index
 //   classifications.Finish();                      // the relations, once at the end
 #pragma once
-
-#include <cstdint>
 
 #include "IPL/ClassificationReference.h"
 #include "IPL/ExternalReferenceBase.h"
@@ -24,14 +22,14 @@ class ClassificationMerge {
   // `context` must outlive this object.
   explicit ClassificationMerge(MergeContext& context) noexcept : context(context) {}
 
-  // Merges the references contributed for the element at instance index `index`.
-  void Add(std::uint32_t index, const KT::Array<KT::SharedPtr<IPL::ExternalReferenceBase>>& references);
+  // Merges the references contributed for the element at `index`.
+  void Add(InstanceIndex index, const KT::Array<KT::SharedPtr<IPL::ExternalReferenceBase>>& references);
 
   // Writes the relations.
   void Finish();
 
  private:
-  std::uint32_t WriteReference(const IPL::ClassificationReference& reference);
+  InstanceNumber WriteReference(const IPL::ClassificationReference& reference);
 
   MergeContext& context;
   NewInstances::Pool classifications;

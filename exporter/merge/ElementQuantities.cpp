@@ -17,27 +17,25 @@ void ElementQuantities::Index() {
   const IfcReader::AttributeSlot relating =
       schema.FindAttribute(schema.ifcRelDefinesByProperties, "RelatingPropertyDefinition");
   const IfcReader::AttributeSlot name = schema.FindAttribute(schema.ifcElementQuantity, "Name");
-  InstanceAttributes relation(context.file);
-  InstanceAttributes quantity(context.file);
-  const auto& instances = context.file.Instances();
-  for (std::uint32_t i = 0; i < instances.size(); ++i) {
-    if (instances[i].entity != schema.ifcRelDefinesByProperties || !relation.Read(i)) {
+  InstanceAttributes relation(context.Model());
+  InstanceAttributes quantity(context.Model());
+  for (const InstanceIndex index : context.Model().InstancesOf(schema.ifcRelDefinesByProperties)) {
+    if (!relation.Read(index)) {
       continue;
     }
-    const std::int32_t target = context.file.FindByNumber(ParseStepReference(relation[relating]));
-    if (target < 0 || instances[static_cast<std::size_t>(target)].entity != schema.ifcElementQuantity ||
-        !quantity.Read(static_cast<std::uint32_t>(target))) {
+    const InstanceIndex target = context.Model().Find(InstanceNumber(ParseStepReference(relation[relating])));
+    if (!target.Valid() || context.Model().Entity(target) != schema.ifcElementQuantity || !quantity.Read(target)) {
       continue;
     }
     const std::u16string quantityName = DecodeStepString(quantity[name]).value_or(std::u16string());
-    for (const std::uint32_t element : relation.References(related)) {
+    for (const InstanceNumber element : relation.References(related)) {
       names.emplace_back(element, quantityName);
     }
   }
   std::sort(names.begin(), names.end());
 }
 
-bool ElementQuantities::Has(std::uint32_t element, const std::u16string& name) {
+bool ElementQuantities::Has(InstanceNumber element, const std::u16string& name) {
   if (!indexed) {
     Index();
   }

@@ -3,14 +3,14 @@
 // one name, one set per element, whatever its kind.
 //
 //   ElementQuantities quantities(context);
-//   if (quantities.Has(wallNumber, u"BaseQuantities")) Warn(...);
+//   if (quantities.Has(InstanceNumber(20), u"BaseQuantities")) Warn(...);
 #pragma once
 
-#include <cstdint>
 #include <string>
 #include <utility>
 #include <vector>
 
+#include "InstanceIds.h"
 #include "MergeContext.h"
 
 namespace Exporter {
@@ -20,16 +20,16 @@ class ElementQuantities {
   // `context` must outlive this object.
   explicit ElementQuantities(const MergeContext& context) : context(context) {}
 
-  // Whether the element numbered `element` has an IfcElementQuantity called `name`. Indexed from the
-  // file's IfcRelDefinesByProperties on the first call.
-  bool Has(std::uint32_t element, const std::u16string& name);
+  // Whether `element` has an IfcElementQuantity called `name`. Indexed from the file's
+  // IfcRelDefinesByProperties on the first call.
+  bool Has(InstanceNumber element, const std::u16string& name);
 
  private:
   void Index();
 
   const MergeContext& context;
   bool indexed = false;
-  std::vector<std::pair<std::uint32_t, std::u16string>> names;  // (element number, quantity name), sorted
+  std::vector<std::pair<InstanceNumber, std::u16string>> names;  // (element, quantity name), sorted
 };
 
 }  // namespace Exporter

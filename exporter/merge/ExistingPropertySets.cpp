@@ -15,48 +15,46 @@ ExistingPropertySets::ExistingPropertySets(const MergeContext& context)
       setDescription(context.schema.FindAttribute(context.schema.ifcPropertySet, "Description")),
       setProperties(context.schema.FindAttribute(context.schema.ifcPropertySet, "HasProperties")) {}
 
-void ExistingPropertySets::IndexRelation(std::uint32_t relation) {
-  InstanceAttributes attributes(context.file);
+void ExistingPropertySets::IndexRelation(InstanceIndex relation) {
+  InstanceAttributes attributes(context.Model());
   if (!attributes.Read(relation)) {
     return;
   }
-  const std::int32_t set = context.file.FindByNumber(ParseStepReference(attributes[relating]));
-  if (set < 0 || context.file.Instances()[static_cast<std::size_t>(set)].entity != context.schema.ifcPropertySet) {
+  const InstanceIndex set = context.Model().Find(InstanceNumber(ParseStepReference(attributes[relating])));
+  if (!set.Valid() || context.Model().Entity(set) != context.schema.ifcPropertySet) {
     return;
   }
-  for (const std::uint32_t element : attributes.References(related)) {
-    if (element != 0) {
-      sets.push_back(Set{element, static_cast<std::uint32_t>(set), relation, 0});
+  for (const InstanceNumber element : attributes.References(related)) {
+    if (element.Valid()) {
+      sets.push_back(Set{element, set, relation, 0});
     }
   }
 }
 
 void ExistingPropertySets::Index() {
   indexed = true;
-  const auto& instances = context.file.Instances();
-  for (std::uint32_t i = 0; i < instances.size(); ++i) {
-    if (instances[i].entity == context.schema.ifcRelDefinesByProperties) {
-      IndexRelation(i);
-    }
+  for (const InstanceIndex relation : context.Model().InstancesOf(context.schema.ifcRelDefinesByProperties)) {
+    IndexRelation(relation);
   }
   // How many elements share each set, over all its relations.
-  std::unordered_map<std::uint32_t, std::uint32_t> sharers;
+  std::unordered_map<std::uint32_t, std::uint32_t> sharers;  // by set index
   for (const Set& entry : sets) {
-    ++sharers[entry.set];
+    ++sharers[entry.set.Value()];
   }
   for (Set& entry : sets) {
-    entry.sharers = sharers[entry.set];
+    entry.sharers = sharers[entry.set.Value()];
   }
   std::stable_sort(sets.begin(), sets.end(), [](const Set& a, const Set& b) { return a.element < b.element; });
 }
 
-std::optional<ExistingPropertySets::Set> ExistingPropertySets::Find(std::uint32_t element, const std::u16string& name) {
+std::optional<ExistingPropertySets::Set> ExistingPropertySets::Find(InstanceNumber element,
+                                                                    const std::u16string& name) {
   if (!indexed) {
     Index();
   }
   auto it = std::lower_bound(sets.begin(), sets.end(), element,
-                             [](const Set& a, std::uint32_t number) { return a.element < number; });
-  InstanceAttributes attributes(context.file);
+                             [](const Set& a, InstanceNumber number) { return a.element < number; });
+  InstanceAttributes attributes(context.Model());
   for (; it != sets.end() && it->element == element; ++it) {
     if (attributes.Read(it->set) && DecodeStepString(attributes[setName]) == name) {
       return *it;
@@ -65,11 +63,11 @@ std::optional<ExistingPropertySets::Set> ExistingPropertySets::Find(std::uint32_
   return std::nullopt;
 }
 
-std::vector<std::uint32_t> ExistingPropertySets::RelationsOf(std::uint32_t set) {
+std::vector<InstanceIndex> ExistingPropertySets::RelationsOf(InstanceIndex set) {
   if (!indexed) {
     Index();
   }
-  std::vector<std::uint32_t> relations;
+  std::vector<InstanceIndex> relations;
   for (const Set& entry : sets) {
     if (entry.set == set && std::find(relations.begin(), relations.end(), entry.relation) == relations.end()) {
       relations.push_back(entry.relation);
@@ -78,22 +76,21 @@ std::vector<std::uint32_t> ExistingPropertySets::RelationsOf(std::uint32_t set) 
   return relations;
 }
 
-ExistingPropertySets::Content ExistingPropertySets::Read(std::uint32_t set) const {
+ExistingPropertySets::Content ExistingPropertySets::Read(InstanceIndex set) const {
   Content content{"$", {}, {}};
-  InstanceAttributes attributes(context.file);
+  InstanceAttributes attributes(context.Model());
   if (!attributes.Read(set)) {
     return content;
   }
   content.description = std::string(attributes[setDescription]);
   content.properties = attributes.References(setProperties);
-  InstanceAttributes property(context.file);
-  for (const std::uint32_t number : content.properties) {
-    const std::int32_t index = context.file.FindByNumber(number);
-    if (index < 0 || !property.Read(static_cast<std::uint32_t>(index))) {
+  InstanceAttributes property(context.Model());
+  for (const InstanceNumber number : content.properties) {
+    const InstanceIndex index = context.Model().Find(number);
+    if (!index.Valid() || !property.Read(index)) {
       continue;
     }
-    const IfcReader::EntityId entity = context.file.Instances()[static_cast<std::size_t>(index)].entity;
-    const IfcReader::AttributeSlot name = context.schema.FindAttribute(entity, "Name");
+    const IfcReader::AttributeSlot name = context.schema.FindAttribute(context.Model().Entity(index), "Name");
     if (name.Valid()) {
       content.names.push_back(DecodeStepString(property[name]).value_or(std::u16string()));
     }

@@ -3,7 +3,7 @@
 // Indexed from the file's IfcRelDefinesByProperties on the first lookup.
 //
 //   ExistingPropertySets existing(context);
-//   if (const auto set = existing.Find(elementNumber, u"Pset_WallCommon")) {
+//   if (const auto set = existing.Find(InstanceNumber(20), u"Pset_WallCommon")) {
 //     const ExistingPropertySets::Content content = existing.Read(set->set);
 //   }
 #pragma once
@@ -21,32 +21,32 @@ namespace Exporter {
 class ExistingPropertySets {
  public:
   struct Set {
-    std::uint32_t element;   // instance number
-    std::uint32_t set;       // instance index
-    std::uint32_t relation;  // instance index of its IfcRelDefinesByProperties
+    InstanceNumber element;
+    InstanceIndex set;
+    InstanceIndex relation;  // its IfcRelDefinesByProperties
     std::uint32_t sharers;   // elements related to the set, over all its relations
   };
   struct Content {
-    std::string description;                // STEP text
-    std::vector<std::uint32_t> properties;  // instance numbers
-    std::vector<std::u16string> names;      // of the properties that are in the file
+    std::string description;                 // STEP text
+    std::vector<InstanceNumber> properties;  // as the set lists them
+    std::vector<std::u16string> names;       // of the properties that are in the file
   };
 
   // `context` must outlive this object.
   explicit ExistingPropertySets(const MergeContext& context);
 
   // The element's set called `name`, if it has one.
-  std::optional<Set> Find(std::uint32_t element, const std::u16string& name);
+  std::optional<Set> Find(InstanceNumber element, const std::u16string& name);
 
-  // The relations (instance indices) that relate the set at instance index `set` to elements.
-  std::vector<std::uint32_t> RelationsOf(std::uint32_t set);
+  // The relations that relate `set` to elements.
+  std::vector<InstanceIndex> RelationsOf(InstanceIndex set);
 
-  // What the set at instance index `set` holds.
-  Content Read(std::uint32_t set) const;
+  // What the set holds.
+  Content Read(InstanceIndex set) const;
 
  private:
   void Index();
-  void IndexRelation(std::uint32_t relation);
+  void IndexRelation(InstanceIndex relation);
 
   const MergeContext& context;
   IfcReader::AttributeSlot related;
@@ -55,7 +55,7 @@ class ExistingPropertySets {
   IfcReader::AttributeSlot setDescription;
   IfcReader::AttributeSlot setProperties;
   bool indexed = false;
-  std::vector<Set> sets;  // by element number
+  std::vector<Set> sets;  // by element
 };
 
 }  // namespace Exporter

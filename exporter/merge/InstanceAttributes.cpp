@@ -4,18 +4,17 @@
 
 namespace Exporter {
 
-bool InstanceAttributes::Read(std::uint32_t index) {
-  const IfcReader::EntityId entity = file.Instances()[index].entity;
-  return SplitStepList(file.Arguments(index), tokens) &&
-         tokens.size() == file.Model().GetSchema().AttributeCount(entity);
+bool InstanceAttributes::Read(InstanceIndex index) {
+  return SplitStepList(model.Arguments(index), tokens) &&
+         tokens.size() == model.GetSchema().AttributeCount(model.Entity(index));
 }
 
-std::vector<std::uint32_t> InstanceAttributes::References(IfcReader::AttributeSlot slot) const {
-  std::vector<std::uint32_t> numbers;
+std::vector<InstanceNumber> InstanceAttributes::References(IfcReader::AttributeSlot slot) const {
+  std::vector<InstanceNumber> numbers;
   const auto list = StepListItems(tokens[slot.Index()]);
   if (list && SplitStepList(*list, items)) {
     for (const std::string_view item : items) {
-      numbers.push_back(ParseStepReference(item));
+      numbers.push_back(InstanceNumber(ParseStepReference(item)));
     }
   }
   return numbers;

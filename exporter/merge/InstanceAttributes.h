@@ -3,28 +3,27 @@
 //
 //   const IfcReader::AttributeSlot related = schema.FindAttribute(schema.ifcRelDefinesByProperties,
 //                                                                 "RelatedObjects");
-//   InstanceAttributes relation(file);
+//   InstanceAttributes relation(model);
 //   if (relation.Read(index)) Use(relation.References(related));
 //   std::vector<std::string> values = relation.Copy();    // to change some and write it again
 #pragma once
 
-#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
 
-#include "Schema.h"
-#include "StepFile.h"
+#include "InstanceIds.h"
+#include "Model.h"
 
 namespace Exporter {
 
 class InstanceAttributes {
  public:
-  explicit InstanceAttributes(const StepFile& file) noexcept : file(file) {}
+  explicit InstanceAttributes(const IfcReader::Model& model) noexcept : model(model) {}
 
   // Splits the instance's attributes; false when they do not split or are not as many as its entity
   // has.
-  bool Read(std::uint32_t index);
+  bool Read(InstanceIndex index);
 
   // The attribute's text as written; `slot` must be valid for the instance's entity.
   std::string_view operator[](IfcReader::AttributeSlot slot) const noexcept { return tokens[slot.Index()]; }
@@ -33,10 +32,10 @@ class InstanceAttributes {
   std::vector<std::string> Copy() const { return std::vector<std::string>(tokens.begin(), tokens.end()); }
 
   // The instance numbers listed by an aggregate attribute of references; empty when it is no list.
-  std::vector<std::uint32_t> References(IfcReader::AttributeSlot slot) const;
+  std::vector<InstanceNumber> References(IfcReader::AttributeSlot slot) const;
 
  private:
-  const StepFile& file;
+  const IfcReader::Model& model;
   std::vector<std::string_view> tokens;
   mutable std::vector<std::string_view> items;
 };

@@ -5,12 +5,11 @@
 namespace Exporter {
 
 MergeContext::MergeContext(const StepFile& file)
-    : file(file), schema(file.GetSchema()), added(file.LargestNumber() + 1), globalIds(file) {
+    : file(file), schema(file.Model().GetSchema()), added(InstanceNumber(file.LargestNumber() + 1)), globalIds(file) {
   const IfcReader::EntityId ownerHistory = schema.FindEntity("IfcOwnerHistory");
-  const auto& instances = file.Instances();
-  for (std::size_t i = 0; i < instances.size() && ownerHistory.Valid(); ++i) {
-    if (instances[i].entity == ownerHistory) {
-      rootFallbacks.emplace_back("OwnerHistory", Reference(instances[i].number));
+  for (std::uint32_t i = 0; i < Model().InstanceCount() && ownerHistory.Valid(); ++i) {
+    if (Model().Entity(InstanceIndex(i)) == ownerHistory) {
+      rootFallbacks.emplace_back("OwnerHistory", Reference(Model().Number(InstanceIndex(i))));
       break;
     }
   }
@@ -22,15 +21,13 @@ void MergeContext::WarnOnce(const std::string& key, std::string text) {
   }
 }
 
-std::string MergeContext::ElementName(std::uint32_t index) const {
-  const InstanceRecord& record = file.Instances()[index];
-  return "#" + std::to_string(record.number) + " (" + std::string(schema.Name(record.entity)) + ")";
+std::string MergeContext::ElementName(InstanceIndex index) const {
+  return Reference(Model().Number(index)) + " (" + std::string(schema.Name(Model().Entity(index))) + ")";
 }
 
-void MergeContext::Rewrite(std::uint32_t index, const std::vector<std::string>& attributes) {
-  const InstanceRecord& record = file.Instances()[index];
-  replaced.Replace(index, "#" + std::to_string(record.number) + "=" + std::string(schema.UpperName(record.entity)) +
-                              "(" + Join(attributes) + ");");
+void MergeContext::Rewrite(InstanceIndex index, const std::vector<std::string>& attributes) {
+  replaced.Replace(index, Reference(Model().Number(index)) + "=" +
+                              std::string(schema.UpperName(Model().Entity(index))) + "(" + Join(attributes) + ");");
 }
 
 }  // namespace Exporter

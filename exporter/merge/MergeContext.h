@@ -7,7 +7,6 @@
 //   FileWriter(file, context.replaced, context.added).Write(path, name, error);
 #pragma once
 
-#include <cstdint>
 #include <string>
 #include <unordered_set>
 #include <vector>
@@ -27,7 +26,9 @@ struct MergeContext {
   explicit MergeContext(const StepFile& file);
 
   // "#N (IfcWall)", as warnings name an input instance.
-  std::string ElementName(std::uint32_t index) const;
+  std::string ElementName(InstanceIndex index) const;
+
+  const IfcReader::Model& Model() const noexcept { return file.Model(); }
 
   void Warn(std::string text) { summary.warnings.push_back(std::move(text)); }
 
@@ -40,7 +41,7 @@ struct MergeContext {
   const std::vector<NamedValue>& RootFallbacks() const noexcept { return rootFallbacks; }
 
   // Writes the input instance at `index` again with `attributes` (all of them, in STEP order).
-  void Rewrite(std::uint32_t index, const std::vector<std::string>& attributes);
+  void Rewrite(InstanceIndex index, const std::vector<std::string>& attributes);
 
   const StepFile& file;
   const IfcReader::Schema& schema;

@@ -4,6 +4,7 @@
 
 #include "AdaptedProperties.h"
 #include "IPL/PropertyEnumeratedValue.h"
+#include "InstanceAttributes.h"
 #include "InstanceText.h"
 #include "NamedBody.h"
 #include "PropertyText.h"
@@ -34,21 +35,20 @@ void PropertySetMerge::ReserveFileEnumerationNames() {
     return;
   }
   const IfcReader::AttributeSlot name = context.schema.FindAttribute(entity, "Name");
-  InstanceAttributes attributes(context.file);
-  const auto& instances = context.file.Instances();
-  for (std::uint32_t i = 0; i < instances.size(); ++i) {
-    if (instances[i].entity == entity && attributes.Read(i)) {
+  InstanceAttributes attributes(context.Model());
+  for (const InstanceIndex index : context.Model().InstancesOf(entity)) {
+    if (attributes.Read(index)) {
       enumerationNames.Reserve(DecodeStepString(attributes[name]).value_or(std::u16string()));
     }
   }
 }
 
-std::uint32_t PropertySetMerge::WriteEnumeration(const IPL::Property& property, std::string& warning, bool& failed) {
+InstanceNumber PropertySetMerge::WriteEnumeration(const IPL::Property& property, std::string& warning, bool& failed) {
   const auto* enumerated = dynamic_cast<const IPL::PropertyEnumeratedValue*>(&property);
   const IPL::PropertyEnumeration* allowed = enumerated != nullptr ? enumerated->GetEnumerationReference() : nullptr;
   // An enumeration needs at least one value; one without is not written.
   if (allowed == nullptr || !HoldsAnyValue(allowed->GetEnumerationValues())) {
-    return 0;
+    return InstanceNumber();
   }
   if (!enumerationNamesReserved) {
     ReserveFileEnumerationNames();
@@ -60,35 +60,37 @@ std::uint32_t PropertySetMerge::WriteEnumeration(const IPL::Property& property, 
     warning += (warning.empty() ? "" : "; ") + note;
   }
   failed = !adapted.Ok();
-  return adapted.Ok() ? context.added.AddOnce(enumerations, adapted.body).number : 0;
+  return adapted.Ok() ? context.added.AddOnce(enumerations, adapted.body).number : InstanceNumber();
 }
 
-std::uint32_t PropertySetMerge::WriteProperty(const IPL::Property& property, const std::string& where,
-                                              const std::string& key) {
+InstanceNumber PropertySetMerge::WriteProperty(const IPL::Property& property, const std::string& where,
+                                               const std::string& key) {
   // Checked first, so that nothing of a property that cannot be written is written.
   const AdaptedInstance checked = AdaptProperty(context.schema, property, 0);
   for (const std::string& warning : checked.warnings) {
     context.WarnOnce(key + warning, where + ": " + warning + OnceNote);
   }
   if (!checked.Ok()) {
-    return 0;
+    return InstanceNumber();
   }
   std::string warning;
   bool failed = false;
-  const std::uint32_t enumeration = WriteEnumeration(property, warning, failed);
+  const InstanceNumber enumeration = WriteEnumeration(property, warning, failed);
   if (!warning.empty()) {
     context.WarnOnce(key + warning, where + ": " + warning + OnceNote);
   }
   if (failed) {
-    return 0;  // its enumeration cannot be written: neither can the property that refers to it
+    return InstanceNumber();  // its enumeration cannot be written: neither can the property that refers to it
   }
-  const AdaptedInstance adapted = enumeration == 0 ? checked : AdaptProperty(context.schema, property, enumeration);
+  const AdaptedInstance adapted =
+      enumeration.Valid() ? AdaptProperty(context.schema, property, static_cast<std::uint32_t>(enumeration.Value()))
+                          : checked;
   return context.added.AddOnce(properties, adapted.body).number;
 }
 
-std::vector<std::uint32_t> PropertySetMerge::WriteProperties(std::uint32_t index, const IPL::PropertySet& set,
-                                                             const std::vector<std::u16string>& existingNames) {
-  std::vector<std::uint32_t> contributed;
+std::vector<InstanceNumber> PropertySetMerge::WriteProperties(InstanceIndex index, const IPL::PropertySet& set,
+                                                              const std::vector<std::u16string>& existingNames) {
+  std::vector<InstanceNumber> contributed;
   for (const KT::SharedPtr<IPL::Property>& property : set.GetProperties()) {
     if (property.Get() == nullptr) {
       continue;
@@ -100,9 +102,9 @@ std::vector<std::uint32_t> PropertySetMerge::WriteProperties(std::uint32_t index
       context.Warn(where + " is already in the file's set; the file's value stays");
       continue;
     }
-    const std::uint32_t number =
+    const InstanceNumber number =
         WriteProperty(*property, where, set.GetName().ToUTF8() + "." + property->GetName().ToUTF8() + ":");
-    if (number == 0) {
+    if (!number.Valid()) {
       continue;
     }
     contributed.push_back(number);
@@ -111,15 +113,15 @@ std::vector<std::uint32_t> PropertySetMerge::WriteProperties(std::uint32_t index
   return contributed;
 }
 
-std::uint32_t PropertySetMerge::WriteSet(const IPL::PropertySet& set,
-                                         const std::optional<ExistingPropertySets::Set>& shared,
-                                         const std::vector<std::uint32_t>& contributed) {
+InstanceNumber PropertySetMerge::WriteSet(const IPL::PropertySet& set,
+                                          const std::optional<ExistingPropertySets::Set>& shared,
+                                          const std::vector<InstanceNumber>& contributed) {
   // Replacing a shared set, the new set holds the shared set's properties too.
   ExistingPropertySets::Content content{"$", {}, {}};
   if (shared) {
     content = existing.Read(shared->set);
   }
-  std::vector<std::uint32_t> members = content.properties;
+  std::vector<InstanceNumber> members = content.properties;
   members.insert(members.end(), contributed.begin(), contributed.end());
   const std::string key = StepText(set.GetName()) + "," + content.description + "," + ReferenceList(members);
   NewInstances::Pool::const_iterator found = sets.find(key);
@@ -135,16 +137,16 @@ std::uint32_t PropertySetMerge::WriteSet(const IPL::PropertySet& set,
   if (!body.Ok()) {
     context.WarnOnce("set:" + body.missingRequired, "property sets cannot be written: the file's schema requires " +
                                                         body.missingRequired + ", which the file has none of");
-    return 0;
+    return InstanceNumber();
   }
-  const std::uint32_t number = context.added.Add(body.text);
+  const InstanceNumber number = context.added.Add(body.text);
   sets.emplace(key, number);
   ++context.summary.sets;
   return number;
 }
 
-void PropertySetMerge::Add(std::uint32_t index, const KT::Array<IPL::PropertySet>& contributedSets) {
-  const std::uint32_t element = context.file.Instances()[index].number;
+void PropertySetMerge::Add(InstanceIndex index, const KT::Array<IPL::PropertySet>& contributedSets) {
+  const InstanceNumber element = context.Model().Number(index);
   for (const IPL::PropertySet& set : contributedSets) {
     if (quantities.Has(element, set.GetName().GetCodeUnits())) {
       context.Warn(context.ElementName(index) + ": property set " + set.GetName().ToUTF8() +
@@ -152,22 +154,22 @@ void PropertySetMerge::Add(std::uint32_t index, const KT::Array<IPL::PropertySet
       continue;
     }
     const std::optional<ExistingPropertySets::Set> own = existing.Find(element, set.GetName().GetCodeUnits());
-    const std::vector<std::uint32_t> contributed =
+    const std::vector<InstanceNumber> contributed =
         WriteProperties(index, set, own ? existing.Read(own->set).names : std::vector<std::u16string>());
     if (contributed.empty()) {
       continue;
     }
     if (own && own->sharers == 1) {
       // The set is this element's alone: it grows in place.
-      std::vector<std::uint32_t>& grown = grownSets[own->set];
+      std::vector<InstanceNumber>& grown = grownSets[own->set];
       if (grown.empty()) {
         ++context.summary.sets;
       }
       grown.insert(grown.end(), contributed.begin(), contributed.end());
       continue;
     }
-    const std::uint32_t number = WriteSet(set, own, contributed);
-    if (number == 0) {
+    const InstanceNumber number = WriteSet(set, own, contributed);
+    if (!number.Valid()) {
       continue;
     }
     if (own) {
@@ -177,13 +179,13 @@ void PropertySetMerge::Add(std::uint32_t index, const KT::Array<IPL::PropertySet
   }
 }
 
-void PropertySetMerge::LeaveRelation(std::uint32_t relation, const std::vector<const Leave*>& leaving) {
-  InstanceAttributes attributes(context.file);
+void PropertySetMerge::LeaveRelation(InstanceIndex relation, const std::vector<const Leave*>& leaving) {
+  InstanceAttributes attributes(context.Model());
   if (!attributes.Read(relation)) {
     return;
   }
-  std::vector<std::uint32_t> remaining;
-  for (const std::uint32_t number : attributes.References(related)) {
+  std::vector<InstanceNumber> remaining;
+  for (const InstanceNumber number : attributes.References(related)) {
     if (std::none_of(leaving.begin(), leaving.end(), [&](const Leave* leave) { return leave->element == number; })) {
       remaining.push_back(number);
     }
@@ -192,8 +194,8 @@ void PropertySetMerge::LeaveRelation(std::uint32_t relation, const std::vector<c
   if (remaining.empty()) {
     // A relation may not be left empty: it keeps the elements whose new set is the first one's and
     // relates them to that set instead of a new relation doing so.
-    const std::uint32_t merged = leaving.front()->merged;
-    std::vector<std::uint32_t>& moved = relations.Elements(merged, "$");
+    const InstanceNumber merged = leaving.front()->merged;
+    std::vector<InstanceNumber>& moved = relations.Elements(merged, "$");
     for (const Leave* leave : leaving) {
       if (leave->merged == merged) {
         remaining.push_back(leave->element);
@@ -201,20 +203,19 @@ void PropertySetMerge::LeaveRelation(std::uint32_t relation, const std::vector<c
       }
     }
     values[relating.Index()] = Reference(merged);
-    repointed.emplace_back(
-        relation, static_cast<std::uint32_t>(context.file.FindByNumber(ParseStepReference(attributes[relating]))));
+    repointed.emplace_back(relation, context.Model().Find(InstanceNumber(ParseStepReference(attributes[relating]))));
   }
   values[related.Index()] = ReferenceList(remaining);
   context.Rewrite(relation, values);
 }
 
 void PropertySetMerge::WriteGrownSets() {
-  InstanceAttributes attributes(context.file);
+  InstanceAttributes attributes(context.Model());
   for (const auto& [set, added] : grownSets) {
     if (!attributes.Read(set)) {
       continue;
     }
-    std::vector<std::uint32_t> members = attributes.References(setProperties);
+    std::vector<InstanceNumber> members = attributes.References(setProperties);
     members.insert(members.end(), added.begin(), added.end());
     std::vector<std::string> values = attributes.Copy();
     values[setProperties.Index()] = ReferenceList(members);
@@ -225,25 +226,25 @@ void PropertySetMerge::WriteGrownSets() {
 void PropertySetMerge::RemoveUnrelatedSets() {
   // A shared set whose every relation now relates the new sets describes nothing: not written, unless
   // something else in the file refers to it.
-  std::vector<std::uint32_t> candidates;
-  std::vector<std::uint32_t> rewritten;
+  std::vector<InstanceNumber> candidates;
+  std::vector<InstanceIndex> rewritten;
   for (const auto& [relation, set] : repointed) {
     rewritten.push_back(relation);
-    const std::vector<std::uint32_t> all = existing.RelationsOf(set);
-    const bool everyOne = std::all_of(all.begin(), all.end(), [&](std::uint32_t other) {
+    const std::vector<InstanceIndex> all = existing.RelationsOf(set);
+    const bool everyOne = std::all_of(all.begin(), all.end(), [&](InstanceIndex other) {
       return std::any_of(repointed.begin(), repointed.end(), [&](const auto& entry) { return entry.first == other; });
     });
-    if (everyOne) {
-      candidates.push_back(context.file.Instances()[set].number);
+    if (set.Valid() && everyOne) {
+      candidates.push_back(context.Model().Number(set));
     }
   }
-  for (const std::uint32_t number : Unreferenced(context.file, candidates, rewritten)) {
-    context.replaced.Replace(static_cast<std::uint32_t>(context.file.FindByNumber(number)), std::string());
+  for (const InstanceNumber number : Unreferenced(context.Model(), candidates, rewritten)) {
+    context.replaced.Replace(context.Model().Find(number), std::string());
   }
 }
 
 void PropertySetMerge::Finish() {
-  std::map<std::uint32_t, std::vector<const Leave*>> byRelation;
+  std::map<InstanceIndex, std::vector<const Leave*>> byRelation;
   for (const Leave& leave : leaves) {
     byRelation[leave.relation].push_back(&leave);
   }

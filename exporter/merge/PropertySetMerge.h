@@ -12,11 +12,10 @@
 // their own (EnumerationNames.h).
 //
 //   PropertySetMerge sets(context);
-//   sets.Add(wallIndex, contributedSets);   // per element
+//   sets.Add(wall, contributedSets);   // per element, by its index
 //   sets.Finish();                          // the relations and the grown sets, once at the end
 #pragma once
 
-#include <cstdint>
 #include <map>
 #include <optional>
 #include <string>
@@ -38,28 +37,28 @@ class PropertySetMerge {
   // `context` must outlive this object.
   explicit PropertySetMerge(MergeContext& context);
 
-  // Merges the sets contributed for the element at instance index `index`.
-  void Add(std::uint32_t index, const KT::Array<IPL::PropertySet>& sets);
+  // Merges the sets contributed for the element at `index`.
+  void Add(InstanceIndex index, const KT::Array<IPL::PropertySet>& sets);
 
   // Writes the new relations, the grown sets and the relations elements left.
   void Finish();
 
  private:
   struct Leave {
-    std::uint32_t relation;  // instance index
-    std::uint32_t element;   // instance number
-    std::uint32_t merged;    // instance number of the set that replaces the old one
+    InstanceIndex relation;
+    InstanceNumber element;
+    InstanceNumber merged;  // the set that replaces the old one
   };
 
-  std::vector<std::uint32_t> WriteProperties(std::uint32_t index, const IPL::PropertySet& set,
-                                             const std::vector<std::u16string>& existingNames);
-  std::uint32_t WriteEnumeration(const IPL::Property& property, std::string& warning, bool& failed);
-  std::uint32_t WriteProperty(const IPL::Property& property, const std::string& where, const std::string& key);
+  std::vector<InstanceNumber> WriteProperties(InstanceIndex index, const IPL::PropertySet& set,
+                                              const std::vector<std::u16string>& existingNames);
+  InstanceNumber WriteEnumeration(const IPL::Property& property, std::string& warning, bool& failed);
+  InstanceNumber WriteProperty(const IPL::Property& property, const std::string& where, const std::string& key);
   void ReserveFileEnumerationNames();
   void RemoveUnrelatedSets();
-  std::uint32_t WriteSet(const IPL::PropertySet& set, const std::optional<ExistingPropertySets::Set>& existing,
-                         const std::vector<std::uint32_t>& contributed);
-  void LeaveRelation(std::uint32_t relation, const std::vector<const Leave*>& leaving);
+  InstanceNumber WriteSet(const IPL::PropertySet& set, const std::optional<ExistingPropertySets::Set>& existing,
+                          const std::vector<InstanceNumber>& contributed);
+  void LeaveRelation(InstanceIndex relation, const std::vector<const Leave*>& leaving);
   void WriteGrownSets();
 
   MergeContext& context;
@@ -75,8 +74,8 @@ class PropertySetMerge {
   NewInstances::Pool sets;
   RelationList relations;
   std::vector<Leave> leaves;
-  std::vector<std::pair<std::uint32_t, std::uint32_t>> repointed;  // (relation index, its old set index)
-  std::map<std::uint32_t, std::vector<std::uint32_t>> grownSets;   // set index -> properties added
+  std::vector<std::pair<InstanceIndex, InstanceIndex>> repointed;  // (relation, its old set)
+  std::map<InstanceIndex, std::vector<InstanceNumber>> grownSets;  // set -> properties added
 };
 
 }  // namespace Exporter

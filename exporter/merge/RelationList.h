@@ -7,31 +7,32 @@
 #pragma once
 
 #include <cstddef>
-#include <cstdint>
 #include <string>
 #include <unordered_map>
 #include <vector>
+
+#include "InstanceIds.h"
 
 namespace Exporter {
 
 class RelationList {
  public:
   struct Relation {
-    std::uint32_t relating;  // instance number
-    std::string name;        // STEP text of the relation's Name, or "$"
-    std::vector<std::uint32_t> elements;
+    InstanceNumber relating;
+    std::string name;  // STEP text of the relation's Name, or "$"
+    std::vector<InstanceNumber> elements;
   };
 
   // Adds `element` to the relation of `relating` under `name` (unless it was the last one added).
-  void Relate(std::uint32_t relating, const std::string& name, std::uint32_t element);
+  void Relate(InstanceNumber relating, const std::string& name, InstanceNumber element);
 
   // The elements of the relation of `relating` under `name`, made empty if there is none.
-  std::vector<std::uint32_t>& Elements(std::uint32_t relating, const std::string& name);
+  std::vector<InstanceNumber>& Elements(InstanceNumber relating, const std::string& name);
 
   const std::vector<Relation>& InOrder() const noexcept { return relations; }
 
  private:
-  Relation& Get(std::uint32_t relating, const std::string& name);
+  Relation& Get(InstanceNumber relating, const std::string& name);
 
   std::vector<Relation> relations;
   std::unordered_map<std::string, std::size_t> byKey;

@@ -22,11 +22,11 @@ void ForEachReference(std::string_view text, const Found& found) {
     } else if (c == '#') {
       std::uint64_t number = 0;
       std::size_t j = i + 1;
-      for (; j < text.size() && text[j] >= '0' && text[j] <= '9' && number <= 0xFFFFFFFFull; ++j) {
+      for (; j < text.size() && text[j] >= '0' && text[j] <= '9' && number < (std::uint64_t{1} << 59); ++j) {
         number = number * 10 + static_cast<unsigned>(text[j] - '0');
       }
-      if (j > i + 1 && number <= 0xFFFFFFFFull) {
-        found(static_cast<std::uint32_t>(number));
+      if (j > i + 1) {
+        found(number);
       }
       i = j - 1;
     }
@@ -35,23 +35,29 @@ void ForEachReference(std::string_view text, const Found& found) {
 
 }  // namespace
 
-std::vector<std::uint32_t> Unreferenced(const StepFile& file, const std::vector<std::uint32_t>& candidates,
-                                        const std::vector<std::uint32_t>& ignored) {
+std::vector<InstanceNumber> Unreferenced(const IfcReader::Model& model, const std::vector<InstanceNumber>& candidates,
+                                         const std::vector<InstanceIndex>& ignored) {
   if (candidates.empty()) {
     return {};
   }
-  std::unordered_set<std::uint32_t> open(candidates.begin(), candidates.end());
-  const std::unordered_set<std::uint32_t> skip(ignored.begin(), ignored.end());
-  const auto& instances = file.Instances();
-  for (std::uint32_t i = 0; i < instances.size() && !open.empty(); ++i) {
-    if (skip.count(i) != 0 || open.count(instances[i].number) != 0) {
+  std::unordered_set<std::uint64_t> open;
+  for (const InstanceNumber number : candidates) {
+    open.insert(number.Value());
+  }
+  std::unordered_set<std::uint32_t> skip;
+  for (const InstanceIndex index : ignored) {
+    skip.insert(index.Value());
+  }
+  for (std::uint32_t i = 0; i < model.InstanceCount() && !open.empty(); ++i) {
+    const InstanceIndex index(i);
+    if (skip.count(i) != 0 || open.count(model.Number(index).Value()) != 0) {
       continue;
     }
-    ForEachReference(file.Arguments(i), [&](std::uint32_t number) { open.erase(number); });
+    ForEachReference(model.Arguments(index), [&](std::uint64_t number) { open.erase(number); });
   }
-  std::vector<std::uint32_t> result;
-  for (const std::uint32_t number : candidates) {
-    if (open.count(number) != 0 && std::find(result.begin(), result.end(), number) == result.end()) {
+  std::vector<InstanceNumber> result;
+  for (const InstanceNumber number : candidates) {
+    if (open.count(number.Value()) != 0 && std::find(result.begin(), result.end(), number) == result.end()) {
       result.push_back(number);
     }
   }

@@ -3,20 +3,20 @@
 // output, but only when no other instance refers to it: a type object's HasPropertySets, a template
 // relation or anything else keeps it.
 //
-//   const auto gone = Unreferenced(file, {setNumber}, {repointedRelationIndex});
-//   for (const std::uint32_t number : gone) Remove(number);
+//   const auto gone = Unreferenced(model, {InstanceNumber(31)}, {relationIndex});
+//   for (const InstanceNumber number : gone) Remove(model.Find(number));
 #pragma once
 
-#include <cstdint>
 #include <vector>
 
-#include "StepFile.h"
+#include "InstanceIds.h"
+#include "Model.h"
 
 namespace Exporter {
 
-// The `candidates` (instance numbers) that no instance of `file` refers to, leaving out the instances
-// at the indices `ignored` (whose text the run replaces) and the candidates themselves.
-std::vector<std::uint32_t> Unreferenced(const StepFile& file, const std::vector<std::uint32_t>& candidates,
-                                        const std::vector<std::uint32_t>& ignored);
+// The `candidates` that no instance of `model` refers to, leaving out the `ignored` instances (whose
+// text the run replaces) and the candidates themselves.
+std::vector<InstanceNumber> Unreferenced(const IfcReader::Model& model, const std::vector<InstanceNumber>& candidates,
+                                         const std::vector<InstanceIndex>& ignored);
 
 }  // namespace Exporter

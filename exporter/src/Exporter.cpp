@@ -62,11 +62,10 @@ void Exporter::Collect(const Progress& progress) {
     isObject[entity] =
         schema.IsSubtypeOf(IfcReader::EntityId{static_cast<std::int16_t>(entity)}, schema.ifcObject) ? 1 : 0;
   }
-  const auto& rooted = context.file.RootedInstances();
+  const auto& rooted = context.Model().RootedInstances();
   for (std::size_t r = 0; r < rooted.size(); ++r) {
-    const std::uint32_t index = rooted[r].index;
-    if (isObject[context.file.Instances()[index].entity.Index()] != 0) {
-      CollectElement(index, rooted[r].guid);
+    if (isObject[context.Model().Entity(rooted[r].index).Index()] != 0) {
+      CollectElement(rooted[r].index, rooted[r].guid);
     }
     if (progress && (r & 0x3FFF) == 0) {
       progress(r, rooted.size());
@@ -79,13 +78,12 @@ void Exporter::Collect(const Progress& progress) {
   classifications.Finish();
 }
 
-void Exporter::CollectElement(std::uint32_t index, const GuidBytes& guid) {
+void Exporter::CollectElement(InstanceIndex index, const GuidBytes& guid) {
   ++context.summary.elements;
   const IFCAPI::Impl::ObjectID id(token, ToKTGuid(guid));
   const auto element = [&] {
-    const InstanceRecord& record = context.file.Instances()[index];
-    return " for #" + std::to_string(record.number) + " (" + std::string(context.schema.Name(record.entity)) +
-           ", GlobalId '" + GuidText(guid) + "')";
+    return " for " + Reference(context.Model().Number(index)) + " (" +
+           std::string(context.schema.Name(context.Model().Entity(index))) + ", GlobalId '" + GuidText(guid) + "')";
   };
   KT::Array<IPL::PropertySet> sets;
   Ask("GetHookProperties", element, [&] { HookManager::GetHookProperties(id, alternative, sets); });

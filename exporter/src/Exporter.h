@@ -11,7 +11,6 @@
 #pragma once
 
 #include <cstddef>
-#include <cstdint>
 #include <functional>
 #include <string>
 
@@ -46,7 +45,7 @@ class Exporter {
   const Summary& GetSummary() const noexcept { return context.summary; }
 
  private:
-  void CollectElement(std::uint32_t index, const GuidBytes& guid);
+  void CollectElement(InstanceIndex index, const GuidBytes& guid);
 
   bool alternative;
   API_Guid token;

@@ -14,11 +14,11 @@ std::string OptionalText(const KT::Optional<KT::UniString>& text) {
   return text.HasValue() ? StepText(text.Get()) : std::string("$");
 }
 
-std::string Reference(std::uint32_t number) {
-  return "#" + std::to_string(number);
+std::string Reference(InstanceNumber number) {
+  return "#" + std::to_string(number.Value());
 }
 
-std::string ReferenceList(const std::vector<std::uint32_t>& numbers) {
+std::string ReferenceList(const std::vector<InstanceNumber>& numbers) {
   std::string out = "(";
   for (std::size_t i = 0; i < numbers.size(); ++i) {
     if (i != 0) {

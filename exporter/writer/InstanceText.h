@@ -5,11 +5,11 @@
 //   const std::string id = GuidText(bytes);                    // the 22 characters of a GlobalId
 #pragma once
 
-#include <cstdint>
 #include <string>
 #include <vector>
 
 #include "IfcGuid.h"
+#include "InstanceIds.h"
 #include "KT/Optional.h"
 #include "KT/UniString.h"
 
@@ -22,10 +22,10 @@ std::string StepText(const KT::UniString& text);
 std::string OptionalText(const KT::Optional<KT::UniString>& text);
 
 // "#N".
-std::string Reference(std::uint32_t number);
+std::string Reference(InstanceNumber number);
 
 // "(#A,#B,...)"; "()" for none.
-std::string ReferenceList(const std::vector<std::uint32_t>& numbers);
+std::string ReferenceList(const std::vector<InstanceNumber>& numbers);
 
 // The items separated by commas, without parentheses.
 std::string Join(const std::vector<std::string>& items);

@@ -2,10 +2,11 @@
 
 namespace Exporter {
 
-std::uint32_t NewInstances::Add(const std::string& body) {
-  const std::uint32_t number = nextNumber++;
+InstanceNumber NewInstances::Add(const std::string& body) {
+  const InstanceNumber number = nextNumber;
+  nextNumber = InstanceNumber(number.Value() + 1);
   text.push_back('#');
-  text += std::to_string(number);
+  text += std::to_string(number.Value());
   text.push_back('=');
   text += body;
   text += ";\n";
@@ -17,7 +18,7 @@ NewInstances::Shared NewInstances::AddOnce(Pool& pool, const std::string& body) 
   if (found != pool.end()) {
     return Shared{found->second, false};
   }
-  const std::uint32_t number = Add(body);
+  const InstanceNumber number = Add(body);
   pool.emplace(body, number);
   return Shared{number, true};
 }

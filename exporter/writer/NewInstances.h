@@ -1,32 +1,33 @@
 // The instances a run adds to the file, as STEP text, numbered after the file's largest number.
 // Identical instances can be written once and shared: AddOnce returns the number of the first one.
 //
-//   NewInstances added(file.LargestNumber() + 1);
+//   NewInstances added(InstanceNumber(file.LargestNumber() + 1));
 //   NewInstances::Pool properties;
 //   const auto value = added.AddOnce(properties, "IFCPROPERTYSINGLEVALUE('A',$,IFCLABEL('x'),$)");
 //   added.Add("IFCPROPERTYSET(...)");          // "#N=IFCPROPERTYSET(...);\n" is appended
 #pragma once
 
-#include <cstdint>
 #include <string>
 #include <unordered_map>
+
+#include "InstanceIds.h"
 
 namespace Exporter {
 
 class NewInstances {
  public:
   // Instances of one kind written so far, by body.
-  using Pool = std::unordered_map<std::string, std::uint32_t>;
+  using Pool = std::unordered_map<std::string, InstanceNumber>;
 
   struct Shared {
-    std::uint32_t number;
+    InstanceNumber number;
     bool isNew;  // written by this call, not found in the pool
   };
 
-  explicit NewInstances(std::uint32_t firstNumber) noexcept : nextNumber(firstNumber) {}
+  explicit NewInstances(InstanceNumber firstNumber) noexcept : nextNumber(firstNumber) {}
 
   // Writes `body` as a new instance and returns its number.
-  std::uint32_t Add(const std::string& body);
+  InstanceNumber Add(const std::string& body);
 
   // The number of the instance in `pool` with this `body`, written now if there is none.
   Shared AddOnce(Pool& pool, const std::string& body);
@@ -35,7 +36,7 @@ class NewInstances {
   const std::string& Text() const noexcept { return text; }
 
  private:
-  std::uint32_t nextNumber;
+  InstanceNumber nextNumber;
   std::string text;
 };
 

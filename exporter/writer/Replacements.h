@@ -6,19 +6,20 @@
 //   for (const auto& [index, text] : replaced.InFileOrder()) ...
 #pragma once
 
-#include <cstdint>
 #include <string>
 #include <utility>
 #include <vector>
+
+#include "InstanceIds.h"
 
 namespace Exporter {
 
 class Replacements {
  public:
-  using Entry = std::pair<std::uint32_t, std::string>;  // instance index, its whole new text
+  using Entry = std::pair<InstanceIndex, std::string>;  // the instance, its whole new text
 
   // `text` replaces the instance's whole text, "#N=ENTITY(...);".
-  void Replace(std::uint32_t index, std::string text) { entries.emplace_back(index, std::move(text)); }
+  void Replace(InstanceIndex index, std::string text) { entries.emplace_back(index, std::move(text)); }
 
   // The replacements sorted by instance index, as the writer meets them.
   const std::vector<Entry>& InFileOrder();

@@ -6,6 +6,8 @@
 
 #include <string>
 
+#include "StepFile.h"
+
 namespace Exporter {
 namespace {
 
@@ -24,10 +26,13 @@ TEST(UnreferencedInstances, OnlyRealReferencesKeepAnInstance) {
   std::string error;
   ASSERT_TRUE(file.Read(text.data(), text.size(), "m.ifc", error)) << error;
   // #2 is named only inside a string; #3 by a relation the run rewrites (index 5); #4 by a type.
-  EXPECT_EQ(Unreferenced(file, {2, 3, 4}, {5}), (std::vector<std::uint32_t>{2, 3}));
-  EXPECT_EQ(Unreferenced(file, {2, 3, 4}, {}), (std::vector<std::uint32_t>{2}));
-  EXPECT_EQ(Unreferenced(file, {1}, {}), std::vector<std::uint32_t>{});  // the sets refer to it
-  EXPECT_EQ(Unreferenced(file, {}, {5}), std::vector<std::uint32_t>{});
+  const IfcReader::Model& model = file.Model();
+  const std::vector<InstanceNumber> sets{InstanceNumber(2), InstanceNumber(3), InstanceNumber(4)};
+  EXPECT_EQ(Unreferenced(model, sets, {InstanceIndex(5)}),
+            (std::vector<InstanceNumber>{InstanceNumber(2), InstanceNumber(3)}));
+  EXPECT_EQ(Unreferenced(model, sets, {}), std::vector<InstanceNumber>{InstanceNumber(2)});
+  EXPECT_TRUE(Unreferenced(model, {InstanceNumber(1)}, {}).empty());  // the sets refer to it
+  EXPECT_TRUE(Unreferenced(model, {}, {InstanceIndex(5)}).empty());
 }
 
 }  // namespace

@@ -21,9 +21,9 @@ std::string Rewrite(const std::string& input) {
   std::string error;
   EXPECT_TRUE(file.Read(input.data(), input.size(), "in.ifc", error)) << error;
   Replacements replaced;
-  replaced.Replace(2, "#3=IFCWALL('0000000000000000000003',$,'C2',$,$,$,$,$,$);");
-  replaced.Replace(0, "#1=IFCWALL('0000000000000000000001',$,'A2',$,$,$,$,$,$);");
-  NewInstances added(file.LargestNumber() + 1);
+  replaced.Replace(InstanceIndex(2), "#3=IFCWALL('0000000000000000000003',$,'C2',$,$,$,$,$,$);");
+  replaced.Replace(InstanceIndex(0), "#1=IFCWALL('0000000000000000000001',$,'A2',$,$,$,$,$,$);");
+  NewInstances added(InstanceNumber(file.LargestNumber() + 1));
   added.Add("IFCGROUP('0000000000000000000009',$,$,$,$)");
   const std::string path = ::testing::TempDir() + "file-writer.ifc";
   EXPECT_TRUE(FileWriter(file, replaced, added).Write(path, "out'1.ifc", error)) << error;
