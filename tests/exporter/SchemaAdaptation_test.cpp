@@ -264,7 +264,20 @@ TEST(SchemaAdaptation, GroupTypesAClassificationAndRelationsFollowTheTables) {
   EXPECT_TRUE(Mentions(warnings, "requires Source"));
   EXPECT_EQ(emitted.size(), 1u);
 
+  // A date IFC2X3 cannot make an IfcCalendarDate of is left out, with a warning, and no instance.
+  classification.SetSource(KT::UniString("Source"));
+  for (const char* date : {"15.01.2024", "2024-13-01", "2024-01-1x"}) {
+    classification.SetEditionDate(KT::UniString(date));
+    warnings.clear();
+    EXPECT_EQ(ClassificationBody(Ifc2x3(), classification, emit, warnings),
+              "IFCCLASSIFICATION('Source','2024',$,'Board')")
+        << date;
+    EXPECT_TRUE(Mentions(warnings, "cannot be written as IFC2X3's IfcCalendarDate")) << date;
+  }
+  EXPECT_EQ(emitted.size(), 1u);
+
   const Schema& old = Ifc2x3();
+  EXPECT_FALSE(RelationAccepts(old, "IfcRelServicesBuildings", "NoSuchAttribute", old.FindEntity("IfcBuilding")));
   EXPECT_TRUE(RelationAccepts(old, "IfcRelServicesBuildings", "RelatedBuildings", old.FindEntity("IfcBuilding")));
   EXPECT_FALSE(RelationAccepts(old, "IfcRelServicesBuildings", "RelatedBuildings", old.FindEntity("IfcWall")));
   EXPECT_TRUE(RelationAccepts(Ifc4(), "IfcRelServicesBuildings", "RelatedBuildings", Ifc4().FindEntity("IfcSpace")));
