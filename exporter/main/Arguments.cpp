@@ -5,16 +5,19 @@
 namespace Exporter {
 
 const char Usage[] =
-    "Usage: ifcapi-export [--addon PATH] [--alternative] [--quiet] [--trace] [--only GLOBALID]...\n"
+    "Usage: ifcapi-export [--addon PATH] [--alternative] [--strict] [--quiet] [--trace] [--only GLOBALID]...\n"
     "                     INPUT.ifc OUTPUT.ifc\n"
     "\n"
-    "Reads the IFC4 file INPUT.ifc, asks the add-on's hook data provider for the property sets,\n"
+    "Reads the IFC file INPUT.ifc (IFC2X3, IFC4 or IFC4X3_ADD2), asks the add-on's hook data provider for the property "
+    "sets,\n"
     "attributes, classification references, groups and systems of every element, and writes\n"
-    "INPUT.ifc with them as OUTPUT.ifc.\n"
+    "INPUT.ifc with them, as its schema can hold them, as OUTPUT.ifc (which may not be INPUT.ifc).\n"
     "\n"
     "  --addon PATH    the add-on (a shared library exporting IFCAPIAddOnRegister and\n"
     "                  IFCAPIAddOnUnregister); default: the example add-on beside this tool\n"
     "  --alternative   ask the provider's alternative operations\n"
+    "  --strict        refuse an input with flaws that are otherwise warned about and kept\n"
+    "                  (duplicate GlobalIds, references to missing instances)\n"
     "  --quiet         no summary, warnings or progress\n"
     "  --trace         print every element asked about, the add-on's look-ups and every answer\n"
     "  --only GLOBALID ask about (and trace) this element only; may be repeated\n"
@@ -42,6 +45,8 @@ bool ParseArguments(int argc, const char* const* argv, Arguments& arguments, std
       arguments.addOn = std::string(argument.substr(8));
     } else if (argument == "--alternative") {
       arguments.alternative = true;
+    } else if (argument == "--strict") {
+      arguments.strict = true;
     } else if (argument == "--quiet") {
       arguments.quiet = true;
     } else if (argument == "--version") {

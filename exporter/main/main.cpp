@@ -1,20 +1,25 @@
-// ifcapi-export: runs an add-on's hook data provider over an IFC4 file and writes the enriched file.
+// ifcapi-export: runs an add-on's hook data provider over an IFC2X3, IFC4 or IFC4X3_ADD2 file and writes the
+// enriched file in the same schema.
 //
-//   ifcapi-export [--addon PATH] [--alternative] [--quiet] [--trace] [--only GLOBALID]... INPUT.ifc OUTPUT.ifc
+//   ifcapi-export [--addon PATH] [--alternative] [--strict] [--quiet] [--trace] [--only GLOBALID]...
+//                 INPUT.ifc OUTPUT.ifc
 //
 // Exit codes: 0 done, 1 the output could not be written, 2 bad usage, 3 bad input, 4 add-on failure
 // (it could not be loaded or started, or its provider threw out of a hook query).
 #include <cstdio>
 #include <exception>
 #include <string>
+#include <vector>
 
 #include "AddOn.h"
 #include "Arguments.h"
 #include "Exporter.h"
+#include "FlawWarnings.h"
 #include "KT/OutOfMemoryException.h"
 #include "Platform.h"
 #include "ProgressBar.h"
 #include "ProviderFailure.h"
+#include "SameFile.h"
 #include "StepFile.h"
 #include "lookup/ElementLookup.h"
 #include "trace/Trace.h"
@@ -40,12 +45,15 @@ std::string BaseName(const std::string& path) {
 }
 
 void PrintSummary(const Exporter::Arguments& arguments, const Exporter::StepFile& file, const Exporter::Summary& s) {
-  for (std::size_t i = 0; i < s.warnings.size() && i < PrintedWarnings; ++i) {
-    std::fprintf(stderr, "ifcapi-export: warning: %s\n", s.warnings[i].c_str());
+  // The input's flaws first, one line a kind, then the contributions' warnings.
+  std::vector<std::string> warnings = Exporter::FlawWarnings(file.Flaws());
+  warnings.insert(warnings.end(), s.warnings.begin(), s.warnings.end());
+  for (std::size_t i = 0; i < warnings.size() && i < PrintedWarnings; ++i) {
+    std::fprintf(stderr, "ifcapi-export: warning: %s\n", warnings[i].c_str());
   }
-  if (s.warnings.size() > PrintedWarnings) {
+  if (warnings.size() > PrintedWarnings) {
     std::fprintf(stderr, "ifcapi-export: %s more warnings\n",
-                 std::to_string(s.warnings.size() - PrintedWarnings).c_str());
+                 std::to_string(warnings.size() - PrintedWarnings).c_str());
   }
   // Counts go through to_string: printf's size_t format is not understood by every C runtime.
   const auto n = [](std::size_t count) { return std::to_string(count); };
@@ -53,7 +61,7 @@ void PrintSummary(const Exporter::Arguments& arguments, const Exporter::StepFile
                               " elements asked\ncontributed: " + n(s.values) + " property values in " + n(s.sets) +
                               " property sets, " + n(s.attributes) + " attributes, " + n(s.references) +
                               " classification references, " + n(s.groups) + " groups, " + n(s.relations) +
-                              " relations\nwarnings: " + n(s.warnings.size()) + "\nwritten: " + arguments.output + "\n";
+                              " relations\nwarnings: " + n(warnings.size()) + "\nwritten: " + arguments.output + "\n";
   std::fputs(summary.c_str(), stdout);
 }
 
@@ -67,17 +75,11 @@ int Export(const Exporter::Arguments& arguments) {
   Exporter::ProgressBar bar(!arguments.quiet && input.Size() >= ProgressThreshold &&
                             Exporter::StandardErrorIsTerminal());
   Exporter::StepFile file;
-  if (!file.Read(input.Data(), input.Size(), arguments.input, error,
-                 [&](std::size_t done) { bar.Show("reading", done, input.Size()); })) {
+  if (!file.Read(
+          input.Data(), input.Size(), arguments.input, error,
+          [&](std::size_t done) { bar.Show("reading", done, input.Size()); }, arguments.strict)) {
     bar.Clear();
     return Fail(BadInput, error);
-  }
-  // References to instances that are not there are kept as they are; the file had them already.
-  const IfcReader::FlawReport& missing = file.Flaws().Of(IfcReader::FlawKind::MissingReference);
-  if (!arguments.quiet && missing.count != 0) {
-    bar.Clear();
-    std::fprintf(stderr, "ifcapi-export: warning: %s references to instances that are not in the file, the first: %s\n",
-                 std::to_string(missing.count).c_str(), missing.examples.front().c_str());
   }
   // The add-on's look-ups are answered from the file; --trace and --only listen to the queries.
   Exporter::ElementLookup lookup(file);
@@ -129,6 +131,11 @@ int Run(int argc, char** argv) {
   if (arguments.version) {
     std::fputs("ifcapi-export " IFCAPI_EXPORT_VERSION "\n", stdout);
     return Done;
+  }
+  // Before anything is loaded or written: the output may not be the input under another name.
+  if (Exporter::NamesSameFile(arguments.input, arguments.output) ||
+      Exporter::NamesSameFile(arguments.input, arguments.output + ".partial")) {
+    return Fail(BadUsage, arguments.output + " is the input file " + arguments.input + "; choose another output");
   }
   if (arguments.addOn.empty()) {
     arguments.addOn = Exporter::ExecutableDirectory() + Exporter::ExampleAddOnFileName();

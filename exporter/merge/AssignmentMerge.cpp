@@ -1,33 +1,18 @@
 #include "AssignmentMerge.h"
 
 #include <algorithm>
+#include <optional>
 #include <string_view>
 
 #include "InstanceText.h"
+#include "NamedBody.h"
+#include "SchemaAdaptation.h"
 
 namespace Exporter {
 
 namespace {
 
 using IFCAPI::Impl::HookAssignments;
-
-// The entity written for a group type, or null for a type that is no group.
-const char* GroupEntityName(IPL::IFCType type) noexcept {
-  switch (type) {
-    case IPL::IFCType::IfcGroup:
-      return "IFCGROUP";
-    case IPL::IFCType::IfcSystem:
-      return "IFCSYSTEM";
-    case IPL::IFCType::IfcBuildingSystem:
-      return "IFCBUILDINGSYSTEM";
-    case IPL::IFCType::IfcDistributionSystem:
-      return "IFCDISTRIBUTIONSYSTEM";
-    case IPL::IFCType::IfcDistributionCircuit:
-      return "IFCDISTRIBUTIONCIRCUIT";
-    default:
-      return nullptr;
-  }
-}
 
 GuidBytes GuidOf(const IFCAPI::Impl::ObjectID& id) noexcept {
   return FromKTGuid(id.GetGUID());
@@ -40,20 +25,29 @@ void AssignmentMerge::WriteGroup(const ObjectID& id, const HookAssignments::Grou
   if (groups.count(guid) != 0) {
     return;
   }
-  const char* entityName = GroupEntityName(info.type);
-  if (entityName == nullptr || !context.globalIds.Claim(guid)) {
-    context.Warn("group '" + GuidText(guid) + "': " +
-                 (entityName == nullptr ? "not of a group type" : "its GlobalId is already used") + "; skipped");
+  const std::optional<GroupEntity> entity = AdaptGroupEntity(context.schema, info.type);
+  if (!entity || !context.globalIds.Claim(guid)) {
+    context.Warn("group '" + GuidText(guid) +
+                 "': " + (!entity ? "not of a group type" : "its GlobalId is already used") + "; skipped");
     return;
   }
-  // GlobalId, OwnerHistory, Name; the others are not set.
-  std::string body =
-      std::string(entityName) + "('" + GuidText(guid) + "',$," + (info.name ? StepText(*info.name) : std::string("$"));
-  const std::size_t count = context.schema.AttributeCount(context.schema.FindEntity(entityName));
-  for (std::size_t i = 3; i < count; ++i) {
-    body += ",$";
+  if (!entity->objectType.empty()) {
+    context.WarnOnce("group:" + entity->objectType,
+                     std::string(IfcReader::SchemaName(context.schema.Version())) + " has no " + entity->objectType +
+                         ": written as " + entity->entity + " with ObjectType '" + entity->objectType + "'");
   }
-  groups.emplace(guid, context.added.Add(body + ")"));
+  const NamedBody body = BuildNamedBody(
+      context.schema, entity->entity,
+      {{"GlobalId", "'" + GuidText(guid) + "'"},
+       {"Name", info.name ? StepText(*info.name) : std::string("$")},
+       {"ObjectType", entity->objectType.empty() ? std::string("$") : StepText(KT::UniString(entity->objectType))}},
+      context.RootFallbacks());
+  if (!body.Ok()) {
+    context.Warn("group '" + GuidText(guid) + "': " + entity->entity + " requires " + body.missingRequired +
+                 ", which the file has none of; skipped");
+    return;
+  }
+  groups.emplace(guid, context.added.Add(body.text));
   ++context.summary.groups;
 }
 
@@ -100,13 +94,21 @@ void AssignmentMerge::WriteRelation(InstanceNumber group, const ObjectID& relati
     return;
   }
   writtenRelations.insert(text);
-  if (services) {
-    context.added.Add("IFCRELSERVICESBUILDINGS('" + text + "',$,$,$," + Reference(group) + "," +
-                      ReferenceList(members) + ")");
-  } else {
-    context.added.Add("IFCRELASSIGNSTOGROUP('" + text + "',$,$,$," + ReferenceList(members) + ",$," + Reference(group) +
-                      ")");
+  const NamedBody body = services ? BuildNamedBody(context.schema, "IfcRelServicesBuildings",
+                                                   {{"GlobalId", "'" + text + "'"},
+                                                    {"RelatingSystem", Reference(group)},
+                                                    {"RelatedBuildings", ReferenceList(members)}},
+                                                   context.RootFallbacks())
+                                  : BuildNamedBody(context.schema, "IfcRelAssignsToGroup",
+                                                   {{"GlobalId", "'" + text + "'"},
+                                                    {"RelatedObjects", ReferenceList(members)},
+                                                    {"RelatingGroup", Reference(group)}},
+                                                   context.RootFallbacks());
+  if (!body.Ok()) {
+    context.Warn("relation '" + text + "': its schema requires " + body.missingRequired + "; skipped");
+    return;
   }
+  context.added.Add(body.text);
   ++context.summary.relations;
 }
 

@@ -1,25 +1,31 @@
 #include "ClassificationMerge.h"
 
 #include "InstanceText.h"
+#include "NamedBody.h"
+#include "SchemaAdaptation.h"
 
 namespace Exporter {
 
 InstanceNumber ClassificationMerge::WriteReference(const IPL::ClassificationReference& reference) {
+  std::vector<std::string> warnings;
   std::string source = "$";
   if (reference.GetReferencedSource().HasValue()) {
-    const IPL::Classification& c = reference.GetReferencedSource().Get();
-    source =
-        Reference(context.added
-                      .AddOnce(classifications,
-                               "IFCCLASSIFICATION(" + OptionalText(c.GetSource()) + "," + OptionalText(c.GetEdition()) +
-                                   "," + OptionalText(c.GetEditionDate()) + "," + StepText(c.name) + "," +
-                                   OptionalText(c.GetDescription()) + "," + OptionalText(c.GetLocation()) + ",$)")
-                      .number);
+    const EmitInstance emit = [&](const std::string& body) {
+      return static_cast<std::uint32_t>(context.added.AddOnce(dates, body).number.Value());
+    };
+    const std::string body = ClassificationBody(context.schema, reference.GetReferencedSource().Get(), emit, warnings);
+    if (!body.empty()) {
+      source = Reference(context.added.AddOnce(classifications, body).number);
+    }
   }
   const NewInstances::Shared written =
-      context.added.AddOnce(references, "IFCCLASSIFICATIONREFERENCE(" + OptionalText(reference.GetLocation()) + "," +
-                                            OptionalText(reference.GetIdentification()) + "," +
-                                            OptionalText(reference.GetName()) + "," + source + ",$,$)");
+      context.added.AddOnce(references, ClassificationReferenceBody(context.schema, reference, source, warnings));
+  const std::string where =
+      "classification reference '" +
+      (reference.GetIdentification().HasValue() ? reference.GetIdentification().Get().ToUTF8() : std::string()) + "': ";
+  for (const std::string& warning : warnings) {
+    context.WarnOnce("classification:" + warning, where + warning);
+  }
   if (written.isNew) {
     ++context.summary.references;
   }
@@ -45,10 +51,21 @@ void ClassificationMerge::Add(InstanceIndex index,
 
 void ClassificationMerge::Finish() {
   for (const RelationList::Relation& relation : relations.InOrder()) {
-    context.added.Add("IFCRELASSOCIATESCLASSIFICATION('" +
-                      context.globalIds.Derive("classifies" + Reference(relation.relating) + relation.name) + "',$," +
-                      relation.name + ",$," + ReferenceList(relation.elements) + "," + Reference(relation.relating) +
-                      ")");
+    const NamedBody body = BuildNamedBody(
+        context.schema, "IfcRelAssociatesClassification",
+        {{"GlobalId",
+          "'" + context.globalIds.Derive("classifies" + Reference(relation.relating) + relation.name) + "'"},
+         {"Name", relation.name},
+         {"RelatedObjects", ReferenceList(relation.elements)},
+         {"RelatingClassification", Reference(relation.relating)}},
+        context.RootFallbacks());
+    if (!body.Ok()) {
+      context.WarnOnce("relation:" + body.missingRequired,
+                       "classification relations cannot be written: the schema requires " + body.missingRequired +
+                           ", which the file has none of");
+      continue;
+    }
+    context.added.Add(body.text);
     ++context.summary.relations;
   }
 }

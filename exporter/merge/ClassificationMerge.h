@@ -1,6 +1,7 @@
 // Contributed classification references merged into the file: each IfcClassificationReference and
 // its IfcClassification is written once, and one IfcRelAssociatesClassification per reference and
-// relationship name relates every element that received it under that name.
+// relationship name relates every element that received it under that name. Both are written as the
+// file's schema has them (SchemaAdaptation.h); what it cannot hold is said once.
 //
 //   ClassificationMerge classifications(context);
 //   classifications.Add(wall, contributed);        // per element, by its index
@@ -32,6 +33,7 @@ class ClassificationMerge {
 
   MergeContext& context;
   NewInstances::Pool classifications;
+  NewInstances::Pool dates;
   NewInstances::Pool references;
   RelationList relations;
 };

@@ -63,6 +63,19 @@ std::optional<ExistingPropertySets::Set> ExistingPropertySets::Find(InstanceNumb
   return std::nullopt;
 }
 
+std::vector<InstanceIndex> ExistingPropertySets::RelationsOf(InstanceIndex set) {
+  if (!indexed) {
+    Index();
+  }
+  std::vector<InstanceIndex> relations;
+  for (const Set& entry : sets) {
+    if (entry.set == set && std::find(relations.begin(), relations.end(), entry.relation) == relations.end()) {
+      relations.push_back(entry.relation);
+    }
+  }
+  return relations;
+}
+
 ExistingPropertySets::Content ExistingPropertySets::Read(InstanceIndex set) const {
   Content content{"$", {}, {}};
   InstanceAttributes attributes(context.Model());

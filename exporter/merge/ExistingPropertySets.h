@@ -38,6 +38,9 @@ class ExistingPropertySets {
   // The element's set called `name`, if it has one.
   std::optional<Set> Find(InstanceNumber element, const std::u16string& name);
 
+  // The relations that relate `set` to elements.
+  std::vector<InstanceIndex> RelationsOf(InstanceIndex set);
+
   // What the set holds.
   Content Read(InstanceIndex set) const;
 

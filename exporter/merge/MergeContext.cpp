@@ -4,6 +4,23 @@
 
 namespace Exporter {
 
+MergeContext::MergeContext(const StepFile& file)
+    : file(file), schema(file.Model().GetSchema()), added(InstanceNumber(file.LargestNumber() + 1)), globalIds(file) {
+  const IfcReader::EntityId ownerHistory = schema.FindEntity("IfcOwnerHistory");
+  for (std::uint32_t i = 0; i < Model().InstanceCount() && ownerHistory.Valid(); ++i) {
+    if (Model().Entity(InstanceIndex(i)) == ownerHistory) {
+      rootFallbacks.emplace_back("OwnerHistory", Reference(Model().Number(InstanceIndex(i))));
+      break;
+    }
+  }
+}
+
+void MergeContext::WarnOnce(const std::string& key, std::string text) {
+  if (warnedOnce.insert(key).second) {
+    Warn(std::move(text));
+  }
+}
+
 std::string MergeContext::ElementName(InstanceIndex index) const {
   return Reference(Model().Number(index)) + " (" + std::string(schema.Name(Model().Entity(index))) + ")";
 }

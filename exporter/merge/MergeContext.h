@@ -8,8 +8,10 @@
 #pragma once
 
 #include <string>
+#include <unordered_set>
 #include <vector>
 
+#include "NamedBody.h"
 #include "NewGlobalIds.h"
 #include "NewInstances.h"
 #include "Replacements.h"
@@ -21,11 +23,7 @@ namespace Exporter {
 
 struct MergeContext {
   // `file` must outlive the context.
-  explicit MergeContext(const StepFile& file)
-      : file(file),
-        schema(file.Model().GetSchema()),
-        added(InstanceNumber(file.LargestNumber() + 1)),
-        globalIds(file) {}
+  explicit MergeContext(const StepFile& file);
 
   // "#N (IfcWall)", as warnings name an input instance.
   std::string ElementName(InstanceIndex index) const;
@@ -33,6 +31,14 @@ struct MergeContext {
   const IfcReader::Model& Model() const noexcept { return file.Model(); }
 
   void Warn(std::string text) { summary.warnings.push_back(std::move(text)); }
+
+  // Warns with `text` the first time `key` is met: what a schema cannot hold is said once, not once
+  // an element.
+  void WarnOnce(const std::string& key, std::string text);
+
+  // What a new rooted instance is written with besides its contributed attributes: the file's owner
+  // history where the schema requires one (IFC2X3), to fill a required OwnerHistory.
+  const std::vector<NamedValue>& RootFallbacks() const noexcept { return rootFallbacks; }
 
   // Writes the input instance at `index` again with `attributes` (all of them, in STEP order).
   void Rewrite(InstanceIndex index, const std::vector<std::string>& attributes);
@@ -43,6 +49,10 @@ struct MergeContext {
   Replacements replaced;
   NewGlobalIds globalIds;
   Summary summary;
+
+ private:
+  std::unordered_set<std::string> warnedOnce;
+  std::vector<NamedValue> rootFallbacks;
 };
 
 }  // namespace Exporter

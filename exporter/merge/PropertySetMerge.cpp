@@ -2,28 +2,90 @@
 
 #include <algorithm>
 
+#include "AdaptedProperties.h"
 #include "IPL/PropertyEnumeratedValue.h"
+#include "InstanceAttributes.h"
 #include "InstanceText.h"
+#include "NamedBody.h"
 #include "PropertyText.h"
 #include "StepText.h"
+#include "UnreferencedInstances.h"
 
 namespace Exporter {
+
+namespace {
+
+// What a schema cannot hold is said once, for the first element given it.
+constexpr char OnceNote[] = " (said once for every element given it)";
+
+}  // namespace
 
 PropertySetMerge::PropertySetMerge(MergeContext& context)
     : context(context),
       existing(context),
+      quantities(context),
       related(context.schema.FindAttribute(context.schema.ifcRelDefinesByProperties, "RelatedObjects")),
       relating(context.schema.FindAttribute(context.schema.ifcRelDefinesByProperties, "RelatingPropertyDefinition")),
       setProperties(context.schema.FindAttribute(context.schema.ifcPropertySet, "HasProperties")) {}
 
-InstanceNumber PropertySetMerge::WriteEnumeration(const IPL::Property& property, std::string& warning) {
+void PropertySetMerge::ReserveFileEnumerationNames() {
+  enumerationNamesReserved = true;
+  const IfcReader::EntityId entity = context.schema.FindEntity("IfcPropertyEnumeration");
+  if (!entity.Valid()) {
+    return;
+  }
+  const IfcReader::AttributeSlot name = context.schema.FindAttribute(entity, "Name");
+  InstanceAttributes attributes(context.Model());
+  for (const InstanceIndex index : context.Model().InstancesOf(entity)) {
+    if (attributes.Read(index)) {
+      enumerationNames.Reserve(DecodeStepString(attributes[name]).value_or(std::u16string()));
+    }
+  }
+}
+
+InstanceNumber PropertySetMerge::WriteEnumeration(const IPL::Property& property, std::string& warning, bool& failed) {
   const auto* enumerated = dynamic_cast<const IPL::PropertyEnumeratedValue*>(&property);
   const IPL::PropertyEnumeration* allowed = enumerated != nullptr ? enumerated->GetEnumerationReference() : nullptr;
   // An enumeration needs at least one value; one without is not written.
   if (allowed == nullptr || !HoldsAnyValue(allowed->GetEnumerationValues())) {
     return InstanceNumber();
   }
-  return context.added.AddOnce(enumerations, EnumerationBody(*allowed, warning)).number;
+  if (!enumerationNamesReserved) {
+    ReserveFileEnumerationNames();
+  }
+  const std::u16string name = enumerationNames.NameFor(
+      allowed->GetName().GetCodeUnits(), property.GetName().GetCodeUnits(), EnumerationValuesText(*allowed));
+  const AdaptedInstance adapted = AdaptEnumeration(context.schema, *allowed, name);
+  for (const std::string& note : adapted.warnings) {
+    warning += (warning.empty() ? "" : "; ") + note;
+  }
+  failed = !adapted.Ok();
+  return adapted.Ok() ? context.added.AddOnce(enumerations, adapted.body).number : InstanceNumber();
+}
+
+InstanceNumber PropertySetMerge::WriteProperty(const IPL::Property& property, const std::string& where,
+                                               const std::string& key) {
+  // Checked first, so that nothing of a property that cannot be written is written.
+  const AdaptedInstance checked = AdaptProperty(context.schema, property, 0);
+  for (const std::string& warning : checked.warnings) {
+    context.WarnOnce(key + warning, where + ": " + warning + OnceNote);
+  }
+  if (!checked.Ok()) {
+    return InstanceNumber();
+  }
+  std::string warning;
+  bool failed = false;
+  const InstanceNumber enumeration = WriteEnumeration(property, warning, failed);
+  if (!warning.empty()) {
+    context.WarnOnce(key + warning, where + ": " + warning + OnceNote);
+  }
+  if (failed) {
+    return InstanceNumber();  // its enumeration cannot be written: neither can the property that refers to it
+  }
+  const AdaptedInstance adapted =
+      enumeration.Valid() ? AdaptProperty(context.schema, property, static_cast<std::uint32_t>(enumeration.Value()))
+                          : checked;
+  return context.added.AddOnce(properties, adapted.body).number;
 }
 
 std::vector<InstanceNumber> PropertySetMerge::WriteProperties(InstanceIndex index, const IPL::PropertySet& set,
@@ -40,17 +102,12 @@ std::vector<InstanceNumber> PropertySetMerge::WriteProperties(InstanceIndex inde
       context.Warn(where + " is already in the file's set; the file's value stays");
       continue;
     }
-    std::string warning;
-    const InstanceNumber enumeration = WriteEnumeration(*property, warning);
-    const std::string body = PropertyBody(*property, enumeration, warning);
-    if (!warning.empty()) {
-      context.Warn(where + ": " + warning);
-    }
-    if (body.empty()) {
-      context.Warn(where + " is of no known kind; skipped");
+    const InstanceNumber number =
+        WriteProperty(*property, where, set.GetName().ToUTF8() + "." + property->GetName().ToUTF8() + ":");
+    if (!number.Valid()) {
       continue;
     }
-    contributed.push_back(context.added.AddOnce(properties, body).number);
+    contributed.push_back(number);
     ++context.summary.values;
   }
   return contributed;
@@ -71,8 +128,18 @@ InstanceNumber PropertySetMerge::WriteSet(const IPL::PropertySet& set,
   if (found != sets.end()) {
     return found->second;
   }
-  const InstanceNumber number =
-      context.added.Add("IFCPROPERTYSET('" + context.globalIds.Derive("set" + key) + "',$," + key + ")");
+  const NamedBody body = BuildNamedBody(context.schema, "IfcPropertySet",
+                                        {{"GlobalId", "'" + context.globalIds.Derive("set" + key) + "'"},
+                                         {"Name", StepText(set.GetName())},
+                                         {"Description", content.description},
+                                         {"HasProperties", ReferenceList(members)}},
+                                        context.RootFallbacks());
+  if (!body.Ok()) {
+    context.WarnOnce("set:" + body.missingRequired, "property sets cannot be written: the file's schema requires " +
+                                                        body.missingRequired + ", which the file has none of");
+    return InstanceNumber();
+  }
+  const InstanceNumber number = context.added.Add(body.text);
   sets.emplace(key, number);
   ++context.summary.sets;
   return number;
@@ -81,6 +148,11 @@ InstanceNumber PropertySetMerge::WriteSet(const IPL::PropertySet& set,
 void PropertySetMerge::Add(InstanceIndex index, const KT::Array<IPL::PropertySet>& contributedSets) {
   const InstanceNumber element = context.Model().Number(index);
   for (const IPL::PropertySet& set : contributedSets) {
+    if (quantities.Has(element, set.GetName().GetCodeUnits())) {
+      context.Warn(context.ElementName(index) + ": property set " + set.GetName().ToUTF8() +
+                   " is the name of the element's quantities (IfcElementQuantity); not written beside them");
+      continue;
+    }
     const std::optional<ExistingPropertySets::Set> own = existing.Find(element, set.GetName().GetCodeUnits());
     const std::vector<InstanceNumber> contributed =
         WriteProperties(index, set, own ? existing.Read(own->set).names : std::vector<std::u16string>());
@@ -97,6 +169,9 @@ void PropertySetMerge::Add(InstanceIndex index, const KT::Array<IPL::PropertySet
       continue;
     }
     const InstanceNumber number = WriteSet(set, own, contributed);
+    if (!number.Valid()) {
+      continue;
+    }
     if (own) {
       leaves.push_back(Leave{own->relation, element, number});
     }
@@ -128,6 +203,7 @@ void PropertySetMerge::LeaveRelation(InstanceIndex relation, const std::vector<c
       }
     }
     values[relating.Index()] = Reference(merged);
+    repointed.emplace_back(relation, context.Model().Find(InstanceNumber(ParseStepReference(attributes[relating]))));
   }
   values[related.Index()] = ReferenceList(remaining);
   context.Rewrite(relation, values);
@@ -147,6 +223,26 @@ void PropertySetMerge::WriteGrownSets() {
   }
 }
 
+void PropertySetMerge::RemoveUnrelatedSets() {
+  // A shared set whose every relation now relates the new sets describes nothing: not written, unless
+  // something else in the file refers to it.
+  std::vector<InstanceNumber> candidates;
+  std::vector<InstanceIndex> rewritten;
+  for (const auto& [relation, set] : repointed) {
+    rewritten.push_back(relation);
+    const std::vector<InstanceIndex> all = existing.RelationsOf(set);
+    const bool everyOne = std::all_of(all.begin(), all.end(), [&](InstanceIndex other) {
+      return std::any_of(repointed.begin(), repointed.end(), [&](const auto& entry) { return entry.first == other; });
+    });
+    if (set.Valid() && everyOne) {
+      candidates.push_back(context.Model().Number(set));
+    }
+  }
+  for (const InstanceNumber number : Unreferenced(context.Model(), candidates, rewritten)) {
+    context.replaced.Replace(context.Model().Find(number), std::string());
+  }
+}
+
 void PropertySetMerge::Finish() {
   std::map<InstanceIndex, std::vector<const Leave*>> byRelation;
   for (const Leave& leave : leaves) {
@@ -155,11 +251,16 @@ void PropertySetMerge::Finish() {
   for (const auto& [relation, leaving] : byRelation) {
     LeaveRelation(relation, leaving);
   }
+  RemoveUnrelatedSets();
   for (const RelationList::Relation& relation : relations.InOrder()) {
     if (!relation.elements.empty()) {
-      context.added.Add("IFCRELDEFINESBYPROPERTIES('" +
-                        context.globalIds.Derive("defines" + Reference(relation.relating)) + "',$,$,$," +
-                        ReferenceList(relation.elements) + "," + Reference(relation.relating) + ")");
+      const NamedBody body =
+          BuildNamedBody(context.schema, "IfcRelDefinesByProperties",
+                         {{"GlobalId", "'" + context.globalIds.Derive("defines" + Reference(relation.relating)) + "'"},
+                          {"RelatedObjects", ReferenceList(relation.elements)},
+                          {"RelatingPropertyDefinition", Reference(relation.relating)}},
+                         context.RootFallbacks());
+      context.added.Add(body.text);
       ++context.summary.relations;
     }
   }

@@ -5,7 +5,11 @@
 // contributed properties whose names the set holds are dropped with a warning, the others are added.
 // A set that is the element's alone grows in place. A set the element shares with others is left as
 // it is: the element gets a new set with the shared set's properties plus the added ones and leaves
-// the shared set's relation; a relation that all its elements leave is pointed at the new set instead.
+// the shared set's relation; a relation that all its elements leave is pointed at the new set instead,
+// and the shared set, when nothing else refers to it, is not written any more. A set whose name the
+// element already gives an IfcElementQuantity is not written beside it. Every instance follows the
+// file's schema (AdaptedProperties.h); enumerations of one name but different values get names of
+// their own (EnumerationNames.h).
 //
 //   PropertySetMerge sets(context);
 //   sets.Add(wall, contributedSets);   // per element, by its index
@@ -14,8 +18,12 @@
 
 #include <map>
 #include <optional>
+#include <string>
+#include <utility>
 #include <vector>
 
+#include "ElementQuantities.h"
+#include "EnumerationNames.h"
 #include "ExistingPropertySets.h"
 #include "IPL/PropertySet.h"
 #include "KT/Array.h"
@@ -44,7 +52,10 @@ class PropertySetMerge {
 
   std::vector<InstanceNumber> WriteProperties(InstanceIndex index, const IPL::PropertySet& set,
                                               const std::vector<std::u16string>& existingNames);
-  InstanceNumber WriteEnumeration(const IPL::Property& property, std::string& warning);
+  InstanceNumber WriteEnumeration(const IPL::Property& property, std::string& warning, bool& failed);
+  InstanceNumber WriteProperty(const IPL::Property& property, const std::string& where, const std::string& key);
+  void ReserveFileEnumerationNames();
+  void RemoveUnrelatedSets();
   InstanceNumber WriteSet(const IPL::PropertySet& set, const std::optional<ExistingPropertySets::Set>& existing,
                           const std::vector<InstanceNumber>& contributed);
   void LeaveRelation(InstanceIndex relation, const std::vector<const Leave*>& leaving);
@@ -52,6 +63,9 @@ class PropertySetMerge {
 
   MergeContext& context;
   ExistingPropertySets existing;
+  ElementQuantities quantities;
+  EnumerationNames enumerationNames;
+  bool enumerationNamesReserved = false;
   IfcReader::AttributeSlot related;
   IfcReader::AttributeSlot relating;
   IfcReader::AttributeSlot setProperties;
@@ -60,6 +74,7 @@ class PropertySetMerge {
   NewInstances::Pool sets;
   RelationList relations;
   std::vector<Leave> leaves;
+  std::vector<std::pair<InstanceIndex, InstanceIndex>> repointed;  // (relation, its old set)
   std::map<InstanceIndex, std::vector<InstanceNumber>> grownSets;  // set -> properties added
 };
 

@@ -11,17 +11,11 @@ InstanceRecord StepFile::InstanceList::operator[](std::size_t index) const noexc
 }
 
 bool StepFile::Read(const char* data, std::size_t size, std::string_view fileName, std::string& error,
-                    const Progress& progress) {
+                    const Progress& progress, bool strict) {
   IfcReader::ReadOptions options;
   options.progress = progress;
-  options.accepted = {IfcReader::SchemaVersion::Ifc4};
+  options.strict = strict;
   if (!model.Read(data, size, fileName, error, options)) {
-    return false;
-  }
-  // The tool refuses what the reader tolerates of duplicate GlobalIds: elements are known by them.
-  const IfcReader::FlawReport& duplicates = model.GetFlaws().Of(IfcReader::FlawKind::DuplicateGlobalId);
-  if (duplicates.count != 0) {
-    error = duplicates.examples.front();
     return false;
   }
   if (model.LargestNumber().Value() > std::numeric_limits<std::uint32_t>::max() / 2) {

@@ -1,6 +1,8 @@
-// The input file as the export tool reads it: an IFC4 file read by the shared reader
-// (IfcReader::Model), seen through the tool's older, narrower interface: 32-bit instance numbers and
-// indices, duplicate GlobalIds refused.
+// The input file as the export tool reads it: an IFC2X3, IFC4 or IFC4X3_ADD2 file read by the shared
+// reader (IfcReader::Model), seen through the tool's older, narrower interface: 32-bit instance
+// numbers and indices. Duplicate GlobalIds and references to missing instances are read and counted
+// in Flaws(); `strict` refuses them instead. Of instances sharing a GlobalId, FindByGlobalId finds the
+// first.
 //
 //   StepFile file;
 //   std::string error;
@@ -28,7 +30,7 @@ struct InstanceRecord {
   std::uint32_t number;
   std::uint32_t line;          // 1-based
   std::uint16_t argument;      // offset of '(' from `offset`
-  IfcReader::EntityId entity;  // in the IFC4 schema
+  IfcReader::EntityId entity;  // in the file's schema
 };
 
 class StepFile {
@@ -37,9 +39,10 @@ class StepFile {
   using Progress = std::function<void(std::size_t done)>;
 
   // Reads `size` bytes at `data`, which must stay valid as long as this object. False with `error`
-  // naming `fileName`, the line and the instance number when the file is no well-formed IFC4 file.
+  // naming `fileName`, the line and the instance number when the file is no well-formed file of a
+  // supported schema, or (with `strict`) has flaws.
   bool Read(const char* data, std::size_t size, std::string_view fileName, std::string& error,
-            const Progress& progress = nullptr);
+            const Progress& progress = nullptr, bool strict = false);
 
   // The instances in file order, each made on request from the reader's record.
   class InstanceList {
@@ -94,7 +97,12 @@ class StepFile {
   const char* Data() const noexcept { return model.Data(); }
   std::size_t Size() const noexcept { return model.Size(); }
 
-  // The flaws the file was read with (references to missing instances), for warnings.
+  // The schema the file is read in, and whether its lines end in CR LF.
+  const IfcReader::Schema& GetSchema() const noexcept { return model.GetSchema(); }
+  bool CrLf() const noexcept { return model.GetHeader().crlf; }
+
+  // The flaws the file was read with (duplicate GlobalIds, references to missing instances), for
+  // warnings.
   const IfcReader::Flaws& Flaws() const noexcept { return model.GetFlaws(); }
   const IfcReader::Model& Model() const noexcept { return model; }
 

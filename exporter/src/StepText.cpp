@@ -1,8 +1,9 @@
 #include "StepText.h"
 
 #include <charconv>
-#include <cmath>
 #include <cstring>
+
+#include "RealText.h"
 
 namespace Exporter {
 
@@ -116,24 +117,7 @@ void AppendStepString(std::string& out, std::u16string_view units) {
 }
 
 bool AppendStepReal(std::string& out, double value) {
-  if (!std::isfinite(value)) {
-    return false;
-  }
-  char buffer[40];
-  // Shortest digits that read back to the same double.
-  const std::to_chars_result result = std::to_chars(buffer, buffer + sizeof(buffer), value);
-  const std::string_view text(buffer, static_cast<std::size_t>(result.ptr - buffer));
-  const std::size_t exponent = text.find('e');
-  const std::string_view mantissa = text.substr(0, exponent);
-  out.append(mantissa);
-  if (mantissa.find('.') == std::string_view::npos) {
-    out.push_back('.');
-  }
-  if (exponent != std::string_view::npos) {
-    out.push_back('E');
-    out.append(text.substr(exponent + 1));
-  }
-  return true;
+  return AppendRealText(out, value);
 }
 
 void AppendStepBinary(std::string& out, const std::vector<std::uint8_t>& bytes) {

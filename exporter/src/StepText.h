@@ -2,7 +2,7 @@
 //
 // Strings are written with apostrophes doubled, backslashes doubled and every character outside
 // printable ASCII as a \X2\...\X0\ run of UTF-16 code units; reals with the shortest digits that read
-// back to the same double, always with a decimal point:
+// back to the same double, always with a decimal point and large or tiny ones with an exponent (RealText.h):
 //
 //   std::string out;
 //   AppendStepString(out, u"Wand \u00C4'1");     // 'Wand \X2\00C4\X0\''1'

@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "API/IfcGlobalId.h"
+#include "AdaptedProperties.h"
 #include "IPL/ClassificationReference.h"
 #include "IPL/IFCType.h"
 #include "IPL/PropertySingleValue.h"
@@ -33,14 +34,17 @@ std::string Reference(const char* role, const std::optional<API::ElementReferenc
          Quoted(reference->name) + "\n";
 }
 
-std::string Property(const IPL::Property& property) {
+// A single value as its typed value; other kinds as the instance the file's schema would get, or why
+// none would be written.
+std::string Property(const IfcReader::Schema& schema, const IPL::Property& property) {
   std::string warning;
   if (const auto* single = dynamic_cast<const IPL::PropertySingleValue*>(&property)) {
     std::string value;
     AppendTypedValue(value, single->GetNominalValue(), warning);
     return value;
   }
-  return PropertyBody(property, IfcReader::InstanceNumber(), warning);
+  const AdaptedInstance adapted = AdaptProperty(schema, property, 0);
+  return adapted.Ok() || adapted.warnings.empty() ? adapted.body : "not written: " + adapted.warnings.front();
 }
 
 }  // namespace
@@ -117,7 +121,7 @@ void Trace::Answered(IfcReader::InstanceIndex, const Answers& answers) {
   for (const IPL::PropertySet& set : answers.propertySets) {
     text += "    " + set.GetName().ToUTF8() + "\n";
     for (const auto& property : set.GetProperties()) {
-      text += "      " + property->GetName().ToUTF8() + ": " + Property(*property) + "\n";
+      text += "      " + property->GetName().ToUTF8() + ": " + Property(file.GetSchema(), *property) + "\n";
     }
   }
   text += "  GetHookAttributes: " + Count(answers.attributes.GetSize(), "attribute", "attributes") + "\n";

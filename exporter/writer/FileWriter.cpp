@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "InstanceText.h"
+#include "LineEnds.h"
 #include "StepText.h"
 
 #ifndef IFCAPI_EXPORT_VERSION
@@ -70,12 +71,19 @@ bool FileWriter::Write(const std::string& path, const std::string& fileName, std
     Copy(out, cursor, record.offset);
     out.Write(text);
     cursor = record.offset + record.length;
+    if (text.empty()) {
+      // A removed instance takes its line end along.
+      cursor += cursor < file.Size() && file.Data()[cursor] == '\r' ? 1 : 0;
+      cursor += cursor < file.Size() && file.Data()[cursor] == '\n' ? 1 : 0;
+    }
   }
   Copy(out, cursor, file.DataEnd());
+  // New lines end as the input's lines do.
+  const LineEnd lineEnd = file.CrLf() ? LineEnd::CrLf : LineEnd::Lf;
   if (file.DataEnd() > 0 && file.Data()[file.DataEnd() - 1] != '\n') {
-    out.Write("\n");
+    out.Write(LineEndText(lineEnd));
   }
-  out.Write(added.Text());
+  out.Write(WithLineEnds(added.Text(), lineEnd));
   Copy(out, file.DataEnd(), file.Size());
   return out.Commit(error);
 }

@@ -147,13 +147,16 @@ TEST(Exporter, ContributionsMeetTheFilesSetsAttributesAndGroups) {
   EXPECT_NE(summary.warnings[0].find("Pset_Own.Kept is already in the file's set"), std::string::npos);
   EXPECT_NE(summary.warnings[3].find("is not in the file; left out"), std::string::npos);
 
-  // Every input instance is still there, and the file reads as a whole.
+  // Every input instance is still there but Pset_Both's old set, which the split left related to
+  // nothing, and the file reads as a whole.
   StepFile back;
   std::string error;
   ASSERT_TRUE(back.Read(out.data(), out.size(), "out", error)) << error;
-  for (const std::uint32_t number : {1u, 2u, 3u, 10u, 11u, 12u, 20u, 21u, 22u, 30u, 31u, 32u}) {
+  for (const std::uint32_t number : {1u, 2u, 3u, 10u, 11u, 12u, 20u, 21u, 22u, 30u, 32u}) {
     EXPECT_GE(back.FindByNumber(number), 0) << number;
   }
+  EXPECT_LT(back.FindByNumber(31), 0);
+  EXPECT_EQ(out.find("\n\n#32="), std::string::npos);  // no empty line where it was
 }
 
 }  // namespace

@@ -4,12 +4,6 @@
 
 #include <limits>
 
-#include "IPL/PropertyBoundedValue.h"
-#include "IPL/PropertyEnumeratedValue.h"
-#include "IPL/PropertyListValue.h"
-#include "IPL/PropertySingleValue.h"
-#include "IPL/PropertyTableValue.h"
-
 namespace Exporter {
 namespace {
 
@@ -44,56 +38,6 @@ TEST(PropertyText, ValuesAreWrittenAsTheirIfcType) {
   EXPECT_EQ(Typed(IPL::Value()), "$");
   EXPECT_EQ(Typed(IPL::Value(AnyValue::FromReal(1.0), IFCType::NullIFCType)), "$ warned");
   EXPECT_EQ(Typed(Length(std::numeric_limits<double>::infinity())), "$ warned");
-}
-
-TEST(PropertyText, TheFiveKindsOfProperty) {
-  std::string warning;
-  IPL::PropertySingleValue single;
-  single.SetName("Width");
-  single.SetNominalValue(Length(0.3));
-  EXPECT_EQ(PropertyBody(single, InstanceNumber(), warning),
-            "IFCPROPERTYSINGLEVALUE('Width',$,IFCLENGTHMEASURE(0.3),$)");
-
-  // Upper bound before lower bound, the set point last.
-  IPL::PropertyBoundedValue bounded;
-  bounded.SetName("Range");
-  bounded.SetLowerBoundValue(Length(-0.005));
-  bounded.SetUpperBoundValue(Length(0.005));
-  bounded.SetSetPointValue(Length(0.001));
-  EXPECT_EQ(PropertyBody(bounded, InstanceNumber(), warning),
-            "IFCPROPERTYBOUNDEDVALUE('Range',$,IFCLENGTHMEASURE(0.005),IFCLENGTHMEASURE(-0.005),$,"
-            "IFCLENGTHMEASURE(0.001))");
-
-  // Empty values are left out of lists, and an empty list is no list.
-  IPL::PropertyListValue list;
-  list.SetName("Layers");
-  list.SetListValues(KT::Array<IPL::Value>{Label("a"), IPL::Value(), Label("b")});
-  EXPECT_EQ(PropertyBody(list, InstanceNumber(), warning),
-            "IFCPROPERTYLISTVALUE('Layers',$,(IFCLABEL('a'),IFCLABEL('b')),$)");
-  list.SetListValues(KT::Array<IPL::Value>{});
-  EXPECT_EQ(PropertyBody(list, InstanceNumber(), warning), "IFCPROPERTYLISTVALUE('Layers',$,$,$)");
-
-  IPL::PropertyEnumeration allowed;
-  allowed.SetName("Ratings");
-  allowed.SetEnumerationValues(KT::Array<IPL::Value>{Label("REI 30"), Label("REI 90")});
-  EXPECT_EQ(EnumerationBody(allowed, warning),
-            "IFCPROPERTYENUMERATION('Ratings',(IFCLABEL('REI 30'),IFCLABEL('REI 90')),$)");
-  IPL::PropertyEnumeratedValue enumerated;
-  enumerated.SetName("FireResistance");
-  enumerated.SetEnumerationValues(KT::Array<IPL::Value>{Label("REI 90")});
-  EXPECT_EQ(PropertyBody(enumerated, InstanceNumber(17), warning),
-            "IFCPROPERTYENUMERATEDVALUE('FireResistance',$,(IFCLABEL('REI 90')),#17)");
-  EXPECT_EQ(PropertyBody(enumerated, InstanceNumber(), warning),
-            "IFCPROPERTYENUMERATEDVALUE('FireResistance',$,(IFCLABEL('REI 90')),$)");
-
-  IPL::PropertyTableValue table;
-  table.SetName("Curve");
-  table.SetDefiningValues(KT::Array<IPL::Value>{Length(1.0), Length(2.0)});
-  table.SetDefinedValues(KT::Array<IPL::Value>{Label("x"), Label("y")});
-  EXPECT_EQ(PropertyBody(table, InstanceNumber(), warning),
-            "IFCPROPERTYTABLEVALUE('Curve',$,(IFCLENGTHMEASURE(1.),IFCLENGTHMEASURE(2.)),"
-            "(IFCLABEL('x'),IFCLABEL('y')),$,$,$,$)");
-  EXPECT_TRUE(warning.empty());
 }
 
 }  // namespace

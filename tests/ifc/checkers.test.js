@@ -8,7 +8,7 @@ const os = require('node:os');
 const path = require('node:path');
 const test = require('node:test');
 const { openIfcFile } = require('./lib/ifc-file');
-const { validate } = require('./lib/schema');
+const { validate, tablesFor } = require('./lib/schema');
 const { checkExport } = require('./lib/check-export');
 const { compress, expand } = require('./lib/guid');
 
@@ -107,6 +107,23 @@ test('the schema check reports each kind of invalid instance', async () => {
     assert.match(problems, fault);
   }
   assert.doesNotMatch(problems, /#11=/, 'a derived value stands where the schema has one');
+});
+
+test('IFC2X3 files are checked against the IFC2X3 tables of web-ifc, not the IFC4 ones', async () => {
+  const file = await openIfcFile(path.join(__dirname, 'fixtures/invalid-ifc2x3.ifc'));
+  const tables = tablesFor(file.schema);
+  const problems = validate(file, tables);
+  file.close();
+  assert.equal(file.schema, 'IFC2X3');
+  assert.deepEqual(tables.entities.get('IFCCLASSIFICATIONREFERENCE').attributes.map((a) => a.name), ['Location', 'ItemReference', 'Name', 'ReferencedSource']);
+  assert.ok(!tables.entities.has('IFCBUILDINGSYSTEM') && !tables.definedTypes.has('IFCDATE'));
+  assert.deepEqual(problems.sort(), [
+    '#11=IfcPropertySet: required OwnerHistory is unset',
+    '#21=IfcPropertyBoundedValue: 6 attributes, IfcPropertyBoundedValue has 5',
+    '#23=IfcClassification: required Edition is unset',
+    '#23=IfcClassification: required Source is unset',
+    '#25=IfcClassificationReference: 6 attributes, IfcClassificationReference has 4',
+  ]);
 });
 
 test('the export check reports each kind of wrong export', async () => {

@@ -4,6 +4,7 @@
 //
 //   const run = exportSample('plain.ifc');          // { status, stdout, stderr, output }
 //   const alt = exportSample('alt.ifc', ['--alternative'], 'second-run');
+//   const any = exportFile('in.ifc', addonPath, 'out.ifc');     // any input, any add-on
 'use strict';
 
 const { spawnSync } = require('node:child_process');
@@ -30,19 +31,23 @@ function workFolder() {
 
 // Writes `outputName` into the subfolder `folder` of the work folder.
 function exportSample(outputName, options = [], folder = '.') {
+  return exportFile(SAMPLE, required('IFCAPI_EXAMPLE_ADDON'), outputName, options, folder);
+}
+
+// Runs the tool with the add-on `addon` on `input`; the output as exportSample's.
+function exportFile(input, addon, outputName, options = [], folder = '.') {
   fs.mkdirSync(path.join(workFolder(), folder), { recursive: true });
   const output = path.join(workFolder(), folder, outputName);
   fs.rmSync(output, { force: true });
   const tool = required('IFCAPI_EXPORT_TOOL');
-  const addon = required('IFCAPI_EXAMPLE_ADDON');
-  const args = ['--addon', addon, ...options, SAMPLE, output];
+  const args = ['--addon', addon, ...options, input, output];
   // A cross-built tool runs through its emulator (Wine for the Windows build).
   const emulator = process.env.IFCAPI_EXPORT_EMULATOR;
   const run = emulator
     ? spawnSync(emulator, [tool, ...args], { encoding: 'utf8', timeout: 60000 })
     : spawnSync(tool, args, { encoding: 'utf8', timeout: 60000 });
   if (run.error) throw run.error;
-  return { status: run.status, stdout: run.stdout, stderr: run.stderr, output, input: SAMPLE };
+  return { status: run.status, stdout: run.stdout, stderr: run.stderr, output, input };
 }
 
-module.exports = { exportSample, SAMPLE };
+module.exports = { exportSample, exportFile, required, SAMPLE };

@@ -1,9 +1,11 @@
-// Validates every instance of an IFC file, as web-ifc reads it, against the IFC4 schema tables in
-// exporter/schema (entities with their attributes, defined value types): the entity exists and is
-// not abstract, the attribute count is right, required attributes are set, and each value has the
-// kind its attribute's type asks for.
+// Validates every instance of an IFC file, as web-ifc reads it, against its schema's tables: for IFC4
+// the tables in exporter/schema (entities with their attributes, defined value types), for IFC2X3
+// and IFC4X3 web-ifc's own declarations (lib/web-ifc-schema.js). The entity exists and is not
+// abstract, the attribute count is right, required attributes are set, and each value has the kind
+// its attribute's type asks for.
 //
-//   const problems = validate(await openIfcFile('out.ifc'));   // [] when the file is valid
+//   const problems = validate(await openIfcFile('out.ifc'));   // [] when the file is valid IFC4
+//   validate(file, tablesFor(file.schema));                     // in the file's own schema
 //
 // What is checked per attribute type:
 //   entity        a reference to an existing instance of that entity or a subtype
@@ -16,6 +18,7 @@
 
 const fs = require('node:fs');
 const path = require('node:path');
+const { loadWebIfcTables } = require('./web-ifc-schema');
 
 const ROOT = path.resolve(__dirname, '../../..');
 
@@ -107,7 +110,7 @@ function valueProblem(tables, file, attribute, value) {
     return null;
   }
   if (entity) return `holds ${JSON.stringify(value)} where a reference to an ${entity.name} belongs`;
-  if (type.endsWith('Enum')) return value && value.type === 3 ? null : `holds ${JSON.stringify(value)} where an enumeration belongs`;
+  if (type.endsWith('Enum') || (tables.enumerations && tables.enumerations.has(type.toUpperCase()))) return value && value.type === 3 ? null : `holds ${JSON.stringify(value)} where an enumeration belongs`;
   const defined = tables.definedTypes.get(type.toUpperCase());
   if (defined) return literalMatches(defined.underlying, value) ? null : `holds ${JSON.stringify(value)}, not a ${type}`;
   if (value && value.type === 2) return typedValueProblem(tables, file, value);
@@ -121,13 +124,13 @@ function validate(file, tables = loadTables()) {
     const where = `#${instance.id}=${instance.entity}`;
     const entity = tables.entities.get(String(instance.entity).toUpperCase());
     if (!entity) {
-      problems.push(`${where}: no such IFC4 entity`);
+      problems.push(`${where}: no such entity in the schema`);
       continue;
     }
     if (entity.abstract) problems.push(`${where}: ${entity.name} is abstract`);
     // web-ifc leaves derived values (`*`) out; put them back in place so arguments meet attributes.
     const args = [...(instance.args || [])];
-    for (const position of file.derived.get(instance.id) || []) args.splice(position, 0, DERIVED);
+    if (!tables.derivedOmitted) for (const position of file.derived.get(instance.id) || []) args.splice(position, 0, DERIVED);
     if (args.length !== entity.attributes.length) {
       problems.push(`${where}: ${args.length} attributes, ${entity.name} has ${entity.attributes.length}`);
       continue;
@@ -162,4 +165,17 @@ function validate(file, tables = loadTables()) {
   return problems;
 }
 
-module.exports = { validate, loadTables, isSubtype };
+// The tables of the schema a file declares: 'IFC2X3', 'IFC4' or 'IFC4X3_ADD2' (web-ifc's names).
+const cache = new Map();
+function tablesFor(schema) {
+  if (!cache.has(schema)) {
+    const ifc4 = cache.get('IFC4') || loadTables();
+    cache.set('IFC4', ifc4);
+    if (schema === 'IFC2X3') cache.set(schema, loadWebIfcTables('IFC2X3', ifc4));
+    else if (/^IFC4X3/.test(schema)) cache.set(schema, loadWebIfcTables('IFC4X3', ifc4));
+    else if (schema !== 'IFC4') throw new Error(`no tables for the schema ${schema}`);
+  }
+  return cache.get(schema);
+}
+
+module.exports = { validate, loadTables, tablesFor, isSubtype };

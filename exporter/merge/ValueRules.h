@@ -1,0 +1,54 @@
+// Whether a contributed value may be written into a file of a given schema: its type must be a value
+// type of that schema, a text must fit its type's width (IfcLabel: 255 characters), and a number must
+// keep its type's rule (IfcPositiveLengthMeasure > 0, IfcNormalisedRatioMeasure within 0..1, ...).
+// Widths and rules come from the schema's defined-type table; where the table gives none (its IFC2X3
+// and IFC4X3 tables have neither), the widths of IfcLabel and IfcIdentifier and the rules of the
+// IfcValue members that have one are known here.
+//
+//   const IfcReader::Schema& schema = IfcReader::Schema::Get(IfcReader::SchemaVersion::Ifc2x3);
+//   const std::string problem = ValueProblem(schema, value);   // "" when it may be written
+//   if (!problem.empty()) Warn("skipped: " + problem);         // "IfcDate is no value type of IFC2X3"
+#pragma once
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "IPL/Value.h"
+#include "KT/Array.h"
+#include "Schema.h"
+
+namespace Exporter {
+
+// A numeric rule "x>0", "x>=0", "0<=x<=1", "1<=x<=31": an optional lower and upper bound, each open
+// or closed.
+struct NumericRule {
+  std::optional<double> lower;
+  bool lowerClosed = false;
+  std::optional<double> upper;
+  bool upperClosed = false;
+
+  bool Allows(double x) const noexcept;
+  std::string Text() const;  // as parsed, e.g. "0<=x<=1"
+};
+
+// The rule written as `text`; empty when there is none or it is not of that form.
+std::optional<NumericRule> ParseNumericRule(std::string_view text);
+
+// The rule of the defined type `definedType` in `schema`: the table's, else the known one of an
+// IfcValue member; empty when it has none.
+std::optional<NumericRule> RuleOf(const IfcReader::Schema& schema, std::string_view definedType);
+
+// The longest text the defined type `definedType` holds in `schema`: the table's width, else the
+// known one; 0 when unbounded.
+std::size_t WidthOf(const IfcReader::Schema& schema, std::string_view definedType);
+
+// Why `value` cannot be written as a property value in a file of `schema`; empty when it can (a value
+// that holds nothing can: it is written "$").
+std::string ValueProblem(const IfcReader::Schema& schema, const IPL::Value& value);
+
+// Whether `value` is one of `allowed` (same IFC type, same raw value).
+bool IsAllowedValue(const IPL::Value& value, const KT::Array<IPL::Value>& allowed);
+
+}  // namespace Exporter

@@ -1,0 +1,25 @@
+# Runs ifcapi-export with its output naming its input in four ways (the same path, another spelling,
+# a hard link, a symbolic link) and checks each run is refused with exit code 2 before anything is
+# written: the input keeps its bytes and no partial file appears.
+file(REMOVE_RECURSE ${WORK})
+file(MAKE_DIRECTORY ${WORK}/sub)
+set(input ${WORK}/in.ifc)
+file(COPY_FILE ${INPUT} ${input})
+file(READ ${input} before HEX)
+file(CREATE_LINK ${input} ${WORK}/hard.ifc)
+set(outputs ${input} ${WORK}/sub/../in.ifc ${WORK}/hard.ifc)
+if(NOT WIN32 AND NOT EMULATOR)
+  file(CREATE_LINK ${input} ${WORK}/soft.ifc SYMBOLIC)
+  list(APPEND outputs ${WORK}/soft.ifc)
+endif()
+foreach(output IN LISTS outputs)
+  execute_process(COMMAND ${EMULATOR} ${TOOL} --addon ${ADDON} ${input} ${output}
+    RESULT_VARIABLE code OUTPUT_VARIABLE out ERROR_VARIABLE err TIMEOUT 60)
+  if(NOT code STREQUAL "2" OR NOT err MATCHES "is the input file")
+    message(FATAL_ERROR "${output}: exit code ${code}, expected 2 and 'is the input file'\n${err}")
+  endif()
+  file(READ ${input} after HEX)
+  if(NOT after STREQUAL before OR EXISTS ${output}.partial)
+    message(FATAL_ERROR "${output}: the input was written")
+  endif()
+endforeach()

@@ -1,0 +1,288 @@
+// Contributions written per schema, read from the real schema tables: what IFC2X3 lacks is adapted or
+// skipped with a reason, value rules keep invalid values out, enumeration names stay unique.
+#include "SchemaAdaptation.h"
+
+#include <gtest/gtest.h>
+
+#include "AdaptedProperties.h"
+#include "EnumerationNames.h"
+#include "IPL/PropertyBoundedValue.h"
+#include "IPL/PropertyEnumeratedValue.h"
+#include "IPL/PropertyListValue.h"
+#include "IPL/PropertySingleValue.h"
+#include "IPL/PropertyTableValue.h"
+#include "NamedBody.h"
+#include "ValueRules.h"
+
+namespace Exporter {
+namespace {
+
+using IfcReader::Schema;
+using IfcReader::SchemaVersion;
+
+const Schema& Ifc2x3() {
+  return Schema::Get(SchemaVersion::Ifc2x3);
+}
+const Schema& Ifc4() {
+  return Schema::Get(SchemaVersion::Ifc4);
+}
+const Schema& Ifc4x3() {
+  return Schema::Get(SchemaVersion::Ifc4x3Add2);
+}
+
+IPL::Value Real(double x, IPL::IFCType type) {
+  return IPL::Value(IPL::AnyValue::FromReal(x), type);
+}
+IPL::Value Label(const char* text) {
+  return IPL::Value(IPL::AnyValue::FromString(KT::UniString(text)), IPL::IFCType::IfcLabel);
+}
+
+bool Mentions(const std::vector<std::string>& warnings, const std::string& part) {
+  for (const std::string& warning : warnings) {
+    if (warning.find(part) != std::string::npos) {
+      return true;
+    }
+  }
+  return false;
+}
+
+TEST(ValueRules, RulesParseAndHoldAtTheirBounds) {
+  const auto positive = ParseNumericRule("x>0");
+  const auto ratio = ParseNumericRule("0<=x<=1");
+  const auto day = ParseNumericRule("1<=x<=31");
+  ASSERT_TRUE(positive && ratio && day);
+  EXPECT_FALSE(positive->Allows(0.0));
+  EXPECT_TRUE(positive->Allows(1e-300));
+  EXPECT_TRUE(ratio->Allows(0.0) && ratio->Allows(1.0));
+  EXPECT_FALSE(ratio->Allows(1.0000000000000002) || ratio->Allows(-1e-300));
+  EXPECT_FALSE(day->Allows(32) || day->Allows(0));
+  EXPECT_EQ(ratio->Text(), "0<=x<=1");
+  EXPECT_EQ(positive->Text(), "x>0");
+  for (const char* bad : {"", "x", "y>0", "x>", "0<x>1", "x>0 ", "1>x"}) {
+    EXPECT_FALSE(ParseNumericRule(bad)) << bad;
+  }
+}
+
+TEST(ValueRules, TextWidthsMeasureRulesAndMissingTypesAreCaught) {
+  const std::string longest(255, 'x');
+  EXPECT_EQ(ValueProblem(Ifc4(), Label(longest.c_str())), "");
+  EXPECT_NE(ValueProblem(Ifc2x3(), Label((longest + "x").c_str())).find("256 characters"), std::string::npos);
+  // Characters, not UTF-16 units: 255 characters beyond the Basic Multilingual Plane still fit.
+  std::u16string astral;
+  for (int i = 0; i < 255; ++i) {
+    astral += u"\U0001F3E0";
+  }
+  EXPECT_EQ(ValueProblem(Ifc4(), IPL::Value(IPL::AnyValue::FromString(KT::UniString(astral)), IPL::IFCType::IfcLabel)),
+            "");
+  EXPECT_NE(ValueProblem(Ifc4x3(), Real(0.0, IPL::IFCType::IfcPositiveLengthMeasure)).find("x>0"), std::string::npos);
+  EXPECT_EQ(ValueProblem(Ifc2x3(), Real(0.022, IPL::IFCType::IfcPositiveLengthMeasure)), "");
+  EXPECT_NE(ValueProblem(Ifc4(), Real(1.5, IPL::IFCType::IfcNormalisedRatioMeasure)), "");
+  EXPECT_EQ(ValueProblem(Ifc4(), Real(-1.5, IPL::IFCType::IfcLengthMeasure)), "");
+  const IPL::Value date(IPL::AnyValue::FromString(KT::UniString("2024-05-01")), IPL::IFCType::IfcDate);
+  EXPECT_EQ(ValueProblem(Ifc4(), date), "");
+  EXPECT_EQ(ValueProblem(Ifc2x3(), date), "IfcDate is no value type of IFC2X3");
+  EXPECT_EQ(ValueProblem(Ifc2x3(), IPL::Value()), "");  // nothing to write: written "$"
+
+  const KT::Array<IPL::Value> allowed{Label("A"), Label("B")};
+  EXPECT_TRUE(IsAllowedValue(Label("B"), allowed));
+  EXPECT_FALSE(IsAllowedValue(Label("C"), allowed));
+  EXPECT_FALSE(
+      IsAllowedValue(IPL::Value(IPL::AnyValue::FromString(KT::UniString("B")), IPL::IFCType::IfcText), allowed));
+}
+
+TEST(EnumerationNames, DifferentListsOfOneNameAndListsWithoutNameGetNamesOfTheirOwn) {
+  EnumerationNames names;
+  names.Reserve(u"Colours");  // the file's own
+  EXPECT_EQ(names.NameFor(u"Colours", u"Colour", "(red)"), u"Colours (2)");
+  EXPECT_EQ(names.NameFor(u"Colours", u"Shade", "(cyan)"), u"Colours (3)");
+  EXPECT_EQ(names.NameFor(u"Colours", u"Other", "(red)"), u"Colours (2)");  // the same list: the same name
+  EXPECT_EQ(names.NameFor(u"", u"Finish", "(matt)"), u"Finish");
+  EXPECT_EQ(names.NameFor(u"", u"Finish", "(gloss)"), u"Finish (2)");
+  EXPECT_EQ(names.NameFor(u"Finish", u"Finish", "(satin)"), u"Finish (3)");
+  EXPECT_EQ(names.NameFor(u"", u"", "(a)"), u"Enumeration");
+  // A suffix never pushes a name past the width of an IfcLabel.
+  const std::u16string wide(EnumerationNames::MaxLength, u'w');
+  EXPECT_EQ(names.NameFor(wide, u"", "(1)"), wide);
+  const std::u16string second = names.NameFor(wide, u"", "(2)");
+  EXPECT_EQ(second.size(), EnumerationNames::MaxLength);
+  EXPECT_EQ(second.substr(second.size() - 4), u" (2)");
+}
+
+TEST(NamedBody, AttributesFollowEachSchemasListAndRenames) {
+  const std::vector<NamedValue> reference{
+      {"Location", "'https://x'"}, {"Identification", "'21'"}, {"Name", "'Walls'"}, {"ReferencedSource", "#5"}};
+  EXPECT_EQ(BuildNamedBody(Ifc2x3(), "IfcClassificationReference", reference).text,
+            "IFCCLASSIFICATIONREFERENCE('https://x','21','Walls',#5)");
+  EXPECT_EQ(BuildNamedBody(Ifc4(), "IfcClassificationReference", reference).text,
+            "IFCCLASSIFICATIONREFERENCE('https://x','21','Walls',#5,$,$)");
+  // A required owner history: filled from the fallbacks only where the schema demands one.
+  const std::vector<NamedValue> set{
+      {"GlobalId", "'0123456789012345678901'"}, {"Name", "'P'"}, {"HasProperties", "(#7)"}};
+  const std::vector<NamedValue> owner{{"OwnerHistory", "#1"}};
+  EXPECT_EQ(BuildNamedBody(Ifc2x3(), "IfcPropertySet", set, owner).text,
+            "IFCPROPERTYSET('0123456789012345678901',#1,'P',$,(#7))");
+  EXPECT_EQ(BuildNamedBody(Ifc4(), "IfcPropertySet", set, owner).text,
+            "IFCPROPERTYSET('0123456789012345678901',$,'P',$,(#7))");
+  const NamedBody unowned = BuildNamedBody(Ifc2x3(), "IfcPropertySet", set);
+  EXPECT_FALSE(unowned.Ok());
+  EXPECT_EQ(unowned.missingRequired, "OwnerHistory");
+  const NamedBody missing = BuildNamedBody(Ifc2x3(), "IfcDistributionCircuit", {});
+  EXPECT_EQ(missing.missingEntity, "IfcDistributionCircuit");
+  const NamedBody dropped =
+      BuildNamedBody(Ifc2x3(), "IfcPropertyBoundedValue",
+                     {{"Name", "'T'"}, {"LowerBoundValue", "IFCREAL(1.)"}, {"SetPointValue", "IFCREAL(2.)"}});
+  EXPECT_EQ(dropped.text, "IFCPROPERTYBOUNDEDVALUE('T',$,$,IFCREAL(1.),$)");
+  EXPECT_EQ(dropped.dropped, std::vector<std::string>{"SetPointValue"});
+}
+
+TEST(AdaptedProperties, EachKindIsWrittenAsTheSchemaHoldsItOrSkippedWithItsReason) {
+  IPL::PropertyBoundedValue bounded;
+  bounded.SetName("Range");
+  bounded.SetLowerBoundValue(Real(1.0, IPL::IFCType::IfcLengthMeasure));
+  bounded.SetSetPointValue(Real(2.0, IPL::IFCType::IfcLengthMeasure));
+  EXPECT_EQ(AdaptProperty(Ifc4(), bounded, 0).body,
+            "IFCPROPERTYBOUNDEDVALUE('Range',$,$,IFCLENGTHMEASURE(1.),$,IFCLENGTHMEASURE(2.))");
+  const AdaptedInstance old = AdaptProperty(Ifc2x3(), bounded, 0);
+  EXPECT_EQ(old.body, "IFCPROPERTYBOUNDEDVALUE('Range',$,$,IFCLENGTHMEASURE(1.),$)");
+  EXPECT_TRUE(Mentions(old.warnings, "IFC2X3's IfcPropertyBoundedValue has no SetPointValue"));
+  // A set point alone says nothing in IFC2X3.
+  IPL::PropertyBoundedValue setPointOnly;
+  setPointOnly.SetName("Target");
+  setPointOnly.SetSetPointValue(Real(2.0, IPL::IFCType::IfcLengthMeasure));
+  EXPECT_FALSE(AdaptProperty(Ifc2x3(), setPointOnly, 0).Ok());
+  EXPECT_TRUE(AdaptProperty(Ifc4x3(), setPointOnly, 0).Ok());
+
+  // An empty list: IFC4 leaves the list open, IFC2X3 requires one.
+  IPL::PropertyListValue empty;
+  empty.SetName("Layers");
+  EXPECT_FALSE(AdaptProperty(Ifc2x3(), empty, 0).Ok());
+
+  IPL::PropertyTableValue table;
+  table.SetName("Curve");
+  table.SetDefiningValues(KT::Array<IPL::Value>{Real(1.0, IPL::IFCType::IfcReal)});
+  table.SetDefinedValues(KT::Array<IPL::Value>{Real(2.0, IPL::IFCType::IfcReal)});
+  EXPECT_EQ(AdaptProperty(Ifc2x3(), table, 0).body,
+            "IFCPROPERTYTABLEVALUE('Curve',$,(IFCREAL(1.)),(IFCREAL(2.)),$,$,$)");
+  EXPECT_EQ(AdaptProperty(Ifc4(), table, 0).body,
+            "IFCPROPERTYTABLEVALUE('Curve',$,(IFCREAL(1.)),(IFCREAL(2.)),$,$,$,$)");
+
+  IPL::PropertyEnumeration grades;
+  grades.SetEnumerationValues(KT::Array<IPL::Value>{Label("A"), Label("B")});
+  IPL::PropertyEnumeratedValue outside;
+  outside.SetName("Grade");
+  outside.SetEnumerationReference(grades.Clone());
+  outside.SetEnumerationValues(KT::Array<IPL::Value>{Label("C")});
+  const AdaptedInstance rejected = AdaptProperty(Ifc4(), outside, 9);
+  EXPECT_FALSE(rejected.Ok());
+  EXPECT_TRUE(Mentions(rejected.warnings, "IFCLABEL('C') is not in its enumeration"));
+  outside.SetEnumerationValues(KT::Array<IPL::Value>{Label("B")});
+  EXPECT_EQ(AdaptProperty(Ifc4(), outside, 9).body, "IFCPROPERTYENUMERATEDVALUE('Grade',$,(IFCLABEL('B')),#9)");
+  EXPECT_EQ(AdaptEnumeration(Ifc2x3(), grades, u"Grades (2)").body,
+            "IFCPROPERTYENUMERATION('Grades (2)',(IFCLABEL('A'),IFCLABEL('B')),$)");
+}
+
+TEST(AdaptedProperties, TheFiveKindsInIfc4) {
+  IPL::PropertySingleValue single;
+  single.SetName("Width");
+  single.SetNominalValue(Real(0.3, IPL::IFCType::IfcLengthMeasure));
+  EXPECT_EQ(AdaptProperty(Ifc4(), single, 0).body, "IFCPROPERTYSINGLEVALUE('Width',$,IFCLENGTHMEASURE(0.3),$)");
+
+  // Upper bound before lower bound, the set point last.
+  IPL::PropertyBoundedValue bounded;
+  bounded.SetName("Range");
+  bounded.SetLowerBoundValue(Real(-0.005, IPL::IFCType::IfcLengthMeasure));
+  bounded.SetUpperBoundValue(Real(0.005, IPL::IFCType::IfcLengthMeasure));
+  bounded.SetSetPointValue(Real(0.001, IPL::IFCType::IfcLengthMeasure));
+  EXPECT_EQ(AdaptProperty(Ifc4(), bounded, 0).body,
+            "IFCPROPERTYBOUNDEDVALUE('Range',$,IFCLENGTHMEASURE(0.005),IFCLENGTHMEASURE(-0.005),$,"
+            "IFCLENGTHMEASURE(0.001))");
+
+  // Empty values are left out of lists; a property without any value is not written.
+  IPL::PropertyListValue list;
+  list.SetName("Layers");
+  list.SetListValues(KT::Array<IPL::Value>{Label("a"), IPL::Value(), Label("b")});
+  EXPECT_EQ(AdaptProperty(Ifc4(), list, 0).body, "IFCPROPERTYLISTVALUE('Layers',$,(IFCLABEL('a'),IFCLABEL('b')),$)");
+  list.SetListValues(KT::Array<IPL::Value>{});
+  EXPECT_FALSE(AdaptProperty(Ifc4(), list, 0).Ok());
+
+  IPL::PropertyEnumeration allowed;
+  allowed.SetName("Ratings");
+  allowed.SetEnumerationValues(KT::Array<IPL::Value>{Label("REI 30"), Label("REI 90")});
+  EXPECT_EQ(AdaptEnumeration(Ifc4(), allowed, u"Ratings").body,
+            "IFCPROPERTYENUMERATION('Ratings',(IFCLABEL('REI 30'),IFCLABEL('REI 90')),$)");
+  IPL::PropertyEnumeratedValue enumerated;
+  enumerated.SetName("FireResistance");
+  enumerated.SetEnumerationValues(KT::Array<IPL::Value>{Label("REI 90")});
+  EXPECT_EQ(AdaptProperty(Ifc4(), enumerated, 17).body,
+            "IFCPROPERTYENUMERATEDVALUE('FireResistance',$,(IFCLABEL('REI 90')),#17)");
+  EXPECT_EQ(AdaptProperty(Ifc4(), enumerated, 0).body,
+            "IFCPROPERTYENUMERATEDVALUE('FireResistance',$,(IFCLABEL('REI 90')),$)");
+
+  IPL::PropertyTableValue table;
+  table.SetName("Curve");
+  table.SetDefiningValues(
+      KT::Array<IPL::Value>{Real(1.0, IPL::IFCType::IfcLengthMeasure), Real(2.0, IPL::IFCType::IfcLengthMeasure)});
+  table.SetDefinedValues(KT::Array<IPL::Value>{Label("x"), Label("y")});
+  EXPECT_EQ(AdaptProperty(Ifc4(), table, 0).body,
+            "IFCPROPERTYTABLEVALUE('Curve',$,(IFCLENGTHMEASURE(1.),IFCLENGTHMEASURE(2.)),"
+            "(IFCLABEL('x'),IFCLABEL('y')),$,$,$,$)");
+}
+
+TEST(SchemaAdaptation, GroupTypesAClassificationAndRelationsFollowTheTables) {
+  const auto circuit = AdaptGroupEntity(Ifc2x3(), IPL::IFCType::IfcDistributionCircuit);
+  ASSERT_TRUE(circuit);
+  EXPECT_EQ(circuit->entity, "IfcSystem");
+  EXPECT_EQ(circuit->objectType, "IfcDistributionCircuit");
+  EXPECT_EQ(AdaptGroupEntity(Ifc2x3(), IPL::IFCType::IfcBuildingSystem)->entity, "IfcSystem");
+  EXPECT_EQ(AdaptGroupEntity(Ifc4x3(), IPL::IFCType::IfcDistributionCircuit)->entity, "IfcDistributionCircuit");
+  EXPECT_EQ(AdaptGroupEntity(Ifc4(), IPL::IFCType::IfcGroup)->objectType, "");
+  EXPECT_FALSE(AdaptGroupEntity(Ifc4(), IPL::IFCType::IfcLabel));
+
+  IPL::Classification classification;
+  classification.name = "Board";
+  classification.SetSource(KT::UniString("Source"));
+  classification.SetEdition(KT::UniString("2024"));
+  classification.SetEditionDate(KT::UniString("2024-01-15"));
+  classification.SetLocation(KT::UniString("https://x"));
+  std::vector<std::string> emitted;
+  const EmitInstance emit = [&](const std::string& body) {
+    emitted.push_back(body);
+    return static_cast<std::uint32_t>(40 + emitted.size());
+  };
+  std::vector<std::string> warnings;
+  EXPECT_EQ(ClassificationBody(Ifc2x3(), classification, emit, warnings),
+            "IFCCLASSIFICATION('Source','2024',#41,'Board')");
+  EXPECT_EQ(emitted, std::vector<std::string>{"IFCCALENDARDATE(15,1,2024)"});
+  EXPECT_TRUE(Mentions(warnings, "IFC2X3's IfcClassification has no Location"));
+  warnings.clear();
+  EXPECT_EQ(ClassificationBody(Ifc4x3(), classification, emit, warnings),
+            "IFCCLASSIFICATION('Source','2024','2024-01-15','Board',$,'https://x',$)");
+  EXPECT_TRUE(warnings.empty());
+  // Without its source IFC2X3 cannot have it, and no date is written for nothing.
+  classification.SetSource(KT::Optional<KT::UniString>());
+  EXPECT_EQ(ClassificationBody(Ifc2x3(), classification, emit, warnings), "");
+  EXPECT_TRUE(Mentions(warnings, "requires Source"));
+  EXPECT_EQ(emitted.size(), 1u);
+
+  // A date IFC2X3 cannot make an IfcCalendarDate of is left out, with a warning, and no instance.
+  classification.SetSource(KT::UniString("Source"));
+  for (const char* date : {"15.01.2024", "2024-13-01", "2024-01-1x"}) {
+    classification.SetEditionDate(KT::UniString(date));
+    warnings.clear();
+    EXPECT_EQ(ClassificationBody(Ifc2x3(), classification, emit, warnings),
+              "IFCCLASSIFICATION('Source','2024',$,'Board')")
+        << date;
+    EXPECT_TRUE(Mentions(warnings, "cannot be written as IFC2X3's IfcCalendarDate")) << date;
+  }
+  EXPECT_EQ(emitted.size(), 1u);
+
+  const Schema& old = Ifc2x3();
+  EXPECT_FALSE(RelationAccepts(old, "IfcRelServicesBuildings", "NoSuchAttribute", old.FindEntity("IfcBuilding")));
+  EXPECT_TRUE(RelationAccepts(old, "IfcRelServicesBuildings", "RelatedBuildings", old.FindEntity("IfcBuilding")));
+  EXPECT_FALSE(RelationAccepts(old, "IfcRelServicesBuildings", "RelatedBuildings", old.FindEntity("IfcWall")));
+  EXPECT_TRUE(RelationAccepts(Ifc4(), "IfcRelServicesBuildings", "RelatedBuildings", Ifc4().FindEntity("IfcSpace")));
+  EXPECT_TRUE(RelationAccepts(old, "IfcRelAssignsToGroup", "RelatedObjects", old.FindEntity("IfcSystem")));
+}
+
+}  // namespace
+}  // namespace Exporter
