@@ -285,23 +285,6 @@ TEST(HashContainerStore, BlocksGrowByOnePageAndStartOverAfterClear) {
   EXPECT_EQ(*set.begin(), 42u);
 }
 
-// Enumeration steps within a page by address and reads the page table when it crosses into the next
-// page: counts on both sides of page and block boundaries.
-TEST(HashContainerStore, EnumerationVisitsEveryEntryAcrossPageBoundaries) {
-  for (const unsigned int count : {0u, 1u, 7u, 8u, 9u, 16u, 24u, 32u, 64u, 128u, 129u}) {
-    KT::HashTable<unsigned int, unsigned int> table;
-    for (unsigned int i = 0; i < count; ++i)
-      table.Add(i, i * 3);
-    unsigned int next = 0;
-    for (const auto& entry : table) {
-      ASSERT_EQ(entry.key, next) << count << " entries";
-      EXPECT_EQ(&entry.value, table.Get(next));
-      ++next;
-    }
-    EXPECT_EQ(next, count);
-  }
-}
-
 TEST(HashContainerStore, PointersToValuesAndKeysSurviveRehashesAndNewBlocks) {
   KT::HashTable<unsigned int, std::string> table;
   std::string* first = nullptr;
