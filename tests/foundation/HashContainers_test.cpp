@@ -90,6 +90,7 @@ TYPED_TEST(KeyTypes, EveryKeyIsFoundAndEnumeratedInInsertionOrder) {
     EXPECT_EQ(*table.Get(MakeKey<K>(i)), i);
   }
   EXPECT_FALSE(set.Contains(MakeKey<K>(Count + 1)));
+  EXPECT_EQ(set.Get(MakeKey<K>(Count + 1)), nullptr);
   EXPECT_EQ(table.Get(MakeKey<K>(Count + 1)), nullptr);
   unsigned int next = 0;
   for (const K& key : set)
@@ -282,6 +283,23 @@ TEST(HashContainerStore, BlocksGrowByOnePageAndStartOverAfterClear) {
   EXPECT_EQ(set.GetEntryCapacity(), 8u);
   EXPECT_EQ(set.GetLastBlockPageCount(), 1u);
   EXPECT_EQ(*set.begin(), 42u);
+}
+
+// Enumeration steps within a page by address and reads the page table when it crosses into the next
+// page: counts on both sides of page and block boundaries.
+TEST(HashContainerStore, EnumerationVisitsEveryEntryAcrossPageBoundaries) {
+  for (const unsigned int count : {0u, 1u, 7u, 8u, 9u, 16u, 24u, 32u, 64u, 128u, 129u}) {
+    KT::HashTable<unsigned int, unsigned int> table;
+    for (unsigned int i = 0; i < count; ++i)
+      table.Add(i, i * 3);
+    unsigned int next = 0;
+    for (const auto& entry : table) {
+      ASSERT_EQ(entry.key, next) << count << " entries";
+      EXPECT_EQ(&entry.value, table.Get(next));
+      ++next;
+    }
+    EXPECT_EQ(next, count);
+  }
 }
 
 TEST(HashContainerStore, PointersToValuesAndKeysSurviveRehashesAndNewBlocks) {
