@@ -194,12 +194,9 @@ TEST(HookAssignments, ACopySharesNothingWithItsSource) {
   ASSERT_TRUE(source.AssignObjects(system, {Element(1), Element(2)}).HasValue());
 
   HookAssignments copy(source);
+  EXPECT_TRUE(IFCAPI::Testing::TreeImage::Of(copy) == IFCAPI::Testing::TreeImage::Of(source));
   EXPECT_EQ(copy.GetToken(), AddOn);
-  EXPECT_EQ(copy.GetGroups().GetCount(), 1u);
-  EXPECT_EQ(copy.GetGroups().Get(system)->name, KT::UniString("Heating"));
-  EXPECT_EQ(copy.GetIfcRelServicesBuildings(system).Unwrap(), source.GetIfcRelServicesBuildings(system).Unwrap());
   const ObjectID assigns = copy.GetIfcRelAssignsToGroup(system).Unwrap();
-  EXPECT_EQ(Children(copy, assigns), Children(source, assigns));
 
   const auto before = Snapshot(source);
   ASSERT_TRUE(copy.CreateIfcGroup(Zone, IFCType::IfcGroup, std::nullopt, true).HasValue());

@@ -15,26 +15,24 @@ TEST(Attribute, EmptyNameFailsWhateverTheValue) {
   EXPECT_TRUE(FailedWith(Attribute::Create(AddOnA, "", std::nullopt), Errors::AttributeNameEmpty, AddOnA));
 }
 
+// An absent value and an empty one read alike; only HasValue tells them apart.
 TEST(Attribute, AbsentAndEmptyValuesAreTold) {
-  auto absent = Attribute::Create(AddOnA, " ", std::nullopt);  // a blank name is a name
-  ASSERT_TRUE(absent.HasValue());
-  EXPECT_EQ(absent.GetToken(), NullToken);
-  const IPL::GeneralAttribute& a = absent.Unwrap().GetAttribute();
-  EXPECT_EQ(a.GetName(), KT::UniString(" "));
-  EXPECT_TRUE(a.GetDescription().IsEmpty());
-  EXPECT_TRUE(a.GetValue().IsEmpty());
-  EXPECT_FALSE(a.HasValue());
-
-  auto empty = Attribute::Create(AddOnA, "Tag", KT::UniString());
-  ASSERT_TRUE(empty.HasValue());
-  EXPECT_TRUE(empty.Unwrap().GetAttribute().GetValue().IsEmpty());
-  EXPECT_TRUE(empty.Unwrap().GetAttribute().HasValue());
-
-  auto given = Attribute::Create(AddOnA, "Tag", KT::UniString("W-12"));
-  ASSERT_TRUE(given.HasValue());
-  EXPECT_EQ(given.Unwrap().GetAttribute().GetValue(), KT::UniString("W-12"));
-  EXPECT_TRUE(given.Unwrap().GetAttribute().HasValue());
-  EXPECT_EQ(given.Unwrap().GetToken(), AddOnA);
+  const struct {
+    const char* name;
+    std::optional<KT::UniString> value;
+    bool hasValue;
+  } cases[] = {{" ", std::nullopt, false}, {"Tag", KT::UniString(), true}, {"Tag", KT::UniString("W-12"), true}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.hasValue ? c.value->ToUTF8() : "absent");
+    auto created = Attribute::Create(AddOnA, c.name, c.value);  // a blank name is a name
+    ASSERT_TRUE(created.HasValue());
+    const IPL::GeneralAttribute& a = created.Unwrap().GetAttribute();
+    EXPECT_EQ(a.GetName(), KT::UniString(c.name));
+    EXPECT_TRUE(a.GetDescription().IsEmpty());
+    EXPECT_EQ(a.GetValue(), c.value.value_or(KT::UniString()));
+    EXPECT_EQ(a.HasValue(), c.hasValue);
+    EXPECT_EQ(created.Unwrap().GetToken(), AddOnA);
+  }
 }
 
 }  // namespace

@@ -34,11 +34,10 @@ TEST(Classification, PresentTextsOfSystemsAndReferencesAreSetEvenWhenEmptyAndAbs
   ASSERT_TRUE(f.GetDescription().HasValue());
   EXPECT_TRUE(f.GetDescription().Get().IsEmpty());
   EXPECT_EQ(f.GetLocation().Get(), KT::UniString("https://x"));
-
-  auto bareReference =
-      ClassificationReference::Create(AddOnA, std::nullopt, std::nullopt, std::nullopt, bare.Unwrap(), "rel");
-  ASSERT_TRUE(bareReference.HasValue());
-  const IPL::ClassificationReference& r = bareReference.Unwrap().GetReference();
+  const IPL::ClassificationReference r =
+      ClassificationReference::Create(AddOnA, std::nullopt, std::nullopt, std::nullopt, bare.Unwrap(), "rel")
+          .Unwrap()
+          .GetReference();
   EXPECT_TRUE(r.GetLocation().IsEmpty() && r.GetIdentification().IsEmpty() && r.GetName().IsEmpty());
 }
 
