@@ -38,7 +38,7 @@ std::optional<GuidBytes> DecodeGlobalId(std::string_view text) noexcept {
   }
   GuidBytes bytes{};
   bytes[0] = static_cast<std::uint8_t>((digits[0] << 6) | digits[1]);
-  for (int group = 0; group < 5; ++group) {
+  for (std::size_t group = 0; group < 5; ++group) {
     const std::uint8_t* d = digits + 2 + group * 4;
     const std::uint32_t bits =
         (std::uint32_t{d[0]} << 18) | (std::uint32_t{d[1]} << 12) | (std::uint32_t{d[2]} << 6) | d[3];
@@ -52,7 +52,7 @@ std::optional<GuidBytes> DecodeGlobalId(std::string_view text) noexcept {
 void EncodeGlobalId(const GuidBytes& bytes, char* out) noexcept {
   out[0] = Alphabet[bytes[0] >> 6];
   out[1] = Alphabet[bytes[0] & 0x3F];
-  for (int group = 0; group < 5; ++group) {
+  for (std::size_t group = 0; group < 5; ++group) {
     const std::uint32_t bits =
         (std::uint32_t{bytes[1 + group * 3]} << 16) | (std::uint32_t{bytes[2 + group * 3]} << 8) | bytes[3 + group * 3];
     char* o = out + 2 + group * 4;

@@ -111,9 +111,10 @@ class Auditor {
     if (specification.maxOccurs && *specification.maxOccurs < specification.minOccurs)
       return Fail(specification.line, "specification '" + specification.name + "': maxOccurs is below minOccurs");
     // A prohibited specification's requirements would never be checked.
-    if (specification.SpecificationCardinality() == Cardinality::Prohibited && !specification.requirements.empty())
+    if (specification.SpecificationCardinality() == Cardinality::Prohibited && !specification.requirements.empty()) {
       return Fail(specification.line,
                   "specification '" + specification.name + "' is prohibited (maxOccurs 0) but has requirements");
+    }
     for (const std::vector<Facet>* facets : {&specification.applicability, &specification.requirements}) {
       for (const Facet& facet : *facets) {
         if (!AuditFacet(specification, facet))

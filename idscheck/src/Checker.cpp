@@ -38,11 +38,12 @@ std::vector<InstanceIndex> Checker::Candidates(const Specification& specificatio
       entity = &facet;
   }
   std::vector<std::string> names;
-  if (entity != nullptr && entity->name.kind == ValueConstraint::Kind::Simple)
+  if (entity != nullptr && entity->name.kind == ValueConstraint::Kind::Simple) {
     names.push_back(entity->name.simple);
-  else if (entity != nullptr && entity->name.kind == ValueConstraint::Kind::Restricted &&
-           entity->name.restriction.patterns.empty() && !entity->name.restriction.enumerations.empty())
+  } else if (entity != nullptr && entity->name.kind == ValueConstraint::Kind::Restricted &&
+             entity->name.restriction.patterns.empty() && !entity->name.restriction.enumerations.empty()) {
     names = entity->name.restriction.enumerations;
+  }
   std::vector<InstanceIndex> candidates;
   if (names.empty()) {
     candidates.resize(model.InstanceCount());
@@ -119,9 +120,10 @@ SpecificationResult Checker::CheckSpecification(const Specification& specificati
   } else if (cardinality == Cardinality::Prohibited && result.applicable > 0) {
     result.verdictReason = "prohibited, but " + std::to_string(result.applicable) + " elements apply";
   }
-  if (!result.schemaListed)
+  if (!result.schemaListed) {
     result.verdictReason += std::string(result.verdictReason.empty() ? "" : "; ") + "the model is " +
                             std::string(model.SchemaName()) + ", which ifcVersion does not list";
+  }
   return result;
 }
 

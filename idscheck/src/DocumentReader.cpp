@@ -225,14 +225,15 @@ class Builder {
 
   bool ReadCardinality(const xmlNode* node, Facet& facet) {
     const std::string text = Attribute(node, "cardinality");
-    if (text.empty() || text == "required")
+    if (text.empty() || text == "required") {
       facet.cardinality = Cardinality::Required;
-    else if (text == "optional")
+    } else if (text == "optional") {
       facet.cardinality = Cardinality::Optional;
-    else if (text == "prohibited")
+    } else if (text == "prohibited") {
       facet.cardinality = Cardinality::Prohibited;
-    else
+    } else {
       return Fail(node, "unknown cardinality '" + text + "'");
+    }
     return true;
   }
 

@@ -303,9 +303,10 @@ bool IsLexicallyValid(std::string_view base, std::string_view text) {
   }
   if (base == "xs:date")
     return DatePart(text, at) && TimeZone(text, at) && at == text.size();
-  if (base == "xs:dateTime")
+  if (base == "xs:dateTime") {
     return DatePart(text, at) && at < text.size() && text[at++] == 'T' && TimePart(text, at) && TimeZone(text, at) &&
            at == text.size();
+  }
   if (base == "xs:time")
     return TimePart(text, at) && TimeZone(text, at) && at == text.size();
   if (base == "xs:duration")

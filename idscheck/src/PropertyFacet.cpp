@@ -184,10 +184,11 @@ FacetEvaluator::Finding FacetEvaluator::Property(const Facet& facet, InstanceInd
       if (!anyMatch)
         fail(where + " is " + DescribeValue(typed.front()) + ", required " + facet.value.Describe());
     }
-    if (!anyProperty)
+    if (!anyProperty) {
       fail(setName + "." +
            (facet.baseName.kind == ValueConstraint::Kind::Simple ? facet.baseName.simple : facet.baseName.Describe()) +
            " is missing");
+    }
   }
   if (!anySet)
     fail(DescribeFacet(facet) + " is missing");
