@@ -6,7 +6,7 @@ namespace Exporter {
 
 const char Usage[] =
     "Usage: ifcapi-export [--addon PATH] [--alternative] [--strict] [--quiet] [--trace] [--only GLOBALID]...\n"
-    "                     INPUT.ifc OUTPUT.ifc\n"
+    "                     [--ids SPEC.ids]... INPUT.ifc OUTPUT.ifc\n"
     "\n"
     "Reads the IFC file INPUT.ifc (IFC2X3, IFC4 or IFC4X3_ADD2), asks the add-on's hook data provider for the property "
     "sets,\n"
@@ -21,10 +21,13 @@ const char Usage[] =
     "  --quiet         no summary, warnings or progress\n"
     "  --trace         print every element asked about, the add-on's look-ups and every answer\n"
     "  --only GLOBALID ask about (and trace) this element only; may be repeated\n"
+    "  --ids SPEC.ids  check the written file against this IDS document's requirements and\n"
+    "                  print the report; may be repeated\n"
     "  --version       the tool's version\n"
     "  --help          this text\n"
     "\n"
-    "Exit codes: 0 done, 1 output not written, 2 bad usage, 3 bad input, 4 add-on failure.\n";
+    "Exit codes: 0 done, 1 output not written, 2 bad usage, 3 bad input, 4 add-on failure,\n"
+    "5 an IDS document not valid (nothing written), 6 written but requirements failed.\n";
 
 bool ParseArguments(int argc, const char* const* argv, Arguments& arguments, std::string& error) {
   std::string* paths[] = {&arguments.input, &arguments.output};
@@ -52,6 +55,12 @@ bool ParseArguments(int argc, const char* const* argv, Arguments& arguments, std
     } else if (argument == "--version") {
       arguments.version = true;
       return true;
+    } else if (argument == "--ids") {
+      if (i + 1 >= argc) {
+        error = "--ids needs a path";
+        return false;
+      }
+      arguments.ids.emplace_back(argv[++i]);
     } else if (argument == "--trace") {
       arguments.trace = true;
     } else if (argument == "--only") {

@@ -1,7 +1,7 @@
 // The command line of ifcapi-export, parsed:
 //
 //   ifcapi-export [--addon PATH] [--alternative] [--strict] [--quiet] [--trace] [--only GLOBALID]...
-//                 INPUT.ifc OUTPUT.ifc
+//                 [--ids SPEC.ids]... INPUT.ifc OUTPUT.ifc
 //
 //   Arguments arguments;
 //   std::string error;
@@ -20,11 +20,12 @@ struct Arguments {
   std::string addOn;  // empty: the example add-on beside the tool
   bool alternative = false;
   bool quiet = false;
-  bool strict = false;          // refuse inputs with tolerated flaws (duplicate GlobalIds, dangling references)
-  bool help = false;            // --help or -h; the rest is not read
-  bool version = false;         // --version; the rest is not read
-  bool trace = false;           // --trace
-  std::vector<GuidBytes> only;  // --only GLOBALID, each
+  bool strict = false;           // refuse inputs with tolerated flaws (duplicate GlobalIds, dangling references)
+  bool help = false;             // --help or -h; the rest is not read
+  bool version = false;          // --version; the rest is not read
+  bool trace = false;            // --trace
+  std::vector<GuidBytes> only;   // --only GLOBALID, each
+  std::vector<std::string> ids;  // --ids SPEC.ids, each: checked against the written file
   std::string input;
   std::string output;
 };

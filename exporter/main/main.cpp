@@ -2,12 +2,14 @@
 // enriched file in the same schema.
 //
 //   ifcapi-export [--addon PATH] [--alternative] [--strict] [--quiet] [--trace] [--only GLOBALID]...
-//                 INPUT.ifc OUTPUT.ifc
+//                 [--ids SPEC.ids]... INPUT.ifc OUTPUT.ifc
 //
 // Exit codes: 0 done, 1 the output could not be written, 2 bad usage, 3 bad input, 4 add-on failure
-// (it could not be loaded or started, or its provider threw out of a hook query).
+// (it could not be loaded or started, or its provider threw out of a hook query), 5 an IDS document
+// given with --ids is not valid (nothing is written), 6 written, but the IDS requirements failed.
 #include <cstdio>
 #include <exception>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -19,6 +21,7 @@
 #include "Platform.h"
 #include "ProgressBar.h"
 #include "ProviderFailure.h"
+#include "RequirementsCheck.h"
 #include "SameFile.h"
 #include "StepFile.h"
 #include "lookup/ElementLookup.h"
@@ -26,7 +29,15 @@
 
 namespace {
 
-enum ExitCode { Done = 0, OutputFailed = 1, BadUsage = 2, BadInput = 3, AddOnFailed = 4 };
+enum ExitCode {
+  Done = 0,
+  OutputFailed = 1,
+  BadUsage = 2,
+  BadInput = 3,
+  AddOnFailed = 4,
+  InvalidIds = 5,          // --ids: a document is not valid; nothing was written
+  RequirementsFailed = 6,  // --ids: written, but at least one specification fails
+};
 
 // Files smaller than this are done before a progress bar would be seen.
 constexpr std::size_t ProgressThreshold = std::size_t{4} << 20;
@@ -66,7 +77,7 @@ void PrintSummary(const Exporter::Arguments& arguments, const Exporter::StepFile
 }
 
 // Reads the input, asks the loaded add-on's provider, writes the output.
-int Export(const Exporter::Arguments& arguments) {
+int Export(const Exporter::Arguments& arguments, const Exporter::RequirementsCheck& requirements) {
   std::string error;
   Exporter::MappedFile input;
   if (!input.Open(arguments.input, error)) {
@@ -114,7 +125,14 @@ int Export(const Exporter::Arguments& arguments) {
   if (!arguments.quiet) {
     PrintSummary(arguments, file, exporter.GetSummary());
   }
-  return Done;
+  if (arguments.ids.empty()) {
+    return Done;
+  }
+  const std::optional<bool> passes = requirements.Check(arguments.output, stdout, error);
+  if (!passes) {
+    return Fail(OutputFailed, "the written file cannot be read back: " + error);
+  }
+  return *passes ? Done : RequirementsFailed;
 }
 
 int Run(int argc, char** argv) {
@@ -137,6 +155,10 @@ int Run(int argc, char** argv) {
       Exporter::NamesSameFile(arguments.input, arguments.output + ".partial")) {
     return Fail(BadUsage, arguments.output + " is the input file " + arguments.input + "; choose another output");
   }
+  Exporter::RequirementsCheck requirements;
+  if (!arguments.ids.empty() && !requirements.Read(arguments.ids, error)) {
+    return Fail(InvalidIds, error);
+  }
   if (arguments.addOn.empty()) {
     arguments.addOn = Exporter::ExecutableDirectory() + Exporter::ExampleAddOnFileName();
   }
@@ -144,7 +166,7 @@ int Run(int argc, char** argv) {
   if (!addOn.Load(arguments.addOn, error)) {
     return Fail(AddOnFailed, error);
   }
-  return Export(arguments);
+  return Export(arguments, requirements);
 }
 
 }  // namespace

@@ -1,0 +1,53 @@
+#include "RequirementsCheck.h"
+
+#ifdef IFCAPI_EXPORT_IDS
+#include "CheckSession.h"
+#include "Checker.h"
+#include "ConsoleReport.h"
+#include "Model.h"
+#include "ReaderModelView.h"
+#endif
+
+namespace Exporter {
+
+#ifdef IFCAPI_EXPORT_IDS
+
+struct RequirementsCheck::Documents {
+  std::vector<Ids::Document> read;
+};
+
+bool RequirementsCheck::Read(const std::vector<std::string>& paths, std::string& error) {
+  documents = std::make_unique<Documents>();
+  return Ids::ReadIdsDocuments(paths, documents->read, error);
+}
+
+std::optional<bool> RequirementsCheck::Check(const std::string& path, std::FILE* out, std::string& error) const {
+  IfcReader::Model model;
+  if (!model.Open(path, error)) {
+    return std::nullopt;
+  }
+  const Ids::CheckResult result = Ids::Checker(Ids::ReaderModelView(model)).Run(path, documents->read);
+  Ids::PrintConsoleReport(result, out);
+  return result.Passes();
+}
+
+#else
+
+struct RequirementsCheck::Documents {};
+
+bool RequirementsCheck::Read(const std::vector<std::string>&, std::string& error) {
+  error = "--ids: this build of ifcapi-export has no requirements checker (it was built without libxml2)";
+  return false;
+}
+
+std::optional<bool> RequirementsCheck::Check(const std::string&, std::FILE*, std::string& error) const {
+  error = "no requirements checker";
+  return std::nullopt;
+}
+
+#endif
+
+RequirementsCheck::RequirementsCheck() = default;
+RequirementsCheck::~RequirementsCheck() = default;
+
+}  // namespace Exporter
