@@ -95,7 +95,10 @@ struct ExportResult {
 
 // Runs the exporter over `input` with `provider` registered and reads back what it wrote.
 inline ExportResult ExportWith(ScriptedProvider& provider, const std::string& input) {
-  const std::string path = ::testing::TempDir() + "scripted-export.ifc";
+  // A file of the test's own: the tests run in parallel, each its own process.
+  const ::testing::TestInfo* test = ::testing::UnitTest::GetInstance()->current_test_info();
+  const std::string path =
+      ::testing::TempDir() + "scripted-export-" + test->test_suite_name() + "-" + test->name() + ".ifc";
   StepFile file;
   std::string error;
   EXPECT_TRUE(file.Read(input.data(), input.size(), "in.ifc", error)) << error;

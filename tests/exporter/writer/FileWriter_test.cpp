@@ -25,7 +25,8 @@ std::string Rewrite(const std::string& input) {
   replaced.Replace(InstanceIndex(0), "#1=IFCWALL('0000000000000000000001',$,'A2',$,$,$,$,$,$);");
   NewInstances added(InstanceNumber(file.LargestNumber() + 1));
   added.Add("IFCGROUP('0000000000000000000009',$,$,$,$)");
-  const std::string path = ::testing::TempDir() + "file-writer.ifc";
+  const std::string path =
+      ::testing::TempDir() + "file-writer-" + ::testing::UnitTest::GetInstance()->current_test_info()->name() + ".ifc";
   EXPECT_TRUE(FileWriter(file, replaced, added).Write(path, "out'1.ifc", error)) << error;
   std::ifstream in(path, std::ios::binary);
   return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
