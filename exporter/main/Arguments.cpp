@@ -6,7 +6,7 @@ namespace Exporter {
 
 const char Usage[] =
     "Usage: ifcapi-export [--addon PATH] [--alternative] [--strict] [--quiet] [--trace] [--only GLOBALID]...\n"
-    "                     [--ids SPEC.ids]... INPUT.ifc OUTPUT.ifc\n"
+    "                     [--ids REQUIREMENTS.ids]... INPUT.ifc OUTPUT.ifc\n"
     "\n"
     "Reads the IFC file INPUT.ifc (IFC2X3, IFC4 or IFC4X3_ADD2), asks the add-on's hook data provider for the property "
     "sets,\n"
@@ -21,7 +21,8 @@ const char Usage[] =
     "  --quiet         no summary, warnings or progress\n"
     "  --trace         print every element asked about, the add-on's look-ups and every answer\n"
     "  --only GLOBALID ask about (and trace) this element only; may be repeated\n"
-    "  --ids SPEC.ids  check the written file against this IDS document's requirements and\n"
+    "  --ids REQUIREMENTS.ids\n"
+    "                  check the written file against this IDS document's requirements and\n"
     "                  print the report; may be repeated\n"
     "  --version       the tool's version\n"
     "  --help          this text\n"

@@ -1,7 +1,7 @@
 // The command line of ifcapi-export, parsed:
 //
 //   ifcapi-export [--addon PATH] [--alternative] [--strict] [--quiet] [--trace] [--only GLOBALID]...
-//                 [--ids SPEC.ids]... INPUT.ifc OUTPUT.ifc
+//                 [--ids REQUIREMENTS.ids]... INPUT.ifc OUTPUT.ifc
 //
 //   Arguments arguments;
 //   std::string error;
@@ -25,7 +25,7 @@ struct Arguments {
   bool version = false;          // --version; the rest is not read
   bool trace = false;            // --trace
   std::vector<GuidBytes> only;   // --only GLOBALID, each
-  std::vector<std::string> ids;  // --ids SPEC.ids, each: checked against the written file
+  std::vector<std::string> ids;  // --ids REQUIREMENTS.ids, each: checked against the written file
   std::string input;
   std::string output;
 };

@@ -2,7 +2,7 @@
 // enriched file in the same schema.
 //
 //   ifcapi-export [--addon PATH] [--alternative] [--strict] [--quiet] [--trace] [--only GLOBALID]...
-//                 [--ids SPEC.ids]... INPUT.ifc OUTPUT.ifc
+//                 [--ids REQUIREMENTS.ids]... INPUT.ifc OUTPUT.ifc
 //
 // Exit codes: 0 done, 1 the output could not be written, 2 bad usage, 3 bad input, 4 add-on failure
 // (it could not be loaded or started, or its provider threw out of a hook query), 5 an IDS document

@@ -1,6 +1,6 @@
 // ifcapi-ids: checks an IFC model against IDS documents.
 //
-//   ifcapi-ids MODEL.ifc SPEC.ids [SPEC.ids ...] [--report-json FILE] [--report-html FILE]
+//   ifcapi-ids MODEL.ifc REQUIREMENTS.ids [REQUIREMENTS.ids ...] [--report-json FILE] [--report-html FILE]
 //
 // Exit codes: 0 every specification passes, 1 at least one fails, 2 bad usage, 3 the model cannot be
 // read, 4 a report cannot be written, 5 an IDS document is not valid.
@@ -13,7 +13,7 @@
 namespace {
 
 constexpr const char* Usage =
-    "usage: ifcapi-ids MODEL.ifc SPEC.ids [SPEC.ids ...] [--report-json FILE] [--report-html FILE]\n"
+    "usage: ifcapi-ids MODEL.ifc REQUIREMENTS.ids [REQUIREMENTS.ids ...] [--report-json FILE] [--report-html FILE]\n"
     "Checks the IFC model against the specifications of the IDS documents.\n"
     "exit codes: 0 all specifications pass, 1 at least one fails, 2 bad usage, 3 unreadable or invalid\n"
     "IFC file, 4 a report cannot be written, 5 an IDS document that is not valid\n";
