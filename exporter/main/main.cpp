@@ -155,6 +155,10 @@ int Run(int argc, char** argv) {
       Exporter::NamesSameFile(arguments.input, arguments.output + ".partial")) {
     return Fail(BadUsage, arguments.output + " is the input file " + arguments.input + "; choose another output");
   }
+  // The output is written beside its path and renamed into place, which would replace a device or FIFO.
+  if (Exporter::NamesOtherThanFile(arguments.output)) {
+    return Fail(BadUsage, arguments.output + ": not a regular file; name a file to write the output to");
+  }
   Exporter::RequirementsCheck requirements;
   if (!arguments.ids.empty() && !requirements.Read(arguments.ids, error)) {
     return Fail(InvalidIds, error);

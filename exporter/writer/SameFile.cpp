@@ -40,12 +40,22 @@ bool NamesSameFile(const std::string& first, const std::string& second) {
   return Identify(first, a) && Identify(second, b) && a.volume == b.volume && a.high == b.high && a.low == b.low;
 }
 
+bool NamesOtherThanFile(const std::string& path) {
+  const DWORD attributes = GetFileAttributesA(path.c_str());
+  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+}
+
 #else
 
 bool NamesSameFile(const std::string& first, const std::string& second) {
   struct stat a;
   struct stat b;
   return stat(first.c_str(), &a) == 0 && stat(second.c_str(), &b) == 0 && a.st_dev == b.st_dev && a.st_ino == b.st_ino;
+}
+
+bool NamesOtherThanFile(const std::string& path) {
+  struct stat status;
+  return stat(path.c_str(), &status) == 0 && !S_ISREG(status.st_mode);
 }
 
 #endif
