@@ -1,9 +1,11 @@
 #include "StepText.h"
 
+#include <algorithm>
 #include <charconv>
-#include <cstring>
 
+#include "Lexer.h"
 #include "RealText.h"
+#include "StringDecoding.h"
 
 namespace Exporter {
 
@@ -25,35 +27,6 @@ std::string_view Trim(std::string_view text) noexcept {
   return text;
 }
 
-int HexValue(char c) noexcept {
-  if (c >= '0' && c <= '9') {
-    return c - '0';
-  }
-  if (c >= 'A' && c <= 'F') {
-    return c - 'A' + 10;
-  }
-  if (c >= 'a' && c <= 'f') {
-    return c - 'a' + 10;
-  }
-  return -1;
-}
-
-// Reads `count` hex digits at `text[at]`; -1 when there are not that many.
-long ReadHex(std::string_view text, std::size_t at, int count) noexcept {
-  if (at + static_cast<std::size_t>(count) > text.size()) {
-    return -1;
-  }
-  long value = 0;
-  for (int i = 0; i < count; ++i) {
-    const int digit = HexValue(text[at + static_cast<std::size_t>(i)]);
-    if (digit < 0) {
-      return -1;
-    }
-    value = value * 16 + digit;
-  }
-  return value;
-}
-
 // True when `units[i]` starts a well-formed surrogate pair.
 bool IsPairAt(std::u16string_view units, std::size_t i) noexcept {
   return units[i] >= 0xD800 && units[i] < 0xDC00 && i + 1 < units.size() && units[i + 1] >= 0xDC00 &&
@@ -67,14 +40,28 @@ void AppendHex(std::string& out, unsigned long value, int count) {
   }
 }
 
-void AppendCodePoint(std::u16string& out, unsigned long point) {
-  if (point >= 0x10000) {
-    point -= 0x10000;
-    out.push_back(static_cast<char16_t>(0xD800 + (point >> 10)));
-    out.push_back(static_cast<char16_t>(0xDC00 + (point & 0x3FF)));
-  } else {
-    out.push_back(static_cast<char16_t>(point));
+// The UTF-16 code units of well-formed UTF-8 `text`.
+std::u16string Utf16(std::string_view text) {
+  std::u16string out;
+  out.reserve(text.size());
+  std::size_t i = 0;
+  while (i < text.size()) {
+    const auto lead = static_cast<unsigned char>(text[i]);
+    const std::size_t length = lead < 0x80 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
+    char32_t point = length == 1 ? lead : lead & (0x7F >> length);
+    for (std::size_t k = 1; k < length && i + k < text.size(); ++k) {
+      point = (point << 6) | (static_cast<unsigned char>(text[i + k]) & 0x3Fu);
+    }
+    if (point >= 0x10000) {
+      point -= 0x10000;
+      out.push_back(static_cast<char16_t>(0xD800 + (point >> 10)));
+      out.push_back(static_cast<char16_t>(0xDC00 + (point & 0x3FF)));
+    } else {
+      out.push_back(static_cast<char16_t>(point));
+    }
+    i += length;
   }
+  return out;
 }
 
 }  // namespace
@@ -130,107 +117,49 @@ void AppendStepBinary(std::string& out, const std::vector<std::uint8_t>& bytes) 
 }
 
 std::optional<std::u16string> DecodeStepString(std::string_view token) {
+  std::string text;
+  std::string error;
   token = Trim(token);
-  if (token.size() < 2 || token.front() != '\'' || token.back() != '\'') {
+  if (token.size() < 2 || token.front() != '\'' || !IfcReader::DecodeString(token, text, error)) {
     return std::nullopt;
   }
-  const std::string_view text = token.substr(1, token.size() - 2);
-  std::u16string out;
-  out.reserve(text.size());
-  std::size_t i = 0;
-  while (i < text.size()) {
-    const char c = text[i];
-    if (c == '\'') {
-      if (i + 1 >= text.size() || text[i + 1] != '\'') {
-        return std::nullopt;
-      }
-      out.push_back(u'\'');
-      i += 2;
-    } else if (c != '\\') {
-      // Bytes above ASCII are not valid STEP, but files carry them; read them as UTF-8 would be
-      // guesswork, so take them as Latin-1.
-      out.push_back(static_cast<char16_t>(static_cast<unsigned char>(c)));
-      ++i;
-    } else if (text.compare(i, 2, "\\\\") == 0) {
-      out.push_back(u'\\');
-      i += 2;
-    } else if (text.compare(i, 4, "\\X2\\") == 0 || text.compare(i, 4, "\\X4\\") == 0) {
-      const int width = text[i + 2] == '2' ? 4 : 8;
-      i += 4;
-      while (text.compare(i, 4, "\\X0\\") != 0) {
-        const long value = ReadHex(text, i, width);
-        if (value < 0) {
-          return std::nullopt;
-        }
-        AppendCodePoint(out, static_cast<unsigned long>(value));
-        i += static_cast<std::size_t>(width);
-      }
-      i += 4;
-    } else if (text.compare(i, 3, "\\X\\") == 0) {
-      const long value = ReadHex(text, i + 3, 2);
-      if (value < 0) {
-        return std::nullopt;
-      }
-      out.push_back(static_cast<char16_t>(value));
-      i += 5;
-    } else if (text.compare(i, 3, "\\S\\") == 0 && i + 3 < text.size()) {
-      out.push_back(static_cast<char16_t>(static_cast<unsigned char>(text[i + 3]) + 0x80));
-      i += 4;
-    } else if (i + 3 < text.size() && text[i + 1] == 'P' && text[i + 3] == '\\') {
-      i += 4;  // code page switch: the \S\ that follows it reads as Latin-1 anyway
-    } else {
-      return std::nullopt;
-    }
-  }
-  return out;
+  return Utf16(text);
 }
 
 bool SplitStepList(std::string_view items, std::vector<std::string_view>& out) {
   out.clear();
-  if (Trim(items).empty()) {
-    return true;
-  }
+  IfcReader::Lexer lexer(items);
   int depth = 0;
-  std::size_t start = 0;
-  for (std::size_t i = 0; i < items.size(); ++i) {
-    const char c = items[i];
-    if (c == '\'') {
-      // A doubled apostrophe is two strings back to back as far as the scan cares.
-      const void* end = std::memchr(items.data() + i + 1, '\'', items.size() - i - 1);
-      if (end == nullptr) {
-        return false;
-      }
-      i = static_cast<std::size_t>(static_cast<const char*>(end) - items.data());
-    } else if (c == '"') {
-      const void* end = std::memchr(items.data() + i + 1, '"', items.size() - i - 1);
-      if (end == nullptr) {
-        return false;
-      }
-      i = static_cast<std::size_t>(static_cast<const char*>(end) - items.data());
-    } else if (c == '(') {
-      ++depth;
-    } else if (c == ')') {
-      if (--depth < 0) {
-        return false;
-      }
-    } else if (c == ',' && depth == 0) {
-      out.push_back(Trim(items.substr(start, i - start)));
-      start = i + 1;
+  std::size_t first = items.size();  // the current item's first byte; none yet
+  std::size_t last = 0;              // one past its last byte
+  for (IfcReader::Token token = lexer.Next(); token.kind != IfcReader::TokenKind::End; token = lexer.Next()) {
+    if (token.kind == IfcReader::TokenKind::Error || (token.kind == IfcReader::TokenKind::Close && --depth < 0)) {
+      return false;
     }
+    if (token.kind == IfcReader::TokenKind::Comma && depth == 0) {
+      out.push_back(first < last ? items.substr(first, last - first) : std::string_view());
+      first = items.size();
+      continue;
+    }
+    depth += token.kind == IfcReader::TokenKind::Open ? 1 : 0;
+    first = std::min(first, token.offset);
+    last = token.offset + token.text.size();
   }
   if (depth != 0) {
     return false;
   }
-  out.push_back(Trim(items.substr(start)));
+  if (first < last || !out.empty()) {
+    out.push_back(first < last ? items.substr(first, last - first) : std::string_view());
+  }
   return true;
 }
 
-std::uint32_t ParseStepReference(std::string_view token) noexcept {
+std::uint64_t ParseStepReference(std::string_view token) noexcept {
   token = Trim(token);
   if (token.size() < 2 || token[0] != '#') {
     return 0;
   }
-  std::uint32_t number = 0;
+  std::uint64_t number = 0;
   const auto result = std::from_chars(token.data() + 1, token.data() + token.size(), number);
   if (result.ec != std::errc() || result.ptr != token.data() + token.size()) {
     return 0;

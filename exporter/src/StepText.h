@@ -29,17 +29,18 @@ bool AppendStepReal(std::string& out, double value);
 // Appends `bytes` as a STEP binary: "0" (no unused bits) and two upper-case hex digits a byte, quoted.
 void AppendStepBinary(std::string& out, const std::vector<std::uint8_t>& bytes);
 
-// The text of a quoted STEP string token with its escapes resolved, as UTF-16 code units; empty when
-// the token is not a well-formed string.
+// The text of a quoted STEP string token with its escapes resolved as the reader resolves them, as
+// UTF-16 code units; empty when the token is not a well-formed string.
 std::optional<std::u16string> DecodeStepString(std::string_view token);
 
 // Splits `items`, the text between the parentheses of an attribute list or aggregate, into its
-// top-level items with surrounding blanks removed. False when quotes or parentheses do not match.
-// An empty (or blank) `items` gives no items.
+// top-level items with the blanks and comments around them removed (a comment inside a nested list
+// stays in that list's item). False when a token is malformed or parentheses do not match. An
+// `items` of nothing but blanks and comments gives no items.
 bool SplitStepList(std::string_view items, std::vector<std::string_view>& out);
 
 // The instance number of a reference token "#123", or 0 when the token is no reference.
-std::uint32_t ParseStepReference(std::string_view token) noexcept;
+std::uint64_t ParseStepReference(std::string_view token) noexcept;
 
 // The text between the outer parentheses of an aggregate token "(...)", or empty optional.
 std::optional<std::string_view> StepListItems(std::string_view token) noexcept;

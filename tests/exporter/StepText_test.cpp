@@ -35,6 +35,9 @@ TEST(StepText, StringsEscapeApostrophesBackslashesAndEveryNonAsciiCharacter) {
   }
   // What other writers use: \X\ for Latin-1, \S\ for the upper half, \X4\ for whole code points.
   EXPECT_EQ(*DecodeStepString("'\\X\\E4\\S\\d\\X4\\0001F3E0\\X0\\'"), u"\u00e4\u00e4\U0001F3E0");
+  // Raw UTF-8, which the format forbids but files carry, reads as the reader reads it; a stray byte
+  // as Latin-1.
+  EXPECT_EQ(*DecodeStepString("'W\xC3\xA4rme \xF0\x9F\x8F\xA0 \xE4'"), u"W\u00e4rme \U0001F3E0 \u00e4");
   EXPECT_FALSE(DecodeStepString("'unterminated"));
   EXPECT_FALSE(DecodeStepString("'lone ' apostrophe'"));
   EXPECT_FALSE(DecodeStepString("'\\X2\\00E\\X0\\'"));
@@ -90,9 +93,14 @@ TEST(StepText, ListsSplitAtTopLevelCommasOnly) {
   EXPECT_EQ(items[2], "$");
   EXPECT_EQ(items[4], "IFCLABEL('x'')y')");
   EXPECT_TRUE(SplitStepList("  ", items) && items.empty());
+  // Comments stand where blanks may and hold what a list's syntax would otherwise see.
+  ASSERT_TRUE(SplitStepList("/*(*/ #1 /* ,' */,/**/( #2 /*)*/ ),,'a' /* x */", items));
+  EXPECT_EQ(items, (std::vector<std::string_view>{"#1", "( #2 /*)*/ )", "", "'a'"}));
+  EXPECT_TRUE(SplitStepList(" /* nothing */ ", items) && items.empty());
   EXPECT_FALSE(SplitStepList("(1,2", items));
   EXPECT_FALSE(SplitStepList("'open", items));
   EXPECT_EQ(ParseStepReference(" #42 "), 42u);
+  EXPECT_EQ(ParseStepReference("#5000000000"), 5000000000u);
   EXPECT_EQ(ParseStepReference("#4x"), 0u);
   EXPECT_EQ(ParseStepReference("42"), 0u);
 
