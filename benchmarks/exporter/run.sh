@@ -4,9 +4,10 @@
 #
 # Generates deterministic IFC4 and IFC2X3 models of about 1,000,000 instances (~90 MB each) into
 # build/bench, then, for each, runs ifcapi-export (Release build) with the example add-on on it and
-# web-ifc's OpenModel in turn, three pairs, each in its own process, and prints each pair's wall-clock
-# and peak-memory ratios, then OpenModel with every line read; the goals (the tool at least 3x
-# OpenModel's speed, its peak at most the input size plus 64 MB) are judged on each model's worst pair.
+# web-ifc's OpenModel in turn, three pairs, each in its own process, and prints each pair's
+# wall-clock, processor-time and peak-memory ratios, then OpenModel with every line read; the goals
+# (the tool at least 3x OpenModel's speed, its peak at most the input size plus 64 MB) are judged on
+# each model's worst pair.
 # Not part of scripts/test.sh; it takes about four minutes on two cores once the build is there.
 #   benchmarks/exporter/run.sh [INSTANCES] [--schema IFC4|IFC2X3]
 set -euo pipefail
@@ -88,17 +89,21 @@ bench_schema() {
   bytes=$(stat -c %s "$model")
   printf "\n%s input: %.1f MB (load average %s on %d cores)\n\n" "$schema" \
     "$(awk -v b="$bytes" 'BEGIN { print b / 1e6 }')" "$(cut -d' ' -f1 /proc/loadavg)" "$(nproc)"
-  printf "%-5s %12s %12s %14s %14s %12s %12s\n" pair "tool wall s" "open wall s" "tool peak MB" "open peak MB" \
-    "wall ratio" "peak ratio"
+  printf "%-5s %11s %11s %10s %10s %12s %12s %10s %10s %10s\n" pair "tool wall s" "open wall s" "tool cpu s" \
+    "open cpu s" "tool peak MB" "open peak MB" "wall ratio" "cpu ratio" "peak ratio"
   : >"$pairs_file"
   for pair in $(seq 1 "$pairs"); do
     run_tool
     measure "$build/open.time" node benchmarks/exporter/open-model.js "$model" >"$build/open.json"
-    read -r tool_seconds _ _ tool_kb <"$build/tool.time"
+    read -r tool_seconds tool_user tool_system tool_kb <"$build/tool.time"
     read -r _ _ _ open_kb <"$build/open.time"
     open_seconds=$(field seconds "$build/open.json")
-    awk -v p="$pair" -v ts="$tool_seconds" -v os="$open_seconds" -v tk="$tool_kb" -v ok="$open_kb" 'BEGIN {
-      printf "%-5d %12.2f %12.2f %14.1f %14.1f %11.1fx %11.1fx\n", p, ts, os, tk / 1024, ok / 1024, os / ts, ok / tk
+    open_cpu=$(field cpuSeconds "$build/open.json")
+    awk -v p="$pair" -v ts="$tool_seconds" -v os="$open_seconds" -v tc="$tool_user $tool_system" -v oc="$open_cpu" \
+      -v tk="$tool_kb" -v ok="$open_kb" 'BEGIN {
+      split(tc, t, " "); tc = t[1] + t[2]
+      printf "%-5d %11.2f %11.2f %10.2f %10.2f %12.1f %12.1f %9.1fx %9.1fx %9.1fx\n", p, ts, os, tc, oc, tk / 1024,
+        ok / 1024, os / ts, oc / tc, ok / tk
     }' | tee -a "$pairs_file"
   done
   measure "$build/lines.time" node benchmarks/exporter/open-model.js --every-line "$model" >"$build/lines.json"
@@ -107,7 +112,7 @@ bench_schema() {
     "$(awk -v k="$lines_kb" 'BEGIN { print k / 1024 }')"
 
   awk -v bytes="$bytes" -v schema="$schema" '
-    { wall[NR] = $6 + 0; tool_mb[NR] = $4 + 0 }
+    { wall[NR] = $8 + 0; tool_mb[NR] = $6 + 0 }
     END {
       low = wall[1]; high = wall[1]; top = tool_mb[1]
       for (i = 2; i <= NR; i++) {

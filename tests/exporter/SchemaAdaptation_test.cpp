@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <sstream>
+
 #include "AdaptedProperties.h"
 #include "EnumerationNames.h"
 #include "IPL/PropertyBoundedValue.h"
@@ -111,6 +114,33 @@ TEST(ValueRules, MeasureRulesAreEachSchemasOwn) {
   EXPECT_EQ(ValueProblem(Ifc2x3(), Integer(1, IPL::IFCType::IfcPositiveInteger)),
             "IfcPositiveInteger is no value type of IFC2X3");
   EXPECT_FALSE(RuleOf(Ifc2x3(), "IfcNonNegativeLengthMeasure"));
+}
+
+// Every width and rule of value-type-rules.tsv reaches the tool through the generated tables, and each
+// rule is one the tool reads back as written.
+TEST(ValueRules, EveryListedWidthAndRuleReachesTheTool) {
+  std::ifstream file(VALUE_TYPE_RULES_FILE);
+  ASSERT_TRUE(file) << VALUE_TYPE_RULES_FILE;
+  std::size_t rows = 0;
+  for (std::string line; std::getline(file, line);) {
+    if (line.empty() || line[0] == '#') {
+      continue;
+    }
+    std::istringstream fields(line);
+    std::string schemaName, type, width, rule;
+    std::getline(fields, schemaName, '\t');
+    std::getline(fields, type, '\t');
+    std::getline(fields, width, '\t');
+    std::getline(fields, rule, '\t');
+    const std::optional<SchemaVersion> version = IfcReader::FindSchemaVersion(schemaName);
+    ASSERT_TRUE(version) << line;
+    const Schema& schema = Schema::Get(*version);
+    EXPECT_EQ(WidthOf(schema, type), width.empty() ? 0 : std::stoul(width)) << line;
+    const std::optional<NumericRule> read = RuleOf(schema, type);
+    EXPECT_EQ(read ? read->Text() : std::string(), rule) << line;
+    ++rows;
+  }
+  EXPECT_GE(rows, 20u);
 }
 
 TEST(ValueRules, MissingTypesAndAllowedValues) {
