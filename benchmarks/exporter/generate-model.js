@@ -1,16 +1,19 @@
-// Writes a large IFC4 model for the export benchmark: a project, a site, a building and storeys
-// holding walls, slabs, radiators and pipe segments, each with its own placement and a property set
-// for every second element. The same arguments always give the same bytes.
+// Writes a large IFC4 or IFC2X3 model for the export benchmark: a project, a site, a building and
+// storeys holding walls, slabs, radiators and pipe segments, each with its own placement and a
+// property set for every second element. IFC2X3 has no radiator or pipe segment entities: they are
+// IfcFlowTerminal and IfcFlowSegment there, and its walls have no PredefinedType. The same arguments
+// always give the same bytes.
 //
-//   node benchmarks/exporter/generate-model.js OUTPUT.ifc [INSTANCES]   (default 1000000, ~90 MB)
+//   node benchmarks/exporter/generate-model.js OUTPUT.ifc [INSTANCES] [IFC4|IFC2X3]
+//   (default 1000000 instances, ~90 MB, IFC4)
 'use strict';
 
 const fs = require('node:fs');
 const { compress } = require('../../tests/ifc/lib/guid');
 
-const [output, wantedText = '1000000'] = process.argv.slice(2);
-if (!output) {
-  console.error('usage: node generate-model.js OUTPUT.ifc [INSTANCES]');
+const [output, wantedText = '1000000', schema = 'IFC4'] = process.argv.slice(2);
+if (!output || !/^\d+$/.test(wantedText) || !['IFC4', 'IFC2X3'].includes(schema)) {
+  console.error('usage: node generate-model.js OUTPUT.ifc [INSTANCES] [IFC4|IFC2X3]');
   process.exit(2);
 }
 const wanted = Number(wantedText);
@@ -38,9 +41,9 @@ const gid = () => {
 
 buffer += `ISO-10303-21;
 HEADER;
-FILE_DESCRIPTION(('ViewDefinition [ReferenceView]'),'2;1');
+FILE_DESCRIPTION(('ViewDefinition [${schema === 'IFC4' ? 'ReferenceView' : 'CoordinationView_V2.0'}]'),'2;1');
 FILE_NAME('large-model.ifc','2026-01-01T00:00:00',('Benchmark'),('IFCAPI'),'generate-model.js','IFCAPI benchmark','');
-FILE_SCHEMA(('IFC4'));
+FILE_SCHEMA(('${schema}'));
 ENDSEC;
 DATA;
 `;
@@ -64,12 +67,21 @@ const building = add(`IFCBUILDING(${gid()},${history},'Building',$,$,${buildingP
 add(`IFCRELAGGREGATES(${gid()},${history},$,$,${project},(${site}))`);
 add(`IFCRELAGGREGATES(${gid()},${history},$,$,${site},(${building}))`);
 
-const KINDS = [
-  ['IFCWALL', 'Basic wall: exterior brick 240 mm', '.SOLIDWALL.'],
-  ['IFCSLAB', 'Floor: reinforced concrete 220 mm', '.FLOOR.'],
-  ['IFCSPACEHEATER', 'Radiator: panel type 22 600x1200', '.RADIATOR.'],
-  ['IFCPIPESEGMENT', 'Pipe segment: copper 22x1', '.RIGIDSEGMENT.'],
-];
+// Entity, name and PredefinedType (null where the entity has none) of each kind of element.
+const KINDS = {
+  IFC4: [
+    ['IFCWALL', 'Basic wall: exterior brick 240 mm', '.SOLIDWALL.'],
+    ['IFCSLAB', 'Floor: reinforced concrete 220 mm', '.FLOOR.'],
+    ['IFCSPACEHEATER', 'Radiator: panel type 22 600x1200', '.RADIATOR.'],
+    ['IFCPIPESEGMENT', 'Pipe segment: copper 22x1', '.RIGIDSEGMENT.'],
+  ],
+  IFC2X3: [
+    ['IFCWALL', 'Basic wall: exterior brick 240 mm', null],
+    ['IFCSLAB', 'Floor: reinforced concrete 220 mm', '.FLOOR.'],
+    ['IFCFLOWTERMINAL', 'Radiator: panel type 22 600x1200', null],
+    ['IFCFLOWSEGMENT', 'Pipe segment: copper 22x1', null],
+  ],
+}[schema];
 const PER_STOREY = 2000;
 const storeys = [];
 let element = 0;
@@ -87,7 +99,7 @@ while (n < wanted - 16) {
     const axes = add(`IFCAXIS2PLACEMENT3D(${point},${up},${east})`);
     const local = add(`IFCLOCALPLACEMENT(${placement},${axes})`);
     const product = add(
-      `${entity}(${gid()},${history},'${name} ${element}','Generated on level ${level} of the benchmark building','Type ${element % 17}',${local},$,'T-${element}',${type})`,
+      `${entity}(${gid()},${history},'${name} ${element}','Generated on level ${level} of the benchmark building','Type ${element % 17}',${local},$,'T-${element}'${type ? `,${type}` : ''})`,
     );
     contained.push(product);
     if (element % 2 === 0) {

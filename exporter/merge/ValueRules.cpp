@@ -1,7 +1,6 @@
 #include "ValueRules.h"
 
 #include <charconv>
-#include <cstring>
 
 #include "IPL/IFCType.h"
 #include "RealText.h"
@@ -9,26 +8,6 @@
 namespace Exporter {
 
 namespace {
-
-// The WHERE rules of the IfcValue members that have one, the same in every schema that has the type;
-// the defined-type table's own rule wins where it gives one.
-struct KnownRule {
-  const char* type;
-  const char* rule;
-};
-constexpr KnownRule KnownRules[] = {
-    {"IfcNonNegativeLengthMeasure", "x>=0"}, {"IfcNormalisedRatioMeasure", "0<=x<=1"},
-    {"IfcPositiveInteger", "x>0"},           {"IfcPositiveLengthMeasure", "x>0"},
-    {"IfcPositivePlaneAngleMeasure", "x>0"}, {"IfcPositiveRatioMeasure", "x>0"},
-};
-
-// The widths of the STRING(n) value types, the same in every schema; the defined-type table's own
-// width wins where it gives one (web-ifc, the source of the IFC2X3 and IFC4X3 tables, keeps none).
-struct KnownWidth {
-  const char* type;
-  std::size_t width;
-};
-constexpr KnownWidth KnownWidths[] = {{"IfcIdentifier", 255}, {"IfcLabel", 255}};
 
 // Reads a number at the front of `text`; advances past it.
 std::optional<double> ReadNumber(std::string_view& text) {
@@ -132,28 +111,15 @@ std::optional<NumericRule> ParseNumericRule(std::string_view text) {
 
 std::optional<NumericRule> RuleOf(const IfcReader::Schema& schema, std::string_view definedType) {
   const IfcReader::DefinedTypeDef* def = schema.FindDefinedType(definedType);
-  if (def != nullptr && def->rule != nullptr && def->rule[0] != '\0') {
-    return ParseNumericRule(def->rule);
+  if (def == nullptr || def->rule == nullptr || def->rule[0] == '\0') {
+    return std::nullopt;
   }
-  for (const KnownRule& known : KnownRules) {
-    if (definedType == known.type) {
-      return ParseNumericRule(known.rule);
-    }
-  }
-  return std::nullopt;
+  return ParseNumericRule(def->rule);
 }
 
 std::size_t WidthOf(const IfcReader::Schema& schema, std::string_view definedType) {
   const IfcReader::DefinedTypeDef* def = schema.FindDefinedType(definedType);
-  if (def != nullptr && def->maxLength != 0) {
-    return def->maxLength;
-  }
-  for (const KnownWidth& known : KnownWidths) {
-    if (definedType == known.type) {
-      return known.width;
-    }
-  }
-  return 0;
+  return def != nullptr ? def->maxLength : 0;
 }
 
 std::string ValueProblem(const IfcReader::Schema& schema, const IPL::Value& value) {

@@ -1,9 +1,9 @@
 // Whether a contributed value may be written into a file of a given schema: its type must be a value
 // type of that schema, a text must fit its type's width (IfcLabel: 255 characters), and a number must
 // keep its type's rule (IfcPositiveLengthMeasure > 0, IfcNormalisedRatioMeasure within 0..1, ...).
-// Widths and rules come from the schema's defined-type table; where the table gives none (its IFC2X3
-// and IFC4X3 tables have neither), the widths of IfcLabel and IfcIdentifier and the rules of the
-// IfcValue members that have one are known here.
+// Widths and rules are read from the schema's defined-type table only (exporter/schema/
+// value-type-rules.tsv fills them in), so they differ where the schemas do: IFC2X3's IfcLabel is an
+// unbounded STRING.
 //
 //   const IfcReader::Schema& schema = IfcReader::Schema::Get(IfcReader::SchemaVersion::Ifc2x3);
 //   const std::string problem = ValueProblem(schema, value);   // "" when it may be written
@@ -36,12 +36,11 @@ struct NumericRule {
 // The rule written as `text`; empty when there is none or it is not of that form.
 std::optional<NumericRule> ParseNumericRule(std::string_view text);
 
-// The rule of the defined type `definedType` in `schema`: the table's, else the known one of an
-// IfcValue member; empty when it has none.
+// The rule of the defined type `definedType` in `schema`, as its table gives it; empty when it has none.
 std::optional<NumericRule> RuleOf(const IfcReader::Schema& schema, std::string_view definedType);
 
-// The longest text the defined type `definedType` holds in `schema`: the table's width, else the
-// known one; 0 when unbounded.
+// The longest text the defined type `definedType` holds in `schema`, as its table gives it; 0 when
+// unbounded.
 std::size_t WidthOf(const IfcReader::Schema& schema, std::string_view definedType);
 
 // Why `value` cannot be written as a property value in a file of `schema`; empty when it can (a value

@@ -9,9 +9,10 @@
 //                                    (used to find the members of IfcValue).
 //   @ifc-lite/data 5.0.0 (MPL-2.0)  the abstractness of each entity, which web-ifc does not keep.
 //
-// Neither package carries string widths (STRING(255)) or WHERE rules. The IFC4 defined types take
-// their underlying type, width included, from the committed ifc4-value-types.tsv where it lists
-// them; the rule column stays empty everywhere.
+// Neither package carries WHERE rules, nor string widths (STRING(255)) outside IFC4: the IFC4 defined
+// types take their underlying type, width included, from the committed ifc4-value-types.tsv where it
+// lists them, and the rule column stays empty everywhere. The rest is in value-type-rules.tsv, which
+// generate_schema.py merges into these tables at build time.
 //
 // It is run by hand when a source changes, never by the build; the tables it writes are committed:
 //
@@ -247,7 +248,7 @@ function definedTypeLines(schema, definedTypes, widths) {
   const lines = [
     `# ${
         schema
-            .title} defined types: name, underlying EXPRESS base type, value (1 when a member of IfcValue, so usable as a property value), maxLength (of a STRING(n), empty when the source gives none), rule (the type's WHERE rule in short form; empty: no source gives them).`,
+            .title} defined types: name, underlying EXPRESS base type, value (1 when a member of IfcValue, so usable as a property value), maxLength (of a STRING(n), empty when the source gives none), rule (the type's WHERE rule in short form; empty: no package gives them; value-type-rules.tsv adds widths and rules at build time).`,
     '# name\tunderlying\tvalue\tmaxLength\trule',
   ];
   for (const t of definedTypes) {

@@ -1,15 +1,20 @@
 #!/usr/bin/env python3
 """Turns one IFC schema's tables into the C++ source that defines its IfcReader::detail::SchemaTables.
 
-Usage: generate_schema.py SYMBOL ENTITIES.tsv DEFINED_TYPES.tsv ENUMERATIONS.tsv VALUE_TYPES.tsv OUTPUT.cpp
+Usage: generate_schema.py SYMBOL SCHEMA ENTITIES.tsv DEFINED_TYPES.tsv ENUMERATIONS.tsv VALUE_TYPES.tsv
+                          VALUE_TYPE_RULES.tsv OUTPUT.cpp
 
-SYMBOL names the tables (Ifc4 -> Ifc4Tables). The source is generated, never edited: entities sorted
-by upper-case name, each with its supertype's index, its abstractness and its attributes in STEP
-order (inherited first); defined types and enumerations sorted by upper-case name, which
-Schema::FindDefinedType and FindEnumeration search. VALUE_TYPES.tsv, the IfcValue members, is only
-checked against the defined types. Schema.h declares what the generated file defines.
+SYMBOL names the tables (Ifc4 -> Ifc4Tables), SCHEMA is the schema's name in VALUE_TYPE_RULES.tsv
+(IFC4). The source is generated, never edited: entities sorted by upper-case name, each with its
+supertype's index, its abstractness and its attributes in STEP order (inherited first); defined types
+and enumerations sorted by upper-case name, which Schema::FindDefinedType and FindEnumeration search.
+VALUE_TYPES.tsv, the IfcValue members, is only checked against the defined types; the widths and
+rules of VALUE_TYPE_RULES.tsv are checked and merged into them (value_type_rules.py). Schema.h declares
+what the generated file defines.
 """
 import sys
+
+import value_type_rules
 
 AGGREGATE_FLAGS = "LSAC"  # LIST, SET, ARRAY, or an aggregate of unknown kind
 
@@ -105,7 +110,8 @@ def generate(symbol, entities, defined_types, enumerations):
     return out
 
 
-def main(symbol, entities_path, defined_types_path, enumerations_path, value_types_path, output_path):
+def main(symbol, schema, entities_path, defined_types_path, enumerations_path, value_types_path, rules_path,
+         output_path):
     entities = read_entities(entities_path)
     defined_types = read_defined_types(defined_types_path)
     enumerations = read_enumerations(enumerations_path)
@@ -114,11 +120,15 @@ def main(symbol, entities_path, defined_types_path, enumerations_path, value_typ
     if len(entities) > 0x7FFF or any(len(entity[3]) > 0x7FFF for entity in entities):
         sys.exit("%s: too many entities or attributes for 16-bit ids" % symbol)
     check_value_types(value_types_path, defined_types)
+    try:
+        defined_types = value_type_rules.merge(rules_path, schema, defined_types)
+    except value_type_rules.RuleError as error:
+        sys.exit(str(error))
     with open(output_path, "w", encoding="utf-8") as output:
         output.write("\n".join(generate(symbol, entities, defined_types, enumerations)) + "\n")
 
 
 if __name__ == "__main__":
-    if len(sys.argv) != 7:
+    if len(sys.argv) != 9:
         sys.exit(__doc__)
     main(*sys.argv[1:])

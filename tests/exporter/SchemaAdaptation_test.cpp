@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <sstream>
+
 #include "AdaptedProperties.h"
 #include "EnumerationNames.h"
 #include "IPL/PropertyBoundedValue.h"
@@ -32,6 +35,9 @@ const Schema& Ifc4x3() {
 
 IPL::Value Real(double x, IPL::IFCType type) {
   return IPL::Value(IPL::AnyValue::FromReal(x), type);
+}
+IPL::Value Integer(std::int64_t n, IPL::IFCType type) {
+  return IPL::Value(IPL::AnyValue::FromInteger(n), type);
 }
 IPL::Value Label(const char* text) {
   return IPL::Value(IPL::AnyValue::FromString(KT::UniString(text)), IPL::IFCType::IfcLabel);
@@ -63,10 +69,20 @@ TEST(ValueRules, RulesParseAndHoldAtTheirBounds) {
   }
 }
 
-TEST(ValueRules, TextWidthsMeasureRulesAndMissingTypesAreCaught) {
+// Widths come from each schema's table: IFC2X3's IfcLabel is a plain STRING, IFC4's and IFC4X3's
+// STRING(255) (IFC4 from its package, IFC4X3 from value-type-rules.tsv).
+TEST(ValueRules, TextWidthsAreEachSchemasOwn) {
   const std::string longest(255, 'x');
-  EXPECT_EQ(ValueProblem(Ifc4(), Label(longest.c_str())), "");
-  EXPECT_NE(ValueProblem(Ifc2x3(), Label((longest + "x").c_str())).find("256 characters"), std::string::npos);
+  const std::string tooLong = longest + "x";
+  EXPECT_EQ(WidthOf(Ifc2x3(), "IfcLabel"), 0u);
+  EXPECT_EQ(ValueProblem(Ifc2x3(), Label(tooLong.c_str())), "");
+  for (const Schema* schema : {&Ifc4(), &Ifc4x3()}) {
+    EXPECT_EQ(WidthOf(*schema, "IfcIdentifier"), 255u);
+    EXPECT_EQ(ValueProblem(*schema, Label(longest.c_str())), "");
+    EXPECT_EQ(ValueProblem(*schema, Label(tooLong.c_str())),
+              "a text of 256 characters is longer than IfcLabel allows (255)");
+  }
+  EXPECT_EQ(WidthOf(Ifc4(), "IfcText"), 0u);
   // Characters, not UTF-16 units: 255 characters beyond the Basic Multilingual Plane still fit.
   std::u16string astral;
   for (int i = 0; i < 255; ++i) {
@@ -74,10 +90,60 @@ TEST(ValueRules, TextWidthsMeasureRulesAndMissingTypesAreCaught) {
   }
   EXPECT_EQ(ValueProblem(Ifc4(), IPL::Value(IPL::AnyValue::FromString(KT::UniString(astral)), IPL::IFCType::IfcLabel)),
             "");
-  EXPECT_NE(ValueProblem(Ifc4x3(), Real(0.0, IPL::IFCType::IfcPositiveLengthMeasure)).find("x>0"), std::string::npos);
-  EXPECT_EQ(ValueProblem(Ifc2x3(), Real(0.022, IPL::IFCType::IfcPositiveLengthMeasure)), "");
-  EXPECT_NE(ValueProblem(Ifc4(), Real(1.5, IPL::IFCType::IfcNormalisedRatioMeasure)), "");
-  EXPECT_EQ(ValueProblem(Ifc4(), Real(-1.5, IPL::IFCType::IfcLengthMeasure)), "");
+}
+
+// Rules come from each schema's table: one of each form, and a type only some schemas have.
+TEST(ValueRules, MeasureRulesAreEachSchemasOwn) {
+  for (const Schema* schema : {&Ifc2x3(), &Ifc4(), &Ifc4x3()}) {
+    const std::string_view name = IfcReader::SchemaName(schema->Version());
+    EXPECT_EQ(ValueProblem(*schema, Real(0.0, IPL::IFCType::IfcPositiveLengthMeasure)),
+              "IfcPositiveLengthMeasure 0 breaks its rule x>0")
+        << name;
+    EXPECT_EQ(ValueProblem(*schema, Real(0.022, IPL::IFCType::IfcPositiveLengthMeasure)), "") << name;
+    EXPECT_EQ(ValueProblem(*schema, Real(14.5, IPL::IFCType::IfcPHMeasure)),
+              "IfcPHMeasure 14.5 breaks its rule 0<=x<=14")
+        << name;
+    EXPECT_EQ(ValueProblem(*schema, Real(1.0, IPL::IFCType::IfcNormalisedRatioMeasure)), "") << name;
+    EXPECT_NE(ValueProblem(*schema, Real(1.5, IPL::IFCType::IfcNormalisedRatioMeasure)), "") << name;
+    EXPECT_EQ(ValueProblem(*schema, Real(-1.5, IPL::IFCType::IfcLengthMeasure)), "") << name;
+  }
+  EXPECT_EQ(ValueProblem(Ifc4x3(), Real(0.0, IPL::IFCType::IfcNonNegativeLengthMeasure)), "");
+  EXPECT_NE(ValueProblem(Ifc4x3(), Real(-0.001, IPL::IFCType::IfcNonNegativeLengthMeasure)), "");
+  EXPECT_EQ(ValueProblem(Ifc4(), Integer(0, IPL::IFCType::IfcPositiveInteger)),
+            "IfcPositiveInteger 0 breaks its rule x>0");
+  EXPECT_EQ(ValueProblem(Ifc2x3(), Integer(1, IPL::IFCType::IfcPositiveInteger)),
+            "IfcPositiveInteger is no value type of IFC2X3");
+  EXPECT_FALSE(RuleOf(Ifc2x3(), "IfcNonNegativeLengthMeasure"));
+}
+
+// Every width and rule of value-type-rules.tsv reaches the tool through the generated tables, and each
+// rule is one the tool reads back as written.
+TEST(ValueRules, EveryListedWidthAndRuleReachesTheTool) {
+  std::ifstream file(VALUE_TYPE_RULES_FILE);
+  ASSERT_TRUE(file) << VALUE_TYPE_RULES_FILE;
+  std::size_t rows = 0;
+  for (std::string line; std::getline(file, line);) {
+    if (line.empty() || line[0] == '#') {
+      continue;
+    }
+    std::istringstream fields(line);
+    std::string schemaName, type, width, rule;
+    std::getline(fields, schemaName, '\t');
+    std::getline(fields, type, '\t');
+    std::getline(fields, width, '\t');
+    std::getline(fields, rule, '\t');
+    const std::optional<SchemaVersion> version = IfcReader::FindSchemaVersion(schemaName);
+    ASSERT_TRUE(version) << line;
+    const Schema& schema = Schema::Get(*version);
+    EXPECT_EQ(WidthOf(schema, type), width.empty() ? 0 : std::stoul(width)) << line;
+    const std::optional<NumericRule> read = RuleOf(schema, type);
+    EXPECT_EQ(read ? read->Text() : std::string(), rule) << line;
+    ++rows;
+  }
+  EXPECT_GE(rows, 20u);
+}
+
+TEST(ValueRules, MissingTypesAndAllowedValues) {
   const IPL::Value date(IPL::AnyValue::FromString(KT::UniString("2024-05-01")), IPL::IFCType::IfcDate);
   EXPECT_EQ(ValueProblem(Ifc4(), date), "");
   EXPECT_EQ(ValueProblem(Ifc2x3(), date), "IfcDate is no value type of IFC2X3");
