@@ -8,10 +8,10 @@ std::u16string Ascii(const std::string& text) {
   return std::u16string(text.begin(), text.end());
 }
 
-// `base` with `suffix`, cut so that the whole stays within `limit` units and no surrogate pair is
-// split.
+// `base` with `suffix`, cut so that the whole stays within `limit` units (0: no limit) and no
+// surrogate pair is split.
 std::u16string WithSuffix(std::u16string base, const std::u16string& suffix, std::size_t limit) {
-  if (base.size() + suffix.size() > limit) {
+  if (limit != 0 && base.size() + suffix.size() > limit) {
     base.resize(limit - suffix.size());
     if (!base.empty() && base.back() >= 0xD800 && base.back() < 0xDC00) {
       base.pop_back();
@@ -34,9 +34,9 @@ std::u16string EnumerationNames::NameFor(const std::u16string& given, const std:
     return found->second;
   }
   const std::u16string base = !given.empty() ? given : !property.empty() ? property : std::u16string(u"Enumeration");
-  std::u16string name = WithSuffix(base, std::u16string(), MaxLength);
+  std::u16string name = WithSuffix(base, std::u16string(), maxLength);
   for (unsigned n = 2; used.count(name) != 0; ++n) {
-    name = WithSuffix(base, Ascii(" (" + std::to_string(n) + ")"), MaxLength);
+    name = WithSuffix(base, Ascii(" (" + std::to_string(n) + ")"), maxLength);
   }
   used.insert(name);
   assigned.emplace(key, name);

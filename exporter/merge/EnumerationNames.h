@@ -5,7 +5,7 @@
 // Names the input file already uses are never taken. The same name and list always give the same
 // name, so identical enumerations stay one instance.
 //
-//   EnumerationNames names;
+//   EnumerationNames names(255);                              // the width of the schema's IfcLabel
 //   names.Reserve(u"Colours");                                  // already in the file
 //   names.NameFor(u"Colours", u"Finish", "('red','blue')");     // u"Colours (2)"
 //   names.NameFor(u"", u"Finish", "('oak')");                   // u"Finish"
@@ -21,8 +21,9 @@ namespace Exporter {
 
 class EnumerationNames {
  public:
-  // The longest name written: an IfcLabel holds at most 255 characters.
-  static constexpr std::size_t MaxLength = 255;
+  // Names are cut to `maxLength` code units with their suffix (0: no limit), the width of the file
+  // schema's IfcLabel.
+  explicit EnumerationNames(std::size_t maxLength) noexcept : maxLength(maxLength) {}
 
   // Marks `name` as used by an enumeration of the input file.
   void Reserve(const std::u16string& name);
@@ -32,6 +33,7 @@ class EnumerationNames {
   std::u16string NameFor(const std::u16string& given, const std::u16string& property, const std::string& values);
 
  private:
+  std::size_t maxLength;
   std::set<std::u16string> used;
   std::map<std::pair<std::u16string, std::string>, std::u16string> assigned;  // (given name, values) -> name
 };

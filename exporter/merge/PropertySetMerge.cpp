@@ -10,6 +10,7 @@
 #include "PropertyText.h"
 #include "StepText.h"
 #include "UnreferencedInstances.h"
+#include "ValueRules.h"
 
 namespace Exporter {
 
@@ -24,6 +25,7 @@ PropertySetMerge::PropertySetMerge(MergeContext& context)
     : context(context),
       existing(context),
       quantities(context),
+      enumerationNames(WidthOf(context.schema, "IfcLabel")),
       related(context.schema.FindAttribute(context.schema.ifcRelDefinesByProperties, "RelatedObjects")),
       relating(context.schema.FindAttribute(context.schema.ifcRelDefinesByProperties, "RelatingPropertyDefinition")),
       setProperties(context.schema.FindAttribute(context.schema.ifcPropertySet, "HasProperties")) {}

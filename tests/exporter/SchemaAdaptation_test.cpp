@@ -157,7 +157,7 @@ TEST(ValueRules, MissingTypesAndAllowedValues) {
 }
 
 TEST(EnumerationNames, DifferentListsOfOneNameAndListsWithoutNameGetNamesOfTheirOwn) {
-  EnumerationNames names;
+  EnumerationNames names(255);
   names.Reserve(u"Colours");  // the file's own
   EXPECT_EQ(names.NameFor(u"Colours", u"Colour", "(red)"), u"Colours (2)");
   EXPECT_EQ(names.NameFor(u"Colours", u"Shade", "(cyan)"), u"Colours (3)");
@@ -166,12 +166,15 @@ TEST(EnumerationNames, DifferentListsOfOneNameAndListsWithoutNameGetNamesOfTheir
   EXPECT_EQ(names.NameFor(u"", u"Finish", "(gloss)"), u"Finish (2)");
   EXPECT_EQ(names.NameFor(u"Finish", u"Finish", "(satin)"), u"Finish (3)");
   EXPECT_EQ(names.NameFor(u"", u"", "(a)"), u"Enumeration");
-  // A suffix never pushes a name past the width of an IfcLabel.
-  const std::u16string wide(EnumerationNames::MaxLength, u'w');
+  // A suffix never pushes a name past the width of the schema's IfcLabel; an unbounded one cuts nothing.
+  const std::u16string wide(255, u'w');
   EXPECT_EQ(names.NameFor(wide, u"", "(1)"), wide);
   const std::u16string second = names.NameFor(wide, u"", "(2)");
-  EXPECT_EQ(second.size(), EnumerationNames::MaxLength);
+  EXPECT_EQ(second.size(), 255u);
   EXPECT_EQ(second.substr(second.size() - 4), u" (2)");
+  EnumerationNames unbounded(0);
+  EXPECT_EQ(unbounded.NameFor(wide + u"w", u"", "(1)"), wide + u"w");
+  EXPECT_EQ(unbounded.NameFor(wide + u"w", u"", "(2)"), wide + u"w (2)");
 }
 
 TEST(NamedBody, AttributesFollowEachSchemasListAndRenames) {
