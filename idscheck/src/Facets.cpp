@@ -149,21 +149,10 @@ FacetOutcome FacetEvaluator::Evaluate(const Facet& facet, InstanceIndex instance
   return {false, "unknown cardinality"};
 }
 
-// Whether `name` ("IfcWall") is `upper` ("IFCWALL") in upper case.
-bool IsUpperOf(std::string_view name, std::string_view upper) noexcept {
-  if (name.size() != upper.size())
-    return false;
-  for (std::size_t i = 0; i < name.size(); ++i) {
-    if (std::toupper(static_cast<unsigned char>(name[i])) != static_cast<unsigned char>(upper[i]))
-      return false;
-  }
-  return true;
-}
-
 bool FacetEvaluator::EntityMatches(const Facet& facet, InstanceIndex instance) const {
   const ModelView& model = index.Model();
   if (facet.name.kind == ValueConstraint::Kind::Simple && model.SchemaName() != "IFC2X3" &&
-      !IsUpperOf(model.EntityName(instance), facet.name.simple))
+      model.UpperEntityName(instance) != facet.name.simple)
     return false;  // the common case, without building names
   std::vector<std::string> names{index.UpperEntity(instance)};
   // IFC2X3 tells some occurrences apart only by their type object: an IfcFlowTerminal typed by an

@@ -115,10 +115,7 @@ std::string ModelIndex::GetText(InstanceIndex instance, std::string_view attribu
 }
 
 std::string ModelIndex::UpperEntity(InstanceIndex instance) const {
-  std::string name(model.EntityName(instance));
-  for (char& c : name)
-    c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-  return name;
+  return std::string(model.UpperEntityName(instance));
 }
 
 namespace {

@@ -35,6 +35,8 @@ class ModelView {
   virtual InstanceIndex FindByNumber(std::uint64_t number) const noexcept = 0;
   // The entity as the schema spells it: "IfcWall".
   virtual std::string_view EntityName(InstanceIndex index) const noexcept = 0;
+  // The same in upper case: "IFCWALL".
+  virtual std::string_view UpperEntityName(InstanceIndex index) const noexcept = 0;
   // Whether the instance's entity is `upperAncestor` ("IFCELEMENT") or one of its subtypes.
   virtual bool IsSubtypeOf(InstanceIndex index, std::string_view upperAncestor) const noexcept = 0;
   // Whether the model's schema defines the entity `upperName`.

@@ -45,6 +45,10 @@ std::string_view ReaderModelView::EntityName(InstanceIndex index) const noexcept
   return model->GetSchema().Name(model->Entity(ReaderIndex(index)));
 }
 
+std::string_view ReaderModelView::UpperEntityName(InstanceIndex index) const noexcept {
+  return model->GetSchema().UpperName(model->Entity(ReaderIndex(index)));
+}
+
 bool ReaderModelView::IsSubtypeOf(InstanceIndex index, std::string_view upperAncestor) const noexcept {
   const IfcReader::Schema& schema = model->GetSchema();
   const IfcReader::EntityId ancestor = schema.FindEntity(upperAncestor);
@@ -65,10 +69,10 @@ std::vector<std::string> ReaderModelView::AttributeNames(InstanceIndex index) co
 }
 
 bool ReaderModelView::Attribute(InstanceIndex index, std::string_view name, ModelValue& value) const {
-  const std::optional<IfcReader::Value> read = model->Attribute(ReaderIndex(index), name);
+  std::optional<IfcReader::Value> read = model->Attribute(ReaderIndex(index), name);
   if (!read)
     return false;
-  value = ToModelValue(*read);
+  value = ToModelValue(std::move(*read));
   return true;
 }
 
@@ -82,7 +86,7 @@ std::vector<InstanceIndex> ReaderModelView::InstancesOf(std::string_view upperNa
   return result;
 }
 
-ModelValue ToModelValue(const IfcReader::Value& value) {
+ModelValue ToModelValue(IfcReader::Value&& value) {
   using Kind = IfcReader::Value::Kind;
   ModelValue result;
   switch (value.kind) {
@@ -101,7 +105,7 @@ ModelValue ToModelValue(const IfcReader::Value& value) {
       break;
     case Kind::String:
       result.kind = ModelValue::Kind::String;
-      result.text = value.text;
+      result.text = std::move(value.text);
       break;
     case Kind::Enumeration:
       if (value.text == "T" || value.text == "F") {
@@ -111,12 +115,12 @@ ModelValue ToModelValue(const IfcReader::Value& value) {
         result.kind = ModelValue::Kind::Logical;
       } else {
         result.kind = ModelValue::Kind::Enumeration;
-        result.text = value.text;
+        result.text = std::move(value.text);
       }
       break;
     case Kind::Binary:
       result.kind = ModelValue::Kind::Binary;
-      result.text = value.text;
+      result.text = std::move(value.text);
       break;
     case Kind::Reference:
       result.kind = ModelValue::Kind::Reference;
@@ -124,15 +128,17 @@ ModelValue ToModelValue(const IfcReader::Value& value) {
       break;
     case Kind::Typed:
       result.kind = ModelValue::Kind::Typed;
-      for (const char c : value.text)
-        result.text += static_cast<char>(c >= 'a' && c <= 'z' ? c - 'a' + 'A' : c);
+      result.text = std::move(value.text);
+      for (char& c : result.text)
+        c = static_cast<char>(c >= 'a' && c <= 'z' ? c - 'a' + 'A' : c);
       break;
     case Kind::List:
       result.kind = ModelValue::Kind::List;
       break;
   }
-  for (const IfcReader::Value& item : value.items)
-    result.items.push_back(ToModelValue(item));
+  result.items.reserve(value.items.size());
+  for (IfcReader::Value& item : value.items)
+    result.items.push_back(ToModelValue(std::move(item)));
   return result;
 }
 

@@ -32,6 +32,7 @@ class ReaderModelView final : public ModelView {
   std::uint64_t Number(InstanceIndex index) const noexcept override;
   InstanceIndex FindByNumber(std::uint64_t number) const noexcept override;
   std::string_view EntityName(InstanceIndex index) const noexcept override;
+  std::string_view UpperEntityName(InstanceIndex index) const noexcept override;
   bool IsSubtypeOf(InstanceIndex index, std::string_view upperAncestor) const noexcept override;
   bool HasEntity(std::string_view upperName) const noexcept override;
   std::vector<std::string> AttributeNames(InstanceIndex index) const override;
@@ -44,6 +45,6 @@ class ReaderModelView final : public ModelView {
 };
 
 // The checker's form of a value the reader parsed: .T./.F. become booleans, .U. an unknown logical.
-ModelValue ToModelValue(const IfcReader::Value& value);
+ModelValue ToModelValue(IfcReader::Value&& value);
 
 }  // namespace Ids
