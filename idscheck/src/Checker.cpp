@@ -241,7 +241,9 @@ CheckResult Checker::Run(const std::string& modelFile, const std::vector<Documen
                                                    });
   // Each part has its own evaluator (it keeps what it read of the last instance) and results.
   const std::size_t parts = bounds.size() - 1;
-  std::vector<FacetEvaluator> evaluators(parts, FacetEvaluator(index, units));
+  std::vector<FacetEvaluator> evaluators;
+  for (std::size_t part = 0; part < parts; ++part)
+    evaluators.emplace_back(index, units);
   std::vector<std::vector<SpecificationResult>> found(parts, std::vector<SpecificationResult>(walks.size()));
   std::vector<std::thread> threads;
   for (std::size_t part = 1; part < parts; ++part) {

@@ -3,6 +3,7 @@
 #include <cctype>
 #include <unordered_set>
 
+#include "FacetMemo.h"
 #include "Matching.h"
 #include "Tables.h"
 
@@ -110,6 +111,11 @@ std::string DescribeFacet(const Facet& facet) {
   return "facet";
 }
 
+FacetEvaluator::FacetEvaluator(const ModelIndex& index, const ModelUnits& units)
+    : index(index), units(units), memo(std::make_unique<FacetMemo>()) {}
+FacetEvaluator::FacetEvaluator(FacetEvaluator&&) noexcept = default;
+FacetEvaluator::~FacetEvaluator() = default;
+
 FacetOutcome FacetEvaluator::Evaluate(const Facet& facet, InstanceIndex instance, bool asRequirement) const {
   explaining = asRequirement;  // an applicability filter's reasons are never shown
   Finding finding;
@@ -150,10 +156,29 @@ FacetOutcome FacetEvaluator::Evaluate(const Facet& facet, InstanceIndex instance
 }
 
 bool FacetEvaluator::EntityMatches(const Facet& facet, InstanceIndex instance) const {
+  if (!NameMatches(facet, instance))
+    return false;
+  if (!facet.predefinedType.IsPresent())
+    return true;
+  for (const std::string& predefined : index.PredefinedTypes(instance)) {
+    if (MatchesText(facet.predefinedType, predefined))
+      return true;
+  }
+  return false;
+}
+
+// Outside IFC2X3 the name depends on the entity alone: it is matched once per entity.
+bool FacetEvaluator::NameMatches(const Facet& facet, InstanceIndex instance) const {
   const ModelView& model = index.Model();
-  if (facet.name.kind == ValueConstraint::Kind::Simple && model.SchemaName() != "IFC2X3" &&
-      model.UpperEntityName(instance) != facet.name.simple)
-    return false;  // the common case, without building names
+  if (model.SchemaName() != "IFC2X3") {
+    const std::string_view entity = model.UpperEntityName(instance);
+    if (facet.name.kind == ValueConstraint::Kind::Simple)
+      return entity == facet.name.simple;
+    const auto [known, added] = memo->entityNames.try_emplace(FacetAndEntity{&facet, entity}, false);
+    if (added)
+      known->second = MatchesText(facet.name, entity);
+    return known->second;
+  }
   std::vector<std::string> names{index.UpperEntity(instance)};
   // IFC2X3 tells some occurrences apart only by their type object: an IfcFlowTerminal typed by an
   // IfcAirTerminalType is an IFCAIRTERMINAL to IDS.
@@ -169,15 +194,7 @@ bool FacetEvaluator::EntityMatches(const Facet& facet, InstanceIndex instance) c
   bool nameMatches = false;
   for (const std::string& name : names)
     nameMatches = nameMatches || MatchesText(facet.name, name);
-  if (!nameMatches)
-    return false;
-  if (!facet.predefinedType.IsPresent())
-    return true;
-  for (const std::string& predefined : index.PredefinedTypes(instance)) {
-    if (MatchesText(facet.predefinedType, predefined))
-      return true;
-  }
-  return false;
+  return nameMatches;
 }
 
 FacetEvaluator::Finding FacetEvaluator::Entity(const Facet& facet, InstanceIndex instance) const {

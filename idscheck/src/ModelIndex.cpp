@@ -23,7 +23,9 @@ void LinkTable::Seal() {
 }
 
 LinkTable::Targets LinkTable::Of(InstanceIndex from) const noexcept {
-  const auto range = std::equal_range(links.begin(), links.end(), Link(from, 0),
+  if (from > UINT32_MAX)
+    return Targets(nullptr, nullptr);  // NoInstance
+  const auto range = std::equal_range(links.begin(), links.end(), Link(static_cast<std::uint32_t>(from), 0),
                                       [](const Link& a, const Link& b) { return a.first < b.first; });
   return Targets(links.data() + (range.first - links.begin()), links.data() + (range.second - links.begin()));
 }
@@ -92,18 +94,9 @@ InstanceIndex ModelIndex::GetReference(InstanceIndex instance, std::string_view 
 }
 
 std::vector<InstanceIndex> ModelIndex::GetReferences(InstanceIndex instance, std::string_view attribute) const {
-  const ModelValue value = Get(instance, attribute);
   std::vector<InstanceIndex> result;
-  if (value.kind == ModelValue::Kind::Reference) {
-    const InstanceIndex target = Resolve(value);
-    if (target != NoInstance)
-      result.push_back(target);
-  }
-  for (const ModelValue& item : value.kind == ModelValue::Kind::List ? value.items : std::vector<ModelValue>()) {
-    const InstanceIndex target = Resolve(item);
-    if (target != NoInstance)
-      result.push_back(target);
-  }
+  if (instance != NoInstance)
+    model.References(instance, attribute, result);
   return result;
 }
 

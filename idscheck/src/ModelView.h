@@ -45,6 +45,9 @@ class ModelView {
   virtual std::vector<std::string> AttributeNames(InstanceIndex index) const = 0;
   // The value of the explicit attribute `name` (exact spelling); false when the entity has none such.
   virtual bool Attribute(InstanceIndex index, std::string_view name, ModelValue& value) const = 0;
+  // The instances the explicit attribute `name` refers to: the one it names, or those a list of it
+  // names directly, in order; nothing for other values or when the entity has no such attribute.
+  virtual void References(InstanceIndex index, std::string_view name, std::vector<InstanceIndex>& out) const = 0;
   // The instances of the entity `upperName` and, unless `exact`, of its subtypes, in file order.
   virtual std::vector<InstanceIndex> InstancesOf(std::string_view upperName, bool exact) const = 0;
 };

@@ -1,5 +1,8 @@
 #include "ReaderModelView.h"
 
+#include "Lexer.h"
+#include "ValueParser.h"
+
 namespace Ids {
 
 namespace {
@@ -74,6 +77,40 @@ bool ReaderModelView::Attribute(InstanceIndex index, std::string_view name, Mode
     return false;
   value = ToModelValue(std::move(*read));
   return true;
+}
+
+// Reads the references off the tokens of the attribute's text, without building its value.
+void ReaderModelView::References(InstanceIndex index, std::string_view name, std::vector<InstanceIndex>& out) const {
+  using IfcReader::TokenKind;
+  const IfcReader::InstanceRecord& record = model->Record(ReaderIndex(index));
+  const IfcReader::AttributeSlot slot = model->GetSchema().FindAttribute(record.entity, name);
+  const std::string_view text(model->Data(), model->Size());
+  std::size_t at = 0;
+  if (!slot.Valid() ||
+      IfcReader::FindArgument(text, record.offset + record.argument, static_cast<std::size_t>(slot.Index()), at) !=
+          IfcReader::ArgumentSearch::Found)
+    return;
+  IfcReader::Lexer lexer(text, at, record.line);
+  const auto add = [this, &out](const IfcReader::Token& token) {
+    const InstanceIndex target = FindByNumber(IfcReader::InstanceNumberOf(token).Value());
+    if (target != NoInstance)
+      out.push_back(target);
+  };
+  IfcReader::Token token = lexer.Next();
+  if (token.kind == TokenKind::InstanceName)
+    add(token);
+  // In a list only its own items count, not those of nested lists or typed values.
+  for (int depth = token.kind == TokenKind::Open ? 1 : 0; depth > 0;) {
+    token = lexer.Next();
+    if (token.kind == TokenKind::Open)
+      ++depth;
+    else if (token.kind == TokenKind::Close)
+      --depth;
+    else if (token.kind == TokenKind::InstanceName && depth == 1)
+      add(token);
+    else if (token.kind == TokenKind::End || token.kind == TokenKind::Error || token.kind == TokenKind::Semicolon)
+      return;
+  }
 }
 
 std::vector<InstanceIndex> ReaderModelView::InstancesOf(std::string_view upperName, bool exact) const {

@@ -37,6 +37,7 @@ class ReaderModelView final : public ModelView {
   bool HasEntity(std::string_view upperName) const noexcept override;
   std::vector<std::string> AttributeNames(InstanceIndex index) const override;
   bool Attribute(InstanceIndex index, std::string_view name, ModelValue& value) const override;
+  void References(InstanceIndex index, std::string_view name, std::vector<InstanceIndex>& out) const override;
   std::vector<InstanceIndex> InstancesOf(std::string_view upperName, bool exact) const override;
 
  private:
