@@ -212,26 +212,27 @@ FacetEvaluator::Finding FacetEvaluator::Entity(const Facet& facet, InstanceIndex
 
 FacetEvaluator::Finding FacetEvaluator::Attribute(const Facet& facet, InstanceIndex instance) const {
   const ModelView& model = index.Model();
-  std::vector<std::string> names;
+  std::vector<std::pair<std::string, ModelValue>> attributes;  // those the name selects, with their values
+  ModelValue read;
   if (facet.name.kind == ValueConstraint::Kind::Simple) {
-    ModelValue ignored;
-    if (model.Attribute(instance, facet.name.simple, ignored))
-      names.push_back(facet.name.simple);
+    if (model.Attribute(instance, facet.name.simple, read))
+      attributes.emplace_back(facet.name.simple, std::move(read));
   } else {
     for (const std::string& name : model.AttributeNames(instance)) {
-      if (MatchesText(facet.name, name))
-        names.push_back(name);
+      if (!MatchesText(facet.name, name))
+        continue;
+      ModelValue value;  // unset when the instance is written with fewer attributes
+      model.Attribute(instance, name, value);
+      attributes.emplace_back(name, std::move(value));
     }
   }
   Finding finding;
-  if (names.empty()) {
+  if (attributes.empty()) {
     finding.reason = "has no attribute " + Plain(facet.name);
     return finding;
   }
   // A restricted name may select several attributes: one set to a matching value is enough.
-  for (const std::string& name : names) {
-    ModelValue value;
-    model.Attribute(instance, name, value);
+  for (const auto& [name, value] : attributes) {
     if (IsEmpty(value)) {
       if (finding.reason.empty())
         finding.reason = name + " is " + (value.Unwrapped().IsNull() ? "not set" : "empty");
@@ -243,7 +244,7 @@ FacetEvaluator::Finding FacetEvaluator::Attribute(const Facet& facet, InstanceIn
       finding.reason.clear();
       return finding;
     }
-    if (finding.reason.empty() || names.size() == 1)
+    if (finding.reason.empty() || attributes.size() == 1)
       finding.reason = name + " is " + DescribeValue(value) + ", required " + facet.value.Describe();
   }
   return finding;

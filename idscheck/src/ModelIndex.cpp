@@ -5,9 +5,46 @@
 
 namespace Ids {
 
+namespace {
+
+// The relationships the index follows, by entity (none a subtype of another).
+enum class Relationship {
+  Type,
+  Properties,
+  Classification,
+  Material,
+  Aggregates,
+  Nests,
+  Contained,
+  Group,
+  Voids,
+  Fills
+};
+constexpr std::pair<const char*, Relationship> Relationships[] = {
+    {"IFCRELDEFINESBYTYPE", Relationship::Type},
+    {"IFCRELDEFINESBYPROPERTIES", Relationship::Properties},
+    {"IFCRELASSOCIATESCLASSIFICATION", Relationship::Classification},
+    {"IFCRELASSOCIATESMATERIAL", Relationship::Material},
+    {"IFCRELAGGREGATES", Relationship::Aggregates},
+    {"IFCRELNESTS", Relationship::Nests},
+    {"IFCRELCONTAINEDINSPATIALSTRUCTURE", Relationship::Contained},
+    {"IFCRELASSIGNSTOGROUP", Relationship::Group},
+    {"IFCRELVOIDSELEMENT", Relationship::Voids},
+    {"IFCRELFILLSELEMENT", Relationship::Fills}};
+
+}  // namespace
+
 ModelIndex::ModelIndex(const ModelView& model) : model(model) {
-  for (const InstanceIndex relation : model.InstancesOf("IFCRELATIONSHIP", false))
-    AddRelation(relation);
+  // Every relationship in file order, so that each object's links keep the file's order.
+  std::vector<std::pair<InstanceIndex, Relationship>> relations;
+  for (const auto& [entity, kind] : Relationships) {
+    for (const InstanceIndex relation : model.InstancesOf(entity, false))
+      relations.emplace_back(relation, kind);
+  }
+  std::sort(relations.begin(), relations.end());
+  for (const auto& [relation, kind] : relations)
+    AddRelation(relation, static_cast<int>(kind));
+  relations = {};
   // Resources (materials, profiles) take classification references through this relation.
   for (const InstanceIndex relation : model.InstancesOf("IFCEXTERNALREFERENCERELATIONSHIP", false))
     Link(classifications, relation, "RelatedResourceObjects", "RelatingReference");
@@ -38,38 +75,36 @@ void ModelIndex::Link(LinkTable& table, InstanceIndex relation, std::string_view
     table.Add(source, target);
 }
 
-void ModelIndex::AddRelation(InstanceIndex relation) {
-  if (model.IsSubtypeOf(relation, "IFCRELDEFINESBYTYPE")) {
-    const InstanceIndex type = GetReference(relation, "RelatingType");
-    if (type != NoInstance) {
-      for (const InstanceIndex object : GetReferences(relation, "RelatedObjects"))
-        types.Add(object, type);
+void ModelIndex::AddRelation(InstanceIndex relation, int kind) {
+  const auto whole = [this](PartOfRelation part) -> LinkTable& { return wholes[static_cast<int>(part)]; };
+  switch (static_cast<Relationship>(kind)) {
+    case Relationship::Type:
+      return Link(types, relation, "RelatedObjects", "RelatingType");
+    case Relationship::Properties: {
+      // IFC4 lets one relation carry a set of property sets.
+      const std::vector<InstanceIndex> definitions = GetReferences(relation, "RelatingPropertyDefinition");
+      for (const InstanceIndex object : GetReferences(relation, "RelatedObjects")) {
+        for (const InstanceIndex definition : definitions)
+          propertySets.Add(object, definition);
+      }
+      return;
     }
-  } else if (model.IsSubtypeOf(relation, "IFCRELDEFINESBYPROPERTIES")) {
-    // IFC4 lets one relation carry a set of property sets.
-    const std::vector<InstanceIndex> definitions = GetReferences(relation, "RelatingPropertyDefinition");
-    for (const InstanceIndex object : GetReferences(relation, "RelatedObjects")) {
-      for (const InstanceIndex definition : definitions)
-        propertySets.Add(object, definition);
-    }
-  } else if (model.IsSubtypeOf(relation, "IFCRELASSOCIATESCLASSIFICATION")) {
-    Link(classifications, relation, "RelatedObjects", "RelatingClassification");
-  } else if (model.IsSubtypeOf(relation, "IFCRELASSOCIATESMATERIAL")) {
-    Link(materials, relation, "RelatedObjects", "RelatingMaterial");
-  } else if (model.IsSubtypeOf(relation, "IFCRELAGGREGATES")) {
-    Link(wholes[static_cast<int>(PartOfRelation::Aggregates)], relation, "RelatedObjects", "RelatingObject");
-  } else if (model.IsSubtypeOf(relation, "IFCRELNESTS")) {
-    Link(wholes[static_cast<int>(PartOfRelation::Nests)], relation, "RelatedObjects", "RelatingObject");
-  } else if (model.IsSubtypeOf(relation, "IFCRELCONTAINEDINSPATIALSTRUCTURE")) {
-    Link(wholes[static_cast<int>(PartOfRelation::Contained)], relation, "RelatedElements", "RelatingStructure");
-  } else if (model.IsSubtypeOf(relation, "IFCRELASSIGNSTOGROUP")) {
-    Link(wholes[static_cast<int>(PartOfRelation::Group)], relation, "RelatedObjects", "RelatingGroup");
-  } else if (model.IsSubtypeOf(relation, "IFCRELVOIDSELEMENT")) {
-    Link(wholes[static_cast<int>(PartOfRelation::VoidsOrFills)], relation, "RelatedOpeningElement",
-         "RelatingBuildingElement");
-  } else if (model.IsSubtypeOf(relation, "IFCRELFILLSELEMENT")) {
-    Link(wholes[static_cast<int>(PartOfRelation::VoidsOrFills)], relation, "RelatedBuildingElement",
-         "RelatingOpeningElement");
+    case Relationship::Classification:
+      return Link(classifications, relation, "RelatedObjects", "RelatingClassification");
+    case Relationship::Material:
+      return Link(materials, relation, "RelatedObjects", "RelatingMaterial");
+    case Relationship::Aggregates:
+      return Link(whole(PartOfRelation::Aggregates), relation, "RelatedObjects", "RelatingObject");
+    case Relationship::Nests:
+      return Link(whole(PartOfRelation::Nests), relation, "RelatedObjects", "RelatingObject");
+    case Relationship::Contained:
+      return Link(whole(PartOfRelation::Contained), relation, "RelatedElements", "RelatingStructure");
+    case Relationship::Group:
+      return Link(whole(PartOfRelation::Group), relation, "RelatedObjects", "RelatingGroup");
+    case Relationship::Voids:
+      return Link(whole(PartOfRelation::VoidsOrFills), relation, "RelatedOpeningElement", "RelatingBuildingElement");
+    case Relationship::Fills:
+      return Link(whole(PartOfRelation::VoidsOrFills), relation, "RelatedBuildingElement", "RelatingOpeningElement");
   }
 }
 

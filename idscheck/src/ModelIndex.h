@@ -89,7 +89,7 @@ class ModelIndex {
   std::vector<std::string> PredefinedTypes(InstanceIndex instance) const;
 
  private:
-  void AddRelation(InstanceIndex relation);
+  void AddRelation(InstanceIndex relation, int kind);  // kind: a Relationship (ModelIndex.cpp)
   void Link(LinkTable& table, InstanceIndex relation, std::string_view from, std::string_view to);
 
   const ModelView& model;

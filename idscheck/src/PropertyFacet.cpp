@@ -142,42 +142,42 @@ FacetEvaluator::Finding FacetEvaluator::Property(const Facet& facet, InstanceInd
         continue;
       anyProperty = true;
       finding.present = true;
-      const std::string where = setName + "." + propertyName;
+      const auto where = [&set = setName, &property = propertyName] { return set + "." + property; };
       std::vector<ModelValue> values;
       std::string unsupported;
       if (!ValuesOf(index, entry, values, unsupported)) {
-        fail(where + " is an " + unsupported + ", which IDS cannot check");
+        fail(where() + " is an " + unsupported + ", which IDS cannot check");
         continue;
       }
-      std::vector<ModelValue> filled;
-      for (const ModelValue& value : values) {
+      std::vector<ModelValue*> filled;
+      for (ModelValue& value : values) {
         if (!IsEmptyValue(value))
-          filled.push_back(value);
+          filled.push_back(&value);
       }
       if (filled.empty()) {
-        fail(where + " has no value");
+        fail(where() + " has no value");
         continue;
       }
       // Of the values (a list, table or bounded property has several), those of the data type asked
       // for count, and one of them meeting the value is enough.
-      std::vector<ModelValue> typed;
-      for (const ModelValue& value : filled) {
-        if (facet.dataType.empty() || (value.kind == ModelValue::Kind::Typed && value.text == facet.dataType) ||
-            value.kind != ModelValue::Kind::Typed)
+      std::vector<ModelValue*> typed;
+      for (ModelValue* value : filled) {
+        if (facet.dataType.empty() || (value->kind == ModelValue::Kind::Typed && value->text == facet.dataType) ||
+            value->kind != ModelValue::Kind::Typed)
           typed.push_back(value);
       }
       if (typed.empty()) {
-        fail(where + " is " + DescribeValue(filled.front()) + ", required of type " + facet.dataType);
+        fail(where() + " is " + DescribeValue(*filled.front()) + ", required of type " + facet.dataType);
         continue;
       }
       bool anyMatch = false;
-      for (ModelValue& value : typed) {
-        if (value.kind == ModelValue::Kind::Typed && value.items.front().kind == ModelValue::Kind::Real)
-          value.items.front().real = units.ToSi(value.text, value.items.front().real);
-        anyMatch = anyMatch || Matches(facet.value, value);
+      for (ModelValue* value : typed) {
+        if (value->kind == ModelValue::Kind::Typed && value->items.front().kind == ModelValue::Kind::Real)
+          value->items.front().real = units.ToSi(value->text, value->items.front().real);
+        anyMatch = anyMatch || Matches(facet.value, *value);
       }
       if (!anyMatch)
-        fail(where + " is " + DescribeValue(typed.front()) + ", required " + facet.value.Describe());
+        fail(where() + " is " + DescribeValue(*typed.front()) + ", required " + facet.value.Describe());
     }
     if (!anyProperty) {
       fail(setName + "." +
