@@ -189,10 +189,11 @@ std::vector<InstanceIndex> Bounds(std::size_t parts, std::size_t count,
     InstanceIndex low = bounds.back(), high = count;  // the first bound with enough candidates before it
     while (low < high) {
       const InstanceIndex middle = low + (high - low) / 2;
-      if (candidatesBefore(middle) * parts < total * part)
+      if (candidatesBefore(middle) * parts < total * part) {
         low = middle + 1;
-      else
+      } else {
         high = middle;
+      }
     }
     bounds.push_back(low);
   }

@@ -102,14 +102,15 @@ void ReaderModelView::References(InstanceIndex index, std::string_view name, std
   // In a list only its own items count, not those of nested lists or typed values.
   for (int depth = token.kind == TokenKind::Open ? 1 : 0; depth > 0;) {
     token = lexer.Next();
-    if (token.kind == TokenKind::Open)
+    if (token.kind == TokenKind::Open) {
       ++depth;
-    else if (token.kind == TokenKind::Close)
+    } else if (token.kind == TokenKind::Close) {
       --depth;
-    else if (token.kind == TokenKind::InstanceName && depth == 1)
+    } else if (token.kind == TokenKind::InstanceName && depth == 1) {
       add(token);
-    else if (token.kind == TokenKind::End || token.kind == TokenKind::Error || token.kind == TokenKind::Semicolon)
+    } else if (token.kind == TokenKind::End || token.kind == TokenKind::Error || token.kind == TokenKind::Semicolon) {
       return;
+    }
   }
 }
 
