@@ -159,20 +159,21 @@ struct Checker::Walk {
 // property sets) serves them all. Each specification still sees its own candidates in file order.
 void Checker::CheckPart(const std::vector<Walk>& walks, InstanceIndex first, InstanceIndex end,
                         const FacetEvaluator& facets, std::vector<SpecificationResult>& results) const {
-  std::vector<std::size_t> next;
-  for (const Walk& walk : walks)
+  std::vector<std::size_t> next;         // by walk: the position of its next candidate
+  std::vector<InstanceIndex> candidate;  // by walk: that candidate, NoInstance past the part's end
+  for (const Walk& walk : walks) {
     next.push_back(walk.Before(first));
+    candidate.push_back(walk.At(next.back(), end));
+  }
   for (;;) {
-    InstanceIndex instance = NoInstance;
-    for (std::size_t k = 0; k < walks.size(); ++k)
-      instance = std::min(instance, walks[k].At(next[k], end));
+    const InstanceIndex instance = *std::min_element(candidate.begin(), candidate.end());
     if (instance == NoInstance)
       break;
     for (std::size_t k = 0; k < walks.size(); ++k) {
-      if (walks[k].At(next[k], end) != instance)
+      if (candidate[k] != instance)
         continue;
       CheckInstance(facets, *walks[k].specification, instance, results[k]);
-      ++next[k];
+      candidate[k] = walks[k].At(++next[k], end);
     }
   }
 }
