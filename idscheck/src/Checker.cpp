@@ -3,8 +3,10 @@
 #include <algorithm>
 #include <cctype>
 #include <functional>
+#include <optional>
 #include <thread>
 
+#include "Matching.h"
 #include "Tables.h"
 
 namespace Ids {
@@ -32,9 +34,9 @@ bool Checker::IsApplicable(const FacetEvaluator& facets, const Specification& sp
 }
 
 // The entities whose instances the applicability can select, when its entity facet names them
-// outright (with the IFC2X3 occurrences that a type object may turn into one); empty when it can select
-// any instance.
-std::vector<std::string> Checker::CandidateEntities(const Specification& specification) const {
+// outright (with the IFC2X3 occurrences that a type object may turn into one) or, outside IFC2X3, by a
+// pattern; empty when it can select any instance.
+std::optional<std::vector<std::string>> Checker::CandidateEntities(const Specification& specification) const {
   const Facet* entity = nullptr;
   for (const Facet& facet : specification.applicability) {
     if (facet.kind == FacetKind::Entity)
@@ -46,7 +48,17 @@ std::vector<std::string> Checker::CandidateEntities(const Specification& specifi
   } else if (entity != nullptr && entity->name.kind == ValueConstraint::Kind::Restricted &&
              entity->name.restriction.patterns.empty() && !entity->name.restriction.enumerations.empty()) {
     names = entity->name.restriction.enumerations;
+  } else if (entity != nullptr && entity->name.kind == ValueConstraint::Kind::Restricted &&
+             model.SchemaName() != "IFC2X3") {
+    // Outside IFC2X3 an entity facet's name depends on the entity alone (see FacetEvaluator).
+    for (const std::string_view name : model.EntityNames()) {
+      if (MatchesText(entity->name, name))
+        names.emplace_back(name);
+    }
+    return names;
   }
+  if (names.empty())
+    return std::nullopt;
   if (model.SchemaName() == "IFC2X3") {
     for (std::size_t i = 0, count = names.size(); i < count; ++i) {
       if (const Tables::Ifc2x3MappingRow* row = Tables::FindIfc2x3Mapping(names[i]))
@@ -230,8 +242,8 @@ CheckResult Checker::Run(const std::string& modelFile, const std::vector<Documen
   for (const Document& document : documents) {
     for (const Specification& specification : document.specifications) {
       result.specifications.push_back(Begin(specification, document.path));
-      const std::vector<std::string> entities = CandidateEntities(specification);
-      walks.push_back(Walk{&specification, Candidates(entities), entities.empty()});
+      const std::optional<std::vector<std::string>> entities = CandidateEntities(specification);
+      walks.push_back(Walk{&specification, entities ? Candidates(*entities) : std::vector<InstanceIndex>(), !entities});
     }
   }
   const std::vector<InstanceIndex> bounds = Bounds(threads > 0 ? threads : PartsFor(model.InstanceCount()),

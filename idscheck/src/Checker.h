@@ -7,6 +7,7 @@
 //   return result.Passes() ? 0 : 1;
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -37,7 +38,7 @@ class Checker {
                      SpecificationResult& result) const;
   void Finish(const Specification& specification, SpecificationResult& result) const;
   bool IsApplicable(const FacetEvaluator& facets, const Specification& specification, InstanceIndex instance) const;
-  std::vector<std::string> CandidateEntities(const Specification& specification) const;
+  std::optional<std::vector<std::string>> CandidateEntities(const Specification& specification) const;
   std::vector<InstanceIndex> Candidates(const std::vector<std::string>& entities) const;
   ElementFailure Failure(InstanceIndex instance) const;
 

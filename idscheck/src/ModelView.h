@@ -41,6 +41,8 @@ class ModelView {
   virtual bool IsSubtypeOf(InstanceIndex index, std::string_view upperAncestor) const noexcept = 0;
   // Whether the model's schema defines the entity `upperName`.
   virtual bool HasEntity(std::string_view upperName) const noexcept = 0;
+  // Every entity the model's schema defines, in upper case.
+  virtual std::vector<std::string_view> EntityNames() const = 0;
   // The explicit attributes of the instance's entity, inherited ones first.
   virtual std::vector<std::string> AttributeNames(InstanceIndex index) const = 0;
   // The value of the explicit attribute `name` (exact spelling); false when the entity has none such.

@@ -62,6 +62,14 @@ bool ReaderModelView::HasEntity(std::string_view upperName) const noexcept {
   return model->GetSchema().FindEntity(upperName).Valid();
 }
 
+std::vector<std::string_view> ReaderModelView::EntityNames() const {
+  const IfcReader::Schema& schema = model->GetSchema();
+  std::vector<std::string_view> names;
+  for (std::size_t entity = 0; entity < schema.EntityCount(); ++entity)
+    names.push_back(schema.UpperName(IfcReader::EntityId{static_cast<std::int16_t>(entity)}));
+  return names;
+}
+
 std::vector<std::string> ReaderModelView::AttributeNames(InstanceIndex index) const {
   const IfcReader::Schema& schema = model->GetSchema();
   const IfcReader::EntityId entity = model->Entity(ReaderIndex(index));

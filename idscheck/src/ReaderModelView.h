@@ -35,6 +35,7 @@ class ReaderModelView final : public ModelView {
   std::string_view UpperEntityName(InstanceIndex index) const noexcept override;
   bool IsSubtypeOf(InstanceIndex index, std::string_view upperAncestor) const noexcept override;
   bool HasEntity(std::string_view upperName) const noexcept override;
+  std::vector<std::string_view> EntityNames() const override;
   std::vector<std::string> AttributeNames(InstanceIndex index) const override;
   bool Attribute(InstanceIndex index, std::string_view name, ModelValue& value) const override;
   void References(InstanceIndex index, std::string_view name, std::vector<InstanceIndex>& out) const override;
