@@ -72,6 +72,8 @@ class Lexer {
 
   // Where the next token will be looked for.
   std::size_t Offset() const noexcept { return at; }
+  // The text lexed, as given to the constructor.
+  std::string_view Text() const noexcept { return text; }
   std::uint32_t Line() const noexcept { return line; }
 
  private:

@@ -155,38 +155,79 @@ bool ParseArgumentList(Lexer& lexer, std::vector<Value>& out, std::string& error
   return ParseItems(lexer, out, 1, error);
 }
 
+namespace {
+
+// The offset just past the string, binary or comment that begins at `at`, or npos when it is not
+// closed. An escaped quote ('') reads as two strings in a row, which skips the same.
+std::size_t SkipQuoted(std::string_view text, std::size_t at) noexcept {
+  if (text[at] == '/') {
+    const std::size_t close = text.find("*/", at + 2);
+    return close == std::string_view::npos ? close : close + 2;
+  }
+  const std::size_t close = text.find(text[at], at + 1);
+  return close == std::string_view::npos ? close : close + 1;
+}
+
+}  // namespace
+
+ArgumentSearch FindArgument(std::string_view text, std::size_t offset, std::size_t slot, std::size_t& at) noexcept {
+  // Up to the list's '(' only blanks and comments may come.
+  for (at = offset; at < text.size() && text[at] != '('; ++at) {
+    if (text[at] == '/' && at + 1 < text.size() && text[at + 1] == '*') {
+      at = SkipQuoted(text, at);
+      if (at == std::string_view::npos)
+        return ArgumentSearch::NoList;
+      --at;
+    } else if (text[at] != ' ' && text[at] != '\t' && text[at] != '\r' && text[at] != '\n') {
+      return ArgumentSearch::NoList;
+    }
+  }
+  if (at++ >= text.size())
+    return ArgumentSearch::NoList;
+  std::size_t depth = 0;  // of lists and typed values inside the argument list
+  std::size_t argument = 0;
+  while (argument < slot && at < text.size()) {
+    const char c = text[at];
+    if (c == '\'' || c == '"' || (c == '/' && at + 1 < text.size() && text[at + 1] == '*')) {
+      at = SkipQuoted(text, at);
+      if (at == std::string_view::npos)
+        break;
+      continue;
+    }
+    ++at;
+    if (c == '(') {
+      ++depth;
+    } else if (c == ')') {
+      if (depth-- == 0)
+        return ArgumentSearch::TooFew;
+    } else if (c == ',') {
+      argument += depth == 0 ? 1 : 0;
+    } else if (c == ';') {
+      break;
+    }
+  }
+  return argument == slot ? ArgumentSearch::Found : ArgumentSearch::NotClosed;
+}
+
 bool ParseArgument(Lexer& lexer, std::size_t slot, Value& out, std::string& error) {
   error.clear();
-  if (lexer.Next().kind != TokenKind::Open) {
-    return Fail(error, "'(' expected");
+  std::size_t at = 0;
+  switch (FindArgument(lexer.Text(), lexer.Offset(), slot, at)) {
+    case ArgumentSearch::Found:
+      break;
+    case ArgumentSearch::TooFew:
+      return false;
+    case ArgumentSearch::NoList:
+      return Fail(error, "'(' expected");
+    case ArgumentSearch::NotClosed:
+      return Fail(error, "the argument list is not closed");
   }
-  int depth = 0;
-  std::size_t argument = 0;
-  for (Token token = lexer.Next();; token = lexer.Next()) {
-    if (depth == 0 && argument == slot && token.kind != TokenKind::Close) {
-      return ParseValue(lexer, token, out, error);
-    }
-    switch (token.kind) {
-      case TokenKind::Open:
-        ++depth;
-        break;
-      case TokenKind::Close:
-        if (depth-- == 0) {
-          return false;  // fewer arguments
-        }
-        break;
-      case TokenKind::Comma:
-        argument += depth == 0 ? 1 : 0;
-        break;
-      case TokenKind::Error:
-        return Fail(error, lexer.Error());
-      case TokenKind::End:
-      case TokenKind::Semicolon:
-        return Fail(error, "the argument list is not closed");
-      default:
-        break;
-    }
+  Lexer argument(lexer.Text(), at, lexer.Line());
+  const Token first = argument.Next();
+  if (first.kind == TokenKind::Close) {
+    return false;  // "()"
   }
+  return ParseValue(argument, first, out, error);
 }
 
 }  // namespace IfcReader

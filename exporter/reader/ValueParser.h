@@ -8,7 +8,9 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "Lexer.h"
@@ -29,5 +31,11 @@ bool ParseArgumentList(Lexer& lexer, std::vector<Value>& out, std::string& error
 // From the '(' of an argument list at the lexer's position, skips to the argument numbered `slot`
 // (0-based) and parses it. False with `error` empty when the list has fewer arguments.
 bool ParseArgument(Lexer& lexer, std::size_t slot, Value& out, std::string& error);
+
+// Where the argument numbered `slot` (0-based) of the argument list whose '(' is the first thing at
+// or after `offset` begins, found by scanning bytes (strings, binaries and comments skipped whole)
+// without lexing the arguments before it. The text must have been checked as an argument list.
+enum class ArgumentSearch : std::uint8_t { Found, TooFew, NoList, NotClosed };
+ArgumentSearch FindArgument(std::string_view text, std::size_t offset, std::size_t slot, std::size_t& at) noexcept;
 
 }  // namespace IfcReader

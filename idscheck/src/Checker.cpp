@@ -2,7 +2,11 @@
 
 #include <algorithm>
 #include <cctype>
+#include <functional>
+#include <optional>
+#include <thread>
 
+#include "Matching.h"
 #include "Tables.h"
 
 namespace Ids {
@@ -18,9 +22,10 @@ std::string Upper(std::string_view text) {
 
 }  // namespace
 
-Checker::Checker(const ModelView& model) : model(model), index(model), units(index), facets(index, units) {}
+Checker::Checker(const ModelView& model) : model(model), index(model), units(index) {}
 
-bool Checker::IsApplicable(const Specification& specification, InstanceIndex instance) const {
+bool Checker::IsApplicable(const FacetEvaluator& facets, const Specification& specification,
+                           InstanceIndex instance) const {
   for (const Facet& facet : specification.applicability) {
     if (!facets.Evaluate(facet, instance, false).pass)
       return false;
@@ -28,10 +33,10 @@ bool Checker::IsApplicable(const Specification& specification, InstanceIndex ins
   return true;
 }
 
-// The instances the applicability can select, in file order: those of the entities its entity facet
-// names when it names them outright (with the IFC2X3 occurrences that a type object may turn into
-// one), else every instance.
-std::vector<InstanceIndex> Checker::Candidates(const Specification& specification) const {
+// The entities whose instances the applicability can select, when its entity facet names them
+// outright (with the IFC2X3 occurrences that a type object may turn into one) or, outside IFC2X3, by a
+// pattern; empty when it can select any instance.
+std::optional<std::vector<std::string>> Checker::CandidateEntities(const Specification& specification) const {
   const Facet* entity = nullptr;
   for (const Facet& facet : specification.applicability) {
     if (facet.kind == FacetKind::Entity)
@@ -43,14 +48,17 @@ std::vector<InstanceIndex> Checker::Candidates(const Specification& specificatio
   } else if (entity != nullptr && entity->name.kind == ValueConstraint::Kind::Restricted &&
              entity->name.restriction.patterns.empty() && !entity->name.restriction.enumerations.empty()) {
     names = entity->name.restriction.enumerations;
+  } else if (entity != nullptr && entity->name.kind == ValueConstraint::Kind::Restricted &&
+             model.SchemaName() != "IFC2X3") {
+    // Outside IFC2X3 an entity facet's name depends on the entity alone (see FacetEvaluator).
+    for (const std::string_view name : model.EntityNames()) {
+      if (MatchesText(entity->name, name))
+        names.emplace_back(name);
+    }
+    return names;
   }
-  std::vector<InstanceIndex> candidates;
-  if (names.empty()) {
-    candidates.resize(model.InstanceCount());
-    for (InstanceIndex instance = 0; instance < candidates.size(); ++instance)
-      candidates[instance] = instance;
-    return candidates;
-  }
+  if (names.empty())
+    return std::nullopt;
   if (model.SchemaName() == "IFC2X3") {
     for (std::size_t i = 0, count = names.size(); i < count; ++i) {
       if (const Tables::Ifc2x3MappingRow* row = Tables::FindIfc2x3Mapping(names[i]))
@@ -59,7 +67,13 @@ std::vector<InstanceIndex> Checker::Candidates(const Specification& specificatio
   }
   std::sort(names.begin(), names.end());
   names.erase(std::unique(names.begin(), names.end()), names.end());
-  for (const std::string& name : names) {
+  return names;
+}
+
+// The instances of `entities` (none of them subtypes), in file order.
+std::vector<InstanceIndex> Checker::Candidates(const std::vector<std::string>& entities) const {
+  std::vector<InstanceIndex> candidates;
+  for (const std::string& name : entities) {
     const std::vector<InstanceIndex> found = model.InstancesOf(name, true);
     candidates.insert(candidates.end(), found.begin(), found.end());
   }
@@ -76,7 +90,7 @@ ElementFailure Checker::Failure(InstanceIndex instance) const {
   return failure;
 }
 
-SpecificationResult Checker::CheckSpecification(const Specification& specification, const std::string& idsFile) const {
+SpecificationResult Checker::Begin(const Specification& specification, const std::string& idsFile) const {
   SpecificationResult result;
   result.idsFile = idsFile;
   result.name = specification.name;
@@ -84,35 +98,41 @@ SpecificationResult Checker::CheckSpecification(const Specification& specificati
   result.description = specification.description;
   result.instructions = specification.instructions;
   result.ifcVersions = specification.ifcVersion;
-  const Cardinality cardinality = specification.SpecificationCardinality();
-  result.cardinality = CardinalityName(cardinality);
+  result.cardinality = CardinalityName(specification.SpecificationCardinality());
   // A specification whose ifcVersion leaves out the model's schema is checked all the same: the
   // conformance cases (e.g. "a specification passes only if all requirements pass 1/2", IFC2X3 against
   // an IFC4 model, expected to fail) take ifcVersion as a statement about the IDS, not as a filter.
   const auto& versions = specification.ifcVersions;
   result.schemaListed = std::find(versions.begin(), versions.end(), model.SchemaName()) != versions.end();
-  for (const InstanceIndex instance : Candidates(specification)) {
-    if (!IsApplicable(specification, instance))
-      continue;
-    ++result.applicable;
-    std::vector<std::string> reasons;
-    if (cardinality == Cardinality::Prohibited) {
-      reasons.push_back("applies to a prohibited specification");
-    } else {
-      for (const Facet& facet : specification.requirements) {
-        FacetOutcome outcome = facets.Evaluate(facet, instance, true);
-        if (!outcome.pass)
-          reasons.push_back(std::move(outcome.reason));
-      }
-    }
-    if (reasons.empty()) {
-      ++result.passed;
-    } else {
-      ++result.failed;
-      result.failures.push_back(Failure(instance));
-      result.failures.back().reasons = std::move(reasons);
+  return result;
+}
+
+void Checker::CheckInstance(const FacetEvaluator& facets, const Specification& specification, InstanceIndex instance,
+                            SpecificationResult& result) const {
+  if (!IsApplicable(facets, specification, instance))
+    return;
+  ++result.applicable;
+  std::vector<std::string> reasons;
+  if (specification.SpecificationCardinality() == Cardinality::Prohibited) {
+    reasons.push_back("applies to a prohibited specification");
+  } else {
+    for (const Facet& facet : specification.requirements) {
+      FacetOutcome outcome = facets.Evaluate(facet, instance, true);
+      if (!outcome.pass)
+        reasons.push_back(std::move(outcome.reason));
     }
   }
+  if (reasons.empty()) {
+    ++result.passed;
+    return;
+  }
+  ++result.failed;
+  result.failures.push_back(Failure(instance));
+  result.failures.back().reasons = std::move(reasons);
+}
+
+void Checker::Finish(const Specification& specification, SpecificationResult& result) const {
+  const Cardinality cardinality = specification.SpecificationCardinality();
   result.passes = result.failed == 0;
   if (cardinality == Cardinality::Required && result.applicable == 0) {
     result.passes = false;
@@ -124,17 +144,133 @@ SpecificationResult Checker::CheckSpecification(const Specification& specificati
     result.verdictReason += std::string(result.verdictReason.empty() ? "" : "; ") + "the model is " +
                             std::string(model.SchemaName()) + ", which ifcVersion does not list";
   }
-  return result;
 }
+
+// One specification's candidates: `candidates` in file order, or every instance when `every`.
+struct Checker::Walk {
+  const Specification* specification = nullptr;
+  std::vector<InstanceIndex> candidates;
+  bool every = false;
+
+  // How many candidates lie before `instance`.
+  std::size_t Before(InstanceIndex instance) const noexcept {
+    return every ? instance
+                 : static_cast<std::size_t>(std::lower_bound(candidates.begin(), candidates.end(), instance) -
+                                            candidates.begin());
+  }
+  // The candidate at `position` if it lies before `end`, else NoInstance.
+  InstanceIndex At(std::size_t position, InstanceIndex end) const noexcept {
+    const InstanceIndex instance =
+        every ? position : (position < candidates.size() ? candidates[position] : NoInstance);
+    return instance < end ? instance : NoInstance;
+  }
+};
+
+// The specifications take the candidates in [first, end) in one common pass in file order: an instance
+// is looked at by every specification that selects it in turn, so what the evaluator keeps of it (its
+// property sets) serves them all. Each specification still sees its own candidates in file order.
+void Checker::CheckPart(const std::vector<Walk>& walks, InstanceIndex first, InstanceIndex end,
+                        const FacetEvaluator& facets, std::vector<SpecificationResult>& results) const {
+  std::vector<std::size_t> next;         // by walk: the position of its next candidate
+  std::vector<InstanceIndex> candidate;  // by walk: that candidate, NoInstance past the part's end
+  for (const Walk& walk : walks) {
+    next.push_back(walk.Before(first));
+    candidate.push_back(walk.At(next.back(), end));
+  }
+  for (;;) {
+    const InstanceIndex instance = *std::min_element(candidate.begin(), candidate.end());
+    if (instance == NoInstance)
+      break;
+    for (std::size_t k = 0; k < walks.size(); ++k) {
+      if (candidate[k] != instance)
+        continue;
+      CheckInstance(facets, *walks[k].specification, instance, results[k]);
+      candidate[k] = walks[k].At(++next[k], end);
+    }
+  }
+}
+
+namespace {
+
+// Where to cut the instances into `parts` parts of about as many candidates each: parts.size() + 1
+// bounds, the first 0, the last the instance count.
+std::vector<InstanceIndex> Bounds(std::size_t parts, std::size_t count,
+                                  const std::function<std::size_t(InstanceIndex)>& candidatesBefore) {
+  std::vector<InstanceIndex> bounds{0};
+  const std::size_t total = candidatesBefore(count);
+  for (std::size_t part = 1; part < parts; ++part) {
+    InstanceIndex low = bounds.back(), high = count;  // the first bound with enough candidates before it
+    while (low < high) {
+      const InstanceIndex middle = low + (high - low) / 2;
+      if (candidatesBefore(middle) * parts < total * part) {
+        low = middle + 1;
+      } else {
+        high = middle;
+      }
+    }
+    bounds.push_back(low);
+  }
+  bounds.push_back(count);
+  return bounds;
+}
+
+// Adds what a part found to the whole: counts, and failures after those of the parts before.
+void Merge(std::vector<SpecificationResult>& part, std::vector<SpecificationResult>& whole) {
+  for (std::size_t k = 0; k < whole.size(); ++k) {
+    whole[k].applicable += part[k].applicable;
+    whole[k].passed += part[k].passed;
+    whole[k].failed += part[k].failed;
+    for (ElementFailure& failure : part[k].failures)
+      whole[k].failures.push_back(std::move(failure));
+  }
+}
+
+// Large models are checked in parts on as many threads as the machine has cores, up to four.
+std::size_t PartsFor(std::size_t instanceCount) {
+  constexpr std::size_t InstancesWorthAThread = 20000;
+  const std::size_t cores = std::max(1u, std::min(4u, std::thread::hardware_concurrency()));
+  return std::max<std::size_t>(1, std::min(cores, instanceCount / InstancesWorthAThread));
+}
+
+}  // namespace
 
 CheckResult Checker::Run(const std::string& modelFile, const std::vector<Document>& documents) const {
   CheckResult result;
   result.modelFile = modelFile;
   result.schema = std::string(model.SchemaName());
+  std::vector<Walk> walks;
   for (const Document& document : documents) {
-    for (const Specification& specification : document.specifications)
-      result.specifications.push_back(CheckSpecification(specification, document.path));
+    for (const Specification& specification : document.specifications) {
+      result.specifications.push_back(Begin(specification, document.path));
+      const std::optional<std::vector<std::string>> entities = CandidateEntities(specification);
+      walks.push_back(Walk{&specification, entities ? Candidates(*entities) : std::vector<InstanceIndex>(), !entities});
+    }
   }
+  const std::vector<InstanceIndex> bounds = Bounds(threads > 0 ? threads : PartsFor(model.InstanceCount()),
+                                                   model.InstanceCount(), [&walks](InstanceIndex instance) {
+                                                     std::size_t before = 0;
+                                                     for (const Walk& walk : walks)
+                                                       before += walk.Before(instance);
+                                                     return before;
+                                                   });
+  // Each part has its own evaluator (it keeps what it read of the last instance) and results.
+  const std::size_t parts = bounds.size() - 1;
+  std::vector<FacetEvaluator> evaluators;
+  for (std::size_t part = 0; part < parts; ++part)
+    evaluators.emplace_back(index, units);
+  std::vector<std::vector<SpecificationResult>> found(parts, std::vector<SpecificationResult>(walks.size()));
+  std::vector<std::thread> threads;
+  for (std::size_t part = 1; part < parts; ++part) {
+    threads.emplace_back(
+        [&, part] { CheckPart(walks, bounds[part], bounds[part + 1], evaluators[part], found[part]); });
+  }
+  CheckPart(walks, bounds[0], bounds[1], evaluators[0], found[0]);
+  for (std::thread& thread : threads)
+    thread.join();
+  for (std::vector<SpecificationResult>& part : found)
+    Merge(part, result.specifications);
+  for (std::size_t k = 0; k < walks.size(); ++k)
+    Finish(*walks[k].specification, result.specifications[k]);
   return result;
 }
 

@@ -1,7 +1,9 @@
 // The classification facet: references associated with the occurrence and with its type object, the
 // occurrence's replacing the type's within a classification system.
+#include <functional>
 #include <set>
 
+#include "FacetMemo.h"
 #include "Facets.h"
 #include "Matching.h"
 
@@ -9,14 +11,9 @@ namespace Ids {
 
 namespace {
 
-struct Reference {
-  std::string identification;  // empty for a classification associated directly
-  std::string system;          // the Name of the IfcClassification at the top, empty when none
-};
-
-Reference Describe(const ModelIndex& index, InstanceIndex association) {
+ClassificationReference Describe(const ModelIndex& index, InstanceIndex association) {
   const ModelView& model = index.Model();
-  Reference reference;
+  ClassificationReference reference;
   InstanceIndex current = association;
   if (model.IsSubtypeOf(current, "IFCCLASSIFICATIONREFERENCE")) {
     reference.identification = index.GetText(current, "Identification");
@@ -38,23 +35,26 @@ bool IsClassification(const ModelIndex& index, InstanceIndex association) {
          index.Model().IsSubtypeOf(association, "IFCCLASSIFICATION");
 }
 
-std::vector<Reference> ReferencesOf(const ModelIndex& index, InstanceIndex instance) {
-  std::vector<Reference> own;
+using DescribeReference = std::function<const ClassificationReference&(InstanceIndex association)>;
+
+std::vector<ClassificationReference> ReferencesOf(const ModelIndex& index, InstanceIndex instance,
+                                                  const DescribeReference& describe) {
+  std::vector<ClassificationReference> own;
   for (const InstanceIndex association : index.ClassificationsOf(instance)) {
     if (IsClassification(index, association))
-      own.push_back(Describe(index, association));
+      own.push_back(describe(association));
   }
   std::set<std::string> ownSystems;
-  for (const Reference& reference : own)
+  for (const ClassificationReference& reference : own)
     ownSystems.insert(reference.system);
   const InstanceIndex type = index.TypeOf(instance);
   if (type != NoInstance) {
     for (const InstanceIndex association : index.ClassificationsOf(type)) {
       if (!IsClassification(index, association))
         continue;
-      Reference reference = Describe(index, association);
+      const ClassificationReference& reference = describe(association);
       if (ownSystems.count(reference.system) == 0)
-        own.push_back(std::move(reference));
+        own.push_back(reference);
     }
   }
   return own;
@@ -64,13 +64,20 @@ std::vector<Reference> ReferencesOf(const ModelIndex& index, InstanceIndex insta
 
 FacetEvaluator::Finding FacetEvaluator::Classification(const Facet& facet, InstanceIndex instance) const {
   Finding finding;
-  const std::vector<Reference> references = ReferencesOf(index, instance);
+  // References are shared by many instances: each is described once.
+  const auto describe = [this](InstanceIndex association) -> const ClassificationReference& {
+    const auto [known, added] = memo->references.try_emplace(association);
+    if (added)
+      known->second = Describe(index, association);
+    return known->second;
+  };
+  const std::vector<ClassificationReference> references = ReferencesOf(index, instance, describe);
   finding.present = !references.empty();
   if (references.empty()) {
     finding.reason = "is not classified";
     return finding;
   }
-  for (const Reference& reference : references) {
+  for (const ClassificationReference& reference : references) {
     const bool systemMatches = !facet.system.IsPresent() || MatchesText(facet.system, reference.system);
     const bool valueMatches = !facet.value.IsPresent() ||
                               (!reference.identification.empty() && MatchesText(facet.value, reference.identification));
@@ -80,7 +87,7 @@ FacetEvaluator::Finding FacetEvaluator::Classification(const Facet& facet, Insta
     }
   }
   std::string found;
-  for (const Reference& reference : references)
+  for (const ClassificationReference& reference : references)
     found += (found.empty() ? "" : ", ") + reference.system + " " + reference.identification;
   finding.reason = "is classified as " + found + ", required " + DescribeFacet(facet);
   return finding;

@@ -3,6 +3,7 @@
 #include <cctype>
 #include <unordered_set>
 
+#include "FacetMemo.h"
 #include "Matching.h"
 #include "Tables.h"
 
@@ -110,6 +111,11 @@ std::string DescribeFacet(const Facet& facet) {
   return "facet";
 }
 
+FacetEvaluator::FacetEvaluator(const ModelIndex& index, const ModelUnits& units)
+    : index(index), units(units), memo(std::make_unique<FacetMemo>()) {}
+FacetEvaluator::FacetEvaluator(FacetEvaluator&&) noexcept = default;
+FacetEvaluator::~FacetEvaluator() = default;
+
 FacetOutcome FacetEvaluator::Evaluate(const Facet& facet, InstanceIndex instance, bool asRequirement) const {
   explaining = asRequirement;  // an applicability filter's reasons are never shown
   Finding finding;
@@ -149,22 +155,30 @@ FacetOutcome FacetEvaluator::Evaluate(const Facet& facet, InstanceIndex instance
   return {false, "unknown cardinality"};
 }
 
-// Whether `name` ("IfcWall") is `upper` ("IFCWALL") in upper case.
-bool IsUpperOf(std::string_view name, std::string_view upper) noexcept {
-  if (name.size() != upper.size())
+bool FacetEvaluator::EntityMatches(const Facet& facet, InstanceIndex instance) const {
+  if (!NameMatches(facet, instance))
     return false;
-  for (std::size_t i = 0; i < name.size(); ++i) {
-    if (std::toupper(static_cast<unsigned char>(name[i])) != static_cast<unsigned char>(upper[i]))
-      return false;
+  if (!facet.predefinedType.IsPresent())
+    return true;
+  for (const std::string& predefined : index.PredefinedTypes(instance)) {
+    if (MatchesText(facet.predefinedType, predefined))
+      return true;
   }
-  return true;
+  return false;
 }
 
-bool FacetEvaluator::EntityMatches(const Facet& facet, InstanceIndex instance) const {
+// Outside IFC2X3 the name depends on the entity alone: it is matched once per entity.
+bool FacetEvaluator::NameMatches(const Facet& facet, InstanceIndex instance) const {
   const ModelView& model = index.Model();
-  if (facet.name.kind == ValueConstraint::Kind::Simple && model.SchemaName() != "IFC2X3" &&
-      !IsUpperOf(model.EntityName(instance), facet.name.simple))
-    return false;  // the common case, without building names
+  if (model.SchemaName() != "IFC2X3") {
+    const std::string_view entity = model.UpperEntityName(instance);
+    if (facet.name.kind == ValueConstraint::Kind::Simple)
+      return entity == facet.name.simple;
+    const auto [known, added] = memo->entityNames.try_emplace(FacetAndEntity{&facet, entity}, false);
+    if (added)
+      known->second = MatchesText(facet.name, entity);
+    return known->second;
+  }
   std::vector<std::string> names{index.UpperEntity(instance)};
   // IFC2X3 tells some occurrences apart only by their type object: an IfcFlowTerminal typed by an
   // IfcAirTerminalType is an IFCAIRTERMINAL to IDS.
@@ -180,15 +194,7 @@ bool FacetEvaluator::EntityMatches(const Facet& facet, InstanceIndex instance) c
   bool nameMatches = false;
   for (const std::string& name : names)
     nameMatches = nameMatches || MatchesText(facet.name, name);
-  if (!nameMatches)
-    return false;
-  if (!facet.predefinedType.IsPresent())
-    return true;
-  for (const std::string& predefined : index.PredefinedTypes(instance)) {
-    if (MatchesText(facet.predefinedType, predefined))
-      return true;
-  }
-  return false;
+  return nameMatches;
 }
 
 FacetEvaluator::Finding FacetEvaluator::Entity(const Facet& facet, InstanceIndex instance) const {
@@ -206,26 +212,27 @@ FacetEvaluator::Finding FacetEvaluator::Entity(const Facet& facet, InstanceIndex
 
 FacetEvaluator::Finding FacetEvaluator::Attribute(const Facet& facet, InstanceIndex instance) const {
   const ModelView& model = index.Model();
-  std::vector<std::string> names;
+  std::vector<std::pair<std::string, ModelValue>> attributes;  // those the name selects, with their values
+  ModelValue read;
   if (facet.name.kind == ValueConstraint::Kind::Simple) {
-    ModelValue ignored;
-    if (model.Attribute(instance, facet.name.simple, ignored))
-      names.push_back(facet.name.simple);
+    if (model.Attribute(instance, facet.name.simple, read))
+      attributes.emplace_back(facet.name.simple, std::move(read));
   } else {
     for (const std::string& name : model.AttributeNames(instance)) {
-      if (MatchesText(facet.name, name))
-        names.push_back(name);
+      if (!MatchesText(facet.name, name))
+        continue;
+      ModelValue value;  // unset when the instance is written with fewer attributes
+      model.Attribute(instance, name, value);
+      attributes.emplace_back(name, std::move(value));
     }
   }
   Finding finding;
-  if (names.empty()) {
+  if (attributes.empty()) {
     finding.reason = "has no attribute " + Plain(facet.name);
     return finding;
   }
   // A restricted name may select several attributes: one set to a matching value is enough.
-  for (const std::string& name : names) {
-    ModelValue value;
-    model.Attribute(instance, name, value);
+  for (const auto& [name, value] : attributes) {
     if (IsEmpty(value)) {
       if (finding.reason.empty())
         finding.reason = name + " is " + (value.Unwrapped().IsNull() ? "not set" : "empty");
@@ -237,7 +244,7 @@ FacetEvaluator::Finding FacetEvaluator::Attribute(const Facet& facet, InstanceIn
       finding.reason.clear();
       return finding;
     }
-    if (finding.reason.empty() || names.size() == 1)
+    if (finding.reason.empty() || attributes.size() == 1)
       finding.reason = name + " is " + DescribeValue(value) + ", required " + facet.value.Describe();
   }
   return finding;

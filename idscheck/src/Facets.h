@@ -17,17 +17,20 @@
 namespace Ids {
 
 struct PropertySets;
+struct FacetMemo;
 
 struct FacetOutcome {
   bool pass = false;
   std::string reason;  // why it failed, in words; empty on a pass
 };
 
-// Keeps the property sets of the instance it last looked at (the applicability and requirements of a
-// specification ask about one instance in turn), so one evaluator serves one thread.
+// Keeps the property sets of the instance it last looked at (the specifications ask about one instance
+// in turn) and what instances share (see FacetMemo.h), so one evaluator serves one thread.
 class FacetEvaluator {
  public:
-  FacetEvaluator(const ModelIndex& index, const ModelUnits& units) : index(index), units(units) {}
+  FacetEvaluator(const ModelIndex& index, const ModelUnits& units);
+  FacetEvaluator(FacetEvaluator&&) noexcept;
+  ~FacetEvaluator();
 
   // As a requirement the facet's cardinality applies; as applicability it must hold.
   FacetOutcome Evaluate(const Facet& facet, InstanceIndex instance, bool asRequirement) const;
@@ -47,13 +50,14 @@ class FacetEvaluator {
 
  private:
   bool EntityMatches(const Facet& facet, InstanceIndex instance) const;
+  bool NameMatches(const Facet& facet, InstanceIndex instance) const;
   const PropertySets& PropertySetsOf(InstanceIndex instance) const;
+  const PropertySets& TypeSetsOf(InstanceIndex type) const;
 
   const ModelIndex& index;
   const ModelUnits& units;
   mutable bool explaining = true;  // whether failures need their reason in words
-  mutable InstanceIndex cachedInstance = NoInstance;
-  mutable std::shared_ptr<PropertySets> cachedSets;
+  std::unique_ptr<FacetMemo> memo;
 };
 
 // A short description of the facet for reasons: "entity IFCWALL", "Pset_WallCommon.FireRating".

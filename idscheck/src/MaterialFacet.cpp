@@ -1,5 +1,6 @@
 // The material facet: the material associated with the occurrence, else with its type object; every
 // name and category in a material, layer set, profile set, constituent set or list counts.
+#include "FacetMemo.h"
 #include "Facets.h"
 #include "Matching.h"
 
@@ -59,8 +60,13 @@ FacetEvaluator::Finding FacetEvaluator::Material(const Facet& facet, InstanceInd
     return finding;
   }
   std::vector<std::string> names;
-  for (const InstanceIndex material : materials)
-    AddMaterial(index, material, names, 0);
+  for (const InstanceIndex material : materials) {
+    // Materials are shared by many instances: each is read once.
+    const auto [known, added] = memo->materials.try_emplace(material);
+    if (added)
+      AddMaterial(index, material, known->second, 0);
+    names.insert(names.end(), known->second.begin(), known->second.end());
+  }
   if (!facet.value.IsPresent()) {
     finding.pass = true;
     return finding;

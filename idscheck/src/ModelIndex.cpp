@@ -5,9 +5,46 @@
 
 namespace Ids {
 
+namespace {
+
+// The relationships the index follows, by entity (none a subtype of another).
+enum class Relationship {
+  Type,
+  Properties,
+  Classification,
+  Material,
+  Aggregates,
+  Nests,
+  Contained,
+  Group,
+  Voids,
+  Fills
+};
+constexpr std::pair<const char*, Relationship> Relationships[] = {
+    {"IFCRELDEFINESBYTYPE", Relationship::Type},
+    {"IFCRELDEFINESBYPROPERTIES", Relationship::Properties},
+    {"IFCRELASSOCIATESCLASSIFICATION", Relationship::Classification},
+    {"IFCRELASSOCIATESMATERIAL", Relationship::Material},
+    {"IFCRELAGGREGATES", Relationship::Aggregates},
+    {"IFCRELNESTS", Relationship::Nests},
+    {"IFCRELCONTAINEDINSPATIALSTRUCTURE", Relationship::Contained},
+    {"IFCRELASSIGNSTOGROUP", Relationship::Group},
+    {"IFCRELVOIDSELEMENT", Relationship::Voids},
+    {"IFCRELFILLSELEMENT", Relationship::Fills}};
+
+}  // namespace
+
 ModelIndex::ModelIndex(const ModelView& model) : model(model) {
-  for (const InstanceIndex relation : model.InstancesOf("IFCRELATIONSHIP", false))
-    AddRelation(relation);
+  // Every relationship in file order, so that each object's links keep the file's order.
+  std::vector<std::pair<InstanceIndex, Relationship>> relations;
+  for (const auto& [entity, kind] : Relationships) {
+    for (const InstanceIndex relation : model.InstancesOf(entity, false))
+      relations.emplace_back(relation, kind);
+  }
+  std::sort(relations.begin(), relations.end());
+  for (const auto& [relation, kind] : relations)
+    AddRelation(relation, static_cast<int>(kind));
+  relations = {};
   // Resources (materials, profiles) take classification references through this relation.
   for (const InstanceIndex relation : model.InstancesOf("IFCEXTERNALREFERENCERELATIONSHIP", false))
     Link(classifications, relation, "RelatedResourceObjects", "RelatingReference");
@@ -23,7 +60,9 @@ void LinkTable::Seal() {
 }
 
 LinkTable::Targets LinkTable::Of(InstanceIndex from) const noexcept {
-  const auto range = std::equal_range(links.begin(), links.end(), Link(from, 0),
+  if (from > UINT32_MAX)
+    return Targets(nullptr, nullptr);  // NoInstance
+  const auto range = std::equal_range(links.begin(), links.end(), Link(static_cast<std::uint32_t>(from), 0),
                                       [](const Link& a, const Link& b) { return a.first < b.first; });
   return Targets(links.data() + (range.first - links.begin()), links.data() + (range.second - links.begin()));
 }
@@ -36,38 +75,36 @@ void ModelIndex::Link(LinkTable& table, InstanceIndex relation, std::string_view
     table.Add(source, target);
 }
 
-void ModelIndex::AddRelation(InstanceIndex relation) {
-  if (model.IsSubtypeOf(relation, "IFCRELDEFINESBYTYPE")) {
-    const InstanceIndex type = GetReference(relation, "RelatingType");
-    if (type != NoInstance) {
-      for (const InstanceIndex object : GetReferences(relation, "RelatedObjects"))
-        types.Add(object, type);
+void ModelIndex::AddRelation(InstanceIndex relation, int kind) {
+  const auto whole = [this](PartOfRelation part) -> LinkTable& { return wholes[static_cast<int>(part)]; };
+  switch (static_cast<Relationship>(kind)) {
+    case Relationship::Type:
+      return Link(types, relation, "RelatedObjects", "RelatingType");
+    case Relationship::Properties: {
+      // IFC4 lets one relation carry a set of property sets.
+      const std::vector<InstanceIndex> definitions = GetReferences(relation, "RelatingPropertyDefinition");
+      for (const InstanceIndex object : GetReferences(relation, "RelatedObjects")) {
+        for (const InstanceIndex definition : definitions)
+          propertySets.Add(object, definition);
+      }
+      return;
     }
-  } else if (model.IsSubtypeOf(relation, "IFCRELDEFINESBYPROPERTIES")) {
-    // IFC4 lets one relation carry a set of property sets.
-    const std::vector<InstanceIndex> definitions = GetReferences(relation, "RelatingPropertyDefinition");
-    for (const InstanceIndex object : GetReferences(relation, "RelatedObjects")) {
-      for (const InstanceIndex definition : definitions)
-        propertySets.Add(object, definition);
-    }
-  } else if (model.IsSubtypeOf(relation, "IFCRELASSOCIATESCLASSIFICATION")) {
-    Link(classifications, relation, "RelatedObjects", "RelatingClassification");
-  } else if (model.IsSubtypeOf(relation, "IFCRELASSOCIATESMATERIAL")) {
-    Link(materials, relation, "RelatedObjects", "RelatingMaterial");
-  } else if (model.IsSubtypeOf(relation, "IFCRELAGGREGATES")) {
-    Link(wholes[static_cast<int>(PartOfRelation::Aggregates)], relation, "RelatedObjects", "RelatingObject");
-  } else if (model.IsSubtypeOf(relation, "IFCRELNESTS")) {
-    Link(wholes[static_cast<int>(PartOfRelation::Nests)], relation, "RelatedObjects", "RelatingObject");
-  } else if (model.IsSubtypeOf(relation, "IFCRELCONTAINEDINSPATIALSTRUCTURE")) {
-    Link(wholes[static_cast<int>(PartOfRelation::Contained)], relation, "RelatedElements", "RelatingStructure");
-  } else if (model.IsSubtypeOf(relation, "IFCRELASSIGNSTOGROUP")) {
-    Link(wholes[static_cast<int>(PartOfRelation::Group)], relation, "RelatedObjects", "RelatingGroup");
-  } else if (model.IsSubtypeOf(relation, "IFCRELVOIDSELEMENT")) {
-    Link(wholes[static_cast<int>(PartOfRelation::VoidsOrFills)], relation, "RelatedOpeningElement",
-         "RelatingBuildingElement");
-  } else if (model.IsSubtypeOf(relation, "IFCRELFILLSELEMENT")) {
-    Link(wholes[static_cast<int>(PartOfRelation::VoidsOrFills)], relation, "RelatedBuildingElement",
-         "RelatingOpeningElement");
+    case Relationship::Classification:
+      return Link(classifications, relation, "RelatedObjects", "RelatingClassification");
+    case Relationship::Material:
+      return Link(materials, relation, "RelatedObjects", "RelatingMaterial");
+    case Relationship::Aggregates:
+      return Link(whole(PartOfRelation::Aggregates), relation, "RelatedObjects", "RelatingObject");
+    case Relationship::Nests:
+      return Link(whole(PartOfRelation::Nests), relation, "RelatedObjects", "RelatingObject");
+    case Relationship::Contained:
+      return Link(whole(PartOfRelation::Contained), relation, "RelatedElements", "RelatingStructure");
+    case Relationship::Group:
+      return Link(whole(PartOfRelation::Group), relation, "RelatedObjects", "RelatingGroup");
+    case Relationship::Voids:
+      return Link(whole(PartOfRelation::VoidsOrFills), relation, "RelatedOpeningElement", "RelatingBuildingElement");
+    case Relationship::Fills:
+      return Link(whole(PartOfRelation::VoidsOrFills), relation, "RelatedBuildingElement", "RelatingOpeningElement");
   }
 }
 
@@ -92,18 +129,9 @@ InstanceIndex ModelIndex::GetReference(InstanceIndex instance, std::string_view 
 }
 
 std::vector<InstanceIndex> ModelIndex::GetReferences(InstanceIndex instance, std::string_view attribute) const {
-  const ModelValue value = Get(instance, attribute);
   std::vector<InstanceIndex> result;
-  if (value.kind == ModelValue::Kind::Reference) {
-    const InstanceIndex target = Resolve(value);
-    if (target != NoInstance)
-      result.push_back(target);
-  }
-  for (const ModelValue& item : value.kind == ModelValue::Kind::List ? value.items : std::vector<ModelValue>()) {
-    const InstanceIndex target = Resolve(item);
-    if (target != NoInstance)
-      result.push_back(target);
-  }
+  if (instance != NoInstance)
+    model.References(instance, attribute, result);
   return result;
 }
 
@@ -115,10 +143,7 @@ std::string ModelIndex::GetText(InstanceIndex instance, std::string_view attribu
 }
 
 std::string ModelIndex::UpperEntity(InstanceIndex instance) const {
-  std::string name(model.EntityName(instance));
-  for (char& c : name)
-    c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-  return name;
+  return std::string(model.UpperEntityName(instance));
 }
 
 namespace {

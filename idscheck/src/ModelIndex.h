@@ -7,6 +7,7 @@
 //   for (Ids::InstanceIndex set : index.PropertySetsOf(wall)) ...  // the occurrence's own
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -18,10 +19,10 @@ namespace Ids {
 
 enum class PartOfRelation { Aggregates, Nests, Contained, Group, VoidsOrFills };
 
-// A relation as (from, to) pairs sorted by `from`: 16 bytes a link, found by binary search.
+// A relation as (from, to) pairs sorted by `from`: 8 bytes a link, found by binary search.
 class LinkTable {
  public:
-  using Link = std::pair<InstanceIndex, InstanceIndex>;
+  using Link = std::pair<std::uint32_t, std::uint32_t>;  // a model holds fewer than 2^32 instances
 
   // The targets of one source, in the order the links were added.
   class Targets {
@@ -49,7 +50,9 @@ class LinkTable {
     const Link* last;
   };
 
-  void Add(InstanceIndex from, InstanceIndex to) { links.emplace_back(from, to); }
+  void Add(InstanceIndex from, InstanceIndex to) {
+    links.emplace_back(static_cast<std::uint32_t>(from), static_cast<std::uint32_t>(to));
+  }
   // Sorts the links; call once after the last Add.
   void Seal();
   Targets Of(InstanceIndex from) const noexcept;
@@ -86,7 +89,7 @@ class ModelIndex {
   std::vector<std::string> PredefinedTypes(InstanceIndex instance) const;
 
  private:
-  void AddRelation(InstanceIndex relation);
+  void AddRelation(InstanceIndex relation, int kind);  // kind: a Relationship (ModelIndex.cpp)
   void Link(LinkTable& table, InstanceIndex relation, std::string_view from, std::string_view to);
 
   const ModelView& model;

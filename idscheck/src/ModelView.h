@@ -35,14 +35,21 @@ class ModelView {
   virtual InstanceIndex FindByNumber(std::uint64_t number) const noexcept = 0;
   // The entity as the schema spells it: "IfcWall".
   virtual std::string_view EntityName(InstanceIndex index) const noexcept = 0;
+  // The same in upper case: "IFCWALL".
+  virtual std::string_view UpperEntityName(InstanceIndex index) const noexcept = 0;
   // Whether the instance's entity is `upperAncestor` ("IFCELEMENT") or one of its subtypes.
   virtual bool IsSubtypeOf(InstanceIndex index, std::string_view upperAncestor) const noexcept = 0;
   // Whether the model's schema defines the entity `upperName`.
   virtual bool HasEntity(std::string_view upperName) const noexcept = 0;
+  // Every entity the model's schema defines, in upper case.
+  virtual std::vector<std::string_view> EntityNames() const = 0;
   // The explicit attributes of the instance's entity, inherited ones first.
   virtual std::vector<std::string> AttributeNames(InstanceIndex index) const = 0;
   // The value of the explicit attribute `name` (exact spelling); false when the entity has none such.
   virtual bool Attribute(InstanceIndex index, std::string_view name, ModelValue& value) const = 0;
+  // The instances the explicit attribute `name` refers to: the one it names, or those a list of it
+  // names directly, in order; nothing for other values or when the entity has no such attribute.
+  virtual void References(InstanceIndex index, std::string_view name, std::vector<InstanceIndex>& out) const = 0;
   // The instances of the entity `upperName` and, unless `exact`, of its subtypes, in file order.
   virtual std::vector<InstanceIndex> InstancesOf(std::string_view upperName, bool exact) const = 0;
 };

@@ -1,25 +1,10 @@
 // The property facet: property sets (and quantity sets) of the occurrence and of its type object,
 // the occurrence's properties overriding the type's by name within a set of the same name.
-#include <map>
-
+#include "FacetMemo.h"
 #include "Facets.h"
 #include "Matching.h"
 
 namespace Ids {
-
-namespace {
-
-// One property as the facet sees it: a property or quantity instance, or an attribute of a
-// predefined property set (IfcDoorPanelProperties and the like), whose value is held directly.
-struct PropertyEntry {
-  InstanceIndex property = NoInstance;
-  ModelValue direct;
-};
-
-}  // namespace
-
-// Property (and quantity) set name -> property name -> property.
-struct PropertySets : std::map<std::string, std::map<std::string, PropertyEntry>> {};
 
 namespace {
 
@@ -44,11 +29,8 @@ void AddSet(const ModelIndex& index, InstanceIndex set, PropertySets& sets) {
   }
 }
 
-PropertySets CollectSets(const ModelIndex& index, InstanceIndex instance) {
-  PropertySets sets;
-  const InstanceIndex type = index.TypeOf(instance);
-  for (const InstanceIndex set : index.GetReferences(type, "HasPropertySets"))
-    AddSet(index, set, sets);
+// The instance's own sets added to `sets`, which holds those of its type object.
+PropertySets AddOwnSets(const ModelIndex& index, InstanceIndex instance, PropertySets sets) {
   for (const InstanceIndex set : index.GetReferences(instance, "HasPropertySets"))  // a type object itself
     AddSet(index, set, sets);
   for (const InstanceIndex definition : index.PropertySetsOf(instance))
@@ -119,12 +101,25 @@ bool IsEmptyValue(const ModelValue& value) noexcept {
 
 }  // namespace
 
-const PropertySets& FacetEvaluator::PropertySetsOf(InstanceIndex instance) const {
-  if (!cachedSets || cachedInstance != instance) {
-    cachedSets = std::make_shared<PropertySets>(CollectSets(index, instance));
-    cachedInstance = instance;
+// A type object's sets are read once: many occurrences share them.
+const PropertySets& FacetEvaluator::TypeSetsOf(InstanceIndex type) const {
+  std::shared_ptr<PropertySets>& sets = memo->typeSets[type];
+  if (!sets) {
+    sets = std::make_shared<PropertySets>();
+    for (const InstanceIndex set : index.GetReferences(type, "HasPropertySets"))
+      AddSet(index, set, *sets);
   }
-  return *cachedSets;
+  return *sets;
+}
+
+const PropertySets& FacetEvaluator::PropertySetsOf(InstanceIndex instance) const {
+  if (!memo->sets || memo->setsOf != instance) {
+    const InstanceIndex type = index.TypeOf(instance);
+    memo->sets = std::make_shared<PropertySets>(
+        AddOwnSets(index, instance, type == NoInstance ? PropertySets() : TypeSetsOf(type)));
+    memo->setsOf = instance;
+  }
+  return *memo->sets;
 }
 
 FacetEvaluator::Finding FacetEvaluator::Property(const Facet& facet, InstanceIndex instance) const {
@@ -147,42 +142,42 @@ FacetEvaluator::Finding FacetEvaluator::Property(const Facet& facet, InstanceInd
         continue;
       anyProperty = true;
       finding.present = true;
-      const std::string where = setName + "." + propertyName;
+      const auto where = [&set = setName, &property = propertyName] { return set + "." + property; };
       std::vector<ModelValue> values;
       std::string unsupported;
       if (!ValuesOf(index, entry, values, unsupported)) {
-        fail(where + " is an " + unsupported + ", which IDS cannot check");
+        fail(where() + " is an " + unsupported + ", which IDS cannot check");
         continue;
       }
-      std::vector<ModelValue> filled;
-      for (const ModelValue& value : values) {
+      std::vector<ModelValue*> filled;
+      for (ModelValue& value : values) {
         if (!IsEmptyValue(value))
-          filled.push_back(value);
+          filled.push_back(&value);
       }
       if (filled.empty()) {
-        fail(where + " has no value");
+        fail(where() + " has no value");
         continue;
       }
       // Of the values (a list, table or bounded property has several), those of the data type asked
       // for count, and one of them meeting the value is enough.
-      std::vector<ModelValue> typed;
-      for (const ModelValue& value : filled) {
-        if (facet.dataType.empty() || (value.kind == ModelValue::Kind::Typed && value.text == facet.dataType) ||
-            value.kind != ModelValue::Kind::Typed)
+      std::vector<ModelValue*> typed;
+      for (ModelValue* value : filled) {
+        if (facet.dataType.empty() || (value->kind == ModelValue::Kind::Typed && value->text == facet.dataType) ||
+            value->kind != ModelValue::Kind::Typed)
           typed.push_back(value);
       }
       if (typed.empty()) {
-        fail(where + " is " + DescribeValue(filled.front()) + ", required of type " + facet.dataType);
+        fail(where() + " is " + DescribeValue(*filled.front()) + ", required of type " + facet.dataType);
         continue;
       }
       bool anyMatch = false;
-      for (ModelValue& value : typed) {
-        if (value.kind == ModelValue::Kind::Typed && value.items.front().kind == ModelValue::Kind::Real)
-          value.items.front().real = units.ToSi(value.text, value.items.front().real);
-        anyMatch = anyMatch || Matches(facet.value, value);
+      for (ModelValue* value : typed) {
+        if (value->kind == ModelValue::Kind::Typed && value->items.front().kind == ModelValue::Kind::Real)
+          value->items.front().real = units.ToSi(value->text, value->items.front().real);
+        anyMatch = anyMatch || Matches(facet.value, *value);
       }
       if (!anyMatch)
-        fail(where + " is " + DescribeValue(typed.front()) + ", required " + facet.value.Describe());
+        fail(where() + " is " + DescribeValue(*typed.front()) + ", required " + facet.value.Describe());
     }
     if (!anyProperty) {
       fail(setName + "." +

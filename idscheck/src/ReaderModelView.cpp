@@ -1,5 +1,8 @@
 #include "ReaderModelView.h"
 
+#include "Lexer.h"
+#include "ValueParser.h"
+
 namespace Ids {
 
 namespace {
@@ -45,6 +48,10 @@ std::string_view ReaderModelView::EntityName(InstanceIndex index) const noexcept
   return model->GetSchema().Name(model->Entity(ReaderIndex(index)));
 }
 
+std::string_view ReaderModelView::UpperEntityName(InstanceIndex index) const noexcept {
+  return model->GetSchema().UpperName(model->Entity(ReaderIndex(index)));
+}
+
 bool ReaderModelView::IsSubtypeOf(InstanceIndex index, std::string_view upperAncestor) const noexcept {
   const IfcReader::Schema& schema = model->GetSchema();
   const IfcReader::EntityId ancestor = schema.FindEntity(upperAncestor);
@@ -53,6 +60,14 @@ bool ReaderModelView::IsSubtypeOf(InstanceIndex index, std::string_view upperAnc
 
 bool ReaderModelView::HasEntity(std::string_view upperName) const noexcept {
   return model->GetSchema().FindEntity(upperName).Valid();
+}
+
+std::vector<std::string_view> ReaderModelView::EntityNames() const {
+  const IfcReader::Schema& schema = model->GetSchema();
+  std::vector<std::string_view> names;
+  for (std::size_t entity = 0; entity < schema.EntityCount(); ++entity)
+    names.push_back(schema.UpperName(IfcReader::EntityId{static_cast<std::int16_t>(entity)}));
+  return names;
 }
 
 std::vector<std::string> ReaderModelView::AttributeNames(InstanceIndex index) const {
@@ -65,11 +80,46 @@ std::vector<std::string> ReaderModelView::AttributeNames(InstanceIndex index) co
 }
 
 bool ReaderModelView::Attribute(InstanceIndex index, std::string_view name, ModelValue& value) const {
-  const std::optional<IfcReader::Value> read = model->Attribute(ReaderIndex(index), name);
+  std::optional<IfcReader::Value> read = model->Attribute(ReaderIndex(index), name);
   if (!read)
     return false;
-  value = ToModelValue(*read);
+  value = ToModelValue(std::move(*read));
   return true;
+}
+
+// Reads the references off the tokens of the attribute's text, without building its value.
+void ReaderModelView::References(InstanceIndex index, std::string_view name, std::vector<InstanceIndex>& out) const {
+  using IfcReader::TokenKind;
+  const IfcReader::InstanceRecord& record = model->Record(ReaderIndex(index));
+  const IfcReader::AttributeSlot slot = model->GetSchema().FindAttribute(record.entity, name);
+  const std::string_view text(model->Data(), model->Size());
+  std::size_t at = 0;
+  if (!slot.Valid() ||
+      IfcReader::FindArgument(text, record.offset + record.argument, static_cast<std::size_t>(slot.Index()), at) !=
+          IfcReader::ArgumentSearch::Found)
+    return;
+  IfcReader::Lexer lexer(text, at, record.line);
+  const auto add = [this, &out](const IfcReader::Token& token) {
+    const InstanceIndex target = FindByNumber(IfcReader::InstanceNumberOf(token).Value());
+    if (target != NoInstance)
+      out.push_back(target);
+  };
+  IfcReader::Token token = lexer.Next();
+  if (token.kind == TokenKind::InstanceName)
+    add(token);
+  // In a list only its own items count, not those of nested lists or typed values.
+  for (int depth = token.kind == TokenKind::Open ? 1 : 0; depth > 0;) {
+    token = lexer.Next();
+    if (token.kind == TokenKind::Open) {
+      ++depth;
+    } else if (token.kind == TokenKind::Close) {
+      --depth;
+    } else if (token.kind == TokenKind::InstanceName && depth == 1) {
+      add(token);
+    } else if (token.kind == TokenKind::End || token.kind == TokenKind::Error || token.kind == TokenKind::Semicolon) {
+      return;
+    }
+  }
 }
 
 std::vector<InstanceIndex> ReaderModelView::InstancesOf(std::string_view upperName, bool exact) const {
@@ -82,7 +132,7 @@ std::vector<InstanceIndex> ReaderModelView::InstancesOf(std::string_view upperNa
   return result;
 }
 
-ModelValue ToModelValue(const IfcReader::Value& value) {
+ModelValue ToModelValue(IfcReader::Value&& value) {
   using Kind = IfcReader::Value::Kind;
   ModelValue result;
   switch (value.kind) {
@@ -101,7 +151,7 @@ ModelValue ToModelValue(const IfcReader::Value& value) {
       break;
     case Kind::String:
       result.kind = ModelValue::Kind::String;
-      result.text = value.text;
+      result.text = std::move(value.text);
       break;
     case Kind::Enumeration:
       if (value.text == "T" || value.text == "F") {
@@ -111,12 +161,12 @@ ModelValue ToModelValue(const IfcReader::Value& value) {
         result.kind = ModelValue::Kind::Logical;
       } else {
         result.kind = ModelValue::Kind::Enumeration;
-        result.text = value.text;
+        result.text = std::move(value.text);
       }
       break;
     case Kind::Binary:
       result.kind = ModelValue::Kind::Binary;
-      result.text = value.text;
+      result.text = std::move(value.text);
       break;
     case Kind::Reference:
       result.kind = ModelValue::Kind::Reference;
@@ -124,15 +174,17 @@ ModelValue ToModelValue(const IfcReader::Value& value) {
       break;
     case Kind::Typed:
       result.kind = ModelValue::Kind::Typed;
-      for (const char c : value.text)
-        result.text += static_cast<char>(c >= 'a' && c <= 'z' ? c - 'a' + 'A' : c);
+      result.text = std::move(value.text);
+      for (char& c : result.text)
+        c = static_cast<char>(c >= 'a' && c <= 'z' ? c - 'a' + 'A' : c);
       break;
     case Kind::List:
       result.kind = ModelValue::Kind::List;
       break;
   }
-  for (const IfcReader::Value& item : value.items)
-    result.items.push_back(ToModelValue(item));
+  result.items.reserve(value.items.size());
+  for (IfcReader::Value& item : value.items)
+    result.items.push_back(ToModelValue(std::move(item)));
   return result;
 }
 

@@ -32,10 +32,13 @@ class ReaderModelView final : public ModelView {
   std::uint64_t Number(InstanceIndex index) const noexcept override;
   InstanceIndex FindByNumber(std::uint64_t number) const noexcept override;
   std::string_view EntityName(InstanceIndex index) const noexcept override;
+  std::string_view UpperEntityName(InstanceIndex index) const noexcept override;
   bool IsSubtypeOf(InstanceIndex index, std::string_view upperAncestor) const noexcept override;
   bool HasEntity(std::string_view upperName) const noexcept override;
+  std::vector<std::string_view> EntityNames() const override;
   std::vector<std::string> AttributeNames(InstanceIndex index) const override;
   bool Attribute(InstanceIndex index, std::string_view name, ModelValue& value) const override;
+  void References(InstanceIndex index, std::string_view name, std::vector<InstanceIndex>& out) const override;
   std::vector<InstanceIndex> InstancesOf(std::string_view upperName, bool exact) const override;
 
  private:
@@ -44,6 +47,6 @@ class ReaderModelView final : public ModelView {
 };
 
 // The checker's form of a value the reader parsed: .T./.F. become booleans, .U. an unknown logical.
-ModelValue ToModelValue(const IfcReader::Value& value);
+ModelValue ToModelValue(IfcReader::Value&& value);
 
 }  // namespace Ids

@@ -149,6 +149,23 @@ TEST_F(IdsFacets, TheOccurrencesOwnPropertyOverridesTheTypes) {
   EXPECT_TRUE(Check(data, Walls, Property("Pset_WallCommon", "IsExternal", "IFCBOOLEAN", Simple("false"))).passes);
 }
 
+TEST_F(IdsFacets, AnOverrideStaysWithItsOccurrenceWhenOthersShareTheType) {
+  // #10 overrides the type's rating, #11 (typed the same, read after it) keeps the type's.
+  const std::string data = TypedWall +
+                           "#11=IFCWALL('3nJrDaLQfJ1QPhdJR0o97J',$,'W2',$,$,$,$,$,$);\n"
+                           "#30=IFCPROPERTYSET('1n81bO_6nGjgypJwWUVavJ',$,'Pset_WallCommon',$,(#31));\n"
+                           "#31=IFCPROPERTYSINGLEVALUE('FireRating',$,IFCLABEL('REI90'),$);\n"
+                           "#32=IFCRELDEFINESBYPROPERTIES('2eA6m4fELI9QBIhP3wiLAp',$,$,$,(#10),#30);\n"
+                           "#33=IFCRELDEFINESBYTYPE('25rScmOVzMoQXOfbYdtLYj',$,$,$,(#11),#20);\n";
+  const Ids::SpecificationResult result =
+      Check(data, Walls, Property("Pset_WallCommon", "FireRating", "IFCLABEL", Simple("REI60")));
+  EXPECT_EQ(result.applicable, 2u);
+  ASSERT_EQ(result.failures.size(), 1u);
+  EXPECT_EQ(result.failures.front().instance, 10u);
+  EXPECT_EQ(Check(data, Walls, Property("Pset_WallCommon", "FireRating", "IFCLABEL", Simple("REI90"))).failures.size(),
+            1u);
+}
+
 TEST_F(IdsFacets, MissingPropertiesAreNamedAndOptionalOnesMayBeAbsent) {
   const Ids::SpecificationResult missing =
       Check(TypedWall, Walls, Property("Pset_WallCommon", "AcousticRating", "IFCLABEL", ""));

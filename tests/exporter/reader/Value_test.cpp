@@ -67,6 +67,18 @@ TEST(Value, OneArgumentIsFoundPastNestedListsStringsAndComments) {
   EXPECT_EQ(argument(2), "IFCTEXT('c)')");
   EXPECT_EQ(argument(3), "#4");
   EXPECT_EQ(argument(4), "none");
+  // An escaped quote does not end the string; a comment may precede the list.
+  const auto in = [](const std::string& list, std::size_t slot) {
+    Lexer lexer(list);
+    Value value;
+    std::string error;
+    return ParseArgument(lexer, slot, value, error) ? value.ToStep() : "none" + error;
+  };
+  EXPECT_EQ(in("/* (,') */ ('it'',s, (a)',(),\"0F\",$)", 1), "()");
+  EXPECT_EQ(in("('it'',s, (a)',(),\"0F\",$)", 3), "$");
+  EXPECT_EQ(in("()", 0), "none");
+  EXPECT_EQ(in("(1,'a,2", 2), "nonethe argument list is not closed");
+  EXPECT_EQ(in("x(1)", 0), "none'(' expected");
 }
 
 TEST(Value, MalformedListsAreRefused) {
