@@ -173,6 +173,23 @@ TEST(Array, AnElementCopyThatThrowsDuringReallocationLeaksNothing) {
     EXPECT_EQ(values.GetCapacity(), 4u);
     EXPECT_EQ(values[3].text, Long(3));
   }
+  // A copy that runs out of memory while growing, by Push or by SetSize, fails the growth: the array
+  // is left as it was.
+  const auto texts = [](const KT::Array<Fragile>& values) {
+    std::vector<Text> all;
+    for (const Fragile& element : values)
+      all.push_back(element.text);
+    return all;
+  };
+  for (const auto grow : {+[](KT::Array<Fragile>& values) { values.Push(Fragile(2)); },
+                          +[](KT::Array<Fragile>& values) { values.SetSize(4); }}) {
+    EXPECT_GE(IFCAPI::Testing::SweepAllOrNothing(
+                  [] {
+                    return KT::Array<Fragile>{Fragile(0), Fragile(1)};
+                  },
+                  grow, texts, [](const KT::Array<Fragile>&) {}),
+              4u);
+  }
   KT::Array<Fragile> values{Fragile(0), Fragile(1), Fragile(2), Fragile(3), Fragile(4)};
   values.Push(Fragile(5));
   values.Push(Fragile(6));

@@ -83,6 +83,10 @@ TEST(HookAssignments, IdentifiersAreTheDigestsOfTheDocumentedBytesAndAgreeAcross
 
 TEST(HookAssignments, AGroupGetsItsAssignmentRelationFirstAndOnlyASystemGetsAServicesRelation) {
   HookAssignments assignments(AddOn);
+  // A link the caller made to the system's identifier before creating it comes first among the
+  // system's children; its relations are found all the same.
+  const ObjectID foreign = Node(7);
+  assignments.AddChild(ObjectID(AddOn, DigestByHand("{3A9C1E52-6B0D-4F87-9E21-C45D7A0B8F36}", Heating)), foreign);
   const ObjectID group = assignments.CreateIfcGroup(Zone, IFCType::IfcGroup, KT::UniString(""), false).Unwrap();
   const ObjectID system = assignments.CreateIfcGroup(Heating, IFCType::IfcBuildingSystem, std::nullopt, true).Unwrap();
 
@@ -91,10 +95,11 @@ TEST(HookAssignments, AGroupGetsItsAssignmentRelationFirstAndOnlyASystemGetsASer
   EXPECT_EQ(assignments.GetRelations().Get(groupChildren[0])->type, IFCType::IfcRelAssignsToGroup);
 
   const std::vector<ObjectID> systemChildren = Children(assignments, system);
-  ASSERT_EQ(systemChildren.size(), 2u);
-  EXPECT_EQ(systemChildren[0], assignments.GetIfcRelAssignsToGroup(system).Unwrap());
-  EXPECT_EQ(systemChildren[1], assignments.GetIfcRelServicesBuildings(system).Unwrap());
-  EXPECT_EQ(assignments.GetRelations().Get(systemChildren[1])->type, IFCType::IfcRelServicesBuildings);
+  ASSERT_EQ(systemChildren.size(), 3u);
+  EXPECT_EQ(systemChildren[0], foreign);
+  EXPECT_EQ(systemChildren[1], assignments.GetIfcRelAssignsToGroup(system).Unwrap());
+  EXPECT_EQ(systemChildren[2], assignments.GetIfcRelServicesBuildings(system).Unwrap());
+  EXPECT_EQ(assignments.GetRelations().Get(systemChildren[2])->type, IFCType::IfcRelServicesBuildings);
   EXPECT_EQ(assignments.GetRelations().GetCount(), 3u);
 
   // Names: present-but-empty stays present; absent stays absent. Only the root group is a root.
