@@ -115,22 +115,25 @@ TEST(AllocationOperators, AlignedFormsHandleOrdinaryAlignmentsHugeSizesAndNull) 
   EXPECT_EQ(MemoryManager::GetLiveAllocationCount(), live);
 }
 
-// Each no-throw form, freed by each of its matching deletes, gives a block while memory is there and
-// null when it is not.
+constexpr auto Wide = std::align_val_t{256};
+
+// Each no-throw form, freed by each of its matching deletes (the sized ones where the compiler
+// declares them), gives a block while memory is there and null when it is not.
 TEST(AllocationOperators, NoThrowFormsGiveABlockOrNull) {
-  constexpr auto wide = std::align_val_t{256};
   const struct {
     void* (*allocate)();
     void (*free)(void*);
   } forms[] = {
       {[] { return ::operator new(24, std::nothrow); }, [](void* b) { ::operator delete(b, std::nothrow); }},
       {[] { return ::operator new[](24, std::nothrow); }, [](void* b) { ::operator delete[](b, std::nothrow); }},
+      {[] { return ::operator new(24, Wide, std::nothrow); },
+       [](void* b) { ::operator delete(b, Wide, std::nothrow); }},
+      {[] { return ::operator new[](24, Wide, std::nothrow); },
+       [](void* b) { ::operator delete[](b, Wide, std::nothrow); }},
+#ifdef __cpp_sized_deallocation
       {[] { return ::operator new[](24, std::nothrow); }, [](void* b) { ::operator delete[](b, 24); }},
-      {[] { return ::operator new(24, wide, std::nothrow); },
-       [](void* b) { ::operator delete(b, wide, std::nothrow); }},
-      {[] { return ::operator new[](24, wide, std::nothrow); },
-       [](void* b) { ::operator delete[](b, wide, std::nothrow); }},
-      {[] { return ::operator new[](24, wide, std::nothrow); }, [](void* b) { ::operator delete[](b, 24, wide); }},
+      {[] { return ::operator new[](24, Wide, std::nothrow); }, [](void* b) { ::operator delete[](b, 24, Wide); }},
+#endif
   };
   const std::size_t live = MemoryManager::GetLiveAllocationCount();
   for (const auto& form : forms) {
