@@ -6,12 +6,15 @@ source "$(dirname "$0")/common.sh"
 # The gates: the share of the library's own lines and branches that the unit tests run, and of the
 # export tool's that its tests and runs reach. Branches that only throw, and those the compiler proves
 # unreachable, are not counted.
-# Branches of the library's header templates count once per instantiation; the tool's and the
-# checker's tests instantiate some with types of their own, which adds branches no library test
-# reaches (608 of 676 now, 608 of 674 before): the branch gate stands at 89 %. The tool's branch
-# gate stands at today's figure (76.6 %, the reader's error paths the least reached); the aim is 80.
+# A header template's line has as many branches as the object file that instantiates it most often
+# gives it, and gcovr counts branch n of that line as reached when any object reaches its own branch
+# n: the tool's and the checker's objects, with types of their own, add branches that no library
+# test reaches. Most other missed branches are tests the compiler emits (the virtual test of a call
+# through a member-function pointer, the guard of a static local) or defensive paths. The library
+# stands at 617 of 685 branches (90.1 %). The tool's branch gate stands at today's figure (76.6 %,
+# the reader's error paths the least reached); the aim is 80.
 min_lines=95
-min_branches=89
+min_branches=90
 min_exporter_lines=90
 min_exporter_branches=76
 

@@ -45,13 +45,21 @@ TEST(Result, FailureTakesOverTheErrorAndKeepsTheTokenThroughCopiesAndMoves) {
   EXPECT_EQ(failed.GetError().code, IFCAPI::Impl::ErrorGeneral);
   EXPECT_EQ(failed.GetError().message, "Unknown error, with a message too long for any small buffer.");
 
-  const Result<ObjectID, Error> copy(Fails(AddOn));
-  EXPECT_EQ(copy.GetError().message, "Invalid guid.");
-  EXPECT_EQ(copy.GetToken(), AddOn);
+  Result<ObjectID, Error> failure = Fails(AddOn);
+  const Result<ObjectID, Error> copiedFailure(failure);
+  const Result<ObjectID, Error> movedFailure(std::move(failure));
+  for (const auto* result : {&copiedFailure, &movedFailure}) {
+    ASSERT_FALSE(result->HasValue());
+    EXPECT_EQ(result->GetError().message, "Invalid guid.");
+    EXPECT_EQ(result->GetToken(), AddOn);
+  }
   Result<ObjectID, Error> found(ObjectID(AddOn, KT::Guid("{01010101-2222-3333-4444-555555555555}")));
+  const Result<ObjectID, Error> copied(found);
   const Result<ObjectID, Error> moved(std::move(found));
-  ASSERT_TRUE(moved.HasValue());
-  EXPECT_EQ(moved.Unwrap().GetGUID(), KT::Guid("{01010101-2222-3333-4444-555555555555}"));
+  for (const auto* result : {&copied, &moved}) {
+    ASSERT_TRUE(result->HasValue());
+    EXPECT_EQ(result->Unwrap().GetGUID(), KT::Guid("{01010101-2222-3333-4444-555555555555}"));
+  }
 }
 
 struct UnwrapFailure {

@@ -8,38 +8,14 @@
 #include <vector>
 
 #include "AllocationSweep.h"
+#include "HooksTesting.h"
 #include "TreeImage.h"
 
 namespace {
 
 using IFCAPI::Impl::Assignments;
 using IFCAPI::Impl::ObjectID;
-
-const API_Guid AddOn = ToAPIGuid(KT::Guid("{A0000000-0000-0000-0000-000000000001}"));
-const API_Guid OtherAddOn = ToAPIGuid(KT::Guid("{B0000000-0000-0000-0000-000000000002}"));
-
-ObjectID Node(int n, const API_Guid& token = AddOn) {
-  KT::Guid::Bytes bytes{};
-  bytes[0] = static_cast<std::uint8_t>(n);
-  bytes[15] = 0x5A;
-  return ObjectID(token, KT::Guid(bytes));
-}
-
-std::vector<ObjectID> Members(const Assignments::NodeSet* set) {
-  std::vector<ObjectID> members;
-  if (set != nullptr) {
-    for (const ObjectID& id : *set)
-      members.push_back(id);
-  }
-  return members;
-}
-
-std::vector<ObjectID> Keys(const Assignments::LinkTable& table) {
-  std::vector<ObjectID> keys;
-  for (const auto& entry : table)
-    keys.push_back(entry.key);
-  return keys;
-}
+using namespace IFCAPI::Testing;
 
 TEST(Assignments, LinksAreKeptOnceInBothDirectionsInOrderOfFirstAddition) {
   Assignments tree(AddOn);
@@ -49,14 +25,11 @@ TEST(Assignments, LinksAreKeptOnceInBothDirectionsInOrderOfFirstAddition) {
   tree.AddChild(Node(4), Node(3));
   tree.AddChild(Node(5), Node(5));
 
-  EXPECT_EQ(Keys(tree.GetChildren()), (std::vector<ObjectID>{Node(1), Node(4), Node(5)}));
-  EXPECT_EQ(Members(tree.GetChildren().Get(Node(1))), (std::vector<ObjectID>{Node(2), Node(3)}));
-  EXPECT_EQ(Members(tree.GetChildren().Get(Node(5))), std::vector<ObjectID>{Node(5)});
-
-  EXPECT_EQ(Keys(tree.GetParents()), (std::vector<ObjectID>{Node(2), Node(3), Node(5)}));
-  EXPECT_EQ(Members(tree.GetParents().Get(Node(2))), std::vector<ObjectID>{Node(1)});
-  EXPECT_EQ(Members(tree.GetParents().Get(Node(3))), (std::vector<ObjectID>{Node(1), Node(4)}));
-  EXPECT_EQ(Members(tree.GetParents().Get(Node(5))), std::vector<ObjectID>{Node(5)});
+  // Each key followed by its members.
+  using Rows = std::vector<std::vector<ObjectID>>;
+  const TreeImage image = TreeImage::Of(tree);
+  EXPECT_EQ(image.children, (Rows{{Node(1), Node(2), Node(3)}, {Node(4), Node(3)}, {Node(5), Node(5)}}));
+  EXPECT_EQ(image.parents, (Rows{{Node(2), Node(1)}, {Node(3), Node(1), Node(4)}, {Node(5), Node(5)}}));
 
   // Links make no roots, and roots need no links.
   EXPECT_EQ(tree.GetRoots().GetCount(), 0u);
@@ -81,11 +54,11 @@ TEST(Assignments, AddChildUnderFailingAllocationsRecordsBothDirectionsOrNothing)
   for (const auto& link : links) {
     const int parent = link.first;
     const int child = link.second;
-    const std::uint64_t failures = IFCAPI::Testing::SweepAllOrNothing(
+    const std::uint64_t failures = SweepAllOrNothing(
         setup, [&](Assignments& tree) { tree.AddChild(Node(parent), Node(child)); },
-        [](const Assignments& tree) { return IFCAPI::Testing::TreeImage::Of(tree); },
+        [](const Assignments& tree) { return TreeImage::Of(tree); },
         [&](const Assignments& tree) {
-          IFCAPI::Testing::ExpectLinksMirrored(tree);
+          ExpectLinksMirrored(tree);
           EXPECT_EQ(Members(&tree.GetRoots()), std::vector<ObjectID>{Node(1)});
         });
     EXPECT_GE(failures, 2u) << parent << " -> " << child;

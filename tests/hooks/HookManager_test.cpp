@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "AllocationSweep.h"
+#include "HooksTesting.h"
 #include "IPL/PropertySingleValue.h"
 
 namespace {
@@ -21,7 +22,7 @@ using IFCAPI::Impl::ObjectID;
 using IFCAPI::Impl::PropertyValue;
 using References = KT::Array<KT::SharedPtr<IPL::ExternalReferenceBase>>;
 
-const API_Guid AddOn = ToAPIGuid(KT::Guid("{A0000000-0000-0000-0000-000000000001}"));
+using IFCAPI::Testing::AddOn;
 const ObjectID Wall(AddOn, KT::Guid("{57A11000-0000-0000-0000-000000000001}"));
 
 PropertyValue Property(const char* setName, const char* propertyName) {
@@ -191,14 +192,14 @@ TEST_F(HookManagerTest, EachQueryAsksOnlyItsOwnOperationOnceWithAnEmptyVectorAnd
 TEST_F(HookManagerTest, PropertiesAreGroupedBySetInFirstOccurrenceAndTheFirstOfEachNameIsShared) {
   HookManager::SetHookDataProvider(&provider);
   const std::vector<PropertyValue> values = {
-      Property("A", "Width"), Property("B", "Width"), Property("A", "Height"),
-      Property("A", "Width"), Property("a", "Width"), Property("B", "width"),
+      Property("A", "Width"), Property("B", "Width"), Property("A", "Height"), Property("A", "Width"),
+      Property("a", "Width"), Property("B", "width"), Property("C", "Width"),
   };
   Append(provider.properties, values);
 
   KT::Array<IPL::PropertySet> sets = OneOldSet();
   HookManager::GetHookProperties(Wall, false, sets);
-  ASSERT_EQ(SetNames(sets), (std::vector<std::string>{"A", "B", "a"}));
+  ASSERT_EQ(SetNames(sets), (std::vector<std::string>{"A", "B", "a", "C"}));
   // The very properties of the provider's values, not copies; the repeated "Width" of A is dropped.
   EXPECT_EQ(PropertiesOf(sets[0]),
             (std::vector<const IPL::Property*>{values[0].GetProperty().Get(), values[2].GetProperty().Get()}));
@@ -227,17 +228,19 @@ TEST_F(HookManagerTest, AttributesAndReferencesKeepTheFirstOfEachKeyAfterWhatThe
     seen.push_back(a.GetName().ToUTF8() + "=" + a.GetValue().ToUTF8());
   EXPECT_EQ(seen, (std::vector<std::string>{"Old=old", "Old=new", "Name=first", "name=third"}));
 
-  Append(provider.references, {Reference("21.10", "First"), Reference("21.10", "Second"), Reference("21.1O", "Third")});
+  Append(provider.references, {Reference("21.10", "First"), Reference("21.10", "Second"), Reference("21.1O", "Third"),
+                               Reference("21.2", "Fourth")});
   References references;
   references.Push(KT::SharedPtr<IPL::ExternalReferenceBase>(provider.references[0].GetReference().Clone()));
   HookManager::GetHookClassificationReferences(Wall, true, references);
-  ASSERT_EQ(references.GetSize(), 3u);
+  ASSERT_EQ(references.GetSize(), 4u);
   const auto* kept = dynamic_cast<const IPL::ClassificationReference*>(references[1].Get());
   ASSERT_NE(kept, nullptr);
   EXPECT_EQ(kept->relAssociatesClassificationName, KT::UniString("First"));
   EXPECT_NE(kept, &provider.references[0].GetReference());
   EXPECT_EQ(kept->GetReferenceCount(), 1);
   EXPECT_EQ(references[2]->GetIdentification().Get(), KT::UniString("21.1O"));
+  EXPECT_EQ(references[3]->GetIdentification().Get(), KT::UniString("21.2"));
 
   // The output owns its references: the provider's objects may go.
   provider.references.clear();
@@ -251,12 +254,12 @@ TEST_F(HookManagerTest, AssignmentsAreAppendedAsSeparateCopies) {
                             .CreateIfcGroup(KT::Guid("{20AE0000-0000-0000-0000-000000000001}"), IPL::IFCType::IfcGroup,
                                             std::nullopt, true)
                             .Unwrap();
-  provider.assignments.push_back(assignments);
-  provider.assignments.push_back(assignments);
+  for (int copies = 0; copies < 3; ++copies)
+    provider.assignments.push_back(assignments);
 
   KT::Array<HookAssignments> output{HookAssignments(AddOn)};
   HookManager::GetHookAssignments(output);
-  ASSERT_EQ(output.GetSize(), 3u);
+  ASSERT_EQ(output.GetSize(), 4u);
   EXPECT_EQ(output[0].GetGroups().GetCount(), 0u);
   ASSERT_TRUE(output[1].AssignObjects(zone, {Wall}).HasValue());
   EXPECT_EQ(output[1].GetParents().GetCount(), 2u);
