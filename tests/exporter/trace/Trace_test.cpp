@@ -36,8 +36,14 @@ std::string Printed(Steps steps) {
   StepFile file;
   std::string error;
   EXPECT_TRUE(file.Read(Input.data(), Input.size(), "in.ifc", error)) << error;
-  std::FILE* out = std::tmpfile();
-  EXPECT_NE(out, nullptr);
+  // A file of the test's own name: the tests run in parallel.
+  const std::string path =
+      ::testing::TempDir() + "trace-" + ::testing::UnitTest::GetInstance()->current_test_info()->name() + ".txt";
+  std::FILE* out = std::fopen(path.c_str(), "w+b");
+  if (out == nullptr) {
+    ADD_FAILURE() << "cannot create " << path;
+    return std::string();
+  }
   Trace trace(file, out);
   steps(trace);
   std::rewind(out);
@@ -46,6 +52,7 @@ std::string Printed(Steps steps) {
     text += static_cast<char>(c);
   }
   std::fclose(out);
+  std::remove(path.c_str());
   return text;
 }
 
