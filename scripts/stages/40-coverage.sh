@@ -11,12 +11,11 @@ source "$(dirname "$0")/common.sh"
 # n: the tool's and the checker's objects, with types of their own, add branches that no library
 # test reaches. Most other missed branches are tests the compiler emits (the virtual test of a call
 # through a member-function pointer, the guard of a static local) or defensive paths. The library
-# stands at 617 of 685 branches (90.1 %). The tool's branch gate stands at today's figure (76.6 %,
-# the reader's error paths the least reached); the aim is 80.
+# stands at 617 of 685 branches (90.1 %); the tool at 85.4 % of branches and 97.2 % of lines.
 min_lines=95
 min_branches=90
 min_exporter_lines=90
-min_exporter_branches=76
+min_exporter_branches=80
 
 build_preset coverage
 # Counts add up across runs; start from zero so that the figures are this run's alone.
