@@ -64,17 +64,26 @@ struct ElementLookup::Relations {
   std::vector<InstanceNumber> definitions;
 };
 
-ElementLookup::ElementLookup(const StepFile& file) : model(file.Model()) {}
+ElementLookup::ElementLookup(const StepFile& file) : ElementLookup(file.Model()) {}
 
-ElementLookup::ElementLookup(const IfcReader::Model& model) : model(model) {}
+ElementLookup::ElementLookup(const IfcReader::Model& model) : model(model), entities(FindEntities(model.GetSchema())) {}
+
+ElementLookup::Entities ElementLookup::FindEntities(const IfcReader::Schema& schema) {
+  return Entities{schema.FindEntity("IfcObjectDefinition"),
+                  schema.FindEntity("IfcRelDefinesByType"),
+                  schema.FindEntity("IfcRelContainedInSpatialStructure"),
+                  schema.FindEntity("IfcRelAggregates"),
+                  schema.FindEntity("IfcRelDefinesByProperties"),
+                  schema.FindEntity("IfcSpatialStructureElement"),
+                  schema.FindEntity("IfcPropertySet")};
+}
 
 ElementLookup::~ElementLookup() = default;
 
 ElementLookup::Result ElementLookup::LookUp(const API_Guid& token, const KT::Guid& guid) {
   const InstanceIndex index = model.FindByGlobalId(FromKTGuid(guid));
   const auto& schema = model.GetSchema();
-  const bool isObject =
-      index.Valid() && schema.IsSubtypeOf(model.Entity(index), schema.FindEntity("IfcObjectDefinition"));
+  const bool isObject = index.Valid() && schema.IsSubtypeOf(model.Entity(index), entities.objectDefinition);
   Result answer =
       isObject
           ? Result(Describe(index))
@@ -89,14 +98,15 @@ ElementLookup::Result ElementLookup::LookUp(const API_Guid& token, const KT::Gui
 
 API::ElementInfo ElementLookup::Describe(InstanceIndex index) const {
   const Relations relations = RelationsOf(index);
+  const std::vector<Value> values = model.Attributes(index);  // parsed once for every attribute asked
   API::ElementInfo info;
-  info.globalId = Text(index, "GlobalId").value_or(std::string());
+  info.globalId = Text(index, values, "GlobalId").value_or(std::string());
   info.entity = model.GetSchema().Name(model.Entity(index));
-  info.predefinedType = Text(index, "PredefinedType").value_or(std::string());
-  info.name = Text(index, "Name");
-  info.description = Text(index, "Description");
-  info.objectType = Text(index, "ObjectType");
-  info.tag = Text(index, "Tag");
+  info.predefinedType = Text(index, values, "PredefinedType").value_or(std::string());
+  info.name = Text(index, values, "Name");
+  info.description = Text(index, values, "Description");
+  info.objectType = Text(index, values, "ObjectType");
+  info.tag = Text(index, values, "Tag");
   info.type = Reference(relations.type);
   info.container = Reference(Container(index, relations));
   for (const InstanceNumber definition : relations.definitions) {
@@ -104,15 +114,27 @@ API::ElementInfo ElementLookup::Describe(InstanceIndex index) const {
   }
   const InstanceIndex type = relations.type.Valid() ? model.Find(relations.type) : InstanceIndex();
   if (type.Valid()) {
-    std::vector<InstanceNumber> sets;
-    if (const std::optional<Value> hasPropertySets = model.Attribute(type, "HasPropertySets")) {
-      ReferencesIn(*hasPropertySets, sets);
-    }
-    for (const InstanceNumber set : sets) {
-      AddProperties(set, true, info.properties);
-    }
+    const std::vector<API::ElementProperty>& fromType = TypeProperties(type);
+    info.properties.insert(info.properties.end(), fromType.begin(), fromType.end());
   }
   return info;
+}
+
+// A type object is shared by many elements: its sets are read for the first of them only.
+const std::vector<API::ElementProperty>& ElementLookup::TypeProperties(InstanceIndex type) const {
+  const auto cached = typePropertiesOf.find(type.Value());
+  if (cached != typePropertiesOf.end()) {
+    return cached->second;
+  }
+  std::vector<InstanceNumber> sets;
+  if (const std::optional<Value> hasPropertySets = model.Attribute(type, "HasPropertySets")) {
+    ReferencesIn(*hasPropertySets, sets);
+  }
+  std::vector<API::ElementProperty> properties;
+  for (const InstanceNumber set : sets) {
+    AddProperties(set, true, properties);
+  }
+  return typePropertiesOf.emplace(type.Value(), std::move(properties)).first->second;
 }
 
 ElementLookup::Relations ElementLookup::RelationsOf(InstanceIndex object) const {
@@ -121,10 +143,10 @@ ElementLookup::Relations ElementLookup::RelationsOf(InstanceIndex object) const 
     IfcReader::EntityId entity;
     const char* relating;
   } kinds[] = {
-      {schema.FindEntity("IfcRelDefinesByType"), "RelatingType"},
-      {schema.FindEntity("IfcRelContainedInSpatialStructure"), "RelatingStructure"},
-      {schema.FindEntity("IfcRelAggregates"), "RelatingObject"},
-      {schema.FindEntity("IfcRelDefinesByProperties"), "RelatingPropertyDefinition"},
+      {entities.definesByType, "RelatingType"},
+      {entities.containedInSpatialStructure, "RelatingStructure"},
+      {entities.aggregates, "RelatingObject"},
+      {entities.definesByProperties, "RelatingPropertyDefinition"},
   };
   const InstanceNumber number = model.Number(object);
   Relations relations;
@@ -169,21 +191,33 @@ std::optional<std::string> ElementLookup::Text(InstanceIndex index, std::string_
   return value ? ValueText(*value) : std::nullopt;
 }
 
+std::optional<std::string> ElementLookup::Text(InstanceIndex index, const std::vector<Value>& values,
+                                               std::string_view attribute) const {
+  const IfcReader::AttributeSlot slot = model.GetSchema().FindAttribute(model.Entity(index), attribute);
+  return slot.Valid() && slot.Index() < values.size() ? ValueText(values[slot.Index()]) : std::nullopt;
+}
+
+// Types and containers are each referred to by many elements: each is read once.
 std::optional<API::ElementReference> ElementLookup::Reference(InstanceNumber number) const {
-  const InstanceIndex index = number.Valid() ? model.Find(number) : InstanceIndex();
-  if (!index.Valid()) {
-    return std::nullopt;
+  const auto cached = referenceOf.find(number.Value());
+  if (cached != referenceOf.end()) {
+    return cached->second;
   }
-  return API::ElementReference{std::string(model.GetSchema().Name(model.Entity(index))),
-                               Text(index, "Name").value_or(std::string()),
-                               Text(index, "GlobalId").value_or(std::string())};
+  const InstanceIndex index = number.Valid() ? model.Find(number) : InstanceIndex();
+  std::optional<API::ElementReference> reference;
+  if (index.Valid()) {
+    reference = API::ElementReference{std::string(model.GetSchema().Name(model.Entity(index))),
+                                      Text(index, "Name").value_or(std::string()),
+                                      Text(index, "GlobalId").value_or(std::string())};
+  }
+  return referenceOf.emplace(number.Value(), std::move(reference)).first->second;
 }
 
 // The spatial structure that holds the object: its own container, else that of the whole it is part
 // of, or the whole itself when that is a spatial element (a space's storey). None when there is none.
 InstanceNumber ElementLookup::Container(InstanceIndex object, Relations relations) const {
   const auto& schema = model.GetSchema();
-  const auto spatial = schema.FindEntity("IfcSpatialStructureElement");
+  const auto spatial = entities.spatialStructureElement;
   for (int depth = 0; depth < 16; ++depth) {  // bounded: a malformed file may loop
     if (relations.container.Valid()) {
       return relations.container;
@@ -205,7 +239,7 @@ void ElementLookup::AddProperties(InstanceNumber definition, bool fromType,
                                   std::vector<API::ElementProperty>& out) const {
   const InstanceIndex set = model.Find(definition);
   const auto& schema = model.GetSchema();
-  if (!set.Valid() || !schema.IsSubtypeOf(model.Entity(set), schema.FindEntity("IfcPropertySet"))) {
+  if (!set.Valid() || !schema.IsSubtypeOf(model.Entity(set), entities.propertySet)) {
     return;
   }
   const std::string setName = Text(set, "Name").value_or(std::string());

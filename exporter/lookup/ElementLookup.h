@@ -44,6 +44,17 @@ class ElementLookup final : public API::IElementLookup {
 
  private:
   struct Relations;  // what the relations that refer to an object say about it
+  // The schema's entities the look-up asks about, found once.
+  struct Entities {
+    IfcReader::EntityId objectDefinition;
+    IfcReader::EntityId definesByType;
+    IfcReader::EntityId containedInSpatialStructure;
+    IfcReader::EntityId aggregates;
+    IfcReader::EntityId definesByProperties;
+    IfcReader::EntityId spatialStructureElement;
+    IfcReader::EntityId propertySet;
+  };
+  static Entities FindEntities(const IfcReader::Schema& schema);
 
   Relations RelationsOf(IfcReader::InstanceIndex object) const;
   const std::vector<IfcReader::InstanceNumber>& Relating(IfcReader::InstanceIndex relation,
@@ -53,12 +64,20 @@ class ElementLookup final : public API::IElementLookup {
   void AddProperties(IfcReader::InstanceNumber definition, bool fromType, std::vector<API::ElementProperty>& out) const;
   void AddProperty(const std::string& set, IfcReader::InstanceNumber number, bool fromType,
                    std::vector<API::ElementProperty>& out) const;
+  const std::vector<API::ElementProperty>& TypeProperties(IfcReader::InstanceIndex type) const;
   std::optional<std::string> Text(IfcReader::InstanceIndex index, std::string_view attribute) const;
+  std::optional<std::string> Text(IfcReader::InstanceIndex index, const std::vector<IfcReader::Value>& values,
+                                  std::string_view attribute) const;
 
   const IfcReader::Model& model;
+  const Entities entities;
   Listener listener;
   // By relation index: the instances on its relating side, read once.
   mutable std::unordered_map<std::uint32_t, std::vector<IfcReader::InstanceNumber>> relatingOf;
+  // By type object index: the properties its own sets give every element of the type, read once.
+  mutable std::unordered_map<std::uint32_t, std::vector<API::ElementProperty>> typePropertiesOf;
+  // By instance number: the references to types and containers given so far, read once.
+  mutable std::unordered_map<std::uint64_t, std::optional<API::ElementReference>> referenceOf;
 };
 
 // Serves `lookup` to add-ons (APICore::StandIn::SetElementLookup) for the lifetime of this object.
