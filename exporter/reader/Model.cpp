@@ -159,6 +159,7 @@ std::vector<Value> Model::Attributes(InstanceIndex index) const {
   const InstanceRecord& record = Record(index);
   Lexer lexer(std::string_view(data, size), record.offset + record.argument, record.line);
   std::vector<Value> values;
+  values.reserve(schema->AttributeCount(record.entity));
   std::string error;
   ParseArgumentList(lexer, values, error);  // checked when read
   return values;
