@@ -16,19 +16,6 @@ using IfcReader::Value;
 
 namespace {
 
-// The instance numbers in a reference, or in an aggregate of references, typed or not (IFC4 writes
-// a set of property sets as IFCPROPERTYSETDEFINITIONSET((#1,#2))).
-void ReferencesIn(const Value& value, std::vector<InstanceNumber>& out) {
-  if (value.kind == Value::Kind::Reference) {
-    out.push_back(value.reference);
-  }
-  if (value.kind == Value::Kind::List || value.kind == Value::Kind::Typed) {
-    for (const Value& item : value.items) {
-      ReferencesIn(item, out);
-    }
-  }
-}
-
 // Appends a typed value to `property`: its text joined to the others by ", ", its type when the
 // property has none yet.
 void AppendValue(API::ElementProperty& property, const std::optional<Value>& value, bool first,
@@ -66,16 +53,15 @@ struct ElementLookup::Relations {
 
 ElementLookup::ElementLookup(const StepFile& file) : ElementLookup(file.Model()) {}
 
-ElementLookup::ElementLookup(const IfcReader::Model& model) : model(model), entities(FindEntities(model.GetSchema())) {}
+ElementLookup::ElementLookup(const IfcReader::Model& model) : model(model) {}
 
-ElementLookup::Entities ElementLookup::FindEntities(const IfcReader::Schema& schema) {
-  return Entities{schema.FindEntity("IfcObjectDefinition"),
-                  schema.FindEntity("IfcRelDefinesByType"),
-                  schema.FindEntity("IfcRelContainedInSpatialStructure"),
-                  schema.FindEntity("IfcRelAggregates"),
-                  schema.FindEntity("IfcRelDefinesByProperties"),
-                  schema.FindEntity("IfcSpatialStructureElement"),
-                  schema.FindEntity("IfcPropertySet")};
+const ElementLookup::Entities& ElementLookup::Known() const {
+  if (!entities) {
+    const auto& schema = model.GetSchema();
+    entities = Entities{schema.FindEntity("IfcObjectDefinition"), schema.FindEntity("IfcSpatialStructureElement"),
+                        schema.FindEntity("IfcPropertySet")};
+  }
+  return *entities;
 }
 
 ElementLookup::~ElementLookup() = default;
@@ -83,7 +69,7 @@ ElementLookup::~ElementLookup() = default;
 ElementLookup::Result ElementLookup::LookUp(const API_Guid& token, const KT::Guid& guid) {
   const InstanceIndex index = model.FindByGlobalId(FromKTGuid(guid));
   const auto& schema = model.GetSchema();
-  const bool isObject = index.Valid() && schema.IsSubtypeOf(model.Entity(index), entities.objectDefinition);
+  const bool isObject = index.Valid() && schema.IsSubtypeOf(model.Entity(index), Known().objectDefinition);
   Result answer =
       isObject
           ? Result(Describe(index))
@@ -138,52 +124,19 @@ const std::vector<API::ElementProperty>& ElementLookup::TypeProperties(InstanceI
 }
 
 ElementLookup::Relations ElementLookup::RelationsOf(InstanceIndex object) const {
-  const auto& schema = model.GetSchema();
-  const struct {
-    IfcReader::EntityId entity;
-    const char* relating;
-  } kinds[] = {
-      {entities.definesByType, "RelatingType"},
-      {entities.containedInSpatialStructure, "RelatingStructure"},
-      {entities.aggregates, "RelatingObject"},
-      {entities.definesByProperties, "RelatingPropertyDefinition"},
-  };
-  const InstanceNumber number = model.Number(object);
+  if (!links) {
+    links = std::make_unique<RelationLinks>(model);
+  }
   Relations relations;
   InstanceNumber* const single[] = {&relations.type, &relations.container, &relations.parent};
-  for (const InstanceIndex relation : model.ReferencesTo(object)) {
-    const auto entity = model.Entity(relation);
-    for (std::size_t kind = 0; kind < 4; ++kind) {
-      if (!schema.IsSubtypeOf(entity, kinds[kind].entity)) {
-        continue;
-      }
-      // The object is the relation's relating side or one of its related objects; the related lists
-      // can be long (a storey's elements), so only the relating side is read, once per relation.
-      const std::vector<InstanceNumber>& relating = Relating(relation, kinds[kind].relating);
-      if (relating.empty() || std::find(relating.begin(), relating.end(), number) != relating.end()) {
-        break;
-      }
-      if (kind == 3) {
-        relations.definitions.insert(relations.definitions.end(), relating.begin(), relating.end());
-      } else if (!single[kind]->Valid()) {
-        *single[kind] = relating.front();
-      }
-      break;
+  for (const RelationLinks::Link& link : links->Of(object)) {
+    if (link.kind == RelationLinks::Kind::Properties) {
+      relations.definitions.insert(relations.definitions.end(), link.relating, link.relating + link.relatingCount);
+    } else if (InstanceNumber& first = *single[static_cast<std::size_t>(link.kind)]; !first.Valid()) {
+      first = link.relating[0];
     }
   }
   return relations;
-}
-
-const std::vector<InstanceNumber>& ElementLookup::Relating(InstanceIndex relation, const char* attribute) const {
-  const auto cached = relatingOf.find(relation.Value());
-  if (cached != relatingOf.end()) {
-    return cached->second;
-  }
-  std::vector<InstanceNumber> numbers;
-  if (const std::optional<Value> value = model.Attribute(relation, attribute)) {
-    ReferencesIn(*value, numbers);
-  }
-  return relatingOf.emplace(relation.Value(), std::move(numbers)).first->second;
 }
 
 std::optional<std::string> ElementLookup::Text(InstanceIndex index, std::string_view attribute) const {
@@ -217,7 +170,7 @@ std::optional<API::ElementReference> ElementLookup::Reference(InstanceNumber num
 // of, or the whole itself when that is a spatial element (a space's storey). None when there is none.
 InstanceNumber ElementLookup::Container(InstanceIndex object, Relations relations) const {
   const auto& schema = model.GetSchema();
-  const auto spatial = entities.spatialStructureElement;
+  const auto spatial = Known().spatialStructureElement;
   for (int depth = 0; depth < 16; ++depth) {  // bounded: a malformed file may loop
     if (relations.container.Valid()) {
       return relations.container;
@@ -239,7 +192,7 @@ void ElementLookup::AddProperties(InstanceNumber definition, bool fromType,
                                   std::vector<API::ElementProperty>& out) const {
   const InstanceIndex set = model.Find(definition);
   const auto& schema = model.GetSchema();
-  if (!set.Valid() || !schema.IsSubtypeOf(model.Entity(set), entities.propertySet)) {
+  if (!set.Valid() || !schema.IsSubtypeOf(model.Entity(set), Known().propertySet)) {
     return;
   }
   const std::string setName = Text(set, "Name").value_or(std::string());
