@@ -18,9 +18,8 @@ namespace {
 
 // Appends a typed value to `property`: its text joined to the others by ", ", its type when the
 // property has none yet.
-void AppendValue(API::ElementProperty& property, const std::optional<Value>& value, bool first,
-                 const IfcReader::Schema& schema) {
-  const std::optional<TypedText> typed = value ? SplitTyped(*value, schema) : std::nullopt;
+void AppendValue(API::ElementProperty& property, const Value* value, bool first, const IfcReader::Schema& schema) {
+  const std::optional<TypedText> typed = value != nullptr ? SplitTyped(*value, schema) : std::nullopt;
   if (!first) {
     property.value += ", ";
   }
@@ -32,10 +31,10 @@ void AppendValue(API::ElementProperty& property, const std::optional<Value>& val
   }
 }
 
-void AppendValues(API::ElementProperty& property, const std::optional<Value>& list, const IfcReader::Schema& schema) {
-  if (list && list->kind == Value::Kind::List) {
+void AppendValues(API::ElementProperty& property, const Value* list, const IfcReader::Schema& schema) {
+  if (list != nullptr && list->kind == Value::Kind::List) {
     for (std::size_t i = 0; i < list->items.size(); ++i) {
-      AppendValue(property, list->items[i], i == 0, schema);
+      AppendValue(property, &list->items[i], i == 0, schema);
     }
   }
 }
@@ -144,10 +143,16 @@ std::optional<std::string> ElementLookup::Text(InstanceIndex index, std::string_
   return value ? ValueText(*value) : std::nullopt;
 }
 
+const Value* ElementLookup::At(InstanceIndex index, const std::vector<Value>& values,
+                               std::string_view attribute) const {
+  const IfcReader::AttributeSlot slot = model.GetSchema().FindAttribute(model.Entity(index), attribute);
+  return slot.Valid() && slot.Index() < values.size() ? &values[slot.Index()] : nullptr;
+}
+
 std::optional<std::string> ElementLookup::Text(InstanceIndex index, const std::vector<Value>& values,
                                                std::string_view attribute) const {
-  const IfcReader::AttributeSlot slot = model.GetSchema().FindAttribute(model.Entity(index), attribute);
-  return slot.Valid() && slot.Index() < values.size() ? ValueText(values[slot.Index()]) : std::nullopt;
+  const Value* value = At(index, values, attribute);
+  return value != nullptr ? ValueText(*value) : std::nullopt;
 }
 
 // Types and containers are each referred to by many elements: each is read once.
@@ -195,9 +200,10 @@ void ElementLookup::AddProperties(InstanceNumber definition, bool fromType,
   if (!set.Valid() || !schema.IsSubtypeOf(model.Entity(set), Known().propertySet)) {
     return;
   }
-  const std::string setName = Text(set, "Name").value_or(std::string());
+  const std::vector<Value> values = model.Attributes(set);
+  const std::string setName = Text(set, values, "Name").value_or(std::string());
   std::vector<InstanceNumber> properties;
-  if (const std::optional<Value> hasProperties = model.Attribute(set, "HasProperties")) {
+  if (const Value* hasProperties = At(set, values, "HasProperties")) {
     ReferencesIn(*hasProperties, properties);
   }
   for (const InstanceNumber property : properties) {
@@ -211,29 +217,32 @@ void ElementLookup::AddProperty(const std::string& set, InstanceNumber number, b
   if (!index.Valid()) {
     return;
   }
+  const std::vector<Value> values = model.Attributes(index);
+  const auto at = [&](std::string_view attribute) { return At(index, values, attribute); };
   API::ElementProperty property;
   property.set = set;
-  property.name = Text(index, "Name").value_or(std::string());
+  property.name = Text(index, values, "Name").value_or(std::string());
   property.kind = model.GetSchema().Name(model.Entity(index));
   property.fromType = fromType;
   const std::string_view kind = property.kind;
   const auto& schema = model.GetSchema();
   if (kind == "IfcPropertySingleValue") {
-    AppendValue(property, model.Attribute(index, "NominalValue"), true, schema);
+    AppendValue(property, at("NominalValue"), true, schema);
   } else if (kind == "IfcPropertyEnumeratedValue") {
-    AppendValues(property, model.Attribute(index, "EnumerationValues"), schema);
+    AppendValues(property, at("EnumerationValues"), schema);
   } else if (kind == "IfcPropertyListValue") {
-    AppendValues(property, model.Attribute(index, "ListValues"), schema);
+    AppendValues(property, at("ListValues"), schema);
   } else if (kind == "IfcPropertyBoundedValue") {
-    AppendValue(property, model.Attribute(index, "LowerBoundValue"), true, schema);
-    AppendValue(property, model.Attribute(index, "UpperBoundValue"), false, schema);
+    AppendValue(property, at("LowerBoundValue"), true, schema);
+    AppendValue(property, at("UpperBoundValue"), false, schema);
   } else if (kind == "IfcPropertyTableValue") {
-    const std::optional<Value> defining = model.Attribute(index, "DefiningValues");
-    const std::optional<Value> defined = model.Attribute(index, "DefinedValues");
-    for (std::size_t i = 0; defining && defined && i < defining->items.size() && i < defined->items.size(); ++i) {
-      AppendValue(property, defining->items[i], i == 0, schema);
+    const Value* defining = at("DefiningValues");
+    const Value* defined = at("DefinedValues");
+    for (std::size_t i = 0;
+         defining != nullptr && defined != nullptr && i < defining->items.size() && i < defined->items.size(); ++i) {
+      AppendValue(property, &defining->items[i], i == 0, schema);
       property.value += ": ";
-      AppendValue(property, defined->items[i], true, schema);
+      AppendValue(property, &defined->items[i], true, schema);
     }
   }
   out.push_back(std::move(property));

@@ -62,6 +62,9 @@ class ElementLookup final : public API::IElementLookup {
                    std::vector<API::ElementProperty>& out) const;
   const std::vector<API::ElementProperty>& TypeProperties(IfcReader::InstanceIndex type) const;
   std::optional<std::string> Text(IfcReader::InstanceIndex index, std::string_view attribute) const;
+  // The attribute of that name among the instance's parsed `values`; null when it has none.
+  const IfcReader::Value* At(IfcReader::InstanceIndex index, const std::vector<IfcReader::Value>& values,
+                             std::string_view attribute) const;
   std::optional<std::string> Text(IfcReader::InstanceIndex index, const std::vector<IfcReader::Value>& values,
                                   std::string_view attribute) const;
 
