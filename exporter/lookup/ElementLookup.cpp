@@ -16,24 +16,10 @@ using IfcReader::Value;
 
 namespace {
 
-// The instance numbers in a reference, or in an aggregate of references, typed or not (IFC4 writes
-// a set of property sets as IFCPROPERTYSETDEFINITIONSET((#1,#2))).
-void ReferencesIn(const Value& value, std::vector<InstanceNumber>& out) {
-  if (value.kind == Value::Kind::Reference) {
-    out.push_back(value.reference);
-  }
-  if (value.kind == Value::Kind::List || value.kind == Value::Kind::Typed) {
-    for (const Value& item : value.items) {
-      ReferencesIn(item, out);
-    }
-  }
-}
-
 // Appends a typed value to `property`: its text joined to the others by ", ", its type when the
 // property has none yet.
-void AppendValue(API::ElementProperty& property, const std::optional<Value>& value, bool first,
-                 const IfcReader::Schema& schema) {
-  const std::optional<TypedText> typed = value ? SplitTyped(*value, schema) : std::nullopt;
+void AppendValue(API::ElementProperty& property, const Value* value, bool first, const IfcReader::Schema& schema) {
+  const std::optional<TypedText> typed = value != nullptr ? SplitTyped(*value, schema) : std::nullopt;
   if (!first) {
     property.value += ", ";
   }
@@ -45,10 +31,10 @@ void AppendValue(API::ElementProperty& property, const std::optional<Value>& val
   }
 }
 
-void AppendValues(API::ElementProperty& property, const std::optional<Value>& list, const IfcReader::Schema& schema) {
-  if (list && list->kind == Value::Kind::List) {
+void AppendValues(API::ElementProperty& property, const Value* list, const IfcReader::Schema& schema) {
+  if (list != nullptr && list->kind == Value::Kind::List) {
     for (std::size_t i = 0; i < list->items.size(); ++i) {
-      AppendValue(property, list->items[i], i == 0, schema);
+      AppendValue(property, &list->items[i], i == 0, schema);
     }
   }
 }
@@ -64,17 +50,25 @@ struct ElementLookup::Relations {
   std::vector<InstanceNumber> definitions;
 };
 
-ElementLookup::ElementLookup(const StepFile& file) : model(file.Model()) {}
+ElementLookup::ElementLookup(const StepFile& file) : ElementLookup(file.Model()) {}
 
 ElementLookup::ElementLookup(const IfcReader::Model& model) : model(model) {}
+
+const ElementLookup::Entities& ElementLookup::Known() const {
+  if (!entities) {
+    const auto& schema = model.GetSchema();
+    entities = Entities{schema.FindEntity("IfcObjectDefinition"), schema.FindEntity("IfcSpatialStructureElement"),
+                        schema.FindEntity("IfcPropertySet")};
+  }
+  return *entities;
+}
 
 ElementLookup::~ElementLookup() = default;
 
 ElementLookup::Result ElementLookup::LookUp(const API_Guid& token, const KT::Guid& guid) {
   const InstanceIndex index = model.FindByGlobalId(FromKTGuid(guid));
   const auto& schema = model.GetSchema();
-  const bool isObject =
-      index.Valid() && schema.IsSubtypeOf(model.Entity(index), schema.FindEntity("IfcObjectDefinition"));
+  const bool isObject = index.Valid() && schema.IsSubtypeOf(model.Entity(index), Known().objectDefinition);
   Result answer =
       isObject
           ? Result(Describe(index))
@@ -89,14 +83,15 @@ ElementLookup::Result ElementLookup::LookUp(const API_Guid& token, const KT::Gui
 
 API::ElementInfo ElementLookup::Describe(InstanceIndex index) const {
   const Relations relations = RelationsOf(index);
+  const std::vector<Value> values = model.Attributes(index);  // parsed once for every attribute asked
   API::ElementInfo info;
-  info.globalId = Text(index, "GlobalId").value_or(std::string());
+  info.globalId = Text(index, values, "GlobalId").value_or(std::string());
   info.entity = model.GetSchema().Name(model.Entity(index));
-  info.predefinedType = Text(index, "PredefinedType").value_or(std::string());
-  info.name = Text(index, "Name");
-  info.description = Text(index, "Description");
-  info.objectType = Text(index, "ObjectType");
-  info.tag = Text(index, "Tag");
+  info.predefinedType = Text(index, values, "PredefinedType").value_or(std::string());
+  info.name = Text(index, values, "Name");
+  info.description = Text(index, values, "Description");
+  info.objectType = Text(index, values, "ObjectType");
+  info.tag = Text(index, values, "Tag");
   info.type = Reference(relations.type);
   info.container = Reference(Container(index, relations));
   for (const InstanceNumber definition : relations.definitions) {
@@ -104,64 +99,43 @@ API::ElementInfo ElementLookup::Describe(InstanceIndex index) const {
   }
   const InstanceIndex type = relations.type.Valid() ? model.Find(relations.type) : InstanceIndex();
   if (type.Valid()) {
-    std::vector<InstanceNumber> sets;
-    if (const std::optional<Value> hasPropertySets = model.Attribute(type, "HasPropertySets")) {
-      ReferencesIn(*hasPropertySets, sets);
-    }
-    for (const InstanceNumber set : sets) {
-      AddProperties(set, true, info.properties);
-    }
+    const std::vector<API::ElementProperty>& fromType = TypeProperties(type);
+    info.properties.insert(info.properties.end(), fromType.begin(), fromType.end());
   }
   return info;
 }
 
+// A type object is shared by many elements: its sets are read for the first of them only.
+const std::vector<API::ElementProperty>& ElementLookup::TypeProperties(InstanceIndex type) const {
+  const auto cached = typePropertiesOf.find(type.Value());
+  if (cached != typePropertiesOf.end()) {
+    return cached->second;
+  }
+  std::vector<InstanceNumber> sets;
+  if (const std::optional<Value> hasPropertySets = model.Attribute(type, "HasPropertySets")) {
+    ReferencesIn(*hasPropertySets, sets);
+  }
+  std::vector<API::ElementProperty> properties;
+  for (const InstanceNumber set : sets) {
+    AddProperties(set, true, properties);
+  }
+  return typePropertiesOf.emplace(type.Value(), std::move(properties)).first->second;
+}
+
 ElementLookup::Relations ElementLookup::RelationsOf(InstanceIndex object) const {
-  const auto& schema = model.GetSchema();
-  const struct {
-    IfcReader::EntityId entity;
-    const char* relating;
-  } kinds[] = {
-      {schema.FindEntity("IfcRelDefinesByType"), "RelatingType"},
-      {schema.FindEntity("IfcRelContainedInSpatialStructure"), "RelatingStructure"},
-      {schema.FindEntity("IfcRelAggregates"), "RelatingObject"},
-      {schema.FindEntity("IfcRelDefinesByProperties"), "RelatingPropertyDefinition"},
-  };
-  const InstanceNumber number = model.Number(object);
+  if (!links) {
+    links = std::make_unique<RelationLinks>(model);
+  }
   Relations relations;
   InstanceNumber* const single[] = {&relations.type, &relations.container, &relations.parent};
-  for (const InstanceIndex relation : model.ReferencesTo(object)) {
-    const auto entity = model.Entity(relation);
-    for (std::size_t kind = 0; kind < 4; ++kind) {
-      if (!schema.IsSubtypeOf(entity, kinds[kind].entity)) {
-        continue;
-      }
-      // The object is the relation's relating side or one of its related objects; the related lists
-      // can be long (a storey's elements), so only the relating side is read, once per relation.
-      const std::vector<InstanceNumber>& relating = Relating(relation, kinds[kind].relating);
-      if (relating.empty() || std::find(relating.begin(), relating.end(), number) != relating.end()) {
-        break;
-      }
-      if (kind == 3) {
-        relations.definitions.insert(relations.definitions.end(), relating.begin(), relating.end());
-      } else if (!single[kind]->Valid()) {
-        *single[kind] = relating.front();
-      }
-      break;
+  for (const RelationLinks::Link& link : links->Of(object)) {
+    if (link.kind == RelationLinks::Kind::Properties) {
+      relations.definitions.insert(relations.definitions.end(), link.relating, link.relating + link.relatingCount);
+    } else if (InstanceNumber& first = *single[static_cast<std::size_t>(link.kind)]; !first.Valid()) {
+      first = link.relating[0];
     }
   }
   return relations;
-}
-
-const std::vector<InstanceNumber>& ElementLookup::Relating(InstanceIndex relation, const char* attribute) const {
-  const auto cached = relatingOf.find(relation.Value());
-  if (cached != relatingOf.end()) {
-    return cached->second;
-  }
-  std::vector<InstanceNumber> numbers;
-  if (const std::optional<Value> value = model.Attribute(relation, attribute)) {
-    ReferencesIn(*value, numbers);
-  }
-  return relatingOf.emplace(relation.Value(), std::move(numbers)).first->second;
 }
 
 std::optional<std::string> ElementLookup::Text(InstanceIndex index, std::string_view attribute) const {
@@ -169,21 +143,39 @@ std::optional<std::string> ElementLookup::Text(InstanceIndex index, std::string_
   return value ? ValueText(*value) : std::nullopt;
 }
 
+const Value* ElementLookup::At(InstanceIndex index, const std::vector<Value>& values,
+                               std::string_view attribute) const {
+  const IfcReader::AttributeSlot slot = model.GetSchema().FindAttribute(model.Entity(index), attribute);
+  return slot.Valid() && slot.Index() < values.size() ? &values[slot.Index()] : nullptr;
+}
+
+std::optional<std::string> ElementLookup::Text(InstanceIndex index, const std::vector<Value>& values,
+                                               std::string_view attribute) const {
+  const Value* value = At(index, values, attribute);
+  return value != nullptr ? ValueText(*value) : std::nullopt;
+}
+
+// Types and containers are each referred to by many elements: each is read once.
 std::optional<API::ElementReference> ElementLookup::Reference(InstanceNumber number) const {
-  const InstanceIndex index = number.Valid() ? model.Find(number) : InstanceIndex();
-  if (!index.Valid()) {
-    return std::nullopt;
+  const auto cached = referenceOf.find(number.Value());
+  if (cached != referenceOf.end()) {
+    return cached->second;
   }
-  return API::ElementReference{std::string(model.GetSchema().Name(model.Entity(index))),
-                               Text(index, "Name").value_or(std::string()),
-                               Text(index, "GlobalId").value_or(std::string())};
+  const InstanceIndex index = number.Valid() ? model.Find(number) : InstanceIndex();
+  std::optional<API::ElementReference> reference;
+  if (index.Valid()) {
+    reference = API::ElementReference{std::string(model.GetSchema().Name(model.Entity(index))),
+                                      Text(index, "Name").value_or(std::string()),
+                                      Text(index, "GlobalId").value_or(std::string())};
+  }
+  return referenceOf.emplace(number.Value(), std::move(reference)).first->second;
 }
 
 // The spatial structure that holds the object: its own container, else that of the whole it is part
 // of, or the whole itself when that is a spatial element (a space's storey). None when there is none.
 InstanceNumber ElementLookup::Container(InstanceIndex object, Relations relations) const {
   const auto& schema = model.GetSchema();
-  const auto spatial = schema.FindEntity("IfcSpatialStructureElement");
+  const auto spatial = Known().spatialStructureElement;
   for (int depth = 0; depth < 16; ++depth) {  // bounded: a malformed file may loop
     if (relations.container.Valid()) {
       return relations.container;
@@ -205,12 +197,13 @@ void ElementLookup::AddProperties(InstanceNumber definition, bool fromType,
                                   std::vector<API::ElementProperty>& out) const {
   const InstanceIndex set = model.Find(definition);
   const auto& schema = model.GetSchema();
-  if (!set.Valid() || !schema.IsSubtypeOf(model.Entity(set), schema.FindEntity("IfcPropertySet"))) {
+  if (!set.Valid() || !schema.IsSubtypeOf(model.Entity(set), Known().propertySet)) {
     return;
   }
-  const std::string setName = Text(set, "Name").value_or(std::string());
+  const std::vector<Value> values = model.Attributes(set);
+  const std::string setName = Text(set, values, "Name").value_or(std::string());
   std::vector<InstanceNumber> properties;
-  if (const std::optional<Value> hasProperties = model.Attribute(set, "HasProperties")) {
+  if (const Value* hasProperties = At(set, values, "HasProperties")) {
     ReferencesIn(*hasProperties, properties);
   }
   for (const InstanceNumber property : properties) {
@@ -224,29 +217,32 @@ void ElementLookup::AddProperty(const std::string& set, InstanceNumber number, b
   if (!index.Valid()) {
     return;
   }
+  const std::vector<Value> values = model.Attributes(index);
+  const auto at = [&](std::string_view attribute) { return At(index, values, attribute); };
   API::ElementProperty property;
   property.set = set;
-  property.name = Text(index, "Name").value_or(std::string());
+  property.name = Text(index, values, "Name").value_or(std::string());
   property.kind = model.GetSchema().Name(model.Entity(index));
   property.fromType = fromType;
   const std::string_view kind = property.kind;
   const auto& schema = model.GetSchema();
   if (kind == "IfcPropertySingleValue") {
-    AppendValue(property, model.Attribute(index, "NominalValue"), true, schema);
+    AppendValue(property, at("NominalValue"), true, schema);
   } else if (kind == "IfcPropertyEnumeratedValue") {
-    AppendValues(property, model.Attribute(index, "EnumerationValues"), schema);
+    AppendValues(property, at("EnumerationValues"), schema);
   } else if (kind == "IfcPropertyListValue") {
-    AppendValues(property, model.Attribute(index, "ListValues"), schema);
+    AppendValues(property, at("ListValues"), schema);
   } else if (kind == "IfcPropertyBoundedValue") {
-    AppendValue(property, model.Attribute(index, "LowerBoundValue"), true, schema);
-    AppendValue(property, model.Attribute(index, "UpperBoundValue"), false, schema);
+    AppendValue(property, at("LowerBoundValue"), true, schema);
+    AppendValue(property, at("UpperBoundValue"), false, schema);
   } else if (kind == "IfcPropertyTableValue") {
-    const std::optional<Value> defining = model.Attribute(index, "DefiningValues");
-    const std::optional<Value> defined = model.Attribute(index, "DefinedValues");
-    for (std::size_t i = 0; defining && defined && i < defining->items.size() && i < defined->items.size(); ++i) {
-      AppendValue(property, defining->items[i], i == 0, schema);
+    const Value* defining = at("DefiningValues");
+    const Value* defined = at("DefinedValues");
+    for (std::size_t i = 0;
+         defining != nullptr && defined != nullptr && i < defining->items.size() && i < defined->items.size(); ++i) {
+      AppendValue(property, &defining->items[i], i == 0, schema);
       property.value += ": ";
-      AppendValue(property, defined->items[i], true, schema);
+      AppendValue(property, &defined->items[i], true, schema);
     }
   }
   out.push_back(std::move(property));

@@ -7,11 +7,12 @@
 //
 // Everything is found by name in the file's own schema tables (IFC2X3, IFC4, IFC4X3_ADD2 alike):
 // attributes by their names, relations by their entity and their attributes' names, reached through
-// the reader's index of who references whom (built on the first question).
+// an index of the relations' related objects (RelationLinks, built on the first question).
 #pragma once
 
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -20,6 +21,7 @@
 
 #include "API/ElementLookup.h"
 #include "Model.h"
+#include "RelationLinks.h"
 #include "StepFile.h"
 
 namespace Exporter {
@@ -44,21 +46,36 @@ class ElementLookup final : public API::IElementLookup {
 
  private:
   struct Relations;  // what the relations that refer to an object say about it
+  // The schema's entities the look-up asks about, found once.
+  struct Entities {
+    IfcReader::EntityId objectDefinition;
+    IfcReader::EntityId spatialStructureElement;
+    IfcReader::EntityId propertySet;
+  };
+  const Entities& Known() const;  // found on the first question: the file may be read after construction
 
   Relations RelationsOf(IfcReader::InstanceIndex object) const;
-  const std::vector<IfcReader::InstanceNumber>& Relating(IfcReader::InstanceIndex relation,
-                                                         const char* attribute) const;
   std::optional<API::ElementReference> Reference(IfcReader::InstanceNumber number) const;
   IfcReader::InstanceNumber Container(IfcReader::InstanceIndex object, Relations relations) const;
   void AddProperties(IfcReader::InstanceNumber definition, bool fromType, std::vector<API::ElementProperty>& out) const;
   void AddProperty(const std::string& set, IfcReader::InstanceNumber number, bool fromType,
                    std::vector<API::ElementProperty>& out) const;
+  const std::vector<API::ElementProperty>& TypeProperties(IfcReader::InstanceIndex type) const;
   std::optional<std::string> Text(IfcReader::InstanceIndex index, std::string_view attribute) const;
+  // The attribute of that name among the instance's parsed `values`; null when it has none.
+  const IfcReader::Value* At(IfcReader::InstanceIndex index, const std::vector<IfcReader::Value>& values,
+                             std::string_view attribute) const;
+  std::optional<std::string> Text(IfcReader::InstanceIndex index, const std::vector<IfcReader::Value>& values,
+                                  std::string_view attribute) const;
 
   const IfcReader::Model& model;
+  mutable std::optional<Entities> entities;
   Listener listener;
-  // By relation index: the instances on its relating side, read once.
-  mutable std::unordered_map<std::uint32_t, std::vector<IfcReader::InstanceNumber>> relatingOf;
+  mutable std::unique_ptr<RelationLinks> links;  // built on the first question
+  // By type object index: the properties its own sets give every element of the type, read once.
+  mutable std::unordered_map<std::uint32_t, std::vector<API::ElementProperty>> typePropertiesOf;
+  // By instance number: the references to types and containers given so far, read once.
+  mutable std::unordered_map<std::uint64_t, std::optional<API::ElementReference>> referenceOf;
 };
 
 // Serves `lookup` to add-ons (APICore::StandIn::SetElementLookup) for the lifetime of this object.

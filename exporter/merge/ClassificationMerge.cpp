@@ -1,22 +1,63 @@
 #include "ClassificationMerge.h"
 
+#include <initializer_list>
+
 #include "InstanceText.h"
 #include "NamedBody.h"
 #include "SchemaAdaptation.h"
 
 namespace Exporter {
 
+namespace {
+
+// Appends `text` after its length in two code units, so that no two sequences of texts give one key.
+void AppendText(std::u16string& key, const std::u16string& text) {
+  key.push_back(static_cast<char16_t>(text.size() >> 16));
+  key.push_back(static_cast<char16_t>(text.size() & 0xFFFF));
+  key += text;
+}
+
+// Every text of a classification, an absent one told apart from an empty one.
+std::u16string Key(const IPL::Classification& source) {
+  std::u16string key;
+  AppendText(key, source.name.GetCodeUnits());
+  for (const KT::Optional<KT::UniString>* text : {&source.GetSource(), &source.GetEdition(), &source.GetEditionDate(),
+                                                  &source.GetDescription(), &source.GetLocation()}) {
+    key.push_back(text->HasValue() ? u'+' : u'-');
+    if (text->HasValue()) {
+      AppendText(key, text->Get().GetCodeUnits());
+    }
+  }
+  return key;
+}
+
+}  // namespace
+
+// Written once for each distinct classification: the same texts give the same instances and warnings.
+const ClassificationMerge::WrittenSource& ClassificationMerge::WriteSource(const IPL::Classification& source) {
+  std::u16string key = Key(source);
+  const auto found = sources.find(key);
+  if (found != sources.end()) {
+    return found->second;
+  }
+  WrittenSource written{"$", {}};
+  const EmitInstance emit = [&](const std::string& body) {
+    return static_cast<std::uint32_t>(context.added.AddOnce(dates, body).number.Value());
+  };
+  const std::string body = ClassificationBody(context.schema, source, emit, written.warnings);
+  if (!body.empty()) {
+    written.reference = Reference(context.added.AddOnce(classifications, body).number);
+  }
+  return sources.emplace(std::move(key), std::move(written)).first->second;
+}
+
 InstanceNumber ClassificationMerge::WriteReference(const IPL::ClassificationReference& reference) {
   std::vector<std::string> warnings;
   std::string source = "$";
   if (reference.GetReferencedSource().HasValue()) {
-    const EmitInstance emit = [&](const std::string& body) {
-      return static_cast<std::uint32_t>(context.added.AddOnce(dates, body).number.Value());
-    };
-    const std::string body = ClassificationBody(context.schema, reference.GetReferencedSource().Get(), emit, warnings);
-    if (!body.empty()) {
-      source = Reference(context.added.AddOnce(classifications, body).number);
-    }
+    const WrittenSource& written = WriteSource(reference.GetReferencedSource().Get());
+    source = written.reference;
+    warnings = written.warnings;
   }
   const NewInstances::Shared written =
       context.added.AddOnce(references, ClassificationReferenceBody(context.schema, reference, source, warnings));

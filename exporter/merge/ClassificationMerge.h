@@ -8,6 +8,10 @@
 //   classifications.Finish();                      // the relations, once at the end
 #pragma once
 
+#include <string>
+#include <unordered_map>
+#include <vector>
+
 #include "IPL/ClassificationReference.h"
 #include "IPL/ExternalReferenceBase.h"
 #include "KT/Array.h"
@@ -29,13 +33,22 @@ class ClassificationMerge {
   void Finish();
 
  private:
+  // A classification as written: "#N" (or "$" when it cannot be), with what was said about it.
+  struct WrittenSource {
+    std::string reference;
+    std::vector<std::string> warnings;
+  };
+
   InstanceNumber WriteReference(const IPL::ClassificationReference& reference);
+  const WrittenSource& WriteSource(const IPL::Classification& source);
 
   MergeContext& context;
   NewInstances::Pool classifications;
   NewInstances::Pool dates;
   NewInstances::Pool references;
   RelationList relations;
+  // By the classification's texts: most references share a few classifications.
+  std::unordered_map<std::u16string, WrittenSource> sources;
 };
 
 }  // namespace Exporter

@@ -1,5 +1,7 @@
 #include "NamedBody.h"
 
+#include <utility>
+
 namespace Exporter {
 
 namespace {
@@ -54,7 +56,10 @@ NamedBody BuildNamedBody(const IfcReader::Schema& schema, std::string_view entit
   }
   const std::string_view name = schema.Name(id);
   std::vector<bool> used(values.size(), false);
-  std::string text = std::string(schema.UpperName(id)) + "(";
+  const std::string_view upperName = schema.UpperName(id);
+  std::string text;
+  text.reserve(upperName.size() + 64);
+  text.append(upperName).push_back('(');
   for (std::size_t i = 0; i < schema.AttributeCount(id); ++i) {
     const IfcReader::AttributeDef& attribute =
         schema.Attribute(id, IfcReader::AttributeSlot{static_cast<std::int16_t>(i)});
@@ -74,7 +79,11 @@ NamedBody BuildNamedBody(const IfcReader::Schema& schema, std::string_view entit
     if (i != 0) {
       text.push_back(',');
     }
-    text += value != nullptr ? value->second : std::string("$");
+    if (value != nullptr) {
+      text += value->second;
+    } else {
+      text.push_back('$');
+    }
   }
   for (std::size_t i = 0; i < values.size(); ++i) {
     if (!used[i] && Given(values[i].second)) {
@@ -82,7 +91,8 @@ NamedBody BuildNamedBody(const IfcReader::Schema& schema, std::string_view entit
     }
   }
   if (body.missingRequired.empty()) {
-    body.text = text + ")";
+    text.push_back(')');
+    body.text = std::move(text);
   }
   return body;
 }

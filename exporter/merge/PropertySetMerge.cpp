@@ -65,12 +65,20 @@ InstanceNumber PropertySetMerge::WriteEnumeration(const IPL::Property& property,
   return adapted.Ok() ? context.added.AddOnce(enumerations, adapted.body).number : InstanceNumber();
 }
 
-InstanceNumber PropertySetMerge::WriteProperty(const IPL::Property& property, const std::string& where,
-                                               const std::string& key) {
+// Said once for every property of this set and name; the texts are built only when there is something
+// to say, as most properties have nothing.
+void PropertySetMerge::WarnOnce(InstanceIndex index, const IPL::PropertySet& set, const IPL::Property& property,
+                                const std::string& warning) {
+  const std::string name = set.GetName().ToUTF8() + "." + property.GetName().ToUTF8();
+  context.WarnOnce(name + ":" + warning, context.ElementName(index) + ": property " + name + ": " + warning + OnceNote);
+}
+
+InstanceNumber PropertySetMerge::WriteProperty(InstanceIndex index, const IPL::PropertySet& set,
+                                               const IPL::Property& property) {
   // Checked first, so that nothing of a property that cannot be written is written.
   const AdaptedInstance checked = AdaptProperty(context.schema, property, 0);
   for (const std::string& warning : checked.warnings) {
-    context.WarnOnce(key + warning, where + ": " + warning + OnceNote);
+    WarnOnce(index, set, property, warning);
   }
   if (!checked.Ok()) {
     return InstanceNumber();
@@ -79,7 +87,7 @@ InstanceNumber PropertySetMerge::WriteProperty(const IPL::Property& property, co
   bool failed = false;
   const InstanceNumber enumeration = WriteEnumeration(property, warning, failed);
   if (!warning.empty()) {
-    context.WarnOnce(key + warning, where + ": " + warning + OnceNote);
+    WarnOnce(index, set, property, warning);
   }
   if (failed) {
     return InstanceNumber();  // its enumeration cannot be written: neither can the property that refers to it
@@ -97,15 +105,13 @@ std::vector<InstanceNumber> PropertySetMerge::WriteProperties(InstanceIndex inde
     if (property.Get() == nullptr) {
       continue;
     }
-    const std::string where =
-        context.ElementName(index) + ": property " + set.GetName().ToUTF8() + "." + property->GetName().ToUTF8();
     if (std::find(existingNames.begin(), existingNames.end(), property->GetName().GetCodeUnits()) !=
         existingNames.end()) {
-      context.Warn(where + " is already in the file's set; the file's value stays");
+      context.Warn(context.ElementName(index) + ": property " + set.GetName().ToUTF8() + "." +
+                   property->GetName().ToUTF8() + " is already in the file's set; the file's value stays");
       continue;
     }
-    const InstanceNumber number =
-        WriteProperty(*property, where, set.GetName().ToUTF8() + "." + property->GetName().ToUTF8() + ":");
+    const InstanceNumber number = WriteProperty(index, set, *property);
     if (!number.Valid()) {
       continue;
     }

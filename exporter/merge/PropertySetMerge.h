@@ -53,7 +53,9 @@ class PropertySetMerge {
   std::vector<InstanceNumber> WriteProperties(InstanceIndex index, const IPL::PropertySet& set,
                                               const std::vector<std::u16string>& existingNames);
   InstanceNumber WriteEnumeration(const IPL::Property& property, std::string& warning, bool& failed);
-  InstanceNumber WriteProperty(const IPL::Property& property, const std::string& where, const std::string& key);
+  InstanceNumber WriteProperty(InstanceIndex index, const IPL::PropertySet& set, const IPL::Property& property);
+  void WarnOnce(InstanceIndex index, const IPL::PropertySet& set, const IPL::Property& property,
+                const std::string& warning);
   void ReserveFileEnumerationNames();
   void RemoveUnrelatedSets();
   InstanceNumber WriteSet(const IPL::PropertySet& set, const std::optional<ExistingPropertySets::Set>& existing,

@@ -159,6 +159,7 @@ std::vector<Value> Model::Attributes(InstanceIndex index) const {
   const InstanceRecord& record = Record(index);
   Lexer lexer(std::string_view(data, size), record.offset + record.argument, record.line);
   std::vector<Value> values;
+  values.reserve(schema->AttributeCount(record.entity));
   std::string error;
   ParseArgumentList(lexer, values, error);  // checked when read
   return values;
@@ -167,13 +168,15 @@ std::vector<Value> Model::Attributes(InstanceIndex index) const {
 IndexSpan Model::ReferencesTo(InstanceIndex index) const {
   Lazy& lazyIndex = *lazy;
   if (!lazyIndex.referencesBuilt) {
-    // Every (target, source) pair once, then grouped by target: sources stay in file order.
-    std::vector<std::pair<std::uint32_t, std::uint32_t>> edges;
+    // Each instance's targets once (4 bytes a reference, kept in file order of their sources), then
+    // grouped by target: sources stay in file order.
     std::vector<std::uint32_t> targets;
+    std::vector<std::size_t> sourceEnd(instances.size());  // where each source's targets end
+    lazyIndex.referenceStart.assign(instances.size() + 1, 0);
     for (std::uint32_t i = 0; i < instances.size(); ++i) {
       const InstanceRecord& record = instances[i];
       Lexer lexer(std::string_view(data, record.offset + record.length), record.offset + record.argument, record.line);
-      targets.clear();
+      const auto first = static_cast<std::ptrdiff_t>(targets.size());
       for (Token token = lexer.Next(); token.kind != TokenKind::End && token.kind != TokenKind::Error;
            token = lexer.Next()) {
         if (token.kind == TokenKind::InstanceName) {
@@ -183,23 +186,23 @@ IndexSpan Model::ReferencesTo(InstanceIndex index) const {
           }
         }
       }
-      std::sort(targets.begin(), targets.end());
-      targets.erase(std::unique(targets.begin(), targets.end()), targets.end());
-      for (const std::uint32_t target : targets) {
-        edges.emplace_back(target, i);
+      std::sort(targets.begin() + first, targets.end());
+      targets.erase(std::unique(targets.begin() + first, targets.end()), targets.end());
+      for (auto target = targets.begin() + first; target != targets.end(); ++target) {
+        ++lazyIndex.referenceStart[*target + 1];
       }
-    }
-    lazyIndex.referenceStart.assign(instances.size() + 1, 0);
-    for (const auto& edge : edges) {
-      ++lazyIndex.referenceStart[edge.first + 1];
+      sourceEnd[i] = targets.size();
     }
     for (std::size_t i = 0; i < instances.size(); ++i) {
       lazyIndex.referenceStart[i + 1] += lazyIndex.referenceStart[i];
     }
-    lazyIndex.referrers.resize(edges.size());
+    lazyIndex.referrers.resize(targets.size());
     std::vector<std::uint32_t> next(lazyIndex.referenceStart.begin(), lazyIndex.referenceStart.end() - 1);
-    for (const auto& edge : edges) {
-      lazyIndex.referrers[next[edge.first]++] = InstanceIndex(edge.second);
+    std::size_t reference = 0;
+    for (std::uint32_t i = 0; i < instances.size(); ++i) {
+      for (; reference < sourceEnd[i]; ++reference) {
+        lazyIndex.referrers[next[targets[reference]]++] = InstanceIndex(i);
+      }
     }
     lazyIndex.referencesBuilt = true;
   }

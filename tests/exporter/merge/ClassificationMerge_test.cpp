@@ -24,6 +24,39 @@ ClassificationReference Code(const char* code, const char* relationName) {
       .Unwrap();
 }
 
+// A classification with the edition and description given; each one written as its own.
+ClassificationReference Edited(const std::optional<KT::UniString>& edition,
+                               const std::optional<KT::UniString>& description) {
+  const Classification system =
+      Classification::Create(Token, "Codes", KT::UniString("Board"), edition, std::nullopt, description, std::nullopt)
+          .Unwrap();
+  return ClassificationReference::Create(Token, std::nullopt, KT::UniString("X"), std::nullopt, system, "Function")
+      .Unwrap();
+}
+
+TEST(ClassificationMerge, ClassificationsDifferingInOneTextAreWrittenApart) {
+  ScriptedProvider provider;
+  provider.references = [](const ObjectID& id, std::vector<ClassificationReference>& values) {
+    if (id == Element("0000000000000000000001")) {
+      values.push_back(Edited(std::nullopt, std::nullopt));
+    } else if (id == Element("0000000000000000000002")) {
+      values.push_back(Edited(KT::UniString(""), std::nullopt));  // empty, not absent
+    } else if (id == Element("0000000000000000000003")) {
+      values.push_back(Edited(std::nullopt, KT::UniString("")));
+      values.push_back(Edited(std::nullopt, std::nullopt));  // the first element's again
+    }
+  };
+  const std::string text = ExportWith(provider, Walls).text;
+  const std::string plain = Capture(text, "#(\\d+)=IFCCLASSIFICATION\\('Board',\\$,\\$,'Codes',\\$,\\$,\\$\\);");
+  const std::string edited = Capture(text, "#(\\d+)=IFCCLASSIFICATION\\('Board','',\\$,'Codes',\\$,\\$,\\$\\);");
+  const std::string described = Capture(text, "#(\\d+)=IFCCLASSIFICATION\\('Board',\\$,\\$,'Codes','',\\$,\\$\\);");
+  ASSERT_FALSE(plain.empty() || edited.empty() || described.empty()) << text;
+  EXPECT_EQ(Count(text, "IFCCLASSIFICATION\\("), 3u);
+  for (const std::string& system : {plain, edited, described}) {
+    EXPECT_EQ(Count(text, "=IFCCLASSIFICATIONREFERENCE\\(\\$,'X',\\$,#" + system + ","), 1u) << text;
+  }
+}
+
 TEST(ClassificationMerge, ReferencesAreWrittenOnceAndRelatedByReferenceAndName) {
   ScriptedProvider provider;
   provider.references = [](const ObjectID& id, std::vector<ClassificationReference>& values) {
