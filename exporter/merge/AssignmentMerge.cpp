@@ -20,15 +20,20 @@ GuidBytes GuidOf(const IFCAPI::Impl::ObjectID& id) noexcept {
 
 }  // namespace
 
+// Several answers may hold the same groups: what is wrong with one is said once.
+void AssignmentMerge::Warn(const std::string& text) {
+  context.WarnOnce("assignment:" + text, text);
+}
+
 void AssignmentMerge::WriteGroup(const ObjectID& id, const HookAssignments::GroupInfo& info) {
   const GuidBytes guid = GuidOf(id);
-  if (groups.count(guid) != 0) {
-    return;
+  if (!handledGroups.insert(guid).second) {
+    return;  // made or refused for an earlier answer
   }
   const std::optional<GroupEntity> entity = AdaptGroupEntity(context.schema, info.type);
   if (!entity || !context.globalIds.Claim(guid)) {
-    context.Warn("group '" + GuidText(guid) +
-                 "': " + (!entity ? "not of a group type" : "its GlobalId is already used") + "; skipped");
+    Warn("group '" + GuidText(guid) + "': " + (!entity ? "not of a group type" : "its GlobalId is already used") +
+         "; skipped");
     return;
   }
   if (!entity->objectType.empty()) {
@@ -43,8 +48,8 @@ void AssignmentMerge::WriteGroup(const ObjectID& id, const HookAssignments::Grou
        {"ObjectType", entity->objectType.empty() ? std::string("$") : StepText(KT::UniString(entity->objectType))}},
       context.RootFallbacks());
   if (!body.Ok()) {
-    context.Warn("group '" + GuidText(guid) + "': " + entity->entity + " requires " + body.missingRequired +
-                 ", which the file has none of; skipped");
+    Warn("group '" + GuidText(guid) + "': " + entity->entity + " requires " + body.missingRequired +
+         ", which the file has none of; skipped");
     return;
   }
   groups.emplace(guid, context.added.Add(body.text));
@@ -61,16 +66,15 @@ InstanceNumber AssignmentMerge::Member(const ObjectID& group, const ObjectID& id
     if (context.schema.IsSubtypeOf(context.Model().Entity(found), allowed)) {
       return context.Model().Number(found);
     }
-    context.Warn(where + context.ElementName(found) + " cannot be " + (services ? "a serviced building" : "a member") +
-                 "; left out");
+    Warn(where + context.ElementName(found) + " cannot be " + (services ? "a serviced building" : "a member") +
+         "; left out");
     return InstanceNumber();
   }
   const auto madeGroup = groups.find(guid);
   if (!services && madeGroup != groups.end()) {
     return madeGroup->second;
   }
-  context.Warn(where + (services ? "serviced building '" : "member '") + GuidText(guid) +
-               "' is not in the file; left out");
+  Warn(where + (services ? "serviced building '" : "member '") + GuidText(guid) + "' is not in the file; left out");
   return InstanceNumber();
 }
 
@@ -90,7 +94,7 @@ void AssignmentMerge::WriteRelation(InstanceNumber group, const ObjectID& relati
                                     const std::vector<InstanceNumber>& members) {
   const std::string text = GuidText(GuidOf(relation));
   if (!context.globalIds.Claim(GuidOf(relation))) {
-    context.Warn("relation '" + text + "': its GlobalId is already used; skipped");
+    Warn("relation '" + text + "': its GlobalId is already used; skipped");
     return;
   }
   writtenRelations.insert(text);
@@ -105,7 +109,7 @@ void AssignmentMerge::WriteRelation(InstanceNumber group, const ObjectID& relati
                                                     {"RelatingGroup", Reference(group)}},
                                                    context.RootFallbacks());
   if (!body.Ok()) {
-    context.Warn("relation '" + text + "': its schema requires " + body.missingRequired + "; skipped");
+    Warn("relation '" + text + "': its schema requires " + body.missingRequired + "; skipped");
     return;
   }
   context.added.Add(body.text);

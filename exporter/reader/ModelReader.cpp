@@ -321,26 +321,22 @@ void ModelReader::NoteReference(const Token& token) {
   pending.push_back(Pending{number, static_cast<std::uint32_t>(model.instances.size())});
 }
 
-// Reads the argument list whose '(' was just read, up to its ')' (returned in `close`): every token
-// is checked against the grammar of lists, typed values and simple values.
-bool ModelReader::ReadArguments(Lexer& lexer, InstanceRecord& record, Token& close) {
+// Where the reading of an argument list stands: per open parenthesis whether it is a typed value's,
+// what the last token allows next, and the number and first token of the instance's own attributes.
+struct ModelReader::ArgumentScan {
   enum State : std::uint8_t { First, AfterComma, AfterValue };
-  std::uint8_t typed[MaxValueDepth + 1];  // per open parenthesis: whether it is a typed value's
+  std::uint8_t typed[MaxValueDepth + 1];
   int depth = 0;
-  typed[0] = 0;
   State state = First;
   std::size_t count = 0;
   Token first;
-  const auto startValue = [&](const Token& token) {
-    if (state == AfterValue) {
-      return FailIn(record, token.line, "',' missing before " + Shown(token));
-    }
-    if (depth == 0) {
-      first = count == 0 ? token : first;
-      ++count;
-    }
-    return true;
-  };
+};
+
+// Reads the argument list whose '(' was just read, up to its ')' (returned in `close`): every token
+// is checked against the grammar of lists, typed values and simple values.
+bool ModelReader::ReadArguments(Lexer& lexer, InstanceRecord& record, Token& close) {
+  ArgumentScan scan;
+  scan.typed[0] = 0;
   for (;;) {
     const Token token = lexer.Next();
     switch (token.kind) {
@@ -354,76 +350,111 @@ bool ModelReader::ReadArguments(Lexer& lexer, InstanceRecord& record, Token& clo
       case TokenKind::Enumeration:
       case TokenKind::Null:
       case TokenKind::Derived:
-        if (!startValue(token)) {
+        if (!StartValue(scan, record, token)) {
           return false;
         }
-        state = AfterValue;
+        scan.state = ArgumentScan::AfterValue;
         break;
       case TokenKind::Keyword:
-      case TokenKind::Open: {
-        if (!startValue(token)) {
+      case TokenKind::Open:
+        if (!OpenValue(lexer, scan, record, token)) {
           return false;
         }
-        if (token.kind == TokenKind::Keyword) {
-          const Token open = lexer.Next();
-          if (open.kind != TokenKind::Open) {
-            return FailIn(record, open.line,
-                          open.kind == TokenKind::Error ? lexer.Error()
-                                                        : "'(' expected after the type name " +
-                                                              std::string(token.text) + ", found " + Shown(open));
-          }
-        }
-        if (depth == MaxValueDepth) {
-          return FailIn(record, token.line, "values nested more than " + std::to_string(MaxValueDepth) + " deep");
-        }
-        typed[++depth] = token.kind == TokenKind::Keyword ? 1 : 0;
-        state = First;
         break;
-      }
       case TokenKind::Comma:
-        if (state != AfterValue) {
-          return FailIn(record, token.line, state == First ? "',' with no value before it" : "two ',' in a row");
+        if (!ReadComma(scan, record, token)) {
+          return false;
         }
-        if (typed[depth] != 0) {
-          return FailIn(record, token.line, "',' inside a typed value, which holds one value");
-        }
-        state = AfterComma;
         break;
       case TokenKind::Close:
-        if (state == AfterComma) {
-          return FailIn(record, token.line, "')' right after ',': a value is missing");
+        if (!CheckClose(scan, record, token)) {
+          return false;
         }
-        if (state == First && typed[depth] != 0) {
-          return FailIn(record, token.line, "a typed value without its value");
-        }
-        if (depth == 0) {
+        if (scan.depth == 0) {
           close = token;
-          return FinishArguments(record, count, first, close);
+          return FinishArguments(record, scan, close);
         }
-        --depth;
-        state = AfterValue;
+        --scan.depth;
+        scan.state = ArgumentScan::AfterValue;
         break;
       case TokenKind::Semicolon:
       case TokenKind::Equals:
       case TokenKind::End:
       case TokenKind::Error:
-        return FailInArguments(record, token, depth, lexer);
+        return FailInArguments(record, token, scan.depth, lexer);
     }
   }
 }
 
-bool ModelReader::FinishArguments(const InstanceRecord& record, std::size_t count, const Token& first,
-                                  const Token& close) {
+// A value begins: it must follow '(' or ','; at the outer level it is the next attribute.
+bool ModelReader::StartValue(ArgumentScan& scan, const InstanceRecord& record, const Token& token) {
+  if (scan.state == ArgumentScan::AfterValue) {
+    return FailIn(record, token.line, "',' missing before " + Shown(token));
+  }
+  if (scan.depth == 0) {
+    scan.first = scan.count == 0 ? token : scan.first;
+    ++scan.count;
+  }
+  return true;
+}
+
+// A list's '(' or a typed value's name (with the '(' after it, read here).
+bool ModelReader::OpenValue(Lexer& lexer, ArgumentScan& scan, const InstanceRecord& record, const Token& token) {
+  if (!StartValue(scan, record, token)) {
+    return false;
+  }
+  const bool typed = token.kind == TokenKind::Keyword;
+  if (typed) {
+    const Token open = lexer.Next();
+    if (open.kind != TokenKind::Open) {
+      return FailIn(record, open.line,
+                    open.kind == TokenKind::Error
+                        ? lexer.Error()
+                        : "'(' expected after the type name " + std::string(token.text) + ", found " + Shown(open));
+    }
+  }
+  if (scan.depth == MaxValueDepth) {
+    return FailIn(record, token.line, "values nested more than " + std::to_string(MaxValueDepth) + " deep");
+  }
+  scan.typed[++scan.depth] = typed ? 1 : 0;
+  scan.state = ArgumentScan::First;
+  return true;
+}
+
+bool ModelReader::ReadComma(ArgumentScan& scan, const InstanceRecord& record, const Token& token) {
+  if (scan.state != ArgumentScan::AfterValue) {
+    return FailIn(record, token.line,
+                  scan.state == ArgumentScan::First ? "',' with no value before it" : "two ',' in a row");
+  }
+  if (scan.typed[scan.depth] != 0) {
+    return FailIn(record, token.line, "',' inside a typed value, which holds one value");
+  }
+  scan.state = ArgumentScan::AfterComma;
+  return true;
+}
+
+// A ')' must not follow ',' and must not close a typed value that holds nothing.
+bool ModelReader::CheckClose(const ArgumentScan& scan, const InstanceRecord& record, const Token& token) {
+  if (scan.state == ArgumentScan::AfterComma) {
+    return FailIn(record, token.line, "')' right after ',': a value is missing");
+  }
+  if (scan.state == ArgumentScan::First && scan.typed[scan.depth] != 0) {
+    return FailIn(record, token.line, "a typed value without its value");
+  }
+  return true;
+}
+
+bool ModelReader::FinishArguments(const InstanceRecord& record, const ArgumentScan& scan, const Token& close) {
   const std::size_t expected = model.schema->AttributeCount(record.entity);
-  if (count != expected) {
+  if (scan.count != expected) {
     // Authoring tools are known to write an attribute too many or too few: the instance stays as
     // written (it is the next one indexed) and is read by position as far as it goes.
     model.flaws.Add(FlawKind::AttributeCount, InstanceIndex(static_cast<std::uint32_t>(model.instances.size())),
                     Where(close.line) + "#" + std::to_string(record.number) + ": " +
                         std::string(model.schema->UpperName(record.entity)) + " has " + std::to_string(expected) +
-                        " attributes, " + std::to_string(count) + " given");
+                        " attributes, " + std::to_string(scan.count) + " given");
   }
-  return !isRooted[record.entity.Index()] || CheckGlobalId(record, first);
+  return !isRooted[record.entity.Index()] || CheckGlobalId(record, scan.first);
 }
 
 bool ModelReader::FailInArguments(const InstanceRecord& record, const Token& token, int depth, const Lexer& lexer) {

@@ -34,8 +34,13 @@ class ModelReader {
   bool ReadSchemaName(const Token& keyword);
   bool ReadData(Lexer& lexer);
   bool ReadInstance(Lexer& lexer, const Token& name);
+  struct ArgumentScan;
   bool ReadArguments(Lexer& lexer, InstanceRecord& record, Token& close);
-  bool FinishArguments(const InstanceRecord& record, std::size_t count, const Token& first, const Token& close);
+  bool StartValue(ArgumentScan& scan, const InstanceRecord& record, const Token& token);
+  bool OpenValue(Lexer& lexer, ArgumentScan& scan, const InstanceRecord& record, const Token& token);
+  bool ReadComma(ArgumentScan& scan, const InstanceRecord& record, const Token& token);
+  bool CheckClose(const ArgumentScan& scan, const InstanceRecord& record, const Token& token);
+  bool FinishArguments(const InstanceRecord& record, const ArgumentScan& scan, const Token& close);
   bool FailInArguments(const InstanceRecord& record, const Token& token, int depth, const Lexer& lexer);
   bool CheckGlobalId(const InstanceRecord& record, const Token& first);
   void NoteReference(const Token& token);

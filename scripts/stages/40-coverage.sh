@@ -8,12 +8,12 @@ source "$(dirname "$0")/common.sh"
 # unreachable, are not counted.
 # Branches of the library's header templates count once per instantiation; the tool's and the
 # checker's tests instantiate some with types of their own, which adds branches no library test
-# reaches (608 of 676 now, 608 of 674 before): the branch gate stands at 89 %. The tool's branch
-# gate stands at today's figure (76.6 %, the reader's error paths the least reached); the aim is 80.
+# reaches (608 of 676 now, 608 of 674 before): the branch gate stands at 89 %. The tool's gates
+# stand at 90 % of lines and 80 % of branches.
 min_lines=95
 min_branches=89
 min_exporter_lines=90
-min_exporter_branches=76
+min_exporter_branches=80
 
 build_preset coverage
 # Counts add up across runs; start from zero so that the figures are this run's alone.

@@ -16,7 +16,8 @@ const API_Guid AddOn = ToAPIGuid(KT::Guid("{7E570000-0000-4000-8000-0000000000AD
 
 // A wall with a type, in a storey; a space aggregated into the storey; a chair in the space; a slab
 // related to nothing. The wall's own set holds every kind of value the look-up turns into text; its
-// type holds a set of its own, and a second wall-set relation uses IFC4's typed set of sets.
+// type holds a set of its own, and a second wall-set relation uses IFC4's typed set of sets. References
+// to what the file lacks (#98, #99) and to what is no property set (#20) are passed over.
 const std::string Input =
     "ISO-10303-21;\nHEADER;\nFILE_DESCRIPTION((''),'2;1');\n"
     "FILE_NAME('in.ifc','2026-01-01T00:00:00',(''),(''),'','','');\nFILE_SCHEMA(('IFC4'));\nENDSEC;\nDATA;\n"
@@ -36,13 +37,14 @@ const std::string Input =
     "#23=IFCPROPERTYLISTVALUE('Layers',$,(IFCLABEL('Brick'),IFCLABEL('Plaster')),$);\n"
     "#24=IFCPROPERTYBOUNDEDVALUE('Tolerance',$,IFCLENGTHMEASURE(0.005),IFCLENGTHMEASURE(-0.005),$,$);\n"
     "#25=IFCPROPERTYSINGLEVALUE('Remark',$,$,$);\n"
-    "#26=IFCPROPERTYSET('3m00000010080000000001',$,'Pset_WallCommon',$,(#20,#21,#22,#23,#24,#25));\n"
+    "#26=IFCPROPERTYSET('3m00000010080000000001',$,'Pset_WallCommon',$,(#20,#21,#22,#23,#24,#25,#33,#99));\n"
     "#27=IFCRELDEFINESBYPROPERTIES('3m00000010080000000002',$,$,$,(#1),#26);\n"
     "#28=IFCPROPERTYSINGLEVALUE('ThermalTransmittance',$,IFCTHERMALTRANSMITTANCEMEASURE(0.24),$);\n"
     "#29=IFCPROPERTYSET('3m00000010080000000003',$,'Pset_Thermal',$,(#28));\n"
     "#30=IFCPROPERTYSET('3m00000010080000000004',$,'Pset_WallCommon',$,(#31));\n"
     "#31=IFCPROPERTYSINGLEVALUE('FireRating',$,IFCLABEL('REI 90'),$);\n"
-    "#32=IFCRELDEFINESBYPROPERTIES('3m00000010080000000005',$,$,$,(#1),IFCPROPERTYSETDEFINITIONSET((#29)));\n"
+    "#32=IFCRELDEFINESBYPROPERTIES('3m00000010080000000005',$,$,$,(#1),IFCPROPERTYSETDEFINITIONSET((#29,#98,#20)));\n"
+    "#33=IFCPROPERTYTABLEVALUE('Curve',$,(IFCREAL(1.),IFCREAL(2.)),(IFCREAL(10.),IFCREAL(20.)),$,$,$,$);\n"
     "ENDSEC;\nEND-ISO-10303-21;\n";
 
 class ElementLookupTest : public testing::Test {
@@ -82,7 +84,7 @@ TEST_F(ElementLookupTest, ReadsEveryKindOfPropertyValueAndTheTypesSets) {
   const auto wall = Ask("3W0000001008000000000H");
   ASSERT_TRUE(wall.HasValue());
   const std::vector<API::ElementProperty>& properties = wall.Unwrap().properties;
-  ASSERT_EQ(properties.size(), 8U);
+  ASSERT_EQ(properties.size(), 9U);
   const struct {
     const char* set;
     const char* name;
@@ -97,6 +99,7 @@ TEST_F(ElementLookupTest, ReadsEveryKindOfPropertyValueAndTheTypesSets) {
       {"Pset_WallCommon", "Layers", "IfcPropertyListValue", "IfcLabel", "Brick, Plaster", false},
       {"Pset_WallCommon", "Tolerance", "IfcPropertyBoundedValue", "IfcLengthMeasure", "-0.005, 0.005", false},
       {"Pset_WallCommon", "Remark", "IfcPropertySingleValue", "", "", false},
+      {"Pset_WallCommon", "Curve", "IfcPropertyTableValue", "IfcReal", "1.: 10., 2.: 20.", false},
       {"Pset_Thermal", "ThermalTransmittance", "IfcPropertySingleValue", "IfcThermalTransmittanceMeasure", "0.24",
        false},
       {"Pset_WallCommon", "FireRating", "IfcPropertySingleValue", "IfcLabel", "REI 90", true},

@@ -93,7 +93,8 @@ struct ExportResult {
   Summary summary;
 };
 
-// Runs the exporter over `input` with `provider` registered and reads back what it wrote.
+// Runs the exporter over `input` with `provider` registered and reads back what it wrote, which must
+// read as a file.
 inline ExportResult ExportWith(ScriptedProvider& provider, const std::string& input) {
   // A file of the test's own: the tests run in parallel, each its own process.
   const ::testing::TestInfo* test = ::testing::UnitTest::GetInstance()->current_test_info();
@@ -109,8 +110,12 @@ inline ExportResult ExportWith(ScriptedProvider& provider, const std::string& in
   }
   EXPECT_TRUE(exporter.Write(path, "out.ifc", error)) << error;
   std::ifstream written(path, std::ios::binary);
-  return ExportResult{std::string(std::istreambuf_iterator<char>(written), std::istreambuf_iterator<char>()),
+  ExportResult result{std::string(std::istreambuf_iterator<char>(written), std::istreambuf_iterator<char>()),
                       exporter.GetSummary()};
+  // Whatever the contributions, the written file reads as a whole.
+  StepFile back;
+  EXPECT_TRUE(back.Read(result.text.data(), result.text.size(), "out.ifc", error)) << error;
+  return result;
 }
 
 // How many times `pattern` matches in `text`.

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <utility>
 #include <vector>
 
 namespace Exporter {
@@ -34,18 +36,41 @@ TEST(Arguments, OptionsAndPathsInAnyOrder) {
   EXPECT_FALSE(joined.quiet || joined.alternative);
 }
 
-TEST(Arguments, HelpEndsTheParse) {
+TEST(Arguments, HelpAndVersionEndTheParse) {
+  Arguments help;
+  EXPECT_EQ(Parse({"in.ifc", "-h", "--fast"}, help), "");
+  EXPECT_TRUE(help.help);
+  Arguments version;
+  EXPECT_EQ(Parse({"--version", "--fast"}, version), "");
+  EXPECT_TRUE(version.version && !version.help);
+}
+
+TEST(Arguments, RepeatedOptionsCollectAndFlagsSet) {
   Arguments arguments;
-  EXPECT_EQ(Parse({"in.ifc", "-h", "--fast"}, arguments), "");
-  EXPECT_TRUE(arguments.help);
+  EXPECT_EQ(Parse({"--strict", "--trace", "--ids", "a.ids", "--only", "3W0000001008000000000H", "in.ifc", "--ids",
+                   "b.ids", "--only", "3W0000001008000000000J", "out.ifc"},
+                  arguments),
+            "");
+  EXPECT_TRUE(arguments.strict && arguments.trace);
+  EXPECT_EQ(arguments.ids, (std::vector<std::string>{"a.ids", "b.ids"}));
+  ASSERT_EQ(arguments.only.size(), 2u);
+  EXPECT_EQ(arguments.only[1], *DecodeGlobalId("3W0000001008000000000J"));
 }
 
 TEST(Arguments, BadUsageIsNamed) {
-  Arguments arguments;
-  EXPECT_EQ(Parse({"in.ifc", "out.ifc", "--addon"}, arguments), "--addon needs a path");
-  EXPECT_EQ(Parse({"--fast", "in.ifc", "out.ifc"}, arguments), "unknown option '--fast'");
-  EXPECT_EQ(Parse({"a", "b", "c"}, arguments), "too many arguments");
-  EXPECT_EQ(Parse({"in.ifc"}, arguments), "INPUT.ifc and OUTPUT.ifc are required");
+  const std::pair<std::vector<const char*>, std::string> cases[] = {
+      {{"in.ifc", "out.ifc", "--addon"}, "--addon needs a path"},
+      {{"in.ifc", "out.ifc", "--ids"}, "--ids needs a path"},
+      {{"in.ifc", "out.ifc", "--only"}, "--only needs a GlobalId"},
+      {{"--only", "in.ifc", "out.ifc"}, "--only: 'in.ifc' is no GlobalId"},
+      {{"--fast", "in.ifc", "out.ifc"}, "unknown option '--fast'"},
+      {{"a", "b", "c"}, "too many arguments"},
+      {{"in.ifc"}, "INPUT.ifc and OUTPUT.ifc are required"},
+  };
+  for (const auto& [words, error] : cases) {
+    Arguments arguments;
+    EXPECT_EQ(Parse(words, arguments), error);
+  }
 }
 
 }  // namespace

@@ -68,5 +68,51 @@ TEST(AssignmentMerge, GroupsAndTheirRelationsRelateWhatTheFileHas) {
   EXPECT_EQ(result.summary.warnings, expected);
 }
 
+TEST(AssignmentMerge, RepeatedGroupsClashingRelationsAndIfc2x3StandIns) {
+  Groups groups;
+  const ObjectID wall = Element("0000000000000000000002");
+  ASSERT_TRUE(groups.tree.AssignObjects(groups.system, {wall}).HasValue());
+  ASSERT_TRUE(groups.tree.ServiceBuildings(groups.system, {groups.group}).HasValue());  // a group: no building
+  ASSERT_TRUE(groups.tree.AssignObjects(groups.group, {wall}).HasValue());
+  const ObjectID clashing = groups.tree.GetIfcRelAssignsToGroup(groups.group).Unwrap();
+  ScriptedProvider provider;
+  // The same tree twice: its groups and relations are written once.
+  provider.assignments = [&](std::vector<HookAssignments>& values) {
+    values.push_back(groups.tree);
+    values.push_back(groups.tree);
+  };
+  const std::string walls = "#2=IFCWALL('0000000000000000000002',#5,'W',$,$,$,$,$);\n#3=IFCWALL('" + Text(clashing) +
+                            "',#5,'Clash',$,$,$,$,$);\n";
+  const std::string owner =
+      "#1=IFCPERSONANDORGANIZATION($,$,$);\n#4=IFCAPPLICATION($,'1','T','T');\n"
+      "#5=IFCOWNERHISTORY(#1,#4,$,.ADDED.,$,$,$,0);\n";
+  std::string ifc2x3 = Ifc4File(owner + walls);
+  ifc2x3.replace(ifc2x3.find("'IFC4'"), 6, "'IFC2X3'");
+  const ExportResult result = ExportWith(provider, ifc2x3);
+  const std::string system = Capture(
+      result.text, "#(\\d+)=IFCSYSTEM\\('" + Text(groups.system) + "',#5,'Heating',\\$,'IfcBuildingSystem'\\);");
+  ASSERT_FALSE(system.empty()) << result.text;
+  EXPECT_EQ(Count(result.text, "=IFCRELASSIGNSTOGROUP\\('[^']{22}',#5,\\$,\\$,\\(#2\\),\\$,#" + system + "\\);"), 1u);
+  EXPECT_EQ(Count(result.text, "IFCRELASSIGNSTOGROUP\\("), 1u);
+  EXPECT_EQ(Count(result.text, "IFCRELSERVICESBUILDINGS\\("), 0u);
+  EXPECT_EQ(result.summary.groups, 3u);
+  const std::vector<std::string> expected = {
+      "IFC2X3 has no IfcBuildingSystem: written as IfcSystem with ObjectType 'IfcBuildingSystem'",
+      "group '" + Text(groups.system) + "': serviced building '" + Text(groups.group) +
+          "' is not in the file; left out",
+      "relation '" + Text(clashing) + "': its GlobalId is already used; skipped",
+  };
+  EXPECT_EQ(result.summary.warnings, expected);
+
+  // Without an owner history, which IFC2X3's groups require, none is written.
+  std::string bare = Ifc4File("#2=IFCWALL('0000000000000000000002',$,'W',$,$,$,$,$);\n");
+  bare.replace(bare.find("'IFC4'"), 6, "'IFC2X3'");
+  const ExportResult without = ExportWith(provider, bare);
+  EXPECT_EQ(without.summary.groups, 0u);
+  ASSERT_EQ(without.summary.warnings.size(), 4u) << without.text;
+  EXPECT_EQ(without.summary.warnings[1], "group '" + Text(groups.system) +
+                                             "': IfcSystem requires OwnerHistory, which the file has none of; skipped");
+}
+
 }  // namespace
 }  // namespace Exporter::Testing

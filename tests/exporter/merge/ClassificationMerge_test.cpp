@@ -58,5 +58,45 @@ TEST(ClassificationMerge, ReferencesAreWrittenOnceAndRelatedByReferenceAndName) 
   EXPECT_EQ(result.summary.relations, 3u);
 }
 
+// An IFC2X3 file of two walls and no owner history, which IFC2X3's relations require.
+const std::string Ifc2x3Walls = [] {
+  std::string text = Ifc4File(
+      "#1=IFCWALL('0000000000000000000001',$,'A',$,$,$,$,$);\n"
+      "#2=IFCWALL('0000000000000000000002',$,'B',$,$,$,$,$);\n");
+  return text.replace(text.find("'IFC4'"), 6, "'IFC2X3'");
+}();
+
+TEST(ClassificationMerge, WhatAReferenceLacksIsLeftOpenAndWhatTheSchemaRequiresIsWarnedAbout) {
+  // Made without the checks of the add-on interface: no source, no identification, no relation name.
+  IPL::ClassificationReference bare;
+  bare.SetName(KT::UniString("Bare"));
+  ScriptedProvider provider;
+  provider.references = [&](const ObjectID& id, std::vector<ClassificationReference>& values) {
+    if (id == Element("0000000000000000000001")) {
+      values.push_back(ClassificationReference(Token, bare));
+    } else if (id == Element("0000000000000000000002")) {
+      values.push_back(Code("X", "Function"));  // a classification without the Edition IFC2X3 requires
+    }
+  };
+  const ExportResult ifc4 = ExportWith(provider, Walls);
+  const std::string reference =
+      Capture(ifc4.text, "#(\\d+)=IFCCLASSIFICATIONREFERENCE\\(\\$,\\$,'Bare',\\$,\\$,\\$\\);");
+  ASSERT_FALSE(reference.empty()) << ifc4.text;
+  EXPECT_EQ(
+      Count(ifc4.text, "=IFCRELASSOCIATESCLASSIFICATION\\('[^']{22}',\\$,\\$,\\$,\\(#1\\),#" + reference + "\\);"), 1u);
+
+  const ExportResult ifc2x3 = ExportWith(provider, Ifc2x3Walls);
+  EXPECT_EQ(Count(ifc2x3.text, "IFCCLASSIFICATION\\("), 0u) << ifc2x3.text;
+  EXPECT_EQ(Count(ifc2x3.text, "=IFCCLASSIFICATIONREFERENCE\\(\\$,'X','It''s',\\$\\);"), 1u);
+  EXPECT_EQ(Count(ifc2x3.text, "IFCRELASSOCIATESCLASSIFICATION\\("), 0u);
+  EXPECT_EQ(ifc2x3.summary.relations, 0u);
+  const std::vector<std::string> expected = {
+      "classification reference 'X': IFC2X3's IfcClassification requires Edition, which the contribution leaves "
+      "open; the reference is written without its classification",
+      "classification relations cannot be written: the schema requires OwnerHistory, which the file has none of",
+  };
+  EXPECT_EQ(ifc2x3.summary.warnings, expected);
+}
+
 }  // namespace
 }  // namespace Exporter::Testing

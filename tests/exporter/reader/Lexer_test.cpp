@@ -98,23 +98,52 @@ TEST(Lexer, FaultsAreNamedWhereTheyBegin) {
 }
 
 TEST(StringDecoding, EveryDirectiveBecomesUtf8) {
-  EXPECT_EQ(Decoded("'It''s'"), "It's");
-  EXPECT_EQ(Decoded("'a\\\\b'"), "a\\b");
-  EXPECT_EQ(Decoded("'\\X\\E4'"), "\xC3\xA4");
-  EXPECT_EQ(Decoded("'W\\X2\\00E420AC\\X0\\rme'"), "W\xC3\xA4\xE2\x82\xACrme");
-  EXPECT_EQ(Decoded("'\\X2\\D83CDFE0\\X0\\'"), "\xF0\x9F\x8F\xA0");  // a surrogate pair is one code point
-  EXPECT_EQ(Decoded("'\\X2\\D83C\\X0\\x'"), "\xEF\xBF\xBDx");        // a lone one is U+FFFD
-  EXPECT_EQ(Decoded("'\\X4\\0001F3E0\\X0\\'"), "\xF0\x9F\x8F\xA0");
-  EXPECT_EQ(Decoded("'\\PA\\\\S\\d'"), "\xC3\xA4");
-  EXPECT_EQ(Decoded("'C:\\temp\\x.ifc'"), "C:\\temp\\x.ifc");  // backslashes that begin no directive
-  EXPECT_EQ(Decoded("'\xC3\xA4\xE4'"), "\xC3\xA4\xC3\xA4");    // UTF-8 kept, a stray byte read as Latin-1
-  EXPECT_EQ(Decoded("''"), "");
-
-  EXPECT_EQ(Decoded("'\\X4\\00110000\\X0\\'"), "error: \\X4\\ escape names no Unicode character");
-  EXPECT_EQ(Decoded("'\\X\\G1'"), "error: malformed \\X\\ escape: two hex digits expected");
-  EXPECT_EQ(Decoded("'\\X2\\00E4'"), "error: malformed \\X2\\ escape: four hex digits a character, ended by \\X0\\");
-  EXPECT_EQ(Decoded("'\\S\\\x01'"), "error: malformed \\S\\ escape: a printable character expected");
-  EXPECT_EQ(Decoded("'a'b'"), "error: an apostrophe inside a string must be doubled");
+  struct Case {
+    std::string token;
+    std::string decoded;
+  };
+  const Case cases[] = {
+      {"'It''s'", "It's"},
+      {"'a\\\\b'", "a\\b"},
+      {"'\\X\\E4\\X\\e4'", "\xC3\xA4\xC3\xA4"},
+      {"'W\\X2\\00E420ac\\X0\\rme'", "W\xC3\xA4\xE2\x82\xACrme"},
+      {"'\\X2\\D83CDFE0\\X0\\'", "\xF0\x9F\x8F\xA0"},  // a surrogate pair is one code point
+      {"'\\X2\\D83C\\X0\\x'", "\xEF\xBF\xBDx"},        // a lone one is U+FFFD
+      {"'\\X2\\D83C0041\\X0\\'",
+       "\xEF\xBF\xBD"
+       "A"},  // and the unit after it stays
+      {"'\\X2\\DC00\\X0\\'", "\xEF\xBF\xBD"},
+      {"'\\X4\\0001F3E0\\X0\\'", "\xF0\x9F\x8F\xA0"},
+      {"'\\PA\\\\S\\d'", "\xC3\xA4"},
+      {"'C:\\temp\\x.ifc'", "C:\\temp\\x.ifc"},  // backslashes that begin no directive
+      {"'\\PZ\\'", "\\PZ\\"},
+      {"'\xC3\xA4\xE4'", "\xC3\xA4\xC3\xA4"},  // UTF-8 kept, a stray byte read as Latin-1
+      {"'\xE2\x82\xAC\xF0\x9F\x8F\xA0'", "\xE2\x82\xAC\xF0\x9F\x8F\xA0"},
+      // Not UTF-8: overlong forms, surrogates, beyond U+10FFFF, a broken or cut sequence.
+      {"'\xE0\x80\xAF'", "\xC3\xA0\xC2\x80\xC2\xAF"},
+      {"'\xF0\x80\x80\xAF'", "\xC3\xB0\xC2\x80\xC2\x80\xC2\xAF"},
+      {"'\xED\xA0\x80'", "\xC3\xAD\xC2\xA0\xC2\x80"},
+      {"'\xF4\x90\x80\x80'", "\xC3\xB4\xC2\x90\xC2\x80\xC2\x80"},
+      {"'\xC3x'", "\xC3\x83x"},
+      {"'\xE2\x82'", "\xC3\xA2\xC2\x82"},
+      {"''", ""},
+      {"'\\X4\\00110000\\X0\\'", "error: \\X4\\ escape names no Unicode character"},
+      {"'\\X4\\0000D800\\X0\\'", "error: \\X4\\ escape names no Unicode character"},
+      {"'\\X4\\1F3E0\\X0\\'", "error: malformed \\X4\\ escape: eight hex digits a character, ended by \\X0\\"},
+      {"'\\X\\G1'", "error: malformed \\X\\ escape: two hex digits expected"},
+      {"'\\X2\\00E4'", "error: malformed \\X2\\ escape: four hex digits a character, ended by \\X0\\"},
+      {"'\\S\\\x01'", "error: malformed \\S\\ escape: a printable character expected"},
+      {"'\\S\\'", "error: malformed \\S\\ escape: a printable character expected"},
+      {"'\\X0\\'", "error: \\X0\\ without a \\X2\\ or \\X4\\ before it"},
+      {"'a'b'", "error: an apostrophe inside a string must be doubled"},
+      {"'a''", "error: an apostrophe inside a string must be doubled"},
+      {"'a", "error: not a string"},
+      {"a'", "error: not a string"},
+      {"'", "error: not a string"},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(Decoded(c.token), c.decoded) << c.token;
+  }
 }
 
 }  // namespace

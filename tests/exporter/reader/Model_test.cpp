@@ -140,6 +140,28 @@ TEST(Model, SyntaxErrorsNameTheFaultItsLineAndInstance) {
       {"#2=(IFCSLAB());\n",
        "m.ifc:9: #2: instances of several entities at once (\"#N=(A(...)B(...));\") are not supported"},
       {"#18446744073709551616=IFCSLAB();\n", "m.ifc:9: instance number #18446744073709551616 does not fit in 64 bits"},
+      {"#2=1;\n", "m.ifc:9: #2: an entity name expected after '=', found '1'"},
+      {"#2 \0"s, "m.ifc:9: #2: a NUL byte"},
+      {"#2=IFCSLAB;\n", "m.ifc:9: #2: '(' expected after the entity name, found ';'"},
+      {"#2=IFCSLAB\0"s, "m.ifc:9: #2: a NUL byte"},
+      {"#2=IFCSLAB/*" + std::string(70000, ' ') + "*/($);\n",
+       "m.ifc:9: #2: too much between the instance name and its '('"},
+      {"#2=IFCSLAB('3W0000001008000000000I',$,$,$,$,$,$,$,$)\0"s, "m.ifc:9: #2: a NUL byte"},
+      {"#2=IFCSLAB('3W0000001008000000000I',$,IFCLABEL 'a',$,$,$,$,$,$);\n",
+       "m.ifc:9: #2: '(' expected after the type name IFCLABEL, found ''a''"},
+      {"#2=IFCSLAB('3W0000001008000000000I',$,IFCLABEL\0"s, "m.ifc:9: #2: a NUL byte"},
+      {"#2=IFCSLAB('3W0000001008000000000I',$,IFCLABEL(),$,$,$,$,$,$);\n",
+       "m.ifc:9: #2: a typed value without its value"},
+      {"#2=IFCSLAB('3W0000001008000000000I',$," + std::string(64, '(') + std::string(64, ')') + ",$,$,$,$,$,$);\n", ""},
+      {"#2=IFCSLAB('3W0000001008000000000I',$," + std::string(65, '(') + std::string(65, ')') + ",$,$,$,$,$,$);\n",
+       "m.ifc:9: #2: values nested more than 64 deep"},
+      {"#2=IFCSLAB('3W0000001008000000000I',$,($,=),$,$,$,$,$,$);\n",
+       "m.ifc:9: #2: unexpected '=' inside the argument list"},
+      {"#2=IFCSLAB('3W0000001008000000000I',$,(($);\n", "m.ifc:9: #2: ';' inside the argument list: 2 '(' not closed"},
+      {"#9000000000000=IFCSLAB('3W0000001008000000000I',$,$,$,$,$,$,$,$);\n#3=IFCSLAB('3W0000001008000000000J',$,$,$,$,"
+       "$,$,$,$);\n"
+       "#9000000000000=IFCSLAB('3W0000001008000000000K',$,$,$,$,$,$,$,$);\n",
+       "m.ifc:11: #9000000000000: duplicate instance number (first used on line 9)"},
   };
   for (const Case& c : cases) {
     EXPECT_EQ(ErrorOf(Header + Wall + c.data + Footer), c.error) << c.data;
@@ -152,6 +174,58 @@ TEST(Model, SyntaxErrorsNameTheFaultItsLineAndInstance) {
   EXPECT_EQ(ErrorOf(""), "m.ifc:1: not an ISO 10303-21 file (it does not begin with ISO-10303-21;)");
   EXPECT_EQ(ErrorOf(Header + Wall + "\n#1=IFCSLAB('3W0000001008000000000I',$,$,$,$,$,$,$,$);\n" + Footer),
             "m.ifc:10: #1: duplicate instance number (first used on line 8)");
+}
+
+// The sections around the instances: what is missing or out of place, named with its line.
+TEST(Model, FaultsOfTheHeaderAndTheSectionsNameTheirLine) {
+  const std::string start = "ISO-10303-21;\nHEADER;\n";
+  const std::string description = "FILE_DESCRIPTION((''),'2;1');\n";
+  const std::string name = "FILE_NAME('m.ifc','2026-01-01T00:00:00',(''),(''),'','','');\n";
+  const std::string schema = "FILE_SCHEMA(('IFC4'));\n";
+  const std::string header = start + description + name + schema + "ENDSEC;\n";
+  const std::string data = "DATA;\n" + Wall;
+  struct Case {
+    std::string text;
+    std::string error;
+  };
+  const Case cases[] = {
+      {"\0"s, "m.ifc:1: a NUL byte"},
+      {"ISO-10303-21 HEADER;", "m.ifc:1: ';' after ISO-10303-21 expected, found 'HEADER'"},
+      {"ISO-10303-21;\n\0"s, "m.ifc:2: a NUL byte"},
+      {"ISO-10303-21;\nDATA;", "m.ifc:2: HEADER; expected"},
+      {"ISO-10303-21;\nHEADER\n" + description, "m.ifc:3: ';' after HEADER expected, found 'FILE_DESCRIPTION'"},
+      {start + "#1=IFCWALL();", "m.ifc:3: a header record or ENDSEC; expected, found '#1'"},
+      {start + "\0"s, "m.ifc:3: a NUL byte"},
+      {start + description, "m.ifc:4: the file ends inside the header (ENDSEC; missing)"},
+      {start + "FILE_DESCRIPTION((''),,'2;1');\n",
+       "m.ifc:3: a value expected, found ',' in the header record FILE_DESCRIPTION"},
+      {start + "FILE_DESCRIPTION((''),'2;1')\n" + name,
+       "m.ifc:4: ';' after the header record FILE_DESCRIPTION expected, found 'FILE_NAME'"},
+      {start + description + name + schema + "ENDSEC\nDATA;", "m.ifc:7: ';' after ENDSEC expected, found 'DATA'"},
+      {start + description + schema + "ENDSEC;\n" + data + Footer, "m.ifc:5: the header has no FILE_NAME"},
+      // A record the reader does not know is read and passed over.
+      {start + description + name + "FILE_POPULATION('x',$,());\n" + schema + "ENDSEC;\n" + data + Footer, ""},
+      {start + description + name + "FILE_SCHEMA('IFC4');\nENDSEC;\n" + data + Footer,
+       "m.ifc:5: FILE_SCHEMA is 'IFC4'; supported are IFC2X3, IFC4 and IFC4X3_ADD2"},
+      {start + description + name + "FILE_SCHEMA(());\nENDSEC;\n" + data + Footer,
+       "m.ifc:5: FILE_SCHEMA is (); supported are IFC2X3, IFC4 and IFC4X3_ADD2"},
+      {header, "m.ifc:7: the file ends after the header (DATA; missing)"},
+      {header + "\0"s, "m.ifc:7: a NUL byte"},
+      {header + "ANOTHERSECTIONTHATISNOTDATA;", "m.ifc:7: DATA; expected, found 'ANOTHERSECTIONTHATISNOTD...'"},
+      {header + "DATA\n" + Wall, "m.ifc:8: ';' after DATA expected, found '#1'"},
+      {header + data + "ENDSEC\n", "m.ifc:10: ';' after ENDSEC expected, found the end of the file"},
+      {header + data + "ENDSEC;\n\0"s, "m.ifc:10: a NUL byte"},
+      {header + data + "ENDSEC;\nEND;\n", "m.ifc:10: END-ISO-10303-21; expected, found 'END'"},
+      {header + data + "ENDSEC;\nEND-ISO-10303-21",
+       "m.ifc:10: ';' after END-ISO-10303-21 expected, found the end of the file"},
+      {header + data + "\0"s, "m.ifc:9: a NUL byte"},
+      // Further data sections are read as one.
+      {header + data + "ENDSEC;\nDATA;\n#2=IFCSLAB('3W0000001008000000000H',$,$,$,$,$,$,$,$);\n" + Footer, ""},
+      {header + data + "ENDSEC;\nDATA\n", "m.ifc:11: ';' after DATA expected, found the end of the file"},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(ErrorOf(c.text), c.error) << c.text.substr(0, 200);
+  }
 }
 
 TEST(Model, GlobalIdsAreExactly22LettersOfTheIfcAlphabet) {

@@ -54,6 +54,38 @@ TEST(Value, ParsesEveryKindIntoATree) {
             "#7;$;*;'W\\X2\\00E4\\X0\\rme';(1,2.5E1,(.T.));IFCLABEL('x');IFCMEASURE(IFCLENGTH(2.));\"0F\";.U.;");
 }
 
+// Strings are written back in ASCII: quotes and backslashes doubled, the rest as \X2\ or \X4\ runs;
+// a byte that begins no UTF-8 sequence stands for the Latin-1 character.
+TEST(Value, StringsAreWrittenBackInAscii) {
+  const auto written = [](const std::string& text) {
+    Value value;
+    value.kind = Value::Kind::String;
+    value.text = text;
+    return value.ToStep();
+  };
+  EXPECT_EQ(written("It's a\\b"), "'It''s a\\\\b'");
+  EXPECT_EQ(written("\xC3\xA4\xE2\x82\xAC"), "'\\X2\\00E4\\X0\\\\X2\\20AC\\X0\\'");
+  EXPECT_EQ(written("\xF0\x9F\x8F\xA0!"), "'\\X4\\0001F3E0\\X0\\!'");
+  EXPECT_EQ(written("a\tb\x7F"), "'a\\X2\\0009\\X0\\b\\X2\\007F\\X0\\'");
+  EXPECT_EQ(written("\xE4x"), "'\\X2\\00E4\\X0\\x'");
+  EXPECT_EQ(written("x\xE2\x82"), "'x\\X2\\00E2\\X0\\\\X2\\0082\\X0\\'");  // cut short at the end
+}
+
+TEST(Value, AccessorsLookThroughTypesAndKinds) {
+  const std::vector<Value> values = Parse("(IFCBOOLEAN(.F.),.X.,IFCREAL(2.5),5,'5',IFCLABEL(IFCTEXT('t')))");
+  ASSERT_EQ(values.size(), 6u);
+  EXPECT_EQ(values[0].Unwrapped().Boolean(), std::optional<bool>(false));
+  EXPECT_EQ(values[1].Boolean(), std::nullopt);
+  EXPECT_EQ(values[0].Boolean(), std::nullopt);  // typed: only its value is a Boolean
+  EXPECT_EQ(values[2].Unwrapped().Number(), std::optional<double>(2.5));
+  EXPECT_EQ(values[3].Number(), std::optional<double>(5.0));
+  EXPECT_EQ(values[4].Number(), std::nullopt);
+  EXPECT_EQ(values[5].Unwrapped().text, "t");
+  Value empty;
+  empty.kind = Value::Kind::Typed;
+  EXPECT_EQ(&empty.Unwrapped(), &empty);
+}
+
 TEST(Value, OneArgumentIsFoundPastNestedListsStringsAndComments) {
   const std::string text = "('a,(b',(1,(2,3)),/* ,( */ IFCTEXT('c)'),#4)";
   const auto argument = [&](std::size_t slot) {
@@ -82,18 +114,38 @@ TEST(Value, OneArgumentIsFoundPastNestedListsStringsAndComments) {
 }
 
 TEST(Value, MalformedListsAreRefused) {
-  std::string error;
-  Parse("(1,,2)", &error);
-  EXPECT_EQ(error, "a value expected, found ','");
-  Parse("(1 2)", &error);
-  EXPECT_EQ(error, "',' or ')' expected, found a value");
-  Parse("(IFCLABEL('a','b'))", &error);
-  EXPECT_EQ(error, "')' expected: a typed value IFCLABEL holds one value");
-  Parse("(IFCLABEL)", &error);
-  EXPECT_EQ(error, "'(' expected after the type name IFCLABEL");
-  Parse(std::string(70, '(') + std::string(70, ')'), &error);
-  EXPECT_EQ(error, "values nested more than 64 deep");
+  struct Case {
+    std::string text;
+    std::string error;
+  };
+  const Case cases[] = {
+      {"1", "'(' expected"},
+      {"\"9\"", "malformed binary '\"9\"': it begins with the count of unused bits, 0 to 3"},
+      {"(1,,2)", "a value expected, found ','"},
+      {"(1 2)", "',' or ')' expected, found a value"},
+      {"(1;", "',' or ')' expected, found ';'"},
+      {"(1=", "',' or ')' expected, found '='"},
+      {"(1", "',' or ')' expected, found the end of the file"},
+      {"(1,", "a value expected, found the end of the file"},
+      {"(1,)", "a value expected, found ')'"},
+      {"(1 {", "unexpected character '{'"},
+      {"(1,{", "unexpected character '{'"},
+      {"(9223372036854775808)", "integer '9223372036854775808' does not fit in 64 bits"},
+      {"('a'b')", "',' or ')' expected, found a name"},
+      {"('\\X0\\')", "\\X0\\ without a \\X2\\ or \\X4\\ before it in the string '\\X0\\'"},
+      {"(IFCLABEL('a','b'))", "')' expected: a typed value IFCLABEL holds one value"},
+      {"(IFCLABEL('a'{", "unexpected character '{'"},
+      {"(IFCLABEL)", "'(' expected after the type name IFCLABEL"},
+      {"(IFCLABEL{", "unexpected character '{'"},
+      {std::string(70, '(') + std::string(70, ')'), "values nested more than 64 deep"},
+  };
+  for (const Case& c : cases) {
+    std::string error;
+    EXPECT_TRUE(Parse(c.text, &error).empty()) << c.text;
+    EXPECT_EQ(error, c.error) << c.text;
+  }
   EXPECT_EQ(Parse("()").size(), 0u);
+  EXPECT_EQ(Parse("(+7)")[0].integer, 7);
   EXPECT_EQ(Parse("('\\X2\\00E4\\X0\\')")[0].text, "\xC3\xA4");
 }
 

@@ -1,0 +1,61 @@
+// Values as a person reads them: the kinds that the look-up's tests do not meet, and typed values split
+// by the schema's spelling.
+#include "lookup/StepValueText.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "ValueParser.h"
+
+namespace Exporter {
+namespace {
+
+IfcReader::Value Parsed(const std::string& text) {
+  IfcReader::Lexer lexer("(" + text + ")");
+  std::vector<IfcReader::Value> values;
+  std::string error;
+  EXPECT_TRUE(IfcReader::ParseArgumentList(lexer, values, error)) << error;
+  return values.empty() ? IfcReader::Value() : values.front();
+}
+
+TEST(StepValueText, EveryKindReadsAsText) {
+  struct Case {
+    std::string value;
+    std::optional<std::string> text;
+  };
+  const Case cases[] = {
+      {"$", std::nullopt},
+      {"*", std::nullopt},
+      {"-12", "-12"},
+      {"'Wand \\X2\\00C4\\X0\\'", "Wand \xC3\x84"},
+      {"\"0AF\"", "0AF"},
+      {".F.", "FALSE"},
+      {".U.", "UNKNOWN"},
+      {"#42", "#42"},
+      {"(1,$,.T.,IFCREAL(2.))", "1, , TRUE, 2."},
+      {"()", ""},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(ValueText(Parsed(c.value)), c.text) << c.value;
+  }
+  IfcReader::Value empty;
+  empty.kind = IfcReader::Value::Kind::Typed;
+  EXPECT_EQ(ValueText(empty), std::nullopt);
+}
+
+TEST(StepValueText, TypedValuesAreSplitAsTheSchemaSpellsTheirType) {
+  const IfcReader::Schema& schema = IfcReader::Schema::Get(IfcReader::SchemaVersion::Ifc4);
+  const auto split = [&](const std::string& text) {
+    const std::optional<TypedText> typed = SplitTyped(Parsed(text), schema);
+    return typed ? typed->ifcType + "|" + typed->value : std::string("none");
+  };
+  EXPECT_EQ(split("IFCLABEL('REI 90')"), "IfcLabel|REI 90");
+  EXPECT_EQ(split("IFCNOSUCHTYPE(3)"), "IFCNOSUCHTYPE|3");
+  EXPECT_EQ(split("'plain'"), "|plain");
+  EXPECT_EQ(split("$"), "none");
+}
+
+}  // namespace
+}  // namespace Exporter

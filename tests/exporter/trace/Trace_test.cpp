@@ -1,0 +1,122 @@
+// The trace's account of each question and answer, as --trace prints it.
+#include "trace/Trace.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <string>
+
+#include "API/IfcGlobalId.h"
+#include "IFCAPI/HookAssignments.h"
+#include "IPL/ClassificationReference.h"
+#include "IPL/PropertyListValue.h"
+#include "IPL/PropertySingleValue.h"
+
+namespace Exporter {
+namespace {
+
+using IFCAPI::Impl::HookAssignments;
+using IFCAPI::Impl::ObjectID;
+
+const API_Guid Token = ToAPIGuid(KT::Guid("{7E570000-0000-4000-8000-000000000001}"));
+
+const std::string Input =
+    "ISO-10303-21;\nHEADER;\nFILE_DESCRIPTION((''),'2;1');\n"
+    "FILE_NAME('in.ifc','2026-01-01T00:00:00',(''),(''),'','','');\nFILE_SCHEMA(('IFC2X3'));\nENDSEC;\nDATA;\n"
+    "#2=IFCWALL('0000000000000000000002',$,$,$,$,$,$,$);\n"
+    "ENDSEC;\nEND-ISO-10303-21;\n";
+
+GuidBytes Guid(const char* globalId) {
+  return *DecodeGlobalId(globalId);
+}
+
+// Runs `steps` against a trace of the file and gives what it printed.
+template <class Steps>
+std::string Printed(Steps steps) {
+  StepFile file;
+  std::string error;
+  EXPECT_TRUE(file.Read(Input.data(), Input.size(), "in.ifc", error)) << error;
+  std::FILE* out = std::tmpfile();
+  EXPECT_NE(out, nullptr);
+  Trace trace(file, out);
+  steps(trace);
+  std::rewind(out);
+  std::string text;
+  for (int c = std::fgetc(out); c != EOF; c = std::fgetc(out)) {
+    text += static_cast<char>(c);
+  }
+  std::fclose(out);
+  return text;
+}
+
+TEST(Trace, AnswersShowEachValueAndWhatTheSchemaCannotHold) {
+  auto width = KT::SharedPtr<IPL::Property>(new IPL::PropertySingleValue());
+  width->SetName("Width");
+  static_cast<IPL::PropertySingleValue&>(*width).SetNominalValue(
+      IPL::Value(IPL::AnyValue::FromReal(0.25), IPL::IFCType::IfcLengthMeasure));
+  auto layers = KT::SharedPtr<IPL::Property>(new IPL::PropertyListValue());
+  layers->SetName("Layers");  // empty: IFC2X3 requires a value
+  KT::Array<IPL::PropertySet> sets;
+  sets.Push(IPL::PropertySet());
+  sets[0].SetName("Pset_Test");
+  sets[0].AddProperty(width);
+  sets[0].AddProperty(layers);
+  KT::Array<IPL::GeneralAttribute> attributes;
+  attributes.Push(IPL::GeneralAttribute("Name", "", "B", true));
+  attributes.Push(IPL::GeneralAttribute("Description", "", "", false));
+  IPL::Classification codes;
+  codes.name = "Codes";
+  IPL::ClassificationReference classified;
+  classified.SetIdentification(KT::UniString("X"));
+  classified.SetReferencedSource(codes);
+  classified.relAssociatesClassificationName = "Function";
+  IPL::ClassificationReference bare;
+  bare.SetLocation(KT::UniString("https://codes.example"));
+  KT::Array<KT::SharedPtr<IPL::ExternalReferenceBase>> references;
+  references.Push(KT::SharedPtr<IPL::ExternalReferenceBase>(classified.Clone()));
+  references.Push(KT::SharedPtr<IPL::ExternalReferenceBase>(bare.Clone()));
+  const std::string printed = Printed([&](Trace& trace) {
+    trace.Answered(IfcReader::InstanceIndex(0), {sets, attributes, references});
+  });
+  EXPECT_EQ(printed,
+            "  GetHookProperties: 1 property set\n"
+            "    Pset_Test\n"
+            "      Width: IFCLENGTHMEASURE(0.25)\n"
+            "      Layers: not written: IFC2X3's IfcPropertyListValue requires ListValues, which the contribution "
+            "leaves open; skipped\n"
+            "  GetHookAttributes: 2 attributes\n"
+            "    Name: 'B'\n"
+            "    Description: no value (unset)\n"
+            "  GetHookClassificationReferences: 2 references\n"
+            "    'X' $ in 'Codes' by 'Function' at $\n"
+            "    $ $ in no classification by '' at 'https://codes.example'\n");
+}
+
+TEST(Trace, AssignmentsShowGroupsRelationsAndMembers) {
+  HookAssignments tree(Token);
+  const ObjectID system = tree.CreateIfcGroup(KT::Guid("{9A000000-0000-4000-8000-000000000001}"),
+                                              IPL::IFCType::IfcBuildingSystem, KT::UniString("Heating"), true)
+                              .Unwrap();
+  const ObjectID group = tree.CreateIfcGroup(KT::Guid("{9A000000-0000-4000-8000-000000000002}"), IPL::IFCType::IfcGroup,
+                                             std::nullopt, false)
+                             .Unwrap();
+  const ObjectID wall(Token, ToKTGuid(Guid("0000000000000000000002")));  // it has no Name
+  const ObjectID missing(Token, ToKTGuid(Guid("0000000000000000000009")));
+  ASSERT_TRUE(tree.AssignObjects(system, {wall, group, missing}).HasValue());
+  KT::Array<HookAssignments> answers;
+  answers.Push(tree);
+  const auto globalId = [](const ObjectID& id) { return "'" + API::GlobalIdFromGuid(id.GetGUID()) + "'"; };
+  EXPECT_EQ(
+      Printed([&](Trace& trace) { trace.AssignmentsAnswered(answers); }),
+      "GetHookAssignments: 1 answer\n"
+      "  IfcBuildingSystem " +
+          globalId(system) + " 'Heating'\n    IfcRelAssignsToGroup " +
+          globalId(tree.GetIfcRelAssignsToGroup(system).Unwrap()) +
+          "\n      #2 IfcWall '0000000000000000000002' $\n      IfcGroup " + globalId(group) +
+          " (a group of this answer)\n      '0000000000000000000009' (not in the file)\n    IfcRelServicesBuildings " +
+          globalId(tree.GetIfcRelServicesBuildings(system).Unwrap()) + "\n  IfcGroup " + globalId(group) +
+          " $\n    IfcRelAssignsToGroup " + globalId(tree.GetIfcRelAssignsToGroup(group).Unwrap()) + "\n");
+}
+
+}  // namespace
+}  // namespace Exporter
