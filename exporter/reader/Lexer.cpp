@@ -74,14 +74,6 @@ std::string Quoted(std::string_view text) {
 
 }  // namespace
 
-InstanceNumber InstanceNumberOf(const Token& token) noexcept {
-  std::uint64_t number = 0;
-  for (std::size_t i = 1; i < token.text.size(); ++i) {
-    number = number * 10 + static_cast<unsigned>(token.text[i] - '0');
-  }
-  return InstanceNumber(number);
-}
-
 Token Lexer::Fail(std::size_t begin, std::uint32_t tokenLine, std::string message) {
   error = std::move(message);
   failed = true;
