@@ -8,8 +8,8 @@ namespace IfcReader {
 
 namespace {
 
-// Byte classes: what a string body stops at, and what may follow a number or a name.
-enum : std::uint8_t { StringStop = 1, WordChar = 2, Digit = 4, Blank = 8 };
+// Byte classes: what a string body stops at, what may follow a number or a name, what a keyword holds.
+enum : std::uint8_t { StringStop = 1, WordChar = 2, Digit = 4, Blank = 8, KeywordChar = 16 };
 
 struct ByteTable {
   std::uint8_t flags[256];
@@ -22,13 +22,14 @@ struct ByteTable {
     flags[static_cast<unsigned char>('\t')] |= Blank;
     flags[static_cast<unsigned char>('\r')] |= Blank;
     for (int c = '0'; c <= '9'; ++c) {
-      flags[c] |= WordChar | Digit;
+      flags[c] |= WordChar | KeywordChar | Digit;
     }
     for (int c = 'A'; c <= 'Z'; ++c) {
-      flags[c] |= WordChar;
-      flags[c + 'a' - 'A'] |= WordChar;
+      flags[c] |= WordChar | KeywordChar;
+      flags[c + 'a' - 'A'] |= WordChar | KeywordChar;
     }
-    flags[static_cast<unsigned char>('_')] |= WordChar;
+    flags[static_cast<unsigned char>('_')] |= WordChar | KeywordChar;
+    flags[static_cast<unsigned char>('-')] |= KeywordChar;
   }
 };
 constexpr ByteTable Bytes{};
@@ -47,19 +48,31 @@ std::string Shortened(std::string_view text) {
   return out + (text.size() > Shown ? "..." : "");
 }
 
+// From `at`, past whole 8-byte words holding no byte that ends or interrupts a string body
+// (quote, backslash, line feed, NUL): most names and GlobalIds are crossed a word at a time.
+std::size_t SkipPlainWords(std::string_view text, std::size_t at) noexcept {
+  constexpr std::uint64_t Ones = 0x0101010101010101ull;
+  constexpr std::uint64_t Highs = 0x8080808080808080ull;
+  const auto hasByte = [](std::uint64_t word, unsigned char byte) {
+    const std::uint64_t x = word ^ (Ones * byte);
+    return ((x - Ones) & ~x & Highs) != 0;
+  };
+  while (at + 8 <= text.size()) {
+    std::uint64_t word;
+    std::memcpy(&word, text.data() + at, 8);
+    if (hasByte(word, '\'') || hasByte(word, '\\') || hasByte(word, '\n') || hasByte(word, 0)) {
+      break;
+    }
+    at += 8;
+  }
+  return at;
+}
+
 std::string Quoted(std::string_view text) {
   return "'" + Shortened(text) + "'";
 }
 
 }  // namespace
-
-InstanceNumber InstanceNumberOf(const Token& token) noexcept {
-  std::uint64_t number = 0;
-  for (std::size_t i = 1; i < token.text.size(); ++i) {
-    number = number * 10 + static_cast<unsigned>(token.text[i] - '0');
-  }
-  return InstanceNumber(number);
-}
 
 Token Lexer::Fail(std::size_t begin, std::uint32_t tokenLine, std::string message) {
   error = std::move(message);
@@ -146,6 +159,7 @@ Token Lexer::LexString(std::size_t begin) {
   bool escaped = false;
   ++at;
   for (;;) {
+    at = SkipPlainWords(text, at);
     while (at < size && !Is(text[at], StringStop)) {
       ++at;
     }
@@ -271,6 +285,9 @@ Token Lexer::LexInstanceName(std::size_t begin) {
     return Fail(begin, line,
                 "malformed instance name " + Quoted(text.substr(begin, at - begin)) + ": '#' and digits expected");
   }
+  if (text[digits] != '0' && at - digits < 20) {
+    return Make(TokenKind::InstanceName, begin, line);  // 1 to 19 digits without a leading 0: in range
+  }
   std::string_view number = text.substr(digits, at - digits);
   while (number.size() > 1 && number.front() == '0') {
     number.remove_prefix(1);
@@ -289,7 +306,7 @@ Token Lexer::LexInstanceName(std::size_t begin) {
 
 Token Lexer::LexKeyword(std::size_t begin) {
   ++at;
-  while (at < text.size() && (Is(text[at], WordChar) || text[at] == '-')) {
+  while (at < text.size() && Is(text[at], KeywordChar)) {
     ++at;
   }
   return Make(TokenKind::Keyword, begin, line);

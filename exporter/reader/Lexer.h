@@ -118,7 +118,14 @@ class Lexer {
   bool failed = false;
 };
 
-// The number of an InstanceName token ("#12" -> 12); the lexer has checked that it fits.
-InstanceNumber InstanceNumberOf(const Token& token) noexcept;
+// The number of an InstanceName token ("#12" -> 12); the lexer has checked that it fits. Inline:
+// it is taken of every reference the reader meets.
+inline InstanceNumber InstanceNumberOf(const Token& token) noexcept {
+  std::uint64_t number = 0;
+  for (std::size_t i = 1; i < token.text.size(); ++i) {
+    number = number * 10 + static_cast<unsigned>(token.text[i] - '0');
+  }
+  return InstanceNumber(number);
+}
 
 }  // namespace IfcReader

@@ -389,13 +389,20 @@ bool ModelReader::ReadArguments(Lexer& lexer, InstanceRecord& record, Token& clo
 // A value begins: it must follow '(' or ','; at the outer level it is the next attribute.
 bool ModelReader::StartValue(ArgumentScan& scan, const InstanceRecord& record, const Token& token) {
   if (scan.state == ArgumentScan::AfterValue) {
-    return FailIn(record, token.line, "',' missing before " + Shown(token));
+    return FailCommaMissing(record, token);
   }
   if (scan.depth == 0) {
-    scan.first = scan.count == 0 ? token : scan.first;
+    if (scan.count == 0) {
+      scan.first = token;
+    }
     ++scan.count;
   }
   return true;
+}
+
+// Out of line, so that the checks of every value stay small enough to be inlined.
+bool ModelReader::FailCommaMissing(const InstanceRecord& record, const Token& token) {
+  return FailIn(record, token.line, "',' missing before " + Shown(token));
 }
 
 // A list's '(' or a typed value's name (with the '(' after it, read here).
@@ -422,15 +429,19 @@ bool ModelReader::OpenValue(Lexer& lexer, ArgumentScan& scan, const InstanceReco
 }
 
 bool ModelReader::ReadComma(ArgumentScan& scan, const InstanceRecord& record, const Token& token) {
+  if (scan.state != ArgumentScan::AfterValue || scan.typed[scan.depth] != 0) {
+    return FailComma(scan, record, token);
+  }
+  scan.state = ArgumentScan::AfterComma;
+  return true;
+}
+
+bool ModelReader::FailComma(const ArgumentScan& scan, const InstanceRecord& record, const Token& token) {
   if (scan.state != ArgumentScan::AfterValue) {
     return FailIn(record, token.line,
                   scan.state == ArgumentScan::First ? "',' with no value before it" : "two ',' in a row");
   }
-  if (scan.typed[scan.depth] != 0) {
-    return FailIn(record, token.line, "',' inside a typed value, which holds one value");
-  }
-  scan.state = ArgumentScan::AfterComma;
-  return true;
+  return FailIn(record, token.line, "',' inside a typed value, which holds one value");
 }
 
 // A ')' must not follow ',' and must not close a typed value that holds nothing.

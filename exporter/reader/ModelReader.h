@@ -39,6 +39,8 @@ class ModelReader {
   bool StartValue(ArgumentScan& scan, const InstanceRecord& record, const Token& token);
   bool OpenValue(Lexer& lexer, ArgumentScan& scan, const InstanceRecord& record, const Token& token);
   bool ReadComma(ArgumentScan& scan, const InstanceRecord& record, const Token& token);
+  bool FailComma(const ArgumentScan& scan, const InstanceRecord& record, const Token& token);
+  bool FailCommaMissing(const InstanceRecord& record, const Token& token);
   bool CheckClose(const ArgumentScan& scan, const InstanceRecord& record, const Token& token);
   bool FinishArguments(const InstanceRecord& record, const ArgumentScan& scan, const Token& close);
   bool FailInArguments(const InstanceRecord& record, const Token& token, int depth, const Lexer& lexer);

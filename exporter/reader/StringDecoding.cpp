@@ -178,10 +178,16 @@ bool Decode(std::string_view body, std::string* out, std::string& error) {
       }
       at += 2;
     } else if (byte < 0x80) {
-      if (out != nullptr) {
-        out->push_back(c);
+      // A run of plain ASCII is copied as it stands, in one append.
+      std::size_t end = at + 1;
+      while (end < body.size() && static_cast<unsigned char>(body[end]) < 0x80 && body[end] != '\\' &&
+             body[end] != '\'') {
+        ++end;
       }
-      ++at;
+      if (out != nullptr) {
+        out->append(body.data() + at, end - at);
+      }
+      at = end;
     } else if (const std::size_t length = Utf8Length(body, at)) {
       if (out != nullptr) {
         out->append(body.substr(at, length));

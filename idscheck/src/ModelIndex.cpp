@@ -136,10 +136,11 @@ std::vector<InstanceIndex> ModelIndex::GetReferences(InstanceIndex instance, std
 }
 
 std::string ModelIndex::GetText(InstanceIndex instance, std::string_view attribute) const {
-  const ModelValue read = Get(instance, attribute);
-  const ModelValue& value = read.Unwrapped();
+  ModelValue read = Get(instance, attribute);
+  // The text is moved out of the value read, which goes right after.
+  ModelValue& value = read.Unwrapped();
   const bool textual = value.kind == ModelValue::Kind::String || value.kind == ModelValue::Kind::Enumeration;
-  return textual ? value.text : std::string();
+  return textual ? std::move(value.text) : std::string();
 }
 
 std::string ModelIndex::UpperEntity(InstanceIndex instance) const {

@@ -60,6 +60,7 @@ struct ModelValue {
       value = &value->items.front();
     return *value;
   }
+  ModelValue& Unwrapped() noexcept { return const_cast<ModelValue&>(std::as_const(*this).Unwrapped()); }
 };
 
 }  // namespace Ids

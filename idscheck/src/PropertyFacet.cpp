@@ -12,10 +12,10 @@ constexpr const char* RootAttributes[] = {"GlobalId", "OwnerHistory", "Name", "D
 
 void AddSet(const ModelIndex& index, InstanceIndex set, PropertySets& sets) {
   const ModelView& model = index.Model();
-  const std::string setName = index.GetText(set, "Name");
-  auto& properties = sets[setName];
-  if (model.IsSubtypeOf(set, "IFCPROPERTYSET") || model.IsSubtypeOf(set, "IFCELEMENTQUANTITY")) {
-    const char* list = model.IsSubtypeOf(set, "IFCPROPERTYSET") ? "HasProperties" : "Quantities";
+  auto& properties = sets[index.GetText(set, "Name")];
+  const bool propertySet = model.IsSubtypeOf(set, "IFCPROPERTYSET");
+  if (propertySet || model.IsSubtypeOf(set, "IFCELEMENTQUANTITY")) {
+    const char* list = propertySet ? "HasProperties" : "Quantities";
     for (const InstanceIndex property : index.GetReferences(set, list))
       properties[index.GetText(property, "Name")] = {property, {}};
     return;

@@ -1,6 +1,7 @@
 #include "Tables.h"
 
 #include <cctype>
+#include <unordered_map>
 
 namespace Ids::Tables {
 
@@ -26,12 +27,16 @@ const DataTypeRow* FindDataType(std::string_view name) noexcept {
   return nullptr;
 }
 
+// Looked up for every measured value a property facet checks: hashed once, not scanned each time.
 const MeasureRow* FindMeasure(std::string_view name) noexcept {
-  for (std::size_t i = 0; i < MeasureCount; ++i) {
-    if (name == Measures[i].name)
-      return &Measures[i];
-  }
-  return nullptr;
+  static const std::unordered_map<std::string_view, const MeasureRow*> byName = [] {
+    std::unordered_map<std::string_view, const MeasureRow*> rows;
+    for (std::size_t i = 0; i < MeasureCount; ++i)
+      rows.emplace(Measures[i].name, &Measures[i]);
+    return rows;
+  }();
+  const auto found = byName.find(name);
+  return found == byName.end() ? nullptr : found->second;
 }
 
 const Ifc2x3MappingRow* FindIfc2x3Mapping(std::string_view upperName) noexcept {

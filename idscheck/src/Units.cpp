@@ -80,7 +80,7 @@ double ModelUnits::ToSi(std::string_view upperMeasure, double value) const {
   const Tables::MeasureRow* measure = Tables::FindMeasure(upperMeasure);
   if (measure == nullptr)
     return value;
-  const auto found = byUnitType.find(measure->unit);
+  const auto found = byUnitType.find(std::string_view(measure->unit));
   if (found == byUnitType.end())
     return value;
   return value * found->second.scale + found->second.offset;

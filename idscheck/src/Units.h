@@ -6,9 +6,9 @@
 //   double metres = units.ToSi("IFCLENGTHMEASURE", 2500.0);  // 2.5 in a millimetre model
 #pragma once
 
+#include <map>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 
 #include "ModelIndex.h"
 
@@ -30,7 +30,7 @@ class ModelUnits {
   Conversion UnitConversion(InstanceIndex unit, int depth) const;
 
   const ModelIndex& index;
-  std::unordered_map<std::string, Conversion> byUnitType;  // "LENGTHUNIT" -> conversion
+  std::map<std::string, Conversion, std::less<>> byUnitType;  // "LENGTHUNIT" -> conversion
 };
 
 }  // namespace Ids

@@ -77,6 +77,34 @@ TEST(Lexer, InstanceNamesUpTo64Bits) {
   EXPECT_EQ(ErrorOf("# 12"), "malformed instance name '#': '#' and digits expected");
 }
 
+// Strings are crossed a word at a time: a quote, backslash, line feed or NUL must be seen at any
+// position within a word, and a run of plain text must be decoded whole.
+TEST(Lexer, StringStopsAtEveryPositionOfALongBody) {
+  for (std::size_t k = 0; k < 20; ++k) {
+    const std::string head(k, 'a');
+    const std::string tail(11, 'b');
+    EXPECT_EQ(Tokens("'" + head + "''" + tail + "',"),
+              (std::vector<std::string>{"String:'" + head + "''" + tail + "'", "Comma:,"}))
+        << k;
+    EXPECT_EQ(Decoded("'" + head + "''" + tail + "'"), head + "'" + tail) << k;
+    EXPECT_EQ(Decoded("'" + head + "\\X2\\00E4\\X0\\" + tail + "'"), head + "\xC3\xA4" + tail) << k;
+    std::uint32_t lastLine = 0;
+    EXPECT_EQ(Tokens("'" + head + "\n" + tail + "' $", &lastLine).back(), "Null:$") << k;
+    EXPECT_EQ(lastLine, 2u) << k;
+    EXPECT_EQ(ErrorOf("'" + head + std::string(1, '\0') + tail + "'"), "a NUL byte in a string") << k;
+    EXPECT_EQ(ErrorOf("'" + head + "\\X0\\" + tail + "'").rfind("\\X0\\ without", 0), 0u) << k;
+  }
+  EXPECT_EQ(ErrorOf("'" + std::string(17, 'a')), "unterminated string (it begins on line 1)");
+}
+
+TEST(Lexer, InstanceNamesWithLeadingZeros) {
+  EXPECT_EQ(InstanceNumberOf(Lexer("#000012").Next()).Value(), 12u);
+  EXPECT_EQ(InstanceNumberOf(Lexer("#9999999999999999999").Next()).Value(), 9999999999999999999ull);
+  EXPECT_EQ(InstanceNumberOf(Lexer("#018446744073709551615").Next()).Value(), 18446744073709551615ull);
+  EXPECT_EQ(ErrorOf("#000"), "instance number #0: numbers begin at 1");
+  EXPECT_EQ(ErrorOf("#99999999999999999999"), "instance number #99999999999999999999 does not fit in 64 bits");
+}
+
 TEST(Lexer, FaultsAreNamedWhereTheyBegin) {
   Lexer comment("(\n/* never\nclosed");
   comment.Next();
