@@ -13,7 +13,8 @@ namespace Exporter {
 namespace {
 
 IfcReader::Value Parsed(const std::string& text) {
-  IfcReader::Lexer lexer("(" + text + ")");
+  const std::string list = "(" + text + ")";  // the lexer reads it in place
+  IfcReader::Lexer lexer(list);
   std::vector<IfcReader::Value> values;
   std::string error;
   EXPECT_TRUE(IfcReader::ParseArgumentList(lexer, values, error)) << error;
