@@ -20,8 +20,11 @@ class IdsFacets : public testing::Test {
  protected:
   Ids::SpecificationResult Check(const std::string& data, const std::string& applicability,
                                  const std::string& requirements, const std::string& schema = "IFC4") {
+    // Named after the test: CTest runs the tests of this program in parallel processes, where `this`
+    // can have the same address, and a file rewritten under another test's mapping faults it.
     const fs::path model =
-        fs::temp_directory_path() / ("ids-facets-" + std::to_string(reinterpret_cast<std::uintptr_t>(this)) + ".ifc");
+        fs::temp_directory_path() /
+        ("ids-facets-" + std::string(testing::UnitTest::GetInstance()->current_test_info()->name()) + ".ifc");
     {
       std::ofstream file(model);
       file << "ISO-10303-21;\nHEADER;\nFILE_DESCRIPTION((''),'2;1');\nFILE_NAME('','',(),(),'','','');\n"
