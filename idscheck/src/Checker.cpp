@@ -8,19 +8,9 @@
 
 #include "Matching.h"
 #include "Tables.h"
+#include "UpperCase.h"
 
 namespace Ids {
-
-namespace {
-
-std::string Upper(std::string_view text) {
-  std::string result(text);
-  for (char& c : result)
-    c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-  return result;
-}
-
-}  // namespace
 
 Checker::Checker(const ModelView& model) : model(model), index(model), units(index) {}
 

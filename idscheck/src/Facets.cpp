@@ -6,17 +6,11 @@
 #include "FacetMemo.h"
 #include "Matching.h"
 #include "Tables.h"
+#include "UpperCase.h"
 
 namespace Ids {
 
 namespace {
-
-std::string Upper(std::string_view text) {
-  std::string result(text);
-  for (char& c : result)
-    c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-  return result;
-}
 
 bool IsEmpty(const ModelValue& value) noexcept {
   const ModelValue& inner = value.Unwrapped();
