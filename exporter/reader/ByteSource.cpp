@@ -1,7 +1,6 @@
 #include "ByteSource.h"
 
-#include <cerrno>
-#include <cstring>
+#include "SystemError.h"
 
 #if defined(_WIN32)
 #include <windows.h>
@@ -19,21 +18,6 @@ ByteSource::~ByteSource() {
 }
 
 #if defined(_WIN32)
-
-namespace {
-
-std::string LastErrorText() {
-  char buffer[512] = {};
-  FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, GetLastError(), 0, buffer,
-                 sizeof(buffer), nullptr);
-  std::string text(buffer);
-  while (!text.empty() && (text.back() == '\n' || text.back() == '\r' || text.back() == '.')) {
-    text.pop_back();
-  }
-  return text;
-}
-
-}  // namespace
 
 void ByteSource::Close() noexcept {
   if (mapped) {
@@ -58,7 +42,7 @@ bool ByteSource::Open(const std::string& path, std::string& error) {
   HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                             FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
   if (file == INVALID_HANDLE_VALUE) {
-    error = path + ": cannot open: " + LastErrorText();
+    error = path + ": cannot open: " + LastSystemErrorText();
     return false;
   }
   // Pipes and devices (CON, NUL, COM1) are no files on disk.
@@ -77,13 +61,13 @@ bool ByteSource::Open(const std::string& path, std::string& error) {
   mapping = CreateFileMappingA(file, nullptr, PAGE_READONLY, 0, 0, nullptr);
   CloseHandle(file);
   if (mapping == nullptr) {
-    error = path + ": cannot map: " + LastErrorText();
+    error = path + ": cannot map: " + LastSystemErrorText();
     size = 0;
     return false;
   }
   data = static_cast<const char*>(MapViewOfFile(mapping, FILE_MAP_READ, 0, 0, 0));
   if (data == nullptr) {
-    error = path + ": cannot map: " + LastErrorText();
+    error = path + ": cannot map: " + LastSystemErrorText();
     Close();
     return false;
   }
@@ -107,7 +91,7 @@ bool ByteSource::Open(const std::string& path, std::string& error) {
   // Non-blocking, so that opening a FIFO without a writer returns at once; fstat then refuses it.
   const int file = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
   if (file < 0) {
-    error = path + ": cannot open: " + std::strerror(errno);
+    error = path + ": cannot open: " + LastSystemErrorText();
     return false;
   }
   struct stat status {};
@@ -125,7 +109,7 @@ bool ByteSource::Open(const std::string& path, std::string& error) {
   void* bytes = mmap(nullptr, size, PROT_READ, MAP_PRIVATE, file, 0);
   close(file);
   if (bytes == MAP_FAILED) {
-    error = path + ": cannot map: " + std::strerror(errno);
+    error = path + ": cannot map: " + LastSystemErrorText();
     size = 0;
     return false;
   }

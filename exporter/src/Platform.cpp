@@ -1,8 +1,8 @@
 #include "Platform.h"
 
-#include <cerrno>
 #include <cstdio>
-#include <cstring>
+
+#include "SystemError.h"
 
 #if defined(_WIN32)
 #include <io.h>
@@ -16,21 +16,6 @@ namespace Exporter {
 
 #if defined(_WIN32)
 
-namespace {
-
-std::string LastErrorText() {
-  char buffer[512] = {};
-  FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, GetLastError(), 0, buffer,
-                 sizeof(buffer), nullptr);
-  std::string text(buffer);
-  while (!text.empty() && (text.back() == '\n' || text.back() == '\r' || text.back() == '.')) {
-    text.pop_back();
-  }
-  return text;
-}
-
-}  // namespace
-
 SharedLibrary::~SharedLibrary() {
   if (handle != nullptr) {
     FreeLibrary(static_cast<HMODULE>(handle));
@@ -40,7 +25,7 @@ SharedLibrary::~SharedLibrary() {
 bool SharedLibrary::Open(const std::string& path, std::string& error) {
   handle = LoadLibraryA(path.c_str());
   if (handle == nullptr) {
-    error = LastErrorText();
+    error = IfcReader::LastSystemErrorText();
     return false;
   }
   return true;
@@ -52,7 +37,7 @@ void* SharedLibrary::Find(const char* name) const noexcept {
 
 bool RenameReplacing(const std::string& from, const std::string& to, std::string& error) {
   if (!MoveFileExA(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING)) {
-    error = LastErrorText();
+    error = IfcReader::LastSystemErrorText();
     return false;
   }
   return true;
@@ -102,7 +87,7 @@ void* SharedLibrary::Find(const char* name) const noexcept {
 
 bool RenameReplacing(const std::string& from, const std::string& to, std::string& error) {
   if (std::rename(from.c_str(), to.c_str()) != 0) {
-    error = std::strerror(errno);
+    error = IfcReader::LastSystemErrorText();
     return false;
   }
   return true;
