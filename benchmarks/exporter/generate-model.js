@@ -9,7 +9,7 @@
 'use strict';
 
 const fs = require('node:fs');
-const { compress } = require('../../tests/ifc/lib/guid');
+const { StepModel } = require('../support/step-model');
 
 const [output, wantedText = '1000000', schema = 'IFC4'] = process.argv.slice(2);
 if (!output || !/^\d+$/.test(wantedText) || !['IFC4', 'IFC2X3'].includes(schema)) {
@@ -18,54 +18,19 @@ if (!output || !/^\d+$/.test(wantedText) || !['IFC4', 'IFC2X3'].includes(schema)
 }
 const wanted = Number(wantedText);
 
-const fd = fs.openSync(output, 'w');
-let buffer = '';
-let n = 0;
-const flush = () => {
-  fs.writeSync(fd, buffer);
-  buffer = '';
-};
-const add = (text) => {
-  n += 1;
-  buffer += `#${n}=${text};\n`;
-  if (buffer.length > 1 << 20) flush();
-  return `#${n}`;
-};
-// GlobalIds from a counter, in a GUID range of their own, as some authoring tools number them: GUIDs
-// that differ only in their last bytes are the hard case for a GlobalId hash table.
-let guids = 0;
-const gid = () => {
-  guids += 1;
-  return `'${compress(`B3A70000-0000-4000-8000-${guids.toString(16).padStart(12, '0')}`)}'`;
-};
-
-buffer += `ISO-10303-21;
-HEADER;
-FILE_DESCRIPTION(('ViewDefinition [${schema === 'IFC4' ? 'ReferenceView' : 'CoordinationView_V2.0'}]'),'2;1');
-FILE_NAME('large-model.ifc','2026-01-01T00:00:00',('Benchmark'),('IFCAPI'),'generate-model.js','IFCAPI benchmark','');
-FILE_SCHEMA(('${schema}'));
-ENDSEC;
-DATA;
-`;
-const person = add("IFCPERSON($,'Benchmark','Model',$,$,$,$,$)");
-const organization = add("IFCORGANIZATION($,'IFCAPI',$,$,$)");
-const user = add(`IFCPERSONANDORGANIZATION(${person},${organization},$)`);
-const application = add(`IFCAPPLICATION(${organization},'1.0','IFCAPI benchmark model','IFCAPI-Bench')`);
-const history = add(`IFCOWNERHISTORY(${user},${application},$,.ADDED.,$,$,$,1767225600)`);
-const length = add('IFCSIUNIT(*,.LENGTHUNIT.,$,.METRE.)');
-const units = add(`IFCUNITASSIGNMENT((${length}))`);
-const origin = add('IFCCARTESIANPOINT((0.,0.,0.))');
-const up = add('IFCDIRECTION((0.,0.,1.))');
-const east = add('IFCDIRECTION((1.,0.,0.))');
-const world = add(`IFCAXIS2PLACEMENT3D(${origin},${up},${east})`);
-const context = add(`IFCGEOMETRICREPRESENTATIONCONTEXT($,'Model',3,1.E-05,${world},$)`);
-const project = add(`IFCPROJECT(${gid()},${history},'Benchmark project',$,$,$,$,(${context}),${units})`);
-const sitePlacement = add(`IFCLOCALPLACEMENT($,${world})`);
-const site = add(`IFCSITE(${gid()},${history},'Site',$,$,${sitePlacement},$,$,.ELEMENT.,$,$,$,$,$)`);
-const buildingPlacement = add(`IFCLOCALPLACEMENT(${sitePlacement},${world})`);
-const building = add(`IFCBUILDING(${gid()},${history},'Building',$,$,${buildingPlacement},$,$,.ELEMENT.,$,$,$)`);
-add(`IFCRELAGGREGATES(${gid()},${history},$,$,${project},(${site}))`);
-add(`IFCRELAGGREGATES(${gid()},${history},$,$,${site},(${building}))`);
+const model = new StepModel(output, {
+  fileName: 'large-model.ifc',
+  schema,
+  view: schema === 'IFC4' ? 'ReferenceView' : 'CoordinationView_V2.0',
+  guidPrefix: 'B3A70000',
+});
+const add = (text) => model.add(text);
+const gid = () => model.gid();
+const { history, up, east, world, buildingPlacement, building } = model.writeHead({
+  project: 'Benchmark project',
+  building: 'Building',
+  units: ['IFCSIUNIT(*,.LENGTHUNIT.,$,.METRE.)'],
+});
 
 // Entity, name and PredefinedType (null where the entity has none) of each kind of element.
 const KINDS = {
@@ -85,13 +50,13 @@ const KINDS = {
 const PER_STOREY = 2000;
 const storeys = [];
 let element = 0;
-while (n < wanted - 16) {
+while (model.count < wanted - 16) {
   const level = storeys.length;
   const placement = add(`IFCLOCALPLACEMENT(${buildingPlacement},${world})`);
   const storey = add(`IFCBUILDINGSTOREY(${gid()},${history},'Level ${level}',$,$,${placement},$,$,.ELEMENT.,${level * 3}.)`);
   storeys.push(storey);
   const contained = [];
-  for (let k = 0; k < PER_STOREY && n < wanted - 16; k++, element++) {
+  for (let k = 0; k < PER_STOREY && model.count < wanted - 16; k++, element++) {
     const [entity, name, type] = KINDS[element % KINDS.length];
     const x = (element % 100) * 0.6125 + 0.0375;
     const y = (Math.floor(element / 100) % 100) * 0.4875 + 0.0125;
@@ -115,7 +80,5 @@ while (n < wanted - 16) {
   add(`IFCRELCONTAINEDINSPATIALSTRUCTURE(${gid()},${history},$,$,(${contained.join(',')}),${storey})`);
 }
 add(`IFCRELAGGREGATES(${gid()},${history},$,$,${building},(${storeys.join(',')}))`);
-buffer += 'ENDSEC;\nEND-ISO-10303-21;\n';
-flush();
-fs.closeSync(fd);
+const n = model.finish();
 console.log(`${output}: ${n} instances, ${element} elements, ${(fs.statSync(output).size / 1e6).toFixed(1)} MB`);

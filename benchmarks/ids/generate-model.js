@@ -10,7 +10,7 @@
 'use strict';
 
 const fs = require('node:fs');
-const { compress } = require('../../tests/ifc/lib/guid');
+const { StepModel, list } = require('../support/step-model');
 
 const [output, wantedText = '1000000'] = process.argv.slice(2);
 if (!output || !/^[0-9]+$/.test(wantedText)) {
@@ -19,58 +19,23 @@ if (!output || !/^[0-9]+$/.test(wantedText)) {
 }
 const wanted = Number(wantedText);
 
-const fd = fs.openSync(output, 'w');
-let buffer = '';
-let n = 0;
-const flush = () => {
-  fs.writeSync(fd, buffer);
-  buffer = '';
-};
-const add = (text) => {
-  n += 1;
-  buffer += `#${n}=${text};\n`;
-  if (buffer.length > 1 << 20) flush();
-  return `#${n}`;
-};
-let guids = 0;
-const gid = () => {
-  guids += 1;
-  return `'${compress(`1D5C0000-0000-4000-8000-${guids.toString(16).padStart(12, '0')}`)}'`;
-};
-const list = (items) => `(${items.join(',')})`;
-
-buffer += `ISO-10303-21;
-HEADER;
-FILE_DESCRIPTION(('ViewDefinition [ReferenceView]'),'2;1');
-FILE_NAME('ids-benchmark.ifc','2026-01-01T00:00:00',('Benchmark'),('IFCAPI'),'generate-model.js','IFCAPI benchmark','');
-FILE_SCHEMA(('IFC4'));
-ENDSEC;
-DATA;
-`;
-const person = add("IFCPERSON($,'Benchmark','Model',$,$,$,$,$)");
-const organization = add("IFCORGANIZATION($,'IFCAPI',$,$,$)");
-const user = add(`IFCPERSONANDORGANIZATION(${person},${organization},$)`);
-const application = add(`IFCAPPLICATION(${organization},'1.0','IFCAPI benchmark model','IFCAPI-Bench')`);
-const history = add(`IFCOWNERHISTORY(${user},${application},$,.ADDED.,$,$,$,1767225600)`);
-const units = add(
-  `IFCUNITASSIGNMENT(${list([
-    add('IFCSIUNIT(*,.LENGTHUNIT.,$,.METRE.)'),
-    add('IFCSIUNIT(*,.AREAUNIT.,$,.SQUARE_METRE.)'),
-    add('IFCSIUNIT(*,.POWERUNIT.,$,.WATT.)'),
-  ])})`,
-);
-const origin = add('IFCCARTESIANPOINT((0.,0.,0.))');
-const up = add('IFCDIRECTION((0.,0.,1.))');
-const east = add('IFCDIRECTION((1.,0.,0.))');
-const world = add(`IFCAXIS2PLACEMENT3D(${origin},${up},${east})`);
-const context = add(`IFCGEOMETRICREPRESENTATIONCONTEXT($,'Model',3,1.E-05,${world},$)`);
-const project = add(`IFCPROJECT(${gid()},${history},'IDS benchmark project',$,$,$,$,(${context}),${units})`);
-const sitePlacement = add(`IFCLOCALPLACEMENT($,${world})`);
-const site = add(`IFCSITE(${gid()},${history},'Site',$,$,${sitePlacement},$,$,.ELEMENT.,$,$,$,$,$)`);
-const buildingPlacement = add(`IFCLOCALPLACEMENT(${sitePlacement},${world})`);
-const building = add(`IFCBUILDING(${gid()},${history},'Building A',$,$,${buildingPlacement},$,$,.ELEMENT.,$,$,$)`);
-add(`IFCRELAGGREGATES(${gid()},${history},$,$,${project},(${site}))`);
-add(`IFCRELAGGREGATES(${gid()},${history},$,$,${site},(${building}))`);
+const model = new StepModel(output, {
+  fileName: 'ids-benchmark.ifc',
+  schema: 'IFC4',
+  view: 'ReferenceView',
+  guidPrefix: '1D5C0000',
+});
+const add = (text) => model.add(text);
+const gid = () => model.gid();
+const { history, up, east, world, buildingPlacement, building } = model.writeHead({
+  project: 'IDS benchmark project',
+  building: 'Building A',
+  units: [
+    'IFCSIUNIT(*,.LENGTHUNIT.,$,.METRE.)',
+    'IFCSIUNIT(*,.AREAUNIT.,$,.SQUARE_METRE.)',
+    'IFCSIUNIT(*,.POWERUNIT.,$,.WATT.)',
+  ],
+});
 
 const single = (name, value) => add(`IFCPROPERTYSINGLEVALUE('${name}',$,${value},$)`);
 const propertySet = (name, properties) => add(`IFCPROPERTYSET(${gid()},${history},'${name}',$,${list(properties)})`);
@@ -234,7 +199,7 @@ const PER_STOREY = 2000;
 const SPACES_PER_STOREY = 40;
 const storeys = [];
 let counter = 0;
-while (n < wanted - 30) {
+while (model.count < wanted - 30) {
   const level = storeys.length;
   const placement = add(`IFCLOCALPLACEMENT(${buildingPlacement},${world})`);
   const storey = add(
@@ -243,7 +208,7 @@ while (n < wanted - 30) {
   storeys.push(storey);
   add(`IFCRELAGGREGATES(${gid()},${history},$,$,${storey},${list(spaces(level, placement, SPACES_PER_STOREY))})`);
   const byKind = KINDS.map(() => []);
-  for (let k = 0; k < PER_STOREY && n < wanted - 30; k++, counter++) {
+  for (let k = 0; k < PER_STOREY && model.count < wanted - 30; k++, counter++) {
     const kindIndex = counter % KINDS.length;
     byKind[kindIndex].push(element(KINDS[kindIndex], counter, level, placement));
   }
@@ -258,7 +223,5 @@ while (n < wanted - 30) {
   }
 }
 add(`IFCRELAGGREGATES(${gid()},${history},$,$,${building},${list(storeys)})`);
-buffer += 'ENDSEC;\nEND-ISO-10303-21;\n';
-flush();
-fs.closeSync(fd);
+const n = model.finish();
 console.log(`${output}: ${n} instances, ${counter} elements, ${(fs.statSync(output).size / 1e6).toFixed(1)} MB`);
