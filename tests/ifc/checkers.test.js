@@ -10,7 +10,7 @@ const test = require('node:test');
 const { openIfcFile } = require('./lib/ifc-file');
 const { validate, tablesFor } = require('./lib/schema');
 const { checkExport } = require('./lib/check-export');
-const { compress, expand } = require('./lib/guid');
+const { classification, relationName } = require('./expected-contributions');
 
 const SAMPLE = path.resolve(__dirname, '../../examples/model/sample-building.ifc');
 const HANDMADE = path.join(__dirname, 'fixtures/handmade-export.ifc');
@@ -35,16 +35,9 @@ const expected = {
     [WALL]: { Pset_WallCommon: { IsExternal: { kind: 'IfcPropertySingleValue', value: ['IFCBOOLEAN', true] } } },
   },
   attributes: { [SLAB]: { Name: 'Floor slab S-01 (screed)' } },
-  classification: {
-    Source: 'Example Standards Board',
-    Edition: '2024',
-    EditionDate: '2024-01-01',
-    Name: 'Example Building Classification',
-    Description: 'Classification of building elements by function',
-    Location: 'https://classification.example/ebc',
-  },
+  classification,
   references: { [SLAB]: [{ Location: 'https://classification.example/ebc/22.20', Identification: '22.20', Name: 'Floors' }] },
-  relationName: 'Example Building Classification',
+  relationName,
   groups: [
     { entity: 'IfcGroup', name: 'Fire compartment FC-1', members: [WALL, SLAB] },
     { entity: 'IfcDistributionSystem', name: 'Heating', members: ['E0000000-0000-4000-8000-000000000021'], services: ['B0000000-0000-4000-8000-000000000001'] },
@@ -68,14 +61,6 @@ async function problemsWith(edit) {
     output.close();
   }
 }
-
-test('GlobalIds round-trip through the GUID form, the first digit holding only two bits', () => {
-  for (const guid of ['00000000-0000-0000-0000-000000000000', 'FFFFFFFF-FFFF-FFFF-FFFF-FFFFFFFFFFFF', '7A3C0B1E-95D2-4F60-8E4A-0123456789AB']) {
-    assert.equal(expand(compress(guid)), guid);
-  }
-  assert.equal(compress('{FFFFFFFF-FFFF-FFFF-FFFF-FFFFFFFFFFFF}'), '3' + '$'.repeat(21));
-  assert.throws(() => expand('4' + '0'.repeat(21)), /not a GlobalId/);
-});
 
 test('the sample model and a correct hand-made export pass both checks', async () => {
   const [input, output] = [await openIfcFile(SAMPLE), await openIfcFile(HANDMADE)];
@@ -109,12 +94,11 @@ test('the schema check reports each kind of invalid instance', async () => {
   assert.doesNotMatch(problems, /#11=/, 'a derived value stands where the schema has one');
 });
 
-test('IFC2X3 files are checked against the IFC2X3 tables of web-ifc, not the IFC4 ones', async () => {
+test('IFC2X3 files are checked against the IFC2X3 tables, not the IFC4 ones', async () => {
   const file = await openIfcFile(path.join(__dirname, 'fixtures/invalid-ifc2x3.ifc'));
   const tables = tablesFor(file.schema);
-  const problems = validate(file, tables);
+  const problems = validate(file);
   file.close();
-  assert.equal(file.schema, 'IFC2X3');
   assert.deepEqual(tables.entities.get('IFCCLASSIFICATIONREFERENCE').attributes.map((a) => a.name), ['Location', 'ItemReference', 'Name', 'ReferencedSource']);
   assert.ok(!tables.entities.has('IFCBUILDINGSYSTEM') && !tables.definedTypes.has('IFCDATE'));
   assert.deepEqual(problems.sort(), [
