@@ -115,7 +115,7 @@ test('the export check reports each kind of wrong export', async () => {
     [(t) => t.replace('IFCLENGTHMEASURE(0.1)', 'IFCLENGTHMEASURE(0.10000000000000002)'), /Thickness: value is IFCLENGTHMEASURE\("0.10000000000000002"\)/],
     [(t) => t.replace('IFCLENGTHMEASURE(0.1)', 'IFCPOSITIVELENGTHMEASURE(0.1)'), /Thickness: value is IFCPOSITIVELENGTHMEASURE/],
     [(t) => t.replace("IFCLABEL('Concrete \\X2\\2265\\X0\\ 200 mm')", "IFCLABEL('Concrete \\X2\\2264\\X0\\ 200 mm')"), /Layers: values are/],
-    [(t) => t.replace(',$,IFCTHERMODYNAMICTEMPERATUREMEASURE(293.15));', ',$,$);'), /Temperature: set point is null/],
+    [(t) => t.replace(',$,IFCTHERMODYNAMICTEMPERATUREMEASURE(293.15));', ',$,$);'), /Temperature: setPoint is null/],
     [(t) => t.replace('(#58,#70),$,#210', '(#58),$,#210'), /Fire compartment FC-1: members #58/],
     [(t) => t.replace('#214=IFCRELSERVICESBUILDINGS', '#214=IFCRELASSIGNSTOGROUP').replace(",#212,(#26));", ",(#26),$,#212);"), /Heating: 2 IfcRelAssignsToGroup/],
     [(t) => t.replace(/^#19=.*\n/m, ''), /input #19=IfcCartesianPoint is missing/],

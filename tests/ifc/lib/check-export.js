@@ -44,39 +44,32 @@ function indexFile(file, tables) {
   return { byGlobalId, of: (entity) => byEntity.get(entity) || [] };
 }
 
+// Where each kind of property keeps its values: [argument, expectation field, is a list].
+const PROPERTY_VALUES = {
+  IfcPropertySingleValue: [[2, 'value']],
+  IfcPropertyBoundedValue: [[2, 'upper'], [3, 'lower'], [5, 'setPoint']],
+  IfcPropertyListValue: [[2, 'values', true]],
+  IfcPropertyEnumeratedValue: [[2, 'values', true]],
+  IfcPropertyTableValue: [[2, 'defining', true], [3, 'defined', true]],
+};
+
 function checkProperty(file, tables, where, property, expected, problems) {
   const wrong = (what) => problems.push(`${where}: ${what}`);
   if (property.entity !== expected.kind) return wrong(`is an ${property.entity}, expected an ${expected.kind}`);
-  const a = property.args;
   const values = (list, want, what) => {
     if (!Array.isArray(list) || list.length !== want.length || !list.every((raw, k) => sameValue(file, tables, raw, want[k]))) {
       wrong(`${what} are [${(list || []).map((raw) => show(file, raw)).join(', ')}], expected ${JSON.stringify(want)}`);
     }
   };
-  const one = (raw, want, what) => {
-    if (want === null ? raw !== null : !sameValue(file, tables, raw, want)) wrong(`${what} is ${show(file, raw)}, expected ${JSON.stringify(want)}`);
-  };
-  switch (expected.kind) {
-    case 'IfcPropertySingleValue':
-      return one(a[2], expected.value, 'value');
-    case 'IfcPropertyBoundedValue':
-      one(a[2], expected.upper, 'upper bound');
-      one(a[3], expected.lower, 'lower bound');
-      return one(a[5], expected.setPoint, 'set point');
-    case 'IfcPropertyListValue':
-      return values(a[2], expected.values, 'values');
-    case 'IfcPropertyEnumeratedValue': {
-      values(a[2], expected.values, 'values');
-      const enumeration = a[3] && file.instances.get(a[3].value);
-      if (!enumeration || enumeration.entity !== 'IfcPropertyEnumeration') return wrong('has no IfcPropertyEnumeration');
-      return values(enumeration.args[1], expected.enumeration, 'enumeration values');
-    }
-    case 'IfcPropertyTableValue':
-      values(a[2], expected.defining, 'defining values');
-      return values(a[3], expected.defined, 'defined values');
-    default:
-      return wrong(`unknown expectation ${expected.kind}`);
+  for (const [k, field, isList] of PROPERTY_VALUES[expected.kind]) {
+    const [raw, want] = [property.args[k], expected[field]];
+    if (isList) values(raw, want, field);
+    else if (want === null ? raw !== null : !sameValue(file, tables, raw, want)) wrong(`${field} is ${show(file, raw)}, expected ${JSON.stringify(want)}`);
   }
+  if (expected.kind !== 'IfcPropertyEnumeratedValue') return;
+  const enumeration = property.args[3] && file.instances.get(property.args[3].value);
+  if (!enumeration || enumeration.entity !== 'IfcPropertyEnumeration') return wrong('has no IfcPropertyEnumeration');
+  values(enumeration.args[1], expected.enumeration, 'enumeration values');
 }
 
 // The property sets related to each element: element number -> [IfcPropertySet].
@@ -94,21 +87,17 @@ function propertySetsByElement(file, index) {
 
 function checkProperties(file, tables, index, expected, problems) {
   const sets = propertySetsByElement(file, index);
-  // Rules that hold for every element, contributed to or not.
+  const contributed = new Set(Object.keys(expected).map(compress));
+  const repeated = (names) => names.filter((n, k) => names.indexOf(n) !== k);
   for (const [element, list] of sets) {
-    const names = list.map((set) => text(set.args[2]));
-    names.filter((n, k) => names.indexOf(n) !== k).forEach((n) => problems.push(`#${element}: two property sets named ${n}`));
+    repeated(list.map((set) => text(set.args[2]))).forEach((n) => problems.push(`#${element}: two property sets named ${n}`));
     for (const set of list) {
       const propertyNames = refs(set.args[4]).map((p) => text(file.instances.get(p) && file.instances.get(p).args[0]));
-      propertyNames.filter((n, k) => propertyNames.indexOf(n) !== k).forEach((n) => problems.push(`#${set.id} ${text(set.args[2])}: two properties named ${n}`));
+      repeated(propertyNames).forEach((n) => problems.push(`#${set.id} ${text(set.args[2])}: two properties named ${n}`));
     }
-  }
-  // Elements without contributions keep only the sets they had.
-  const contributed = new Set(Object.keys(expected).map(compress));
-  for (const [element, list] of sets) {
-    const instance = file.instances.get(element);
-    const globalId = instance && instance.args[0] && instance.args[0].value;
-    for (const set of list.filter((s) => !s.fromInput && !contributed.has(globalId))) {
+    // Elements without contributions keep only the sets they had.
+    if (contributed.has(text(file.instances.get(element)?.args[0]))) continue;
+    for (const set of list.filter((s) => !s.fromInput)) {
       problems.push(`#${element}: property set ${text(set.args[2])} (#${set.id}) that no contribution asked for`);
     }
   }
