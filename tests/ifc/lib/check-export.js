@@ -1,15 +1,8 @@
 // Compares an exported file with its input and with the contributions an add-on is expected to make
-// (the layout of tests/ifc/expected-contributions.js), both files as web-ifc reads them. Returns
-// the list of differences, empty when the export is right.
+// (laid out as in tests/ifc/expected-contributions.js); returns the differences, [] when the export
+// is right. What it checks is listed in docs/export-tool-checks.md.
 //
 //   const problems = checkExport(await openIfcFile('in.ifc'), await openIfcFile('out.ifc'), expected);
-//
-// Checked: every input instance is still there with its number, entity and values, except the
-// attributes the contributions set; every element has exactly the expected property sets, values,
-// attributes and classification references (new instances of the same contribution shared, not
-// repeated); no element has two sets of one name nor a set two properties of one name; every group
-// exists once with exactly the expected members and serviced buildings; elements without
-// contributions get no new sets and no references.
 'use strict';
 
 const { isDeepStrictEqual } = require('node:util');
