@@ -90,7 +90,7 @@ function loadTables(namespace, abstract) {
       tables.definedTypes.set(upper, { name: c.name, underlying: numberKind(c.name) });
     } else {
       const value = /^ {8}value: (\w+)/m.exec(c.body);
-      const kind = value && { string: 'STRING', boolean: 'BOOLEAN', logical: 'LOGICAL', number: 'REAL' }[value[1]];
+      const kind = value && { string: 'STRING', boolean: 'BOOLEAN', logical: 'LOGICAL', number: 'REAL', Array: 'LIST' }[value[1]];
       if (kind) tables.definedTypes.set(upper, { name: c.name, underlying: c.name === 'IfcBinary' ? 'BINARY' : kind });
     }
   }
@@ -173,7 +173,8 @@ function instanceProblems(tables, file, instance, entity) {
     } else if (attribute.aggregate && value.length === 0) {
       problems.push(`${attribute.name} is an empty list`);
     } else {
-      for (const element of [value].flat(Infinity)) {
+      const list = tables.definedTypes.get(attribute.type.toUpperCase())?.underlying === 'LIST';
+      for (const element of list && !attribute.aggregate ? [value] : [value].flat(Infinity)) {
         const problem = valueProblem(tables, file, attribute.type, element);
         if (problem) problems.push(`${attribute.name} ${problem}`);
       }
