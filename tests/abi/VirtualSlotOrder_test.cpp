@@ -60,38 +60,31 @@ struct ArrayOperations : A {
   using A::IsAllocatorOwned;
 };
 
+// The slots of `members`, in the order given.
+template <class... Members>
+std::vector<std::ptrdiff_t> Slots(Members... members) {
+  return {Slot(members)...};
+}
+
 template <class A>
 std::vector<std::ptrdiff_t> SlotsOfArray() {
   using Ops = ArrayOperations<A>;
-  return {Slot(&Ops::Reallocate), Slot(&Ops::GetMinimumCapacity), Slot(&Ops::AllocateBuffer), Slot(&Ops::FreeBuffer),
-          Slot(&Ops::IsAllocatorOwned)};
+  return Slots(&Ops::Reallocate, &Ops::GetMinimumCapacity, &Ops::AllocateBuffer, &Ops::FreeBuffer,
+               &Ops::IsAllocatorOwned);
 }
 
 std::vector<std::ptrdiff_t> SlotsOfHookDataProvider() {
   using P = IFCAPI::Impl::IHookDataProvider;
-  return {Slot(&P::Reserved1),
-          Slot(&P::Reserved2),
-          Slot(&P::Reserved3),
-          Slot(&P::Reserved4),
-          Slot(&P::Reserved5),
-          Slot(&P::Reserved6),
-          Slot(&P::Reserved7),
-          Slot(&P::GetProperties),
-          Slot(&P::GetAttributes),
-          Slot(&P::GetClassificationReferences),
-          Slot(&P::GetAlternativeProperties),
-          Slot(&P::GetAlternativeAttributes),
-          Slot(&P::GetAlternativeClassificationReferences),
-          Slot(&P::GetAssignments)};
+  return Slots(&P::Reserved1, &P::Reserved2, &P::Reserved3, &P::Reserved4, &P::Reserved5, &P::Reserved6, &P::Reserved7,
+               &P::GetProperties, &P::GetAttributes, &P::GetClassificationReferences, &P::GetAlternativeProperties,
+               &P::GetAlternativeAttributes, &P::GetAlternativeClassificationReferences, &P::GetAssignments);
 }
 
 std::vector<std::ptrdiff_t> SlotsOfCallbackInterface() {
   using I = IFCAPI::Impl::IFCAPICallbackInterface;
-  return {Slot(&I::IsWindowSupported), Slot(&I::Operation1),  Slot(&I::Operation2),  Slot(&I::Operation3),
-          Slot(&I::Operation4),        Slot(&I::Operation5),  Slot(&I::Operation6),  Slot(&I::Operation7),
-          Slot(&I::Operation8),        Slot(&I::Operation9),  Slot(&I::Operation10), Slot(&I::Operation11),
-          Slot(&I::Operation12),       Slot(&I::Operation13), Slot(&I::Operation14), Slot(&I::Operation15),
-          Slot(&I::Operation16)};
+  return Slots(&I::IsWindowSupported, &I::Operation1, &I::Operation2, &I::Operation3, &I::Operation4, &I::Operation5,
+               &I::Operation6, &I::Operation7, &I::Operation8, &I::Operation9, &I::Operation10, &I::Operation11,
+               &I::Operation12, &I::Operation13, &I::Operation14, &I::Operation15, &I::Operation16);
 }
 
 // A class's table: its named operations, in declaration order, take consecutive slots from `first`, and

@@ -18,12 +18,14 @@ or MinGW-w64's headers are absent.
 
 import argparse
 import difflib
+import glob
 import os
 import re
 import shutil
 import subprocess
 import sys
 import tempfile
+from types import SimpleNamespace as Record
 
 SKIP = 77
 MINGW_INCLUDE = "/usr/x86_64-w64-mingw32/include"
@@ -48,19 +50,11 @@ def compile_flags(system_dirs, include_dirs):
     # wide-string functions from libc++. None of this touches a layout of the project's types.
     flags = ["--target=x86_64-pc-windows-msvc", "-std=c++17", "-nostdinc++", "-fgnuc-version=4.2.1"]
     flags += ["-D_LIBCPP_NO_VCRUNTIME", "-D_UCRT", "-D_CRT_CONST_CORRECT_OVERLOADS", "-fno-rtti", "-fno-access-control", "-w"]
-    for directory in system_dirs:
-        flags += ["-isystem", directory]
-    for directory in include_dirs:
-        flags += ["-I", directory]
-    return flags
+    return flags + [f for d in system_dirs for f in ("-isystem", d)] + [f for d in include_dirs for f in ("-I", d)]
 
 
 def public_headers(include_dirs):
-    headers = []
-    for directory in include_dirs:
-        for root, _, files in os.walk(directory):
-            headers += [os.path.join(root, name) for name in files if name.endswith(".h")]
-    return sorted(headers)
+    return sorted(h for d in include_dirs for h in glob.glob(os.path.join(d, "**", "*.h"), recursive=True))
 
 
 def run_clang(clang, flags, source, extra):
@@ -78,13 +72,6 @@ def run_clang(clang, flags, source, extra):
 NODE = re.compile(r"^([| `-]*?)([A-Za-z]+) 0x[0-9a-f]+ (.*)$")
 PATH = re.compile(r"(/[^:<>,\s]+):\d+:\d+")
 SCOPES = ("NamespaceDecl", "CXXRecordDecl", "ClassTemplateDecl", "LinkageSpecDecl", "TranslationUnitDecl")
-
-
-class Record:
-    def __init__(self, name, is_template):
-        self.name = name
-        self.is_template = is_template
-        self.polymorphic = False
 
 
 def public_records(clang, flags, headers):
@@ -105,30 +92,24 @@ def public_records(clang, flags, headers):
         if not match:
             continue
         depth, kind, rest = len(match.group(1)), match.group(2), match.group(3)
-        starts_with_path = rest.startswith("</")
         paths = PATH.findall(rest)
-        own_file = paths[0] if starts_with_path and paths else current_file
+        own_file = paths[0] if rest.startswith("</") and paths else current_file
         if paths:
             current_file = paths[-1]
         while stack and stack[-1][0] >= depth:
             stack.pop()
         in_scope = all(entry[1] in SCOPES for entry in stack)
-        name = rest.split()[-1]
         if kind == "CXXRecordDecl" and rest.endswith(" definition"):
             name = rest.split()[-2]
             parent = stack[-1][1] if stack else None
+            own_name = None if parent == "ClassTemplateDecl" else name  # the template carries it
             if in_scope and own_file in wanted and name not in ("class", "struct", "union"):
-                qualified = "::".join(entry[2] for entry in stack if entry[2]) + "::" + name
-                qualified = qualified.lstrip(":")
-                if parent == "ClassTemplateDecl":
-                    qualified = qualified[: -len("::" + name)]
+                qualified = "::".join([entry[2] for entry in stack if entry[2]] + ([own_name] if own_name else []))
                 is_template = any(entry[1] == "ClassTemplateDecl" for entry in stack)
-                last = records.setdefault(qualified, Record(qualified, is_template))
-            stack.append((depth, kind, None if parent == "ClassTemplateDecl" else name))
-        elif kind in ("NamespaceDecl", "ClassTemplateDecl"):
-            stack.append((depth, kind, name))
+                last = records.setdefault(qualified, Record(name=qualified, is_template=is_template, polymorphic=False))
+            stack.append((depth, kind, own_name))
         else:
-            stack.append((depth, kind, None))
+            stack.append((depth, kind, rest.split()[-1] if kind in ("NamespaceDecl", "ClassTemplateDecl") else None))
     return records
 
 
@@ -231,7 +212,7 @@ def read_expected(path):
                 continue
             words = line.split(" ", 1)
             if words[0] in KINDS and len(words) == 2:
-                entry = {"why": [], "lines": [], "line": number}
+                entry = {"why": [], "lines": []}
                 entries[(words[0], normalize_name(words[1]))] = entry
             elif entry is not None and line.startswith("why: "):
                 entry["why"].append(line[len("why: ") :])
@@ -245,11 +226,7 @@ def read_expected(path):
 def actual_entries(records, expected, tables, layouts):
     """What the dump says for every expected entry and every public record that has none."""
     actual = {}
-    names = {name for _, name in expected}
-    for record in records.values():
-        if not record.is_template:
-            names.add(record.name)
-    for name in names:
+    for name in {name for _, name in expected} | {r.name for r in records.values() if not r.is_template}:
         if name in layouts:
             members, holds_std = layouts[name]
             actual[("std", name) if holds_std else ("layout", name)] = [] if holds_std else members
@@ -260,12 +237,9 @@ def actual_entries(records, expected, tables, layouts):
 
 def missing_entries(records, expected, actual):
     """The public records, and the template instantiations, that the expectation file leaves out."""
-    missing = [key for key in actual if key not in expected]
     covered = {strip_template_arguments(name) for _, name in expected}
-    for record in records.values():
-        if record.is_template and record.name not in covered:
-            missing.append(("template", record.name))
-    return sorted(missing)
+    templates = [("template", r.name) for r in records.values() if r.is_template and r.name not in covered]
+    return sorted([key for key in actual if key not in expected] + templates)
 
 
 def print_entries(actual):
@@ -307,10 +281,8 @@ def main():
     headers = public_headers(args.include_dirs)
     records = public_records(args.clang, flags, headers)
     expected = read_expected(args.expected)
-    probes = set(expected)
-    for record in records.values():
-        if not record.is_template:
-            probes.add(("vftable" if record.polymorphic else "layout", record.name))
+    kinds = {r.name: "vftable" if r.polymorphic else "layout" for r in records.values() if not r.is_template}
+    probes = set(expected) | {(kind, name) for name, kind in kinds.items()}
     dump_flags = ["-c", "-o", os.devnull, "-Xclang", "-fdump-vtable-layouts", "-Xclang", "-fdump-record-layouts"]
     dump = run_clang(args.clang, flags, probe_source(headers, probes), dump_flags)
     actual = actual_entries(records, expected, parse_vftables(dump), parse_layouts(dump))

@@ -10,10 +10,9 @@ const test = require('node:test');
 const { openIfcFile } = require('./lib/ifc-file');
 const { validate, tablesFor } = require('./lib/schema');
 const { checkExport } = require('./lib/check-export');
-const { compress, expand } = require('./lib/guid');
+const { classification, relationName, single, reference, temperature } = require('./expected-contributions');
 
 const SAMPLE = path.resolve(__dirname, '../../examples/model/sample-building.ifc');
-const HANDMADE = path.join(__dirname, 'fixtures/handmade-export.ifc');
 const SLAB = 'E0000000-0000-4000-8000-000000000012';
 const WALL = 'E0000000-0000-4000-8000-000000000011';
 
@@ -23,68 +22,40 @@ const expected = {
     [SLAB]: {
       Example_Construction: {
         Layers: { kind: 'IfcPropertyListValue', values: [['IFCLABEL', 'Screed 60 mm'], ['IFCLABEL', 'Concrete \u2265 200 mm']] },
-        Thickness: { kind: 'IfcPropertySingleValue', value: ['IFCLENGTHMEASURE', 0.1] },
-        Temperature: {
-          kind: 'IfcPropertyBoundedValue',
-          upper: ['IFCTHERMODYNAMICTEMPERATUREMEASURE', 303.15],
-          lower: ['IFCTHERMODYNAMICTEMPERATUREMEASURE', 283.15],
-          setPoint: ['IFCTHERMODYNAMICTEMPERATUREMEASURE', 293.15],
-        },
+        Thickness: single(['IFCLENGTHMEASURE', 0.1]),
+        Temperature: { kind: 'IfcPropertyBoundedValue', upper: temperature(303.15), lower: temperature(283.15), setPoint: temperature(293.15) },
       },
     },
-    [WALL]: { Pset_WallCommon: { IsExternal: { kind: 'IfcPropertySingleValue', value: ['IFCBOOLEAN', true] } } },
+    [WALL]: { Pset_WallCommon: { IsExternal: single(['IFCBOOLEAN', true]) } },
   },
   attributes: { [SLAB]: { Name: 'Floor slab S-01 (screed)' } },
-  classification: {
-    Source: 'Example Standards Board',
-    Edition: '2024',
-    EditionDate: '2024-01-01',
-    Name: 'Example Building Classification',
-    Description: 'Classification of building elements by function',
-    Location: 'https://classification.example/ebc',
-  },
-  references: { [SLAB]: [{ Location: 'https://classification.example/ebc/22.20', Identification: '22.20', Name: 'Floors' }] },
-  relationName: 'Example Building Classification',
+  classification,
+  references: { [SLAB]: [reference('22.20', 'Floors')] },
+  relationName,
   groups: [
     { entity: 'IfcGroup', name: 'Fire compartment FC-1', members: [WALL, SLAB] },
     { entity: 'IfcDistributionSystem', name: 'Heating', members: ['E0000000-0000-4000-8000-000000000021'], services: ['B0000000-0000-4000-8000-000000000001'] },
   ],
 };
 
-const original = fs.readFileSync(HANDMADE, 'latin1');
+const original = fs.readFileSync(path.join(__dirname, 'fixtures/handmade-export.ifc'), 'latin1');
 const scratch = fs.mkdtempSync(path.join(os.tmpdir(), 'ifc-checkers-'));
 
-// Problems that the two checkers report for the hand-made export with `edit` applied to its text.
+// Problems that the two checkers report for the sample model and the hand-made export, its text edited.
 async function problemsWith(edit) {
-  const edited = edit(original);
-  assert.notEqual(edited, original, 'the edit must change the file');
   const file = path.join(scratch, 'edited.ifc');
-  fs.writeFileSync(file, edited, 'latin1');
+  fs.writeFileSync(file, edit(original), 'latin1');
   const [input, output] = [await openIfcFile(SAMPLE), await openIfcFile(file)];
   try {
-    return [...validate(output), ...checkExport(input, output, expected)];
+    return [...validate(input), ...validate(output), ...checkExport(input, output, expected)];
   } finally {
     input.close();
     output.close();
   }
 }
 
-test('GlobalIds round-trip through the GUID form, the first digit holding only two bits', () => {
-  for (const guid of ['00000000-0000-0000-0000-000000000000', 'FFFFFFFF-FFFF-FFFF-FFFF-FFFFFFFFFFFF', '7A3C0B1E-95D2-4F60-8E4A-0123456789AB']) {
-    assert.equal(expand(compress(guid)), guid);
-  }
-  assert.equal(compress('{FFFFFFFF-FFFF-FFFF-FFFF-FFFFFFFFFFFF}'), '3' + '$'.repeat(21));
-  assert.throws(() => expand('4' + '0'.repeat(21)), /not a GlobalId/);
-});
-
 test('the sample model and a correct hand-made export pass both checks', async () => {
-  const [input, output] = [await openIfcFile(SAMPLE), await openIfcFile(HANDMADE)];
-  assert.equal(input.schema, 'IFC4');
-  assert.deepEqual(validate(input), []);
-  assert.deepEqual(validate(output), []);
-  assert.deepEqual(checkExport(input, output, expected), []);
-  input.close();
-  output.close();
+  assert.deepEqual(await problemsWith((text) => text), []);
 });
 
 test('the schema check reports each kind of invalid instance', async () => {
@@ -109,12 +80,11 @@ test('the schema check reports each kind of invalid instance', async () => {
   assert.doesNotMatch(problems, /#11=/, 'a derived value stands where the schema has one');
 });
 
-test('IFC2X3 files are checked against the IFC2X3 tables of web-ifc, not the IFC4 ones', async () => {
+test('IFC2X3 files are checked against the IFC2X3 tables, not the IFC4 ones', async () => {
   const file = await openIfcFile(path.join(__dirname, 'fixtures/invalid-ifc2x3.ifc'));
   const tables = tablesFor(file.schema);
-  const problems = validate(file, tables);
+  const problems = validate(file);
   file.close();
-  assert.equal(file.schema, 'IFC2X3');
   assert.deepEqual(tables.entities.get('IFCCLASSIFICATIONREFERENCE').attributes.map((a) => a.name), ['Location', 'ItemReference', 'Name', 'ReferencedSource']);
   assert.ok(!tables.entities.has('IFCBUILDINGSYSTEM') && !tables.definedTypes.has('IFCDATE'));
   assert.deepEqual(problems.sort(), [
@@ -131,7 +101,7 @@ test('the export check reports each kind of wrong export', async () => {
     [(t) => t.replace('IFCLENGTHMEASURE(0.1)', 'IFCLENGTHMEASURE(0.10000000000000002)'), /Thickness: value is IFCLENGTHMEASURE\("0.10000000000000002"\)/],
     [(t) => t.replace('IFCLENGTHMEASURE(0.1)', 'IFCPOSITIVELENGTHMEASURE(0.1)'), /Thickness: value is IFCPOSITIVELENGTHMEASURE/],
     [(t) => t.replace("IFCLABEL('Concrete \\X2\\2265\\X0\\ 200 mm')", "IFCLABEL('Concrete \\X2\\2264\\X0\\ 200 mm')"), /Layers: values are/],
-    [(t) => t.replace(',$,IFCTHERMODYNAMICTEMPERATUREMEASURE(293.15));', ',$,$);'), /Temperature: set point is null/],
+    [(t) => t.replace(',$,IFCTHERMODYNAMICTEMPERATUREMEASURE(293.15));', ',$,$);'), /Temperature: setPoint is null/],
     [(t) => t.replace('(#58,#70),$,#210', '(#58),$,#210'), /Fire compartment FC-1: members #58/],
     [(t) => t.replace('#214=IFCRELSERVICESBUILDINGS', '#214=IFCRELASSIGNSTOGROUP').replace(",#212,(#26));", ",(#26),$,#212);"), /Heating: 2 IfcRelAssignsToGroup/],
     [(t) => t.replace(/^#19=.*\n/m, ''), /input #19=IfcCartesianPoint is missing/],

@@ -163,4 +163,4 @@ const alternative = {
   references: { [WALL]: [reference('21', 'Walls')] },
 };
 
-module.exports = { properties, attributes, classification, references, relationName, groups, warnings, alternative };
+module.exports = { properties, attributes, classification, references, relationName, groups, warnings, alternative, single, reference, temperature };

@@ -11,16 +11,8 @@ const { pathToFileURL } = require('node:url');
 const test = require('node:test');
 const { chromium } = require('playwright-core');
 
-const FLAGS = [
-  '--headless',
-  '--no-sandbox',
-  '--disable-gpu',
-  '--disable-quic',
-  '--no-first-run',
-  '--disable-background-networking',
-  '--disable-component-update',
-  '--disable-sync',
-];
+const FLAGS = ['--headless', '--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run',
+  '--disable-background-networking', '--disable-component-update', '--disable-sync'];
 
 let context;
 let page;
@@ -77,6 +69,8 @@ test('failing elements are in the table, hostile names shown as text and never r
   assert.match(await hostile.innerText(), /Wall "A" <script>alert\('x'\)<\/script> & \\/);
   assert.equal(await visibleRows().count(), 15);
   assert.deepEqual(dialogs, []);
+  // The model's name made no element of its own either, and the page's script is the only one.
+  assert.deepEqual([await page.locator('building').count(), await page.locator('script').count()], [0, 1]);
 });
 
 test('typing in the filter box hides the rows that do not match, in any column', async () => {

@@ -7,64 +7,25 @@
 //
 // Raw arguments are web-ifc's: null for an unset value, arrays for aggregates, and objects with a
 // `type`: 1 string, 2 typed value ({typecode, value}), 3 enumeration, 4 real (as text), 5 reference,
-// 10 integer. Derived values (`*`) do not appear; `derived` gives their positions per instance, read
-// from the file's text, so that the arguments can be lined up with the schema's attributes.
+// 10 integer. `lines` holds each instance's text as the file has it, by number.
 'use strict';
 
 const fs = require('node:fs');
 const WebIFC = require('web-ifc');
 
 let apiPromise = null;
-
 function api() {
-  if (!apiPromise) {
-    apiPromise = (async () => {
-      const instance = new WebIFC.IfcAPI();
-      await instance.Init();
-      instance.SetLogLevel(WebIFC.LogLevel.LOG_LEVEL_OFF);
-      return instance;
-    })();
-  }
+  apiPromise ||= (async () => {
+    const instance = new WebIFC.IfcAPI();
+    await instance.Init();
+    instance.SetLogLevel(WebIFC.LogLevel.LOG_LEVEL_OFF);
+    return instance;
+  })();
   return apiPromise;
 }
 
-// Instance numbers found in the text, each with the positions of `*` among its own arguments.
-// A small scanner: strings ('...', with '' inside) are skipped, everything else is read as is.
-function scanText(text) {
-  const derived = new Map();
-  const dataStart = text.indexOf('DATA;');
-  let i = dataStart < 0 ? 0 : dataStart + 5;
-  while (i < text.length) {
-    const hash = text.indexOf('#', i);
-    if (hash < 0) break;
-    const match = /^#(\d+)\s*=/.exec(text.slice(hash, hash + 24));
-    if (!match) {
-      i = hash + 1;
-      continue;
-    }
-    let depth = 0;
-    const stars = [];
-    let position = 0;
-    let j = hash + match[0].length;
-    for (; j < text.length; j++) {
-      const c = text[j];
-      if (c === "'") {
-        for (j++; j < text.length; j++) {
-          if (text[j] !== "'") continue;
-          if (text[j + 1] !== "'") break;
-          j++;
-        }
-      } else if (c === '(') depth++;
-      else if (c === ')') depth--;
-      else if (c === ',' && depth === 1) position++;
-      else if (c === '*' && depth === 1) stars.push(position);
-      else if (c === ';' && depth === 0) break;
-    }
-    derived.set(Number(match[1]), stars);
-    i = j + 1;
-  }
-  return derived;
-}
+const text = (raw) => (raw && (raw.type === 1 || raw.type === 2) ? raw.value : raw === null ? null : undefined);
+const refs = (list) => (Array.isArray(list) ? list.map((r) => r.value) : list && list.type === 5 ? [list.value] : []);
 
 async function openIfcFile(path) {
   const ifc = await api();
@@ -73,19 +34,20 @@ async function openIfcFile(path) {
   const instances = new Map();
   const ids = ifc.GetAllLines(modelId);
   for (let k = 0; k < ids.size(); k++) {
-    const id = ids.get(k);
-    const raw = ifc.GetRawLineData(modelId, id);
-    instances.set(id, { id, entity: ifc.GetNameFromTypeCode(raw.type), args: raw.arguments });
+    const raw = ifc.GetRawLineData(modelId, ids.get(k));
+    instances.set(ids.get(k), { id: ids.get(k), entity: ifc.GetNameFromTypeCode(raw.type), args: raw.arguments });
   }
+  const source = bytes.toString('latin1');
   return {
     path,
+    source,
     schema: ifc.GetModelSchema(modelId),
     header: (type) => ifc.GetHeaderLine(modelId, type),
     instances,
-    derived: scanText(bytes.toString('latin1')),
+    lines: new Map([...source.matchAll(/^#(\d+)\s*=(.*?);\r?$/gms)].map((m) => [Number(m[1]), m[2]])),
     typeName: (typecode) => ifc.GetNameFromTypeCode(typecode),
     close: () => ifc.CloseModel(modelId),
   };
 }
 
-module.exports = { openIfcFile, WebIFC };
+module.exports = { openIfcFile, WebIFC, text, refs };

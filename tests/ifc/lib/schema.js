@@ -1,63 +1,109 @@
-// Validates every instance of an IFC file, as web-ifc reads it, against its schema's tables: for IFC4
-// the tables in exporter/schema (entities with their attributes, defined value types), for IFC2X3
-// and IFC4X3 web-ifc's own declarations (lib/web-ifc-schema.js). The entity exists and is not
-// abstract, the attribute count is right, required attributes are set, and each value has the kind
-// its attribute's type asks for.
+// The tables of IFC2X3, IFC4 and IFC4X3 as web-ifc itself declares them (its ifc-schema.d.ts), and a
+// validator of every instance of a file against them: the entity exists and is not abstract, the
+// attribute count is right, required attributes are set, and each value has the kind its attribute's
+// type asks for (a reference to an instance of that entity, an enumeration, a literal of the defined
+// type's kind, a typed value of a known defined type holding a value of its kind; lists not empty).
 //
-//   const problems = validate(await openIfcFile('out.ifc'));   // [] when the file is valid IFC4
-//   validate(file, tablesFor(file.schema));                     // in the file's own schema
+//   const file = await openIfcFile('out.ifc');
+//   const problems = validate(file, tablesFor(file.schema));   // [] when the file is valid
 //
-// What is checked per attribute type:
-//   entity        a reference to an existing instance of that entity or a subtype
-//   ...Enum       an enumeration value
-//   defined type  the literal kind of its underlying type (string, real, integer, .T./.F./.U.)
-//   anything else (select types): a typed value must name a known value type and hold a value of its
-//                 underlying kind; a reference must point to an existing instance
-//   aggregates    a list, each element checked as above
+// web-ifc leaves out attributes re-declared DERIVED, in its declarations and raw arguments alike. It
+// keeps no abstractness, which is taken from the IFC4 table of exporter/schema by entity name.
 'use strict';
 
 const fs = require('node:fs');
 const path = require('node:path');
-const { loadWebIfcTables } = require('./web-ifc-schema');
 
-const ROOT = path.resolve(__dirname, '../../..');
-
-// Defined types that are not members of IfcValue but stand as attribute types of the entities a
-// building model uses; the table only lists the IfcValue members.
-const EXTRA_DEFINED_TYPES = {
-  IfcGloballyUniqueId: 'STRING',
-  IfcTimeStamp: 'INTEGER',
-  IfcDimensionCount: 'INTEGER',
-  IfcLanguageId: 'STRING',
-};
-
-const DERIVED = Symbol('derived');
 const GLOBAL_ID = /^[0-3][0-9A-Za-z_$]{21}$/;
 
-function loadTables(root = ROOT) {
-  const entities = new Map();
-  const entityText = fs.readFileSync(path.join(root, 'exporter/schema/ifc4-entities.tsv'), 'utf8');
-  for (const line of entityText.split('\n')) {
-    if (line === '' || line.startsWith('#') || line.startsWith('entity\t')) continue;
-    const [name, supertype, abstract, attributes = ''] = line.split('\t');
-    entities.set(name.toUpperCase(), {
-      name,
-      supertype: supertype === '-' ? null : supertype,
-      abstract: abstract === '1',
-      attributes: attributes.split(' ').filter(Boolean).map((text) => {
-        const [attribute, type, flags] = text.split(':');
-        return { name: attribute, type, optional: flags.includes('o'), aggregate: /[LSA]/.test(flags) };
-      }),
-    });
+function abstractIfc4Entities() {
+  const table = fs.readFileSync(path.resolve(__dirname, '../../../exporter/schema/ifc4-entities.tsv'), 'utf8');
+  return new Set(table.split('\n').map((line) => line.split('\t')).filter((f) => f[2] === '1').map((f) => f[0].toUpperCase()));
+}
+
+// The text of one namespace of web-ifc's declarations, which lie beside its main file.
+function namespaceText(namespace) {
+  const text = fs.readFileSync(path.join(path.dirname(require.resolve('web-ifc')), 'ifc-schema.d.ts'), 'utf8');
+  const start = text.indexOf(`export declare namespace ${namespace} {`);
+  if (start < 0) throw new Error(`web-ifc declares no schema ${namespace}`);
+  const end = text.indexOf('\nexport declare namespace ', start + 1);
+  return text.slice(start, end < 0 ? text.length : end);
+}
+
+// Splits at top-level occurrences of `separator`, outside (), <> and [].
+function splitTopLevel(text, separator) {
+  const parts = [];
+  let depth = 0;
+  let start = 0;
+  for (let i = 0; i < text.length; i++) {
+    if ('(<['.includes(text[i])) depth++;
+    else if (')>]'.includes(text[i])) depth--;
+    else if (depth === 0 && text.startsWith(separator, i)) {
+      parts.push(text.slice(start, i).trim());
+      start = i + separator.length;
+    }
   }
-  const definedTypes = new Map(Object.entries(EXTRA_DEFINED_TYPES).map(([k, v]) => [k.toUpperCase(), { name: k, underlying: v }]));
-  const valueText = fs.readFileSync(path.join(root, 'exporter/schema/ifc4-value-types.tsv'), 'utf8');
-  for (const line of valueText.split('\n')) {
-    if (line === '' || line.startsWith('#')) continue;
-    const [name, underlying] = line.split('\t');
-    definedTypes.set(name.toUpperCase(), { name, underlying });
+  if (text.slice(start).trim()) parts.push(text.slice(start).trim());
+  return parts;
+}
+
+// "Name: (Handle<IfcX> | IfcX)[] | null" -> { name, type: 'IfcX', optional: true, aggregate: true }.
+function parseParameter(text) {
+  const colon = text.indexOf(':');
+  const union = splitTopLevel(text.slice(colon + 1).trim(), '|');
+  const optional = union.length > 1 && union[union.length - 1] === 'null';
+  if (optional) union.pop();
+  let type = union.join(' | ');
+  const aggregate = type.endsWith('[]');
+  type = type.replace(/(\[\])+$/, '');
+  const handle = /^\(?Handle<(\w+)>/.exec(type);
+  if (handle) type = handle[1];
+  type = { number: 'REAL', string: 'STRING', boolean: 'BOOLEAN', logical: 'LOGICAL' }[type] || type;
+  if (/NumberHandle/.test(type)) type = 'REAL';
+  return { name: text.slice(0, colon).trim(), type, optional, aggregate };
+}
+
+function numberKind(name) {
+  if (/Integer|TimeStamp|DimensionCount/.test(name)) return 'INTEGER';
+  return /Count|Numeric/.test(name) ? 'NUMBER' : 'REAL';
+}
+
+function loadTables(namespace, abstract) {
+  const classes = new Map();
+  for (const [, name, base, body] of namespaceText(namespace).matchAll(/^ {4}class (\w+)(?: extends (\w+))? \{\n([\s\S]*?)^ {4}\}/gm)) {
+    classes.set(name, { name, base, body, parameters: (/constructor\((.*)\);/.exec(body) || [, ''])[1] });
   }
-  return { entities, definedTypes };
+  const isEntity = (c) => c && (c.base === 'IfcLineObject' || isEntity(classes.get(c.base)));
+  const tables = { entities: new Map(), definedTypes: new Map(), enumerations: new Set() };
+  for (const c of classes.values()) {
+    const upper = c.name.toUpperCase();
+    if (isEntity(c)) {
+      tables.entities.set(upper, {
+        name: c.name,
+        supertype: c.base === 'IfcLineObject' ? null : c.base,
+        abstract: abstract.has(upper),
+        attributes: splitTopLevel(c.parameters, ',').map(parseParameter),
+      });
+    } else if (/^ {8}static \w+: any;$/m.test(c.body)) {
+      tables.enumerations.add(upper);
+    } else if (c.base === 'NumberHandle') {
+      tables.definedTypes.set(upper, { name: c.name, underlying: numberKind(c.name) });
+    } else {
+      const value = /^ {8}value: (\w+)/m.exec(c.body);
+      const kind = value && { string: 'STRING', boolean: 'BOOLEAN', logical: 'LOGICAL', number: 'REAL', Array: 'LIST' }[value[1]];
+      if (kind) tables.definedTypes.set(upper, { name: c.name, underlying: c.name === 'IfcBinary' ? 'BINARY' : kind });
+    }
+  }
+  return tables;
+}
+
+// The tables of the schema a file declares: 'IFC2X3', 'IFC4' or 'IFC4X3_ADD2' (web-ifc's names).
+const cache = new Map();
+function tablesFor(schema) {
+  const namespace = { IFC2X3: 'IFC2X3', IFC4: 'IFC4', IFC4X3_ADD2: 'IFC4X3' }[schema];
+  if (!namespace) throw new Error(`no tables for the schema ${schema}`);
+  if (!cache.has(namespace)) cache.set(namespace, loadTables(namespace, abstractIfc4Entities()));
+  return cache.get(namespace);
 }
 
 function isSubtype(tables, entityName, ancestorName) {
@@ -67,57 +113,77 @@ function isSubtype(tables, entityName, ancestorName) {
   return false;
 }
 
-// Does `value` (raw, not a typed value) have the literal kind of `underlying`?
-function literalMatches(underlying, value) {
+// The raw argument of `instance` for the attribute `name`; undefined when its entity has none.
+function argument(tables, instance, name) {
+  const index = tables.entities.get(instance.entity.toUpperCase()).attributes.findIndex((a) => a.name === name);
+  return index < 0 ? undefined : instance.args[index];
+}
+
+// Does the raw value (or, with `typed`, the value of a typed value) have the kind `underlying`?
+function hasKind(underlying, value, typed) {
   if (/^(LIST|ARRAY|SET)\b/.test(underlying)) return Array.isArray(value);
+  if (typed) {
+    if (underlying === 'INTEGER') return Number.isInteger(value);
+    if (underlying === 'REAL' || underlying === 'NUMBER') return String(value).trim() !== '' && Number.isFinite(Number(value));
+    if (underlying === 'LOGICAL') return typeof value === 'boolean' || value === undefined;
+    if (underlying === 'BOOLEAN') return typeof value === 'boolean';
+    return typeof value === 'string' && (underlying !== 'BINARY' || /^[0-3][0-9A-F]*$/.test(value));
+  }
   if (value === null || typeof value !== 'object' || Array.isArray(value)) return false;
   if (underlying.startsWith('STRING')) return value.type === 1;
   if (underlying === 'REAL' || underlying === 'NUMBER') return value.type === 4 || value.type === 10;
   if (underlying === 'INTEGER') return value.type === 10;
   if (underlying === 'BOOLEAN') return value.type === 3 && /^[TF]$/.test(value.value);
   if (underlying === 'LOGICAL') return value.type === 3 && /^[TFU]$/.test(value.value);
-  if (underlying === 'BINARY') return value.type === 1 && /^[0-3][0-9A-F]*$/.test(value.value);
-  return false;
+  return underlying === 'BINARY' && value.type === 1 && /^[0-3][0-9A-F]*$/.test(value.value);
 }
 
-// Problems with a typed value such as IFCLENGTHMEASURE(2.5), or null when it is fine.
-function typedValueProblem(tables, file, value) {
-  const name = file.typeName(value.typecode);
-  const defined = tables.definedTypes.get(String(name).toUpperCase());
-  if (!defined) return `typed value of unknown type ${name}`;
-  const v = value.value;
-  const u = defined.underlying;
-  let ok;
-  if (u === 'REAL' || u === 'NUMBER') ok = (typeof v === 'string' || typeof v === 'number') && Number.isFinite(Number(v)) && String(v).trim() !== '';
-  else if (u === 'INTEGER') ok = Number.isInteger(v);
-  else if (u === 'BOOLEAN') ok = typeof v === 'boolean';
-  else if (u === 'LOGICAL') ok = typeof v === 'boolean' || v === undefined;
-  else if (u.startsWith('STRING')) ok = typeof v === 'string';
-  else if (u === 'BINARY') ok = typeof v === 'string' && /^[0-3][0-9A-F]*$/.test(v);
-  else ok = Array.isArray(v);
-  return ok ? null : `${defined.name} holds ${JSON.stringify(v)}, not a ${u} value`;
-}
-
-function valueProblem(tables, file, attribute, value) {
-  const type = attribute.type;
+function valueProblem(tables, file, type, value) {
   const entity = tables.entities.get(type.toUpperCase());
-  if (value !== null && typeof value === 'object' && value.type === 5) {
+  const defined = tables.definedTypes.get(type.toUpperCase());
+  const enumeration = tables.enumerations.has(type.toUpperCase());
+  if (value && value.type === 5) {
     const target = file.instances.get(value.value);
     if (!target) return `refers to #${value.value}, which is not in the file`;
     if (entity && !isSubtype(tables, target.entity, entity.name)) return `refers to #${value.value}, an ${target.entity}, not an ${entity.name}`;
-    if (!entity && tables.definedTypes.has(type.toUpperCase())) return `refers to #${value.value} where a ${type} value belongs`;
-    if (!entity && type.endsWith('Enum')) return `refers to #${value.value} where an enumeration belongs`;
+    if (defined || enumeration) return `refers to #${value.value} where a ${type} value belongs`;
     return null;
   }
   if (entity) return `holds ${JSON.stringify(value)} where a reference to an ${entity.name} belongs`;
-  if (type.endsWith('Enum') || (tables.enumerations && tables.enumerations.has(type.toUpperCase()))) return value && value.type === 3 ? null : `holds ${JSON.stringify(value)} where an enumeration belongs`;
-  const defined = tables.definedTypes.get(type.toUpperCase());
-  if (defined) return literalMatches(defined.underlying, value) ? null : `holds ${JSON.stringify(value)}, not a ${type}`;
-  if (value && value.type === 2) return typedValueProblem(tables, file, value);
-  return null;  // a select or defined type that the tables do not describe
+  if (enumeration) return value && value.type === 3 ? null : `holds ${JSON.stringify(value)} where an enumeration belongs`;
+  if (defined) return hasKind(defined.underlying, value) ? null : `holds ${JSON.stringify(value)}, not a ${type}`;
+  if (!value || value.type !== 2) return null; // a select that holds a plain literal
+  const valueType = tables.definedTypes.get(String(file.typeName(value.typecode)).toUpperCase());
+  if (!valueType) return `typed value of unknown type ${file.typeName(value.typecode)}`;
+  if (hasKind(valueType.underlying, value.value, true)) return null;
+  return `${valueType.name} holds ${JSON.stringify(value.value)}, not a ${valueType.underlying} value`;
 }
 
-function validate(file, tables = loadTables()) {
+function instanceProblems(tables, file, instance, entity) {
+  const problems = [];
+  const args = instance.args || [];
+  if (entity.abstract) problems.push(`${entity.name} is abstract`);
+  if (args.length !== entity.attributes.length) return [...problems, `${args.length} attributes, ${entity.name} has ${entity.attributes.length}`];
+  entity.attributes.forEach((attribute, k) => {
+    const value = args[k];
+    if (value === null || value === undefined) {
+      if (!attribute.optional) problems.push(`required ${attribute.name} is unset`);
+    } else if (attribute.aggregate && !Array.isArray(value)) {
+      problems.push(`${attribute.name} is not a list`);
+    } else if (attribute.aggregate && value.length === 0) {
+      problems.push(`${attribute.name} is an empty list`);
+    } else {
+      const list = tables.definedTypes.get(attribute.type.toUpperCase())?.underlying === 'LIST';
+      for (const element of list && !attribute.aggregate ? [value] : [value].flat(Infinity)) {
+        const problem = valueProblem(tables, file, attribute.type, element);
+        if (problem) problems.push(`${attribute.name} ${problem}`);
+      }
+    }
+  });
+  return problems;
+}
+
+function validate(file, tables = tablesFor(file.schema)) {
   const problems = [];
   const globalIds = new Map();
   for (const instance of file.instances.values()) {
@@ -127,55 +193,16 @@ function validate(file, tables = loadTables()) {
       problems.push(`${where}: no such entity in the schema`);
       continue;
     }
-    if (entity.abstract) problems.push(`${where}: ${entity.name} is abstract`);
-    // web-ifc leaves derived values (`*`) out; put them back in place so arguments meet attributes.
-    const args = [...(instance.args || [])];
-    if (!tables.derivedOmitted) for (const position of file.derived.get(instance.id) || []) args.splice(position, 0, DERIVED);
-    if (args.length !== entity.attributes.length) {
-      problems.push(`${where}: ${args.length} attributes, ${entity.name} has ${entity.attributes.length}`);
-      continue;
-    }
-    entity.attributes.forEach((attribute, k) => {
-      const value = args[k];
-      if (value === DERIVED) return;
-      if (value === null || value === undefined) {
-        if (!attribute.optional) problems.push(`${where}: required ${attribute.name} is unset`);
-        return;
-      }
-      const elements = attribute.aggregate ? value : [value];
-      if (attribute.aggregate && !Array.isArray(value)) {
-        problems.push(`${where}: ${attribute.name} is not a list`);
-        return;
-      }
-      if (attribute.aggregate && value.length === 0) problems.push(`${where}: ${attribute.name} is an empty list`);
-      for (const element of elements.flat(Infinity)) {
-        const problem = valueProblem(tables, file, attribute, element);
-        if (problem) problems.push(`${where}: ${attribute.name} ${problem}`);
-      }
-    });
-    if (isSubtype(tables, entity.name, 'IfcRoot')) {
-      const id = args[0] && args[0].value;
-      if (!GLOBAL_ID.test(id || '')) problems.push(`${where}: GlobalId ${JSON.stringify(id)} is not 22 characters of the IFC alphabet`);
-      else if (globalIds.has(id)) problems.push(`${where}: GlobalId ${id} is also that of #${globalIds.get(id)}`);
-      else globalIds.set(id, instance.id);
-    }
+    problems.push(...instanceProblems(tables, file, instance, entity).map((p) => `${where}: ${p}`));
+    if (!isSubtype(tables, entity.name, 'IfcRoot')) continue;
+    const id = instance.args[0] && instance.args[0].value;
+    if (!GLOBAL_ID.test(id || '')) problems.push(`${where}: GlobalId ${JSON.stringify(id)} is not 22 characters of the IFC alphabet`);
+    else if (globalIds.has(id)) problems.push(`${where}: GlobalId ${id} is also that of #${globalIds.get(id)}`);
+    else globalIds.set(id, instance.id);
   }
-  const unread = [...file.derived.keys()].filter((id) => !file.instances.has(id));
+  const unread = [...file.lines.keys()].filter((id) => !file.instances.has(id));
   if (unread.length > 0) problems.push(`instances the reader could not read: #${unread.slice(0, 10).join(', #')}`);
   return problems;
 }
 
-// The tables of the schema a file declares: 'IFC2X3', 'IFC4' or 'IFC4X3_ADD2' (web-ifc's names).
-const cache = new Map();
-function tablesFor(schema) {
-  if (!cache.has(schema)) {
-    const ifc4 = cache.get('IFC4') || loadTables();
-    cache.set('IFC4', ifc4);
-    if (schema === 'IFC2X3') cache.set(schema, loadWebIfcTables('IFC2X3', ifc4));
-    else if (/^IFC4X3/.test(schema)) cache.set(schema, loadWebIfcTables('IFC4X3', ifc4));
-    else if (schema !== 'IFC4') throw new Error(`no tables for the schema ${schema}`);
-  }
-  return cache.get(schema);
-}
-
-module.exports = { validate, loadTables, tablesFor, isSubtype };
+module.exports = { validate, tablesFor, isSubtype, argument };
