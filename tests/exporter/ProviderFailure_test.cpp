@@ -11,7 +11,7 @@
 namespace Exporter::Testing {
 namespace {
 
-const std::string Walls = Ifc4File(
+const std::string Walls = IfcFile(
     "#1=IFCWALL('0000000000000000000001',$,'A',$,$,$,$,$,$);\n"
     "#7=IFCSLAB('0000000000000000000007',$,'B',$,$,$,$,$,$);\n");
 
