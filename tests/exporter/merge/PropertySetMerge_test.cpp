@@ -83,11 +83,10 @@ TEST(PropertySetMerge, AContributedPropertyWhoseNameTheSetHasIsDroppedWithAWarni
   EXPECT_FALSE(Has(result.text, "IFCLABEL('x')"));
   EXPECT_TRUE(Has(result.text, "#21=IFCPROPERTYSET('0000000000000000000021',$,'Pset_Own',$,(#20));"));
   EXPECT_TRUE(Has(result.text, "#12=IFCRELDEFINESBYPROPERTIES('0000000000000000000012',$,$,$,(#1,#2),#11);"));
-  ASSERT_EQ(result.summary.warnings.size(), 2u);
-  EXPECT_EQ(result.summary.warnings[0],
-            "#1 (IfcWall): property Pset_Shared.Old is already in the file's set; the file's value stays");
-  EXPECT_EQ(result.summary.warnings[1],
-            "#3 (IfcWall): property Pset_Own.Kept is already in the file's set; the file's value stays");
+  EXPECT_EQ(result.summary.warnings,
+            (std::vector<std::string>{
+                "#1 (IfcWall): property Pset_Shared.Old is already in the file's set; the file's value stays",
+                "#3 (IfcWall): property Pset_Own.Kept is already in the file's set; the file's value stays"}));
   EXPECT_EQ(result.summary.sets + result.summary.values, 0u);
 }
 
