@@ -136,6 +136,7 @@ TEST(ValueRules, ValuesBreakingTheirSchemasRuleOrTypeAreNamed) {
   EXPECT_EQ(ValueProblem(Ifc4(), date), "");
   EXPECT_EQ(ValueProblem(Ifc2x3(), date), "IfcDate is no value type of IFC2X3");
   EXPECT_EQ(ValueProblem(Ifc2x3(), IPL::Value()), "");  // nothing to write: written "$"
+  EXPECT_FALSE(RuleOf(Ifc2x3(), "IfcNonNegativeLengthMeasure"));
 }
 
 TEST(ValueRules, AllowedValuesMatchInTypeAndValue) {
