@@ -11,7 +11,7 @@
 namespace Exporter::Testing {
 namespace {
 
-const std::string Walls = Ifc4File(
+const std::string Walls = IfcFile(
     "#1=IFCWALL('0000000000000000000001',$,'A',$,$,$,$,$,$);\n"
     "#7=IFCSLAB('0000000000000000000007',$,'B',$,$,$,$,$,$);\n");
 
@@ -30,42 +30,28 @@ std::string FailureOf(ScriptedProvider& provider) {
   return "";
 }
 
-bool IsSlab(const ObjectID& id) {
-  return id == Element("0000000000000000000007");
+// An answer that throws `thrown` when asked about the slab.
+template <class Thrown>
+auto ThrowingOnTheSlab(Thrown thrown) {
+  return [thrown](const ObjectID& id, auto&) {
+    if (id == Element("0000000000000000000007")) {
+      throw thrown;
+    }
+  };
 }
 
 TEST(ProviderFailure, NamesTheQueryAndTheElement) {
+  ScriptedProvider properties, attributes, references, assignments, quiet;
+  properties.properties = ThrowingOnTheSlab(std::runtime_error("no data"));
+  attributes.attributes = ThrowingOnTheSlab(7);
+  references.references = ThrowingOnTheSlab(std::logic_error("bad code"));
+  assignments.assignments = [](std::vector<HookAssignments>&) { throw std::runtime_error("no groups"); };
   const std::string slab = " for #7 (IfcSlab, GlobalId '0000000000000000000007'): ";
-  ScriptedProvider properties;
-  properties.properties = [](const ObjectID& id, std::vector<PropertyValue>&) {
-    if (IsSlab(id)) {
-      throw std::runtime_error("no data");
-    }
-  };
   EXPECT_EQ(FailureOf(properties), "the add-on failed in GetHookProperties" + slab + "no data");
-
-  ScriptedProvider attributes;
-  attributes.attributes = [](const ObjectID& id, std::vector<Attribute>&) {
-    if (IsSlab(id)) {
-      throw 7;
-    }
-  };
   EXPECT_EQ(FailureOf(attributes),
             "the add-on failed in GetHookAttributes" + slab + "an exception that is no std::exception");
-
-  ScriptedProvider references;
-  references.references = [](const ObjectID& id, std::vector<ClassificationReference>&) {
-    if (IsSlab(id)) {
-      throw std::logic_error("bad code");
-    }
-  };
   EXPECT_EQ(FailureOf(references), "the add-on failed in GetHookClassificationReferences" + slab + "bad code");
-
-  ScriptedProvider assignments;
-  assignments.assignments = [](std::vector<HookAssignments>&) { throw std::runtime_error("no groups"); };
   EXPECT_EQ(FailureOf(assignments), "the add-on failed in GetHookAssignments: no groups");
-
-  ScriptedProvider quiet;
   EXPECT_EQ(FailureOf(quiet), "");
 }
 

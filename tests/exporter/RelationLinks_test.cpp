@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "IfcFileText.h"
 #include "StepFile.h"
 
 namespace Exporter {
@@ -15,9 +16,7 @@ using IfcReader::InstanceNumber;
 // A wall with two property relations (the second listing it twice), a type, two containers (the
 // first in file order counts), a relation that also has the wall on its relating side, one with
 // nothing on its relating side, and a slab related to nothing.
-const std::string Input =
-    "ISO-10303-21;\nHEADER;\nFILE_DESCRIPTION((''),'2;1');\n"
-    "FILE_NAME('in.ifc','2026-01-01T00:00:00',(''),(''),'','','');\nFILE_SCHEMA(('IFC4'));\nENDSEC;\nDATA;\n"
+const std::string Input = IfcFile(
     "#1=IFCWALL('3W0000001008000000000H',$,$,$,$,$,$,$,$);\n"
     "#2=IFCSLAB('3W0000001008000000000S',$,$,$,$,$,$,$,$);\n"
     "#3=IFCBUILDINGSTOREY('300000001008000000000I',$,'Ground floor',$,$,$,$,$,.ELEMENT.,0.);\n"
@@ -32,8 +31,7 @@ const std::string Input =
     "#13=IFCRELDEFINESBYTYPE('2W000000100800000000R3',$,$,$,(#1),$);\n"
     "#14=IFCRELDEFINESBYPROPERTIES('3m00000010080000000014',$,$,$,(#1,#1),#6);\n"
     "#15=IFCRELCONTAINEDINSPATIALSTRUCTURE('2W000000100800000000R4',$,$,$,(#1),#3);\n"
-    "#16=IFCRELDEFINESBYTYPE('2W000000100800000000R5',$,$,$,(#1),#7);\n"
-    "ENDSEC;\nEND-ISO-10303-21;\n";
+    "#16=IFCRELDEFINESBYTYPE('2W000000100800000000R5',$,$,$,(#1),#7);\n");
 
 struct Seen {
   RelationLinks::Kind kind;

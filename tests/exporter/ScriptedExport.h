@@ -3,7 +3,7 @@
 //
 //   ScriptedProvider provider;
 //   provider.properties = [](const ObjectID& id, std::vector<PropertyValue>& values) { ... };
-//   const ExportResult result = ExportWith(provider, Ifc4File("#1=IFCWALL(...);\n"));
+//   const ExportResult result = ExportWith(provider, IfcFile("#1=IFCWALL(...);\n"));
 //   EXPECT_NE(result.text.find("IFCPROPERTYSET("), std::string::npos);
 #pragma once
 
@@ -19,6 +19,7 @@
 #include "Exporter.h"
 #include "IFCAPI/HookManager.h"
 #include "IFCAPI/IHookDataProvider.h"
+#include "IfcFileText.h"
 
 namespace Exporter::Testing {
 
@@ -73,13 +74,6 @@ class ScriptedProvider : public IHookDataProvider {
   }
 };
 
-// A whole IFC4 file around `data`, the instances of its data section.
-inline std::string Ifc4File(const std::string& data) {
-  return "ISO-10303-21;\nHEADER;\nFILE_DESCRIPTION((''),'2;1');\n"
-         "FILE_NAME('in.ifc','2026-01-01T00:00:00',(''),(''),'','','');\nFILE_SCHEMA(('IFC4'));\nENDSEC;\nDATA;\n" +
-         data + "ENDSEC;\nEND-ISO-10303-21;\n";
-}
-
 // Registers a provider for the lifetime of the object.
 struct Registered {
   explicit Registered(IHookDataProvider* provider) noexcept { HookManager::SetHookDataProvider(provider); }
@@ -116,6 +110,14 @@ inline ExportResult ExportWith(ScriptedProvider& provider, const std::string& in
   StepFile back;
   EXPECT_TRUE(back.Read(result.text.data(), result.text.size(), "out.ifc", error)) << error;
   return result;
+}
+
+// Whether `text` holds `part`; a failure shows the text.
+inline ::testing::AssertionResult Has(const std::string& text, const std::string& part) {
+  if (text.find(part) != std::string::npos) {
+    return ::testing::AssertionSuccess();
+  }
+  return ::testing::AssertionFailure() << "no " << part << " in\n" << text;
 }
 
 // How many times `pattern` matches in `text`.

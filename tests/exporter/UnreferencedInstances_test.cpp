@@ -6,22 +6,20 @@
 
 #include <string>
 
+#include "IfcFileText.h"
 #include "StepFile.h"
 
 namespace Exporter {
 namespace {
 
 TEST(UnreferencedInstances, OnlyRealReferencesKeepAnInstance) {
-  const std::string text =
-      "ISO-10303-21;\nHEADER;\nFILE_DESCRIPTION((''),'2;1');\n"
-      "FILE_NAME('m.ifc','2026-01-01T00:00:00',(''),(''),'','','');\nFILE_SCHEMA(('IFC4'));\nENDSEC;\nDATA;\n"
+  const std::string text = IfcFile(
       "#1=IFCPROPERTYSINGLEVALUE('a',$,IFCLABEL('see #2 and #3'),$);\n"
       "#2=IFCPROPERTYSET('0000000000000000000002',$,'S2',$,(#1));\n"
       "#3=IFCPROPERTYSET('0000000000000000000003',$,'S3',$,(#1));\n"
       "#4=IFCPROPERTYSET('0000000000000000000004',$,'S4',$,(#1));\n"
       "#5=IFCWALLTYPE('0000000000000000000005',$,'T',$,$,(#4),$,$,$,.STANDARD.);\n"
-      "#6=IFCRELDEFINESBYPROPERTIES('0000000000000000000006',$,$,$,(#5),#3);\n"
-      "ENDSEC;\nEND-ISO-10303-21;\n";
+      "#6=IFCRELDEFINESBYPROPERTIES('0000000000000000000006',$,$,$,(#5),#3);\n");
   StepFile file;
   std::string error;
   ASSERT_TRUE(file.Read(text.data(), text.size(), "m.ifc", error)) << error;

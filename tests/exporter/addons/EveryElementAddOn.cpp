@@ -61,8 +61,8 @@ Value Label(const std::string& text) {
   return Typed("IfcLabel", AnyValue::FromString(KT::UniString(text)));
 }
 
-Value Length(double metres) {
-  return Typed("IfcLengthMeasure", AnyValue::FromReal(metres));
+Value Real(const char* type, double value) {
+  return Typed(type, AnyValue::FromReal(value));
 }
 
 // An enumerated property whose enumeration carries `name` (empty: none), built from library objects
@@ -87,39 +87,31 @@ class EveryElementProvider : public IFCAPI::Impl::IHookDataProvider {
  public:
   void GetProperties(const ObjectID& id, std::vector<PropertyValue>& values) override {
     asked.push_back(id);
+    const auto single = [&](const char* set, const char* name, const Value& value) {
+      Keep(PropertyValue::CreateSingleValue(Token, set, name, value), values, name);
+    };
     const char* set = "IfcapiTest_Common";
-    Keep(PropertyValue::CreateSingleValue(Token, set, "Checked", Label("Checked by the test's add-on")), values,
-         "Checked");
-    Keep(PropertyValue::CreateSingleValue(Token, set, "LargeReal",
-                                          Typed("IfcReal", AnyValue::FromReal(-7.894483946549541e17))),
-         values, "LargeReal");
-    Keep(PropertyValue::CreateSingleValue(Token, set, "Width",
-                                          Typed("IfcPositiveLengthMeasure", AnyValue::FromReal(0.25))),
-         values, "Width");
-    Keep(PropertyValue::CreateBoundedValue(Token, set, "Tolerance", Length(-0.005), Length(0.005), Length(0.0)), values,
+    single(set, "Checked", Label("Checked by the test's add-on"));
+    single(set, "LargeReal", Real("IfcReal", -7.894483946549541e17));
+    single(set, "Width", Real("IfcPositiveLengthMeasure", 0.25));
+    const Value length[] = {Real("IfcLengthMeasure", -0.005), Real("IfcLengthMeasure", 0.005),
+                            Real("IfcLengthMeasure", 0.0)};
+    Keep(PropertyValue::CreateBoundedValue(Token, set, "Tolerance", length[0], length[1], length[2]), values,
          "Tolerance");
     Keep(PropertyValue::CreateListValue(Token, set, "Layers", {Label("Plaster"), Label("Brick")}), values, "Layers");
     Keep(PropertyValue::CreateEnumeratedValue(Token, set, "Grade", {Label("A"), Label("B")}, {Label("B")}), values,
          "Grade");
-    Keep(PropertyValue::CreateTableValue(Token, set, "Efficiency",
-                                         {Typed("IfcThermodynamicTemperatureMeasure", AnyValue::FromReal(303.15)),
-                                          Typed("IfcThermodynamicTemperatureMeasure", AnyValue::FromReal(323.15))},
-                                         {Typed("IfcNormalisedRatioMeasure", AnyValue::FromReal(0.98)),
-                                          Typed("IfcNormalisedRatioMeasure", AnyValue::FromReal(0.94))}),
+    Keep(PropertyValue::CreateTableValue(
+             Token, set, "Efficiency",
+             {Real("IfcThermodynamicTemperatureMeasure", 303.15), Real("IfcThermodynamicTemperatureMeasure", 323.15)},
+             {Real("IfcNormalisedRatioMeasure", 0.98), Real("IfcNormalisedRatioMeasure", 0.94)}),
          values, "Efficiency");
     // What some schema cannot take.
     const char* rules = "IfcapiTest_Rules";
-    Keep(PropertyValue::CreateSingleValue(Token, rules, "InspectedOn",
-                                          Typed("IfcDate", AnyValue::FromString(KT::UniString("2024-05-01")))),
-         values, "InspectedOn");
-    Keep(PropertyValue::CreateSingleValue(Token, rules, "TooLongLabel", Label(std::string(300, 'x'))), values,
-         "TooLongLabel");
-    Keep(PropertyValue::CreateSingleValue(Token, rules, "NegativeWidth",
-                                          Typed("IfcPositiveLengthMeasure", AnyValue::FromReal(-1.0))),
-         values, "NegativeWidth");
-    Keep(PropertyValue::CreateSingleValue(Token, rules, "RatioAboveOne",
-                                          Typed("IfcNormalisedRatioMeasure", AnyValue::FromReal(1.5))),
-         values, "RatioAboveOne");
+    single(rules, "InspectedOn", Typed("IfcDate", AnyValue::FromString(KT::UniString("2024-05-01"))));
+    single(rules, "TooLongLabel", Label(std::string(300, 'x')));
+    single(rules, "NegativeWidth", Real("IfcPositiveLengthMeasure", -1.0));
+    single(rules, "RatioAboveOne", Real("IfcNormalisedRatioMeasure", 1.5));
     Keep(PropertyValue::CreateEnumeratedValue(Token, rules, "OutsideItsEnumeration", {Label("A"), Label("B")},
                                               {Label("C")}),
          values, "OutsideItsEnumeration");

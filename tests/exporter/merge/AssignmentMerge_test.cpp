@@ -41,11 +41,11 @@ TEST(AssignmentMerge, GroupsAndTheirRelationsRelateWhatTheFileHas) {
   provider.assignments = [&](std::vector<HookAssignments>& values) { values.push_back(groups.tree); };
   // The slab's GlobalId is the one the clashing group would get.
   const ExportResult result =
-      ExportWith(provider, Ifc4File("#1=IFCBUILDING('0000000000000000000001',$,'B',$,$,$,$,$,.ELEMENT.,$,$,$);\n"
-                                    "#2=IFCWALL('0000000000000000000002',$,'W',$,$,$,$,$,$);\n"
-                                    "#3=IFCPROPERTYSET('0000000000000000000003',$,'P',$,());\n"
-                                    "#4=IFCSLAB('" +
-                                    Text(groups.clash) + "',$,'S',$,$,$,$,$,$);\n"));
+      ExportWith(provider, IfcFile("#1=IFCBUILDING('0000000000000000000001',$,'B',$,$,$,$,$,.ELEMENT.,$,$,$);\n"
+                                   "#2=IFCWALL('0000000000000000000002',$,'W',$,$,$,$,$,$);\n"
+                                   "#3=IFCPROPERTYSET('0000000000000000000003',$,'P',$,());\n"
+                                   "#4=IFCSLAB('" +
+                                   Text(groups.clash) + "',$,'S',$,$,$,$,$,$);\n"));
   const std::string& text = result.text;
   const std::string system =
       Capture(text, "#(\\d+)=IFCBUILDINGSYSTEM\\('" + Text(groups.system) + "',\\$,'Heating',\\$,\\$,\\$,\\$\\);");
@@ -86,9 +86,7 @@ TEST(AssignmentMerge, RepeatedGroupsClashingRelationsAndIfc2x3StandIns) {
   const std::string owner =
       "#1=IFCPERSONANDORGANIZATION($,$,$);\n#4=IFCAPPLICATION($,'1','T','T');\n"
       "#5=IFCOWNERHISTORY(#1,#4,$,.ADDED.,$,$,$,0);\n";
-  std::string ifc2x3 = Ifc4File(owner + walls);
-  ifc2x3.replace(ifc2x3.find("'IFC4'"), 6, "'IFC2X3'");
-  const ExportResult result = ExportWith(provider, ifc2x3);
+  const ExportResult result = ExportWith(provider, IfcFile(owner + walls, "IFC2X3"));
   const std::string system = Capture(
       result.text, "#(\\d+)=IFCSYSTEM\\('" + Text(groups.system) + "',#5,'Heating',\\$,'IfcBuildingSystem'\\);");
   ASSERT_FALSE(system.empty()) << result.text;
@@ -105,9 +103,8 @@ TEST(AssignmentMerge, RepeatedGroupsClashingRelationsAndIfc2x3StandIns) {
   EXPECT_EQ(result.summary.warnings, expected);
 
   // Without an owner history, which IFC2X3's groups require, none is written.
-  std::string bare = Ifc4File("#2=IFCWALL('0000000000000000000002',$,'W',$,$,$,$,$);\n");
-  bare.replace(bare.find("'IFC4'"), 6, "'IFC2X3'");
-  const ExportResult without = ExportWith(provider, bare);
+  const ExportResult without =
+      ExportWith(provider, IfcFile("#2=IFCWALL('0000000000000000000002',$,'W',$,$,$,$,$);\n", "IFC2X3"));
   EXPECT_EQ(without.summary.groups, 0u);
   ASSERT_EQ(without.summary.warnings.size(), 4u) << without.text;
   EXPECT_EQ(without.summary.warnings[1], "group '" + Text(groups.system) +

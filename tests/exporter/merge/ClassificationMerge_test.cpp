@@ -9,7 +9,7 @@
 namespace Exporter::Testing {
 namespace {
 
-const std::string Walls = Ifc4File(
+const std::string Walls = IfcFile(
     "#1=IFCWALL('0000000000000000000001',$,'A',$,$,$,$,$,$);\n"
     "#2=IFCWALL('0000000000000000000002',$,'B',$,$,$,$,$,$);\n"
     "#3=IFCWALL('0000000000000000000003',$,'C',$,$,$,$,$,$);\n");
@@ -92,12 +92,9 @@ TEST(ClassificationMerge, ReferencesAreWrittenOnceAndRelatedByReferenceAndName) 
 }
 
 // An IFC2X3 file of two walls and no owner history, which IFC2X3's relations require.
-const std::string Ifc2x3Walls = [] {
-  std::string text = Ifc4File(
-      "#1=IFCWALL('0000000000000000000001',$,'A',$,$,$,$,$);\n"
-      "#2=IFCWALL('0000000000000000000002',$,'B',$,$,$,$,$);\n");
-  return text.replace(text.find("'IFC4'"), 6, "'IFC2X3'");
-}();
+const std::string Ifc2x3Walls = IfcFile(
+    "#1=IFCWALL('0000000000000000000001',$,'A',$,$,$,$,$);\n#2=IFCWALL('0000000000000000000002',$,'B',$,$,$,$,$);\n",
+    "IFC2X3");
 
 TEST(ClassificationMerge, WhatAReferenceLacksIsLeftOpenAndWhatTheSchemaRequiresIsWarnedAbout) {
   // Made without the checks of the add-on interface: no source, no identification, no relation name.

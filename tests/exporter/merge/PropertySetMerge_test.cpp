@@ -14,7 +14,7 @@ constexpr char B[] = "0000000000000000000002";
 constexpr char C[] = "0000000000000000000003";
 
 // Walls A and B share two sets; wall C has a set of its own.
-const std::string Walls = Ifc4File(
+const std::string Walls = IfcFile(
     "#1=IFCWALL('0000000000000000000001',$,'A',$,$,$,$,$,$);\n"
     "#2=IFCWALL('0000000000000000000002',$,'B',$,$,$,$,$,$);\n"
     "#3=IFCWALL('0000000000000000000003',$,'C',$,$,$,$,$,$);\n"
@@ -59,11 +59,9 @@ TEST(PropertySetMerge, TheElementsOwnSetGrowsInPlace) {
   const ExportResult result = Contribute({{C, "Pset_Own", "Added", "a"}});
   const std::string added = PropertyNumber(result.text, "Added", "a");
   ASSERT_FALSE(added.empty()) << result.text;
-  EXPECT_NE(result.text.find("#21=IFCPROPERTYSET('0000000000000000000021',$,'Pset_Own',$,(#20,#" + added + "));"),
-            std::string::npos);
+  EXPECT_TRUE(Has(result.text, "#21=IFCPROPERTYSET('0000000000000000000021',$,'Pset_Own',$,(#20,#" + added + "));"));
   EXPECT_EQ(Count(result.text, "'Pset_Own'"), 1u);
-  EXPECT_NE(result.text.find("#22=IFCRELDEFINESBYPROPERTIES('0000000000000000000022',$,$,$,(#3),#21);"),
-            std::string::npos);
+  EXPECT_TRUE(Has(result.text, "#22=IFCRELDEFINESBYPROPERTIES('0000000000000000000022',$,$,$,(#3),#21);"));
   EXPECT_EQ(result.summary.sets, 1u);
   EXPECT_EQ(result.summary.relations, 0u);
 }
@@ -74,25 +72,21 @@ TEST(PropertySetMerge, ASharedSetIsLeftAloneAndTheElementGetsANewSet) {
   const std::string merged = Capture(
       result.text, "#(\\d+)=IFCPROPERTYSET\\('[0-9A-Za-z_$]{22}',\\$,'Pset_Shared',\\$,\\(#10,#" + added + "\\)\\);");
   ASSERT_FALSE(merged.empty()) << result.text;
-  EXPECT_NE(result.text.find("#11=IFCPROPERTYSET('0000000000000000000011',$,'Pset_Shared',$,(#10));"),
-            std::string::npos);
-  EXPECT_NE(result.text.find("#12=IFCRELDEFINESBYPROPERTIES('0000000000000000000012',$,$,$,(#2),#11);"),
-            std::string::npos);
+  EXPECT_TRUE(Has(result.text, "#11=IFCPROPERTYSET('0000000000000000000011',$,'Pset_Shared',$,(#10));"));
+  EXPECT_TRUE(Has(result.text, "#12=IFCRELDEFINESBYPROPERTIES('0000000000000000000012',$,$,$,(#2),#11);"));
   EXPECT_EQ(Count(result.text, "=IFCRELDEFINESBYPROPERTIES\\('[^']{22}',\\$,\\$,\\$,\\(#1\\),#" + merged + "\\);"), 1u);
   EXPECT_EQ(result.summary.relations, 1u);
 }
 
 TEST(PropertySetMerge, AContributedPropertyWhoseNameTheSetHasIsDroppedWithAWarning) {
   const ExportResult result = Contribute({{C, "Pset_Own", "Kept", "x"}, {A, "Pset_Shared", "Old", "x"}});
-  EXPECT_EQ(result.text.find("IFCLABEL('x')"), std::string::npos);
-  EXPECT_NE(result.text.find("#21=IFCPROPERTYSET('0000000000000000000021',$,'Pset_Own',$,(#20));"), std::string::npos);
-  EXPECT_NE(result.text.find("#12=IFCRELDEFINESBYPROPERTIES('0000000000000000000012',$,$,$,(#1,#2),#11);"),
-            std::string::npos);
-  ASSERT_EQ(result.summary.warnings.size(), 2u);
-  EXPECT_EQ(result.summary.warnings[0],
-            "#1 (IfcWall): property Pset_Shared.Old is already in the file's set; the file's value stays");
-  EXPECT_EQ(result.summary.warnings[1],
-            "#3 (IfcWall): property Pset_Own.Kept is already in the file's set; the file's value stays");
+  EXPECT_FALSE(Has(result.text, "IFCLABEL('x')"));
+  EXPECT_TRUE(Has(result.text, "#21=IFCPROPERTYSET('0000000000000000000021',$,'Pset_Own',$,(#20));"));
+  EXPECT_TRUE(Has(result.text, "#12=IFCRELDEFINESBYPROPERTIES('0000000000000000000012',$,$,$,(#1,#2),#11);"));
+  EXPECT_EQ(result.summary.warnings,
+            (std::vector<std::string>{
+                "#1 (IfcWall): property Pset_Shared.Old is already in the file's set; the file's value stays",
+                "#3 (IfcWall): property Pset_Own.Kept is already in the file's set; the file's value stays"}));
   EXPECT_EQ(result.summary.sets + result.summary.values, 0u);
 }
 
@@ -102,8 +96,7 @@ TEST(PropertySetMerge, ARelationThatAllItsElementsLeaveIsPointedAtTheFirstNewSet
   const std::string both =
       Capture(same.text, "#(\\d+)=IFCPROPERTYSET\\('[^']{22}',\\$,'Pset_Both',\\$,\\(#30,#\\d+\\)\\);");
   ASSERT_FALSE(both.empty()) << same.text;
-  EXPECT_NE(same.text.find("#32=IFCRELDEFINESBYPROPERTIES('0000000000000000000032',$,$,$,(#1,#2),#" + both + ");"),
-            std::string::npos);
+  EXPECT_TRUE(Has(same.text, "#32=IFCRELDEFINESBYPROPERTIES('0000000000000000000032',$,$,$,(#1,#2),#" + both + ");"));
   EXPECT_EQ(Count(same.text, "IFCRELDEFINESBYPROPERTIES\\("), 4u);  // the file's own
 
   // They leave for different sets: the old relation keeps the first and B gets a relation of its own.
@@ -113,8 +106,7 @@ TEST(PropertySetMerge, ARelationThatAllItsElementsLeaveIsPointedAtTheFirstNewSet
   const std::string forB = Capture(apart.text, "#(\\d+)=IFCPROPERTYSET\\('[^']{22}',\\$,'Pset_Both',\\$,\\(#30,#" +
                                                    PropertyNumber(apart.text, "Extra", "b") + "\\)\\);");
   ASSERT_FALSE(forA.empty() || forB.empty()) << apart.text;
-  EXPECT_NE(apart.text.find("#32=IFCRELDEFINESBYPROPERTIES('0000000000000000000032',$,$,$,(#1),#" + forA + ");"),
-            std::string::npos);
+  EXPECT_TRUE(Has(apart.text, "#32=IFCRELDEFINESBYPROPERTIES('0000000000000000000032',$,$,$,(#1),#" + forA + ");"));
   EXPECT_EQ(Count(apart.text, "=IFCRELDEFINESBYPROPERTIES\\('[^']{22}',\\$,\\$,\\$,\\(#2\\),#" + forB + "\\);"), 1u);
   EXPECT_EQ(Count(apart.text, "=IFCRELDEFINESBYPROPERTIES\\('[^']{22}',\\$,\\$,\\$,\\(#1\\),#" + forA + "\\);"), 1u);
 }
@@ -138,12 +130,11 @@ TEST(PropertySetMerge, AQuantitySetOfTheContributedNameKeepsItToItself) {
   // One name, one set per element, whatever its kind: the contributed set is not written beside the
   // element's quantities, and the warning says why.
   const ExportResult result = Contribute({{C, "Qto_Own", "Length", "l"}});
-  EXPECT_EQ(result.text.find("'Qto_Own',$,("), std::string::npos) << result.text;
-  EXPECT_EQ(result.text.find("'Length',$,IFCLABEL('l')"), std::string::npos);
-  EXPECT_NE(result.text.find("#41=IFCELEMENTQUANTITY('0000000000000000000041',$,'Qto_Own',$,$,(#40));"),
-            std::string::npos);
+  EXPECT_FALSE(Has(result.text, "'Qto_Own',$,("));
+  EXPECT_FALSE(Has(result.text, "'Length',$,IFCLABEL('l')"));
+  EXPECT_TRUE(Has(result.text, "#41=IFCELEMENTQUANTITY('0000000000000000000041',$,'Qto_Own',$,$,(#40));"));
   ASSERT_EQ(result.summary.warnings.size(), 1u);
-  EXPECT_NE(result.summary.warnings[0].find("Qto_Own is the name of the element's quantities"), std::string::npos);
+  EXPECT_TRUE(Has(result.summary.warnings[0], "Qto_Own is the name of the element's quantities"));
 }
 
 // An enumerated property whose enumeration has the given name and values.
@@ -174,9 +165,9 @@ TEST(PropertySetMerge, AnEnumerationIsWrittenWhenItHoldsValuesWhateverItsName) {
   const std::string odd =
       Capture(text, "#(\\d+)=IFCPROPERTYENUMERATION\\('Odd,\\$,\\$\\)',\\(IFCLABEL\\('red'\\)\\),\\$\\);");
   ASSERT_FALSE(odd.empty()) << text;
-  EXPECT_NE(text.find("IFCPROPERTYENUMERATEDVALUE('Colour',$,(IFCLABEL('red')),#" + odd + ");"), std::string::npos);
-  EXPECT_EQ(text.find("'Empty'"), std::string::npos);
-  EXPECT_EQ(text.find("IFCPROPERTYENUMERATEDVALUE('Colour',$,(IFCLABEL('red')),$);"), std::string::npos);
+  EXPECT_TRUE(Has(text, "IFCPROPERTYENUMERATEDVALUE('Colour',$,(IFCLABEL('red')),#" + odd + ");"));
+  EXPECT_FALSE(Has(text, "'Empty'"));
+  EXPECT_FALSE(Has(text, "IFCPROPERTYENUMERATEDVALUE('Colour',$,(IFCLABEL('red')),$);"));
 }
 
 }  // namespace

@@ -60,19 +60,22 @@ TEST(Lexer, NumbersInEveryAllowedFormAndNoOther) {
   EXPECT_EQ(Tokens("0 -7 +12 9223372036854775807 -9223372036854775808 000000000000000000000001"),
             (std::vector<std::string>{"Integer:0", "Integer:-7", "Integer:+12", "Integer:9223372036854775807",
                                       "Integer:-9223372036854775808", "Integer:000000000000000000000001"}));
-  EXPECT_EQ(ErrorOf("9223372036854775808"), "integer '9223372036854775808' does not fit in 64 bits");
-  EXPECT_EQ(ErrorOf("1E5"), "malformed number '1E5'");
-  EXPECT_EQ(ErrorOf("1.5x"), "malformed number '1.5x'");
-  EXPECT_EQ(ErrorOf("1.E"), "malformed number '1.E'");
-  EXPECT_EQ(ErrorOf("1.2.3"), "malformed number '1.2.3'");
+  for (const char* bad : {"1E5", "1.5x", "1.E", "1.2.3"}) {
+    EXPECT_EQ(ErrorOf(bad), "malformed number '" + std::string(bad) + "'");
+  }
   EXPECT_EQ(ErrorOf("- 1"), "malformed number '-'");
+  EXPECT_EQ(ErrorOf("9223372036854775808"), "integer '9223372036854775808' does not fit in 64 bits");
 }
 
-TEST(Lexer, InstanceNamesUpTo64Bits) {
-  const Token largest = Lexer("#18446744073709551615").Next();
-  EXPECT_EQ(InstanceNumberOf(largest).Value(), 18446744073709551615ull);
+TEST(Lexer, InstanceNamesUpTo64BitsWithLeadingZeros) {
+  for (const char* name : {"#18446744073709551615", "#018446744073709551615"}) {
+    EXPECT_EQ(InstanceNumberOf(Lexer(name).Next()).Value(), 18446744073709551615ull) << name;
+  }
+  EXPECT_EQ(InstanceNumberOf(Lexer("#000012").Next()).Value(), 12u);
+  EXPECT_EQ(InstanceNumberOf(Lexer("#9999999999999999999").Next()).Value(), 9999999999999999999ull);
   EXPECT_EQ(ErrorOf("#18446744073709551616"), "instance number #18446744073709551616 does not fit in 64 bits");
-  EXPECT_EQ(ErrorOf("#0"), "instance number #0: numbers begin at 1");
+  EXPECT_EQ(ErrorOf("#99999999999999999999"), "instance number #99999999999999999999 does not fit in 64 bits");
+  EXPECT_EQ(ErrorOf("#000"), "instance number #0: numbers begin at 1");
   EXPECT_EQ(ErrorOf("#12a"), "malformed instance name '#12a': '#' and digits expected");
   EXPECT_EQ(ErrorOf("# 12"), "malformed instance name '#': '#' and digits expected");
 }
@@ -95,14 +98,6 @@ TEST(Lexer, StringStopsAtEveryPositionOfALongBody) {
     EXPECT_EQ(ErrorOf("'" + head + "\\X0\\" + tail + "'").rfind("\\X0\\ without", 0), 0u) << k;
   }
   EXPECT_EQ(ErrorOf("'" + std::string(17, 'a')), "unterminated string (it begins on line 1)");
-}
-
-TEST(Lexer, InstanceNamesWithLeadingZeros) {
-  EXPECT_EQ(InstanceNumberOf(Lexer("#000012").Next()).Value(), 12u);
-  EXPECT_EQ(InstanceNumberOf(Lexer("#9999999999999999999").Next()).Value(), 9999999999999999999ull);
-  EXPECT_EQ(InstanceNumberOf(Lexer("#018446744073709551615").Next()).Value(), 18446744073709551615ull);
-  EXPECT_EQ(ErrorOf("#000"), "instance number #0: numbers begin at 1");
-  EXPECT_EQ(ErrorOf("#99999999999999999999"), "instance number #99999999999999999999 does not fit in 64 bits");
 }
 
 TEST(Lexer, FaultsAreNamedWhereTheyBegin) {

@@ -6,6 +6,8 @@
 #include <type_traits>
 #include <vector>
 
+#include "../IfcFileText.h"
+
 namespace IfcReader {
 namespace {
 
@@ -105,33 +107,26 @@ TEST(Model, ReferencesToAnInstanceAreIndexedOnDemand) {
 }
 
 TEST(Model, SyntaxErrorsNameTheFaultItsLineAndInstance) {
+  const std::string slab = "#2=IFCSLAB('3W0000001008000000000I',";  // on line 9
   struct Case {
     std::string data;
     std::string error;
   };
   const Case cases[] = {
-      {"#2=IFCSLAB('3W0000001008000000000I',,$,$,$,$,$,$,$);\n", "m.ifc:9: #2: two ',' in a row"},
+      {slab + ",$,$,$,$,$,$,$);\n", "m.ifc:9: #2: two ',' in a row"},
       {"#2=IFCSLAB('3W0000001008000000000I' $,$,$,$,$,$,$,$);\n", "m.ifc:9: #2: ',' missing before '$'"},
-      {"#2=IFCSLAB('3W0000001008000000000I',$,$,$,$,$,$,$,$,);\n",
-       "m.ifc:9: #2: ')' right after ',': a value is missing"},
+      {slab + "$,$,$,$,$,$,$,$,);\n", "m.ifc:9: #2: ')' right after ',': a value is missing"},
       {"#2=IFCSLAB(,'3W0000001008000000000I',$,$,$,$,$,$,$);\n", "m.ifc:9: #2: ',' with no value before it"},
-      {"#2=IFCSLAB('3W0000001008000000000I',$,$,$,$,$,$,$,$)\n#3=",
-       "m.ifc:9: #2: ';' missing after the instance's ')', found '#3'"},
-      {"#2=IFCSLAB('3W0000001008000000000I',$,$,$,$,$,$,$,$;\n",
-       "m.ifc:9: #2: ';' inside the argument list: 1 '(' not closed"},
-      {"#2=IFCSLAB('3W0000001008000000000I',$,$,$,$,$,$,$,$));\n",
-       "m.ifc:9: #2: ';' missing after the instance's ')', found ')'"},
-      {"#2=IFCSLAB('3W0000001008000000000I',$,\n$,IFCLABEL('a','b'),$,$,$,$,$);\n",
-       "m.ifc:10: #2: ',' inside a typed value, which holds one value"},
-      {"#2=IFCSLAB('3W0000001008000000000I',$,$,$,$,$,$,$,$) x;\n",
-       "m.ifc:9: #2: ';' missing after the instance's ')', found 'x'"},
-      {"#2=IFCSLAB('3W0000001008000000000I',$,'a\0b',$,$,$,$,$,$);\n"s, "m.ifc:9: #2: a NUL byte in a string"},
-      {"#2=IFCSLAB('3W0000001008000000000I',$,$,$,$,$,$,$,$);\n#3=\0"s, "m.ifc:10: #3: a NUL byte"},
-      {"#2=IFCSLAB('3W0000001008000000000I',$,'open,$,$,$,$,$,$,$);\n",
-       "m.ifc:9: #2: unterminated string (it begins on line 9)"},
-      {"#2=IFCSLAB('3W0000001008000000000I',$,$,$,$,$,$,$,$); /* never closed\n",
-       "m.ifc:9: unterminated comment (it begins on line 9)"},
-      {"#2=IFCSLAB('3W0000001008000000000I',$,$,$,$,$,$,$,$);\ngarbage;\n",
+      {slab + "$,$,$,$,$,$,$,$)\n#3=", "m.ifc:9: #2: ';' missing after the instance's ')', found '#3'"},
+      {slab + "$,$,$,$,$,$,$,$;\n", "m.ifc:9: #2: ';' inside the argument list: 1 '(' not closed"},
+      {slab + "$,$,$,$,$,$,$,$));\n", "m.ifc:9: #2: ';' missing after the instance's ')', found ')'"},
+      {slab + "$,\n$,IFCLABEL('a','b'),$,$,$,$,$);\n", "m.ifc:10: #2: ',' inside a typed value, which holds one value"},
+      {slab + "$,$,$,$,$,$,$,$) x;\n", "m.ifc:9: #2: ';' missing after the instance's ')', found 'x'"},
+      {slab + "$,'a\0b',$,$,$,$,$,$);\n"s, "m.ifc:9: #2: a NUL byte in a string"},
+      {slab + "$,$,$,$,$,$,$,$);\n#3=\0"s, "m.ifc:10: #3: a NUL byte"},
+      {slab + "$,'open,$,$,$,$,$,$,$);\n", "m.ifc:9: #2: unterminated string (it begins on line 9)"},
+      {slab + "$,$,$,$,$,$,$,$); /* never closed\n", "m.ifc:9: unterminated comment (it begins on line 9)"},
+      {slab + "$,$,$,$,$,$,$,$);\ngarbage;\n",
        "m.ifc:10: an instance \"#N=ENTITY(...);\" or ENDSEC; expected after #2, found 'garbage'"},
       {"#2 IFCSLAB();\n", "m.ifc:9: #2: '=' expected after the instance name, found 'IFCSLAB'"},
       {"#2=IFCWALLX($);\n", "m.ifc:9: #2: unknown entity IFCWALLX (not in the IFC4 schema)"},
@@ -146,18 +141,15 @@ TEST(Model, SyntaxErrorsNameTheFaultItsLineAndInstance) {
       {"#2=IFCSLAB\0"s, "m.ifc:9: #2: a NUL byte"},
       {"#2=IFCSLAB/*" + std::string(70000, ' ') + "*/($);\n",
        "m.ifc:9: #2: too much between the instance name and its '('"},
-      {"#2=IFCSLAB('3W0000001008000000000I',$,$,$,$,$,$,$,$)\0"s, "m.ifc:9: #2: a NUL byte"},
-      {"#2=IFCSLAB('3W0000001008000000000I',$,IFCLABEL 'a',$,$,$,$,$,$);\n",
-       "m.ifc:9: #2: '(' expected after the type name IFCLABEL, found ''a''"},
-      {"#2=IFCSLAB('3W0000001008000000000I',$,IFCLABEL\0"s, "m.ifc:9: #2: a NUL byte"},
-      {"#2=IFCSLAB('3W0000001008000000000I',$,IFCLABEL(),$,$,$,$,$,$);\n",
-       "m.ifc:9: #2: a typed value without its value"},
-      {"#2=IFCSLAB('3W0000001008000000000I',$," + std::string(64, '(') + std::string(64, ')') + ",$,$,$,$,$,$);\n", ""},
-      {"#2=IFCSLAB('3W0000001008000000000I',$," + std::string(65, '(') + std::string(65, ')') + ",$,$,$,$,$,$);\n",
+      {slab + "$,$,$,$,$,$,$,$)\0"s, "m.ifc:9: #2: a NUL byte"},
+      {slab + "$,IFCLABEL 'a',$,$,$,$,$,$);\n", "m.ifc:9: #2: '(' expected after the type name IFCLABEL, found ''a''"},
+      {slab + "$,IFCLABEL\0"s, "m.ifc:9: #2: a NUL byte"},
+      {slab + "$,IFCLABEL(),$,$,$,$,$,$);\n", "m.ifc:9: #2: a typed value without its value"},
+      {slab + "$," + std::string(64, '(') + std::string(64, ')') + ",$,$,$,$,$,$);\n", ""},
+      {slab + "$," + std::string(65, '(') + std::string(65, ')') + ",$,$,$,$,$,$);\n",
        "m.ifc:9: #2: values nested more than 64 deep"},
-      {"#2=IFCSLAB('3W0000001008000000000I',$,($,=),$,$,$,$,$,$);\n",
-       "m.ifc:9: #2: unexpected '=' inside the argument list"},
-      {"#2=IFCSLAB('3W0000001008000000000I',$,(($);\n", "m.ifc:9: #2: ';' inside the argument list: 2 '(' not closed"},
+      {slab + "$,($,=),$,$,$,$,$,$);\n", "m.ifc:9: #2: unexpected '=' inside the argument list"},
+      {slab + "$,(($);\n", "m.ifc:9: #2: ';' inside the argument list: 2 '(' not closed"},
       {"#9000000000000=IFCSLAB('3W0000001008000000000I',$,$,$,$,$,$,$,$);\n#3=IFCSLAB('3W0000001008000000000J',$,$,$,$,"
        "$,$,$,$);\n"
        "#9000000000000=IFCSLAB('3W0000001008000000000K',$,$,$,$,$,$,$,$);\n",
@@ -233,11 +225,10 @@ TEST(Model, GlobalIdsAreExactly22LettersOfTheIfcAlphabet) {
     return ErrorOf(Header + "#5=IFCWALL(" + globalId + ",$,$,$,$,$,$,$,$);\n" + Footer);
   };
   EXPECT_EQ(withGlobalId("'3W0000001008000000000H'"), "");
-  const std::string alphabet = " is not 22 characters of the IFC alphabet (0-9, A-Z, a-z, _, $)";
-  EXPECT_EQ(withGlobalId("'3W0000001008000000000'"), "m.ifc:8: #5: the GlobalId '3W0000001008000000000'" + alphabet);
-  EXPECT_EQ(withGlobalId("'3W0000001008000000000HH'"),
-            "m.ifc:8: #5: the GlobalId '3W0000001008000000000HH'" + alphabet);
-  EXPECT_EQ(withGlobalId("'3W00000010080000000-0H'"), "m.ifc:8: #5: the GlobalId '3W00000010080000000-0H'" + alphabet);
+  for (const std::string bad : {"3W0000001008000000000", "3W0000001008000000000HH", "3W00000010080000000-0H"}) {
+    EXPECT_EQ(withGlobalId("'" + bad + "'"),
+              "m.ifc:8: #5: the GlobalId '" + bad + "' is not 22 characters of the IFC alphabet (0-9, A-Z, a-z, _, $)");
+  }
   EXPECT_EQ(withGlobalId("$"), "m.ifc:8: #5: the GlobalId must be a string, found '$'");
 }
 
@@ -299,14 +290,8 @@ TEST(Model, TheHeaderIsReadWithTheLexer) {
 }
 
 TEST(Model, OnlyTheThreeSchemasAreRead) {
-  const auto withSchema = [](const std::string& schema) {
-    std::string text = Header;
-    text.replace(text.find("'IFC4'"), 6, schema);
-    return ErrorOf(text + Footer);
-  };
-  EXPECT_EQ(withSchema("'ifc4'"), "");
-  EXPECT_EQ(withSchema("'IFC5'"), "m.ifc:5: FILE_SCHEMA is ('IFC5'); supported are IFC2X3, IFC4 and IFC4X3_ADD2");
-  EXPECT_EQ(withSchema("'IFC4','IFC2X3'"),
+  EXPECT_EQ(ErrorOf(IfcFile("", "ifc4")), "");
+  EXPECT_EQ(ErrorOf(IfcFile("", "IFC4','IFC2X3")),
             "m.ifc:5: FILE_SCHEMA is ('IFC4','IFC2X3'); supported are IFC2X3, IFC4 and IFC4X3_ADD2");
   std::string none = Header;
   none.erase(none.find("FILE_SCHEMA"), 23);
@@ -314,24 +299,21 @@ TEST(Model, OnlyTheThreeSchemasAreRead) {
 
   // Each schema's own entities and attribute counts: IfcWallStandardCase has 8 attributes in IFC2X3
   // (no PredefinedType), IfcAlignment exists only in IFC4X3_ADD2.
-  std::string ifc2x3 = Header;
-  ifc2x3.replace(ifc2x3.find("'IFC4'"), 6, "'IFC2X3'");
-  EXPECT_EQ(ErrorOf(ifc2x3 + "#1=IFCWALLSTANDARDCASE('3W0000001008000000000H',$,$,$,$,$,$,$);\n" + Footer), "");
-  EXPECT_EQ(ErrorOf(ifc2x3 + "#1=IFCWALLSTANDARDCASE('3W0000001008000000000H',$,$,$,$,$,$,$,$);\n" + Footer, true),
+  const std::string standardCase = "#1=IFCWALLSTANDARDCASE('3W0000001008000000000H',$,$,$,$,$,$,$";
+  EXPECT_EQ(ErrorOf(IfcFile(standardCase + ");\n", "IFC2X3")), "");
+  EXPECT_EQ(ErrorOf(IfcFile(standardCase + ",$);\n", "IFC2X3"), true),
             "m.ifc:8: #1: IFCWALLSTANDARDCASE has 8 attributes, 9 given (refused in strict reading)");
-  std::string ifc4x3 = Header;
-  ifc4x3.replace(ifc4x3.find("'IFC4'"), 6, "'IFC4X3_ADD2'");
   const std::string alignment = "#1=IFCALIGNMENT('3W0000001008000000000H',$,$,$,$,$,$,$);\n";
-  EXPECT_EQ(ErrorOf(ifc4x3 + alignment + Footer), "");
-  EXPECT_EQ(ErrorOf(Header + alignment + Footer), "m.ifc:8: #1: unknown entity IFCALIGNMENT (not in the IFC4 schema)");
+  EXPECT_EQ(ErrorOf(IfcFile(alignment)), "m.ifc:8: #1: unknown entity IFCALIGNMENT (not in the IFC4 schema)");
+  const std::string ifc4x3 = IfcFile(alignment, "IFC4X3_ADD2");
   Model model;
   std::string error;
-  ifc4x3 += alignment + Footer;
   ASSERT_TRUE(model.Read(ifc4x3.data(), ifc4x3.size(), "m.ifc", error)) << error;
   EXPECT_EQ(model.Version(), SchemaVersion::Ifc4x3Add2);
   EXPECT_EQ(model.GetSchema().Version(), SchemaVersion::Ifc4x3Add2);
   ReadOptions onlyIfc4;
   onlyIfc4.accepted = {SchemaVersion::Ifc4};
+  const std::string ifc2x3 = IfcFile("", "IFC2X3");
   EXPECT_FALSE(model.Read(ifc2x3.data(), ifc2x3.size(), "m.ifc", error, onlyIfc4));
   EXPECT_EQ(error, "m.ifc:5: FILE_SCHEMA is ('IFC2X3'), but this tool reads IFC4 files only");
 }

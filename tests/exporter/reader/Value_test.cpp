@@ -86,31 +86,25 @@ TEST(Value, AccessorsLookThroughTypesAndKinds) {
   EXPECT_EQ(&empty.Unwrapped(), &empty);
 }
 
+// One argument found past nested lists, strings (with escaped quotes) and comments, the list's too.
 TEST(Value, OneArgumentIsFoundPastNestedListsStringsAndComments) {
-  const std::string text = "('a,(b',(1,(2,3)),/* ,( */ IFCTEXT('c)'),#4)";
-  const auto argument = [&](std::size_t slot) {
-    Lexer lexer(text);
-    Value value;
-    std::string error;
-    return ParseArgument(lexer, slot, value, error) ? value.ToStep() : "none" + error;
-  };
-  EXPECT_EQ(argument(0), "'a,(b'");
-  EXPECT_EQ(argument(1), "(1,(2,3))");
-  EXPECT_EQ(argument(2), "IFCTEXT('c)')");
-  EXPECT_EQ(argument(3), "#4");
-  EXPECT_EQ(argument(4), "none");
-  // An escaped quote does not end the string; a comment may precede the list.
-  const auto in = [](const std::string& list, std::size_t slot) {
+  const auto argument = [](const std::string& list, std::size_t slot) {
     Lexer lexer(list);
     Value value;
     std::string error;
     return ParseArgument(lexer, slot, value, error) ? value.ToStep() : "none" + error;
   };
-  EXPECT_EQ(in("/* (,') */ ('it'',s, (a)',(),\"0F\",$)", 1), "()");
-  EXPECT_EQ(in("('it'',s, (a)',(),\"0F\",$)", 3), "$");
-  EXPECT_EQ(in("()", 0), "none");
-  EXPECT_EQ(in("(1,'a,2", 2), "nonethe argument list is not closed");
-  EXPECT_EQ(in("x(1)", 0), "none'(' expected");
+  const std::string list = "('a,(b',(1,(2,3)),/* ,( */ IFCTEXT('c)'),#4)";
+  EXPECT_EQ(argument(list, 0), "'a,(b'");
+  EXPECT_EQ(argument(list, 1), "(1,(2,3))");
+  EXPECT_EQ(argument(list, 2), "IFCTEXT('c)')");
+  EXPECT_EQ(argument(list, 3), "#4");
+  EXPECT_EQ(argument(list, 4), "none");
+  EXPECT_EQ(argument("/* (,') */ ('it'',s, (a)',(),\"0F\",$)", 1), "()");
+  EXPECT_EQ(argument("('it'',s, (a)',(),\"0F\",$)", 3), "$");
+  EXPECT_EQ(argument("()", 0), "none");
+  EXPECT_EQ(argument("(1,'a,2", 2), "nonethe argument list is not closed");
+  EXPECT_EQ(argument("x(1)", 0), "none'(' expected");
 }
 
 TEST(Value, MalformedListsAreRefused) {

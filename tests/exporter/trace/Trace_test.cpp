@@ -11,6 +11,7 @@
 #include "IPL/ClassificationReference.h"
 #include "IPL/PropertyListValue.h"
 #include "IPL/PropertySingleValue.h"
+#include "IfcFileText.h"
 
 namespace Exporter {
 namespace {
@@ -20,11 +21,7 @@ using IFCAPI::Impl::ObjectID;
 
 const API_Guid Token = ToAPIGuid(KT::Guid("{7E570000-0000-4000-8000-000000000001}"));
 
-const std::string Input =
-    "ISO-10303-21;\nHEADER;\nFILE_DESCRIPTION((''),'2;1');\n"
-    "FILE_NAME('in.ifc','2026-01-01T00:00:00',(''),(''),'','','');\nFILE_SCHEMA(('IFC2X3'));\nENDSEC;\nDATA;\n"
-    "#2=IFCWALL('0000000000000000000002',$,$,$,$,$,$,$);\n"
-    "ENDSEC;\nEND-ISO-10303-21;\n";
+const std::string Input = IfcFile("#2=IFCWALL('0000000000000000000002',$,$,$,$,$,$,$);\n", "IFC2X3");
 
 GuidBytes Guid(const char* globalId) {
   return *DecodeGlobalId(globalId);

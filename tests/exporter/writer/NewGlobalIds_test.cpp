@@ -4,15 +4,14 @@
 
 #include <gtest/gtest.h>
 
+#include "IfcFileText.h"
+
 namespace Exporter {
 namespace {
 
 // A file with one wall whose GlobalId is `globalId`.
 std::string WallFile(const std::string& globalId) {
-  return "ISO-10303-21;\nHEADER;\nFILE_DESCRIPTION((''),'2;1');\n"
-         "FILE_NAME('in.ifc','2026-01-01T00:00:00',(''),(''),'','','');\nFILE_SCHEMA(('IFC4'));\nENDSEC;\nDATA;\n"
-         "#1=IFCWALL('" +
-         globalId + "',$,'A',$,$,$,$,$,$);\nENDSEC;\nEND-ISO-10303-21;\n";
+  return IfcFile("#1=IFCWALL('" + globalId + "',$,'A',$,$,$,$,$,$);\n");
 }
 
 TEST(NewGlobalIds, DerivedIdsAreStableAndNeverRepeatOneInUse) {

@@ -18,53 +18,45 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// A fresh, empty folder for one test.
-fs::path Folder(const char* name) {
-  const fs::path folder = fs::path(::testing::TempDir()) / name;
-  fs::remove_all(folder);
-  fs::create_directories(folder);
-  return folder;
-}
+// A fresh, empty folder for each test, and the output's path in it.
+class OutputFileTest : public testing::Test {
+ protected:
+  void SetUp() override {
+    fs::remove_all(folder);
+    fs::create_directories(folder);
+  }
 
-std::string Read(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
+  const fs::path folder = fs::path(::testing::TempDir()) /
+                          ("output-" + std::string(testing::UnitTest::GetInstance()->current_test_info()->name()));
+  const fs::path path = folder / "out.ifc";
+  std::string error;
+};
 
-TEST(OutputFile, TheTextAppearsUnderItsNameOnlyWhenCommitted) {
-  const fs::path path = Folder("output-commit") / "out.ifc";
-  fs::path partial;
+TEST_F(OutputFileTest, TheTextAppearsUnderItsNameOnlyWhenCommitted) {
   {
     OutputFile out(path.string());
-    std::string error;
     ASSERT_TRUE(out.Open(error)) << error;
-    partial = out.PartialPath();
-    EXPECT_EQ(partial, path.string() + ".partial");
-    EXPECT_TRUE(out.Write("ISO-"));
-    EXPECT_TRUE(out.Write(""));
-    EXPECT_TRUE(out.Write("10303-21;\n"));
+    EXPECT_EQ(out.PartialPath(), path.string() + ".partial");
+    EXPECT_TRUE(out.Write("ISO-") && out.Write("") && out.Write("10303-21;\n"));
     EXPECT_FALSE(fs::exists(path));
     ASSERT_TRUE(out.Commit(error)) << error;
   }
-  EXPECT_EQ(Read(path), "ISO-10303-21;\n");
-  EXPECT_FALSE(fs::exists(partial));
+  std::ifstream in(path, std::ios::binary);
+  EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()), "ISO-10303-21;\n");
+  EXPECT_FALSE(fs::exists(path.string() + ".partial"));
 }
 
-TEST(OutputFile, AFolderThatIsMissingIsReportedAndNothingIsCreated) {
-  const fs::path path = Folder("output-missing") / "no-such-folder" / "out.ifc";
-  OutputFile out(path.string());
-  std::string error;
-  EXPECT_FALSE(out.Open(error));
-  EXPECT_EQ(error.rfind(path.string() + ".partial: cannot create: ", 0), 0u) << error;
-  EXPECT_FALSE(fs::exists(path.parent_path()));
+TEST_F(OutputFileTest, AFolderThatIsMissingIsReportedAndNothingIsCreated) {
+  const fs::path missing = folder / "no-such-folder" / "out.ifc";
+  EXPECT_FALSE(OutputFile(missing.string()).Open(error));
+  EXPECT_EQ(error.rfind(missing.string() + ".partial: cannot create: ", 0), 0u) << error;
+  EXPECT_FALSE(fs::exists(missing.parent_path()));
 }
 
-TEST(OutputFile, AFailedRenameRemovesThePartialFile) {
+TEST_F(OutputFileTest, AFailedRenameRemovesThePartialFile) {
   // The output's name is taken by a folder that is not empty, which no file can replace.
-  const fs::path path = Folder("output-rename") / "out.ifc";
   fs::create_directories(path / "inside");
   OutputFile out(path.string());
-  std::string error;
   ASSERT_TRUE(out.Open(error)) << error;
   EXPECT_TRUE(out.Write("text"));
   EXPECT_FALSE(out.Commit(error));
@@ -73,16 +65,14 @@ TEST(OutputFile, AFailedRenameRemovesThePartialFile) {
   EXPECT_TRUE(fs::is_directory(path / "inside"));
 }
 
-TEST(OutputFile, AFileLeftUncommittedIsRemoved) {
-  const fs::path path = Folder("output-abandoned") / "out.ifc";
+TEST_F(OutputFileTest, AFileLeftUncommittedIsRemoved) {
   {
     OutputFile out(path.string());
-    std::string error;
     ASSERT_TRUE(out.Open(error)) << error;
     EXPECT_TRUE(out.Write("half"));
     EXPECT_TRUE(fs::exists(out.PartialPath()));
   }
-  EXPECT_TRUE(fs::is_empty(path.parent_path()));
+  EXPECT_TRUE(fs::is_empty(folder));
 }
 
 #if !defined(_WIN32)
@@ -109,10 +99,8 @@ class FileSizeLimit {
   void (*previous)(int) = nullptr;
 };
 
-TEST(OutputFile, AWriteThatFailsRemovesThePartialFile) {
-  const fs::path path = Folder("output-full") / "out.ifc";
+TEST_F(OutputFileTest, AWriteThatFailsRemovesThePartialFile) {
   OutputFile out(path.string());
-  std::string error;
   ASSERT_TRUE(out.Open(error)) << error;
   {
     const FileSizeLimit limit(4096);
@@ -122,7 +110,7 @@ TEST(OutputFile, AWriteThatFailsRemovesThePartialFile) {
     EXPECT_FALSE(out.Commit(error));
   }
   EXPECT_EQ(error.rfind(path.string() + ".partial: cannot write: ", 0), 0u) << error;
-  EXPECT_TRUE(fs::is_empty(path.parent_path()));
+  EXPECT_TRUE(fs::is_empty(folder));
 }
 #endif
 
