@@ -63,12 +63,18 @@ std::optional<std::vector<std::string>> Checker::CandidateEntities(const Specifi
 
 // The instances of `entities` (none of them subtypes), in file order.
 std::vector<InstanceIndex> Checker::Candidates(const std::vector<std::string>& entities) const {
+  // Each entity's instances are in file order: those of a few entities are merged, of many sorted.
+  constexpr std::size_t MergedEntities = 8;
   std::vector<InstanceIndex> candidates;
   for (const std::string& name : entities) {
     const std::vector<InstanceIndex> found = model.InstancesOf(name, true);
+    const auto before = static_cast<std::ptrdiff_t>(candidates.size());
     candidates.insert(candidates.end(), found.begin(), found.end());
+    if (entities.size() <= MergedEntities)
+      std::inplace_merge(candidates.begin(), candidates.begin() + before, candidates.end());
   }
-  std::sort(candidates.begin(), candidates.end());
+  if (entities.size() > MergedEntities)
+    std::sort(candidates.begin(), candidates.end());
   return candidates;
 }
 

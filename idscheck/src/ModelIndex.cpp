@@ -40,10 +40,11 @@ ModelIndex::ModelIndex(const ModelView& model) : model(model) {
   // Every relationship in file order, so that each object's links keep the file's order.
   std::vector<std::pair<InstanceIndex, Relationship>> relations;
   for (const auto& [entity, kind] : Relationships) {
+    const auto before = static_cast<std::ptrdiff_t>(relations.size());
     for (const InstanceIndex relation : model.InstancesOf(entity, false))
       relations.emplace_back(relation, kind);
+    std::inplace_merge(relations.begin(), relations.begin() + before, relations.end());  // each in file order
   }
-  std::sort(relations.begin(), relations.end());
   // Many relations are read in two halves at once, the first one's links put before the second's.
   constexpr std::size_t RelationsWorthAThread = 4096;
   const std::size_t half =
@@ -81,14 +82,25 @@ std::vector<LinkTable*> ModelIndex::Links::All() {
 void LinkTable::Seal() {
   std::stable_sort(links.begin(), links.end(), [](const Link& a, const Link& b) { return a.first < b.first; });
   links.shrink_to_fit();
+  const std::size_t runs = links.empty() ? 0 : (links.back().first >> RunBits) + 1;
+  runStart.assign(runs + 1, 0);
+  std::size_t at = 0;
+  for (std::size_t run = 0; run <= runs; ++run) {
+    while (at < links.size() && (links[at].first >> RunBits) < run)
+      ++at;
+    runStart[run] = static_cast<std::uint32_t>(at);
+  }
 }
 
 LinkTable::Targets LinkTable::Of(InstanceIndex from) const noexcept {
-  if (from > UINT32_MAX)
-    return Targets(nullptr, nullptr);  // NoInstance
-  const auto range = std::equal_range(links.begin(), links.end(), Link(static_cast<std::uint32_t>(from), 0),
+  const std::size_t run = from >> RunBits;
+  if (from > UINT32_MAX || run + 1 >= runStart.size())
+    return Targets(nullptr, nullptr);  // NoInstance, or past the last source
+  const Link* first = links.data() + runStart[run];
+  const Link* last = links.data() + runStart[run + 1];
+  const auto range = std::equal_range(first, last, Link(static_cast<std::uint32_t>(from), 0),
                                       [](const Link& a, const Link& b) { return a.first < b.first; });
-  return Targets(links.data() + (range.first - links.begin()), links.data() + (range.second - links.begin()));
+  return Targets(range.first, range.second);
 }
 
 void ModelIndex::Link(LinkTable& table, InstanceIndex relation, std::string_view from, std::string_view to) const {

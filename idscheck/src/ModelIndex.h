@@ -19,7 +19,8 @@ namespace Ids {
 
 enum class PartOfRelation { Aggregates, Nests, Contained, Group, VoidsOrFills };
 
-// A relation as (from, to) pairs sorted by `from`: 8 bytes a link, found by binary search.
+// A relation as (from, to) pairs sorted by `from`: 8 bytes a link, found by binary search among
+// the links of the run of 64 sources `from` is in.
 class LinkTable {
  public:
   using Link = std::pair<std::uint32_t, std::uint32_t>;  // a model holds fewer than 2^32 instances
@@ -60,7 +61,9 @@ class LinkTable {
   Targets Of(InstanceIndex from) const noexcept;
 
  private:
+  static constexpr int RunBits = 6;
   std::vector<Link> links;
+  std::vector<std::uint32_t> runStart;  // by run of 2^RunBits sources: where its links begin
 };
 
 class ModelIndex {
