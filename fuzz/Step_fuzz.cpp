@@ -4,7 +4,8 @@
 // back: the instance's text is "#N=...;", its number finds it, its attributes parse on demand to as
 // many values as its entity has (one by slot equals the same one of the whole list), every reference
 // among them that resolves is listed by ReferencesTo of its target, every GlobalId finds an instance
-// with that GlobalId, and strict reading refuses exactly when flaws were tolerated.
+// with that GlobalId, strict reading refuses exactly when flaws were tolerated, and reading the second
+// half on a thread of its own changes nothing.
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -88,6 +89,30 @@ void CheckInstance(const Model& model, InstanceIndex index) {
   CheckStrings(model.Arguments(index), 0);
 }
 
+// Reading the second half of the data on a thread of its own gives what one pass gave: the same
+// error, or the same instances (offsets and lines) and flaws.
+void CheckSplitReading(std::string_view text, const Model* whole, const std::string& wholeError) {
+  Model split;
+  std::string error;
+  ReadOptions options;
+  options.splitFrom = 1;
+  const bool read = split.Read(text.data(), text.size(), "f.ifc", error, options);
+  Check(read == (whole != nullptr) && (read || error == wholeError), "a split reading fails otherwise");
+  if (!read || whole == nullptr) {
+    return;
+  }
+  Check(split.InstanceCount() == whole->InstanceCount(), "a split reading has another number of instances");
+  for (std::size_t i = 0; i < whole->InstanceCount(); ++i) {
+    const InstanceRecord& a = whole->Instances()[i];
+    const InstanceRecord& b = split.Instances()[i];
+    Check(a.offset == b.offset && a.line == b.line && a.length == b.length, "a split reading moved an instance");
+  }
+  for (const FlawKind kind : AllFlawKinds) {
+    Check(split.GetFlaws().Of(kind).examples == whole->GetFlaws().Of(kind).examples,
+          "a split reading reports other flaws");
+  }
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -97,8 +122,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   std::string error;
   if (!model.Read(text, size, "f.ifc", error)) {
     Check(error.rfind("f.ifc:", 0) == 0, "an error does not name the file and line");
+    CheckSplitReading(std::string_view(text, size), nullptr, error);
     return 0;
   }
+  CheckSplitReading(std::string_view(text, size), &model, error);
   for (std::uint32_t i = 0; i < model.InstanceCount() && i < 256; ++i) {
     CheckInstance(model, InstanceIndex(i));
   }

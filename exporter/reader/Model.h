@@ -53,6 +53,12 @@ struct ReadOptions {
   std::vector<SchemaVersion> accepted = {SchemaVersion::Ifc2x3, SchemaVersion::Ifc4, SchemaVersion::Ifc4x3Add2};
   // Called now and then with the bytes read so far.
   std::function<void(std::size_t done)> progress;
+  // Keep an index of the GlobalIds: FindByGlobalId, RootedInstances and duplicate GlobalIds counted
+  // as flaws. Their form is checked either way.
+  bool globalIds = true;
+  // A data section of at least this many bytes has its second half read on a thread of its own
+  // (on a machine of two cores or more); the model read is the same.
+  std::size_t splitFrom = std::size_t{4} << 20;
 };
 
 // A contiguous run of instance indices (references to an instance).

@@ -2,6 +2,11 @@
 
 #include <algorithm>
 #include <cstring>
+#include <thread>
+
+#if defined(__linux__)
+#include <sys/mman.h>
+#endif
 
 #include "ValueParser.h"
 
@@ -13,6 +18,23 @@ constexpr std::size_t ProgressStep = std::size_t{4} << 20;
 
 bool IsKeyword(const Token& token, std::string_view word) noexcept {
   return token.kind == TokenKind::Keyword && token.text == word;
+}
+
+// Asks for huge pages under a large buffer about to be filled: its first touches then fault some
+// hundred times instead of thousands, which is much of the reading's cost on a virtual machine.
+template <typename T>
+void PreferHugePages(const std::vector<T>& buffer) {
+#if defined(__linux__) && defined(MADV_HUGEPAGE)
+  constexpr std::uintptr_t Huge = std::uintptr_t{2} << 20;
+  const auto begin = reinterpret_cast<std::uintptr_t>(buffer.data());
+  const std::uintptr_t first = (begin + Huge - 1) & ~(Huge - 1);
+  const std::uintptr_t last = (begin + buffer.capacity() * sizeof(T)) & ~(Huge - 1);
+  if (last > first) {
+    madvise(reinterpret_cast<void*>(first), last - first, MADV_HUGEPAGE);
+  }
+#else
+  (void)buffer;
+#endif
 }
 
 // How a token is named in a message: its text, shortened.
@@ -39,6 +61,28 @@ std::string TextOf(const std::vector<Value>& values) {
 }
 
 }  // namespace
+
+// The second half of a large data section, read on a thread of its own into a model of its own from
+// the first line past the middle that begins with '#'. It stops at the first token that is no
+// instance name and before the first instance the main pass has something to say about (a fault or
+// a flaw). The split may fall inside a string or comment, whose bytes the part then reads as tokens:
+// the main pass takes the part's instances over only if it arrives exactly at `begin`.
+struct ModelReader::Part {
+  Model model;
+  ReadOptions options;
+  std::string error;
+  ModelReader reader{model, options, error};
+  std::size_t begin = 0;
+  std::size_t resume = 0;        // after the part's last whole instance
+  std::uint32_t resumeLine = 1;  // its line, counted from 1 at `begin`
+  std::thread thread;
+
+  ~Part() {
+    if (thread.joinable()) {
+      thread.join();
+    }
+  }
+};
 
 std::string ModelReader::Where(std::uint32_t line) const {
   return model.fileName + ":" + std::to_string(line) + ": ";
@@ -73,7 +117,9 @@ bool ModelReader::Run() {
     return false;
   }
   ResolvePending();
-  IndexGlobalIds();
+  if (options.globalIds) {
+    IndexGlobalIds();
+  }
   if (options.strict) {
     for (const FlawKind kind : AllFlawKinds) {
       const FlawReport& report = model.flaws.Of(kind);
@@ -204,11 +250,22 @@ bool ModelReader::ReadData(Lexer& lexer) {
   // Room for an instance every 32 bytes, more than real files need: only the pages actually filled
   // become resident, and the index is not copied while it grows (which would double its peak).
   model.instances.reserve(model.size / 32 + 16);
-  model.rooted.reserve(model.size / 128 + 16);
+  PreferHugePages(model.instances);
+  if (options.globalIds) {
+    model.rooted.reserve(model.size / 128 + 16);
+  }
   definedLimit = std::max<std::uint64_t>(std::uint64_t{1} << 16, model.size / 4);
   std::size_t nextProgress = ProgressStep;
+  std::unique_ptr<Part> part = StartPart(lexer.Offset());
   for (;;) {
     const Token token = lexer.Next();
+    if (part != nullptr && token.offset >= part->begin) {
+      const bool joined = JoinPart(*part, lexer, token);
+      part.reset();
+      if (joined) {
+        continue;
+      }
+    }
     if (token.kind == TokenKind::InstanceName) {
       if (!ReadInstance(lexer, token)) {
         return false;
@@ -312,13 +369,101 @@ bool ModelReader::ReadInstance(Lexer& lexer, const Token& name) {
   return true;
 }
 
+bool ModelReader::IsDefined(std::uint64_t number) const noexcept {
+  return number < definedLimit && (number >> 6) < defined.size() &&
+         (defined[static_cast<std::size_t>(number >> 6)] >> (number & 63) & 1) != 0;
+}
+
 void ModelReader::NoteReference(const Token& token) {
   const std::uint64_t number = InstanceNumberOf(token).Value();
-  if (number < definedLimit && (number >> 6) < defined.size() &&
-      (defined[static_cast<std::size_t>(number >> 6)] >> (number & 63) & 1) != 0) {
-    return;
+  if (!IsDefined(number)) {
+    pending.push_back(Pending{number, static_cast<std::uint32_t>(model.instances.size())});
   }
-  pending.push_back(Pending{number, static_cast<std::uint32_t>(model.instances.size())});
+}
+
+std::unique_ptr<ModelReader::Part> ModelReader::StartPart(std::size_t dataBegin) {
+  const std::size_t bytes = model.size - dataBegin;
+  if (bytes < options.splitFrom || bytes < 2 || std::thread::hardware_concurrency() < 2) {
+    return nullptr;
+  }
+  const char* end = model.data + model.size;
+  const char* at = model.data + dataBegin + bytes / 2;
+  while ((at = static_cast<const char*>(std::memchr(at, '\n', static_cast<std::size_t>(end - at)))) != nullptr &&
+         at + 1 < end && at[1] != '#') {
+    ++at;
+  }
+  if (at == nullptr || at + 1 >= end) {
+    return nullptr;
+  }
+  auto part = std::make_unique<Part>();
+  part->begin = static_cast<std::size_t>(at + 1 - model.data);
+  part->resume = part->begin;
+  Model& target = part->model;
+  target.data = model.data;
+  target.size = model.size;
+  target.schema = model.schema;
+  target.header.version = model.header.version;
+  target.instances.reserve((model.size - part->begin) / 32 + 16);
+  PreferHugePages(target.instances);
+  part->options.globalIds = options.globalIds;
+  if (options.globalIds) {
+    target.rooted.reserve((model.size - part->begin) / 128 + 16);
+  }
+  part->reader.isRooted = isRooted;
+  part->reader.definedLimit = definedLimit;
+  part->reader.stopAtFlaw = true;
+  part->thread = std::thread([part = part.get()] { ReadPart(*part); });
+  return part;
+}
+
+void ModelReader::ReadPart(Part& part) {
+  ModelReader& reader = part.reader;
+  Lexer lexer(std::string_view(part.model.data, part.model.size), part.begin, 1);
+  for (Token token = lexer.Next(); token.kind == TokenKind::InstanceName; token = lexer.Next()) {
+    const std::size_t pendingBefore = reader.pending.size();
+    const std::size_t rootedBefore = part.model.rooted.size();
+    if (!reader.ReadInstance(lexer, token)) {
+      reader.pending.resize(pendingBefore);
+      part.model.rooted.resize(rootedBefore);
+      return;
+    }
+    part.resume = lexer.Offset();
+    part.resumeLine = lexer.Line();
+  }
+}
+
+// At the main pass's first token at or past the part's start: takes the part's instances over, as
+// if read here, when the pass arrived exactly at its start, and then reads on from where the part
+// stopped. False when the part is of no use; the pass goes on with `token`.
+bool ModelReader::JoinPart(Part& part, Lexer& lexer, const Token& token) {
+  part.thread.join();
+  if (token.offset != part.begin || token.kind != TokenKind::InstanceName || part.resume == part.begin) {
+    return false;
+  }
+  const std::uint32_t lines = token.line - 1;
+  const auto base = static_cast<std::uint32_t>(model.instances.size());
+  for (const Pending& reference : part.reader.pending) {
+    if (!IsDefined(reference.number)) {
+      pending.push_back(Pending{reference.number, reference.source + base});
+    }
+  }
+  for (InstanceRecord record : part.model.instances) {
+    record.line += lines;
+    model.instances.push_back(record);
+  }
+  for (const Model::Rooted& entry : part.model.rooted) {
+    model.rooted.push_back(Model::Rooted{entry.guid, InstanceIndex(entry.index.Value() + base)});
+  }
+  model.largestNumber = std::max(model.largestNumber, part.model.largestNumber);
+  const std::vector<std::uint64_t>& more = part.reader.defined;
+  if (defined.size() < more.size()) {
+    defined.resize(more.size(), 0);
+  }
+  for (std::size_t word = 0; word < more.size(); ++word) {
+    defined[word] |= more[word];
+  }
+  lexer = Lexer(lexer.Text(), part.resume, part.resumeLine + lines);
+  return true;
 }
 
 // Where the reading of an argument list stands: per open parenthesis whether it is a typed value's,
@@ -458,6 +603,9 @@ bool ModelReader::CheckClose(const ArgumentScan& scan, const InstanceRecord& rec
 bool ModelReader::FinishArguments(const InstanceRecord& record, const ArgumentScan& scan, const Token& close) {
   const std::size_t expected = model.schema->AttributeCount(record.entity);
   if (scan.count != expected) {
+    if (stopAtFlaw) {
+      return false;
+    }
     // Authoring tools are known to write an attribute too many or too few: the instance stays as
     // written (it is the next one indexed) and is read by position as far as it goes.
     model.flaws.Add(FlawKind::AttributeCount, InstanceIndex(static_cast<std::uint32_t>(model.instances.size())),
@@ -493,7 +641,9 @@ bool ModelReader::CheckGlobalId(const InstanceRecord& record, const Token& first
         record, first.line,
         "the GlobalId " + std::string(first.text) + " is not 22 characters of the IFC alphabet (0-9, A-Z, a-z, _, $)");
   }
-  model.rooted.push_back(Model::Rooted{*guid, InstanceIndex(static_cast<std::uint32_t>(model.instances.size()))});
+  if (options.globalIds) {
+    model.rooted.push_back(Model::Rooted{*guid, InstanceIndex(static_cast<std::uint32_t>(model.instances.size()))});
+  }
   return true;
 }
 

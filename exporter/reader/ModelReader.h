@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -33,6 +34,10 @@ class ModelReader {
   bool ReadHeaderRecord(Lexer& lexer, const Token& keyword, bool& sawName, bool& sawSchema);
   bool ReadSchemaName(const Token& keyword);
   bool ReadData(Lexer& lexer);
+  struct Part;
+  std::unique_ptr<Part> StartPart(std::size_t dataBegin);
+  static void ReadPart(Part& part);
+  bool JoinPart(Part& part, Lexer& lexer, const Token& token);
   bool ReadInstance(Lexer& lexer, const Token& name);
   struct ArgumentScan;
   bool ReadArguments(Lexer& lexer, InstanceRecord& record, Token& close);
@@ -45,6 +50,7 @@ class ModelReader {
   bool FinishArguments(const InstanceRecord& record, const ArgumentScan& scan, const Token& close);
   bool FailInArguments(const InstanceRecord& record, const Token& token, int depth, const Lexer& lexer);
   bool CheckGlobalId(const InstanceRecord& record, const Token& first);
+  bool IsDefined(std::uint64_t number) const noexcept;
   void NoteReference(const Token& token);
   bool Expect(Lexer& lexer, TokenKind kind, const char* what);
   bool IndexNumbers();
@@ -62,6 +68,7 @@ class ModelReader {
   std::vector<std::uint64_t> defined;  // bit per instance number below `definedLimit` read so far
   std::uint64_t definedLimit = 0;
   std::vector<Pending> pending;  // references not resolved when read
+  bool stopAtFlaw = false;       // a part read ahead stops where the main pass must report something
 };
 
 }  // namespace IfcReader

@@ -1,5 +1,6 @@
 #include "ValueParser.h"
 
+#include <array>
 #include <charconv>
 #include <cstdlib>
 
@@ -168,6 +169,18 @@ std::size_t SkipQuoted(std::string_view text, std::size_t at) noexcept {
   return close == std::string_view::npos ? close : close + 1;
 }
 
+// The bytes that matter when crossing arguments: quotes, a comment's '/', parentheses, ',' and ';'.
+constexpr std::array<bool, 256> ArgumentBytes = [] {
+  std::array<bool, 256> bytes{};
+  for (const unsigned char c : {'\'', '"', '/', '(', ')', ',', ';'})
+    bytes[c] = true;
+  return bytes;
+}();
+
+bool IsArgumentByte(char c) noexcept {
+  return ArgumentBytes[static_cast<unsigned char>(c)];
+}
+
 }  // namespace
 
 ArgumentSearch FindArgument(std::string_view text, std::size_t offset, std::size_t slot, std::size_t& at) noexcept {
@@ -187,6 +200,10 @@ ArgumentSearch FindArgument(std::string_view text, std::size_t offset, std::size
   std::size_t depth = 0;  // of lists and typed values inside the argument list
   std::size_t argument = 0;
   while (argument < slot && at < text.size()) {
+    while (at < text.size() && !IsArgumentByte(text[at]))
+      ++at;
+    if (at >= text.size())
+      break;
     const char c = text[at];
     if (c == '\'' || c == '"' || (c == '/' && at + 1 < text.size() && text[at + 1] == '*')) {
       at = SkipQuoted(text, at);

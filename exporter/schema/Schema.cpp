@@ -190,10 +190,26 @@ bool Schema::IsSubtypeOf(EntityId entity, EntityId ancestor) const noexcept {
   return false;
 }
 
+namespace {
+
+// Whether the table's name `candidate` is `name`, without measuring `candidate` first: most differ in
+// their first letter.
+bool SameName(const char* candidate, std::string_view name) noexcept {
+  std::size_t i = 0;
+  for (; i < name.size(); ++i) {
+    if (candidate[i] != name[i] || candidate[i] == '\0') {
+      return false;
+    }
+  }
+  return candidate[i] == '\0';
+}
+
+}  // namespace
+
 AttributeSlot Schema::FindAttribute(EntityId entity, std::string_view name) const noexcept {
   const EntityDef& def = Def(entity);
   for (std::uint16_t i = 0; i < def.attributeCount; ++i) {
-    if (name == tables.attributes[def.firstAttribute + i].name) {
+    if (SameName(tables.attributes[def.firstAttribute + i].name, name)) {
       return AttributeSlot{static_cast<std::int16_t>(i)};
     }
   }

@@ -1,6 +1,7 @@
 #include "Checker.h"
 
 #include <algorithm>
+#include <atomic>
 #include <cctype>
 #include <functional>
 #include <optional>
@@ -62,12 +63,18 @@ std::optional<std::vector<std::string>> Checker::CandidateEntities(const Specifi
 
 // The instances of `entities` (none of them subtypes), in file order.
 std::vector<InstanceIndex> Checker::Candidates(const std::vector<std::string>& entities) const {
+  // Each entity's instances are in file order: those of a few entities are merged, of many sorted.
+  constexpr std::size_t MergedEntities = 8;
   std::vector<InstanceIndex> candidates;
   for (const std::string& name : entities) {
     const std::vector<InstanceIndex> found = model.InstancesOf(name, true);
+    const auto before = static_cast<std::ptrdiff_t>(candidates.size());
     candidates.insert(candidates.end(), found.begin(), found.end());
+    if (entities.size() <= MergedEntities)
+      std::inplace_merge(candidates.begin(), candidates.begin() + before, candidates.end());
   }
-  std::sort(candidates.begin(), candidates.end());
+  if (entities.size() > MergedEntities)
+    std::sort(candidates.begin(), candidates.end());
   return candidates;
 }
 
@@ -215,8 +222,8 @@ void Merge(std::vector<SpecificationResult>& part, std::vector<SpecificationResu
   }
 }
 
-// Large models are checked in parts on as many threads as the machine has cores, up to four.
-std::size_t PartsFor(std::size_t instanceCount) {
+// Large models are checked on as many threads as the machine has cores, up to four.
+std::size_t ThreadsFor(std::size_t instanceCount) {
   constexpr std::size_t InstancesWorthAThread = 20000;
   const std::size_t cores = std::max(1u, std::min(4u, std::thread::hardware_concurrency()));
   return std::max<std::size_t>(1, std::min(cores, instanceCount / InstancesWorthAThread));
@@ -236,27 +243,34 @@ CheckResult Checker::Run(const std::string& modelFile, const std::vector<Documen
       walks.push_back(Walk{&specification, entities ? Candidates(*entities) : std::vector<InstanceIndex>(), !entities});
     }
   }
-  const std::vector<InstanceIndex> bounds = Bounds(threads > 0 ? threads : PartsFor(model.InstanceCount()),
-                                                   model.InstanceCount(), [&walks](InstanceIndex instance) {
-                                                     std::size_t before = 0;
-                                                     for (const Walk& walk : walks)
-                                                       before += walk.Before(instance);
-                                                     return before;
-                                                   });
-  // Each part has its own evaluator (it keeps what it read of the last instance) and results.
+  // Several parts a thread, taken in turn as threads get free: a part that asks more of the facets,
+  // or a core that another process holds, does not keep the other threads waiting.
+  const std::size_t threadCount = threads > 0 ? threads : ThreadsFor(model.InstanceCount());
+  const std::vector<InstanceIndex> bounds =
+      Bounds(threadCount > 1 ? threadCount * 4 : 1, model.InstanceCount(), [&walks](InstanceIndex instance) {
+        std::size_t before = 0;
+        for (const Walk& walk : walks)
+          before += walk.Before(instance);
+        return before;
+      });
+  // Each thread has its own evaluator (it keeps what it read of the last instance), each part its
+  // results.
   const std::size_t parts = bounds.size() - 1;
   std::vector<FacetEvaluator> evaluators;
-  for (std::size_t part = 0; part < parts; ++part)
+  for (std::size_t thread = 0; thread < threadCount; ++thread)
     evaluators.emplace_back(index, units);
   std::vector<std::vector<SpecificationResult>> found(parts, std::vector<SpecificationResult>(walks.size()));
-  std::vector<std::thread> threads;
-  for (std::size_t part = 1; part < parts; ++part) {
-    threads.emplace_back(
-        [&, part] { CheckPart(walks, bounds[part], bounds[part + 1], evaluators[part], found[part]); });
-  }
-  CheckPart(walks, bounds[0], bounds[1], evaluators[0], found[0]);
-  for (std::thread& thread : threads)
-    thread.join();
+  std::atomic<std::size_t> nextPart{0};
+  const auto work = [&](std::size_t thread) {
+    for (std::size_t part = nextPart++; part < parts; part = nextPart++)
+      CheckPart(walks, bounds[part], bounds[part + 1], evaluators[thread], found[part]);
+  };
+  std::vector<std::thread> helpers;
+  for (std::size_t thread = 1; thread < threadCount; ++thread)
+    helpers.emplace_back(work, thread);
+  work(0);
+  for (std::thread& helper : helpers)
+    helper.join();
   for (std::vector<SpecificationResult>& part : found)
     Merge(part, result.specifications);
   for (std::size_t k = 0; k < walks.size(); ++k)

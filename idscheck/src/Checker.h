@@ -25,8 +25,8 @@ class Checker {
   explicit Checker(const ModelView& model);
 
   CheckResult Run(const std::string& modelFile, const std::vector<Document>& documents) const;
-  // Checks in `count` parts on as many threads; 0 (the default) lets the model's size and the
-  // machine's cores decide.
+  // Checks on `count` threads, in four parts a thread that they take in turn; 0 (the default) lets
+  // the model's size and the machine's cores decide.
   void UseThreads(std::size_t count) noexcept { threads = count; }
 
  private:

@@ -148,7 +148,10 @@ bool Matches(const ValueConstraint& constraint, const ModelValue& value) {
 }
 
 bool MatchesText(const ValueConstraint& constraint, std::string_view text) {
-  return Matches(constraint, ModelValue::String(std::string(text)));
+  // Set and property names are mostly asked for as they are: compared without building a value.
+  if (constraint.kind == ValueConstraint::Kind::Simple)
+    return constraint.simple == text;
+  return constraint.kind == ValueConstraint::Kind::Absent || Matches(constraint, ModelValue::String(std::string(text)));
 }
 
 bool ParseXsDouble(std::string_view text, double& value) noexcept {

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cctype>
+#include <functional>
+#include <thread>
 
 namespace Ids {
 
@@ -38,36 +40,70 @@ ModelIndex::ModelIndex(const ModelView& model) : model(model) {
   // Every relationship in file order, so that each object's links keep the file's order.
   std::vector<std::pair<InstanceIndex, Relationship>> relations;
   for (const auto& [entity, kind] : Relationships) {
+    const auto before = static_cast<std::ptrdiff_t>(relations.size());
     for (const InstanceIndex relation : model.InstancesOf(entity, false))
       relations.emplace_back(relation, kind);
+    std::inplace_merge(relations.begin(), relations.begin() + before, relations.end());  // each in file order
   }
-  std::sort(relations.begin(), relations.end());
-  for (const auto& [relation, kind] : relations)
-    AddRelation(relation, static_cast<int>(kind));
-  relations = {};
+  // Many relations are read in two halves at once, the first one's links put before the second's.
+  constexpr std::size_t RelationsWorthAThread = 4096;
+  const std::size_t half =
+      relations.size() >= RelationsWorthAThread && std::thread::hardware_concurrency() > 1 ? relations.size() / 2 : 0;
+  const auto add = [this, &relations](Links& to, std::size_t begin, std::size_t end) {
+    for (std::size_t r = begin; r < end; ++r)
+      AddRelation(to, relations[r].first, static_cast<int>(relations[r].second));
+  };
+  Links first;
+  std::thread firstHalf;
+  if (half > 0)
+    firstHalf = std::thread(add, std::ref(first), 0, half);
+  Links second;
+  add(second, half, relations.size());
   // Resources (materials, profiles) take classification references through this relation.
   for (const InstanceIndex relation : model.InstancesOf("IFCEXTERNALREFERENCERELATIONSHIP", false))
-    Link(classifications, relation, "RelatedResourceObjects", "RelatingReference");
-  for (LinkTable* table : {&types, &propertySets, &classifications, &materials})
-    table->Seal();
-  for (LinkTable& table : wholes)
-    table.Seal();
+    Link(second.classifications, relation, "RelatedResourceObjects", "RelatingReference");
+  if (firstHalf.joinable())
+    firstHalf.join();
+  const std::vector<LinkTable*> tables = links.All();
+  const std::vector<LinkTable*> firstTables = first.All();
+  const std::vector<LinkTable*> secondTables = second.All();
+  for (std::size_t t = 0; t < tables.size(); ++t) {
+    *tables[t] = std::move(*firstTables[t]);
+    tables[t]->Append(*secondTables[t]);
+    tables[t]->Seal();
+  }
+}
+
+std::vector<LinkTable*> ModelIndex::Links::All() {
+  return {&types,     &propertySets, &classifications, &materials, &wholes[0],
+          &wholes[1], &wholes[2],    &wholes[3],       &wholes[4]};
 }
 
 void LinkTable::Seal() {
   std::stable_sort(links.begin(), links.end(), [](const Link& a, const Link& b) { return a.first < b.first; });
   links.shrink_to_fit();
+  const std::size_t runs = links.empty() ? 0 : (links.back().first >> RunBits) + 1;
+  runStart.assign(runs + 1, 0);
+  std::size_t at = 0;
+  for (std::size_t run = 0; run <= runs; ++run) {
+    while (at < links.size() && (links[at].first >> RunBits) < run)
+      ++at;
+    runStart[run] = static_cast<std::uint32_t>(at);
+  }
 }
 
 LinkTable::Targets LinkTable::Of(InstanceIndex from) const noexcept {
-  if (from > UINT32_MAX)
-    return Targets(nullptr, nullptr);  // NoInstance
-  const auto range = std::equal_range(links.begin(), links.end(), Link(static_cast<std::uint32_t>(from), 0),
+  const std::size_t run = from >> RunBits;
+  if (from > UINT32_MAX || run + 1 >= runStart.size())
+    return Targets(nullptr, nullptr);  // NoInstance, or past the last source
+  const Link* first = links.data() + runStart[run];
+  const Link* last = links.data() + runStart[run + 1];
+  const auto range = std::equal_range(first, last, Link(static_cast<std::uint32_t>(from), 0),
                                       [](const Link& a, const Link& b) { return a.first < b.first; });
-  return Targets(links.data() + (range.first - links.begin()), links.data() + (range.second - links.begin()));
+  return Targets(range.first, range.second);
 }
 
-void ModelIndex::Link(LinkTable& table, InstanceIndex relation, std::string_view from, std::string_view to) {
+void ModelIndex::Link(LinkTable& table, InstanceIndex relation, std::string_view from, std::string_view to) const {
   const InstanceIndex target = GetReference(relation, to);
   if (target == NoInstance)
     return;
@@ -75,24 +111,24 @@ void ModelIndex::Link(LinkTable& table, InstanceIndex relation, std::string_view
     table.Add(source, target);
 }
 
-void ModelIndex::AddRelation(InstanceIndex relation, int kind) {
-  const auto whole = [this](PartOfRelation part) -> LinkTable& { return wholes[static_cast<int>(part)]; };
+void ModelIndex::AddRelation(Links& to, InstanceIndex relation, int kind) const {
+  const auto whole = [&to](PartOfRelation part) -> LinkTable& { return to.wholes[static_cast<int>(part)]; };
   switch (static_cast<Relationship>(kind)) {
     case Relationship::Type:
-      return Link(types, relation, "RelatedObjects", "RelatingType");
+      return Link(to.types, relation, "RelatedObjects", "RelatingType");
     case Relationship::Properties: {
       // IFC4 lets one relation carry a set of property sets.
       const std::vector<InstanceIndex> definitions = GetReferences(relation, "RelatingPropertyDefinition");
       for (const InstanceIndex object : GetReferences(relation, "RelatedObjects")) {
         for (const InstanceIndex definition : definitions)
-          propertySets.Add(object, definition);
+          to.propertySets.Add(object, definition);
       }
       return;
     }
     case Relationship::Classification:
-      return Link(classifications, relation, "RelatedObjects", "RelatingClassification");
+      return Link(to.classifications, relation, "RelatedObjects", "RelatingClassification");
     case Relationship::Material:
-      return Link(materials, relation, "RelatedObjects", "RelatingMaterial");
+      return Link(to.materials, relation, "RelatedObjects", "RelatingMaterial");
     case Relationship::Aggregates:
       return Link(whole(PartOfRelation::Aggregates), relation, "RelatedObjects", "RelatingObject");
     case Relationship::Nests:
@@ -109,7 +145,7 @@ void ModelIndex::AddRelation(InstanceIndex relation, int kind) {
 }
 
 InstanceIndex ModelIndex::TypeOf(InstanceIndex object) const noexcept {
-  const LinkTable::Targets found = types.Of(object);
+  const LinkTable::Targets found = links.types.Of(object);
   return found.empty() ? NoInstance : *found.begin();
 }
 

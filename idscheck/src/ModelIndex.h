@@ -19,7 +19,8 @@ namespace Ids {
 
 enum class PartOfRelation { Aggregates, Nests, Contained, Group, VoidsOrFills };
 
-// A relation as (from, to) pairs sorted by `from`: 8 bytes a link, found by binary search.
+// A relation as (from, to) pairs sorted by `from`: 8 bytes a link, found by binary search among
+// the links of the run of 64 sources `from` is in.
 class LinkTable {
  public:
   using Link = std::pair<std::uint32_t, std::uint32_t>;  // a model holds fewer than 2^32 instances
@@ -53,12 +54,16 @@ class LinkTable {
   void Add(InstanceIndex from, InstanceIndex to) {
     links.emplace_back(static_cast<std::uint32_t>(from), static_cast<std::uint32_t>(to));
   }
+  // Adds the links of `other` after these.
+  void Append(const LinkTable& other) { links.insert(links.end(), other.links.begin(), other.links.end()); }
   // Sorts the links; call once after the last Add.
   void Seal();
   Targets Of(InstanceIndex from) const noexcept;
 
  private:
+  static constexpr int RunBits = 6;
   std::vector<Link> links;
+  std::vector<std::uint32_t> runStart;  // by run of 2^RunBits sources: where its links begin
 };
 
 class ModelIndex {
@@ -67,12 +72,12 @@ class ModelIndex {
 
   const ModelView& Model() const noexcept { return model; }
   InstanceIndex TypeOf(InstanceIndex object) const noexcept;
-  LinkTable::Targets PropertySetsOf(InstanceIndex object) const noexcept { return propertySets.Of(object); }
-  LinkTable::Targets ClassificationsOf(InstanceIndex object) const noexcept { return classifications.Of(object); }
-  LinkTable::Targets MaterialsOf(InstanceIndex object) const noexcept { return materials.Of(object); }
+  LinkTable::Targets PropertySetsOf(InstanceIndex object) const noexcept { return links.propertySets.Of(object); }
+  LinkTable::Targets ClassificationsOf(InstanceIndex object) const noexcept { return links.classifications.Of(object); }
+  LinkTable::Targets MaterialsOf(InstanceIndex object) const noexcept { return links.materials.Of(object); }
   // The wholes `part` is directly part of through `relation`.
   LinkTable::Targets WholesOf(InstanceIndex part, PartOfRelation relation) const noexcept {
-    return wholes[static_cast<int>(relation)].Of(part);
+    return links.wholes[static_cast<int>(relation)].Of(part);
   }
 
   // Attribute helpers; unset values and missing attributes read as Null.
@@ -89,12 +94,16 @@ class ModelIndex {
   std::vector<std::string> PredefinedTypes(InstanceIndex instance) const;
 
  private:
-  void AddRelation(InstanceIndex relation, int kind);  // kind: a Relationship (ModelIndex.cpp)
-  void Link(LinkTable& table, InstanceIndex relation, std::string_view from, std::string_view to);
+  struct Links {
+    LinkTable types, propertySets, classifications, materials;
+    LinkTable wholes[5];
+    std::vector<LinkTable*> All();
+  };
+  void AddRelation(Links& to, InstanceIndex relation, int kind) const;  // kind: a Relationship (ModelIndex.cpp)
+  void Link(LinkTable& table, InstanceIndex relation, std::string_view from, std::string_view to) const;
 
   const ModelView& model;
-  LinkTable types, propertySets, classifications, materials;
-  LinkTable wholes[5];
+  Links links;
 };
 
 }  // namespace Ids

@@ -10,11 +10,34 @@ namespace {
 
 constexpr const char* RootAttributes[] = {"GlobalId", "OwnerHistory", "Name", "Description"};
 
+// Whether the instance is of the entity `upper` or a subtype, where `upper` is one of `known`, none of
+// which is a subtype of another: an instance of one of them is answered by its name alone, without
+// looking the entities up in the schema.
+class KindTest {
+ public:
+  template <std::size_t N>
+  KindTest(const ModelView& model, InstanceIndex instance, const char* const (&known)[N])
+      : model(model), instance(instance), entity(model.UpperEntityName(instance)) {
+    for (const char* name : known)
+      exact = exact || entity == name;
+  }
+  bool Is(const char* upper) const { return exact ? entity == upper : model.IsSubtypeOf(instance, upper); }
+
+ private:
+  const ModelView& model;
+  InstanceIndex instance;
+  std::string_view entity;
+  bool exact = false;
+};
+
+constexpr const char* SetEntities[] = {"IFCPROPERTYSET", "IFCELEMENTQUANTITY"};
+
 void AddSet(const ModelIndex& index, InstanceIndex set, PropertySets& sets) {
   const ModelView& model = index.Model();
   auto& properties = sets[index.GetText(set, "Name")];
-  const bool propertySet = model.IsSubtypeOf(set, "IFCPROPERTYSET");
-  if (propertySet || model.IsSubtypeOf(set, "IFCELEMENTQUANTITY")) {
+  const KindTest kind(model, set, SetEntities);
+  const bool propertySet = kind.Is("IFCPROPERTYSET");
+  if (propertySet || kind.Is("IFCELEMENTQUANTITY")) {
     const char* list = propertySet ? "HasProperties" : "Quantities";
     for (const InstanceIndex property : index.GetReferences(set, list))
       properties[index.GetText(property, "Name")] = {property, {}};
@@ -49,6 +72,11 @@ constexpr QuantityKind Quantities[] = {
     {"IFCQUANTITYWEIGHT", "WeightValue", "IFCMASSMEASURE"},   {"IFCQUANTITYTIME", "TimeValue", "IFCTIMEMEASURE"},
     {"IFCQUANTITYNUMBER", "NumberValue", "IFCNUMERICMEASURE"}};
 
+constexpr const char* PropertyEntities[] = {
+    "IFCPROPERTYSINGLEVALUE", "IFCPROPERTYENUMERATEDVALUE", "IFCPROPERTYLISTVALUE", "IFCPROPERTYBOUNDEDVALUE",
+    "IFCPROPERTYTABLEVALUE",  "IFCQUANTITYLENGTH",          "IFCQUANTITYAREA",      "IFCQUANTITYVOLUME",
+    "IFCQUANTITYCOUNT",       "IFCQUANTITYWEIGHT",          "IFCQUANTITYTIME",      "IFCQUANTITYNUMBER"};
+
 // The values a property holds, unset ones left out; false for kinds of property IDS cannot check.
 bool ValuesOf(const ModelIndex& index, const PropertyEntry& entry, std::vector<ModelValue>& values,
               std::string& unsupported) {
@@ -66,21 +94,22 @@ bool ValuesOf(const ModelIndex& index, const PropertyEntry& entry, std::vector<M
   }
   const ModelView& model = index.Model();
   const InstanceIndex property = entry.property;
-  if (model.IsSubtypeOf(property, "IFCPROPERTYSINGLEVALUE")) {
+  const KindTest is(model, property, PropertyEntities);
+  if (is.Is("IFCPROPERTYSINGLEVALUE")) {
     add(index.Get(property, "NominalValue"));
-  } else if (model.IsSubtypeOf(property, "IFCPROPERTYENUMERATEDVALUE")) {
+  } else if (is.Is("IFCPROPERTYENUMERATEDVALUE")) {
     add(index.Get(property, "EnumerationValues"));
-  } else if (model.IsSubtypeOf(property, "IFCPROPERTYLISTVALUE")) {
+  } else if (is.Is("IFCPROPERTYLISTVALUE")) {
     add(index.Get(property, "ListValues"));
-  } else if (model.IsSubtypeOf(property, "IFCPROPERTYBOUNDEDVALUE")) {
+  } else if (is.Is("IFCPROPERTYBOUNDEDVALUE")) {
     for (const char* bound : {"UpperBoundValue", "LowerBoundValue", "SetPointValue"})
       add(index.Get(property, bound));
-  } else if (model.IsSubtypeOf(property, "IFCPROPERTYTABLEVALUE")) {
+  } else if (is.Is("IFCPROPERTYTABLEVALUE")) {
     add(index.Get(property, "DefiningValues"));
     add(index.Get(property, "DefinedValues"));
   } else {
     for (const QuantityKind& kind : Quantities) {
-      if (model.IsSubtypeOf(property, kind.entity)) {
+      if (is.Is(kind.entity)) {
         const ModelValue value = index.Get(property, kind.attribute);
         if (!value.IsNull())
           values.push_back(ModelValue::Typed(kind.measure, value));

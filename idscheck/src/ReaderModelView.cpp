@@ -19,7 +19,9 @@ ReaderModelView::~ReaderModelView() = default;
 
 bool ReaderModelView::Open(const std::string& path, std::string& error) {
   owned = std::make_unique<IfcReader::Model>();
-  if (!owned->Open(path, error)) {
+  IfcReader::ReadOptions options;
+  options.globalIds = false;  // the checker reads GlobalIds as attributes only
+  if (!owned->Open(path, error, options)) {
     owned.reset();
     return false;
   }

@@ -230,6 +230,19 @@ TEST(Model, GlobalIdsAreExactly22LettersOfTheIfcAlphabet) {
               "m.ifc:8: #5: the GlobalId '" + bad + "' is not 22 characters of the IFC alphabet (0-9, A-Z, a-z, _, $)");
   }
   EXPECT_EQ(withGlobalId("$"), "m.ifc:8: #5: the GlobalId must be a string, found '$'");
+
+  // Read without their index, GlobalIds are still checked; duplicates go uncounted.
+  Model unindexed;
+  ReadOptions options;
+  options.globalIds = false;
+  std::string error;
+  const std::string bad = Header + "#5=IFCWALL('3W0000001008000000000',$,$,$,$,$,$,$,$);\n" + Footer;
+  EXPECT_FALSE(unindexed.Read(bad.data(), bad.size(), "m.ifc", error, options));
+  EXPECT_EQ(error, "m.ifc:8: #5: the GlobalId '3W0000001008000000000'" + alphabet);
+  const std::string twice = Header + Wall + "#2=IFCSLAB('3W0000001008000000000H',$,$,$,$,$,$,$,$);\n" + Footer;
+  ASSERT_TRUE(unindexed.Read(twice.data(), twice.size(), "m.ifc", error, options)) << error;
+  EXPECT_EQ(unindexed.GetFlaws().Of(FlawKind::DuplicateGlobalId).count, 0u);
+  EXPECT_FALSE(unindexed.FindByGlobalId("3W0000001008000000000H").Valid());
 }
 
 TEST(Model, TolerableFlawsAreReportedOrInStrictReadingRefused) {
@@ -316,6 +329,72 @@ TEST(Model, OnlyTheThreeSchemasAreRead) {
   const std::string ifc2x3 = IfcFile("", "IFC2X3");
   EXPECT_FALSE(model.Read(ifc2x3.data(), ifc2x3.size(), "m.ifc", error, onlyIfc4));
   EXPECT_EQ(error, "m.ifc:5: FILE_SCHEMA is ('IFC2X3'), but this tool reads IFC4 files only");
+}
+
+// Wall #n with a GlobalId of its own (or of wall `guidOf`) and `placement` as its placement.
+std::string NumberedWall(int n, const std::string& placement, int guidOf = 0) {
+  return "#" + std::to_string(n) + "=IFCWALL('3W000000100800000" + std::to_string(10000 + (guidOf ? guidOf : n)) +
+         "',$,$,$,$," + placement + ",$,$,$);\n";
+}
+
+bool ReadSplitFrom(Model& model, const std::string& text, std::size_t splitFrom, std::string& error) {
+  ReadOptions options;
+  options.splitFrom = splitFrom;
+  return model.Read(text.data(), text.size(), "m.ifc", error, options);
+}
+
+// Reads `text` whole and with the second half of its data section on another thread: the same
+// instances, lines, GlobalIds, flaws and errors.
+void ExpectSplitReadingChangesNothing(const std::string& text) {
+  Model whole;
+  Model split;
+  std::string wholeError;
+  std::string splitError;
+  const bool read = ReadSplitFrom(whole, text, SIZE_MAX, wholeError);
+  ASSERT_EQ(ReadSplitFrom(split, text, 1, splitError), read);
+  EXPECT_EQ(splitError, wholeError);
+  if (!read)
+    return;
+  ASSERT_EQ(split.InstanceCount(), whole.InstanceCount());
+  for (std::size_t i = 0; i < whole.InstanceCount(); ++i) {
+    const InstanceRecord& a = whole.Instances()[i];
+    const InstanceRecord& b = split.Instances()[i];
+    EXPECT_TRUE(a.number == b.number && a.offset == b.offset && a.length == b.length && a.line == b.line &&
+                a.argument == b.argument && a.entity == b.entity)
+        << "instance " << i;
+  }
+  for (const FlawKind kind : AllFlawKinds) {
+    EXPECT_EQ(split.GetFlaws().Of(kind).examples, whole.GetFlaws().Of(kind).examples);
+    EXPECT_EQ(split.GetFlaws().Of(kind).instances, whole.GetFlaws().Of(kind).instances);
+  }
+  ASSERT_EQ(split.RootedInstances().size(), whole.RootedInstances().size());
+  for (std::size_t i = 0; i < whole.RootedInstances().size(); ++i)
+    EXPECT_EQ(split.RootedInstances()[i].index, whole.RootedInstances()[i].index);
+  EXPECT_EQ(split.FindByGlobalId("3W00000010080000010040"), whole.FindByGlobalId("3W00000010080000010040"));
+}
+
+TEST(Model, ReadingTheSecondHalfOnAThreadChangesNothing) {
+  // References both ways across the middle, a missing one, a duplicate GlobalId and an attribute
+  // too few in the second half, and comments over several lines in both.
+  std::string walls;
+  for (int n = 1; n <= 40; ++n) {
+    walls += n == 8 || n == 31 ? "/* over\ntwo lines */\n" : "";
+    walls += n == 36 ? "#36=IFCWALL('3W00000010080000010036',$,$,$,$,$,$,$);\n"
+                     : NumberedWall(n, n == 30 ? "#999" : "#" + std::to_string(n < 20 ? n + 25 : 1), n == 33 ? 3 : 0);
+  }
+  ExpectSplitReadingChangesNothing(Header + walls + Footer);
+  // The first fault in the file is the one reported, whichever half it is in.
+  std::string late = walls;
+  late.replace(late.find("#38=IFCWALL('3W00000010080000010038',$,$"), 40, "#38=IFCWALL('3W00000010080000010038',$,,");
+  ExpectSplitReadingChangesNothing(Header + late + Footer);
+  std::string early = late;
+  early.replace(early.find("#5=IFCWALL"), 10, "#5=IFCWALL)");
+  ExpectSplitReadingChangesNothing(Header + early + Footer);
+  // The middle falls in a comment whose lines look like instances.
+  std::string commented;
+  for (int n = 1; n <= 60; ++n)
+    commented += NumberedWall(n, "$");
+  ExpectSplitReadingChangesNothing(Header + NumberedWall(100, "$") + "/*\n" + commented + "*/\n" + walls + Footer);
 }
 
 }  // namespace

@@ -64,6 +64,7 @@ TEST(Schema, EntitiesHaveTheirSchemasAttributesAndInheritance) {
     EXPECT_FALSE(schema.IsSubtypeOf(wall, EntityId{}));
     EXPECT_EQ(schema.Attribute(wall, schema.FindAttribute(wall, "Tag")).type, std::string("IfcIdentifier"));
     EXPECT_FALSE(schema.FindAttribute(wall, "tag").Valid());
+    EXPECT_FALSE(schema.FindAttribute(wall, "Ta").Valid() || schema.FindAttribute(wall, "TagX").Valid());
     // IfcSIUnit re-declares its inherited Dimensions as derived: it keeps its place in the list.
     const EntityId unit = schema.FindEntity("IfcSIUnit");
     EXPECT_EQ(schema.FindAttribute(unit, "Dimensions").value, 0);
