@@ -156,9 +156,10 @@ TEST(HashContainerGrowth, SearchCostEqualsARecountAfterEveryRehash) {
   EXPECT_GT(set.GetBucketCount(), 1u);
   set.Clear();
   set.Rehash(0);
-  EXPECT_EQ(set.GetBucketCount(), 0u);
+  EXPECT_TRUE(set.GetBucketCount() == 0 && set.GetEntryCapacity() == 0 && set.GetLastBlockPageCount() == 0);
   EXPECT_FALSE(set.Contains(1u));
   EXPECT_TRUE(set.Add(1u));
+  EXPECT_TRUE(set.GetEntryCapacity() == 8 && set.GetLastBlockPageCount() == 1);
   EXPECT_EQ(set.GetBucketCount(), KT::GetNextHashCapacity(0));
 }
 

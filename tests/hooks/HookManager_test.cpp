@@ -50,7 +50,7 @@ void Append(std::vector<T>& to, const std::vector<T>& from) {
     to.push_back(item);
 }
 
-// Answers with its prepared lists and records every call.
+// Answers with its prepared lists and records every call, with the object asked about.
 class RecordingProvider : public IHookDataProvider {
  public:
 #define RECORDING_QUERY(Operation, T, answer)                           \
@@ -58,10 +58,10 @@ class RecordingProvider : public IHookDataProvider {
     Answer(#Operation, id, values, answer);                             \
   }
   RECORDING_QUERY(GetProperties, PropertyValue, properties)
-  RECORDING_QUERY(GetAttributes, Attribute, attributes)
-  RECORDING_QUERY(GetClassificationReferences, ClassificationReference, references)
   RECORDING_QUERY(GetAlternativeProperties, PropertyValue, properties)
+  RECORDING_QUERY(GetAttributes, Attribute, attributes)
   RECORDING_QUERY(GetAlternativeAttributes, Attribute, attributes)
+  RECORDING_QUERY(GetClassificationReferences, ClassificationReference, references)
   RECORDING_QUERY(GetAlternativeClassificationReferences, ClassificationReference, references)
 #undef RECORDING_QUERY
   void GetAssignments(std::vector<HookAssignments>& values) override {
@@ -72,16 +72,14 @@ class RecordingProvider : public IHookDataProvider {
   std::vector<Attribute> attributes;
   std::vector<ClassificationReference> references;
   std::vector<HookAssignments> assignments;
-  std::vector<std::string> calls;
-  std::vector<const ObjectID*> objects;
+  std::vector<std::pair<std::string, const ObjectID*>> calls;
   bool everGivenANonEmptyVector = false;
   bool throwing = false;
 
  private:
   template <class T>
   void Answer(const char* name, const ObjectID& id, std::vector<T>& values, const std::vector<T>& answer) {
-    calls.push_back(name);
-    objects.push_back(&id);
+    calls.emplace_back(name, &id);
     everGivenANonEmptyVector |= !values.empty();
     Append(values, answer);
     if (throwing)
@@ -115,31 +113,30 @@ class HookManagerTest : public ::testing::Test {
  protected:
   void TearDown() override { HookManager::SetHookDataProvider(nullptr); }
 
-  // Runs each query; checks the operations asked, or (`expected` empty) that none was.
-  void RunQueries(const std::vector<const char*>& expected) {
-    const std::function<void()> queries[] = {
-        [&] { HookManager::GetHookProperties(Wall, false, sets); },
-        [&] { HookManager::GetHookProperties(Wall, true, sets); },
-        [&] { HookManager::GetHookAttributes(Wall, false, attributes); },
-        [&] { HookManager::GetHookAttributes(Wall, true, attributes); },
-        [&] { HookManager::GetHookClassificationReferences(Wall, false, references); },
-        [&] { HookManager::GetHookClassificationReferences(Wall, true, references); },
-        [&] { HookManager::GetHookAssignments(assignments); },
+  // Runs each query and checks that it asked its own operation once, for the caller's object, or
+  // (without a provider) none.
+  void RunQueries(bool provided) {
+    const std::pair<std::function<void()>, const char*> queries[] = {
+        {[&] { HookManager::GetHookProperties(Wall, false, sets); }, "GetProperties"},
+        {[&] { HookManager::GetHookProperties(Wall, true, sets); }, "GetAlternativeProperties"},
+        {[&] { HookManager::GetHookAttributes(Wall, false, attributes); }, "GetAttributes"},
+        {[&] { HookManager::GetHookAttributes(Wall, true, attributes); }, "GetAlternativeAttributes"},
+        {[&] { HookManager::GetHookClassificationReferences(Wall, false, references); }, "GetClassificationReferences"},
+        {[&] { HookManager::GetHookClassificationReferences(Wall, true, references); },
+         "GetAlternativeClassificationReferences"},
+        {[&] { HookManager::GetHookAssignments(assignments); }, "GetAssignments"},
     };
-    for (std::size_t i = 0; i < std::size(queries); ++i) {
+    for (const auto& [query, operation] : queries) {
       provider.calls.clear();
-      provider.objects.clear();
       if (provider.throwing) {
-        EXPECT_THROW(queries[i](), std::runtime_error);
+        EXPECT_THROW(query(), std::runtime_error);
       } else {
-        queries[i]();
+        query();
       }
-      EXPECT_EQ(provider.calls, expected.empty() ? std::vector<std::string>() : std::vector<std::string>{expected[i]});
-      EXPECT_EQ(provider.objects.size(), provider.calls.size());
-      if (!provider.objects.empty()) {
-        EXPECT_EQ(provider.objects[0], &Wall) << expected[i];
-      }
+      using Calls = std::vector<std::pair<std::string, const ObjectID*>>;
+      EXPECT_EQ(provider.calls, (provided ? Calls{{operation, &Wall}} : Calls()));
     }
+    EXPECT_FALSE(provider.everGivenANonEmptyVector);
   }
 
   void ExpectOutputsAsTheyWere() {
@@ -156,18 +153,15 @@ class HookManagerTest : public ::testing::Test {
 
 TEST_F(HookManagerTest, WithoutAProviderQueriesChangeNothingAndALaterProviderReplacesAnEarlierOne) {
   EXPECT_FALSE(HookManager::HasHookDataProvider());
-  RunQueries({});
+  RunQueries(false);
   ExpectOutputsAsTheyWere();
   RecordingProvider second;
   HookManager::SetHookDataProvider(&second);
   HookManager::SetHookDataProvider(&provider);
   EXPECT_TRUE(HookManager::HasHookDataProvider());
   EXPECT_EQ(&HookManager::GetHookDataProvider(), &provider);
-  RunQueries({"GetProperties", "GetAlternativeProperties", "GetAttributes", "GetAlternativeAttributes",
-              "GetClassificationReferences", "GetAlternativeClassificationReferences", "GetAssignments"});
-  // Each query asked its own operation once, for the caller's object, with an empty vector to fill.
+  RunQueries(true);
   EXPECT_TRUE(second.calls.empty());
-  EXPECT_FALSE(provider.everGivenANonEmptyVector);
   HookManager::SetHookDataProvider(nullptr);
   EXPECT_FALSE(HookManager::HasHookDataProvider());
 }
@@ -179,10 +173,8 @@ TEST_F(HookManagerTest, AProviderThatThrowsLeavesEveryOutputAsItWas) {
   provider.attributes.push_back(MakeAttribute("New", "1"));
   provider.references.push_back(Reference("X", "Rel"));
   provider.assignments.push_back(HookAssignments(AddOn));
-  RunQueries({"GetProperties", "GetAlternativeProperties", "GetAttributes", "GetAlternativeAttributes",
-              "GetClassificationReferences", "GetAlternativeClassificationReferences", "GetAssignments"});
+  RunQueries(true);
   ExpectOutputsAsTheyWere();
-  EXPECT_FALSE(provider.everGivenANonEmptyVector);
 }
 
 TEST_F(HookManagerTest, PropertiesAreGroupedBySetInFirstOccurrenceAndTheFirstOfEachNameIsShared) {
@@ -261,13 +253,11 @@ TEST_F(HookManagerTest, AllocationFailureDuringAPropertyQueryLeaksNothingAndLeav
                                Property("Pset_Acoustics", "Rating"), Property("Pset_WallCommon", "IsExternal")});
   // The provider's call records must not allocate inside the runs: that memory outlives them.
   provider.calls.reserve(4);
-  provider.objects.reserve(4);
   for (const auto mode : {KT::MemoryManager::FailureMode::Once, KT::MemoryManager::FailureMode::FromThenOn}) {
     const std::uint64_t runs = IFCAPI::Testing::SweepAllocationFailures(
         mode,
         [this] {
           provider.calls.clear();
-          provider.objects.clear();
           return OneOldSet();
         },
         [](KT::Array<IPL::PropertySet>& output) { HookManager::GetHookProperties(Wall, false, output); },
