@@ -111,6 +111,7 @@ KT::Array<IPL::PropertySet> OneOldSet() {
 // Outputs that hold one entry each, and every query with the provider operation it must ask.
 class HookManagerTest : public ::testing::Test {
  protected:
+  void SetUp() override { HookManager::SetHookDataProvider(&provider); }
   void TearDown() override { HookManager::SetHookDataProvider(nullptr); }
 
   // Runs each query and checks that it asked its own operation once, for the caller's object, or
@@ -152,6 +153,7 @@ class HookManagerTest : public ::testing::Test {
 };
 
 TEST_F(HookManagerTest, WithoutAProviderQueriesChangeNothingAndALaterProviderReplacesAnEarlierOne) {
+  HookManager::SetHookDataProvider(nullptr);
   EXPECT_FALSE(HookManager::HasHookDataProvider());
   RunQueries(false);
   ExpectOutputsAsTheyWere();
@@ -167,7 +169,6 @@ TEST_F(HookManagerTest, WithoutAProviderQueriesChangeNothingAndALaterProviderRep
 }
 
 TEST_F(HookManagerTest, AProviderThatThrowsLeavesEveryOutputAsItWas) {
-  HookManager::SetHookDataProvider(&provider);
   provider.throwing = true;
   provider.properties.push_back(Property("New", "P"));
   provider.attributes.push_back(MakeAttribute("New", "1"));
@@ -178,7 +179,6 @@ TEST_F(HookManagerTest, AProviderThatThrowsLeavesEveryOutputAsItWas) {
 }
 
 TEST_F(HookManagerTest, PropertiesAreGroupedBySetInFirstOccurrenceAndTheFirstOfEachNameIsShared) {
-  HookManager::SetHookDataProvider(&provider);
   const std::vector<PropertyValue> values = {
       Property("A", "Width"), Property("B", "Width"), Property("A", "Height"), Property("A", "Width"),
       Property("a", "Width"), Property("B", "width"), Property("C", "Width"),
@@ -204,7 +204,6 @@ TEST_F(HookManagerTest, PropertiesAreGroupedBySetInFirstOccurrenceAndTheFirstOfE
 }
 
 TEST_F(HookManagerTest, AttributesAndReferencesKeepTheFirstOfEachKeyAfterWhatTheOutputHeld) {
-  HookManager::SetHookDataProvider(&provider);
   Append(provider.attributes, {MakeAttribute("Old", "new"), MakeAttribute("Name", "first"),
                                MakeAttribute("Name", "second"), MakeAttribute("name", "third")});
   HookManager::GetHookAttributes(Wall, false, attributes);
@@ -231,7 +230,6 @@ TEST_F(HookManagerTest, AttributesAndReferencesKeepTheFirstOfEachKeyAfterWhatThe
 }
 
 TEST_F(HookManagerTest, AssignmentsAreAppendedAsSeparateCopies) {
-  HookManager::SetHookDataProvider(&provider);
   HookAssignments source(AddOn);
   const ObjectID zone = source
                             .CreateIfcGroup(KT::Guid("{20AE0000-0000-0000-0000-000000000001}"), IPL::IFCType::IfcGroup,
@@ -248,7 +246,6 @@ TEST_F(HookManagerTest, AssignmentsAreAppendedAsSeparateCopies) {
 }
 
 TEST_F(HookManagerTest, AllocationFailureDuringAPropertyQueryLeaksNothingAndLeavesTheOutputUsable) {
-  HookManager::SetHookDataProvider(&provider);
   Append(provider.properties, {Property("Pset_WallCommon", "IsExternal"), Property("Pset_WallCommon", "LoadBearing"),
                                Property("Pset_Acoustics", "Rating"), Property("Pset_WallCommon", "IsExternal")});
   // The provider's call records must not allocate inside the runs: that memory outlives them.
