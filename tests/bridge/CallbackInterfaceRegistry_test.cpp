@@ -41,23 +41,20 @@ void ForEveryOperation(IFCAPICallbackInterface& callbacks, const API_Guid& token
   check(16, callbacks.Operation16(token, object, "Width"));
 }
 
-void ExpectEveryOperationFails(IFCAPICallbackInterface& callbacks, const API_Guid& token, std::uint32_t code,
-                               const std::string& message) {
+struct Failure {
+  std::uint32_t code;
+  const char* message;
+};
+const Failure NotAvailable{0x81060191u, "IFC API is currently not available."};
+const Failure WrongWindow{0x8106006Bu, "IFC API works only on floorplan and 3D windows."};
+
+void ExpectEveryOperationFails(IFCAPICallbackInterface& callbacks, const API_Guid& token, const Failure& failure) {
   ForEveryOperation(callbacks, token, [&](int operation, const auto& result) {
-    SCOPED_TRACE("Operation" + std::to_string(operation));
-    ASSERT_FALSE(result.HasValue());
-    EXPECT_EQ(static_cast<std::uint32_t>(result.GetError().code), code);
-    EXPECT_EQ(result.GetError().message, message);
-    EXPECT_EQ(result.GetToken(), token);
+    ASSERT_FALSE(result.HasValue()) << "Operation" << operation;
+    EXPECT_EQ(static_cast<std::uint32_t>(result.GetError().code), failure.code) << "Operation" << operation;
+    EXPECT_EQ(result.GetError().message, failure.message) << "Operation" << operation;
+    EXPECT_EQ(result.GetToken(), token) << "Operation" << operation;
   });
-}
-
-void ExpectNotAvailable(IFCAPICallbackInterface& callbacks, const API_Guid& token) {
-  ExpectEveryOperationFails(callbacks, token, 0x81060191u, "IFC API is currently not available.");
-}
-
-void ExpectWrongWindow(IFCAPICallbackInterface& callbacks, const API_Guid& token) {
-  ExpectEveryOperationFails(callbacks, token, 0x8106006Bu, "IFC API works only on floorplan and 3D windows.");
 }
 
 constexpr std::int32_t HostCode = 0x1234;
@@ -107,16 +104,14 @@ class CallbackInterfaceRegistry : public ::testing::Test {
 // reference fetched before.
 TEST_F(CallbackInterfaceRegistry, EachFetchAsksTheHostOnceAndFollowsItsLatestAnswer) {
   IFCAPICallbackInterface& fallback = GetIFCAPICallbackInterface();
-  ExpectNotAvailable(fallback, AddOnA);
+  ExpectEveryOperationFails(fallback, AddOnA, NotAvailable);
   HostInterface host;
   host.supported = false;
   SetIFCAPICallbackInterface(&host);
   for (int fetch = 1; fetch <= 3; ++fetch) {
     IFCAPICallbackInterface& fetched = GetIFCAPICallbackInterface();
-    EXPECT_EQ(&fetched, &fallback);
-    EXPECT_EQ(host.askedCount, fetch);
-    EXPECT_TRUE(fetched.IsWindowSupported());
-    ExpectWrongWindow(fallback, AddOnB);
+    EXPECT_TRUE(&fetched == &fallback && host.askedCount == fetch && fetched.IsWindowSupported());
+    ExpectEveryOperationFails(fallback, AddOnB, WrongWindow);
   }
 
   host.supported = true;
@@ -131,7 +126,7 @@ TEST_F(CallbackInterfaceRegistry, EachFetchAsksTheHostOnceAndFollowsItsLatestAns
   // Unregistering brings the fallback back, without asking the host.
   SetIFCAPICallbackInterface(nullptr);
   static_cast<void>(GetIFCAPICallbackInterface());
-  ExpectNotAvailable(fallback, AddOnA);
+  ExpectEveryOperationFails(fallback, AddOnA, NotAvailable);
   EXPECT_EQ(host.askedCount, 5);
 }
 
@@ -152,8 +147,8 @@ TEST_F(CallbackInterfaceRegistry, AnInterfaceThatUnregistersWhileAskedIsStillThe
 
   host.supported = false;
   SetIFCAPICallbackInterface(&host);
-  ExpectWrongWindow(GetIFCAPICallbackInterface(), AddOnA);
-  ExpectNotAvailable(GetIFCAPICallbackInterface(), AddOnA);  // now it is gone
+  ExpectEveryOperationFails(GetIFCAPICallbackInterface(), AddOnA, WrongWindow);
+  ExpectEveryOperationFails(GetIFCAPICallbackInterface(), AddOnA, NotAvailable);  // now it is gone
   EXPECT_EQ(host.askedCount, 2);
 }
 
@@ -166,8 +161,7 @@ TEST_F(CallbackInterfaceRegistry, FailedAllocationInTheFallbackLeaksNothing) {
         [](IFCAPICallbackInterface* fallback, bool) {
           // Checked without SCOPED_TRACE, whose first use keeps a block for the rest of the process.
           const Result<KT::UniString, Error> answer = fallback->Operation5(AddOnB, Element);
-          EXPECT_EQ(answer.GetError().message, "IFC API is currently not available.");
-          EXPECT_EQ(answer.GetToken(), AddOnB);
+          EXPECT_TRUE(answer.GetError().message == NotAvailable.message && answer.GetToken() == AddOnB);
         });
     EXPECT_GT(runs, 0u) << "the failures' messages are allocated";
   }

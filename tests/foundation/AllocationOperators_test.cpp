@@ -15,6 +15,11 @@
 namespace {
 
 using KT::MemoryManager;
+using Mode = MemoryManager::FailureMode;
+constexpr auto Wide = std::align_val_t{256};
+struct alignas(256) Page {
+  unsigned char bytes[256];
+};
 
 // Keeps the optimiser from eliding a block: the compiler may drop a new/delete pair whose block never
 // escapes, which would hide the allocation from these tests.
@@ -27,49 +32,36 @@ void Escape(const void* block) {
 #endif
 }
 
-template <class T>
+template <class T = int>
 std::unique_ptr<T> Heap() {
   auto block = std::make_unique<T>();
   Escape(block.get());
   return block;
 }
 
-std::unique_ptr<int> HeapInt(int value) {
-  auto block = Heap<int>();
-  *block = value;
-  return block;
-}
-
 TEST(AllocationOperators, InjectedFailuresReachEveryForm) {
-  MemoryManager::FailAllocation(1, MemoryManager::FailureMode::Once);
+  MemoryManager::FailAllocation(1, Mode::Once);
   EXPECT_THROW(std::string(200, 'x'), KT::OutOfMemoryException);
   EXPECT_TRUE(MemoryManager::HasInjectedFailure());
-
   // Code of another module (the foundation library) allocates through the same operators.
-  MemoryManager::FailAllocation(1, MemoryManager::FailureMode::Once);
+  MemoryManager::FailAllocation(1, Mode::Once);
   EXPECT_THROW(KT::UniString("a text of the foundation library that is long enough to need the heap"), std::bad_alloc);
 
-  MemoryManager::FailAllocation(2, MemoryManager::FailureMode::Once);
-  auto first = HeapInt(1);
-  EXPECT_THROW(HeapInt(2), KT::OutOfMemoryException);
-  auto third = HeapInt(3);  // only the second one failed
+  MemoryManager::FailAllocation(2, Mode::Once);
+  auto first = Heap();
+  EXPECT_THROW(Heap(), KT::OutOfMemoryException);
+  EXPECT_NO_THROW(Heap());  // only the second one failed
+  MemoryManager::FailAllocation(1, Mode::FromThenOn);
+  EXPECT_THROW(Heap(), KT::OutOfMemoryException);
+  EXPECT_THROW(Heap<Page>(), KT::OutOfMemoryException);
   MemoryManager::StopFailing();
-  EXPECT_EQ(*first + *third, 4);
-
-  MemoryManager::FailAllocation(1, MemoryManager::FailureMode::FromThenOn);
-  EXPECT_THROW(HeapInt(1), KT::OutOfMemoryException);
-  EXPECT_THROW(HeapInt(2), KT::OutOfMemoryException);
-  MemoryManager::StopFailing();
-  EXPECT_NO_THROW(HeapInt(3));
+  EXPECT_NO_THROW(Heap());
 }
 
 // Every block is counted while it lives, bytes included. Over-aligned blocks are carved out of a larger
 // block of the memory manager; the start of that block must come back to it, whichever form of delete
 // the compiler picks.
 TEST(AllocationOperators, OrdinaryAndOverAlignedBlocksAreCountedAndReturned) {
-  struct alignas(256) Page {
-    unsigned char bytes[256];
-  };
   const std::size_t live = MemoryManager::GetLiveAllocationCount();
   const std::size_t bytes = MemoryManager::GetLiveByteCount();
   {
@@ -87,39 +79,13 @@ TEST(AllocationOperators, OrdinaryAndOverAlignedBlocksAreCountedAndReturned) {
   }
   EXPECT_EQ(MemoryManager::GetLiveAllocationCount(), live);
   EXPECT_EQ(MemoryManager::GetLiveByteCount(), bytes);
-
-  MemoryManager::FailAllocation(1, MemoryManager::FailureMode::Once);
-  EXPECT_THROW(Heap<Page>(), KT::OutOfMemoryException);
-  MemoryManager::StopFailing();
 }
 
-// The aligned forms called by hand: an alignment the memory manager gives anyway takes no extra word
-// below the block (freeing must not look for one), a size that cannot fit with its alignment fails
-// instead of wrapping round to a small block, and freeing null is a no-op.
-TEST(AllocationOperators, AlignedFormsHandleOrdinaryAlignmentsHugeSizesAndNull) {
-  const std::size_t live = MemoryManager::GetLiveAllocationCount();
-  const auto ordinary = std::align_val_t{alignof(std::max_align_t)};
-  void* block = ::operator new(24, ordinary);
-  EXPECT_EQ(reinterpret_cast<std::uintptr_t>(block) % alignof(std::max_align_t), 0u);
-  EXPECT_EQ(MemoryManager::GetLiveAllocationCount(), live + 1);
-  ::operator delete(block, ordinary);
-  EXPECT_EQ(MemoryManager::GetLiveAllocationCount(), live);
-
-  const auto wide = std::align_val_t{256};
-  volatile std::size_t hidden = SIZE_MAX - 100;  // read at run time, so the compiler cannot reject it
-  const std::size_t huge = hidden;
-  EXPECT_THROW(Escape(::operator new(huge, wide)), KT::OutOfMemoryException);
-  EXPECT_EQ(::operator new[](huge, wide, std::nothrow), nullptr);
-  ::operator delete(nullptr, wide);
-  ::operator delete[](nullptr, wide);
-  EXPECT_EQ(MemoryManager::GetLiveAllocationCount(), live);
-}
-
-constexpr auto Wide = std::align_val_t{256};
-
-// Each no-throw form, freed by each of its matching deletes (the sized ones where the compiler
-// declares them), gives a block while memory is there and null when it is not.
-TEST(AllocationOperators, NoThrowFormsGiveABlockOrNull) {
+// The forms called by hand: each no-throw form, freed by each of its matching deletes, gives a block
+// while memory is there and null when it is not. An alignment the memory manager gives anyway takes no
+// extra word below the block (freeing must not look for one), a size that cannot fit with its
+// alignment fails instead of wrapping round to a small block, and freeing null is a no-op.
+TEST(AllocationOperators, FormsCalledByHandGiveABlockOrNull) {
   const struct {
     void* (*allocate)();
     void (*free)(void*);
@@ -130,6 +96,8 @@ TEST(AllocationOperators, NoThrowFormsGiveABlockOrNull) {
        [](void* b) { ::operator delete(b, Wide, std::nothrow); }},
       {[] { return ::operator new[](24, Wide, std::nothrow); },
        [](void* b) { ::operator delete[](b, Wide, std::nothrow); }},
+      {[] { return ::operator new (24, std::align_val_t{alignof(std::max_align_t)}); },
+       [](void* b) { ::operator delete (b, std::align_val_t{alignof(std::max_align_t)}); }},
 #ifdef __cpp_sized_deallocation
       {[] { return ::operator new[](24, std::nothrow); }, [](void* b) { ::operator delete[](b, 24); }},
       {[] { return ::operator new[](24, Wide, std::nothrow); }, [](void* b) { ::operator delete[](b, 24, Wide); }},
@@ -140,14 +108,26 @@ TEST(AllocationOperators, NoThrowFormsGiveABlockOrNull) {
     void* block = form.allocate();
     Escape(block);
     ASSERT_NE(block, nullptr);
+    EXPECT_EQ(reinterpret_cast<std::uintptr_t>(block) % alignof(std::max_align_t), 0u);
     EXPECT_EQ(MemoryManager::GetLiveAllocationCount(), live + 1);
     form.free(block);
     EXPECT_EQ(MemoryManager::GetLiveAllocationCount(), live);
-    MemoryManager::FailAllocation(1, MemoryManager::FailureMode::Once);
-    block = form.allocate();
+    MemoryManager::FailAllocation(1, Mode::Once);
+    try {
+      block = form.allocate();
+    } catch (const KT::OutOfMemoryException&) {
+      block = nullptr;  // the throwing form
+    }
     MemoryManager::StopFailing();
     EXPECT_EQ(block, nullptr);
   }
+  volatile std::size_t hidden = SIZE_MAX - 100;  // read at run time, so the compiler cannot reject it
+  const std::size_t huge = hidden;
+  EXPECT_THROW(Escape(::operator new(huge, Wide)), KT::OutOfMemoryException);
+  EXPECT_EQ(::operator new[](huge, Wide, std::nothrow), nullptr);
+  ::operator delete(nullptr, Wide);
+  ::operator delete[](nullptr, Wide);
+  EXPECT_EQ(MemoryManager::GetLiveAllocationCount(), live);
 }
 
 }  // namespace

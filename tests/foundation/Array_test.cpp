@@ -12,16 +12,29 @@
 
 namespace {
 
-using IFCAPI::Testing::SweepAllocationFailures;
+using IFCAPI::Testing::LiveAllocationDelta;
+using IFCAPI::Testing::SweepAllOrNothing;
 using KT::MemoryManager;
 
 // An element that owns heap memory, so that copies can fail and leaks show.
 using Text = std::string;
+using Texts = KT::Array<Text>;
 Text Long(int i) {
   return "element number " + std::to_string(i) + " with a text longer than any inline buffer";
 }
 
-TEST(Array, GrowsFromAListsExactLengthToTheLargerOfSizePlusOneAndTwiceTheSize) {
+template <class Elements>
+std::vector<Text> Contents(const Elements& values) {
+  std::vector<Text> all;
+  for (const auto& element : values)
+    all.push_back(Text(element));
+  return all;
+}
+
+// A list's exact length, growth to the larger of size + 1 and twice the size, a shrink at a quarter
+// to twice the size, value-initialised growth; an inline buffer serves its one element without the
+// allocator and is never given back.
+TEST(Array, CapacityFollowsTheGrowthAndShrinkRules) {
   // An empty list (not `{}`, which picks the default constructor) takes no buffer either.
   KT::Array<int> values(std::initializer_list<int>{});
   EXPECT_EQ(values.GetCapacity(), 0u);
@@ -30,119 +43,66 @@ TEST(Array, GrowsFromAListsExactLengthToTheLargerOfSizePlusOneAndTwiceTheSize) {
     values.Push(i);
     EXPECT_EQ(values.GetCapacity(), expected[i]) << "after push " << i;
   }
-  for (int i = 0; i < 9; ++i)
-    EXPECT_EQ(values[static_cast<std::uint32_t>(i)], i);
+  values.SetSize(16);
+  for (std::uint32_t i = 0; i < 16; ++i)
+    EXPECT_EQ(values[i], i < 9 ? static_cast<int>(i) : 0);
+  values.SetSize(5);  // above a quarter: the buffer stays
+  EXPECT_EQ(values.GetCapacity(), 16u);
+  values.SetSize(4);  // a quarter: reallocated to twice the size
+  EXPECT_EQ(values.GetCapacity(), 8u);
+  values.Clear();
+  EXPECT_TRUE(values.GetCapacity() == 0 && values.GetSize() == 0);
 
-  KT::Array<Text> texts{Long(0), Long(1)};
-  ASSERT_EQ(texts.GetCapacity(), 2u);
-  texts.Push(texts[0]);  // reallocates: the source element lives in the buffer being freed
-  texts.Push(std::move(texts[1]));
-  ASSERT_EQ(texts.GetSize(), 4u);
-  EXPECT_EQ(texts[2], Long(0));
-  EXPECT_EQ(texts[3], Long(1));
-}
-
-TEST(Array, SetSizeShrinksTheBufferAtAQuarterAndFillsGrowthWithNull) {
-  KT::Array<int*> slots;
-  slots.SetSize(16);
-  EXPECT_EQ(slots.GetCapacity(), 16u);
-  for (int* slot : slots)
-    EXPECT_EQ(slot, nullptr);
-  slots.SetSize(5);  // above a quarter: the buffer stays
-  EXPECT_EQ(slots.GetCapacity(), 16u);
-  slots.SetSize(4);  // a quarter: reallocated to twice the size
-  EXPECT_EQ(slots.GetCapacity(), 8u);
-  slots.Clear();
-  EXPECT_EQ(slots.GetCapacity(), 0u);
-  EXPECT_EQ(slots.GetSize(), 0u);
-}
-
-TEST(Array, InlineBufferServesOneElementWithoutTheAllocator) {
-  IFCAPI::Testing::LiveAllocationDelta delta;
+  const LiveAllocationDelta delta;
   KT::ArrayFB<int*, 1> slots;
-  EXPECT_EQ(slots.GetCapacity(), 1u);
   slots.SetSize(1);
-  EXPECT_EQ(delta.Get(), 0);
+  EXPECT_TRUE(slots.GetCapacity() == 1 && slots[0] == nullptr && delta.Get() == 0);
   slots.SetSize(7);
   EXPECT_EQ(delta.Get(), 1);
-  slots.Clear();  // back to the inline buffer, never below the minimum capacity
-  EXPECT_EQ(slots.GetCapacity(), 1u);
-  EXPECT_EQ(delta.Get(), 0);
+  slots.Clear();
+  EXPECT_TRUE(slots.GetCapacity() == 1 && delta.Get() == 0);
 }
 
-TEST(Array, EveryFailedAllocationLeavesAValidArrayAndLeaksNothing) {
-  for (const auto mode : {MemoryManager::FailureMode::Once, MemoryManager::FailureMode::FromThenOn}) {
-    const std::uint64_t runs = SweepAllocationFailures(
-        mode,
-        [] {
-          return KT::Array<Text>{Long(0), Long(1)};
-        },
-        [](KT::Array<Text>& values) {
-          values.Push(values[1]);
-          values.Push(Long(3));
-          KT::Array<Text> copy(values);
-          copy.SetSize(1);
-          values.Push(copy[0]);
-          values = copy;
-        },
-        [](KT::Array<Text>& values, bool failed) {
-          ASSERT_GE(values.GetSize(), 1u);
-          EXPECT_EQ(values[0], Long(0));
-          for (std::uint32_t i = 1; i < values.GetSize(); ++i)
-            EXPECT_FALSE(values[i].empty());
-          if (!failed) {
-            EXPECT_EQ(values.GetSize(), 1u);
-          }
-          values.Push(Long(9));  // still usable
-          EXPECT_EQ(values[values.GetSize() - 1], Long(9));
-        });
-    EXPECT_GT(runs, 5u);
-  }
-}
-
-std::vector<Text> Contents(const KT::Array<Text>& values) {
-  return std::vector<Text>(values.begin(), values.end());
-}
-
-// A full array that pushes one of its own elements must read it before the old buffer goes, and a
-// growth that fails must leave that element as it was, even when it was to be moved in.
-TEST(Array, PushOfItsOwnElementWhileGrowingIsAllOrNothing) {
-  const auto full = [] { return KT::Array<Text>{Long(0), Long(1), Long(2)}; };
-  const auto noInvariant = [](const KT::Array<Text>&) {};
-  EXPECT_GE(IFCAPI::Testing::SweepAllOrNothing(
-                full, [](KT::Array<Text>& values) { values.Push(std::move(values[0])); }, Contents, noInvariant),
-            2u);
-  EXPECT_GE(IFCAPI::Testing::SweepAllOrNothing(
-                full, [](KT::Array<Text>& values) { values.Push(values[2]); }, Contents, noInvariant),
-            2u);
-  KT::Array<Text> values = full();
-  values.Push(std::move(values[0]));
-  values.Push(values[3]);
-  ASSERT_EQ(values.GetSize(), 5u);
-  EXPECT_EQ(values[3], Long(0));
-  EXPECT_EQ(values[4], Long(0));
-}
-
-// An element whose default construction allocates: growing by SetSize either makes every new
-// element or none.
+// An element whose default construction allocates: growing by SetSize makes every new element or none.
 struct Boxed {
   std::unique_ptr<int> value = std::make_unique<int>(7);
+  explicit operator Text() const { return std::to_string(*value); }
 };
 
-TEST(Array, SetSizeGrowthMakesAllNewElementsOrNone) {
-  const std::uint64_t failures = IFCAPI::Testing::SweepAllOrNothing(
-      [] {
-        KT::Array<Boxed> values;
-        values.SetSize(2);
-        return values;
-      },
-      [](KT::Array<Boxed>& values) { values.SetSize(6); },
-      [](const KT::Array<Boxed>& values) { return values.GetSize(); },
-      [](const KT::Array<Boxed>& values) {
-        for (const Boxed& box : values)
-          EXPECT_EQ(*box.value, 7);
-      });
-  EXPECT_GE(failures, 5u);
+// A growth that fails leaves the array as it was, also when the pushed element is one of its own,
+// which must be read before the old buffer goes.
+TEST(Array, EveryGrowthIsAllOrNothing) {
+  const struct {
+    void (*operation)(Texts&);
+    std::uint32_t size;
+    Text last;
+  } cases[] = {
+      {[](Texts& values) { values.Push(std::move(values[0])); }, 4, Long(0)},
+      {[](Texts& values) { values.Push(values[2]); }, 4, Long(2)},
+      {[](Texts& values) { values.Push(Long(3)); }, 4, Long(3)},
+      {[](Texts& values) { values.SetSize(5); }, 5, Text()},
+      {[](Texts& values) {
+         values = Texts{Long(0), Long(1), Long(2), Long(9)};
+       },
+       4, Long(9)},
+  };
+  const auto full = [] { return Texts{Long(0), Long(1), Long(2)}; };
+  for (const auto& c : cases) {
+    EXPECT_GE(SweepAllOrNothing(full, c.operation, Contents<Texts>, [](const Texts&) {}), 2u) << c.last;
+    Texts values = full();
+    c.operation(values);
+    ASSERT_EQ(values.GetSize(), c.size);
+    EXPECT_EQ(values[c.size - 1], c.last);
+  }
+  const auto boxes = [] {
+    KT::Array<Boxed> values;
+    values.SetSize(2);
+    return values;
+  };
+  EXPECT_GE(SweepAllOrNothing(
+                boxes, [](KT::Array<Boxed>& values) { values.SetSize(6); }, Contents<KT::Array<Boxed>>,
+                [](const KT::Array<Boxed>&) {}),
+            5u);
 }
 
 // Elements whose move may throw are copied into a new buffer; when a copy throws something other
@@ -158,63 +118,53 @@ struct Fragile {
   }
   Fragile(Fragile&& other) noexcept(false) : Fragile(static_cast<const Fragile&>(other)) {}
   Fragile& operator=(const Fragile&) = delete;
+  explicit operator Text() const { return text; }
   Text text;
 };
+using Fragiles = KT::Array<Fragile>;
 
-TEST(Array, AnElementCopyThatThrowsDuringReallocationLeaksNothing) {
-  for (int copies = 0; copies <= 4; ++copies) {
-    KT::Array<Fragile> values{Fragile(0), Fragile(1), Fragile(2), Fragile(3)};
-    const IFCAPI::Testing::LiveAllocationDelta delta;
+TEST(Array, AnElementCopyThatFailsDuringReallocationLeaksNothing) {
+  for (int copies = 0; copies <= 4; ++copies) {  // the new element first, then each old one
+    Fragiles values{Fragile(0), Fragile(1), Fragile(2), Fragile(3)};
+    const LiveAllocationDelta delta;
     Fragile::copiesLeft = copies;
     EXPECT_THROW(values.Push(Fragile(4)), std::runtime_error) << copies;
     Fragile::copiesLeft = -1;
-    EXPECT_EQ(delta.Get(), 0) << copies;
-    ASSERT_EQ(values.GetSize(), 4u);
-    EXPECT_EQ(values.GetCapacity(), 4u);
+    EXPECT_TRUE(delta.Get() == 0 && values.GetSize() == 4 && values.GetCapacity() == 4) << copies;
     EXPECT_EQ(values[3].text, Long(3));
   }
-  // A copy that runs out of memory while growing, by Push or by SetSize, fails the growth: the array
-  // is left as it was.
-  const auto texts = [](const KT::Array<Fragile>& values) {
-    std::vector<Text> all;
-    for (const Fragile& element : values)
-      all.push_back(element.text);
-    return all;
-  };
-  for (const auto grow : {+[](KT::Array<Fragile>& values) { values.Push(Fragile(2)); },
-                          +[](KT::Array<Fragile>& values) { values.SetSize(4); }}) {
-    EXPECT_GE(IFCAPI::Testing::SweepAllOrNothing(
+  // A copy that runs out of memory while growing, by Push or by SetSize, fails the growth.
+  for (const auto grow :
+       {+[](Fragiles& values) { values.Push(Fragile(2)); }, +[](Fragiles& values) { values.SetSize(4); }}) {
+    EXPECT_GE(SweepAllOrNothing(
                   [] {
-                    return KT::Array<Fragile>{Fragile(0), Fragile(1)};
+                    return Fragiles{Fragile(0), Fragile(1)};
                   },
-                  grow, texts, [](const KT::Array<Fragile>&) {}),
+                  grow, Contents<Fragiles>, [](const Fragiles&) {}),
               4u);
   }
-  KT::Array<Fragile> values{Fragile(0), Fragile(1), Fragile(2), Fragile(3), Fragile(4)};
+  Fragiles values{Fragile(0), Fragile(1), Fragile(2), Fragile(3), Fragile(4)};
   values.Push(Fragile(5));
   values.Push(Fragile(6));
-  const IFCAPI::Testing::LiveAllocationDelta delta;
+  const LiveAllocationDelta delta;
   Fragile::copiesLeft = 0;
   EXPECT_THROW(values.SetSize(1), std::runtime_error);  // the shrink copies the one element kept
   Fragile::copiesLeft = -1;
   EXPECT_EQ(delta.Get(), -6);  // the six texts destroyed, the new buffer given back
-  ASSERT_EQ(values.GetSize(), 1u);
-  EXPECT_EQ(values[0].text, Long(0));
+  EXPECT_EQ(Contents(values), std::vector<Text>{Long(0)});
 
-  // A shrink that runs out of memory, for the new buffer or for the element copy, is a failed
-  // shrink: swallowed, the old buffer kept.
+  // A shrink that runs out of memory, for the new buffer or for the element copy, is swallowed and
+  // keeps the old buffer.
   for (const std::uint64_t failing : {1u, 2u}) {
     while (values.GetSize() < 5)
       values.Push(Fragile(static_cast<int>(values.GetSize())));
     ASSERT_EQ(values.GetCapacity(), 10u);
-    const IFCAPI::Testing::LiveAllocationDelta shrinking;
+    const LiveAllocationDelta shrinking;
     MemoryManager::FailAllocation(failing, MemoryManager::FailureMode::Once);
     values.SetSize(1);
     MemoryManager::StopFailing();
-    EXPECT_TRUE(MemoryManager::HasInjectedFailure());
-    EXPECT_EQ(values.GetCapacity(), 10u) << failing;
-    ASSERT_EQ(values.GetSize(), 1u);
-    EXPECT_EQ(values[0].text, Long(0));
+    EXPECT_TRUE(MemoryManager::HasInjectedFailure() && values.GetCapacity() == 10u) << failing;
+    EXPECT_EQ(Contents(values), std::vector<Text>{Long(0)});
     EXPECT_EQ(shrinking.Get(), -4) << failing;
   }
 }
@@ -238,7 +188,6 @@ class ArrayOfCounted : public ::testing::Test {
  protected:
   void TearDown() override { EXPECT_EQ(Counted::live, 0); }
 };
-
 using ArrayKinds = ::testing::Types<KT::Array<Counted>, KT::ArrayFB<Counted, 1>>;
 TYPED_TEST_SUITE(ArrayOfCounted, ArrayKinds);
 
@@ -246,35 +195,27 @@ TYPED_TEST(ArrayOfCounted, EveryOperationKeepsExactlyTheHeldElementsAliveAndMove
   TypeParam values;
   values.Push(Counted(1));  // fits an inline buffer
   TypeParam taken(std::move(values));
-  EXPECT_EQ(taken[0].value, 1);
   // A moved-from array is empty and takes new elements: that is what is checked here.
-  EXPECT_EQ(values.GetSize(), 0u);  // NOLINT(bugprone-use-after-move)
-  EXPECT_EQ(Counted::live, 1);
-  for (int i = 0; i < 20; ++i) {
+  EXPECT_TRUE(taken[0].value == 1 && values.GetSize() == 0 && Counted::live == 1);  // NOLINT(bugprone-use-after-move)
+  for (int i = 0; i < 20; ++i)
     values.Push(Counted(i));
-    EXPECT_EQ(Counted::live, i + 2);
-  }
+  EXPECT_EQ(Counted::live, 21);
   taken.Clear();
   values.SetSize(3);
-  EXPECT_EQ(Counted::live, 3);
-  EXPECT_EQ(values.GetCapacity(), 6u);
+  EXPECT_TRUE(Counted::live == 3 && values.GetCapacity() == 6);
   {
     TypeParam copy(values);
-    EXPECT_EQ(Counted::live, 6);
     TypeParam moved(std::move(copy));
-    EXPECT_EQ(Counted::live, 6);
-    EXPECT_EQ(moved[2].value, 2);
+    EXPECT_TRUE(Counted::live == 6 && moved[2].value == 2);
     EXPECT_EQ(copy.GetSize(), 0u);  // NOLINT(bugprone-use-after-move): the moved-from state is checked
     copy.Push(Counted(9));
     values = moved;
     EXPECT_EQ(Counted::live, 7);
     taken = std::move(copy);
-    EXPECT_EQ(taken[0].value, 9);
   }
   EXPECT_EQ(Counted::live, 4);
   values.SetSize(5);
-  EXPECT_EQ(Counted::live, 6);
-  EXPECT_EQ(values[4].value, 0);
+  EXPECT_TRUE(Counted::live == 6 && values[4].value == 0);
   // Assigned to itself, by copy or by move, an array keeps its elements: none lost, none made twice.
   TypeParam& alias = values;
   values = alias;
@@ -283,10 +224,8 @@ TYPED_TEST(ArrayOfCounted, EveryOperationKeepsExactlyTheHeldElementsAliveAndMove
   taken = std::move(single);
   taken = single;  // NOLINT(bugprone-use-after-move): `single` is `taken`, moved onto itself
   EXPECT_EQ(Counted::live, 6);
-  ASSERT_EQ(values.GetSize(), 5u);
-  EXPECT_EQ(values[2].value, 2);
-  ASSERT_EQ(taken.GetSize(), 1u);
-  EXPECT_EQ(taken[0].value, 9);
+  ASSERT_TRUE(values.GetSize() == 5 && taken.GetSize() == 1);
+  EXPECT_TRUE(values[2].value == 2 && taken[0].value == 9);
   values.Clear();
   taken.Clear();
   EXPECT_EQ(Counted::live, 0);

@@ -18,7 +18,6 @@ TEST(ContainerPreconditionsDeathTest, AnIndexPastTheSizeStopsAlsoWithinTheCapaci
   EXPECT_DEATH(static_cast<void>(values[2]), "index < size");
   const KT::Array<int>& readOnly = values;
   EXPECT_DEATH(static_cast<void>(readOnly[2]), "index < size");
-  EXPECT_EQ(values[1], 2);
 }
 
 TEST(ContainerPreconditionsDeathTest, UndoingAnInsertionOnAnEmptySetStops) {
@@ -27,12 +26,6 @@ TEST(ContainerPreconditionsDeathTest, UndoingAnInsertionOnAnEmptySetStops) {
   ASSERT_TRUE(set.Add(7));
   set.RemoveLast();
   EXPECT_DEATH(set.RemoveLast(), "GetCount\\(\\) > 0");
-}
-
-#else
-
-TEST(ContainerPreconditionsDeathTest, AnIndexPastTheSizeStopsAlsoWithinTheCapacity) {
-  GTEST_SKIP() << "the preconditions are asserted in debug builds only";
 }
 
 #endif

@@ -9,7 +9,6 @@
 
 #include "AllocationSweep.h"
 #include "HooksTesting.h"
-#include "TreeImage.h"
 
 namespace {
 
@@ -19,18 +18,12 @@ using namespace IFCAPI::Testing;
 
 TEST(Assignments, LinksAreKeptOnceInBothDirectionsInOrderOfFirstAddition) {
   Assignments tree(AddOn);
-  tree.AddChild(Node(1), Node(2));
-  tree.AddChild(Node(1), Node(3));
-  tree.AddChild(Node(1, OtherAddOn), Node(2, OtherAddOn));  // the same link: tokens do not count
-  tree.AddChild(Node(4), Node(3));
-  tree.AddChild(Node(5), Node(5));
-
-  // Each key followed by its members.
-  using Rows = std::vector<std::vector<ObjectID>>;
-  const TreeImage image = TreeImage::Of(tree);
-  EXPECT_EQ(image.children, (Rows{{Node(1), Node(2), Node(3)}, {Node(4), Node(3)}, {Node(5), Node(5)}}));
-  EXPECT_EQ(image.parents, (Rows{{Node(2), Node(1)}, {Node(3), Node(1), Node(4)}, {Node(5), Node(5)}}));
-
+  for (const auto& [parent, child] : {std::pair(Node(1), Node(2)), std::pair(Node(1), Node(3)),
+                                      std::pair(Node(1, OtherAddOn), Node(2, OtherAddOn)),  // tokens do not count
+                                      std::pair(Node(4), Node(3)), std::pair(Node(5), Node(5))})
+    tree.AddChild(parent, child);
+  EXPECT_EQ(RowsOf(tree.GetChildren()), (Rows{{Node(1), Node(2), Node(3)}, {Node(4), Node(3)}, {Node(5), Node(5)}}));
+  EXPECT_EQ(RowsOf(tree.GetParents()), (Rows{{Node(2), Node(1)}, {Node(3), Node(1), Node(4)}, {Node(5), Node(5)}}));
   // Links make no roots, and roots need no links.
   EXPECT_EQ(tree.GetRoots().GetCount(), 0u);
   EXPECT_TRUE(tree.AddRoot(Node(9)));
@@ -50,18 +43,14 @@ TEST(Assignments, AddChildUnderFailingAllocationsRecordsBothDirectionsOrNothing)
     static_cast<void>(tree.AddRoot(Node(1)));
     return tree;
   };
-  const std::pair<int, int> links[] = {{1, 20}, {30, 2}, {31, 32}, {33, 33}};
-  for (const auto& link : links) {
-    const int parent = link.first;
-    const int child = link.second;
-    const std::uint64_t failures = SweepAllOrNothing(
-        setup, [&](Assignments& tree) { tree.AddChild(Node(parent), Node(child)); },
-        [](const Assignments& tree) { return TreeImage::Of(tree); },
-        [&](const Assignments& tree) {
-          ExpectLinksMirrored(tree);
-          EXPECT_EQ(Members(&tree.GetRoots()), std::vector<ObjectID>{Node(1)});
-        });
-    EXPECT_GE(failures, 2u) << parent << " -> " << child;
+  for (const auto& [parent, child] : {std::pair(1, 20), std::pair(30, 2), std::pair(31, 32), std::pair(33, 33)}) {
+    const auto add = [parent = parent, child = child](Assignments& tree) { tree.AddChild(Node(parent), Node(child)); };
+    const auto invariants = [](const Assignments& tree) {
+      ExpectLinksMirrored(tree);
+      EXPECT_EQ(Members(&tree.GetRoots()), std::vector<ObjectID>{Node(1)});
+    };
+    const auto image = [](const Assignments& tree) { return ImageOf(tree); };
+    EXPECT_GE(SweepAllOrNothing(setup, add, image, invariants), 2u) << parent << " -> " << child;
   }
 }
 

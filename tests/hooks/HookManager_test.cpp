@@ -3,8 +3,10 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <stdexcept>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "AllocationSweep.h"
@@ -48,7 +50,7 @@ void Append(std::vector<T>& to, const std::vector<T>& from) {
     to.push_back(item);
 }
 
-// Answers with its prepared lists and records every call.
+// Answers with its prepared lists and records every call, with the object asked about.
 class RecordingProvider : public IHookDataProvider {
  public:
 #define RECORDING_QUERY(Operation, T, answer)                           \
@@ -56,10 +58,10 @@ class RecordingProvider : public IHookDataProvider {
     Answer(#Operation, id, values, answer);                             \
   }
   RECORDING_QUERY(GetProperties, PropertyValue, properties)
-  RECORDING_QUERY(GetAttributes, Attribute, attributes)
-  RECORDING_QUERY(GetClassificationReferences, ClassificationReference, references)
   RECORDING_QUERY(GetAlternativeProperties, PropertyValue, properties)
+  RECORDING_QUERY(GetAttributes, Attribute, attributes)
   RECORDING_QUERY(GetAlternativeAttributes, Attribute, attributes)
+  RECORDING_QUERY(GetClassificationReferences, ClassificationReference, references)
   RECORDING_QUERY(GetAlternativeClassificationReferences, ClassificationReference, references)
 #undef RECORDING_QUERY
   void GetAssignments(std::vector<HookAssignments>& values) override {
@@ -70,29 +72,19 @@ class RecordingProvider : public IHookDataProvider {
   std::vector<Attribute> attributes;
   std::vector<ClassificationReference> references;
   std::vector<HookAssignments> assignments;
-
-  std::vector<std::string> calls;
-  std::vector<const ObjectID*> objects;
+  std::vector<std::pair<std::string, const ObjectID*>> calls;
   bool everGivenANonEmptyVector = false;
   bool throwing = false;
 
  private:
   template <class T>
   void Answer(const char* name, const ObjectID& id, std::vector<T>& values, const std::vector<T>& answer) {
-    calls.push_back(name);
-    objects.push_back(&id);
+    calls.emplace_back(name, &id);
     everGivenANonEmptyVector |= !values.empty();
     Append(values, answer);
     if (throwing)
       throw std::runtime_error("provider failure");
   }
-};
-
-class HookManagerTest : public ::testing::Test {
- protected:
-  void TearDown() override { HookManager::SetHookDataProvider(nullptr); }
-
-  RecordingProvider provider;
 };
 
 std::vector<std::string> SetNames(const KT::Array<IPL::PropertySet>& sets) {
@@ -116,88 +108,83 @@ KT::Array<IPL::PropertySet> OneOldSet() {
   return sets;
 }
 
-// Runs the four queries on outputs that hold one entry each and checks that each holds only that entry after.
-void ExpectQueriesLeaveTheOutputsAsTheyWere(bool throwing) {
+// Outputs that hold one entry each, and every query with the provider operation it must ask.
+class HookManagerTest : public ::testing::Test {
+ protected:
+  void SetUp() override { HookManager::SetHookDataProvider(&provider); }
+  void TearDown() override { HookManager::SetHookDataProvider(nullptr); }
+
+  // Runs each query and checks that it asked its own operation once, for the caller's object, or
+  // (without a provider) none.
+  void RunQueries(bool provided) {
+    const std::pair<std::function<void()>, const char*> queries[] = {
+        {[&] { HookManager::GetHookProperties(Wall, false, sets); }, "GetProperties"},
+        {[&] { HookManager::GetHookProperties(Wall, true, sets); }, "GetAlternativeProperties"},
+        {[&] { HookManager::GetHookAttributes(Wall, false, attributes); }, "GetAttributes"},
+        {[&] { HookManager::GetHookAttributes(Wall, true, attributes); }, "GetAlternativeAttributes"},
+        {[&] { HookManager::GetHookClassificationReferences(Wall, false, references); }, "GetClassificationReferences"},
+        {[&] { HookManager::GetHookClassificationReferences(Wall, true, references); },
+         "GetAlternativeClassificationReferences"},
+        {[&] { HookManager::GetHookAssignments(assignments); }, "GetAssignments"},
+    };
+    for (const auto& [query, operation] : queries) {
+      provider.calls.clear();
+      if (provider.throwing) {
+        EXPECT_THROW(query(), std::runtime_error);
+      } else {
+        query();
+      }
+      using Calls = std::vector<std::pair<std::string, const ObjectID*>>;
+      EXPECT_EQ(provider.calls, (provided ? Calls{{operation, &Wall}} : Calls()));
+    }
+    EXPECT_FALSE(provider.everGivenANonEmptyVector);
+  }
+
+  void ExpectOutputsAsTheyWere() {
+    EXPECT_EQ(SetNames(sets), std::vector<std::string>{"Old"});
+    EXPECT_EQ(attributes.GetSize() + references.GetSize() + assignments.GetSize(), 3u);
+  }
+
+  RecordingProvider provider;
   KT::Array<IPL::PropertySet> sets = OneOldSet();
   KT::Array<IPL::GeneralAttribute> attributes{MakeAttribute("Old", "1").GetAttribute()};
   References references{KT::SharedPtr<IPL::ExternalReferenceBase>(new IPL::ClassificationReference())};
   KT::Array<HookAssignments> assignments{HookAssignments(AddOn)};
-  const auto run = [throwing](auto query) {
-    if (throwing) {
-      EXPECT_THROW(query(), std::runtime_error);
-    } else {
-      query();
-    }
-  };
-  run([&] { HookManager::GetHookProperties(Wall, false, sets); });
-  run([&] { HookManager::GetHookAttributes(Wall, true, attributes); });
-  run([&] { HookManager::GetHookClassificationReferences(Wall, false, references); });
-  run([&] { HookManager::GetHookAssignments(assignments); });
-  EXPECT_EQ(SetNames(sets), std::vector<std::string>{"Old"});
-  EXPECT_EQ(attributes.GetSize() + references.GetSize() + assignments.GetSize(), 3u);
-}
+};
 
 TEST_F(HookManagerTest, WithoutAProviderQueriesChangeNothingAndALaterProviderReplacesAnEarlierOne) {
+  HookManager::SetHookDataProvider(nullptr);
   EXPECT_FALSE(HookManager::HasHookDataProvider());
-  ExpectQueriesLeaveTheOutputsAsTheyWere(false);
-
+  RunQueries(false);
+  ExpectOutputsAsTheyWere();
   RecordingProvider second;
-  HookManager::SetHookDataProvider(&provider);
   HookManager::SetHookDataProvider(&second);
+  HookManager::SetHookDataProvider(&provider);
   EXPECT_TRUE(HookManager::HasHookDataProvider());
-  EXPECT_EQ(&HookManager::GetHookDataProvider(), &second);
-  KT::Array<HookAssignments> assignments;
-  HookManager::GetHookAssignments(assignments);
-  EXPECT_TRUE(provider.calls.empty());
-  EXPECT_EQ(second.calls, std::vector<std::string>{"GetAssignments"});
+  EXPECT_EQ(&HookManager::GetHookDataProvider(), &provider);
+  RunQueries(true);
+  EXPECT_TRUE(second.calls.empty());
   HookManager::SetHookDataProvider(nullptr);
   EXPECT_FALSE(HookManager::HasHookDataProvider());
 }
 
-TEST_F(HookManagerTest, EachQueryAsksOnlyItsOwnOperationOnceWithAnEmptyVectorAndTheCallersObject) {
-  HookManager::SetHookDataProvider(&provider);
-  // The provider answers something, so that a second call would see a non-empty vector.
-  provider.properties.push_back(Property("Set", "P"));
-  provider.attributes.push_back(MakeAttribute("A", "1"));
+TEST_F(HookManagerTest, AProviderThatThrowsLeavesEveryOutputAsItWas) {
+  provider.throwing = true;
+  provider.properties.push_back(Property("New", "P"));
+  provider.attributes.push_back(MakeAttribute("New", "1"));
   provider.references.push_back(Reference("X", "Rel"));
-  const char* expected[3][2] = {{"GetProperties", "GetAlternativeProperties"},
-                                {"GetAttributes", "GetAlternativeAttributes"},
-                                {"GetClassificationReferences", "GetAlternativeClassificationReferences"}};
-  for (int query = 0; query < 3; ++query) {
-    for (const bool alternative : {false, true}) {
-      provider.calls.clear();
-      provider.objects.clear();
-      KT::Array<IPL::PropertySet> sets = OneOldSet();
-      KT::Array<IPL::GeneralAttribute> attributes;
-      References references;
-      if (query == 0) {
-        HookManager::GetHookProperties(Wall, alternative, sets);
-      } else if (query == 1) {
-        HookManager::GetHookAttributes(Wall, alternative, attributes);
-      } else {
-        HookManager::GetHookClassificationReferences(Wall, alternative, references);
-      }
-      EXPECT_EQ(provider.calls, std::vector<std::string>{expected[query][alternative]});
-      ASSERT_EQ(provider.objects.size(), 1u);
-      EXPECT_EQ(provider.objects[0], &Wall) << expected[query][alternative];
-    }
-  }
-  provider.calls.clear();
-  KT::Array<HookAssignments> assignments;
-  HookManager::GetHookAssignments(assignments);
-  EXPECT_EQ(provider.calls, std::vector<std::string>{"GetAssignments"});
-  EXPECT_FALSE(provider.everGivenANonEmptyVector);
+  provider.assignments.push_back(HookAssignments(AddOn));
+  RunQueries(true);
+  ExpectOutputsAsTheyWere();
 }
 
 TEST_F(HookManagerTest, PropertiesAreGroupedBySetInFirstOccurrenceAndTheFirstOfEachNameIsShared) {
-  HookManager::SetHookDataProvider(&provider);
   const std::vector<PropertyValue> values = {
       Property("A", "Width"), Property("B", "Width"), Property("A", "Height"), Property("A", "Width"),
       Property("a", "Width"), Property("B", "width"), Property("C", "Width"),
   };
   Append(provider.properties, values);
 
-  KT::Array<IPL::PropertySet> sets = OneOldSet();
   HookManager::GetHookProperties(Wall, false, sets);
   ASSERT_EQ(SetNames(sets), (std::vector<std::string>{"A", "B", "a", "C"}));
   // The very properties of the provider's values, not copies; the repeated "Width" of A is dropped.
@@ -213,25 +200,20 @@ TEST_F(HookManagerTest, PropertiesAreGroupedBySetInFirstOccurrenceAndTheFirstOfE
   // An empty answer still replaces what the output held.
   provider.properties.clear();
   HookManager::GetHookProperties(Wall, true, sets);
-  EXPECT_EQ(sets.GetSize(), 0u);
-  EXPECT_EQ(sets.GetCapacity(), 0u);
+  EXPECT_TRUE(sets.GetSize() == 0 && sets.GetCapacity() == 0);
 }
 
 TEST_F(HookManagerTest, AttributesAndReferencesKeepTheFirstOfEachKeyAfterWhatTheOutputHeld) {
-  HookManager::SetHookDataProvider(&provider);
   Append(provider.attributes, {MakeAttribute("Old", "new"), MakeAttribute("Name", "first"),
                                MakeAttribute("Name", "second"), MakeAttribute("name", "third")});
-  KT::Array<IPL::GeneralAttribute> attributes{MakeAttribute("Old", "old").GetAttribute()};
   HookManager::GetHookAttributes(Wall, false, attributes);
   std::vector<std::string> seen;
   for (const IPL::GeneralAttribute& a : attributes)
     seen.push_back(a.GetName().ToUTF8() + "=" + a.GetValue().ToUTF8());
-  EXPECT_EQ(seen, (std::vector<std::string>{"Old=old", "Old=new", "Name=first", "name=third"}));
+  EXPECT_EQ(seen, (std::vector<std::string>{"Old=1", "Old=new", "Name=first", "name=third"}));
 
   Append(provider.references, {Reference("21.10", "First"), Reference("21.10", "Second"), Reference("21.1O", "Third"),
                                Reference("21.2", "Fourth")});
-  References references;
-  references.Push(KT::SharedPtr<IPL::ExternalReferenceBase>(provider.references[0].GetReference().Clone()));
   HookManager::GetHookClassificationReferences(Wall, true, references);
   ASSERT_EQ(references.GetSize(), 4u);
   const auto* kept = dynamic_cast<const IPL::ClassificationReference*>(references[1].Get());
@@ -248,62 +230,45 @@ TEST_F(HookManagerTest, AttributesAndReferencesKeepTheFirstOfEachKeyAfterWhatThe
 }
 
 TEST_F(HookManagerTest, AssignmentsAreAppendedAsSeparateCopies) {
-  HookManager::SetHookDataProvider(&provider);
-  HookAssignments assignments(AddOn);
-  const ObjectID zone = assignments
+  HookAssignments source(AddOn);
+  const ObjectID zone = source
                             .CreateIfcGroup(KT::Guid("{20AE0000-0000-0000-0000-000000000001}"), IPL::IFCType::IfcGroup,
                                             std::nullopt, true)
                             .Unwrap();
-  for (int copies = 0; copies < 3; ++copies)
-    provider.assignments.push_back(assignments);
-
-  KT::Array<HookAssignments> output{HookAssignments(AddOn)};
-  HookManager::GetHookAssignments(output);
-  ASSERT_EQ(output.GetSize(), 4u);
-  EXPECT_EQ(output[0].GetGroups().GetCount(), 0u);
-  ASSERT_TRUE(output[1].AssignObjects(zone, {Wall}).HasValue());
-  EXPECT_EQ(output[1].GetParents().GetCount(), 2u);
-  EXPECT_EQ(output[2].GetParents().GetCount(), 1u);
+  Append(provider.assignments, {source, source, source});
+  HookManager::GetHookAssignments(assignments);
+  ASSERT_EQ(assignments.GetSize(), 4u);
+  EXPECT_EQ(assignments[0].GetGroups().GetCount(), 0u);
+  ASSERT_TRUE(assignments[1].AssignObjects(zone, {Wall}).HasValue());
+  EXPECT_EQ(assignments[1].GetParents().GetCount(), 2u);
+  EXPECT_EQ(assignments[2].GetParents().GetCount(), 1u);
   EXPECT_EQ(provider.assignments[0].GetParents().GetCount(), 1u);
 }
 
-TEST_F(HookManagerTest, AProviderThatThrowsLeavesEveryOutputAsItWas) {
-  HookManager::SetHookDataProvider(&provider);
-  provider.throwing = true;
-  provider.properties.push_back(Property("New", "P"));
-  provider.attributes.push_back(MakeAttribute("New", "1"));
-  provider.references.push_back(Reference("X", "Rel"));
-  provider.assignments.push_back(HookAssignments(AddOn));
-  ExpectQueriesLeaveTheOutputsAsTheyWere(true);
-}
-
 TEST_F(HookManagerTest, AllocationFailureDuringAPropertyQueryLeaksNothingAndLeavesTheOutputUsable) {
-  HookManager::SetHookDataProvider(&provider);
   Append(provider.properties, {Property("Pset_WallCommon", "IsExternal"), Property("Pset_WallCommon", "LoadBearing"),
                                Property("Pset_Acoustics", "Rating"), Property("Pset_WallCommon", "IsExternal")});
   // The provider's call records must not allocate inside the runs: that memory outlives them.
   provider.calls.reserve(4);
-  provider.objects.reserve(4);
   for (const auto mode : {KT::MemoryManager::FailureMode::Once, KT::MemoryManager::FailureMode::FromThenOn}) {
     const std::uint64_t runs = IFCAPI::Testing::SweepAllocationFailures(
         mode,
         [this] {
           provider.calls.clear();
-          provider.objects.clear();
           return OneOldSet();
         },
-        [](KT::Array<IPL::PropertySet>& sets) { HookManager::GetHookProperties(Wall, false, sets); },
-        [](KT::Array<IPL::PropertySet>& sets, bool failed) {
+        [](KT::Array<IPL::PropertySet>& output) { HookManager::GetHookProperties(Wall, false, output); },
+        [](KT::Array<IPL::PropertySet>& output, bool failed) {
           std::size_t properties = 0;
-          for (const IPL::PropertySet& set : sets) {
+          for (const IPL::PropertySet& set : output) {
             for (const auto& property : set.GetProperties())
               properties += property->GetName().GetLength() > 0;
           }
           if (!failed) {
-            EXPECT_EQ(SetNames(sets), (std::vector<std::string>{"Pset_WallCommon", "Pset_Acoustics"}));
+            EXPECT_EQ(SetNames(output), (std::vector<std::string>{"Pset_WallCommon", "Pset_Acoustics"}));
             EXPECT_EQ(properties, 3u);
           }
-          sets.Push(IPL::PropertySet());  // still usable
+          output.Push(IPL::PropertySet());  // still usable
         });
     EXPECT_GT(runs, 5u);
   }

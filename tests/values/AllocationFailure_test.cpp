@@ -55,7 +55,7 @@ void SweepBothModes(const Arguments& arguments, Operation operation) {
   }
 }
 
-TEST(AllocationFailure, AttributeClassificationsAndValue) {
+TEST(AllocationFailure, EveryFactory) {
   SweepBothModes(LongName, [](const KT::UniString& name) { return Attribute::Create(AddOnA, name, LongText); });
   SweepBothModes(LongName, [](const KT::UniString& name) {
     return Classification::Create(AddOnA, name, LongText, LongText, LongText, LongText, LongText);
@@ -66,9 +66,6 @@ TEST(AllocationFailure, AttributeClassificationsAndValue) {
   SweepBothModes(LongName, [](const KT::UniString& text) {
     return Value::Create(AddOnA, "IfcLabel", IPL::AnyValue::FromString(text));
   });
-}
-
-TEST(AllocationFailure, EveryPropertyFactory) {
   const Values labels{Label("first label text on the heap"), Label("second label text on the heap")};
   SweepBothModes(labels, [](const Values& values) {
     return PropertyValue::CreateSingleValue(AddOnA, LongName, LongName, values[0]);
