@@ -13,6 +13,7 @@ add_library(ifcapi_ids_reports STATIC
   ${CMAKE_CURRENT_LIST_DIR}/src/ReportText.cpp
 )
 target_include_directories(ifcapi_ids_reports PUBLIC ${CMAKE_CURRENT_LIST_DIR}/src)
-# Standard C++ only (and one Windows call): linking the library's targets would bring its allocation
-# operators into the checker.
+# Standard C++ and the reading layer's path questions only: linking the library's targets would bring
+# its allocation operators into the checker.
+target_link_libraries(ifcapi_ids_reports PUBLIC ifcapi_reader)
 ifcapi_set_warnings(ifcapi_ids_reports)

@@ -151,12 +151,12 @@ int Run(int argc, char** argv) {
     return Done;
   }
   // Before anything is loaded or written: the output may not be the input under another name.
-  if (Exporter::NamesSameFile(arguments.input, arguments.output) ||
-      Exporter::NamesSameFile(arguments.input, arguments.output + ".partial")) {
+  if (IfcReader::NamesSameFile(arguments.input, arguments.output) ||
+      IfcReader::NamesSameFile(arguments.input, arguments.output + ".partial")) {
     return Fail(BadUsage, arguments.output + " is the input file " + arguments.input + "; choose another output");
   }
   // The output is written beside its path and renamed into place, which would replace a device or FIFO.
-  if (Exporter::NamesOtherThanFile(arguments.output)) {
+  if (IfcReader::NamesOtherThanFile(arguments.output)) {
     return Fail(BadUsage, arguments.output + ": not a regular file; name a file to write the output to");
   }
   Exporter::RequirementsCheck requirements;

@@ -3,6 +3,8 @@
 #include <cerrno>
 #include <cstring>
 
+#include "SameFile.h"
+
 #if defined(_WIN32)
 #include <windows.h>
 #endif
@@ -38,6 +40,12 @@ ReportFile::~ReportFile() {
 bool ReportFile::Open(const std::string& path, std::string& error) {
   Discard();
   target = path;
+  // The report is written beside its path and renamed into place, which would replace a device, a
+  // FIFO or a folder of that name.
+  if (IfcReader::NamesOtherThanFile(path)) {
+    error = path + ": not a regular file; name a file to write the report to";
+    return false;
+  }
   partial = path + ".partial";
   file = std::fopen(partial.c_str(), "wb");
   if (file == nullptr) {

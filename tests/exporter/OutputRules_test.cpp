@@ -15,6 +15,9 @@
 namespace Exporter {
 namespace {
 
+using IfcReader::NamesOtherThanFile;
+using IfcReader::NamesSameFile;
+
 TEST(LineEnds, NewLinesTakeTheInputsLineEnd) {
   EXPECT_EQ(WithLineEnds("#1=A();\n#2=B('x\ny');\n", LineEnd::CrLf), "#1=A();\r\n#2=B('x\r\ny');\r\n");
   // A line that already ends in CR LF is not given a second CR.

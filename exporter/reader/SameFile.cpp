@@ -6,7 +6,7 @@
 #include <sys/stat.h>
 #endif
 
-namespace Exporter {
+namespace IfcReader {
 
 #if defined(_WIN32)
 
@@ -60,4 +60,4 @@ bool NamesOtherThanFile(const std::string& path) {
 
 #endif
 
-}  // namespace Exporter
+}  // namespace IfcReader
