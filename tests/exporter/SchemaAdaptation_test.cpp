@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fstream>
 #include <sstream>
 
@@ -44,12 +45,8 @@ IPL::Value Label(const char* text) {
 }
 
 bool Mentions(const std::vector<std::string>& warnings, const std::string& part) {
-  for (const std::string& warning : warnings) {
-    if (warning.find(part) != std::string::npos) {
-      return true;
-    }
-  }
-  return false;
+  return std::any_of(warnings.begin(), warnings.end(),
+                     [&](const std::string& warning) { return warning.find(part) != std::string::npos; });
 }
 
 TEST(ValueRules, RulesParseAndHoldAtTheirBounds) {
@@ -195,49 +192,14 @@ TEST(NamedBody, AttributesFollowEachSchemasListAndRenames) {
   EXPECT_EQ(dropped.dropped, std::vector<std::string>{"SetPointValue"});
 }
 
+// The five kinds as each schema holds them; what IFC2X3 lacks is dropped or skipped with its reason.
 TEST(AdaptedProperties, EachKindIsWrittenAsTheSchemaHoldsItOrSkippedWithItsReason) {
-  IPL::PropertyBoundedValue bounded;
-  bounded.SetName("Range");
-  bounded.SetLowerBoundValue(Real(1.0, IPL::IFCType::IfcLengthMeasure));
-  bounded.SetSetPointValue(Real(2.0, IPL::IFCType::IfcLengthMeasure));
-  const AdaptedInstance old = AdaptProperty(Ifc2x3(), bounded, 0);
-  EXPECT_EQ(old.body, "IFCPROPERTYBOUNDEDVALUE('Range',$,$,IFCLENGTHMEASURE(1.),$)");
-  EXPECT_TRUE(Mentions(old.warnings, "IFC2X3's IfcPropertyBoundedValue has no SetPointValue"));
-  // A set point alone says nothing in IFC2X3.
-  IPL::PropertyBoundedValue setPointOnly;
-  setPointOnly.SetName("Target");
-  setPointOnly.SetSetPointValue(Real(2.0, IPL::IFCType::IfcLengthMeasure));
-  EXPECT_FALSE(AdaptProperty(Ifc2x3(), setPointOnly, 0).Ok());
-  EXPECT_TRUE(AdaptProperty(Ifc4x3(), setPointOnly, 0).Ok());
-
-  // An empty list: IFC4 leaves the list open, IFC2X3 requires one.
-  IPL::PropertyListValue empty;
-  empty.SetName("Layers");
-  EXPECT_FALSE(AdaptProperty(Ifc2x3(), empty, 0).Ok());
-
-  IPL::PropertyEnumeration grades;
-  grades.SetEnumerationValues(KT::Array<IPL::Value>{Label("A"), Label("B")});
-  IPL::PropertyEnumeratedValue outside;
-  outside.SetName("Grade");
-  outside.SetEnumerationReference(grades.Clone());
-  outside.SetEnumerationValues(KT::Array<IPL::Value>{Label("C")});
-  const AdaptedInstance rejected = AdaptProperty(Ifc4(), outside, 9);
-  EXPECT_FALSE(rejected.Ok());
-  EXPECT_TRUE(Mentions(rejected.warnings, "IFCLABEL('C') is not in its enumeration"));
-  outside.SetEnumerationValues(KT::Array<IPL::Value>{Label("B")});
-  EXPECT_EQ(AdaptProperty(Ifc4(), outside, 9).body, "IFCPROPERTYENUMERATEDVALUE('Grade',$,(IFCLABEL('B')),#9)");
-  EXPECT_EQ(AdaptEnumeration(Ifc2x3(), grades, u"Grades (2)").body,
-            "IFCPROPERTYENUMERATION('Grades (2)',(IFCLABEL('A'),IFCLABEL('B')),$)");
-}
-
-// The five kinds in IFC4 (the table in IFC2X3 too, which has one attribute less).
-TEST(AdaptedProperties, TheFiveKindsInIfc4) {
   IPL::PropertySingleValue single;
   single.SetName("Width");
   single.SetNominalValue(Real(0.3, IPL::IFCType::IfcLengthMeasure));
   EXPECT_EQ(AdaptProperty(Ifc4(), single, 0).body, "IFCPROPERTYSINGLEVALUE('Width',$,IFCLENGTHMEASURE(0.3),$)");
 
-  // Upper bound before lower bound, the set point last.
+  // Upper bound before lower bound, the set point last; IFC2X3 has no set point.
   IPL::PropertyBoundedValue bounded;
   bounded.SetName("Range");
   bounded.SetLowerBoundValue(Real(-0.005, IPL::IFCType::IfcLengthMeasure));
@@ -246,21 +208,45 @@ TEST(AdaptedProperties, TheFiveKindsInIfc4) {
   EXPECT_EQ(AdaptProperty(Ifc4(), bounded, 0).body,
             "IFCPROPERTYBOUNDEDVALUE('Range',$,IFCLENGTHMEASURE(0.005),IFCLENGTHMEASURE(-0.005),$,"
             "IFCLENGTHMEASURE(0.001))");
+  const AdaptedInstance old = AdaptProperty(Ifc2x3(), bounded, 0);
+  EXPECT_EQ(old.body, "IFCPROPERTYBOUNDEDVALUE('Range',$,IFCLENGTHMEASURE(0.005),IFCLENGTHMEASURE(-0.005),$)");
+  EXPECT_TRUE(Mentions(old.warnings, "IFC2X3's IfcPropertyBoundedValue has no SetPointValue"));
+  // A set point alone says nothing in IFC2X3.
+  IPL::PropertyBoundedValue setPointOnly;
+  setPointOnly.SetName("Target");
+  setPointOnly.SetSetPointValue(Real(2.0, IPL::IFCType::IfcLengthMeasure));
+  EXPECT_FALSE(AdaptProperty(Ifc2x3(), setPointOnly, 0).Ok());
+  EXPECT_TRUE(AdaptProperty(Ifc4x3(), setPointOnly, 0).Ok());
 
-  // Empty values are left out of lists; a property without any value is not written.
+  // Empty values are left out of lists; a list without any value is not written, in IFC2X3 since it
+  // requires one.
   IPL::PropertyListValue list;
   list.SetName("Layers");
   list.SetListValues(KT::Array<IPL::Value>{Label("a"), IPL::Value(), Label("b")});
   EXPECT_EQ(AdaptProperty(Ifc4(), list, 0).body, "IFCPROPERTYLISTVALUE('Layers',$,(IFCLABEL('a'),IFCLABEL('b')),$)");
   list.SetListValues(KT::Array<IPL::Value>{});
   EXPECT_FALSE(AdaptProperty(Ifc4(), list, 0).Ok());
+  EXPECT_FALSE(AdaptProperty(Ifc2x3(), list, 0).Ok());
 
   IPL::PropertyEnumeratedValue enumerated;
   enumerated.SetName("FireResistance");
   enumerated.SetEnumerationValues(KT::Array<IPL::Value>{Label("REI 90")});
   EXPECT_EQ(AdaptProperty(Ifc4(), enumerated, 0).body,
             "IFCPROPERTYENUMERATEDVALUE('FireResistance',$,(IFCLABEL('REI 90')),$)");
+  IPL::PropertyEnumeration grades;
+  grades.SetEnumerationValues(KT::Array<IPL::Value>{Label("A"), Label("B")});
+  enumerated.SetEnumerationReference(grades.Clone());
+  enumerated.SetEnumerationValues(KT::Array<IPL::Value>{Label("C")});
+  const AdaptedInstance rejected = AdaptProperty(Ifc4(), enumerated, 9);
+  EXPECT_FALSE(rejected.Ok());
+  EXPECT_TRUE(Mentions(rejected.warnings, "IFCLABEL('C') is not in its enumeration"));
+  enumerated.SetEnumerationValues(KT::Array<IPL::Value>{Label("B")});
+  EXPECT_EQ(AdaptProperty(Ifc4(), enumerated, 9).body,
+            "IFCPROPERTYENUMERATEDVALUE('FireResistance',$,(IFCLABEL('B')),#9)");
+  EXPECT_EQ(AdaptEnumeration(Ifc2x3(), grades, u"Grades (2)").body,
+            "IFCPROPERTYENUMERATION('Grades (2)',(IFCLABEL('A'),IFCLABEL('B')),$)");
 
+  // The table in IFC2X3 has one attribute less.
   IPL::PropertyTableValue table;
   table.SetName("Curve");
   table.SetDefiningValues(
