@@ -164,8 +164,6 @@ TEST(Model, SyntaxErrorsNameTheFaultItsLineAndInstance) {
   EXPECT_EQ(ErrorOf(Header + Wall + "ENDSEC;\n"), "m.ifc:10: the file ends before END-ISO-10303-21;");
   EXPECT_EQ(ErrorOf(Header.substr(0, 40)), "m.ifc:3: the file ends inside the header record FILE_DESCRIPTION");
   EXPECT_EQ(ErrorOf(""), "m.ifc:1: not an ISO 10303-21 file (it does not begin with ISO-10303-21;)");
-  EXPECT_EQ(ErrorOf(Header + Wall + "\n#1=IFCSLAB('3W0000001008000000000I',$,$,$,$,$,$,$,$);\n" + Footer),
-            "m.ifc:10: #1: duplicate instance number (first used on line 8)");
 }
 
 // The sections around the instances: what is missing or out of place, named with its line.
