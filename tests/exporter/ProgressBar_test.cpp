@@ -6,7 +6,7 @@
 namespace Exporter {
 namespace {
 
-TEST(ProgressBar, DrawsOncePerPercentAndPhaseAndClears) {
+TEST(ProgressBar, DrawsOncePerPercentAndPhaseAndClearsUnlessDisabled) {
   ::testing::internal::CaptureStderr();
   {
     ProgressBar bar(true);
@@ -22,9 +22,8 @@ TEST(ProgressBar, DrawsOncePerPercentAndPhaseAndClears) {
   EXPECT_EQ(::testing::internal::GetCapturedStderr(), "\rreading  " + bar45 + "\rwriting  " + bar45 +
                                                           "\rwriting  [##############################] 100%\r" +
                                                           std::string(60, ' ') + "\r");
-}
 
-TEST(ProgressBar, ADisabledBarPrintsNothing) {
+  // A disabled bar prints nothing.
   ::testing::internal::CaptureStderr();
   ProgressBar bar(false);
   bar.Show("reading", 50, 100);

@@ -19,21 +19,27 @@ std::string Parse(std::vector<const char*> words, Arguments& arguments) {
   return error;
 }
 
-TEST(Arguments, OptionsAndPathsInAnyOrder) {
+TEST(Arguments, OptionsAndPathsInAnyOrderRepeatedOnesCollected) {
   Arguments arguments;
-  EXPECT_EQ(Parse({"--quiet", "in.ifc", "--addon", "a.so", "out.ifc", "--alternative"}, arguments), "");
+  EXPECT_EQ(
+      Parse({"--quiet", "--strict", "in.ifc", "--addon", "a.so", "--ids", "a.ids", "--only", "3W0000001008000000000H",
+             "--trace", "out.ifc", "--alternative", "--ids", "b.ids", "--only", "3W0000001008000000000J"},
+            arguments),
+      "");
   EXPECT_EQ(arguments.input, "in.ifc");
   EXPECT_EQ(arguments.output, "out.ifc");
   EXPECT_EQ(arguments.addOn, "a.so");
-  EXPECT_TRUE(arguments.quiet);
-  EXPECT_TRUE(arguments.alternative);
+  EXPECT_TRUE(arguments.quiet && arguments.alternative && arguments.strict && arguments.trace);
   EXPECT_FALSE(arguments.help);
+  EXPECT_EQ(arguments.ids, (std::vector<std::string>{"a.ids", "b.ids"}));
+  ASSERT_EQ(arguments.only.size(), 2u);
+  EXPECT_EQ(arguments.only[1], *DecodeGlobalId("3W0000001008000000000J"));
 
   Arguments joined;
   EXPECT_EQ(Parse({"--addon=b.so", "-", "out.ifc"}, joined), "");  // "-" is a path
   EXPECT_EQ(joined.addOn, "b.so");
   EXPECT_EQ(joined.input, "-");
-  EXPECT_FALSE(joined.quiet || joined.alternative);
+  EXPECT_FALSE(joined.quiet || joined.alternative || joined.strict || joined.trace);
 }
 
 TEST(Arguments, HelpAndVersionEndTheParse) {
@@ -43,18 +49,6 @@ TEST(Arguments, HelpAndVersionEndTheParse) {
   Arguments version;
   EXPECT_EQ(Parse({"--version", "--fast"}, version), "");
   EXPECT_TRUE(version.version && !version.help);
-}
-
-TEST(Arguments, RepeatedOptionsCollectAndFlagsSet) {
-  Arguments arguments;
-  EXPECT_EQ(Parse({"--strict", "--trace", "--ids", "a.ids", "--only", "3W0000001008000000000H", "in.ifc", "--ids",
-                   "b.ids", "--only", "3W0000001008000000000J", "out.ifc"},
-                  arguments),
-            "");
-  EXPECT_TRUE(arguments.strict && arguments.trace);
-  EXPECT_EQ(arguments.ids, (std::vector<std::string>{"a.ids", "b.ids"}));
-  ASSERT_EQ(arguments.only.size(), 2u);
-  EXPECT_EQ(arguments.only[1], *DecodeGlobalId("3W0000001008000000000J"));
 }
 
 // The tool's runs (CMakeLists.txt) check unknown options, too many or too few paths and a malformed

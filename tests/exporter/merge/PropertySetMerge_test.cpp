@@ -137,12 +137,13 @@ TEST(PropertySetMerge, AQuantitySetOfTheContributedNameKeepsItToItself) {
   EXPECT_TRUE(Has(result.summary.warnings[0], "Qto_Own is the name of the element's quantities"));
 }
 
-// An enumerated property whose enumeration has the given name and values.
+const IPL::Value Red(IPL::AnyValue::FromString("red"), IPL::IFCType::IfcLabel);
+
+// The property Colour, red, whose enumeration has the given name and values.
 PropertyValue Enumerated(const char* enumerationName, const KT::Array<IPL::Value>& allowed) {
-  const IPL::Value red(IPL::AnyValue::FromString("red"), IPL::IFCType::IfcLabel);
   auto property = KT::SharedPtr<IPL::PropertyEnumeratedValue>(new IPL::PropertyEnumeratedValue());
   property->SetName(KT::UniString("Colour"));
-  property->SetEnumerationValues({red});
+  property->SetEnumerationValues({Red});
   auto* enumeration = new IPL::PropertyEnumeration();
   enumeration->SetName(KT::UniString(enumerationName));
   enumeration->SetEnumerationValues(allowed);
@@ -152,11 +153,10 @@ PropertyValue Enumerated(const char* enumerationName, const KT::Array<IPL::Value
 
 TEST(PropertySetMerge, AnEnumerationIsWrittenWhenItHoldsValuesWhateverItsName) {
   // A value outside its enumeration (here one without values) is not written.
-  const IPL::Value red(IPL::AnyValue::FromString("red"), IPL::IFCType::IfcLabel);
   ScriptedProvider provider;
   provider.properties = [&](const ObjectID& id, std::vector<PropertyValue>& values) {
     if (id == Element(A)) {
-      values.push_back(Enumerated("Odd,$,$)", {red}));
+      values.push_back(Enumerated("Odd,$,$)", {Red}));
     } else if (id == Element(B)) {
       values.push_back(Enumerated("Empty", {IPL::Value()}));
     }

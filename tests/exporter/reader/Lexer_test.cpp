@@ -109,9 +109,7 @@ TEST(Lexer, FaultsAreNamedWhereTheyBegin) {
   EXPECT_EQ(comment.Error(), "unterminated comment (it begins on line 2)");
   EXPECT_EQ(comment.Next().kind, TokenKind::End);  // no recovery
 
-  EXPECT_EQ(ErrorOf("'a\nb"), "unterminated string (it begins on line 1)");
   EXPECT_EQ(ErrorOf(std::string("(a\0", 3)), "a NUL byte");
-  EXPECT_EQ(ErrorOf(std::string("'a\0'", 4)), "a NUL byte in a string");
   EXPECT_EQ(ErrorOf("\"4A\""), "malformed binary '\"4A\"': it begins with the count of unused bits, 0 to 3");
   EXPECT_EQ(ErrorOf("\"0AG\""), "malformed binary '\"0AG': hex digits expected, ended by '\"'");
   EXPECT_EQ(ErrorOf(".T"), "malformed enumeration '.T': a name between two dots expected");

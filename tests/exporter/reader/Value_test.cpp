@@ -13,12 +13,9 @@ namespace {
 std::vector<Value> Parse(std::string_view text, std::string* error = nullptr) {
   Lexer lexer(text);
   std::vector<Value> values;
-  std::string fault;
-  if (!ParseArgumentList(lexer, values, fault)) {
+  std::string ignored;
+  if (!ParseArgumentList(lexer, values, error != nullptr ? *error : ignored)) {
     values.clear();
-  }
-  if (error != nullptr) {
-    *error = fault;
   }
   return values;
 }

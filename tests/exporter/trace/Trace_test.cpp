@@ -23,10 +23,6 @@ const API_Guid Token = ToAPIGuid(KT::Guid("{7E570000-0000-4000-8000-000000000001
 
 const std::string Input = IfcFile("#2=IFCWALL('0000000000000000000002',$,$,$,$,$,$,$);\n", "IFC2X3");
 
-GuidBytes Guid(const char* globalId) {
-  return *DecodeGlobalId(globalId);
-}
-
 // Runs `steps` against a trace of the file and gives what it printed.
 template <class Steps>
 std::string Printed(Steps steps) {
@@ -104,8 +100,8 @@ TEST(Trace, AssignmentsShowGroupsRelationsAndMembers) {
   const ObjectID group = tree.CreateIfcGroup(KT::Guid("{9A000000-0000-4000-8000-000000000002}"), IPL::IFCType::IfcGroup,
                                              std::nullopt, false)
                              .Unwrap();
-  const ObjectID wall(Token, ToKTGuid(Guid("0000000000000000000002")));  // it has no Name
-  const ObjectID missing(Token, ToKTGuid(Guid("0000000000000000000009")));
+  const ObjectID wall(Token, ToKTGuid(*DecodeGlobalId("0000000000000000000002")));  // it has no Name
+  const ObjectID missing(Token, ToKTGuid(*DecodeGlobalId("0000000000000000000009")));
   ASSERT_TRUE(tree.AssignObjects(system, {wall, group, missing}).HasValue());
   KT::Array<HookAssignments> answers;
   answers.Push(tree);

@@ -9,13 +9,8 @@
 namespace Exporter {
 namespace {
 
-// A file with one wall whose GlobalId is `globalId`.
-std::string WallFile(const std::string& globalId) {
-  return IfcFile("#1=IFCWALL('" + globalId + "',$,'A',$,$,$,$,$,$);\n");
-}
-
 TEST(NewGlobalIds, DerivedIdsAreStableAndNeverRepeatOneInUse) {
-  const std::string text = WallFile("3W0000001008000000000H");
+  const std::string text = IfcFile("#1=IFCWALL('3W0000001008000000000H',$,'A',$,$,$,$,$,$);\n");
   StepFile file;
   std::string error;
   ASSERT_TRUE(file.Read(text.data(), text.size(), "in.ifc", error)) << error;
@@ -35,7 +30,7 @@ TEST(NewGlobalIds, DerivedIdsAreStableAndNeverRepeatOneInUse) {
   EXPECT_EQ(bytes[8] >> 6, 2);
 
   // A file that already holds the id the key would give gets the next one.
-  const std::string taken = WallFile(first);
+  const std::string taken = IfcFile("#1=IFCWALL('" + first + "',$,'A',$,$,$,$,$,$);\n");
   StepFile other;
   ASSERT_TRUE(other.Read(taken.data(), taken.size(), "in.ifc", error)) << error;
   const std::string next = NewGlobalIds(other).Derive("set one");

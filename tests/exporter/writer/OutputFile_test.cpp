@@ -34,6 +34,13 @@ class OutputFileTest : public testing::Test {
 
 TEST_F(OutputFileTest, TheTextAppearsUnderItsNameOnlyWhenCommitted) {
   {
+    OutputFile abandoned(path.string());
+    ASSERT_TRUE(abandoned.Open(error)) << error;
+    EXPECT_TRUE(abandoned.Write("half"));
+    EXPECT_TRUE(fs::exists(abandoned.PartialPath()));
+  }
+  EXPECT_TRUE(fs::is_empty(folder));  // left uncommitted: removed
+  {
     OutputFile out(path.string());
     ASSERT_TRUE(out.Open(error)) << error;
     EXPECT_EQ(out.PartialPath(), path.string() + ".partial");
@@ -63,16 +70,6 @@ TEST_F(OutputFileTest, AFailedRenameRemovesThePartialFile) {
   EXPECT_EQ(error.rfind(path.string() + ": cannot replace with " + path.string() + ".partial: ", 0), 0u) << error;
   EXPECT_FALSE(fs::exists(out.PartialPath()));
   EXPECT_TRUE(fs::is_directory(path / "inside"));
-}
-
-TEST_F(OutputFileTest, AFileLeftUncommittedIsRemoved) {
-  {
-    OutputFile out(path.string());
-    ASSERT_TRUE(out.Open(error)) << error;
-    EXPECT_TRUE(out.Write("half"));
-    EXPECT_TRUE(fs::exists(out.PartialPath()));
-  }
-  EXPECT_TRUE(fs::is_empty(folder));
 }
 
 #if !defined(_WIN32)
