@@ -363,9 +363,10 @@ TEST(HashContainerAllocationFailure, EveryFailedAllocationLeavesTheTableAsItWas)
   };
   std::uint64_t failures = 0;
   for (unsigned int count = 0; count <= 60; ++count) {
-    for (const auto& operation : operations)
+    for (const auto& operation : operations) {
       failures += IFCAPI::Testing::SweepAllOrNothing([count] { return Filled(count); }, operation, Fingerprint,
                                                      ExpectConsistent);
+    }
   }
   EXPECT_GT(failures, 400u);
 }
