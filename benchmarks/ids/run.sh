@@ -114,6 +114,6 @@ awk -v bytes="$(stat -c %s "$model")" -v load="$(cut -d' ' -f1 /proc/loadavg)" -
     if (miw <= 0 || mic <= 0) { print "ifcapi-ids gave no figures" > "/dev/stderr"; exit 1 }
     mow = median(ow, pairs); moc = median(oc, pairs); mop = median(op, pairs)
     printf "%-6s %14.2f %14.2f %16.1f %14.2f %14.2f %16.1f\n", "median", miw, mic, mip, mow, moc, mop
-    printf "\nGoal: the whole check >= 2x faster than OpenModel: %.2fx by wall clock, %.2fx by processor time  %s\n", mow / miw, moc / mic, (mow / miw >= 2 && moc / mic >= 2 ? "met" : "NOT met")
+    printf "\nGoal: the whole check >= 2x faster than OpenModel: %.2fx by wall clock (%s), %.2fx by processor time (%s)\n", mow / miw, (mow / miw >= 2 ? "met" : "NOT met"), moc / mic, (moc / mic >= 2 ? "met" : "NOT met")
     printf "Goal: peak memory <= 2x the input (%.1f MB): %.1f MB, %.2fx the input  %s\n", 2 * mb, mip, mip / mb, (mip <= 2 * mb ? "met" : "NOT met")
   }' "$build/ids-bench.txt"
