@@ -22,7 +22,7 @@
 #include "ProgressBar.h"
 #include "ProviderFailure.h"
 #include "RequirementsCheck.h"
-#include "SameFile.h"
+#include "OutputPath.h"
 #include "StepFile.h"
 #include "lookup/ElementLookup.h"
 #include "trace/Trace.h"

@@ -35,14 +35,6 @@ void* SharedLibrary::Find(const char* name) const noexcept {
   return reinterpret_cast<void*>(GetProcAddress(static_cast<HMODULE>(handle), name));
 }
 
-bool RenameReplacing(const std::string& from, const std::string& to, std::string& error) {
-  if (!MoveFileExA(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING)) {
-    error = IfcReader::LastSystemErrorText();
-    return false;
-  }
-  return true;
-}
-
 std::string ExecutableDirectory() {
   char buffer[MAX_PATH];
   const DWORD length = GetModuleFileNameA(nullptr, buffer, MAX_PATH);
@@ -83,14 +75,6 @@ bool SharedLibrary::Open(const std::string& path, std::string& error) {
 
 void* SharedLibrary::Find(const char* name) const noexcept {
   return dlsym(handle, name);
-}
-
-bool RenameReplacing(const std::string& from, const std::string& to, std::string& error) {
-  if (std::rename(from.c_str(), to.c_str()) != 0) {
-    error = IfcReader::LastSystemErrorText();
-    return false;
-  }
-  return true;
 }
 
 std::string ExecutableDirectory() {

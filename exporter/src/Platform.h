@@ -47,9 +47,6 @@ class SharedLibrary {
   void* handle = nullptr;
 };
 
-// Renames `from` to `to`, replacing `to` if it exists; false with `error` set otherwise.
-bool RenameReplacing(const std::string& from, const std::string& to, std::string& error);
-
 // Removes `path` if it exists, quietly.
 void RemoveFile(const std::string& path) noexcept;
 

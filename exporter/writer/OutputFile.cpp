@@ -3,6 +3,7 @@
 #include <cerrno>
 #include <cstring>
 
+#include "OutputPath.h"
 #include "Platform.h"
 
 namespace Exporter {
@@ -42,7 +43,7 @@ bool OutputFile::Commit(std::string& error) {
     return false;
   }
   std::string reason;
-  if (!RenameReplacing(partial, path, reason)) {
+  if (!IfcReader::RenameReplacing(partial, path, reason)) {
     RemoveFile(partial);
     error = path + ": cannot replace with " + partial + ": " + reason;
     return false;

@@ -3,33 +3,13 @@
 #include <cerrno>
 #include <cstring>
 
-#include "SameFile.h"
-
-#if defined(_WIN32)
-#include <windows.h>
-#endif
+#include "OutputPath.h"
 
 namespace Ids {
 
 namespace {
 
 constexpr std::size_t kFlushThreshold = std::size_t{1} << 20;
-
-// Renames `from` to `to`, replacing `to` if it exists (which a plain rename does not on Windows).
-bool RenameReplacing(const std::string& from, const std::string& to, std::string& reason) {
-#if defined(_WIN32)
-  if (MoveFileExA(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING) == 0) {
-    reason = "error " + std::to_string(GetLastError());
-    return false;
-  }
-#else
-  if (std::rename(from.c_str(), to.c_str()) != 0) {
-    reason = std::strerror(errno);
-    return false;
-  }
-#endif
-  return true;
-}
 
 }  // namespace
 
@@ -75,7 +55,7 @@ bool ReportFile::Commit(std::string& error) {
     return false;
   }
   std::string reason;
-  if (!RenameReplacing(partial, target, reason)) {
+  if (!IfcReader::RenameReplacing(partial, target, reason)) {
     error = partial + ": cannot rename to " + target + ": " + reason;
     std::remove(partial.c_str());
     return false;

@@ -6,7 +6,7 @@
 #include <fstream>
 
 #include "LineEnds.h"
-#include "SameFile.h"
+#include "OutputPath.h"
 
 #if !defined(_WIN32)
 #include <unistd.h>

@@ -1,4 +1,8 @@
-#include "SameFile.h"
+#include "OutputPath.h"
+
+#include <cstdio>
+
+#include "SystemError.h"
 
 #if defined(_WIN32)
 #include <windows.h>
@@ -45,6 +49,14 @@ bool NamesOtherThanFile(const std::string& path) {
   return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
 }
 
+bool RenameReplacing(const std::string& from, const std::string& to, std::string& reason) {
+  if (MoveFileExA(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING) == 0) {
+    reason = LastSystemErrorText();
+    return false;
+  }
+  return true;
+}
+
 #else
 
 bool NamesSameFile(const std::string& first, const std::string& second) {
@@ -56,6 +68,14 @@ bool NamesSameFile(const std::string& first, const std::string& second) {
 bool NamesOtherThanFile(const std::string& path) {
   struct stat status;
   return stat(path.c_str(), &status) == 0 && !S_ISREG(status.st_mode);
+}
+
+bool RenameReplacing(const std::string& from, const std::string& to, std::string& reason) {
+  if (std::rename(from.c_str(), to.c_str()) != 0) {
+    reason = LastSystemErrorText();
+    return false;
+  }
+  return true;
 }
 
 #endif
