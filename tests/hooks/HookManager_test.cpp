@@ -26,6 +26,7 @@ using References = KT::Array<KT::SharedPtr<IPL::ExternalReferenceBase>>;
 
 using IFCAPI::Testing::AddOn;
 const ObjectID Wall(AddOn, KT::Guid("{57A11000-0000-0000-0000-000000000001}"));
+const ObjectID Zone(AddOn, KT::Guid("{20AE0000-0000-0000-0000-000000000001}"));
 
 PropertyValue Property(const char* setName, const char* propertyName) {
   KT::SharedPtr<IPL::Property> property(new IPL::PropertySingleValue());
@@ -231,18 +232,13 @@ TEST_F(HookManagerTest, AttributesAndReferencesKeepTheFirstOfEachKeyAfterWhatThe
 
 TEST_F(HookManagerTest, AssignmentsAreAppendedAsSeparateCopies) {
   HookAssignments source(AddOn);
-  const ObjectID zone = source
-                            .CreateIfcGroup(KT::Guid("{20AE0000-0000-0000-0000-000000000001}"), IPL::IFCType::IfcGroup,
-                                            std::nullopt, true)
-                            .Unwrap();
-  Append(provider.assignments, {source, source, source});
+  static_cast<void>(source.AddRoot(Wall));
+  Append(provider.assignments, {source, source});
   HookManager::GetHookAssignments(assignments);
-  ASSERT_EQ(assignments.GetSize(), 4u);
-  EXPECT_EQ(assignments[0].GetGroups().GetCount(), 0u);
-  ASSERT_TRUE(assignments[1].AssignObjects(zone, {Wall}).HasValue());
-  EXPECT_EQ(assignments[1].GetParents().GetCount(), 2u);
-  EXPECT_EQ(assignments[2].GetParents().GetCount(), 1u);
-  EXPECT_EQ(provider.assignments[0].GetParents().GetCount(), 1u);
+  ASSERT_EQ(assignments.GetSize(), 3u);
+  EXPECT_EQ(assignments[0].GetRoots().GetCount(), 0u);
+  static_cast<void>(assignments[1].AddRoot(Zone));
+  EXPECT_TRUE(assignments[2].GetRoots().GetCount() == 1 && provider.assignments[0].GetRoots().GetCount() == 1);
 }
 
 TEST_F(HookManagerTest, AllocationFailureDuringAPropertyQueryLeaksNothingAndLeavesTheOutputUsable) {
