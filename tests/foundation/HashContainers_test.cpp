@@ -114,6 +114,15 @@ TEST(HashContainerGrowth, BucketsGrowOnlyWhenTheLoadFactorAndTheAverageSearchPas
   ASSERT_TRUE(chain.Add(n, 0));
   EXPECT_EQ(chain.GetBucketCount(), KT::GetNextHashCapacity(first));
   EXPECT_EQ(chain.GetTotalSearchCost(), n * (n + 1) / 2);  // recounted: still one chain
+  // A bucket count set by hand can make the load exactly the limit: growth is due when it is reached.
+  for (const float load : {0.75f, 0.5f}) {
+    KT::HashTable<unsigned int, int, SameBucket> eight(2.0f, load);
+    eight.Rehash(8);
+    for (unsigned int k = 1; k < 8 * load; ++k)
+      ASSERT_TRUE(eight.Add(k, 0) && eight.GetBucketCount() == 8) << "rehashed at " << k << " entries, limit " << load;
+    ASSERT_TRUE(eight.Add(0, 0));
+    EXPECT_GT(eight.GetBucketCount(), 8u) << load;
+  }
 
   // Keys 0..b-1 fill every bucket once; each further round of b keys lengthens every chain by one.
   KT::HashSet<unsigned int> set;
