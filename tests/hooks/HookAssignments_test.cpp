@@ -132,7 +132,7 @@ TEST(HookAssignments, AFailedCallChangesNothingAndMembersAreNeverRelations) {
 }
 
 // A copy shares nothing with its source. A moved group record leaves the source's name absent, and
-// moved onto itself a record keeps its name.
+// moved onto itself a record keeps its name; a relation record takes the type it is given.
 TEST(HookAssignments, CopiesOfTheAssignmentsAndTheirRecordsShareNothing) {
   HookAssignments source(AddOn);
   const ObjectID system = source.CreateIfcGroup(Heating, IFCType::IfcSystem, KT::UniString("Heating"), true).Unwrap();
@@ -153,6 +153,9 @@ TEST(HookAssignments, CopiesOfTheAssignmentsAndTheirRecordsShareNothing) {
   HookAssignments::GroupInfo& alias = target;
   target = std::move(alias);
   EXPECT_TRUE(target.type == IFCType::IfcSystem && target.name == KT::UniString("Heating"));
+  HookAssignments::RelationInfo relation(IFCType::IfcRelAssignsToGroup);
+  relation = HookAssignments::RelationInfo(IFCType::IfcRelServicesBuildings);
+  EXPECT_EQ(relation.type, IFCType::IfcRelServicesBuildings);
 }
 
 // A creation, an assignment or a service that runs out of memory at any allocation leaves groups,

@@ -112,12 +112,14 @@ TEST(ClassificationReference, KeepsItsTextsItsOwnCopyOfTheSourceAndItsOwnToken) 
   EXPECT_EQ(reference.GetReferencedSource().Get().GetEdition().Get(), KT::UniString("2015"));
 }
 
-// Copies keep the handle's own token, not the entity's, and the entity whole.
+// Copies keep the handle's own token, not the entity's, and the entity whole, of either kind.
 TEST(Handles, CopiesKeepTheirTokenAndEntity) {
-  const PropertyAccessor byType(AddOnA, ObjectID(AddOnB, IPL::IFCType::IfcDistributionSystem));
-  const PropertyAccessor copy(byType);
-  EXPECT_TRUE(copy.GetToken() == AddOnA && copy.GetObjectID().GetToken() == AddOnB);
-  EXPECT_EQ(copy.GetObjectID().GetIFCType(), IPL::IFCType::IfcDistributionSystem);
+  for (const ObjectID& entity : {ObjectID(AddOnB, KT::Guid("{3A9C1E52-6B0D-4F87-9E21-C45D7A0B8F36}")),
+                                 ObjectID(AddOnB, IPL::IFCType::IfcDistributionSystem)}) {
+    const PropertyAccessor accessor(AddOnA, entity);
+    const PropertyAccessor copy(accessor);
+    EXPECT_TRUE(copy.GetToken() == AddOnA && copy.GetObjectID() == entity && copy.GetObjectID().GetToken() == AddOnB);
+  }
   const ObjectAccessor accessor(AddOnA);
   const PropertyBuilder builder(AddOnB);
   EXPECT_EQ(ObjectAccessor(accessor).GetToken(), AddOnA);
