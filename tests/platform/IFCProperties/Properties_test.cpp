@@ -16,9 +16,6 @@ namespace {
 using IPL::AnyValue;
 using IPL::IFCType;
 
-IPL::Value Length(double metres) {
-  return IPL::Value(AnyValue::FromReal(metres), IFCType::IfcLengthMeasure);
-}
 IPL::Value Label(const char* text) {
   return IPL::Value(AnyValue::FromString(text), IFCType::IfcLabel);
 }
@@ -26,15 +23,16 @@ IPL::Value Label(const char* text) {
 // Unusable bounds (typed but empty, or a type without a value) are cleared, type included; usable
 // bounds of different IFC types are left alone.
 TEST(PropertyBoundedValue, SynchronizeTypesClearsUnusableValuesAndKeepsUsableOnes) {
+  const IPL::Value metre(AnyValue::FromReal(1.0), IFCType::IfcLengthMeasure);
   IPL::PropertyBoundedValue bounded;
   bounded.SetLowerBoundValue(IPL::Value(AnyValue(AnyValue::Real), IFCType::IfcThermodynamicTemperatureMeasure));
   bounded.SetUpperBoundValue(Label("high"));
-  bounded.SetSetPointValue(Length(1.0));
+  bounded.SetSetPointValue(metre);
   bounded.SynchronizeTypes();
   EXPECT_EQ(bounded.GetLowerBoundValue(), IPL::Value());
   EXPECT_EQ(bounded.GetLowerBoundValue().GetIFCType(), IFCType::NullIFCType);
   EXPECT_EQ(bounded.GetUpperBoundValue(), Label("high"));
-  EXPECT_EQ(bounded.GetSetPointValue(), Length(1.0));
+  EXPECT_EQ(bounded.GetSetPointValue(), metre);
   bounded.SetSetPointValue(IPL::Value(AnyValue(), IFCType::IfcLabel));
   bounded.SynchronizeTypes();
   EXPECT_EQ(bounded.GetSetPointValue(), IPL::Value());
