@@ -1,10 +1,11 @@
-// Reading IDS documents: what a valid one becomes, and every way a bad one is refused with its line
-// and reason (never a crash, a hang or a network access).
+// Reading IDS documents: what a valid one becomes, and the refusals the command tests and the
+// conformance cases do not show, each with its line and reason.
 #include "DocumentReader.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "Audit.h"
 #include "SchemaCatalog.h"
@@ -58,7 +59,6 @@ TEST(IdsDocumentReader, BuildsSpecificationsWithTheirVersionsCardinalityAndInstr
   EXPECT_EQ(document.specifications[1].SpecificationCardinality(), Ids::Cardinality::Prohibited);
 }
 
-// Refusals the command tests do not already show, each with its line.
 TEST(IdsDocumentReader, RefusesBadDocumentsWithTheirLineAndReason) {
   const auto property = [](const std::string& dataType, const std::string& value) {
     return "<property dataType=\"" + dataType +

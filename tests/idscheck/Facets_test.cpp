@@ -3,6 +3,7 @@
 // IFC4X3 models, and the reasons given in words.
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -66,10 +67,9 @@ std::string PartOf(const std::string& entity, const std::string& relation) {
          "</partOf>";
 }
 
-// Units in millimetres, square centimetres, cubic decimetres, degrees Celsius and degrees of angle;
-// walls #10 and #11 in a storey of a building, typed by a SHEAR wall type that has a fire rating, an
-// IsExternal flag and a material; #10 overrides the rating (read before #11, which keeps the type's).
-// Two element assemblies aggregate each other.
+// Units in mm, cm2, dm3, degrees Celsius and degrees of angle; walls #10 and #11 in a storey, typed by
+// a SHEAR wall type with a fire rating, an IsExternal flag and a material; #10 overrides the rating
+// (read before #11, which keeps the type's). Two element assemblies aggregate each other.
 const std::string Model =
     "#1=IFCPROJECT('1hqIFTRjfV6AWq_bMtnZwI',$,$,$,$,$,$,$,#2);\n#2=IFCUNITASSIGNMENT((#3,#4,#5,#6,#7));\n"
     "#3=IFCSIUNIT(*,.LENGTHUNIT.,.MILLI.,.METRE.);\n#4=IFCSIUNIT(*,.AREAUNIT.,.CENTI.,.SQUARE_METRE.);\n"
