@@ -9,35 +9,17 @@ namespace {
 
 const API_Guid AddOn = ToAPIGuid(KT::Guid("{7E570000-0000-4000-8000-0000000000AD}"));
 
-// GlobalIds written by other tools for GUIDs known from their text form.
-TEST(IfcGlobalId, MatchesKnownPairsBothWays) {
-  const struct {
-    const char* guid;
-    const char* globalId;
-  } pairs[] = {
-      {"{00000000-0000-0000-0000-000000000000}", "0000000000000000000000"},
-      {"{FFFFFFFF-FFFF-FFFF-FFFF-FFFFFFFFFFFF}", "3$$$$$$$$$$$$$$$$$$$$$"},
-      {"{E0000000-0000-4000-8000-000000000011}", "3W0000001008000000000H"},
-      {"{B0000000-0000-4000-8000-000000000001}", "2m00000010080000000001"},
-      // Every byte differs, so a swapped byte pair in the stored layout shows.
-      {"{0123ABCD-4567-89EF-0011-223344556677}", "018wlDHMU9xm0H8ZD4LMPt"},
-  };
-  for (const auto& pair : pairs) {
-    EXPECT_EQ(API::GlobalIdFromGuid(KT::Guid(pair.guid)), pair.globalId) << pair.guid;
-    const auto guid = API::GuidFromGlobalId(pair.globalId);
-    ASSERT_TRUE(guid.has_value()) << pair.globalId;
-    EXPECT_EQ(guid->ToString(), pair.guid);
+// Known pairs and the agreement with the reader's codec on every GUID are the export tool's tests
+// (tests/exporter/IfcGuid_test.cpp); here, what the host's decoder refuses.
+TEST(IfcGlobalId, RefusesMalformedTextAndKeepsLetterCase) {
+  // Empty, 21 and 23 letters, a '-' (no letter of the alphabet), more than 128 bits.
+  for (const char* bad :
+       {"", "3W0000001008000000000", "3W0000001008000000000HH", "3W00000010080000000-0H", "4W0000001008000000000H"}) {
+    EXPECT_FALSE(API::GuidFromGlobalId(bad).has_value()) << bad;
   }
-}
-
-TEST(IfcGlobalId, RefusesMalformedText) {
-  EXPECT_FALSE(API::GuidFromGlobalId("").has_value());
-  EXPECT_FALSE(API::GuidFromGlobalId("3W0000001008000000000").has_value());    // 21 letters
-  EXPECT_FALSE(API::GuidFromGlobalId("3W0000001008000000000HH").has_value());  // 23 letters
-  EXPECT_FALSE(API::GuidFromGlobalId("3W00000010080000000-0H").has_value());   // '-' is no letter
-  EXPECT_FALSE(API::GuidFromGlobalId("4W0000001008000000000H").has_value());   // more than 128 bits
-  EXPECT_TRUE(API::GuidFromGlobalId("3W0000001008000000000h").has_value());    // case counts: another GUID
-  EXPECT_NE(*API::GuidFromGlobalId("3W0000001008000000000h"), *API::GuidFromGlobalId("3W0000001008000000000H"));
+  const auto lower = API::GuidFromGlobalId("3W0000001008000000000h");  // another GUID, not refused
+  ASSERT_TRUE(lower.has_value());
+  EXPECT_NE(*lower, *API::GuidFromGlobalId("3W0000001008000000000H"));
 }
 
 class OneWall final : public API::IElementLookup {
@@ -46,7 +28,6 @@ class OneWall final : public API::IElementLookup {
     if (guid == KT::Guid("{E0000000-0000-4000-8000-000000000011}")) {
       API::ElementInfo wall;
       wall.entity = "IfcWall";
-      wall.properties.push_back({"Pset_WallCommon", "IsExternal", "IfcPropertySingleValue", "IfcBoolean", "TRUE"});
       wall.properties.push_back({"Pset_WallCommon", "FireRating", "IfcPropertySingleValue", "IfcLabel", "REI 90"});
       wall.properties.push_back({"Pset_WallCommon", "FireRating", "IfcPropertySingleValue", "IfcLabel", "EI 30", true});
       return wall;
@@ -69,7 +50,6 @@ TEST(ElementLookup, FailsWhileNoLookUpIsServedAndAsksTheRegisteredOneOtherwise) 
   APICore::StandIn::SetElementLookup(nullptr);
 
   ASSERT_TRUE(known.HasValue());
-  EXPECT_EQ(known.Unwrap().entity, "IfcWall");
   ASSERT_FALSE(unknown.HasValue());
   EXPECT_EQ(unknown.GetError().code, API::ErrorUnknownElement);
   EXPECT_EQ(unknown.GetToken(), AddOn);

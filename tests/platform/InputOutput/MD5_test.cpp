@@ -1,13 +1,13 @@
-// The MD5 digest and the channel that feeds it.
+// The MD5 digest and the channel that feeds it (the frames it is fed are checked end to end by the
+// group identifier tests).
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdint>
 #include <string>
-#include <vector>
 
 #include "IO/MD5Channel.h"
 #include "IO/MD5Hasher.h"
-#include "KT/OutputFrame.h"
 
 namespace {
 
@@ -17,8 +17,8 @@ std::string Digest(const std::string& message) {
   return md5.Finish().ToHexString();
 }
 
-// The reference suite, then runs of 'a' around the padding boundaries (55 bytes fit one final block,
-// 56 need two) and long enough to cross many blocks; each fed whole and through the channel in uneven
+// Some of the reference suite, then runs of 'a' around the padding boundaries (55 bytes fit one final
+// block, 56 need two) and long enough to cross many blocks; each fed whole and through the channel in uneven
 // pieces, so that a piece ending inside a block is caught too.
 TEST(MD5, GivesTheKnownDigestsWholeAndThroughTheChannelInPieces) {
   const struct {
@@ -26,20 +26,13 @@ TEST(MD5, GivesTheKnownDigestsWholeAndThroughTheChannelInPieces) {
     const char* digest;
   } cases[] = {
       {"", "d41d8cd98f00b204e9800998ecf8427e"},
-      {"a", "0cc175b9c0f1b6a831c399e269772661"},
       {"abc", "900150983cd24fb0d6963f7d28e17f72"},
-      {"message digest", "f96b697d7cb7938d525a2f31aaf161d0"},
-      {"abcdefghijklmnopqrstuvwxyz", "c3fcd3d76192e4007dfb496cca67e13b"},
-      {"ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789", "d174ab98d277d9f5a5611c2c9f419d9f"},
       {"12345678901234567890123456789012345678901234567890123456789012345678901234567890",
        "57edf4a22be3c955ac49da2e2107b67a"},
       {std::string(55, 'a'), "ef1772b6dff9a122358552954ad0df65"},
       {std::string(56, 'a'), "3b0c8ac703f828b04c6c197006d17218"},
-      {std::string(63, 'a'), "b06521f39153d618550606be297466d5"},
       {std::string(64, 'a'), "014842d480b571495a4a0363793f7367"},
       {std::string(65, 'a'), "c743a45e0d2e6a95cb859adae0248435"},
-      {std::string(119, 'a'), "8a7bd0732ed6a28ce75f6dabc90e1613"},
-      {std::string(120, 'a'), "5f61c0ccad4cac44c75ff505e1f1e537"},
       {std::string(1000000, 'a'), "7707d6ae4e027c70eea2a935c2296f21"},
   };
   for (const auto& [bytes, expected] : cases) {
@@ -55,28 +48,12 @@ TEST(MD5, GivesTheKnownDigestsWholeAndThroughTheChannelInPieces) {
     MD5::FingerPrint digest;
     channel.Finish(digest);
     EXPECT_EQ(digest.ToHexString(), expected) << bytes.size();
+    // A finished channel takes nothing more, and keeps its position and digest.
+    EXPECT_EQ(channel.Write(std::uint32_t{1}), IO::MD5Channel::FinishedStatus);
+    EXPECT_EQ(channel.GetPosition(), bytes.size());
+    channel.Finish(digest);
+    EXPECT_EQ(digest.ToHexString(), expected);
   }
-}
-
-// The frame's bytes are checked end to end by the group identifier tests; here, only the channel's
-// own rules: positions count what was taken, and a finished channel takes nothing more.
-TEST(MD5Channel, AFinishedChannelRefusesWritesAndKeepsItsDigest) {
-  IO::MD5Channel channel;
-  {
-    KT::OutputFrame frame(channel, KT::ArrayPrivate::classInfo);
-    EXPECT_EQ(channel.Write(KT::NULLGuid), KT::ChannelOK);
-    EXPECT_EQ(frame.Close(), KT::ChannelOK);
-  }
-  EXPECT_EQ(channel.GetPosition(), KT::OutputFrame::HeaderSize + 16 + KT::OutputFrame::TrailerSize);
-  MD5::FingerPrint digest;
-  channel.Finish(digest);
-
-  EXPECT_EQ(channel.Write(std::uint32_t{1}), IO::MD5Channel::FinishedStatus);
-  EXPECT_EQ(channel.GetPosition(), KT::OutputFrame::HeaderSize + 16 + KT::OutputFrame::TrailerSize);
-  MD5::FingerPrint again;
-  channel.Finish(again);
-  EXPECT_EQ(again, digest);
-  EXPECT_NE(digest, MD5::FingerPrint());
 }
 
 }  // namespace

@@ -8,7 +8,7 @@
 
 namespace {
 
-TEST(Guid, ParsesBracedAndBareTextInEitherCaseIntoTheWindowsLayout) {
+TEST(Guid, ParsesBracedAndBareTextInEitherCaseIntoTheWindowsLayoutAndNothingMalformed) {
   const KT::Guid braced("{3A9C1E52-6B0D-4F87-9E21-C45D7A0B8F36}");
   EXPECT_EQ(braced, KT::Guid("3a9c1e52-6b0d-4f87-9e21-c45d7a0b8f36"));
   const KT::Guid::Bytes expected = {0x52, 0x1E, 0x9C, 0x3A, 0x0D, 0x6B, 0x87, 0x4F,
@@ -18,9 +18,7 @@ TEST(Guid, ParsesBracedAndBareTextInEitherCaseIntoTheWindowsLayout) {
   EXPECT_FALSE(braced.IsNull());
   EXPECT_EQ(ToKTGuid(ToAPIGuid(braced)), braced);
   EXPECT_EQ(ToKTGuid(NullToken), KT::NULLGuid);
-}
-
-TEST(Guid, MalformedTextGivesTheNullGuid) {
+  // Malformed text gives the null GUID.
   for (const char* text : {"", "{}", "3A9C1E52-6B0D-4F87-9E21-C45D7A0B8F3", "{3A9C1E52-6B0D-4F87-9E21-C45D7A0B8F36",
                            "3A9C1E52-6B0D-4F87-9E21-C45D7A0B8F3G", "3A9C1E52+6B0D-4F87-9E21-C45D7A0B8F36"}) {
     EXPECT_EQ(KT::Guid(text), KT::NULLGuid) << text;
