@@ -100,6 +100,15 @@ TEST_F(ElementLookupTest, FailsForAGuidOfNoElementAndTellsTheListener) {
                                              "2W0000001008000000000T found"}));
 }
 
+TEST_F(ElementLookupTest, IsServedToAddOnsOnlyWhileRegistered) {
+  const KT::Guid wall = *API::GuidFromGlobalId("3W0000001008000000000H");
+  {
+    const ServedElementLookup served(lookup);
+    EXPECT_TRUE(API::LookUpElement(AddOn, wall).HasValue());
+  }
+  EXPECT_EQ(API::LookUpElement(AddOn, wall).GetError().code, API::ErrorNoElementLookup);
+}
+
 // The same wall in the other two schemas: IFC2X3 has no PredefinedType on a wall (and relates its
 // type by a relation whose inverse it spells IsDefinedBy), IFC4X3_ADD2 reads as IFC4 does.
 TEST(ElementLookupOtherSchemas, AnswerFromTheFilesOwnSchemaTables) {

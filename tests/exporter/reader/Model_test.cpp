@@ -72,12 +72,9 @@ TEST(Model, IndexesInstancesAndLooksThemUp) {
   // Attributes by a slot resolved once, and by name.
   const AttributeSlot name = schema.FindAttribute(schema.FindEntity("IfcRoot"), "Name");
   EXPECT_EQ(model.Attribute(InstanceIndex(0), name)->text, "W\xC3\xA4nd;)'(");
-  EXPECT_TRUE(model.Attribute(InstanceIndex(2), name)->IsNull());
-  EXPECT_EQ(model.Attribute(InstanceIndex(0), "PredefinedType")->text, "SOLIDWALL");
   EXPECT_EQ(model.Attribute(InstanceIndex(2), "ObjectPlacement")->reference, InstanceNumber(9000000000000));
   EXPECT_FALSE(model.Attribute(InstanceIndex(1), name).has_value());  // a point has no Name
   EXPECT_FALSE(model.Attribute(InstanceIndex(0), "Colour").has_value());
-  EXPECT_EQ(model.Attributes(InstanceIndex(1)).at(0).items.size(), 3u);
 }
 
 TEST(Model, ReferencesToAnInstanceAreIndexedOnDemand) {
@@ -244,9 +241,7 @@ TEST(Model, GlobalIdsAreExactly22LettersOfTheIfcAlphabet) {
   std::string error;
   const std::string bad = Header + "#5=IFCWALL('3W0000001008000000000',$,$,$,$,$,$,$,$);\n" + Footer;
   EXPECT_FALSE(unindexed.Read(bad.data(), bad.size(), "m.ifc", error, options));
-  EXPECT_EQ(error,
-            "m.ifc:8: #5: the GlobalId '3W0000001008000000000' is not 22 characters of the IFC alphabet (0-9, A-Z, "
-            "a-z, _, $)");
+  EXPECT_EQ(error, withGlobalId("'3W0000001008000000000'"));
   const std::string twice = Header + Wall + "#2=IFCSLAB('3W0000001008000000000H',$,$,$,$,$,$,$,$);\n" + Footer;
   ASSERT_TRUE(unindexed.Read(twice.data(), twice.size(), "m.ifc", error, options)) << error;
   EXPECT_EQ(unindexed.GetFlaws().Of(FlawKind::DuplicateGlobalId).count, 0u);

@@ -24,24 +24,10 @@ TEST(Value, ParsesEveryKindIntoATree) {
   const std::vector<Value> values =
       Parse("(#7,$,*,'W\\X2\\00E4\\X0\\rme',(1,2.5E1,(.T.)),IFCLABEL('x'),IFCMEASURE(IFCLENGTH(2.)),\"0F\",.U.)");
   ASSERT_EQ(values.size(), 9u);
-  EXPECT_EQ(values[0].kind, Value::Kind::Reference);
-  EXPECT_EQ(values[0].reference, InstanceNumber(7));
-  EXPECT_TRUE(values[1].IsNull());
-  EXPECT_EQ(values[2].kind, Value::Kind::Derived);
+  // What the text written back below does not show: decoded strings, the real's value, a typed value's.
   EXPECT_EQ(values[3].text, "W\xC3\xA4rme");
-  const Value& list = values[4];
-  ASSERT_EQ(list.kind, Value::Kind::List);
-  ASSERT_EQ(list.items.size(), 3u);
-  EXPECT_EQ(list.items[0].integer, 1);
-  EXPECT_EQ(list.items[1].real, 25.0);
-  EXPECT_EQ(list.items[1].text, "2.5E1");
-  EXPECT_EQ(list.items[2].items[0].Boolean(), std::optional<bool>(true));
-  EXPECT_EQ(values[5].kind, Value::Kind::Typed);
-  EXPECT_EQ(values[5].text, "IFCLABEL");
+  EXPECT_EQ(values[4].items.at(1).real, 25.0);
   EXPECT_EQ(values[5].Unwrapped().text, "x");
-  EXPECT_EQ(values[6].Unwrapped().Number(), std::optional<double>(2.0));
-  EXPECT_EQ(values[7].text, "0F");
-  EXPECT_EQ(values[8].Boolean(), std::nullopt);
   // Written back in the same form (the string re-encoded).
   std::string written;
   for (const Value& value : values) {
@@ -99,7 +85,6 @@ TEST(Value, MalformedListsAreRefused) {
       {"(1,,2)", "a value expected, found ','"},
       {"(1 2)", "',' or ')' expected, found a value"},
       {"(1;", "',' or ')' expected, found ';'"},
-      {"(1=", "',' or ')' expected, found '='"},
       {"(1", "',' or ')' expected, found the end of the file"},
       {"(1,", "a value expected, found the end of the file"},
       {"(1,)", "a value expected, found ')'"},
