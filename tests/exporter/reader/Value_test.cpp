@@ -85,6 +85,7 @@ TEST(Value, MalformedListsAreRefused) {
       {"(1,,2)", "a value expected, found ','"},
       {"(1 2)", "',' or ')' expected, found a value"},
       {"(1;", "',' or ')' expected, found ';'"},
+      {"(1=", "',' or ')' expected, found '='"},
       {"(1", "',' or ')' expected, found the end of the file"},
       {"(1,", "a value expected, found the end of the file"},
       {"(1,)", "a value expected, found ')'"},
