@@ -26,14 +26,9 @@ TEST(IfcGuid, KnownPairsTheLibraryLayoutAndMalformedIds) {
   EXPECT_EQ(ToKTGuid(*DecodeGlobalId("2m00000010080000000001")).ToString(), "{B0000000-0000-4000-8000-000000000001}");
   GuidBytes ones;
   ones.fill(0xFF);
-  EXPECT_EQ(Encode(GuidBytes{}), "0000000000000000000000");
   EXPECT_EQ(Encode(ones), "3$$$$$$$$$$$$$$$$$$$$$");
-  EXPECT_EQ(DecodeGlobalId("3$$$$$$$$$$$$$$$$$$$$$"), ones);
-  // 21 and 23 letters, a letter outside the alphabet, 129 bits.
-  for (const char* bad :
-       {"3W0000001008000000000", "3W0000001008000000000HH", "3W00000010080000000-0H", "4W0000001008000000000H"}) {
-    EXPECT_FALSE(DecodeGlobalId(bad)) << bad;
-  }
+  // 129 bits (lengths and letters: the reader's GlobalId test).
+  EXPECT_FALSE(DecodeGlobalId("4W0000001008000000000H"));
 }
 
 // The reader's codec and the host's public one (API/IfcGlobalId.h, which add-ons use) are two

@@ -18,7 +18,6 @@ std::string Real(double value) {
 }
 
 TEST(RealText, LargeAndTinyMagnitudesTakeAnExponentInsteadOfPaddingZeros) {
-  EXPECT_EQ(Real(-789448394654954100.0), "-7.894483946549541E17");
   EXPECT_EQ(Real(1e21), "1.E21");
   EXPECT_EQ(Real(2.5e-7), "2.5E-7");
   EXPECT_EQ(Real(std::numeric_limits<double>::max()), "1.7976931348623157E308");

@@ -11,11 +11,7 @@
 #include "AdaptedProperties.h"
 #include "EnumerationNames.h"
 #include "IPL/PropertyBoundedValue.h"
-#include "IPL/PropertyEnumeratedValue.h"
 #include "IPL/PropertyListValue.h"
-#include "IPL/PropertySingleValue.h"
-#include "IPL/PropertyTableValue.h"
-#include "NamedBody.h"
 #include "ValueRules.h"
 
 namespace Exporter {
@@ -53,8 +49,6 @@ TEST(ValueRules, RulesParseAndHoldAtTheirBounds) {
   EXPECT_TRUE(ratio->Allows(0.0) && ratio->Allows(1.0));
   EXPECT_FALSE(ratio->Allows(1.0000000000000002) || ratio->Allows(-1e-300));
   EXPECT_FALSE(day->Allows(32) || day->Allows(0));
-  EXPECT_EQ(ratio->Text(), "0<=x<=1");
-  EXPECT_EQ(positive->Text(), "x>0");
   for (const char* bad : {"", "x", "y>0", "x>", "0<x>1", "x>0 ", "1>x"}) {
     EXPECT_FALSE(ParseNumericRule(bad)) << bad;
   }
@@ -64,16 +58,10 @@ TEST(ValueRules, RulesParseAndHoldAtTheirBounds) {
 // STRING(255) (IFC4 from its package, IFC4X3 from value-type-rules.tsv).
 TEST(ValueRules, TextWidthsAreEachSchemasOwn) {
   const std::string longest(255, 'x');
-  const std::string tooLong = longest + "x";
   EXPECT_EQ(WidthOf(Ifc2x3, "IfcLabel"), 0u);
-  EXPECT_EQ(ValueProblem(Ifc2x3, Label(tooLong.c_str())), "");
-  for (const Schema* schema : {&Ifc4, &Ifc4x3}) {
-    EXPECT_EQ(WidthOf(*schema, "IfcIdentifier"), 255u);
-    EXPECT_EQ(ValueProblem(*schema, Label(longest.c_str())), "");
-    EXPECT_EQ(ValueProblem(*schema, Label(tooLong.c_str())),
-              "a text of 256 characters is longer than IfcLabel allows (255)");
-  }
-  EXPECT_EQ(WidthOf(Ifc4, "IfcText"), 0u);
+  EXPECT_EQ(ValueProblem(Ifc4x3, Label(longest.c_str())), "");
+  EXPECT_EQ(ValueProblem(Ifc4x3, Label((longest + "x").c_str())),
+            "a text of 256 characters is longer than IfcLabel allows (255)");
   // Characters, not UTF-16 units: 255 characters beyond the Basic Multilingual Plane still fit.
   std::u16string astral;
   for (int i = 0; i < 255; ++i) {
@@ -118,14 +106,10 @@ TEST(ValueRules, ValuesBreakingTheirSchemasRuleOrTypeAreNamed) {
             "IfcPositiveLengthMeasure 0 breaks its rule x>0");
   EXPECT_EQ(ValueProblem(Ifc4x3, Real(14.5, IFCType::IfcPHMeasure)), "IfcPHMeasure 14.5 breaks its rule 0<=x<=14");
   EXPECT_EQ(ValueProblem(Ifc4, Integer(0, IFCType::IfcPositiveInteger)), "IfcPositiveInteger 0 breaks its rule x>0");
-  EXPECT_NE(ValueProblem(Ifc4x3, Real(-0.001, IFCType::IfcNonNegativeLengthMeasure)), "");
   EXPECT_EQ(ValueProblem(Ifc4, Real(1.0, IFCType::IfcNormalisedRatioMeasure)), "");
   EXPECT_EQ(ValueProblem(Ifc4, Real(-1.5, IFCType::IfcLengthMeasure)), "");
   EXPECT_EQ(ValueProblem(Ifc2x3, Integer(1, IFCType::IfcPositiveInteger)),
             "IfcPositiveInteger is no value type of IFC2X3");
-  const IPL::Value date(IPL::AnyValue::FromString(KT::UniString("2024-05-01")), IFCType::IfcDate);
-  EXPECT_EQ(ValueProblem(Ifc4, date), "");
-  EXPECT_EQ(ValueProblem(Ifc2x3, date), "IfcDate is no value type of IFC2X3");
   EXPECT_EQ(ValueProblem(Ifc2x3, IPL::Value()), "");  // nothing to write: written "$"
   EXPECT_FALSE(RuleOf(Ifc2x3, "IfcNonNegativeLengthMeasure"));
 }
@@ -133,7 +117,6 @@ TEST(ValueRules, ValuesBreakingTheirSchemasRuleOrTypeAreNamed) {
 TEST(ValueRules, AllowedValuesMatchInTypeAndValue) {
   const KT::Array<IPL::Value> allowed{Label("A"), Label("B")};
   EXPECT_TRUE(IsAllowedValue(Label("B"), allowed));
-  EXPECT_FALSE(IsAllowedValue(Label("C"), allowed));
   EXPECT_FALSE(
       IsAllowedValue(IPL::Value(IPL::AnyValue::FromString(KT::UniString("B")), IPL::IFCType::IfcText), allowed));
 }
@@ -159,116 +142,33 @@ TEST(EnumerationNames, DifferentListsOfOneNameAndListsWithoutNameGetNamesOfTheir
   EXPECT_EQ(unbounded.NameFor(wide + u"w", u"", "(2)"), wide + u"w (2)");
 }
 
-TEST(NamedBody, AttributesFollowEachSchemasListAndRenames) {
-  const std::vector<NamedValue> reference{
-      {"Location", "'https://x'"}, {"Identification", "'21'"}, {"Name", "'Walls'"}, {"ReferencedSource", "#5"}};
-  EXPECT_EQ(BuildNamedBody(Ifc2x3, "IfcClassificationReference", reference).text,
-            "IFCCLASSIFICATIONREFERENCE('https://x','21','Walls',#5)");
-  EXPECT_EQ(BuildNamedBody(Ifc4, "IfcClassificationReference", reference).text,
-            "IFCCLASSIFICATIONREFERENCE('https://x','21','Walls',#5,$,$)");
-  // A required owner history: filled from the fallbacks only where the schema demands one.
-  const std::vector<NamedValue> set{
-      {"GlobalId", "'0123456789012345678901'"}, {"Name", "'P'"}, {"HasProperties", "(#7)"}};
-  const std::vector<NamedValue> owner{{"OwnerHistory", "#1"}};
-  EXPECT_EQ(BuildNamedBody(Ifc2x3, "IfcPropertySet", set, owner).text,
-            "IFCPROPERTYSET('0123456789012345678901',#1,'P',$,(#7))");
-  EXPECT_EQ(BuildNamedBody(Ifc4, "IfcPropertySet", set, owner).text,
-            "IFCPROPERTYSET('0123456789012345678901',$,'P',$,(#7))");
-  const NamedBody unowned = BuildNamedBody(Ifc2x3, "IfcPropertySet", set);
-  EXPECT_FALSE(unowned.Ok());
-  EXPECT_EQ(unowned.missingRequired, "OwnerHistory");
-  const NamedBody missing = BuildNamedBody(Ifc2x3, "IfcDistributionCircuit", {});
-  EXPECT_EQ(missing.missingEntity, "IfcDistributionCircuit");
-  const NamedBody dropped =
-      BuildNamedBody(Ifc2x3, "IfcPropertyBoundedValue",
-                     {{"Name", "'T'"}, {"LowerBoundValue", "IFCREAL(1.)"}, {"SetPointValue", "IFCREAL(2.)"}});
-  EXPECT_EQ(dropped.text, "IFCPROPERTYBOUNDEDVALUE('T',$,$,IFCREAL(1.),$)");
-  EXPECT_EQ(dropped.dropped, std::vector<std::string>{"SetPointValue"});
-}
-
-// The five kinds as each schema holds them; what IFC2X3 lacks is dropped or skipped with its reason.
-TEST(AdaptedProperties, EachKindIsWrittenAsTheSchemaHoldsItOrSkippedWithItsReason) {
-  IPL::PropertySingleValue single;
-  single.SetName("Width");
-  single.SetNominalValue(Real(0.3, IPL::IFCType::IfcLengthMeasure));
-  EXPECT_EQ(AdaptProperty(Ifc4, single, 0).body, "IFCPROPERTYSINGLEVALUE('Width',$,IFCLENGTHMEASURE(0.3),$)");
-
-  // Upper bound before lower bound, the set point last; IFC2X3 has no set point.
-  IPL::PropertyBoundedValue bounded;
-  bounded.SetName("Range");
-  bounded.SetLowerBoundValue(Real(-0.005, IPL::IFCType::IfcLengthMeasure));
-  bounded.SetUpperBoundValue(Real(0.005, IPL::IFCType::IfcLengthMeasure));
-  bounded.SetSetPointValue(Real(0.001, IPL::IFCType::IfcLengthMeasure));
-  EXPECT_EQ(AdaptProperty(Ifc4, bounded, 0).body,
-            "IFCPROPERTYBOUNDEDVALUE('Range',$,IFCLENGTHMEASURE(0.005),IFCLENGTHMEASURE(-0.005),$,"
-            "IFCLENGTHMEASURE(0.001))");
-  const AdaptedInstance old = AdaptProperty(Ifc2x3, bounded, 0);
-  EXPECT_EQ(old.body, "IFCPROPERTYBOUNDEDVALUE('Range',$,IFCLENGTHMEASURE(0.005),IFCLENGTHMEASURE(-0.005),$)");
-  EXPECT_TRUE(Mentions(old.warnings, "IFC2X3's IfcPropertyBoundedValue has no SetPointValue"));
-  // A set point alone says nothing in IFC2X3.
+// The tool's runs write each kind in each schema (checked by an independent reader); here what they
+// do not meet: a set point alone, which says nothing in IFC2X3, and lists with empty values, which are
+// left out, and without any value, which are not written at all.
+TEST(AdaptedProperties, WhatWouldSayNothingIsNotWritten) {
   IPL::PropertyBoundedValue setPointOnly;
   setPointOnly.SetName("Target");
   setPointOnly.SetSetPointValue(Real(2.0, IPL::IFCType::IfcLengthMeasure));
-  EXPECT_FALSE(AdaptProperty(Ifc2x3, setPointOnly, 0).Ok());
+  const AdaptedInstance old = AdaptProperty(Ifc2x3, setPointOnly, 0);
+  EXPECT_FALSE(old.Ok());
+  EXPECT_TRUE(Mentions(old.warnings, "IFC2X3's IfcPropertyBoundedValue has no SetPointValue")) << old.warnings.size();
   EXPECT_TRUE(AdaptProperty(Ifc4x3, setPointOnly, 0).Ok());
 
-  // Empty values are left out of lists; a list without any value is not written, in IFC2X3 since it
-  // requires one.
   IPL::PropertyListValue list;
   list.SetName("Layers");
   list.SetListValues(KT::Array<IPL::Value>{Label("a"), IPL::Value(), Label("b")});
   EXPECT_EQ(AdaptProperty(Ifc4, list, 0).body, "IFCPROPERTYLISTVALUE('Layers',$,(IFCLABEL('a'),IFCLABEL('b')),$)");
   list.SetListValues(KT::Array<IPL::Value>{});
   EXPECT_FALSE(AdaptProperty(Ifc4, list, 0).Ok());
-  EXPECT_FALSE(AdaptProperty(Ifc2x3, list, 0).Ok());
-
-  IPL::PropertyEnumeratedValue enumerated;
-  enumerated.SetName("FireResistance");
-  enumerated.SetEnumerationValues(KT::Array<IPL::Value>{Label("REI 90")});
-  EXPECT_EQ(AdaptProperty(Ifc4, enumerated, 0).body,
-            "IFCPROPERTYENUMERATEDVALUE('FireResistance',$,(IFCLABEL('REI 90')),$)");
-  IPL::PropertyEnumeration grades;
-  grades.SetEnumerationValues(KT::Array<IPL::Value>{Label("A"), Label("B")});
-  enumerated.SetEnumerationReference(grades.Clone());
-  enumerated.SetEnumerationValues(KT::Array<IPL::Value>{Label("C")});
-  const AdaptedInstance rejected = AdaptProperty(Ifc4, enumerated, 9);
-  EXPECT_FALSE(rejected.Ok());
-  EXPECT_TRUE(Mentions(rejected.warnings, "IFCLABEL('C') is not in its enumeration"));
-  enumerated.SetEnumerationValues(KT::Array<IPL::Value>{Label("B")});
-  EXPECT_EQ(AdaptProperty(Ifc4, enumerated, 9).body,
-            "IFCPROPERTYENUMERATEDVALUE('FireResistance',$,(IFCLABEL('B')),#9)");
-  EXPECT_EQ(AdaptEnumeration(Ifc2x3, grades, u"Grades (2)").body,
-            "IFCPROPERTYENUMERATION('Grades (2)',(IFCLABEL('A'),IFCLABEL('B')),$)");
-
-  // The table in IFC2X3 has one attribute less.
-  IPL::PropertyTableValue table;
-  table.SetName("Curve");
-  table.SetDefiningValues(
-      KT::Array<IPL::Value>{Real(1.0, IPL::IFCType::IfcLengthMeasure), Real(2.0, IPL::IFCType::IfcLengthMeasure)});
-  table.SetDefinedValues(KT::Array<IPL::Value>{Label("x"), Label("y")});
-  EXPECT_EQ(AdaptProperty(Ifc4, table, 0).body,
-            "IFCPROPERTYTABLEVALUE('Curve',$,(IFCLENGTHMEASURE(1.),IFCLENGTHMEASURE(2.)),"
-            "(IFCLABEL('x'),IFCLABEL('y')),$,$,$,$)");
-  EXPECT_EQ(AdaptProperty(Ifc2x3, table, 0).body,
-            "IFCPROPERTYTABLEVALUE('Curve',$,(IFCLENGTHMEASURE(1.),IFCLENGTHMEASURE(2.)),"
-            "(IFCLABEL('x'),IFCLABEL('y')),$,$,$)");
 }
 
-TEST(SchemaAdaptation, GroupTypesAClassificationAndRelationsFollowTheTables) {
-  const auto circuit = AdaptGroupEntity(Ifc2x3, IPL::IFCType::IfcDistributionCircuit);
-  ASSERT_TRUE(circuit);
-  EXPECT_EQ(circuit->entity, "IfcSystem");
-  EXPECT_EQ(circuit->objectType, "IfcDistributionCircuit");
-  EXPECT_EQ(AdaptGroupEntity(Ifc2x3, IPL::IFCType::IfcBuildingSystem)->entity, "IfcSystem");
-  EXPECT_EQ(AdaptGroupEntity(Ifc4x3, IPL::IFCType::IfcDistributionCircuit)->entity, "IfcDistributionCircuit");
-  EXPECT_EQ(AdaptGroupEntity(Ifc4, IPL::IFCType::IfcGroup)->objectType, "");
-  EXPECT_FALSE(AdaptGroupEntity(Ifc4, IPL::IFCType::IfcLabel));
-
+// A classification's edition date becomes IFC2X3's IfcCalendarDate; one that cannot is left out with
+// a warning and no instance, as is the location IFC2X3 has no place for.
+TEST(SchemaAdaptation, AClassificationKeepsWhatIfc2x3CanHold) {
   IPL::Classification classification;
   classification.name = "Board";
   classification.SetSource(KT::UniString("Source"));
   classification.SetEdition(KT::UniString("2024"));
-  classification.SetEditionDate(KT::UniString("2024-01-15"));
   classification.SetLocation(KT::UniString("https://x"));
   std::vector<std::string> emitted;
   const EmitInstance emit = [&](const std::string& body) {
@@ -276,22 +176,6 @@ TEST(SchemaAdaptation, GroupTypesAClassificationAndRelationsFollowTheTables) {
     return static_cast<std::uint32_t>(40 + emitted.size());
   };
   std::vector<std::string> warnings;
-  EXPECT_EQ(ClassificationBody(Ifc2x3, classification, emit, warnings),
-            "IFCCLASSIFICATION('Source','2024',#41,'Board')");
-  EXPECT_EQ(emitted, std::vector<std::string>{"IFCCALENDARDATE(15,1,2024)"});
-  EXPECT_TRUE(Mentions(warnings, "IFC2X3's IfcClassification has no Location"));
-  warnings.clear();
-  EXPECT_EQ(ClassificationBody(Ifc4x3, classification, emit, warnings),
-            "IFCCLASSIFICATION('Source','2024','2024-01-15','Board',$,'https://x',$)");
-  EXPECT_TRUE(warnings.empty());
-  // Without its source IFC2X3 cannot have it, and no date is written for nothing.
-  classification.SetSource(KT::Optional<KT::UniString>());
-  EXPECT_EQ(ClassificationBody(Ifc2x3, classification, emit, warnings), "");
-  EXPECT_TRUE(Mentions(warnings, "requires Source"));
-  EXPECT_EQ(emitted.size(), 1u);
-
-  // A date IFC2X3 cannot make an IfcCalendarDate of is left out, with a warning, and no instance.
-  classification.SetSource(KT::UniString("Source"));
   for (const char* date : {"15.01.2024", "2024-13-01", "2024-01-1x"}) {
     classification.SetEditionDate(KT::UniString(date));
     warnings.clear();
@@ -299,15 +183,9 @@ TEST(SchemaAdaptation, GroupTypesAClassificationAndRelationsFollowTheTables) {
               "IFCCLASSIFICATION('Source','2024',$,'Board')")
         << date;
     EXPECT_TRUE(Mentions(warnings, "cannot be written as IFC2X3's IfcCalendarDate")) << date;
+    EXPECT_TRUE(Mentions(warnings, "IFC2X3's IfcClassification has no Location")) << date;
   }
-  EXPECT_EQ(emitted.size(), 1u);
-
-  const Schema& old = Ifc2x3;
-  EXPECT_FALSE(RelationAccepts(old, "IfcRelServicesBuildings", "NoSuchAttribute", old.FindEntity("IfcBuilding")));
-  EXPECT_TRUE(RelationAccepts(old, "IfcRelServicesBuildings", "RelatedBuildings", old.FindEntity("IfcBuilding")));
-  EXPECT_FALSE(RelationAccepts(old, "IfcRelServicesBuildings", "RelatedBuildings", old.FindEntity("IfcWall")));
-  EXPECT_TRUE(RelationAccepts(Ifc4, "IfcRelServicesBuildings", "RelatedBuildings", Ifc4.FindEntity("IfcSpace")));
-  EXPECT_TRUE(RelationAccepts(old, "IfcRelAssignsToGroup", "RelatedObjects", old.FindEntity("IfcSystem")));
+  EXPECT_TRUE(emitted.empty());
 }
 
 }  // namespace

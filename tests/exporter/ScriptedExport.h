@@ -40,6 +40,13 @@ inline PropertyValue Single(const char* set, const char* name, const char* label
   return PropertyValue::CreateSingleValue(Token, set, name, Label(label)).Unwrap();
 }
 
+// Walls A, B and C (#1 to #3, GlobalIds 0000000000000000000001 to ...03) with property sets of their
+// own and shared ones: data/merge-walls.ifc.
+inline std::string MergeWalls() {
+  std::ifstream in(std::string(IFCAPI_TEST_DATA) + "/merge-walls.ifc", std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
 // Answers what its members say; a member left empty answers nothing.
 class ScriptedProvider : public IHookDataProvider {
  public:

@@ -30,7 +30,6 @@ TEST(Arguments, OptionsAndPathsInAnyOrderRepeatedOnesCollected) {
   EXPECT_EQ(arguments.output, "out.ifc");
   EXPECT_EQ(arguments.addOn, "a.so");
   EXPECT_TRUE(arguments.quiet && arguments.alternative && arguments.strict && arguments.trace);
-  EXPECT_FALSE(arguments.help);
   EXPECT_EQ(arguments.ids, (std::vector<std::string>{"a.ids", "b.ids"}));
   ASSERT_EQ(arguments.only.size(), 2u);
   EXPECT_EQ(arguments.only[1], *DecodeGlobalId("3W0000001008000000000J"));

@@ -9,11 +9,6 @@
 namespace Exporter::Testing {
 namespace {
 
-const std::string Walls = IfcFile(
-    "#1=IFCWALL('0000000000000000000001',$,'A',$,$,$,$,$,$);\n"
-    "#2=IFCWALL('0000000000000000000002',$,'B',$,$,$,$,$,$);\n"
-    "#3=IFCWALL('0000000000000000000003',$,'C',$,$,$,$,$,$);\n");
-
 ClassificationReference Code(const char* code, const char* relationName) {
   const Classification system =
       Classification::Create(Token, "Codes", KT::UniString("Board"), std::nullopt, std::nullopt, std::nullopt,
@@ -46,7 +41,7 @@ TEST(ClassificationMerge, ClassificationsDifferingInOneTextAreWrittenApart) {
       values.push_back(Edited(std::nullopt, std::nullopt));  // the first element's again
     }
   };
-  const std::string text = ExportWith(provider, Walls).text;
+  const std::string text = ExportWith(provider, MergeWalls()).text;
   const std::string plain = Capture(text, "#(\\d+)=IFCCLASSIFICATION\\('Board',\\$,\\$,'Codes',\\$,\\$,\\$\\);");
   const std::string edited = Capture(text, "#(\\d+)=IFCCLASSIFICATION\\('Board','',\\$,'Codes',\\$,\\$,\\$\\);");
   const std::string described = Capture(text, "#(\\d+)=IFCCLASSIFICATION\\('Board',\\$,\\$,'Codes','',\\$,\\$\\);");
@@ -69,7 +64,7 @@ TEST(ClassificationMerge, ReferencesAreWrittenOnceAndRelatedByReferenceAndName) 
       values.push_back(Code("X", "Other"));
     }
   };
-  const ExportResult result = ExportWith(provider, Walls);
+  const ExportResult result = ExportWith(provider, MergeWalls());
   const std::string& text = result.text;
   const std::string system =
       Capture(text, "#(\\d+)=IFCCLASSIFICATION\\('Board',\\$,\\$,'Codes',\\$,'https://codes.example',\\$\\);");
@@ -108,7 +103,7 @@ TEST(ClassificationMerge, WhatAReferenceLacksIsLeftOpenAndWhatTheSchemaRequiresI
       values.push_back(Code("X", "Function"));  // a classification without the Edition IFC2X3 requires
     }
   };
-  const ExportResult ifc4 = ExportWith(provider, Walls);
+  const ExportResult ifc4 = ExportWith(provider, MergeWalls());
   const std::string reference =
       Capture(ifc4.text, "#(\\d+)=IFCCLASSIFICATIONREFERENCE\\(\\$,\\$,'Bare',\\$,\\$,\\$\\);");
   ASSERT_FALSE(reference.empty()) << ifc4.text;

@@ -1,9 +1,9 @@
-// The merge rule for property sets, one case a rule, over walls that share sets and have their own.
+// The merge rule for property sets, one case a rule, over walls that share sets and have their own
+// (MergeWalls: A and B share Pset_Shared and Pset_Both; C has Pset_Own and the quantities Qto_Own).
 #include "PropertySetMerge.h"
 
 #include <gtest/gtest.h>
 
-#include "IPL/PropertyEnumeratedValue.h"
 #include "ScriptedExport.h"
 
 namespace Exporter::Testing {
@@ -12,24 +12,6 @@ namespace {
 constexpr char A[] = "0000000000000000000001";
 constexpr char B[] = "0000000000000000000002";
 constexpr char C[] = "0000000000000000000003";
-
-// Walls A and B share two sets; wall C has a set of its own.
-const std::string Walls = IfcFile(
-    "#1=IFCWALL('0000000000000000000001',$,'A',$,$,$,$,$,$);\n"
-    "#2=IFCWALL('0000000000000000000002',$,'B',$,$,$,$,$,$);\n"
-    "#3=IFCWALL('0000000000000000000003',$,'C',$,$,$,$,$,$);\n"
-    "#10=IFCPROPERTYSINGLEVALUE('Old',$,IFCLABEL('o'),$);\n"
-    "#11=IFCPROPERTYSET('0000000000000000000011',$,'Pset_Shared',$,(#10));\n"
-    "#12=IFCRELDEFINESBYPROPERTIES('0000000000000000000012',$,$,$,(#1,#2),#11);\n"
-    "#20=IFCPROPERTYSINGLEVALUE('Kept',$,IFCLABEL('k'),$);\n"
-    "#21=IFCPROPERTYSET('0000000000000000000021',$,'Pset_Own',$,(#20));\n"
-    "#22=IFCRELDEFINESBYPROPERTIES('0000000000000000000022',$,$,$,(#3),#21);\n"
-    "#30=IFCPROPERTYSINGLEVALUE('Both',$,IFCLABEL('b'),$);\n"
-    "#31=IFCPROPERTYSET('0000000000000000000031',$,'Pset_Both',$,(#30));\n"
-    "#32=IFCRELDEFINESBYPROPERTIES('0000000000000000000032',$,$,$,(#1,#2),#31);\n"
-    "#40=IFCQUANTITYLENGTH('Length',$,$,2.5,$);\n"
-    "#41=IFCELEMENTQUANTITY('0000000000000000000041',$,'Qto_Own',$,$,(#40));\n"
-    "#42=IFCRELDEFINESBYPROPERTIES('0000000000000000000042',$,$,$,(#3),#41);\n");
 
 // A provider that gives each listed element one single-value property.
 struct Contribution {
@@ -47,7 +29,7 @@ ExportResult Contribute(std::vector<Contribution> contributions) {
       }
     }
   };
-  return ExportWith(provider, Walls);
+  return ExportWith(provider, MergeWalls());
 }
 
 // The number of the single value property called `name` with the label `value`.
@@ -135,39 +117,6 @@ TEST(PropertySetMerge, AQuantitySetOfTheContributedNameKeepsItToItself) {
   EXPECT_TRUE(Has(result.text, "#41=IFCELEMENTQUANTITY('0000000000000000000041',$,'Qto_Own',$,$,(#40));"));
   ASSERT_EQ(result.summary.warnings.size(), 1u);
   EXPECT_TRUE(Has(result.summary.warnings[0], "Qto_Own is the name of the element's quantities"));
-}
-
-const IPL::Value Red(IPL::AnyValue::FromString("red"), IPL::IFCType::IfcLabel);
-
-// The property Colour, red, whose enumeration has the given name and values.
-PropertyValue Enumerated(const char* enumerationName, const KT::Array<IPL::Value>& allowed) {
-  auto property = KT::SharedPtr<IPL::PropertyEnumeratedValue>(new IPL::PropertyEnumeratedValue());
-  property->SetName(KT::UniString("Colour"));
-  property->SetEnumerationValues({Red});
-  auto* enumeration = new IPL::PropertyEnumeration();
-  enumeration->SetName(KT::UniString(enumerationName));
-  enumeration->SetEnumerationValues(allowed);
-  property->SetEnumerationReference(enumeration);
-  return PropertyValue(Token, KT::UniString("Pset_Colour"), property);
-}
-
-TEST(PropertySetMerge, AnEnumerationIsWrittenWhenItHoldsValuesWhateverItsName) {
-  // A value outside its enumeration (here one without values) is not written.
-  ScriptedProvider provider;
-  provider.properties = [&](const ObjectID& id, std::vector<PropertyValue>& values) {
-    if (id == Element(A)) {
-      values.push_back(Enumerated("Odd,$,$)", {Red}));
-    } else if (id == Element(B)) {
-      values.push_back(Enumerated("Empty", {IPL::Value()}));
-    }
-  };
-  const std::string text = ExportWith(provider, Walls).text;
-  const std::string odd =
-      Capture(text, "#(\\d+)=IFCPROPERTYENUMERATION\\('Odd,\\$,\\$\\)',\\(IFCLABEL\\('red'\\)\\),\\$\\);");
-  ASSERT_FALSE(odd.empty()) << text;
-  EXPECT_TRUE(Has(text, "IFCPROPERTYENUMERATEDVALUE('Colour',$,(IFCLABEL('red')),#" + odd + ");"));
-  EXPECT_FALSE(Has(text, "'Empty'"));
-  EXPECT_FALSE(Has(text, "IFCPROPERTYENUMERATEDVALUE('Colour',$,(IFCLABEL('red')),$);"));
 }
 
 }  // namespace
