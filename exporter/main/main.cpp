@@ -18,11 +18,11 @@
 #include "Exporter.h"
 #include "FlawWarnings.h"
 #include "KT/OutOfMemoryException.h"
+#include "OutputPath.h"
 #include "Platform.h"
 #include "ProgressBar.h"
 #include "ProviderFailure.h"
 #include "RequirementsCheck.h"
-#include "OutputPath.h"
 #include "StepFile.h"
 #include "lookup/ElementLookup.h"
 #include "trace/Trace.h"
@@ -68,7 +68,7 @@ void PrintSummary(const Exporter::Arguments& arguments, const Exporter::StepFile
   }
   // Counts go through to_string: printf's size_t format is not understood by every C runtime.
   const auto n = [](std::size_t count) { return std::to_string(count); };
-  const std::string summary = arguments.input + ": " + n(file.Instances().size()) + " instances, " + n(s.elements) +
+  const std::string summary = arguments.input + ": " + n(file.InstanceCount()) + " instances, " + n(s.elements) +
                               " elements asked\ncontributed: " + n(s.values) + " property values in " + n(s.sets) +
                               " property sets, " + n(s.attributes) + " attributes, " + n(s.references) +
                               " classification references, " + n(s.groups) + " groups, " + n(s.relations) +

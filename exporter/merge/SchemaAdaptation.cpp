@@ -132,16 +132,4 @@ std::string ClassificationReferenceBody(const IfcReader::Schema& schema, const I
   return body.text;
 }
 
-bool RelationAccepts(const IfcReader::Schema& schema, std::string_view relation, std::string_view attribute,
-                     IfcReader::EntityId candidate) {
-  const IfcReader::EntityId entity = schema.FindEntity(relation);
-  const IfcReader::AttributeSlot slot = schema.FindAttribute(entity, attribute);
-  if (!slot.Valid()) {
-    return false;
-  }
-  const IfcReader::EntityId accepted = schema.FindEntity(schema.Attribute(entity, slot).type);
-  // A select type is not resolved by the tables: any rooted instance may stand there.
-  return accepted.Valid() ? schema.IsSubtypeOf(candidate, accepted) : schema.IsSubtypeOf(candidate, schema.ifcRoot);
-}
-
 }  // namespace Exporter

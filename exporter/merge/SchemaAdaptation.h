@@ -51,9 +51,4 @@ std::string ClassificationBody(const IfcReader::Schema& schema, const IPL::Class
 std::string ClassificationReferenceBody(const IfcReader::Schema& schema, const IPL::ClassificationReference& reference,
                                         const std::string& source, std::vector<std::string>& warnings);
 
-// Whether an instance of `candidate` may stand in the attribute `attribute` of `relation` in `schema`:
-// an entity-typed attribute takes that entity and its subtypes.
-bool RelationAccepts(const IfcReader::Schema& schema, std::string_view relation, std::string_view attribute,
-                     IfcReader::EntityId candidate);
-
 }  // namespace Exporter

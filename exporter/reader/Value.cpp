@@ -99,20 +99,6 @@ const Value& Value::Unwrapped() const noexcept {
   return *value;
 }
 
-std::optional<bool> Value::Boolean() const noexcept {
-  if (kind == Kind::Enumeration && (text == "T" || text == "F")) {
-    return text == "T";
-  }
-  return std::nullopt;
-}
-
-std::optional<double> Value::Number() const noexcept {
-  if (kind == Kind::Integer || kind == Kind::Real) {
-    return real;
-  }
-  return std::nullopt;
-}
-
 std::string Value::ToStep() const {
   std::string out;
   AppendStep(out, *this);

@@ -43,12 +43,6 @@ struct Value {
   // The value inside typed values, however deeply wrapped; this value itself when it is not typed.
   const Value& Unwrapped() const noexcept;
 
-  // .T. and .F. as booleans; empty for anything else (.U. included).
-  std::optional<bool> Boolean() const noexcept;
-
-  // Integers and reals as a double; empty for anything else.
-  std::optional<double> Number() const noexcept;
-
   // The value in ISO 10303-21 form as a writer would write it (strings re-encoded, reals as read).
   std::string ToStep() const;
 };

@@ -23,16 +23,6 @@
 
 namespace Exporter {
 
-// One instance as the tool sees it.
-struct InstanceRecord {
-  std::uint64_t offset;  // of '#'
-  std::uint32_t length;  // up to and including ';'
-  std::uint32_t number;
-  std::uint32_t line;          // 1-based
-  std::uint16_t argument;      // offset of '(' from `offset`
-  IfcReader::EntityId entity;  // in the file's schema
-};
-
 class StepFile {
  public:
   // Called now and then with the bytes read so far.
@@ -44,46 +34,15 @@ class StepFile {
   bool Read(const char* data, std::size_t size, std::string_view fileName, std::string& error,
             const Progress& progress = nullptr, bool strict = false);
 
-  // The instances in file order, each made on request from the reader's record.
-  class InstanceList {
-   public:
-    explicit InstanceList(const StepFile& file) noexcept : file(file) {}
-    std::size_t size() const noexcept { return file.model.InstanceCount(); }
-    InstanceRecord operator[](std::size_t index) const noexcept;
-
-   private:
-    const StepFile& file;
-  };
-  InstanceList Instances() const noexcept { return InstanceList(*this); }
+  // How many instances the file holds.
+  std::size_t InstanceCount() const noexcept { return model.InstanceCount(); }
 
   // The instance's whole text, "#N=ENTITY(...);", and the text between its outer parentheses.
   std::string_view Text(std::size_t index) const noexcept { return model.Text(Index(index)); }
   std::string_view Arguments(std::size_t index) const noexcept { return model.Arguments(Index(index)); }
 
-  // The index of the instance numbered `number`, or -1.
-  std::int32_t FindByNumber(std::uint32_t number) const noexcept;
-
   // The index of the rooted instance with this GlobalId, or -1.
   std::int32_t FindByGlobalId(const GuidBytes& guid) const noexcept;
-
-  // Every rooted instance's GlobalId with its instance index, in file order.
-  struct Rooted {
-    GuidBytes guid;
-    std::uint32_t index;
-  };
-  class RootedList {
-   public:
-    explicit RootedList(const StepFile& file) noexcept : file(file) {}
-    std::size_t size() const noexcept { return file.model.RootedInstances().size(); }
-    Rooted operator[](std::size_t r) const noexcept {
-      const IfcReader::Model::Rooted& entry = file.model.RootedInstances()[r];
-      return Rooted{entry.guid, entry.index.Value()};
-    }
-
-   private:
-    const StepFile& file;
-  };
-  RootedList RootedInstances() const noexcept { return RootedList(*this); }
 
   // Byte ranges of the header's FILE_NAME record (from its name to its ';') and of the end of the last
   // data section ("ENDSEC;" of DATA onwards); the writer replaces the first and inserts before the
