@@ -11,7 +11,7 @@ source "$(dirname "$0")/common.sh"
 # n: the tool's and the checker's objects, with types of their own, add branches that no library
 # test reaches. Most other missed branches are tests the compiler emits (the virtual test of a call
 # through a member-function pointer, the guard of a static local) or defensive paths. The library
-# stands at 617 of 684 branches (90.2 %); the tool at 86.0 % of branches and 97.5 % of lines.
+# stands at 617 of 682 branches (90.5 %); the tool at 85.7 % of branches and 97.4 % of lines.
 min_lines=95
 min_branches=90
 min_exporter_lines=90
