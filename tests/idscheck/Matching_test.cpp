@@ -91,21 +91,23 @@ TEST(IdsLexical, NumbersFollowXmlSchema) {
 }
 
 TEST(IdsLexical, DatesAndDurations) {
-  const char* const valid[][2] = {{"xs:date", "2024-06-10+02:00"},
-                                  {"xs:dateTime", "2024-06-10T12:30:00.5Z"},
-                                  {"xs:time", "12:30:00"},
-                                  {"xs:duration", "P1Y2M3DT4H5M6S"},
-                                  {"xs:duration", "-PT0S"}};
-  for (const auto& c : valid)
-    EXPECT_TRUE(Ids::IsLexicallyValid(c[0], c[1])) << c[1];
-  // A one-digit month, a space for T, hours before T, designators out of order or twice.
-  const char* const invalid[][2] = {{"xs:date", "2024-6-10"},
-                                    {"xs:dateTime", "2024-06-10 12:30:00"},
-                                    {"xs:duration", "P1H"},
-                                    {"xs:duration", "P1D2Y"},
-                                    {"xs:duration", "P1D1D"}};
-  for (const auto& c : invalid)
-    EXPECT_FALSE(Ids::IsLexicallyValid(c[0], c[1])) << c[1];
+  // The invalid ones: a one-digit month, a space for T, hours before T, designators out of order or twice.
+  const struct {
+    const char* type;
+    const char* text;
+    bool valid;
+  } cases[] = {{"xs:date", "2024-06-10+02:00", true},
+               {"xs:dateTime", "2024-06-10T12:30:00.5Z", true},
+               {"xs:time", "12:30:00", true},
+               {"xs:duration", "P1Y2M3DT4H5M6S", true},
+               {"xs:duration", "-PT0S", true},
+               {"xs:date", "2024-6-10", false},
+               {"xs:dateTime", "2024-06-10 12:30:00", false},
+               {"xs:duration", "P1H", false},
+               {"xs:duration", "P1D2Y", false},
+               {"xs:duration", "P1D1D", false}};
+  for (const auto& c : cases)
+    EXPECT_EQ(Ids::IsLexicallyValid(c.type, c.text), c.valid) << c.text;
 }
 
 }  // namespace
