@@ -1,7 +1,7 @@
 // Shared by the fuzz targets: running one step with an injected allocation failure, and stopping a
 // run with a message when a check fails (libFuzzer then saves the input that caused it).
 //
-//   const bool failed = RunFailing(input, [&] { table.Add(key, value); });
+//   const bool failed = Run(input, failing, [&] { table.Add(key, value); });
 //   Check(!failed || Equal(table, model), "a failed Add changed the table");
 #pragma once
 
@@ -39,6 +39,16 @@ bool RunFailing(FuzzedDataProvider& input, Step&& step) {
   }
   KT::MemoryManager::StopFailing();
   return failed;
+}
+
+// Runs `step` with an allocation failing when `failing` is set, plainly otherwise; true if it failed.
+template <class Step>
+bool Run(FuzzedDataProvider& input, bool failing, Step&& step) {
+  if (failing) {
+    return RunFailing(input, step);
+  }
+  step();
+  return false;
 }
 
 }  // namespace IFCAPI::Fuzzing

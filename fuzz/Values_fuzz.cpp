@@ -6,7 +6,6 @@
 #include <cstdint>
 #include <optional>
 #include <string>
-#include <vector>
 
 #include "FuzzSupport.h"
 #include "IFCAPI/Attribute.h"
@@ -43,25 +42,20 @@ std::optional<KT::UniString> OptionalText(FuzzedDataProvider& input) {
   return Text(input);
 }
 
+// A raw value of any kind, the untyped and empty ones too.
 IPL::AnyValue Raw(FuzzedDataProvider& input) {
-  switch (input.ConsumeIntegralInRange<int>(0, 7)) {
-    case 0:
-      return IPL::AnyValue::FromBoolean(input.ConsumeBool());
-    case 1:
-      return IPL::AnyValue::FromLogical(static_cast<IPL::AnyValue::LogicalValue>(input.ConsumeIntegralInRange(0, 2)));
-    case 2:
-      return IPL::AnyValue::FromInteger(input.ConsumeIntegral<std::int64_t>());
-    case 3:
-      return IPL::AnyValue::FromReal(input.ConsumeFloatingPoint<double>());
-    case 4:
-      return IPL::AnyValue::FromString(Text(input));
-    case 5:
-      return IPL::AnyValue::FromBinary(input.ConsumeBytes<std::uint8_t>(input.ConsumeIntegralInRange(0, 16)));
-    case 6:
-      return IPL::AnyValue(static_cast<IPL::AnyValue::ValueType>(input.ConsumeIntegralInRange(0, 7)));
-    default:
-      return IPL::AnyValue();
-  }
+  using In = FuzzedDataProvider&;
+  using V = IPL::AnyValue;
+  static V (*const makers[])(In) = {
+      [](In in) { return V::FromBoolean(in.ConsumeBool()); },
+      [](In in) { return V::FromLogical(static_cast<V::LogicalValue>(in.ConsumeIntegralInRange(0, 2))); },
+      [](In in) { return V::FromInteger(in.ConsumeIntegral<std::int64_t>()); },
+      [](In in) { return V::FromReal(in.ConsumeFloatingPoint<double>()); },
+      [](In in) { return V::FromString(Text(in)); },
+      [](In in) { return V::FromBinary(in.ConsumeBytes<std::uint8_t>(in.ConsumeIntegralInRange(0, 16))); },
+      [](In in) { return V(static_cast<V::ValueType>(in.ConsumeIntegralInRange(0, 7))); },
+      [](In) { return V(); }};
+  return makers[input.ConsumeIntegralInRange(0, 7)](input);
 }
 
 template <class T>
@@ -75,8 +69,8 @@ void ExpectWellFormed(const TSAPI::Result<T, TSAPI::Error>& result) {
 }
 
 // Values made from the input; a failed Create leaves none behind.
-std::vector<Value> MakeValues(FuzzedDataProvider& input, std::size_t count) {
-  std::vector<Value> values;
+KT::Array<Value> MakeValues(FuzzedDataProvider& input, std::size_t count) {
+  KT::Array<Value> values;
   for (std::size_t i = 0; i < count && input.remaining_bytes() > 0; ++i) {
     const KT::UniString typeName =
         input.ConsumeBool() ? KT::UniString(KnownTypes[input.ConsumeIntegralInRange<std::size_t>(0, 9)]) : Text(input);
@@ -84,18 +78,10 @@ std::vector<Value> MakeValues(FuzzedDataProvider& input, std::size_t count) {
     ExpectWellFormed(result);
     if (result.HasValue()) {
       Check(result.Unwrap().GetValue().GetValueType() != IPL::AnyValue::NoValueType, "a made value is typed");
-      values.push_back(result.Unwrap());
+      values.Push(result.Unwrap());
     }
   }
   return values;
-}
-
-KT::Array<Value> ToArray(const std::vector<Value>& values) {
-  KT::Array<Value> array;
-  for (const Value& value : values) {
-    array.Push(value);
-  }
-  return array;
 }
 
 void OneCall(FuzzedDataProvider& input, int factory) {
@@ -120,18 +106,18 @@ void OneCall(FuzzedDataProvider& input, int factory) {
       break;
     }
     case 2: {
-      const std::vector<Value> values = MakeValues(input, 3);
-      if (!values.empty()) {
+      const KT::Array<Value> values = MakeValues(input, 3);
+      if (values.GetSize() > 0) {
         ExpectWellFormed(PropertyValue::CreateSingleValue(Token, set, name, values[0]));
       }
-      if (values.size() == 3) {
+      if (values.GetSize() == 3) {
         ExpectWellFormed(PropertyValue::CreateBoundedValue(Token, set, name, values[0], values[1], values[2]));
       }
       break;
     }
     case 3: {
-      const auto first = ToArray(MakeValues(input, input.ConsumeIntegralInRange<std::size_t>(0, 5)));
-      const auto second = ToArray(MakeValues(input, input.ConsumeIntegralInRange<std::size_t>(0, 5)));
+      const auto first = MakeValues(input, input.ConsumeIntegralInRange<std::size_t>(0, 5));
+      const auto second = MakeValues(input, input.ConsumeIntegralInRange<std::size_t>(0, 5));
       auto list = PropertyValue::CreateListValue(Token, set, name, first);
       ExpectWellFormed(list);
       Check(!list.HasValue() || first.GetSize() > 0, "a list value needs a value");
