@@ -23,10 +23,14 @@ inline void Check(bool condition, const char* what) {
   }
 }
 
-// Runs `step` with one of its first 16 allocations failing, once or from then on, as the input
-// chooses. Returns whether the step ended with KT::OutOfMemoryException.
+// Runs `step`, when `failing` is set with one of its first 16 allocations failing, once or from then
+// on, as the input chooses. Returns whether the step ended with KT::OutOfMemoryException.
 template <class Step>
-bool RunFailing(FuzzedDataProvider& input, Step&& step) {
+bool Run(FuzzedDataProvider& input, bool failing, Step&& step) {
+  if (!failing) {
+    step();
+    return false;
+  }
   const auto n = input.ConsumeIntegralInRange<std::uint64_t>(1, 16);
   const auto mode =
       input.ConsumeBool() ? KT::MemoryManager::FailureMode::Once : KT::MemoryManager::FailureMode::FromThenOn;
@@ -39,16 +43,6 @@ bool RunFailing(FuzzedDataProvider& input, Step&& step) {
   }
   KT::MemoryManager::StopFailing();
   return failed;
-}
-
-// Runs `step` with an allocation failing when `failing` is set, plainly otherwise; true if it failed.
-template <class Step>
-bool Run(FuzzedDataProvider& input, bool failing, Step&& step) {
-  if (failing) {
-    return RunFailing(input, step);
-  }
-  step();
-  return false;
 }
 
 }  // namespace IFCAPI::Fuzzing

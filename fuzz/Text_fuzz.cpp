@@ -1,7 +1,7 @@
 // Fuzz target: KT::UniString's UTF-8 and UTF-16 conversions and KT::Guid's text parser, from arbitrary
-// bytes. Decoding never fails: ill-formed input becomes U+FFFD, so what comes out is well-formed,
-// decodes to the same text again, and equal texts hash equally. A GUID text either parses and prints
-// back to the same GUID, or gives the null GUID.
+// bytes. Decoding never fails: ill-formed input becomes U+FFFD, so what comes out is well-formed and
+// decodes to the same text again. A GUID text either parses and prints back to the same GUID, or gives
+// the null GUID.
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -34,8 +34,6 @@ void FuzzUtf8(std::string_view bytes) {
   const std::string encoded = decoded.ToUTF8();
   const KT::UniString again(encoded);
   Check(again == decoded, "re-decoding the encoded text gives the same text");
-  Check(again.GenerateHashValue() == decoded.GenerateHashValue(), "equal texts hash equally");
-  Check(again.ToUTF8() == encoded, "encoding is stable");
   Check(decoded.GetLength() <= bytes.size(), "each byte gives at most one code unit");
 }
 

@@ -84,56 +84,56 @@ KT::Array<Value> MakeValues(FuzzedDataProvider& input, std::size_t count) {
   return values;
 }
 
+// One call of each factory, from the input; `set` and `name` name the property or attribute.
+using Texts = const KT::UniString&;
+
+void CallAttribute(FuzzedDataProvider& input, Texts, Texts name) {
+  auto result = Attribute::Create(Token, name, OptionalText(input));
+  ExpectWellFormed(result);
+  Check(result.HasValue() != name.IsEmpty(), "an attribute needs a name, and only that");
+}
+
+void CallClassification(FuzzedDataProvider& input, Texts, Texts name) {
+  auto system = Classification::Create(Token, name, OptionalText(input), OptionalText(input), OptionalText(input),
+                                       OptionalText(input), OptionalText(input));
+  const KT::UniString relation = Text(input);
+  auto reference = ClassificationReference::Create(Token, OptionalText(input), OptionalText(input), OptionalText(input),
+                                                   system.Unwrap(), relation);
+  ExpectWellFormed(reference);
+  Check(reference.HasValue() != relation.IsEmpty(), "a reference needs a relation name, and only that");
+}
+
+void CallSingleAndBounded(FuzzedDataProvider& input, Texts set, Texts name) {
+  const KT::Array<Value> values = MakeValues(input, 3);
+  if (values.GetSize() > 0) {
+    ExpectWellFormed(PropertyValue::CreateSingleValue(Token, set, name, values[0]));
+  }
+  if (values.GetSize() == 3) {
+    ExpectWellFormed(PropertyValue::CreateBoundedValue(Token, set, name, values[0], values[1], values[2]));
+  }
+}
+
+void CallListsAndTables(FuzzedDataProvider& input, Texts set, Texts name) {
+  const auto first = MakeValues(input, input.ConsumeIntegralInRange<std::size_t>(0, 5));
+  const auto second = MakeValues(input, input.ConsumeIntegralInRange<std::size_t>(0, 5));
+  auto list = PropertyValue::CreateListValue(Token, set, name, first);
+  ExpectWellFormed(list);
+  Check(!list.HasValue() || first.GetSize() > 0, "a list value needs a value");
+  ExpectWellFormed(PropertyValue::CreateEnumeratedValue(Token, set, name, first, second));
+  auto table = PropertyValue::CreateTableValue(Token, set, name, first, second);
+  ExpectWellFormed(table);
+  Check(!table.HasValue() || first.GetSize() == second.GetSize(), "table columns have one length");
+  if (list.HasValue()) {
+    ExpectWellFormed(PropertyValue::Create(Token, set, *list.Unwrap().GetProperty()));
+  }
+}
+
 void OneCall(FuzzedDataProvider& input, int factory) {
+  void (*const calls[])(FuzzedDataProvider&, Texts, Texts) = {CallAttribute, CallClassification, CallSingleAndBounded,
+                                                              CallListsAndTables};
   const KT::UniString set = Text(input);
   const KT::UniString name = Text(input);
-  switch (factory) {
-    case 0: {
-      auto result = Attribute::Create(Token, name, OptionalText(input));
-      ExpectWellFormed(result);
-      Check(result.HasValue() != name.IsEmpty(), "an attribute needs a name, and only that");
-      break;
-    }
-    case 1: {
-      auto system = Classification::Create(Token, name, OptionalText(input), OptionalText(input), OptionalText(input),
-                                           OptionalText(input), OptionalText(input));
-      Check(system.HasValue(), "a classification never fails");
-      const KT::UniString relation = Text(input);
-      auto reference = ClassificationReference::Create(Token, OptionalText(input), OptionalText(input),
-                                                       OptionalText(input), system.Unwrap(), relation);
-      ExpectWellFormed(reference);
-      Check(reference.HasValue() != relation.IsEmpty(), "a reference needs a relation name, and only that");
-      break;
-    }
-    case 2: {
-      const KT::Array<Value> values = MakeValues(input, 3);
-      if (values.GetSize() > 0) {
-        ExpectWellFormed(PropertyValue::CreateSingleValue(Token, set, name, values[0]));
-      }
-      if (values.GetSize() == 3) {
-        ExpectWellFormed(PropertyValue::CreateBoundedValue(Token, set, name, values[0], values[1], values[2]));
-      }
-      break;
-    }
-    case 3: {
-      const auto first = MakeValues(input, input.ConsumeIntegralInRange<std::size_t>(0, 5));
-      const auto second = MakeValues(input, input.ConsumeIntegralInRange<std::size_t>(0, 5));
-      auto list = PropertyValue::CreateListValue(Token, set, name, first);
-      ExpectWellFormed(list);
-      Check(!list.HasValue() || first.GetSize() > 0, "a list value needs a value");
-      ExpectWellFormed(PropertyValue::CreateEnumeratedValue(Token, set, name, first, second));
-      auto table = PropertyValue::CreateTableValue(Token, set, name, first, second);
-      ExpectWellFormed(table);
-      Check(!table.HasValue() || first.GetSize() == second.GetSize(), "table columns have one length");
-      if (list.HasValue()) {
-        auto wrapped = PropertyValue::Create(Token, set, *list.Unwrap().GetProperty());
-        ExpectWellFormed(wrapped);
-      }
-      break;
-    }
-    default:
-      break;
-  }
+  calls[factory](input, set, name);
 }
 
 }  // namespace
@@ -143,11 +143,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const std::size_t live = KT::MemoryManager::GetLiveAllocationCount();
   while (input.remaining_bytes() > 0) {
     const auto op = input.ConsumeIntegral<std::uint8_t>();
-    if ((op & 0x80) != 0) {
-      IFCAPI::Fuzzing::RunFailing(input, [&] { OneCall(input, op % 4); });
-    } else {
-      OneCall(input, op % 4);
-    }
+    IFCAPI::Fuzzing::Run(input, (op & 0x80) != 0, [&] { OneCall(input, op % 4); });
   }
   Check(KT::MemoryManager::GetLiveAllocationCount() == live, "every factory call gave its memory back");
   return 0;
