@@ -36,10 +36,7 @@ KT::UniString Text(FuzzedDataProvider& input) {
 }
 
 std::optional<KT::UniString> OptionalText(FuzzedDataProvider& input) {
-  if (input.ConsumeBool()) {
-    return std::nullopt;
-  }
-  return Text(input);
+  return input.ConsumeBool() ? std::nullopt : std::optional<KT::UniString>(Text(input));
 }
 
 // A raw value of any kind, the untyped and empty ones too.
