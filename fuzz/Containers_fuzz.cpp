@@ -1,11 +1,11 @@
 // Fuzz target: sequences of operations on KT::HashTable, KT::HashSet and KT::Array, each checked
-// after every step against a plain model (a std::unordered_map with the insertion order beside it, or
-// a std::vector). Keys come from a small range and the table hashes them into four values, so chains
-// are long and collide; any step may run with an allocation failing, and must then change nothing.
+// after every step against a plain model (the entries in insertion order, or a std::vector). Keys come
+// from a small range and the table hashes them into four values, so chains are long and collide; any
+// step may run with an allocation failing, and must then change nothing.
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <string>
-#include <unordered_map>
 #include <utility>
 #include <vector>
 
@@ -17,7 +17,7 @@
 namespace {
 
 using IFCAPI::Fuzzing::Check;
-using IFCAPI::Fuzzing::RunFailing;
+using IFCAPI::Fuzzing::Run;
 
 struct Colliding {
   std::uint32_t operator()(std::uint32_t key) const noexcept { return key & 3u; }
@@ -25,42 +25,25 @@ struct Colliding {
 
 using Table = KT::HashTable<std::uint32_t, std::string, Colliding>;
 using Set = KT::HashSet<std::uint32_t>;
+// The entries in insertion order; keys are few, so a linear search finds them.
+using Model = std::vector<std::pair<std::uint32_t, std::string>>;
 
-struct Model {
-  std::unordered_map<std::uint32_t, std::string> values;
-  std::vector<std::uint32_t> order;
-
-  bool Add(std::uint32_t key, const std::string& value) {
-    if (!values.emplace(key, value).second) {
-      return false;
-    }
-    order.push_back(key);
-    return true;
-  }
-  void RemoveLast() {
-    values.erase(order.back());
-    order.pop_back();
-  }
-  void Clear() {
-    values.clear();
-    order.clear();
-  }
-};
+const std::string* Find(const Model& model, std::uint32_t key) {
+  const auto found = std::find_if(model.begin(), model.end(), [&](const auto& entry) { return entry.first == key; });
+  return found == model.end() ? nullptr : &found->second;
+}
 
 void ExpectEqual(const Table& table, const Set& set, const Model& model) {
-  Check(table.GetCount() == model.order.size(), "table count");
-  Check(set.GetCount() == model.order.size(), "set count");
-  std::size_t i = 0;
+  Check(table.GetCount() == model.size() && set.GetCount() == model.size(), "table or set count");
+  auto expected = model.begin();
   for (const auto& entry : table) {
-    Check(entry.key == model.order[i], "table order");
-    Check(entry.value == model.values.at(entry.key), "table value");
+    Check(entry.key == expected->first && entry.value == expected->second, "table order or value");
     Check(table.Get(entry.key) == &entry.value, "table lookup finds the enumerated entry");
-    ++i;
+    ++expected;
   }
-  i = 0;
-  for (std::uint32_t key : set) {
-    Check(key == model.order[i++], "set order");
-    Check(set.Contains(key), "set lookup");
+  expected = model.begin();
+  for (const std::uint32_t key : set) {
+    Check(key == (expected++)->first && set.Contains(key), "set order or lookup");
   }
 }
 
@@ -77,81 +60,64 @@ void FuzzHashContainers(FuzzedDataProvider& input) {
     const std::uint8_t op = input.ConsumeIntegral<std::uint8_t>();
     const bool failing = (op & 0x80) != 0;
     const std::uint32_t key = input.ConsumeIntegralInRange<std::uint32_t>(0, 63);
-    bool failed = false;
     switch (op & 7) {
       case 0:
       case 1: {
         const std::string value = Text(input);
-        bool addedToTable = false;
+        bool added = false;
         bool addedToSet = false;
-        const auto add = [&] {
-          addedToTable = table.Add(key, std::string(value));
+        const bool failed = Run(input, failing, [&] {
+          added = table.Add(key, std::string(value));
           addedToSet = set.Add(key);
-        };
-        if (failing) {
-          failed = RunFailing(input, add);
-          if (failed && addedToTable) {
-            table.RemoveLast();  // the set could not follow: both or neither, as an undo would
+        });
+        if (failed && added) {
+          table.RemoveLast();  // the set could not follow: both or neither, as an undo would
+        } else if (!failed) {
+          Check(added == addedToSet && added == (Find(model, key) == nullptr), "Add reports a new key");
+          if (added) {
+            model.emplace_back(key, value);
           }
-        } else {
-          add();
-        }
-        if (!failed) {
-          Check(addedToTable == addedToSet, "table and set agree on a new key");
-          Check(model.Add(key, value) == addedToTable, "Add reports a new key");
         }
         break;
       }
       case 2: {
         const std::uint32_t buckets = input.ConsumeIntegralInRange<std::uint32_t>(0, 40);
-        if (failing) {
-          failed = RunFailing(input, [&] { table.Rehash(buckets); });
-        } else {
+        Run(input, failing, [&] {
           table.Rehash(buckets);
           set.Rehash(buckets);
-        }
-        Check(!failed || table.GetCount() == model.order.size(), "a failed rehash keeps the entries");
-        Check(table.GetCount() == 0 || table.GetBucketCount() > 0, "entries always have buckets");
+        });
         break;
       }
       case 3:
-        if (!model.order.empty()) {
+        if (!model.empty()) {
           table.RemoveLast();
           set.RemoveLast();
-          model.RemoveLast();
+          model.pop_back();
         }
         break;
       case 4: {
-        const std::string* stored = table.Get(key);
-        const auto found = model.values.find(key);
-        Check((stored == nullptr) == (found == model.values.end()), "Get agrees on presence");
-        Check(stored == nullptr || *stored == found->second, "Get gives the stored value");
-        std::string& value = table.FindOrAdd(key);
-        if (found == model.values.end()) {
-          Check(value.empty(), "FindOrAdd adds an empty value");
+        const std::string* expected = Find(model, key);
+        Check((table.Get(key) == nullptr) == (expected == nullptr), "Get agrees on presence");
+        Check(table.FindOrAdd(key) == (expected ? *expected : std::string()), "FindOrAdd finds or adds empty");
+        if (expected == nullptr) {
           set.Add(key);
-          model.Add(key, std::string());
+          model.emplace_back(key, std::string());
         }
         break;
       }
       case 5:
-        if (failing) {
-          failed = RunFailing(input, [&] {
-            Table copy(table);
-            table = std::move(copy);
-          });
-        } else {
+        Run(input, failing, [&] {
           Table copy(table);
           Set setCopy(set);
           table = std::move(copy);
           set = std::move(setCopy);
-        }
+        });
         break;
       case 6:
         if ((op & 0x40) != 0) {
           table.Clear();
           set.Clear();
-          model.Clear();
+          model.clear();
         }
         break;
       default:
@@ -165,23 +131,10 @@ void FuzzHashContainers(FuzzedDataProvider& input) {
 void FuzzArray(FuzzedDataProvider& input) {
   KT::Array<std::string> array;
   std::vector<std::string> model;
-  const auto expectEqual = [&] {
-    Check(array.GetSize() == model.size(), "array size");
-    Check(array.GetCapacity() >= array.GetSize(), "capacity holds the elements");
-    for (std::uint32_t i = 0; i < array.GetSize(); ++i) {
-      Check(array[i] == model[i], "array element");
-    }
-  };
   while (input.remaining_bytes() > 0) {
     const std::uint8_t op = input.ConsumeIntegral<std::uint8_t>();
-    const bool failing = (op & 0x80) != 0;
     const auto run = [&](auto&& step, auto&& onSuccess) {
-      if (failing) {
-        if (!RunFailing(input, step)) {
-          onSuccess();
-        }
-      } else {
-        step();
+      if (!Run(input, (op & 0x80) != 0, step)) {
         onSuccess();
       }
     };
@@ -215,7 +168,7 @@ void FuzzArray(FuzzedDataProvider& input) {
       case 4:
         run(
             [&] {
-              KT::Array<std::string> copy(array);
+              const KT::Array<std::string> copy(array);
               array = copy;
             },
             [] {});
@@ -227,7 +180,8 @@ void FuzzArray(FuzzedDataProvider& input) {
       default:
         break;
     }
-    expectEqual();
+    Check(std::vector<std::string>(array.begin(), array.end()) == model, "array elements");
+    Check(array.GetCapacity() >= array.GetSize(), "capacity holds the elements");
   }
 }
 

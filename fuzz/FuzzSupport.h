@@ -1,7 +1,7 @@
 // Shared by the fuzz targets: running one step with an injected allocation failure, and stopping a
 // run with a message when a check fails (libFuzzer then saves the input that caused it).
 //
-//   const bool failed = RunFailing(input, [&] { table.Add(key, value); });
+//   const bool failed = Run(input, failing, [&] { table.Add(key, value); });
 //   Check(!failed || Equal(table, model), "a failed Add changed the table");
 #pragma once
 
@@ -23,10 +23,14 @@ inline void Check(bool condition, const char* what) {
   }
 }
 
-// Runs `step` with one of its first 16 allocations failing, once or from then on, as the input
-// chooses. Returns whether the step ended with KT::OutOfMemoryException.
+// Runs `step`, when `failing` is set with one of its first 16 allocations failing, once or from then
+// on, as the input chooses. Returns whether the step ended with KT::OutOfMemoryException.
 template <class Step>
-bool RunFailing(FuzzedDataProvider& input, Step&& step) {
+bool Run(FuzzedDataProvider& input, bool failing, Step&& step) {
+  if (!failing) {
+    step();
+    return false;
+  }
   const auto n = input.ConsumeIntegralInRange<std::uint64_t>(1, 16);
   const auto mode =
       input.ConsumeBool() ? KT::MemoryManager::FailureMode::Once : KT::MemoryManager::FailureMode::FromThenOn;

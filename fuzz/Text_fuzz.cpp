@@ -1,7 +1,7 @@
 // Fuzz target: KT::UniString's UTF-8 and UTF-16 conversions and KT::Guid's text parser, from arbitrary
-// bytes. Decoding never fails: ill-formed input becomes U+FFFD, so what comes out is well-formed,
-// decodes to the same text again, and equal texts hash equally. A GUID text either parses and prints
-// back to the same GUID, or gives the null GUID.
+// bytes. Decoding never fails: ill-formed input becomes U+FFFD, so what comes out is well-formed and
+// decodes to the same text again. A GUID text either parses and prints back to the same GUID, or gives
+// the null GUID.
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -15,16 +15,13 @@ namespace {
 
 using IFCAPI::Fuzzing::Check;
 
+const auto IsHigh = [](char16_t unit) { return unit >= 0xD800 && unit <= 0xDBFF; };
+const auto IsLow = [](char16_t unit) { return unit >= 0xDC00 && unit <= 0xDFFF; };
+
 // Whether `units` is well-formed UTF-16: every surrogate is part of a high-low pair.
 bool IsWellFormed(const std::u16string& units) {
-  for (std::size_t i = 0; i < units.size(); ++i) {
-    const char16_t unit = units[i];
-    if (unit >= 0xD800 && unit <= 0xDBFF) {
-      if (i + 1 == units.size() || units[i + 1] < 0xDC00 || units[i + 1] > 0xDFFF) {
-        return false;
-      }
-      ++i;
-    } else if (unit >= 0xDC00 && unit <= 0xDFFF) {
+  for (std::size_t i = 0; i < units.size(); i += IsHigh(units[i]) ? 2 : 1) {
+    if (IsLow(units[i]) || (IsHigh(units[i]) && (i + 1 == units.size() || !IsLow(units[i + 1])))) {
       return false;
     }
   }
@@ -37,8 +34,6 @@ void FuzzUtf8(std::string_view bytes) {
   const std::string encoded = decoded.ToUTF8();
   const KT::UniString again(encoded);
   Check(again == decoded, "re-decoding the encoded text gives the same text");
-  Check(again.GenerateHashValue() == decoded.GenerateHashValue(), "equal texts hash equally");
-  Check(again.ToUTF8() == encoded, "encoding is stable");
   Check(decoded.GetLength() <= bytes.size(), "each byte gives at most one code unit");
 }
 
@@ -64,9 +59,7 @@ void FuzzGuid(std::string_view bytes) {
     return;
   }
   const std::string printed = parsed.ToString();
-  Check(printed.size() == 38 && printed.front() == '{' && printed.back() == '}', "the braced form");
   Check(KT::Guid(printed) == parsed, "the printed form parses back");
-  Check(KT::Guid(std::string_view(printed).substr(1, 36)) == parsed, "braces are optional");
   const std::string_view core = bytes.front() == '{' ? bytes.substr(1, 36) : bytes;
   Check(core.size() == 36, "only the 36-character form parses");
 }
@@ -78,16 +71,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     return 0;
   }
   const std::string_view bytes(reinterpret_cast<const char*>(data) + 1, size - 1);
-  switch (data[0] % 3) {
-    case 0:
-      FuzzUtf8(bytes);
-      break;
-    case 1:
-      FuzzUtf16(bytes);
-      break;
-    default:
-      FuzzGuid(bytes);
-      break;
-  }
+  void (*const targets[])(std::string_view) = {FuzzUtf8, FuzzUtf16, FuzzGuid};
+  targets[data[0] % 3](bytes);
   return 0;
 }

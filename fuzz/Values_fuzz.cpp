@@ -6,7 +6,6 @@
 #include <cstdint>
 #include <optional>
 #include <string>
-#include <vector>
 
 #include "FuzzSupport.h"
 #include "IFCAPI/Attribute.h"
@@ -37,31 +36,23 @@ KT::UniString Text(FuzzedDataProvider& input) {
 }
 
 std::optional<KT::UniString> OptionalText(FuzzedDataProvider& input) {
-  if (input.ConsumeBool()) {
-    return std::nullopt;
-  }
-  return Text(input);
+  return input.ConsumeBool() ? std::nullopt : std::optional<KT::UniString>(Text(input));
 }
 
+// A raw value of any kind, the untyped and empty ones too.
 IPL::AnyValue Raw(FuzzedDataProvider& input) {
-  switch (input.ConsumeIntegralInRange<int>(0, 7)) {
-    case 0:
-      return IPL::AnyValue::FromBoolean(input.ConsumeBool());
-    case 1:
-      return IPL::AnyValue::FromLogical(static_cast<IPL::AnyValue::LogicalValue>(input.ConsumeIntegralInRange(0, 2)));
-    case 2:
-      return IPL::AnyValue::FromInteger(input.ConsumeIntegral<std::int64_t>());
-    case 3:
-      return IPL::AnyValue::FromReal(input.ConsumeFloatingPoint<double>());
-    case 4:
-      return IPL::AnyValue::FromString(Text(input));
-    case 5:
-      return IPL::AnyValue::FromBinary(input.ConsumeBytes<std::uint8_t>(input.ConsumeIntegralInRange(0, 16)));
-    case 6:
-      return IPL::AnyValue(static_cast<IPL::AnyValue::ValueType>(input.ConsumeIntegralInRange(0, 7)));
-    default:
-      return IPL::AnyValue();
-  }
+  using In = FuzzedDataProvider&;
+  using V = IPL::AnyValue;
+  static V (*const makers[])(In) = {
+      [](In in) { return V::FromBoolean(in.ConsumeBool()); },
+      [](In in) { return V::FromLogical(static_cast<V::LogicalValue>(in.ConsumeIntegralInRange(0, 2))); },
+      [](In in) { return V::FromInteger(in.ConsumeIntegral<std::int64_t>()); },
+      [](In in) { return V::FromReal(in.ConsumeFloatingPoint<double>()); },
+      [](In in) { return V::FromString(Text(in)); },
+      [](In in) { return V::FromBinary(in.ConsumeBytes<std::uint8_t>(in.ConsumeIntegralInRange(0, 16))); },
+      [](In in) { return V(static_cast<V::ValueType>(in.ConsumeIntegralInRange(0, 7))); },
+      [](In) { return V(); }};
+  return makers[input.ConsumeIntegralInRange(0, 7)](input);
 }
 
 template <class T>
@@ -75,8 +66,8 @@ void ExpectWellFormed(const TSAPI::Result<T, TSAPI::Error>& result) {
 }
 
 // Values made from the input; a failed Create leaves none behind.
-std::vector<Value> MakeValues(FuzzedDataProvider& input, std::size_t count) {
-  std::vector<Value> values;
+KT::Array<Value> MakeValues(FuzzedDataProvider& input, std::size_t count) {
+  KT::Array<Value> values;
   for (std::size_t i = 0; i < count && input.remaining_bytes() > 0; ++i) {
     const KT::UniString typeName =
         input.ConsumeBool() ? KT::UniString(KnownTypes[input.ConsumeIntegralInRange<std::size_t>(0, 9)]) : Text(input);
@@ -84,70 +75,62 @@ std::vector<Value> MakeValues(FuzzedDataProvider& input, std::size_t count) {
     ExpectWellFormed(result);
     if (result.HasValue()) {
       Check(result.Unwrap().GetValue().GetValueType() != IPL::AnyValue::NoValueType, "a made value is typed");
-      values.push_back(result.Unwrap());
+      values.Push(result.Unwrap());
     }
   }
   return values;
 }
 
-KT::Array<Value> ToArray(const std::vector<Value>& values) {
-  KT::Array<Value> array;
-  for (const Value& value : values) {
-    array.Push(value);
+// One call of each factory, from the input; `set` and `name` name the property or attribute.
+using Texts = const KT::UniString&;
+
+void CallAttribute(FuzzedDataProvider& input, Texts, Texts name) {
+  auto result = Attribute::Create(Token, name, OptionalText(input));
+  ExpectWellFormed(result);
+  Check(result.HasValue() != name.IsEmpty(), "an attribute needs a name, and only that");
+}
+
+void CallClassification(FuzzedDataProvider& input, Texts, Texts name) {
+  auto system = Classification::Create(Token, name, OptionalText(input), OptionalText(input), OptionalText(input),
+                                       OptionalText(input), OptionalText(input));
+  const KT::UniString relation = Text(input);
+  auto reference = ClassificationReference::Create(Token, OptionalText(input), OptionalText(input), OptionalText(input),
+                                                   system.Unwrap(), relation);
+  ExpectWellFormed(reference);
+  Check(reference.HasValue() != relation.IsEmpty(), "a reference needs a relation name, and only that");
+}
+
+void CallSingleAndBounded(FuzzedDataProvider& input, Texts set, Texts name) {
+  const KT::Array<Value> values = MakeValues(input, 3);
+  if (values.GetSize() > 0) {
+    ExpectWellFormed(PropertyValue::CreateSingleValue(Token, set, name, values[0]));
   }
-  return array;
+  if (values.GetSize() == 3) {
+    ExpectWellFormed(PropertyValue::CreateBoundedValue(Token, set, name, values[0], values[1], values[2]));
+  }
+}
+
+void CallListsAndTables(FuzzedDataProvider& input, Texts set, Texts name) {
+  const auto first = MakeValues(input, input.ConsumeIntegralInRange<std::size_t>(0, 5));
+  const auto second = MakeValues(input, input.ConsumeIntegralInRange<std::size_t>(0, 5));
+  auto list = PropertyValue::CreateListValue(Token, set, name, first);
+  ExpectWellFormed(list);
+  Check(!list.HasValue() || first.GetSize() > 0, "a list value needs a value");
+  ExpectWellFormed(PropertyValue::CreateEnumeratedValue(Token, set, name, first, second));
+  auto table = PropertyValue::CreateTableValue(Token, set, name, first, second);
+  ExpectWellFormed(table);
+  Check(!table.HasValue() || first.GetSize() == second.GetSize(), "table columns have one length");
+  if (list.HasValue()) {
+    ExpectWellFormed(PropertyValue::Create(Token, set, *list.Unwrap().GetProperty()));
+  }
 }
 
 void OneCall(FuzzedDataProvider& input, int factory) {
+  void (*const calls[])(FuzzedDataProvider&, Texts, Texts) = {CallAttribute, CallClassification, CallSingleAndBounded,
+                                                              CallListsAndTables};
   const KT::UniString set = Text(input);
   const KT::UniString name = Text(input);
-  switch (factory) {
-    case 0: {
-      auto result = Attribute::Create(Token, name, OptionalText(input));
-      ExpectWellFormed(result);
-      Check(result.HasValue() != name.IsEmpty(), "an attribute needs a name, and only that");
-      break;
-    }
-    case 1: {
-      auto system = Classification::Create(Token, name, OptionalText(input), OptionalText(input), OptionalText(input),
-                                           OptionalText(input), OptionalText(input));
-      Check(system.HasValue(), "a classification never fails");
-      const KT::UniString relation = Text(input);
-      auto reference = ClassificationReference::Create(Token, OptionalText(input), OptionalText(input),
-                                                       OptionalText(input), system.Unwrap(), relation);
-      ExpectWellFormed(reference);
-      Check(reference.HasValue() != relation.IsEmpty(), "a reference needs a relation name, and only that");
-      break;
-    }
-    case 2: {
-      const std::vector<Value> values = MakeValues(input, 3);
-      if (!values.empty()) {
-        ExpectWellFormed(PropertyValue::CreateSingleValue(Token, set, name, values[0]));
-      }
-      if (values.size() == 3) {
-        ExpectWellFormed(PropertyValue::CreateBoundedValue(Token, set, name, values[0], values[1], values[2]));
-      }
-      break;
-    }
-    case 3: {
-      const auto first = ToArray(MakeValues(input, input.ConsumeIntegralInRange<std::size_t>(0, 5)));
-      const auto second = ToArray(MakeValues(input, input.ConsumeIntegralInRange<std::size_t>(0, 5)));
-      auto list = PropertyValue::CreateListValue(Token, set, name, first);
-      ExpectWellFormed(list);
-      Check(!list.HasValue() || first.GetSize() > 0, "a list value needs a value");
-      ExpectWellFormed(PropertyValue::CreateEnumeratedValue(Token, set, name, first, second));
-      auto table = PropertyValue::CreateTableValue(Token, set, name, first, second);
-      ExpectWellFormed(table);
-      Check(!table.HasValue() || first.GetSize() == second.GetSize(), "table columns have one length");
-      if (list.HasValue()) {
-        auto wrapped = PropertyValue::Create(Token, set, *list.Unwrap().GetProperty());
-        ExpectWellFormed(wrapped);
-      }
-      break;
-    }
-    default:
-      break;
-  }
+  calls[factory](input, set, name);
 }
 
 }  // namespace
@@ -157,11 +140,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const std::size_t live = KT::MemoryManager::GetLiveAllocationCount();
   while (input.remaining_bytes() > 0) {
     const auto op = input.ConsumeIntegral<std::uint8_t>();
-    if ((op & 0x80) != 0) {
-      IFCAPI::Fuzzing::RunFailing(input, [&] { OneCall(input, op % 4); });
-    } else {
-      OneCall(input, op % 4);
-    }
+    IFCAPI::Fuzzing::Run(input, (op & 0x80) != 0, [&] { OneCall(input, op % 4); });
   }
   Check(KT::MemoryManager::GetLiveAllocationCount() == live, "every factory call gave its memory back");
   return 0;
