@@ -108,16 +108,5 @@ TEST(PropertySetMerge, IdenticalSetsAreWrittenOnceAndRelatedToAllReceivers) {
   EXPECT_EQ(result.summary.relations, 1u);
 }
 
-TEST(PropertySetMerge, AQuantitySetOfTheContributedNameKeepsItToItself) {
-  // One name, one set per element, whatever its kind: the contributed set is not written beside the
-  // element's quantities, and the warning says why.
-  const ExportResult result = Contribute({{C, "Qto_Own", "Length", "l"}});
-  EXPECT_FALSE(Has(result.text, "'Qto_Own',$,("));
-  EXPECT_FALSE(Has(result.text, "'Length',$,IFCLABEL('l')"));
-  EXPECT_TRUE(Has(result.text, "#41=IFCELEMENTQUANTITY('0000000000000000000041',$,'Qto_Own',$,$,(#40));"));
-  ASSERT_EQ(result.summary.warnings.size(), 1u);
-  EXPECT_TRUE(Has(result.summary.warnings[0], "Qto_Own is the name of the element's quantities"));
-}
-
 }  // namespace
 }  // namespace Exporter::Testing

@@ -29,22 +29,6 @@ TEST(Schema, FileSchemaNamesMapToTheirSchema) {
   EXPECT_FALSE(FindSchemaVersion("IFC2X"));
 }
 
-TEST(Schema, EveryEntityIsFoundByItsNameInAnyCaseAndNothingElseIs) {
-  for (const SchemaVersion version : AllVersions) {
-    const Schema& schema = Schema::Get(version);
-    ASSERT_GT(schema.EntityCount(), 600u);
-    for (std::int16_t i = 0; i < static_cast<std::int16_t>(schema.EntityCount()); ++i) {
-      const EntityId entity{i};
-      ASSERT_EQ(schema.FindEntity(schema.UpperName(entity)), entity) << schema.UpperName(entity);
-      ASSERT_EQ(schema.FindEntity(schema.Name(entity)), entity) << schema.Name(entity);
-    }
-    EXPECT_EQ(schema.FindEntity("ifcwall"), schema.FindEntity("IFCWALL"));
-    EXPECT_FALSE(schema.FindEntity("IFCWAL").Valid());
-    EXPECT_FALSE(schema.FindEntity("IFCWALLS").Valid());
-    EXPECT_FALSE(schema.FindEntity("").Valid());
-  }
-}
-
 TEST(Schema, EntitiesHaveTheirSchemasAttributesAndInheritance) {
   const std::vector<std::string> root = {"GlobalId", "OwnerHistory", "Name", "Description"};
   for (const SchemaVersion version : AllVersions) {
