@@ -5,10 +5,10 @@
 #include <cstdint>
 #include <string>
 
-#include "Audit.h"
-#include "DocumentReader.h"
 #include "FuzzSupport.h"
-#include "SchemaCatalog.h"
+#include "idscheck/check/Audit.h"
+#include "idscheck/check/DocumentReader.h"
+#include "idscheck/check/SchemaCatalog.h"
 
 using IFCAPI::Fuzzing::Check;
 

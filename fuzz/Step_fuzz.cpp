@@ -10,10 +10,10 @@
 #include <vector>
 
 #include "FuzzSupport.h"
-#include "Lexer.h"
-#include "Model.h"
-#include "StepText.h"
-#include "StringDecoding.h"
+#include "ifc/step/Lexer.h"
+#include "ifc/step/Model.h"
+#include "ifc/step/StringDecoding.h"
+#include "ifc/text/StepText.h"
 
 namespace {
 

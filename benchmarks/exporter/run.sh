@@ -55,7 +55,7 @@ mkdir -p "$build"
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DIFCAPI_BUILD_TESTS=OFF -DIFCAPI_BUILD_BENCHMARKS=OFF \
   >/dev/null
 run_with_progress cmake --build "$build" --target ifcapi-export example_addon -- -j2
-cmake -DNPM="$(command -v npm)" -DSOURCE=tests/ifc -DTARGET="$build/npm" -P tests/ifc/RunNpmCi.cmake >/dev/null
+cmake -DNPM="$(command -v npm)" -DSOURCE=tests/external-readers -DTARGET="$build/npm" -P tests/external-readers/RunNpmCi.cmake >/dev/null
 
 tool=$(find "$build" -name ifcapi-export -type f -perm -u+x | head -n 1)
 addon=$(find "$build" -name 'libexample_addon.so' | head -n 1)

@@ -47,7 +47,7 @@ mkdir -p "$build"
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DIFCAPI_BUILD_TESTS=OFF -DIFCAPI_BUILD_BENCHMARKS=OFF \
   >/dev/null
 run_with_progress cmake --build "$build" --target ifcapi-ids -- -j2
-cmake -DNPM="$(command -v npm)" -DSOURCE=tests/ifc -DTARGET="$build/npm" -P tests/ifc/RunNpmCi.cmake >/dev/null
+cmake -DNPM="$(command -v npm)" -DSOURCE=tests/external-readers -DTARGET="$build/npm" -P tests/external-readers/RunNpmCi.cmake >/dev/null
 
 model=$build/ids-model-$instances.ifc
 if [[ ! -f $model ]]; then node benchmarks/ids/generate-model.js "$model" "$instances"; fi

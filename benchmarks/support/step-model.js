@@ -11,7 +11,7 @@
 'use strict';
 
 const fs = require('node:fs');
-const { compress } = require('../../tests/ifc/lib/guid');
+const { compress } = require('../../tests/external-readers/lib/guid');
 
 const list = (items) => `(${items.join(',')})`;
 

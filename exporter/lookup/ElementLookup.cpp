@@ -1,12 +1,12 @@
-#include "ElementLookup.h"
+#include "exporter/lookup/ElementLookup.h"
 
 #include <algorithm>
 #include <utility>
 
 #include "API/IfcGlobalId.h"
 #include "APICore/StandInElementLookup.h"
-#include "IfcGuid.h"
-#include "StepValueText.h"
+#include "exporter/lookup/StepValueText.h"
+#include "exporter/model/IfcGuid.h"
 
 namespace Exporter {
 

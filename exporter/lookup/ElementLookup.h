@@ -20,9 +20,9 @@
 #include <vector>
 
 #include "API/ElementLookup.h"
-#include "Model.h"
-#include "RelationLinks.h"
-#include "StepFile.h"
+#include "exporter/lookup/RelationLinks.h"
+#include "exporter/model/StepFile.h"
+#include "ifc/step/Model.h"
 
 namespace Exporter {
 

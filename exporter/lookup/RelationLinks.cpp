@@ -1,4 +1,4 @@
-#include "RelationLinks.h"
+#include "exporter/lookup/RelationLinks.h"
 
 #include <algorithm>
 

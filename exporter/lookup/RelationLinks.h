@@ -11,7 +11,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "Model.h"
+#include "ifc/step/Model.h"
 
 namespace Exporter {
 

@@ -1,4 +1,4 @@
-#include "StepValueText.h"
+#include "exporter/lookup/StepValueText.h"
 
 #include <cstddef>
 #include <utility>

@@ -9,8 +9,8 @@
 #include <optional>
 #include <string>
 
-#include "Schema.h"
-#include "Value.h"
+#include "ifc/schema/Schema.h"
+#include "ifc/step/Value.h"
 
 namespace Exporter {
 

@@ -1,4 +1,4 @@
-#include "Arguments.h"
+#include "exporter/main/Arguments.h"
 
 #include <string_view>
 

@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "IfcGuid.h"
+#include "exporter/model/IfcGuid.h"
 
 namespace Exporter {
 

@@ -1,4 +1,4 @@
-#include "FlawWarnings.h"
+#include "exporter/main/FlawWarnings.h"
 
 namespace Exporter {
 

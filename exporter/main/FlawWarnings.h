@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "Flaws.h"
+#include "ifc/step/Flaws.h"
 
 namespace Exporter {
 

@@ -1,11 +1,11 @@
-#include "RequirementsCheck.h"
+#include "exporter/main/RequirementsCheck.h"
 
 #ifdef IFCAPI_EXPORT_IDS
-#include "CheckSession.h"
-#include "Checker.h"
-#include "ConsoleReport.h"
-#include "Model.h"
-#include "ReaderModelView.h"
+#include "idscheck/check/Checker.h"
+#include "idscheck/check/ReaderModelView.h"
+#include "idscheck/reports/ConsoleReport.h"
+#include "idscheck/session/CheckSession.h"
+#include "ifc/step/Model.h"
 #endif
 
 namespace Exporter {

@@ -13,19 +13,19 @@
 #include <string>
 #include <vector>
 
-#include "AddOn.h"
-#include "Arguments.h"
-#include "Exporter.h"
-#include "FlawWarnings.h"
 #include "KT/OutOfMemoryException.h"
-#include "OutputPath.h"
-#include "Platform.h"
-#include "ProgressBar.h"
-#include "ProviderFailure.h"
-#include "RequirementsCheck.h"
-#include "StepFile.h"
-#include "lookup/ElementLookup.h"
-#include "trace/Trace.h"
+#include "exporter/addon/AddOn.h"
+#include "exporter/addon/Platform.h"
+#include "exporter/lookup/ElementLookup.h"
+#include "exporter/main/Arguments.h"
+#include "exporter/main/FlawWarnings.h"
+#include "exporter/main/RequirementsCheck.h"
+#include "exporter/model/StepFile.h"
+#include "exporter/session/Exporter.h"
+#include "exporter/session/ProgressBar.h"
+#include "exporter/session/ProviderFailure.h"
+#include "exporter/trace/Trace.h"
+#include "ifc/files/OutputPath.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "AdaptedProperties.h"
+#include "exporter/merge/AdaptedProperties.h"
 
 #include <algorithm>
 
@@ -7,10 +7,10 @@
 #include "IPL/PropertyListValue.h"
 #include "IPL/PropertySingleValue.h"
 #include "IPL/PropertyTableValue.h"
-#include "NamedBody.h"
-#include "PropertyText.h"
-#include "StepText.h"
-#include "ValueRules.h"
+#include "exporter/merge/NamedBody.h"
+#include "exporter/merge/ValueRules.h"
+#include "exporter/writer/PropertyText.h"
+#include "ifc/text/StepText.h"
 
 namespace Exporter {
 

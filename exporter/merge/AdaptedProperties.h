@@ -16,7 +16,7 @@
 
 #include "IPL/Property.h"
 #include "IPL/PropertyEnumeration.h"
-#include "Schema.h"
+#include "ifc/schema/Schema.h"
 
 namespace Exporter {
 

@@ -1,12 +1,12 @@
-#include "AssignmentMerge.h"
+#include "exporter/merge/AssignmentMerge.h"
 
 #include <algorithm>
 #include <optional>
 #include <string_view>
 
-#include "InstanceText.h"
-#include "NamedBody.h"
-#include "SchemaAdaptation.h"
+#include "exporter/merge/NamedBody.h"
+#include "exporter/merge/SchemaAdaptation.h"
+#include "exporter/writer/InstanceText.h"
 
 namespace Exporter {
 

@@ -16,7 +16,7 @@
 
 #include "IFCAPI/HookAssignments.h"
 #include "KT/Array.h"
-#include "MergeContext.h"
+#include "exporter/merge/MergeContext.h"
 
 namespace Exporter {
 

@@ -1,7 +1,7 @@
-#include "AttributeMerge.h"
+#include "exporter/merge/AttributeMerge.h"
 
-#include "InstanceAttributes.h"
-#include "InstanceText.h"
+#include "exporter/merge/InstanceAttributes.h"
+#include "exporter/writer/InstanceText.h"
 
 namespace Exporter {
 

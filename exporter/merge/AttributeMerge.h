@@ -9,7 +9,7 @@
 
 #include "IPL/GeneralAttribute.h"
 #include "KT/Array.h"
-#include "MergeContext.h"
+#include "exporter/merge/MergeContext.h"
 
 namespace Exporter {
 

@@ -1,10 +1,10 @@
-#include "ClassificationMerge.h"
+#include "exporter/merge/ClassificationMerge.h"
 
 #include <initializer_list>
 
-#include "InstanceText.h"
-#include "NamedBody.h"
-#include "SchemaAdaptation.h"
+#include "exporter/merge/NamedBody.h"
+#include "exporter/merge/SchemaAdaptation.h"
+#include "exporter/writer/InstanceText.h"
 
 namespace Exporter {
 

@@ -16,8 +16,8 @@
 #include "IPL/ExternalReferenceBase.h"
 #include "KT/Array.h"
 #include "KT/SharedPtr.h"
-#include "MergeContext.h"
-#include "RelationList.h"
+#include "exporter/merge/MergeContext.h"
+#include "exporter/merge/RelationList.h"
 
 namespace Exporter {
 

@@ -1,9 +1,9 @@
-#include "ElementQuantities.h"
+#include "exporter/merge/ElementQuantities.h"
 
 #include <algorithm>
 
-#include "InstanceAttributes.h"
-#include "StepText.h"
+#include "exporter/merge/InstanceAttributes.h"
+#include "ifc/text/StepText.h"
 
 namespace Exporter {
 

@@ -10,8 +10,8 @@
 #include <utility>
 #include <vector>
 
-#include "InstanceIds.h"
-#include "MergeContext.h"
+#include "exporter/merge/MergeContext.h"
+#include "exporter/writer/InstanceIds.h"
 
 namespace Exporter {
 

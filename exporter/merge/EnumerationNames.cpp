@@ -1,4 +1,4 @@
-#include "EnumerationNames.h"
+#include "exporter/merge/EnumerationNames.h"
 
 namespace Exporter {
 

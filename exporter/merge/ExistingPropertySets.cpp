@@ -1,9 +1,9 @@
-#include "ExistingPropertySets.h"
+#include "exporter/merge/ExistingPropertySets.h"
 
 #include <algorithm>
 #include <unordered_map>
 
-#include "StepText.h"
+#include "ifc/text/StepText.h"
 
 namespace Exporter {
 

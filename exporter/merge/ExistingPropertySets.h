@@ -13,8 +13,8 @@
 #include <string>
 #include <vector>
 
-#include "InstanceAttributes.h"
-#include "MergeContext.h"
+#include "exporter/merge/InstanceAttributes.h"
+#include "exporter/merge/MergeContext.h"
 
 namespace Exporter {
 

@@ -1,6 +1,6 @@
-#include "InstanceAttributes.h"
+#include "exporter/merge/InstanceAttributes.h"
 
-#include "StepText.h"
+#include "ifc/text/StepText.h"
 
 namespace Exporter {
 

@@ -12,8 +12,8 @@
 #include <string_view>
 #include <vector>
 
-#include "InstanceIds.h"
-#include "Model.h"
+#include "exporter/writer/InstanceIds.h"
+#include "ifc/step/Model.h"
 
 namespace Exporter {
 

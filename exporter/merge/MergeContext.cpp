@@ -1,6 +1,6 @@
-#include "MergeContext.h"
+#include "exporter/merge/MergeContext.h"
 
-#include "InstanceText.h"
+#include "exporter/writer/InstanceText.h"
 
 namespace Exporter {
 

@@ -11,13 +11,13 @@
 #include <unordered_set>
 #include <vector>
 
-#include "NamedBody.h"
-#include "NewGlobalIds.h"
-#include "NewInstances.h"
-#include "Replacements.h"
-#include "Schema.h"
-#include "StepFile.h"
-#include "Summary.h"
+#include "exporter/merge/NamedBody.h"
+#include "exporter/merge/Summary.h"
+#include "exporter/model/StepFile.h"
+#include "exporter/writer/NewGlobalIds.h"
+#include "exporter/writer/NewInstances.h"
+#include "exporter/writer/Replacements.h"
+#include "ifc/schema/Schema.h"
 
 namespace Exporter {
 

@@ -1,4 +1,4 @@
-#include "NamedBody.h"
+#include "exporter/merge/NamedBody.h"
 
 #include <utility>
 

@@ -15,7 +15,7 @@
 #include <utility>
 #include <vector>
 
-#include "Schema.h"
+#include "ifc/schema/Schema.h"
 
 namespace Exporter {
 

@@ -1,16 +1,16 @@
-#include "PropertySetMerge.h"
+#include "exporter/merge/PropertySetMerge.h"
 
 #include <algorithm>
 
-#include "AdaptedProperties.h"
 #include "IPL/PropertyEnumeratedValue.h"
-#include "InstanceAttributes.h"
-#include "InstanceText.h"
-#include "NamedBody.h"
-#include "PropertyText.h"
-#include "StepText.h"
-#include "UnreferencedInstances.h"
-#include "ValueRules.h"
+#include "exporter/merge/AdaptedProperties.h"
+#include "exporter/merge/InstanceAttributes.h"
+#include "exporter/merge/NamedBody.h"
+#include "exporter/merge/UnreferencedInstances.h"
+#include "exporter/merge/ValueRules.h"
+#include "exporter/writer/InstanceText.h"
+#include "exporter/writer/PropertyText.h"
+#include "ifc/text/StepText.h"
 
 namespace Exporter {
 

@@ -22,13 +22,13 @@
 #include <utility>
 #include <vector>
 
-#include "ElementQuantities.h"
-#include "EnumerationNames.h"
-#include "ExistingPropertySets.h"
 #include "IPL/PropertySet.h"
 #include "KT/Array.h"
-#include "MergeContext.h"
-#include "RelationList.h"
+#include "exporter/merge/ElementQuantities.h"
+#include "exporter/merge/EnumerationNames.h"
+#include "exporter/merge/ExistingPropertySets.h"
+#include "exporter/merge/MergeContext.h"
+#include "exporter/merge/RelationList.h"
 
 namespace Exporter {
 

@@ -1,4 +1,4 @@
-#include "RelationList.h"
+#include "exporter/merge/RelationList.h"
 
 namespace Exporter {
 

@@ -11,7 +11,7 @@
 #include <unordered_map>
 #include <vector>
 
-#include "InstanceIds.h"
+#include "exporter/writer/InstanceIds.h"
 
 namespace Exporter {
 

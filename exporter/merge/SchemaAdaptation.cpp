@@ -1,9 +1,9 @@
-#include "SchemaAdaptation.h"
+#include "exporter/merge/SchemaAdaptation.h"
 
 #include <cstdlib>
 
-#include "NamedBody.h"
-#include "StepText.h"
+#include "exporter/merge/NamedBody.h"
+#include "ifc/text/StepText.h"
 
 namespace Exporter {
 

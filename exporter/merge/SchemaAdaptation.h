@@ -27,7 +27,7 @@
 #include "IPL/Classification.h"
 #include "IPL/ClassificationReference.h"
 #include "IPL/IFCType.h"
-#include "Schema.h"
+#include "ifc/schema/Schema.h"
 
 namespace Exporter {
 

@@ -1,4 +1,4 @@
-#include "UnreferencedInstances.h"
+#include "exporter/merge/UnreferencedInstances.h"
 
 #include <algorithm>
 #include <string_view>

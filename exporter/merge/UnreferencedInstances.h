@@ -9,8 +9,8 @@
 
 #include <vector>
 
-#include "InstanceIds.h"
-#include "Model.h"
+#include "exporter/writer/InstanceIds.h"
+#include "ifc/step/Model.h"
 
 namespace Exporter {
 

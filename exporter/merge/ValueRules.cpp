@@ -1,9 +1,9 @@
-#include "ValueRules.h"
+#include "exporter/merge/ValueRules.h"
 
 #include <charconv>
 
 #include "IPL/IFCType.h"
-#include "RealText.h"
+#include "ifc/text/RealText.h"
 
 namespace Exporter {
 

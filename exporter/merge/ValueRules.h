@@ -1,7 +1,7 @@
 // Whether a contributed value may be written into a file of a given schema: its type must be a value
 // type of that schema, a text must fit its type's width (IfcLabel: 255 characters), and a number must
 // keep its type's rule (IfcPositiveLengthMeasure > 0, IfcNormalisedRatioMeasure within 0..1, ...).
-// Widths and rules are read from the schema's defined-type table only (exporter/schema/
+// Widths and rules are read from the schema's defined-type table only (ifc/schema/
 // value-type-rules.tsv fills them in), so they differ where the schemas do: IFC2X3's IfcLabel is an
 // unbounded STRING.
 //
@@ -17,7 +17,7 @@
 
 #include "IPL/Value.h"
 #include "KT/Array.h"
-#include "Schema.h"
+#include "ifc/schema/Schema.h"
 
 namespace Exporter {
 

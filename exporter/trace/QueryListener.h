@@ -4,8 +4,9 @@
 //
 //   class Counter : public QueryListener {
 //     bool Asks(IfcReader::InstanceIndex, const GuidBytes&) override { return true; }
-//     void Answered(IfcReader::InstanceIndex, const Answers& answers) override { sets += answers.propertySets.GetSize(); }
-//     void AssignmentsAnswered(const KT::Array<IFCAPI::Impl::HookAssignments>&) override {}
+//     void Answered(IfcReader::InstanceIndex, const Answers& answers) override { sets +=
+//     answers.propertySets.GetSize(); } void AssignmentsAnswered(const KT::Array<IFCAPI::Impl::HookAssignments>&)
+//     override {}
 //   };
 #pragma once
 
@@ -15,10 +16,10 @@
 #include "IPL/ExternalReferenceBase.h"
 #include "IPL/GeneralAttribute.h"
 #include "IPL/PropertySet.h"
-#include "IfcGuid.h"
-#include "InstanceId.h"
 #include "KT/Array.h"
 #include "KT/SharedPtr.h"
+#include "exporter/model/IfcGuid.h"
+#include "ifc/step/InstanceId.h"
 
 namespace Exporter {
 

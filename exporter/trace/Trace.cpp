@@ -1,14 +1,14 @@
-#include "Trace.h"
+#include "exporter/trace/Trace.h"
 
 #include <vector>
 
 #include "API/IfcGlobalId.h"
-#include "AdaptedProperties.h"
 #include "IPL/ClassificationReference.h"
 #include "IPL/IFCType.h"
 #include "IPL/PropertySingleValue.h"
-#include "PropertyText.h"
-#include "lookup/StepValueText.h"
+#include "exporter/lookup/StepValueText.h"
+#include "exporter/merge/AdaptedProperties.h"
+#include "exporter/writer/PropertyText.h"
 
 namespace Exporter {
 

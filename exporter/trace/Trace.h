@@ -16,10 +16,10 @@
 #include <string>
 #include <unordered_set>
 
-#include "IfcGuid.h"
-#include "QueryListener.h"
-#include "StepFile.h"
-#include "lookup/ElementLookup.h"
+#include "exporter/lookup/ElementLookup.h"
+#include "exporter/model/IfcGuid.h"
+#include "exporter/model/StepFile.h"
+#include "exporter/trace/QueryListener.h"
 
 namespace Exporter {
 

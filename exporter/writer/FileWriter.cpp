@@ -1,11 +1,11 @@
-#include "FileWriter.h"
+#include "exporter/writer/FileWriter.h"
 
 #include <algorithm>
 #include <vector>
 
-#include "InstanceText.h"
-#include "LineEnds.h"
-#include "StepText.h"
+#include "exporter/writer/InstanceText.h"
+#include "exporter/writer/LineEnds.h"
+#include "ifc/text/StepText.h"
 
 #ifndef IFCAPI_EXPORT_VERSION
 #define IFCAPI_EXPORT_VERSION "0"

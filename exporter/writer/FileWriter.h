@@ -11,10 +11,10 @@
 #include <functional>
 #include <string>
 
-#include "NewInstances.h"
-#include "OutputFile.h"
-#include "Replacements.h"
-#include "StepFile.h"
+#include "exporter/model/StepFile.h"
+#include "exporter/writer/NewInstances.h"
+#include "exporter/writer/OutputFile.h"
+#include "exporter/writer/Replacements.h"
 
 namespace Exporter {
 

@@ -6,7 +6,7 @@
 //   const std::string text = Reference(model.Number(wall));   // "#42"
 #pragma once
 
-#include "InstanceId.h"
+#include "ifc/step/InstanceId.h"
 
 namespace Exporter {
 

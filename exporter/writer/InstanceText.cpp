@@ -1,6 +1,6 @@
-#include "InstanceText.h"
+#include "exporter/writer/InstanceText.h"
 
-#include "StepText.h"
+#include "ifc/text/StepText.h"
 
 namespace Exporter {
 

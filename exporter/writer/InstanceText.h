@@ -8,10 +8,10 @@
 #include <string>
 #include <vector>
 
-#include "IfcGuid.h"
-#include "InstanceIds.h"
 #include "KT/Optional.h"
 #include "KT/UniString.h"
+#include "exporter/model/IfcGuid.h"
+#include "exporter/writer/InstanceIds.h"
 
 namespace Exporter {
 

@@ -1,4 +1,4 @@
-#include "LineEnds.h"
+#include "exporter/writer/LineEnds.h"
 
 namespace Exporter {
 

@@ -1,8 +1,8 @@
-#include "NewGlobalIds.h"
+#include "exporter/writer/NewGlobalIds.h"
 
 #include <cstdint>
 
-#include "InstanceText.h"
+#include "exporter/writer/InstanceText.h"
 
 namespace Exporter {
 

@@ -10,8 +10,8 @@
 #include <string_view>
 #include <unordered_set>
 
-#include "IfcGuid.h"
-#include "StepFile.h"
+#include "exporter/model/IfcGuid.h"
+#include "exporter/model/StepFile.h"
 
 namespace Exporter {
 

@@ -1,4 +1,4 @@
-#include "NewInstances.h"
+#include "exporter/writer/NewInstances.h"
 
 namespace Exporter {
 

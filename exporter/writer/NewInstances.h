@@ -10,7 +10,7 @@
 #include <string>
 #include <unordered_map>
 
-#include "InstanceIds.h"
+#include "exporter/writer/InstanceIds.h"
 
 namespace Exporter {
 

@@ -1,10 +1,10 @@
-#include "OutputFile.h"
+#include "exporter/writer/OutputFile.h"
 
 #include <cerrno>
 #include <cstring>
 
-#include "OutputPath.h"
-#include "Platform.h"
+#include "exporter/addon/Platform.h"
+#include "ifc/files/OutputPath.h"
 
 namespace Exporter {
 

@@ -1,4 +1,4 @@
-#include "Replacements.h"
+#include "exporter/writer/Replacements.h"
 
 #include <algorithm>
 

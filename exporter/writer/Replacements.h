@@ -10,7 +10,7 @@
 #include <utility>
 #include <vector>
 
-#include "InstanceIds.h"
+#include "exporter/writer/InstanceIds.h"
 
 namespace Exporter {
 

@@ -16,10 +16,10 @@
 #include <string>
 #include <vector>
 
-#include "Exporter.h"
 #include "IFCAPI/HookManager.h"
 #include "IFCAPI/IHookDataProvider.h"
-#include "IfcFileText.h"
+#include "exporter/session/Exporter.h"
+#include "tests/ifc/IfcFileText.h"
 
 namespace Exporter::Testing {
 

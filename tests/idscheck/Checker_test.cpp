@@ -1,6 +1,6 @@
 // The check in parts on several threads: each specification's counts and failures, in file order,
 // are those of the check in one part, however many parts there are.
-#include "Checker.h"
+#include "idscheck/check/Checker.h"
 
 #include <gtest/gtest.h>
 
@@ -9,8 +9,8 @@
 #include <string>
 #include <vector>
 
-#include "DocumentReader.h"
-#include "ReaderModelView.h"
+#include "idscheck/check/DocumentReader.h"
+#include "idscheck/check/ReaderModelView.h"
 
 namespace {
 

@@ -8,11 +8,11 @@
 #include <string>
 #include <vector>
 
-#include "Audit.h"
-#include "Checker.h"
-#include "DocumentReader.h"
-#include "ReaderModelView.h"
-#include "SchemaCatalog.h"
+#include "idscheck/check/Audit.h"
+#include "idscheck/check/Checker.h"
+#include "idscheck/check/DocumentReader.h"
+#include "idscheck/check/ReaderModelView.h"
+#include "idscheck/check/SchemaCatalog.h"
 
 namespace {
 

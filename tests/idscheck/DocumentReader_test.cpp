@@ -1,14 +1,14 @@
 // Reading IDS documents: what a valid one becomes, and the refusals the command tests and the
 // conformance cases do not show, each with its line and reason.
-#include "DocumentReader.h"
+#include "idscheck/check/DocumentReader.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
-#include "Audit.h"
-#include "SchemaCatalog.h"
+#include "idscheck/check/Audit.h"
+#include "idscheck/check/SchemaCatalog.h"
 
 namespace {
 

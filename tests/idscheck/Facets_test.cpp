@@ -9,9 +9,9 @@
 #include <string>
 #include <vector>
 
-#include "Checker.h"
-#include "DocumentReader.h"
-#include "ReaderModelView.h"
+#include "idscheck/check/Checker.h"
+#include "idscheck/check/DocumentReader.h"
+#include "idscheck/check/ReaderModelView.h"
 
 namespace {
 

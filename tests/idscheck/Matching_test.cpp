@@ -1,7 +1,7 @@
 // Facet parameters against model values where the conformance cases are thin: simple values read as
 // the model value's kind asks, lengths in characters, the XML Schema regular expression dialect, and
 // the lexical forms of IDS values.
-#include "Matching.h"
+#include "idscheck/check/Matching.h"
 
 #include <gtest/gtest.h>
 

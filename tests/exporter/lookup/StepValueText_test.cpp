@@ -1,13 +1,13 @@
 // Values as a person reads them: the kinds that the look-up's tests do not meet, and typed values split
 // by the schema's spelling.
-#include "lookup/StepValueText.h"
+#include "exporter/lookup/StepValueText.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
-#include "ValueParser.h"
+#include "ifc/step/ValueParser.h"
 
 namespace Exporter {
 namespace {

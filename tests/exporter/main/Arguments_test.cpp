@@ -1,5 +1,5 @@
 // The command line: options anywhere, two paths, and every kind of bad usage named.
-#include "Arguments.h"
+#include "exporter/main/Arguments.h"
 
 #include <gtest/gtest.h>
 

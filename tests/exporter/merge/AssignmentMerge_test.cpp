@@ -1,11 +1,11 @@
 // Groups and systems with their member and service relations; members that cannot be related are
 // warned about and left out.
-#include "AssignmentMerge.h"
+#include "exporter/merge/AssignmentMerge.h"
 
 #include <gtest/gtest.h>
 
-#include "InstanceText.h"
-#include "ScriptedExport.h"
+#include "exporter/writer/InstanceText.h"
+#include "tests/exporter/ScriptedExport.h"
 
 namespace Exporter::Testing {
 namespace {

@@ -1,9 +1,9 @@
 // Attributes: string-valued ones are set or unset; everything else is warned about and skipped.
-#include "AttributeMerge.h"
+#include "exporter/merge/AttributeMerge.h"
 
 #include <gtest/gtest.h>
 
-#include "ScriptedExport.h"
+#include "tests/exporter/ScriptedExport.h"
 
 namespace Exporter::Testing {
 namespace {

@@ -1,10 +1,10 @@
 // Classification references: each classification and reference written once, one relation per
 // reference and relationship name, relating every element that received it.
-#include "ClassificationMerge.h"
+#include "exporter/merge/ClassificationMerge.h"
 
 #include <gtest/gtest.h>
 
-#include "ScriptedExport.h"
+#include "tests/exporter/ScriptedExport.h"
 
 namespace Exporter::Testing {
 namespace {

@@ -1,10 +1,10 @@
 // The merge rule for property sets, one case a rule, over walls that share sets and have their own
 // (MergeWalls: A and B share Pset_Shared and Pset_Both; C has Pset_Own and the quantities Qto_Own).
-#include "PropertySetMerge.h"
+#include "exporter/merge/PropertySetMerge.h"
 
 #include <gtest/gtest.h>
 
-#include "ScriptedExport.h"
+#include "tests/exporter/ScriptedExport.h"
 
 namespace Exporter::Testing {
 namespace {

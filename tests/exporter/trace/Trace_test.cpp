@@ -1,5 +1,5 @@
 // The trace's account of each question and answer, as --trace prints it.
-#include "trace/Trace.h"
+#include "exporter/trace/Trace.h"
 
 #include <gtest/gtest.h>
 
@@ -10,7 +10,7 @@
 #include "IFCAPI/HookAssignments.h"
 #include "IPL/ClassificationReference.h"
 #include "IPL/PropertyListValue.h"
-#include "IfcFileText.h"
+#include "tests/ifc/IfcFileText.h"
 
 namespace Exporter {
 namespace {

@@ -1,6 +1,6 @@
 // The written file: the input's bytes with the header naming the output and the tool, replaced
 // instances in place, new instances before the data section's end.
-#include "FileWriter.h"
+#include "exporter/writer/FileWriter.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // The output keeps the input's line ends. (That an output naming the input under any name is refused
 // is the tool's run OutputIsInput.)
-#include "LineEnds.h"
+#include "exporter/writer/LineEnds.h"
 
 #include <gtest/gtest.h>
 

@@ -1,10 +1,10 @@
 // Derived GlobalIds: the same key gives the same id in every run, and no id the file or the run
 // already uses is given out.
-#include "NewGlobalIds.h"
+#include "exporter/writer/NewGlobalIds.h"
 
 #include <gtest/gtest.h>
 
-#include "IfcFileText.h"
+#include "tests/ifc/IfcFileText.h"
 
 namespace Exporter {
 namespace {

@@ -1,5 +1,5 @@
 // The output is written aside and renamed into place; every failure leaves neither file behind.
-#include "OutputFile.h"
+#include "exporter/writer/OutputFile.h"
 
 #include <gtest/gtest.h>
 

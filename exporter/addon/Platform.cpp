@@ -1,0 +1,105 @@
+#include "exporter/addon/Platform.h"
+
+#include <cstdio>
+
+#include "ifc/files/SystemError.h"
+
+#if defined(_WIN32)
+#include <io.h>
+#include <windows.h>
+#else
+#include <dlfcn.h>
+#include <unistd.h>
+#endif
+
+namespace Exporter {
+
+#if defined(_WIN32)
+
+SharedLibrary::~SharedLibrary() {
+  if (handle != nullptr) {
+    FreeLibrary(static_cast<HMODULE>(handle));
+  }
+}
+
+bool SharedLibrary::Open(const std::string& path, std::string& error) {
+  handle = LoadLibraryA(path.c_str());
+  if (handle == nullptr) {
+    error = IfcReader::LastSystemErrorText();
+    return false;
+  }
+  return true;
+}
+
+void* SharedLibrary::Find(const char* name) const noexcept {
+  return reinterpret_cast<void*>(GetProcAddress(static_cast<HMODULE>(handle), name));
+}
+
+std::string ExecutableDirectory() {
+  char buffer[MAX_PATH];
+  const DWORD length = GetModuleFileNameA(nullptr, buffer, MAX_PATH);
+  std::string path(buffer, length);
+  const std::size_t slash = path.find_last_of("\\/");
+  return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
+}
+
+const char* ExampleAddOnFileName() noexcept {
+#if defined(__MINGW32__)
+  return "libexample_addon.dll";  // MinGW keeps the "lib" prefix on DLLs
+#else
+  return "example_addon.dll";
+#endif
+}
+
+bool StandardErrorIsTerminal() noexcept {
+  return _isatty(_fileno(stderr)) != 0;
+}
+
+#else
+
+SharedLibrary::~SharedLibrary() {
+  if (handle != nullptr) {
+    dlclose(handle);
+  }
+}
+
+bool SharedLibrary::Open(const std::string& path, std::string& error) {
+  handle = dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
+  if (handle == nullptr) {
+    const char* reason = dlerror();
+    error = reason != nullptr ? reason : "unknown reason";
+    return false;
+  }
+  return true;
+}
+
+void* SharedLibrary::Find(const char* name) const noexcept {
+  return dlsym(handle, name);
+}
+
+std::string ExecutableDirectory() {
+  char buffer[4096];
+  const ssize_t length = readlink("/proc/self/exe", buffer, sizeof(buffer));
+  if (length <= 0) {
+    return std::string();
+  }
+  std::string path(buffer, static_cast<std::size_t>(length));
+  const std::size_t slash = path.rfind('/');
+  return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
+}
+
+const char* ExampleAddOnFileName() noexcept {
+  return "libexample_addon.so";
+}
+
+bool StandardErrorIsTerminal() noexcept {
+  return isatty(STDERR_FILENO) != 0;
+}
+
+#endif
+
+void RemoveFile(const std::string& path) noexcept {
+  std::remove(path.c_str());
+}
+
+}  // namespace Exporter

@@ -1,0 +1,57 @@
+// What the checker needs from an opened IFC model: its instances in file order with their entity and
+// schema ancestry, and their explicit attributes by name. The checker builds everything else (property
+// sets, types, relations) from these.
+//
+//   const Ids::ModelView& model = ...;
+//   for (Ids::InstanceIndex index = 0; index < model.InstanceCount(); ++index) {
+//     Ids::ModelValue name;
+//     if (model.IsSubtypeOf(index, "IFCWALL") && model.Attribute(index, "Name", name)) Use(name);
+//   }
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "idscheck/check/ModelValue.h"
+
+namespace Ids {
+
+using InstanceIndex = std::size_t;
+constexpr InstanceIndex NoInstance = static_cast<InstanceIndex>(-1);
+
+class ModelView {
+ public:
+  virtual ~ModelView() = default;
+
+  // "IFC2X3", "IFC4" or "IFC4X3_ADD2".
+  virtual std::string_view SchemaName() const noexcept = 0;
+  virtual std::size_t InstanceCount() const noexcept = 0;
+  // The instance number #N.
+  virtual std::uint64_t Number(InstanceIndex index) const noexcept = 0;
+  // The index of the instance numbered `number`, or NoInstance.
+  virtual InstanceIndex FindByNumber(std::uint64_t number) const noexcept = 0;
+  // The entity as the schema spells it: "IfcWall".
+  virtual std::string_view EntityName(InstanceIndex index) const noexcept = 0;
+  // The same in upper case: "IFCWALL".
+  virtual std::string_view UpperEntityName(InstanceIndex index) const noexcept = 0;
+  // Whether the instance's entity is `upperAncestor` ("IFCELEMENT") or one of its subtypes.
+  virtual bool IsSubtypeOf(InstanceIndex index, std::string_view upperAncestor) const noexcept = 0;
+  // Whether the model's schema defines the entity `upperName`.
+  virtual bool HasEntity(std::string_view upperName) const noexcept = 0;
+  // Every entity the model's schema defines, in upper case.
+  virtual std::vector<std::string_view> EntityNames() const = 0;
+  // The explicit attributes of the instance's entity, inherited ones first.
+  virtual std::vector<std::string> AttributeNames(InstanceIndex index) const = 0;
+  // The value of the explicit attribute `name` (exact spelling); false when the entity has none such.
+  virtual bool Attribute(InstanceIndex index, std::string_view name, ModelValue& value) const = 0;
+  // The instances the explicit attribute `name` refers to: the one it names, or those a list of it
+  // names directly, in order; nothing for other values or when the entity has no such attribute.
+  virtual void References(InstanceIndex index, std::string_view name, std::vector<InstanceIndex>& out) const = 0;
+  // The instances of the entity `upperName` and, unless `exact`, of its subtypes, in file order.
+  virtual std::vector<InstanceIndex> InstancesOf(std::string_view upperName, bool exact) const = 0;
+};
+
+}  // namespace Ids

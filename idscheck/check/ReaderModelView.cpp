@@ -1,0 +1,193 @@
+#include "idscheck/check/ReaderModelView.h"
+
+#include "ifc/step/Lexer.h"
+#include "ifc/step/ValueParser.h"
+
+namespace Ids {
+
+namespace {
+
+IfcReader::InstanceIndex ReaderIndex(InstanceIndex index) noexcept {
+  return IfcReader::InstanceIndex(static_cast<std::uint32_t>(index));
+}
+
+}  // namespace
+
+ReaderModelView::ReaderModelView() = default;
+ReaderModelView::ReaderModelView(const IfcReader::Model& model) : model(&model) {}
+ReaderModelView::~ReaderModelView() = default;
+
+bool ReaderModelView::Open(const std::string& path, std::string& error) {
+  owned = std::make_unique<IfcReader::Model>();
+  IfcReader::ReadOptions options;
+  options.globalIds = false;  // the checker reads GlobalIds as attributes only
+  if (!owned->Open(path, error, options)) {
+    owned.reset();
+    return false;
+  }
+  model = owned.get();
+  return true;
+}
+
+std::string_view ReaderModelView::SchemaName() const noexcept {
+  return IfcReader::SchemaName(model->Version());
+}
+
+std::size_t ReaderModelView::InstanceCount() const noexcept {
+  return model ? model->InstanceCount() : 0;
+}
+
+std::uint64_t ReaderModelView::Number(InstanceIndex index) const noexcept {
+  return model->Number(ReaderIndex(index)).Value();
+}
+
+InstanceIndex ReaderModelView::FindByNumber(std::uint64_t number) const noexcept {
+  const IfcReader::InstanceIndex found = model->Find(IfcReader::InstanceNumber(number));
+  return found.Valid() ? static_cast<InstanceIndex>(found.Value()) : NoInstance;
+}
+
+std::string_view ReaderModelView::EntityName(InstanceIndex index) const noexcept {
+  return model->GetSchema().Name(model->Entity(ReaderIndex(index)));
+}
+
+std::string_view ReaderModelView::UpperEntityName(InstanceIndex index) const noexcept {
+  return model->GetSchema().UpperName(model->Entity(ReaderIndex(index)));
+}
+
+bool ReaderModelView::IsSubtypeOf(InstanceIndex index, std::string_view upperAncestor) const noexcept {
+  const IfcReader::Schema& schema = model->GetSchema();
+  const IfcReader::EntityId ancestor = schema.FindEntity(upperAncestor);
+  return ancestor.Valid() && schema.IsSubtypeOf(model->Entity(ReaderIndex(index)), ancestor);
+}
+
+bool ReaderModelView::HasEntity(std::string_view upperName) const noexcept {
+  return model->GetSchema().FindEntity(upperName).Valid();
+}
+
+std::vector<std::string_view> ReaderModelView::EntityNames() const {
+  const IfcReader::Schema& schema = model->GetSchema();
+  std::vector<std::string_view> names;
+  for (std::size_t entity = 0; entity < schema.EntityCount(); ++entity)
+    names.push_back(schema.UpperName(IfcReader::EntityId{static_cast<std::int16_t>(entity)}));
+  return names;
+}
+
+std::vector<std::string> ReaderModelView::AttributeNames(InstanceIndex index) const {
+  const IfcReader::Schema& schema = model->GetSchema();
+  const IfcReader::EntityId entity = model->Entity(ReaderIndex(index));
+  std::vector<std::string> names;
+  for (std::size_t slot = 0; slot < schema.AttributeCount(entity); ++slot)
+    names.emplace_back(schema.Attribute(entity, IfcReader::AttributeSlot{static_cast<std::int16_t>(slot)}).name);
+  return names;
+}
+
+bool ReaderModelView::Attribute(InstanceIndex index, std::string_view name, ModelValue& value) const {
+  std::optional<IfcReader::Value> read = model->Attribute(ReaderIndex(index), name);
+  if (!read)
+    return false;
+  value = ToModelValue(std::move(*read));
+  return true;
+}
+
+// Reads the references off the tokens of the attribute's text, without building its value.
+void ReaderModelView::References(InstanceIndex index, std::string_view name, std::vector<InstanceIndex>& out) const {
+  using IfcReader::TokenKind;
+  const IfcReader::InstanceRecord& record = model->Record(ReaderIndex(index));
+  const IfcReader::AttributeSlot slot = model->GetSchema().FindAttribute(record.entity, name);
+  const std::string_view text(model->Data(), model->Size());
+  std::size_t at = 0;
+  if (!slot.Valid() ||
+      IfcReader::FindArgument(text, record.offset + record.argument, static_cast<std::size_t>(slot.Index()), at) !=
+          IfcReader::ArgumentSearch::Found)
+    return;
+  IfcReader::Lexer lexer(text, at, record.line);
+  const auto add = [this, &out](const IfcReader::Token& token) {
+    const InstanceIndex target = FindByNumber(IfcReader::InstanceNumberOf(token).Value());
+    if (target != NoInstance)
+      out.push_back(target);
+  };
+  IfcReader::Token token = lexer.Next();
+  if (token.kind == TokenKind::InstanceName)
+    add(token);
+  // In a list only its own items count, not those of nested lists or typed values.
+  for (int depth = token.kind == TokenKind::Open ? 1 : 0; depth > 0;) {
+    token = lexer.Next();
+    if (token.kind == TokenKind::Open) {
+      ++depth;
+    } else if (token.kind == TokenKind::Close) {
+      --depth;
+    } else if (token.kind == TokenKind::InstanceName && depth == 1) {
+      add(token);
+    } else if (token.kind == TokenKind::End || token.kind == TokenKind::Error || token.kind == TokenKind::Semicolon) {
+      return;
+    }
+  }
+}
+
+std::vector<InstanceIndex> ReaderModelView::InstancesOf(std::string_view upperName, bool exact) const {
+  std::vector<InstanceIndex> result;
+  const IfcReader::EntityId entity = model->GetSchema().FindEntity(upperName);
+  if (!entity.Valid())
+    return result;
+  for (const IfcReader::InstanceIndex index : model->InstancesOf(entity, exact))
+    result.push_back(index.Value());
+  return result;
+}
+
+ModelValue ToModelValue(IfcReader::Value&& value) {
+  using Kind = IfcReader::Value::Kind;
+  ModelValue result;
+  switch (value.kind) {
+    case Kind::Null:
+      break;
+    case Kind::Derived:
+      result.kind = ModelValue::Kind::Derived;
+      break;
+    case Kind::Integer:
+      result.kind = ModelValue::Kind::Integer;
+      result.integer = value.integer;
+      break;
+    case Kind::Real:
+      result.kind = ModelValue::Kind::Real;
+      result.real = value.real;
+      break;
+    case Kind::String:
+      result.kind = ModelValue::Kind::String;
+      result.text = std::move(value.text);
+      break;
+    case Kind::Enumeration:
+      if (value.text == "T" || value.text == "F") {
+        result.kind = ModelValue::Kind::Boolean;
+        result.boolean = value.text == "T";
+      } else if (value.text == "U") {
+        result.kind = ModelValue::Kind::Logical;
+      } else {
+        result.kind = ModelValue::Kind::Enumeration;
+        result.text = std::move(value.text);
+      }
+      break;
+    case Kind::Binary:
+      result.kind = ModelValue::Kind::Binary;
+      result.text = std::move(value.text);
+      break;
+    case Kind::Reference:
+      result.kind = ModelValue::Kind::Reference;
+      result.reference = value.reference.Value();
+      break;
+    case Kind::Typed:
+      result.kind = ModelValue::Kind::Typed;
+      result.text = std::move(value.text);
+      for (char& c : result.text)
+        c = static_cast<char>(c >= 'a' && c <= 'z' ? c - 'a' + 'A' : c);
+      break;
+    case Kind::List:
+      result.kind = ModelValue::Kind::List;
+      break;
+  }
+  result.items.reserve(value.items.size());
+  for (IfcReader::Value& item : value.items)
+    result.items.push_back(ToModelValue(std::move(item)));
+  return result;
+}
+
+}  // namespace Ids

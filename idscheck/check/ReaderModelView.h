@@ -1,0 +1,52 @@
+// The ModelView of an IFC file read through the project's reading layer (IfcReader::Model): the file
+// is indexed once; attribute values are parsed when the checker asks for them.
+//
+//   Ids::ReaderModelView model;
+//   std::string error;
+//   if (!model.Open("model.ifc", error)) Fail(error);  // unreadable, or no well-formed IFC file
+//   Ids::Checker checker(model);
+//
+// A caller that has a Model open already (ifcapi-export --ids) wraps it: ReaderModelView view(model).
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "idscheck/check/ModelView.h"
+#include "ifc/step/Model.h"
+
+namespace Ids {
+
+class ReaderModelView final : public ModelView {
+ public:
+  ReaderModelView();
+  // A view of `model`, which must outlive it.
+  explicit ReaderModelView(const IfcReader::Model& model);
+  ~ReaderModelView() override;
+
+  // Opens and reads the file; false with `error` ("FILE:LINE: ...") when it cannot.
+  bool Open(const std::string& path, std::string& error);
+
+  std::string_view SchemaName() const noexcept override;
+  std::size_t InstanceCount() const noexcept override;
+  std::uint64_t Number(InstanceIndex index) const noexcept override;
+  InstanceIndex FindByNumber(std::uint64_t number) const noexcept override;
+  std::string_view EntityName(InstanceIndex index) const noexcept override;
+  std::string_view UpperEntityName(InstanceIndex index) const noexcept override;
+  bool IsSubtypeOf(InstanceIndex index, std::string_view upperAncestor) const noexcept override;
+  bool HasEntity(std::string_view upperName) const noexcept override;
+  std::vector<std::string_view> EntityNames() const override;
+  std::vector<std::string> AttributeNames(InstanceIndex index) const override;
+  bool Attribute(InstanceIndex index, std::string_view name, ModelValue& value) const override;
+  void References(InstanceIndex index, std::string_view name, std::vector<InstanceIndex>& out) const override;
+  std::vector<InstanceIndex> InstancesOf(std::string_view upperName, bool exact) const override;
+
+ private:
+  std::unique_ptr<IfcReader::Model> owned;
+  const IfcReader::Model* model = nullptr;
+};
+
+// The checker's form of a value the reader parsed: .T./.F. become booleans, .U. an unknown logical.
+ModelValue ToModelValue(IfcReader::Value&& value);
+
+}  // namespace Ids

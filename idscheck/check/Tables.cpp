@@ -1,0 +1,50 @@
+#include "idscheck/check/Tables.h"
+
+#include <cctype>
+#include <unordered_map>
+
+namespace Ids::Tables {
+
+namespace {
+
+bool EqualsUpper(std::string_view mixed, std::string_view upper) noexcept {
+  if (mixed.size() != upper.size())
+    return false;
+  for (std::size_t i = 0; i < mixed.size(); ++i) {
+    if (std::toupper(static_cast<unsigned char>(mixed[i])) != static_cast<unsigned char>(upper[i]))
+      return false;
+  }
+  return true;
+}
+
+}  // namespace
+
+const DataTypeRow* FindDataType(std::string_view name) noexcept {
+  for (std::size_t i = 0; i < DataTypeCount; ++i) {
+    if (name == DataTypes[i].name)
+      return &DataTypes[i];
+  }
+  return nullptr;
+}
+
+// Looked up for every measured value a property facet checks: hashed once, not scanned each time.
+const MeasureRow* FindMeasure(std::string_view name) noexcept {
+  static const std::unordered_map<std::string_view, const MeasureRow*> byName = [] {
+    std::unordered_map<std::string_view, const MeasureRow*> rows;
+    for (std::size_t i = 0; i < MeasureCount; ++i)
+      rows.emplace(Measures[i].name, &Measures[i]);
+    return rows;
+  }();
+  const auto found = byName.find(name);
+  return found == byName.end() ? nullptr : found->second;
+}
+
+const Ifc2x3MappingRow* FindIfc2x3Mapping(std::string_view upperName) noexcept {
+  for (std::size_t i = 0; i < Ifc2x3MappingCount; ++i) {
+    if (EqualsUpper(Ifc2x3Mapping[i].idsName, upperName))
+      return &Ifc2x3Mapping[i];
+  }
+  return nullptr;
+}
+
+}  // namespace Ids::Tables

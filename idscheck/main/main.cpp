@@ -1,0 +1,53 @@
+// ifcapi-ids: checks an IFC model against IDS documents.
+//
+//   ifcapi-ids MODEL.ifc REQUIREMENTS.ids [REQUIREMENTS.ids ...] [--report-json FILE] [--report-html FILE]
+//
+// Exit codes: 0 every specification passes, 1 at least one fails, 2 bad usage, 3 the model cannot be
+// read, 4 a report cannot be written, 5 an IDS document is not valid.
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "idscheck/session/CheckSession.h"
+
+namespace {
+
+constexpr const char* Usage =
+    "usage: ifcapi-ids MODEL.ifc REQUIREMENTS.ids [REQUIREMENTS.ids ...] [--report-json FILE] [--report-html FILE]\n"
+    "Checks the IFC model against the specifications of the IDS documents.\n"
+    "exit codes: 0 all specifications pass, 1 at least one fails, 2 bad usage, 3 unreadable or invalid\n"
+    "IFC file, 4 a report cannot be written, 5 an IDS document that is not valid\n";
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  Ids::SessionOptions options;
+  std::vector<std::string> positional;
+  for (int i = 1; i < argc; ++i) {
+    const std::string argument = argv[i];
+    if (argument == "--help" || argument == "-h") {
+      std::fputs(Usage, stdout);
+      return 0;
+    }
+    if (argument == "--report-json" || argument == "--report-html") {
+      if (i + 1 >= argc) {
+        std::fprintf(stderr, "ifcapi-ids: %s needs a file name\n%s", argument.c_str(), Usage);
+        return Ids::ExitUsage;
+      }
+      (argument == "--report-json" ? options.jsonReport : options.htmlReport) = argv[++i];
+      continue;
+    }
+    if (argument.size() > 1 && argument[0] == '-') {
+      std::fprintf(stderr, "ifcapi-ids: unknown option %s\n%s", argument.c_str(), Usage);
+      return Ids::ExitUsage;
+    }
+    positional.push_back(argument);
+  }
+  if (positional.size() < 2) {
+    std::fputs(Usage, stderr);
+    return Ids::ExitUsage;
+  }
+  options.modelFile = positional.front();
+  options.idsFiles.assign(positional.begin() + 1, positional.end());
+  return Ids::RunSession(options, stdout, stderr);
+}

@@ -1,0 +1,25 @@
+// The requirements check's report for a person with a browser: one self-contained HTML file (inline
+// style and script, nothing fetched) with each specification's status and counts and a table of its
+// failing elements, which a text box filters by any column; a switch shows only the failing
+// specifications. Everything from the model and the IDS documents is escaped.
+//
+//   std::string error;
+//   if (!Ids::WriteHtmlReport(result, "report.html", error)) std::fprintf(stderr, "%s\n", error.c_str());
+#pragma once
+
+#include <cstddef>
+#include <string>
+
+#include "idscheck/check/CheckResult.h"
+
+namespace Ids {
+
+// How many failing elements the page lists per specification, so that it stays quick to open; the
+// rest are counted on the page and listed in the JSON report.
+constexpr std::size_t kHtmlFailuresPerSpecification = 2000;
+
+// Writes the page to `path` (through `path`.partial, so that no half page is left); false with
+// `error` naming the file and the reason when it cannot.
+bool WriteHtmlReport(const CheckResult& result, const std::string& path, std::string& error);
+
+}  // namespace Ids

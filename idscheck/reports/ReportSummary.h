@@ -1,0 +1,40 @@
+// The verdicts that every report shows: each specification's status, and the totals of a check.
+//
+//   const Ids::ReportSummary summary = Ids::Summarize(result);
+//   std::printf("%zu of %zu specifications failed\n", summary.failed, summary.specifications);
+//   std::puts(Ids::StatusWord(Ids::StatusOf(result.specifications[0])));  // "passed"
+#pragma once
+
+#include <cstddef>
+
+#include "idscheck/check/CheckResult.h"
+
+namespace Ids {
+
+enum class SpecificationStatus {
+  Passed,
+  Failed,
+  NotApplicable,  // the file's schema is not among the specification's IFC versions: not checked
+};
+
+SpecificationStatus StatusOf(const SpecificationResult& specification) noexcept;
+
+// "passed", "failed" or "not-applicable": the word of the JSON report, and the HTML report's class.
+const char* StatusWord(SpecificationStatus status) noexcept;
+
+// "PASSED", "FAILED" or "NOT APPLICABLE": the word a reader sees.
+const char* StatusLabel(SpecificationStatus status) noexcept;
+
+struct ReportSummary {
+  std::size_t specifications = 0;
+  std::size_t passed = 0;              // specifications
+  std::size_t failed = 0;              // specifications
+  std::size_t notApplicable = 0;       // specifications
+  std::size_t applicableElements = 0;  // summed over the specifications: an element counts once per specification
+  std::size_t failingElements = 0;     // likewise
+  bool passes = true;
+};
+
+ReportSummary Summarize(const CheckResult& result) noexcept;
+
+}  // namespace Ids

@@ -1,0 +1,61 @@
+#include "idscheck/session/CheckSession.h"
+
+#include "idscheck/check/Audit.h"
+#include "idscheck/check/Checker.h"
+#include "idscheck/check/DocumentReader.h"
+#include "idscheck/check/ReaderModelView.h"
+#include "idscheck/check/SchemaCatalog.h"
+#include "idscheck/reports/ConsoleReport.h"
+#include "idscheck/reports/HtmlReport.h"
+#include "idscheck/reports/JsonReport.h"
+
+namespace Ids {
+
+bool ReadIdsDocuments(const std::vector<std::string>& paths, std::vector<Document>& documents, std::string& error) {
+  for (const std::string& path : paths) {
+    Document document;
+    DocumentError problem;
+    if (!ReadDocument(path, document, problem) || !AuditDocument(document, SchemaEntityCatalog, problem)) {
+      error = problem.Message();
+      return false;
+    }
+    documents.push_back(std::move(document));
+  }
+  return true;
+}
+
+bool CheckIds(const ModelView& model, const std::string& modelFile, const std::vector<std::string>& idsFiles,
+              CheckResult& result, std::string& error) {
+  std::vector<Document> documents;
+  if (!ReadIdsDocuments(idsFiles, documents, error))
+    return false;
+  result = Checker(model).Run(modelFile, documents);
+  return true;
+}
+
+int RunSession(const SessionOptions& options, std::FILE* out, std::FILE* err) {
+  std::vector<Document> documents;
+  std::string error;
+  if (!ReadIdsDocuments(options.idsFiles, documents, error)) {
+    std::fprintf(err, "ifcapi-ids: %s\n", error.c_str());
+    return ExitInvalidIds;
+  }
+  ReaderModelView model;
+  if (!model.Open(options.modelFile, error)) {
+    std::fprintf(err, "ifcapi-ids: %s\n", error.c_str());
+    return ExitBadModel;
+  }
+  const CheckResult result = Checker(model).Run(options.modelFile, documents);
+  PrintConsoleReport(result, out);
+  if (!options.jsonReport.empty() && !WriteJsonReport(result, options.jsonReport, error)) {
+    std::fprintf(err, "ifcapi-ids: %s\n", error.c_str());
+    return ExitReportFailed;
+  }
+  if (!options.htmlReport.empty() && !WriteHtmlReport(result, options.htmlReport, error)) {
+    std::fprintf(err, "ifcapi-ids: %s\n", error.c_str());
+    return ExitReportFailed;
+  }
+  return result.Passes() ? ExitPass : ExitFail;
+}
+
+}  // namespace Ids

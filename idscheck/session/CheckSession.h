@@ -1,0 +1,49 @@
+// One run of the checker as the command does it: reads and audits every IDS document, opens the
+// model, checks, prints the summary and writes the reports; returns the command's exit code.
+// ifcapi-export --ids reads the documents first (ReadIdsDocuments), and after writing checks the
+// model it has open: Checker(ReaderModelView(model)).Run(path, documents), or CheckIds in one call.
+//
+//   Ids::SessionOptions options;
+//   options.modelFile = "model.ifc";
+//   options.idsFiles = {"walls.ids"};
+//   int exitCode = Ids::RunSession(options, stdout, stderr);
+#pragma once
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "idscheck/check/CheckResult.h"
+#include "idscheck/check/Document.h"
+#include "idscheck/check/ModelView.h"
+
+namespace Ids {
+
+enum ExitCode : int {
+  ExitPass = 0,
+  ExitFail = 1,
+  ExitUsage = 2,
+  ExitBadModel = 3,
+  ExitReportFailed = 4,
+  ExitInvalidIds = 5,
+};
+
+struct SessionOptions {
+  std::string modelFile;
+  std::vector<std::string> idsFiles;
+  std::string jsonReport;  // empty: none
+  std::string htmlReport;  // empty: none
+};
+
+int RunSession(const SessionOptions& options, std::FILE* out, std::FILE* err);
+
+// Reads, validates and audits the IDS documents at `paths`, in order. False with `error`
+// ("file:line: reason") at the first that cannot be read or is not valid.
+bool ReadIdsDocuments(const std::vector<std::string>& paths, std::vector<Document>& documents, std::string& error);
+
+// Checks an opened model against the IDS documents at `idsFiles`. False with `error` ("file:line:
+// reason") when a document cannot be read or is not valid; nothing is checked then.
+bool CheckIds(const ModelView& model, const std::string& modelFile, const std::vector<std::string>& idsFiles,
+              CheckResult& result, std::string& error);
+
+}  // namespace Ids

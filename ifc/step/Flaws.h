@@ -1,0 +1,59 @@
+// Faults of a file that real files show and that a reader can live with: duplicate GlobalIds (the
+// first instance keeps the GlobalId's index entry), references to instances that do not exist (read
+// as references to nothing) and instances with more or fewer attributes than their entity has (read
+// by position as far as they go; an attribute past the written ones reads as absent). Read by default and counted here,
+// so that a caller can warn once a kind; ReadOptions::strict refuses them instead.
+//
+//   for (const FlawKind kind : AllFlawKinds) {
+//     const FlawReport& report = model.GetFlaws().Of(kind);
+//     if (report.count != 0) Warn(report.count, report.examples.front());  // "m.ifc:9: #2: duplicate ..."
+//   }
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <iterator>
+#include <string>
+#include <vector>
+
+#include "ifc/step/InstanceId.h"
+
+namespace IfcReader {
+
+enum class FlawKind : std::uint8_t { DuplicateGlobalId, MissingReference, AttributeCount };
+constexpr FlawKind AllFlawKinds[] = {FlawKind::DuplicateGlobalId, FlawKind::MissingReference, FlawKind::AttributeCount};
+
+// How many flaws of a kind keep their instance and message.
+constexpr std::size_t KeptFlaws = 8;
+
+struct FlawReport {
+  std::size_t count = 0;
+  std::vector<InstanceIndex> instances;  // the first KeptFlaws, in file order of detection
+  std::vector<std::string> examples;     // their messages, "FILE:LINE: #N: what"
+};
+
+class Flaws {
+ public:
+  const FlawReport& Of(FlawKind kind) const noexcept { return reports[static_cast<std::size_t>(kind)]; }
+  bool Empty() const noexcept {
+    for (const FlawReport& report : reports) {
+      if (report.count != 0) {
+        return false;
+      }
+    }
+    return true;
+  }
+
+  void Add(FlawKind kind, InstanceIndex instance, std::string message) {
+    FlawReport& report = reports[static_cast<std::size_t>(kind)];
+    if (report.count++ < KeptFlaws) {
+      report.instances.push_back(instance);
+      report.examples.push_back(std::move(message));
+    }
+  }
+
+ private:
+  std::array<FlawReport, std::size(AllFlawKinds)> reports;
+};
+
+}  // namespace IfcReader

@@ -1,0 +1,74 @@
+// The one pass that reads a file into a Model: the header, every instance of the data sections
+// (its syntax checked token by token), then the indexes by number and GlobalId and the flaws.
+// Internal to the reader; Model::Read is its interface.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "ifc/step/Lexer.h"
+#include "ifc/step/Model.h"
+
+namespace IfcReader {
+
+// The slot of `guid` in an open-addressing table of mask + 1 slots. GlobalIds are often made by
+// counting (only the last letters differ), so every bit of the GUID must reach the slot number.
+std::size_t GuidSlot(const GuidBytes& guid, std::size_t mask) noexcept;
+
+class ModelReader {
+ public:
+  ModelReader(Model& model, const ReadOptions& options, std::string& error) noexcept
+      : model(model), options(options), error(error) {}
+
+  bool Run();
+
+ private:
+  struct Pending {
+    std::uint64_t number;
+    std::uint32_t source;
+  };
+
+  bool ReadHeader(Lexer& lexer);
+  bool ReadHeaderRecord(Lexer& lexer, const Token& keyword, bool& sawName, bool& sawSchema);
+  bool ReadSchemaName(const Token& keyword);
+  bool ReadData(Lexer& lexer);
+  struct Part;
+  std::unique_ptr<Part> StartPart(std::size_t dataBegin);
+  static void ReadPart(Part& part);
+  bool JoinPart(Part& part, Lexer& lexer, const Token& token);
+  bool ReadInstance(Lexer& lexer, const Token& name);
+  struct ArgumentScan;
+  bool ReadArguments(Lexer& lexer, InstanceRecord& record, Token& close);
+  bool StartValue(ArgumentScan& scan, const InstanceRecord& record, const Token& token);
+  bool OpenValue(Lexer& lexer, ArgumentScan& scan, const InstanceRecord& record, const Token& token);
+  bool ReadComma(ArgumentScan& scan, const InstanceRecord& record, const Token& token);
+  bool FailComma(const ArgumentScan& scan, const InstanceRecord& record, const Token& token);
+  bool FailCommaMissing(const InstanceRecord& record, const Token& token);
+  bool CheckClose(const ArgumentScan& scan, const InstanceRecord& record, const Token& token);
+  bool FinishArguments(const InstanceRecord& record, const ArgumentScan& scan, const Token& close);
+  bool FailInArguments(const InstanceRecord& record, const Token& token, int depth, const Lexer& lexer);
+  bool CheckGlobalId(const InstanceRecord& record, const Token& first);
+  bool IsDefined(std::uint64_t number) const noexcept;
+  void NoteReference(const Token& token);
+  bool Expect(Lexer& lexer, TokenKind kind, const char* what);
+  bool IndexNumbers();
+  void ResolvePending();
+  void IndexGlobalIds();
+
+  bool Fail(std::uint32_t line, const std::string& message);
+  bool FailIn(const InstanceRecord& record, std::uint32_t line, const std::string& message);
+  std::string Where(std::uint32_t line) const;
+
+  Model& model;
+  const ReadOptions& options;
+  std::string& error;
+  std::vector<std::uint8_t> isRooted;  // by entity
+  std::vector<std::uint64_t> defined;  // bit per instance number below `definedLimit` read so far
+  std::uint64_t definedLimit = 0;
+  std::vector<Pending> pending;  // references not resolved when read
+  bool stopAtFlaw = false;       // a part read ahead stops where the main pass must report something
+};
+
+}  // namespace IfcReader

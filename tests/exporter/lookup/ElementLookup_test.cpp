@@ -1,0 +1,130 @@
+#include "exporter/lookup/ElementLookup.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "API/IfcGlobalId.h"
+#include "APICore/StandInElementLookup.h"
+#include "ifc/step/Model.h"
+
+namespace Exporter {
+namespace {
+
+const API_Guid AddOn = ToAPIGuid(KT::Guid("{7E570000-0000-4000-8000-0000000000AD}"));
+
+// data/lookup/ifc4-wall.ifc: a wall with a type, in a storey (and, later in the file, in a second
+// one); a space aggregated into the storey (and into itself); a chair in the space; a slab related to
+// nothing. The wall's own set holds every kind of value the look-up turns into text, its relation
+// names it twice; its type holds a set of its own, and a second wall-set relation uses IFC4's typed
+// set of sets. References to what the file lacks (#98, #99), to what is no property set (#20) and a
+// type relation without its type are passed over.
+void Open(IfcReader::Model& model, const std::string& name) {
+  std::string error;
+  ASSERT_TRUE(model.Open(std::string(IFCAPI_TEST_DATA) + "/lookup/" + name, error)) << error;
+}
+
+// An answer in one line: GlobalId, entity, predefined type, Name, Description, ObjectType, Tag, type
+// and container; then one line a property, "set.name kind type 'value'", marked when from the type.
+std::string Described(const ElementLookup::Result& answer) {
+  if (!answer.HasValue()) {
+    return "error: " + answer.GetError().message;
+  }
+  const API::ElementInfo& info = answer.Unwrap();
+  const auto text = [](const std::optional<std::string>& value) { return value ? "'" + *value + "'" : "$"; };
+  const auto reference = [](const std::optional<API::ElementReference>& of) {
+    return of ? of->entity + " " + of->globalId + " '" + of->name + "'" : "none";
+  };
+  std::string out = info.globalId + " " + info.entity + " " + info.predefinedType + " " + text(info.name) + " " +
+                    text(info.description) + " " + text(info.objectType) + " " + text(info.tag) +
+                    " type: " + reference(info.type) + " in: " + reference(info.container);
+  for (const API::ElementProperty& property : info.properties) {
+    out += "\n" + property.set + "." + property.name + " " + property.kind + " " + property.ifcType + " '" +
+           property.value + "'" + (property.fromType ? " (type)" : "");
+  }
+  return out;
+}
+
+class ElementLookupTest : public testing::Test {
+ protected:
+  void SetUp() override { Open(model, "ifc4-wall.ifc"); }
+
+  ElementLookup::Result Ask(const char* globalId) { return lookup.LookUp(AddOn, *API::GuidFromGlobalId(globalId)); }
+
+  IfcReader::Model model;
+  ElementLookup lookup{model};
+};
+
+TEST_F(ElementLookupTest, AnswersAnElementsAttributesTypeContainerAndEveryKindOfPropertyValue) {
+  EXPECT_EQ(Described(Ask("3W0000001008000000000H")),
+            "3W0000001008000000000H IfcWall SOLIDWALL 'Wall \xC3\x84"
+            "1' $ 'Brick' 'W-01' type: IfcWallType 2W0000001008000000000T 'WT-3' "
+            "in: IfcBuildingStorey 300000001008000000000I 'Ground floor'\n"
+            "Pset_WallCommon.Reference IfcPropertySingleValue IfcIdentifier 'EW-240'\n"
+            "Pset_WallCommon.IsExternal IfcPropertySingleValue IfcBoolean 'TRUE'\n"
+            "Pset_WallCommon.Status IfcPropertyEnumeratedValue IfcLabel 'NEW, EXISTING'\n"
+            "Pset_WallCommon.Layers IfcPropertyListValue IfcLabel 'Brick, Plaster'\n"
+            "Pset_WallCommon.Tolerance IfcPropertyBoundedValue IfcLengthMeasure '-0.005, 0.005'\n"
+            "Pset_WallCommon.Remark IfcPropertySingleValue  ''\n"
+            "Pset_WallCommon.Curve IfcPropertyTableValue IfcReal '1.: 10., 2.: 20.'\n"
+            "Pset_Thermal.ThermalTransmittance IfcPropertySingleValue IfcThermalTransmittanceMeasure '0.24'\n"
+            "Pset_WallCommon.FireRating IfcPropertySingleValue IfcLabel 'REI 90' (type)");
+}
+
+// A space is contained by the storey it is part of, a chair by the nearest structure (the space).
+TEST_F(ElementLookupTest, FindsTheContainerThroughSpacesAndAggregates) {
+  EXPECT_EQ(Described(Ask("3G00000010080000000001")),
+            "3G00000010080000000001 IfcSpace INTERNAL 'E.01' $ $ $ type: none "
+            "in: IfcBuildingStorey 300000001008000000000I 'Ground floor'");
+  EXPECT_EQ(Described(Ask("3W0000001008000000000C")),
+            "3W0000001008000000000C IfcFurniture  'Chair' $ $ $ type: none in: IfcSpace 3G00000010080000000001 'E.01'");
+  EXPECT_EQ(Described(Ask("3W0000001008000000000S")), "3W0000001008000000000S IfcSlab  $ $ $ $ type: none in: none");
+}
+
+TEST_F(ElementLookupTest, FailsForAGuidOfNoElementAndTellsTheListener) {
+  std::vector<std::string> heard;
+  lookup.SetListener([&](const KT::Guid& guid, const ElementLookup::Result& answer) {
+    heard.push_back(API::GlobalIdFromGuid(guid) + (answer.HasValue() ? " found" : " failed"));
+  });
+  const auto unknown = Ask("3W00000010080000000099");
+  ASSERT_FALSE(unknown.HasValue());
+  EXPECT_EQ(unknown.GetError().code, API::ErrorUnknownElement);
+  EXPECT_NE(unknown.GetError().message.find("'3W00000010080000000099'"), std::string::npos)
+      << unknown.GetError().message;
+  EXPECT_EQ(unknown.GetToken(), AddOn);
+  // A property set has a GlobalId but is no element.
+  EXPECT_EQ(Ask("3m00000010080000000001").GetError().code, API::ErrorUnknownElement);
+  EXPECT_TRUE(Ask("2W0000001008000000000T").HasValue());  // a type object is asked about as an object
+  EXPECT_EQ(heard, (std::vector<std::string>{"3W00000010080000000099 failed", "3m00000010080000000001 failed",
+                                             "2W0000001008000000000T found"}));
+}
+
+TEST_F(ElementLookupTest, IsServedToAddOnsOnlyWhileRegistered) {
+  const KT::Guid wall = *API::GuidFromGlobalId("3W0000001008000000000H");
+  {
+    const ServedElementLookup served(lookup);
+    EXPECT_TRUE(API::LookUpElement(AddOn, wall).HasValue());
+  }
+  EXPECT_EQ(API::LookUpElement(AddOn, wall).GetError().code, API::ErrorNoElementLookup);
+}
+
+// The same wall in the other two schemas: IFC2X3 has no PredefinedType on a wall (and relates its
+// type by a relation whose inverse it spells IsDefinedBy), IFC4X3_ADD2 reads as IFC4 does.
+TEST(ElementLookupOtherSchemas, AnswerFromTheFilesOwnSchemaTables) {
+  for (const char* schema : {"2x3", "4x3"}) {
+    IfcReader::Model model;
+    Open(model, std::string("ifc") + schema + "-wall.ifc");
+    const bool ifc2x3 = model.Version() == IfcReader::SchemaVersion::Ifc2x3;
+    EXPECT_EQ(Described(ElementLookup(model).LookUp(AddOn, *API::GuidFromGlobalId("3W0000001008000000000H"))),
+              std::string("3W0000001008000000000H ") + (ifc2x3 ? "IfcWallStandardCase " : "IfcWall SOLIDWALL") +
+                  " 'Wall " + schema + "' 'Brick wall' $ 'W-" + schema[0] + schema[2] +
+                  "' type: IfcWallType 2W0000001008000000000T 'WT-" + schema[0] + schema[2] +
+                  "' in: IfcBuildingStorey 300000001008000000000I 'Ground floor'\n"
+                  "Pset_WallCommon.FireRating IfcPropertySingleValue IfcLabel 'REI 90'\n"
+                  "Pset_WallTypeData.Manufacturer IfcPropertySingleValue IfcLabel 'Bricks Ltd' (type)");
+  }
+}
+
+}  // namespace
+}  // namespace Exporter

@@ -1,0 +1,65 @@
+#include "tests/idscheck/reports/SampleResult.h"
+
+namespace IdsTest {
+
+namespace {
+
+Ids::SpecificationResult Specification(const char* name, const char* versions, std::size_t applicable,
+                                       std::size_t failed) {
+  Ids::SpecificationResult specification;
+  specification.idsFile = "requirements.ids";
+  specification.name = name;
+  specification.ifcVersions = versions;
+  specification.cardinality = "required";
+  specification.applicable = applicable;
+  specification.passed = applicable - failed;
+  specification.failed = failed;
+  specification.passes = failed == 0;
+  return specification;
+}
+
+Ids::SpecificationResult WallsSpecification() {
+  Ids::SpecificationResult walls = Specification("Walls have a fire rating", "IFC4", 12, 3);
+  walls.identifier = "FR-01";
+  walls.description = "Fire compartments need rated walls";
+  walls.instructions = "Fill Pset_WallCommon.FireRating, e.g. 'REI 90'";
+  walls.failures = {
+      {58, "2O2Fr$t4X7Zf8NOew3FLOH", "IfcWall", kHostileName, {"Pset_WallCommon.FireRating is missing"}},
+      {61,
+       "0K7w2$Ztb8XxzHhH8zFhMk",
+       "IfcWall",
+       "Wall B",
+       {"Pset_WallCommon.FireRating is 'EI 30', not one of 'REI 60', 'REI 90'", "the material is not 'Concrete'"}},
+      {77, "", "IfcWallStandardCase", "", {"Pset_WallCommon.FireRating is missing"}},
+  };
+  return walls;
+}
+
+Ids::SpecificationResult PipesSpecification() {
+  Ids::SpecificationResult pipes = Specification("Pipe segments have a material", "IFC2X3 IFC4", 40, 12);
+  for (std::uint64_t k = 0; k < 12; ++k) {
+    pipes.failures.push_back({1000 + k,
+                              "3Pipe00000000000000" + std::to_string(100 + k),
+                              "IfcPipeSegment",
+                              "Pipe " + std::to_string(k),
+                              {"no material is assigned"}});
+  }
+  return pipes;
+}
+
+}  // namespace
+
+Ids::CheckResult SampleResult() {
+  Ids::CheckResult result;
+  result.modelFile = "models/sample <building>.ifc";
+  result.schema = "IFC4";
+  result.specifications.push_back(WallsSpecification());
+  result.specifications.push_back(Specification("Doors are classified", "IFC4 IFC4X3_ADD2", 4, 0));
+  Ids::SpecificationResult spaces = Specification("Spaces have a net floor area", "IFC2X3", 0, 0);
+  spaces.applies = false;
+  result.specifications.push_back(spaces);
+  result.specifications.push_back(PipesSpecification());
+  return result;
+}
+
+}  // namespace IdsTest
