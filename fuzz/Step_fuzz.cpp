@@ -1,4 +1,4 @@
-// Fuzz target: the reading layer (IfcReader) from arbitrary bytes, and the export tool's text
+// Fuzz target: the reading layer (Ifc) from arbitrary bytes, and the export tool's text
 // helpers on what it reads. Lexing and reading never crash or hang; reading fails naming the file, or
 // gives a model whose every instance, attribute, reference and GlobalId reads back consistently, that
 // strict reading refuses exactly when flaws were tolerated, and that a split reading repeats.
@@ -18,7 +18,7 @@
 namespace {
 
 using IFCAPI::Fuzzing::Check;
-using namespace IfcReader;
+using namespace Ifc;
 
 void CheckTokens(std::string_view text) {
   Lexer lexer(text);
@@ -70,7 +70,7 @@ void CheckInstance(const Model& model, InstanceIndex index) {
   // An instance may be written with an attribute too many or too few, a flaw the read counts; by slot
   // only the entity's own attributes are read.
   const std::size_t expected = model.GetSchema().AttributeCount(model.Entity(index));
-  Check(values.size() == expected || model.GetFlaws().Of(IfcReader::FlawKind::AttributeCount).count != 0,
+  Check(values.size() == expected || model.GetFlaws().Of(Ifc::FlawKind::AttributeCount).count != 0,
         "an instance has not as many attributes as its entity, and no flaw says so");
   for (std::size_t slot = 0; slot < values.size() && slot < expected; ++slot) {
     const std::optional<Value> one = model.Attribute(index, AttributeSlot{static_cast<std::int16_t>(slot)});

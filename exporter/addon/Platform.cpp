@@ -2,7 +2,7 @@
 
 #include <cstdio>
 
-#include "ifc/files/SystemError.h"
+#include "ifc/errors/SystemError.h"
 
 #if defined(_WIN32)
 #include <io.h>
@@ -25,7 +25,7 @@ SharedLibrary::~SharedLibrary() {
 bool SharedLibrary::Open(const std::string& path, std::string& error) {
   handle = LoadLibraryA(path.c_str());
   if (handle == nullptr) {
-    error = IfcReader::LastSystemErrorText();
+    error = Ifc::LastSystemErrorText();
     return false;
   }
   return true;

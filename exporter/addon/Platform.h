@@ -26,7 +26,7 @@ class MappedFile {
   std::size_t Size() const noexcept { return source.Size(); }
 
  private:
-  IfcReader::ByteSource source;
+  Ifc::ByteSource source;
 };
 
 // A shared library loaded for the lifetime of the object.

@@ -10,15 +10,15 @@
 
 namespace Exporter {
 
-using IfcReader::InstanceIndex;
-using IfcReader::InstanceNumber;
-using IfcReader::Value;
+using Ifc::InstanceIndex;
+using Ifc::InstanceNumber;
+using Ifc::Value;
 
 namespace {
 
 // Appends a typed value to `property`: its text joined to the others by ", ", its type when the
 // property has none yet.
-void AppendValue(API::ElementProperty& property, const Value* value, bool first, const IfcReader::Schema& schema) {
+void AppendValue(API::ElementProperty& property, const Value* value, bool first, const Ifc::Schema& schema) {
   const std::optional<TypedText> typed = value != nullptr ? SplitTyped(*value, schema) : std::nullopt;
   if (!first) {
     property.value += ", ";
@@ -31,7 +31,7 @@ void AppendValue(API::ElementProperty& property, const Value* value, bool first,
   }
 }
 
-void AppendValues(API::ElementProperty& property, const Value* list, const IfcReader::Schema& schema) {
+void AppendValues(API::ElementProperty& property, const Value* list, const Ifc::Schema& schema) {
   if (list != nullptr && list->kind == Value::Kind::List) {
     for (std::size_t i = 0; i < list->items.size(); ++i) {
       AppendValue(property, &list->items[i], i == 0, schema);
@@ -52,7 +52,7 @@ struct ElementLookup::Relations {
 
 ElementLookup::ElementLookup(const StepFile& file) : ElementLookup(file.Model()) {}
 
-ElementLookup::ElementLookup(const IfcReader::Model& model) : model(model) {}
+ElementLookup::ElementLookup(const Ifc::Model& model) : model(model) {}
 
 const ElementLookup::Entities& ElementLookup::Known() const {
   if (!entities) {
@@ -145,7 +145,7 @@ std::optional<std::string> ElementLookup::Text(InstanceIndex index, std::string_
 
 const Value* ElementLookup::At(InstanceIndex index, const std::vector<Value>& values,
                                std::string_view attribute) const {
-  const IfcReader::AttributeSlot slot = model.GetSchema().FindAttribute(model.Entity(index), attribute);
+  const Ifc::AttributeSlot slot = model.GetSchema().FindAttribute(model.Entity(index), attribute);
   return slot.Valid() && slot.Index() < values.size() ? &values[slot.Index()] : nullptr;
 }
 

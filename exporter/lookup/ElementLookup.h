@@ -34,13 +34,13 @@ class ElementLookup final : public API::IElementLookup {
 
   // `file` (or `model`) must outlive the look-up.
   explicit ElementLookup(const StepFile& file);
-  explicit ElementLookup(const IfcReader::Model& model);
+  explicit ElementLookup(const Ifc::Model& model);
   ~ElementLookup() override;
 
   Result LookUp(const API_Guid& token, const KT::Guid& guid) override;
 
   // What the look-up answers for the object at `index`.
-  API::ElementInfo Describe(IfcReader::InstanceIndex index) const;
+  API::ElementInfo Describe(Ifc::InstanceIndex index) const;
 
   void SetListener(Listener listener) { this->listener = std::move(listener); }
 
@@ -48,27 +48,27 @@ class ElementLookup final : public API::IElementLookup {
   struct Relations;  // what the relations that refer to an object say about it
   // The schema's entities the look-up asks about, found once.
   struct Entities {
-    IfcReader::EntityId objectDefinition;
-    IfcReader::EntityId spatialStructureElement;
-    IfcReader::EntityId propertySet;
+    Ifc::EntityId objectDefinition;
+    Ifc::EntityId spatialStructureElement;
+    Ifc::EntityId propertySet;
   };
   const Entities& Known() const;  // found on the first question: the file may be read after construction
 
-  Relations RelationsOf(IfcReader::InstanceIndex object) const;
-  std::optional<API::ElementReference> Reference(IfcReader::InstanceNumber number) const;
-  IfcReader::InstanceNumber Container(IfcReader::InstanceIndex object, Relations relations) const;
-  void AddProperties(IfcReader::InstanceNumber definition, bool fromType, std::vector<API::ElementProperty>& out) const;
-  void AddProperty(const std::string& set, IfcReader::InstanceNumber number, bool fromType,
+  Relations RelationsOf(Ifc::InstanceIndex object) const;
+  std::optional<API::ElementReference> Reference(Ifc::InstanceNumber number) const;
+  Ifc::InstanceNumber Container(Ifc::InstanceIndex object, Relations relations) const;
+  void AddProperties(Ifc::InstanceNumber definition, bool fromType, std::vector<API::ElementProperty>& out) const;
+  void AddProperty(const std::string& set, Ifc::InstanceNumber number, bool fromType,
                    std::vector<API::ElementProperty>& out) const;
-  const std::vector<API::ElementProperty>& TypeProperties(IfcReader::InstanceIndex type) const;
-  std::optional<std::string> Text(IfcReader::InstanceIndex index, std::string_view attribute) const;
+  const std::vector<API::ElementProperty>& TypeProperties(Ifc::InstanceIndex type) const;
+  std::optional<std::string> Text(Ifc::InstanceIndex index, std::string_view attribute) const;
   // The attribute of that name among the instance's parsed `values`; null when it has none.
-  const IfcReader::Value* At(IfcReader::InstanceIndex index, const std::vector<IfcReader::Value>& values,
+  const Ifc::Value* At(Ifc::InstanceIndex index, const std::vector<Ifc::Value>& values,
                              std::string_view attribute) const;
-  std::optional<std::string> Text(IfcReader::InstanceIndex index, const std::vector<IfcReader::Value>& values,
+  std::optional<std::string> Text(Ifc::InstanceIndex index, const std::vector<Ifc::Value>& values,
                                   std::string_view attribute) const;
 
-  const IfcReader::Model& model;
+  const Ifc::Model& model;
   mutable std::optional<Entities> entities;
   Listener listener;
   mutable std::unique_ptr<RelationLinks> links;  // built on the first question

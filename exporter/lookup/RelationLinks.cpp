@@ -4,9 +4,9 @@
 
 namespace Exporter {
 
-using IfcReader::InstanceIndex;
-using IfcReader::InstanceNumber;
-using IfcReader::Value;
+using Ifc::InstanceIndex;
+using Ifc::InstanceNumber;
+using Ifc::Value;
 
 void ReferencesIn(const Value& value, std::vector<InstanceNumber>& out) {
   if (value.kind == Value::Kind::Reference) {
@@ -38,9 +38,9 @@ constexpr KindName Kinds[] = {
 
 }  // namespace
 
-RelationLinks::RelationLinks(const IfcReader::Model& model) : model(model) {
+RelationLinks::RelationLinks(const Ifc::Model& model) : model(model) {
   const auto& schema = model.GetSchema();
-  IfcReader::EntityId kindEntities[std::size(Kinds)];
+  Ifc::EntityId kindEntities[std::size(Kinds)];
   std::vector<InstanceIndex> all;
   for (std::size_t kind = 0; kind < std::size(Kinds); ++kind) {
     kindEntities[kind] = schema.FindEntity(Kinds[kind].entity);

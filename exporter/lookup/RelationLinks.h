@@ -17,7 +17,7 @@ namespace Exporter {
 
 // Appends the instance numbers in a reference, or in an aggregate of references, typed or not (IFC4
 // writes a set of property sets as IFCPROPERTYSETDEFINITIONSET((#1,#2))).
-void ReferencesIn(const IfcReader::Value& value, std::vector<IfcReader::InstanceNumber>& out);
+void ReferencesIn(const Ifc::Value& value, std::vector<Ifc::InstanceNumber>& out);
 
 class RelationLinks {
  public:
@@ -27,16 +27,16 @@ class RelationLinks {
     Kind kind;
     // The relation's relating side (one instance, or IFC4's typed set of property sets), never empty;
     // valid while the index lives.
-    const IfcReader::InstanceNumber* relating;
+    const Ifc::InstanceNumber* relating;
     std::size_t relatingCount;
   };
 
   // Reads the relations of `model`, which must outlive this index.
-  explicit RelationLinks(const IfcReader::Model& model);
+  explicit RelationLinks(const Ifc::Model& model);
 
   // The relations that list `object` among their related objects, each once, in file order; a
   // relation with nothing on its relating side, or with the object there too, is left out.
-  std::vector<Link> Of(IfcReader::InstanceIndex object) const;
+  std::vector<Link> Of(Ifc::InstanceIndex object) const;
 
  private:
   struct Relation {
@@ -49,11 +49,11 @@ class RelationLinks {
     std::uint32_t relation;  // in `relations`
   };
 
-  void Add(Kind kind, IfcReader::InstanceIndex relation, const char* relating, const char* related);
+  void Add(Kind kind, Ifc::InstanceIndex relation, const char* relating, const char* related);
 
-  const IfcReader::Model& model;
+  const Ifc::Model& model;
   std::vector<Relation> relations;
-  std::vector<IfcReader::InstanceNumber> relatingPool;
+  std::vector<Ifc::InstanceNumber> relatingPool;
   std::vector<Entry> entries;  // by object, then in file order of the relations
 };
 

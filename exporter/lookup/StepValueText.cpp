@@ -7,7 +7,7 @@ namespace Exporter {
 
 namespace {
 
-using IfcReader::Value;
+using Ifc::Value;
 
 }  // namespace
 
@@ -39,7 +39,7 @@ std::optional<std::string> ValueText(const Value& value) {
   }
 }
 
-std::optional<TypedText> SplitTyped(const Value& value, const IfcReader::Schema& schema) {
+std::optional<TypedText> SplitTyped(const Value& value, const Ifc::Schema& schema) {
   std::optional<std::string> text = ValueText(value);
   if (!text) {
     return std::nullopt;
@@ -47,7 +47,7 @@ std::optional<TypedText> SplitTyped(const Value& value, const IfcReader::Schema&
   std::string type;
   if (value.kind == Value::Kind::Typed) {
     // As the schema spells it; a name the schema does not know as written.
-    const IfcReader::DefinedTypeDef* defined = schema.FindDefinedType(value.text);
+    const Ifc::DefinedTypeDef* defined = schema.FindDefinedType(value.text);
     type = defined != nullptr ? std::string(defined->name) : value.text;
   }
   return TypedText{std::move(type), std::move(*text)};

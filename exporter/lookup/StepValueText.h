@@ -17,7 +17,7 @@ namespace Exporter {
 // The text of a value: a string as it is; .T., .F., .U. as "TRUE", "FALSE", "UNKNOWN"; any other
 // enumeration by its name; a binary by its hex digits; numbers as written; a reference as "#N"; a
 // typed value by its inner value; a list by its items joined with ", ". Empty for $ and *.
-std::optional<std::string> ValueText(const IfcReader::Value& value);
+std::optional<std::string> ValueText(const Ifc::Value& value);
 
 struct TypedText {
   std::string ifcType;  // as the schema spells it, "IfcLabel"; empty for an untyped value
@@ -26,6 +26,6 @@ struct TypedText {
 
 // A typed value as its type (spelled as `schema` spells it) and its text; an untyped one with an
 // empty type. Empty for $ and *.
-std::optional<TypedText> SplitTyped(const IfcReader::Value& value, const IfcReader::Schema& schema);
+std::optional<TypedText> SplitTyped(const Ifc::Value& value, const Ifc::Schema& schema);
 
 }  // namespace Exporter

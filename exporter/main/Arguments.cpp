@@ -25,10 +25,7 @@ const char Usage[] =
     "                  check the written file against this IDS document's requirements and\n"
     "                  print the report; may be repeated\n"
     "  --version       the tool's version\n"
-    "  --help          this text\n"
-    "\n"
-    "Exit codes: 0 done, 1 output not written, 2 bad usage, 3 bad input, 4 add-on failure,\n"
-    "5 an IDS document not valid (nothing written), 6 written but requirements failed.\n";
+    "  --help          this text and the exit codes\n";
 
 bool ParseArguments(int argc, const char* const* argv, Arguments& arguments, std::string& error) {
   std::string* paths[] = {&arguments.input, &arguments.output};

@@ -4,13 +4,13 @@ namespace Exporter {
 
 namespace {
 
-const char* FlawName(IfcReader::FlawKind kind, bool one) {
+const char* FlawName(Ifc::FlawKind kind, bool one) {
   switch (kind) {
-    case IfcReader::FlawKind::DuplicateGlobalId:
+    case Ifc::FlawKind::DuplicateGlobalId:
       return one ? " duplicate GlobalId" : " duplicate GlobalIds";
-    case IfcReader::FlawKind::MissingReference:
+    case Ifc::FlawKind::MissingReference:
       return one ? " reference to a missing instance" : " references to missing instances";
-    case IfcReader::FlawKind::AttributeCount:
+    case Ifc::FlawKind::AttributeCount:
       break;
   }
   return one ? " instance with an attribute count its entity does not have"
@@ -19,10 +19,10 @@ const char* FlawName(IfcReader::FlawKind kind, bool one) {
 
 }  // namespace
 
-std::vector<std::string> FlawWarnings(const IfcReader::Flaws& flaws) {
+std::vector<std::string> FlawWarnings(const Ifc::Flaws& flaws) {
   std::vector<std::string> warnings;
-  for (const IfcReader::FlawKind kind : IfcReader::AllFlawKinds) {
-    const IfcReader::FlawReport& report = flaws.Of(kind);
+  for (const Ifc::FlawKind kind : Ifc::AllFlawKinds) {
+    const Ifc::FlawReport& report = flaws.Of(kind);
     if (report.count == 0) {
       continue;
     }

@@ -15,6 +15,6 @@ namespace Exporter {
 // How many instances a warning names.
 constexpr std::size_t NamedFlaws = 3;
 
-std::vector<std::string> FlawWarnings(const IfcReader::Flaws& flaws);
+std::vector<std::string> FlawWarnings(const Ifc::Flaws& flaws);
 
 }  // namespace Exporter

@@ -22,7 +22,7 @@ bool RequirementsCheck::Read(const std::vector<std::string>& paths, std::string&
 }
 
 std::optional<bool> RequirementsCheck::Check(const std::string& path, std::FILE* out, std::string& error) const {
-  IfcReader::Model model;
+  Ifc::Model model;
   if (!model.Open(path, error)) {
     return std::nullopt;
   }

@@ -17,6 +17,7 @@
 #include "exporter/addon/AddOn.h"
 #include "exporter/addon/Platform.h"
 #include "exporter/lookup/ElementLookup.h"
+#include "commandline/ExitCode.h"
 #include "exporter/main/Arguments.h"
 #include "exporter/main/FlawWarnings.h"
 #include "exporter/main/RequirementsCheck.h"
@@ -29,15 +30,7 @@
 
 namespace {
 
-enum ExitCode {
-  Done = 0,
-  OutputFailed = 1,
-  BadUsage = 2,
-  BadInput = 3,
-  AddOnFailed = 4,
-  InvalidIds = 5,          // --ids: a document is not valid; nothing was written
-  RequirementsFailed = 6,  // --ids: written, but at least one specification fails
-};
+using CommandLine::ExitCode;
 
 // Files smaller than this are done before a progress bar would be seen.
 constexpr std::size_t ProgressThreshold = std::size_t{4} << 20;
@@ -45,9 +38,9 @@ constexpr std::size_t ProgressThreshold = std::size_t{4} << 20;
 // How many warnings are printed one by one; the summary counts them all.
 constexpr std::size_t PrintedWarnings = 50;
 
-int Fail(int code, const std::string& message) {
+int Fail(ExitCode code, const std::string& message) {
   std::fprintf(stderr, "ifcapi-export: %s\n", message.c_str());
-  return code;
+  return ToInt(code);
 }
 
 std::string BaseName(const std::string& path) {
@@ -81,7 +74,7 @@ int Export(const Exporter::Arguments& arguments, const Exporter::RequirementsChe
   std::string error;
   Exporter::MappedFile input;
   if (!input.Open(arguments.input, error)) {
-    return Fail(BadInput, error);
+    return Fail(ExitCode::ModelUnreadable, error);
   }
   Exporter::ProgressBar bar(!arguments.quiet && input.Size() >= ProgressThreshold &&
                             Exporter::StandardErrorIsTerminal());
@@ -90,7 +83,7 @@ int Export(const Exporter::Arguments& arguments, const Exporter::RequirementsChe
           input.Data(), input.Size(), arguments.input, error,
           [&](std::size_t done) { bar.Show("reading", done, input.Size()); }, arguments.strict)) {
     bar.Clear();
-    return Fail(BadInput, error);
+    return Fail(ExitCode::ModelUnreadable, error);
   }
   // The add-on's look-ups are answered from the file; --trace and --only listen to the queries.
   Exporter::ElementLookup lookup(file);
@@ -114,25 +107,25 @@ int Export(const Exporter::Arguments& arguments, const Exporter::RequirementsChe
     exporter.Collect([&](std::size_t done, std::size_t total) { bar.Show("asking", done, total); });
   } catch (const Exporter::ProviderFailure& failure) {
     bar.Clear();
-    return Fail(AddOnFailed, failure.what());
+    return Fail(ExitCode::AddOnFailed, failure.what());
   }
   if (!exporter.Write(arguments.output, BaseName(arguments.output), error,
                       [&](std::size_t done, std::size_t total) { bar.Show("writing", done, total); })) {
     bar.Clear();
-    return Fail(OutputFailed, error);
+    return Fail(ExitCode::OutputNotWritten, error);
   }
   bar.Clear();
   if (!arguments.quiet) {
     PrintSummary(arguments, file, exporter.GetSummary());
   }
   if (arguments.ids.empty()) {
-    return Done;
+    return ToInt(ExitCode::Done);
   }
   const std::optional<bool> passes = requirements.Check(arguments.output, stdout, error);
   if (!passes) {
-    return Fail(OutputFailed, "the written file cannot be read back: " + error);
+    return Fail(ExitCode::OutputNotWritten, "the written file cannot be read back: " + error);
   }
-  return *passes ? Done : RequirementsFailed;
+  return ToInt(*passes ? ExitCode::Done : ExitCode::RequirementsNotMet);
 }
 
 int Run(int argc, char** argv) {
@@ -140,35 +133,35 @@ int Run(int argc, char** argv) {
   std::string error;
   if (!Exporter::ParseArguments(argc, argv, arguments, error)) {
     std::fprintf(stderr, "ifcapi-export: %s\n%s", error.c_str(), Exporter::Usage);
-    return BadUsage;
+    return ToInt(ExitCode::BadUsage);
   }
   if (arguments.help) {
-    std::fputs(Exporter::Usage, stdout);
-    return Done;
+    std::printf("%s\n%s", Exporter::Usage, CommandLine::ExitCodeTable());
+    return ToInt(ExitCode::Done);
   }
   if (arguments.version) {
     std::fputs("ifcapi-export " IFCAPI_EXPORT_VERSION "\n", stdout);
-    return Done;
+    return ToInt(ExitCode::Done);
   }
   // Before anything is loaded or written: the output may not be the input under another name.
-  if (IfcReader::NamesSameFile(arguments.input, arguments.output) ||
-      IfcReader::NamesSameFile(arguments.input, arguments.output + ".partial")) {
-    return Fail(BadUsage, arguments.output + " is the input file " + arguments.input + "; choose another output");
+  if (Ifc::NamesSameFile(arguments.input, arguments.output) ||
+      Ifc::NamesSameFile(arguments.input, arguments.output + ".partial")) {
+    return Fail(ExitCode::BadUsage, arguments.output + " is the input file " + arguments.input + "; choose another output");
   }
   // The output is written beside its path and renamed into place, which would replace a device or FIFO.
-  if (IfcReader::NamesOtherThanFile(arguments.output)) {
-    return Fail(BadUsage, arguments.output + ": not a regular file; name a file to write the output to");
+  if (Ifc::NamesOtherThanFile(arguments.output)) {
+    return Fail(ExitCode::BadUsage, arguments.output + ": not a regular file; name a file to write the output to");
   }
   Exporter::RequirementsCheck requirements;
   if (!arguments.ids.empty() && !requirements.Read(arguments.ids, error)) {
-    return Fail(InvalidIds, error);
+    return Fail(ExitCode::RequirementsUnreadable, error);
   }
   if (arguments.addOn.empty()) {
     arguments.addOn = Exporter::ExecutableDirectory() + Exporter::ExampleAddOnFileName();
   }
   Exporter::AddOn addOn;
   if (!addOn.Load(arguments.addOn, error)) {
-    return Fail(AddOnFailed, error);
+    return Fail(ExitCode::AddOnFailed, error);
   }
   return Export(arguments, requirements);
 }
@@ -183,5 +176,5 @@ int main(int argc, char** argv) {
   } catch (const std::exception& failure) {
     std::fprintf(stderr, "ifcapi-export: %s\n", failure.what());
   }
-  return OutputFailed;
+  return ToInt(ExitCode::OutputNotWritten);
 }

@@ -25,7 +25,7 @@ std::string NameText(const KT::UniString& name) {
 // Collects the text of values and the first reason why one of them cannot be written.
 class ValueWriter {
  public:
-  explicit ValueWriter(const IfcReader::Schema& schema) : schema(schema) {}
+  explicit ValueWriter(const Ifc::Schema& schema) : schema(schema) {}
 
   // "IFCLABEL('x')", or "$" for a value that holds nothing.
   std::string One(const IPL::Value& value) {
@@ -63,7 +63,7 @@ class ValueWriter {
     }
   }
 
-  const IfcReader::Schema& schema;
+  const Ifc::Schema& schema;
 };
 
 // What each kind of property is written as, by attribute name.
@@ -109,9 +109,9 @@ std::vector<NamedValue> PropertyValues(const IPL::Property& property, std::uint3
 }
 
 // Warnings for attributes the schema lacks, and the reason when the body cannot be written.
-void Explain(const IfcReader::Schema& schema, const std::string& entity, const NamedBody& body,
+void Explain(const Ifc::Schema& schema, const std::string& entity, const NamedBody& body,
              AdaptedInstance& adapted) {
-  const std::string schemaName(IfcReader::SchemaName(schema.Version()));
+  const std::string schemaName(Ifc::SchemaName(schema.Version()));
   for (const std::string& attribute : body.dropped) {
     adapted.warnings.push_back(schemaName + "'s " + entity + " has no " + attribute + "; left out");
   }
@@ -125,7 +125,7 @@ void Explain(const IfcReader::Schema& schema, const std::string& entity, const N
 
 }  // namespace
 
-AdaptedInstance AdaptProperty(const IfcReader::Schema& schema, const IPL::Property& property,
+AdaptedInstance AdaptProperty(const Ifc::Schema& schema, const IPL::Property& property,
                               std::uint32_t enumeration) {
   AdaptedInstance adapted;
   ValueWriter values(schema);
@@ -150,7 +150,7 @@ AdaptedInstance AdaptProperty(const IfcReader::Schema& schema, const IPL::Proper
     anyValue = anyValue || (named[i].second != "$" && named[i].first != "EnumerationReference" && !dropped);
   }
   if (body.Ok() && !anyValue) {
-    adapted.warnings.push_back("holds no value that " + std::string(IfcReader::SchemaName(schema.Version())) +
+    adapted.warnings.push_back("holds no value that " + std::string(Ifc::SchemaName(schema.Version())) +
                                " can take; skipped");
     return adapted;
   }
@@ -158,7 +158,7 @@ AdaptedInstance AdaptProperty(const IfcReader::Schema& schema, const IPL::Proper
   return adapted;
 }
 
-AdaptedInstance AdaptEnumeration(const IfcReader::Schema& schema, const IPL::PropertyEnumeration& enumeration,
+AdaptedInstance AdaptEnumeration(const Ifc::Schema& schema, const IPL::PropertyEnumeration& enumeration,
                                  const std::u16string& name) {
   AdaptedInstance adapted;
   ValueWriter values(schema);

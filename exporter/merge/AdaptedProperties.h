@@ -28,11 +28,11 @@ struct AdaptedInstance {
 };
 
 // The body of `property`; `enumeration` is the instance number of its enumeration (0: none).
-AdaptedInstance AdaptProperty(const IfcReader::Schema& schema, const IPL::Property& property,
+AdaptedInstance AdaptProperty(const Ifc::Schema& schema, const IPL::Property& property,
                               std::uint32_t enumeration);
 
 // The body of `enumeration` under `name` (EnumerationNames.h chooses it).
-AdaptedInstance AdaptEnumeration(const IfcReader::Schema& schema, const IPL::PropertyEnumeration& enumeration,
+AdaptedInstance AdaptEnumeration(const Ifc::Schema& schema, const IPL::PropertyEnumeration& enumeration,
                                  const std::u16string& name);
 
 // The STEP text of the enumeration's values, "(IFCLABEL('a'),...)": the key under which equal lists

@@ -38,7 +38,7 @@ void AssignmentMerge::WriteGroup(const ObjectID& id, const HookAssignments::Grou
   }
   if (!entity->objectType.empty()) {
     context.WarnOnce("group:" + entity->objectType,
-                     std::string(IfcReader::SchemaName(context.schema.Version())) + " has no " + entity->objectType +
+                     std::string(Ifc::SchemaName(context.schema.Version())) + " has no " + entity->objectType +
                          ": written as " + entity->entity + " with ObjectType '" + entity->objectType + "'");
   }
   const NamedBody body = BuildNamedBody(
@@ -61,7 +61,7 @@ InstanceNumber AssignmentMerge::Member(const ObjectID& group, const ObjectID& id
   const InstanceIndex found = context.Model().FindByGlobalId(guid);
   const std::string where = "group '" + GuidText(GuidOf(group)) + "': ";
   if (found.Valid()) {
-    const IfcReader::EntityId allowed =
+    const Ifc::EntityId allowed =
         services ? context.schema.ifcSpatialElement : context.schema.ifcObjectDefinition;
     if (context.schema.IsSubtypeOf(context.Model().Entity(found), allowed)) {
       return context.Model().Number(found);

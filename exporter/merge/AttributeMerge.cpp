@@ -14,10 +14,10 @@ constexpr std::int16_t GlobalIdSlot = 0;
 
 bool AttributeMerge::Apply(InstanceIndex index, const IPL::GeneralAttribute& attribute,
                            std::vector<std::string>& values) {
-  const IfcReader::EntityId entity = context.Model().Entity(index);
+  const Ifc::EntityId entity = context.Model().Entity(index);
   const std::string name = attribute.GetName().ToUTF8();
-  const IfcReader::AttributeSlot at = context.schema.FindAttribute(entity, name);
-  const IfcReader::AttributeDef* def = at.value > GlobalIdSlot ? &context.schema.Attribute(entity, at) : nullptr;
+  const Ifc::AttributeSlot at = context.schema.FindAttribute(entity, name);
+  const Ifc::AttributeDef* def = at.value > GlobalIdSlot ? &context.schema.Attribute(entity, at) : nullptr;
   if (def == nullptr || def->aggregate || !context.schema.IsStringType(def->type)) {
     context.Warn(context.ElementName(index) + ": '" + name + "' is no string-valued attribute of " +
                  std::string(context.schema.Name(entity)) + "; skipped");

@@ -9,14 +9,14 @@ namespace Exporter {
 
 void ElementQuantities::Index() {
   indexed = true;
-  const IfcReader::Schema& schema = context.schema;
+  const Ifc::Schema& schema = context.schema;
   if (!schema.ifcElementQuantity.Valid() || !schema.ifcRelDefinesByProperties.Valid()) {
     return;
   }
-  const IfcReader::AttributeSlot related = schema.FindAttribute(schema.ifcRelDefinesByProperties, "RelatedObjects");
-  const IfcReader::AttributeSlot relating =
+  const Ifc::AttributeSlot related = schema.FindAttribute(schema.ifcRelDefinesByProperties, "RelatedObjects");
+  const Ifc::AttributeSlot relating =
       schema.FindAttribute(schema.ifcRelDefinesByProperties, "RelatingPropertyDefinition");
-  const IfcReader::AttributeSlot name = schema.FindAttribute(schema.ifcElementQuantity, "Name");
+  const Ifc::AttributeSlot name = schema.FindAttribute(schema.ifcElementQuantity, "Name");
   InstanceAttributes relation(context.Model());
   InstanceAttributes quantity(context.Model());
   for (const InstanceIndex index : context.Model().InstancesOf(schema.ifcRelDefinesByProperties)) {

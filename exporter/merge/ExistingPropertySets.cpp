@@ -90,7 +90,7 @@ ExistingPropertySets::Content ExistingPropertySets::Read(InstanceIndex set) cons
     if (!index.Valid() || !property.Read(index)) {
       continue;
     }
-    const IfcReader::AttributeSlot name = context.schema.FindAttribute(context.Model().Entity(index), "Name");
+    const Ifc::AttributeSlot name = context.schema.FindAttribute(context.Model().Entity(index), "Name");
     if (name.Valid()) {
       content.names.push_back(DecodeStepString(property[name]).value_or(std::u16string()));
     }

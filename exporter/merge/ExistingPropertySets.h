@@ -49,11 +49,11 @@ class ExistingPropertySets {
   void IndexRelation(InstanceIndex relation);
 
   const MergeContext& context;
-  IfcReader::AttributeSlot related;
-  IfcReader::AttributeSlot relating;
-  IfcReader::AttributeSlot setName;
-  IfcReader::AttributeSlot setDescription;
-  IfcReader::AttributeSlot setProperties;
+  Ifc::AttributeSlot related;
+  Ifc::AttributeSlot relating;
+  Ifc::AttributeSlot setName;
+  Ifc::AttributeSlot setDescription;
+  Ifc::AttributeSlot setProperties;
   bool indexed = false;
   std::vector<Set> sets;  // by element
 };

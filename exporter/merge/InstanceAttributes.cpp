@@ -9,7 +9,7 @@ bool InstanceAttributes::Read(InstanceIndex index) {
          tokens.size() == model.GetSchema().AttributeCount(model.Entity(index));
 }
 
-std::vector<InstanceNumber> InstanceAttributes::References(IfcReader::AttributeSlot slot) const {
+std::vector<InstanceNumber> InstanceAttributes::References(Ifc::AttributeSlot slot) const {
   std::vector<InstanceNumber> numbers;
   const auto list = StepListItems(tokens[slot.Index()]);
   if (list && SplitStepList(*list, items)) {

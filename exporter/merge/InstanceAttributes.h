@@ -1,7 +1,7 @@
 // An input instance's attributes, split once and read by name: the names are resolved to slots once
 // per entity (Schema::FindAttribute), and each read checks that the instance has its entity's count.
 //
-//   const IfcReader::AttributeSlot related = schema.FindAttribute(schema.ifcRelDefinesByProperties,
+//   const Ifc::AttributeSlot related = schema.FindAttribute(schema.ifcRelDefinesByProperties,
 //                                                                 "RelatedObjects");
 //   InstanceAttributes relation(model);
 //   if (relation.Read(index)) Use(relation.References(related));
@@ -19,23 +19,23 @@ namespace Exporter {
 
 class InstanceAttributes {
  public:
-  explicit InstanceAttributes(const IfcReader::Model& model) noexcept : model(model) {}
+  explicit InstanceAttributes(const Ifc::Model& model) noexcept : model(model) {}
 
   // Splits the instance's attributes; false when they do not split or are not as many as its entity
   // has.
   bool Read(InstanceIndex index);
 
   // The attribute's text as written; `slot` must be valid for the instance's entity.
-  std::string_view operator[](IfcReader::AttributeSlot slot) const noexcept { return tokens[slot.Index()]; }
+  std::string_view operator[](Ifc::AttributeSlot slot) const noexcept { return tokens[slot.Index()]; }
 
   // The attributes as strings, to change some and write the instance again.
   std::vector<std::string> Copy() const { return std::vector<std::string>(tokens.begin(), tokens.end()); }
 
   // The instance numbers listed by an aggregate attribute of references; empty when it is no list.
-  std::vector<InstanceNumber> References(IfcReader::AttributeSlot slot) const;
+  std::vector<InstanceNumber> References(Ifc::AttributeSlot slot) const;
 
  private:
-  const IfcReader::Model& model;
+  const Ifc::Model& model;
   std::vector<std::string_view> tokens;
   mutable std::vector<std::string_view> items;
 };

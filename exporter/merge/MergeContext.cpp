@@ -6,7 +6,7 @@ namespace Exporter {
 
 MergeContext::MergeContext(const StepFile& file)
     : file(file), schema(file.Model().GetSchema()), added(InstanceNumber(file.LargestNumber() + 1)), globalIds(file) {
-  const IfcReader::EntityId ownerHistory = schema.FindEntity("IfcOwnerHistory");
+  const Ifc::EntityId ownerHistory = schema.FindEntity("IfcOwnerHistory");
   for (std::uint32_t i = 0; i < Model().InstanceCount() && ownerHistory.Valid(); ++i) {
     if (Model().Entity(InstanceIndex(i)) == ownerHistory) {
       rootFallbacks.emplace_back("OwnerHistory", Reference(Model().Number(InstanceIndex(i))));

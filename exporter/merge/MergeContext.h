@@ -28,7 +28,7 @@ struct MergeContext {
   // "#N (IfcWall)", as warnings name an input instance.
   std::string ElementName(InstanceIndex index) const;
 
-  const IfcReader::Model& Model() const noexcept { return file.Model(); }
+  const Ifc::Model& Model() const noexcept { return file.Model(); }
 
   void Warn(std::string text) { summary.warnings.push_back(std::move(text)); }
 
@@ -44,7 +44,7 @@ struct MergeContext {
   void Rewrite(InstanceIndex index, const std::vector<std::string>& attributes);
 
   const StepFile& file;
-  const IfcReader::Schema& schema;
+  const Ifc::Schema& schema;
   NewInstances added;
   Replacements replaced;
   NewGlobalIds globalIds;

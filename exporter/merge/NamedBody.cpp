@@ -46,10 +46,10 @@ const NamedValue* Find(const std::vector<NamedValue>& values, std::string_view e
 
 }  // namespace
 
-NamedBody BuildNamedBody(const IfcReader::Schema& schema, std::string_view entity,
+NamedBody BuildNamedBody(const Ifc::Schema& schema, std::string_view entity,
                          const std::vector<NamedValue>& values, const std::vector<NamedValue>& fallbacks) {
   NamedBody body;
-  const IfcReader::EntityId id = schema.FindEntity(entity);
+  const Ifc::EntityId id = schema.FindEntity(entity);
   if (!id.Valid() || schema.IsAbstract(id)) {
     body.missingEntity = std::string(entity);
     return body;
@@ -61,8 +61,8 @@ NamedBody BuildNamedBody(const IfcReader::Schema& schema, std::string_view entit
   text.reserve(upperName.size() + 64);
   text.append(upperName).push_back('(');
   for (std::size_t i = 0; i < schema.AttributeCount(id); ++i) {
-    const IfcReader::AttributeDef& attribute =
-        schema.Attribute(id, IfcReader::AttributeSlot{static_cast<std::int16_t>(i)});
+    const Ifc::AttributeDef& attribute =
+        schema.Attribute(id, Ifc::AttributeSlot{static_cast<std::int16_t>(i)});
     const NamedValue* value = Find(values, name, attribute.name);
     if (value != nullptr) {
       used[static_cast<std::size_t>(value - values.data())] = true;

@@ -32,11 +32,11 @@ PropertySetMerge::PropertySetMerge(MergeContext& context)
 
 void PropertySetMerge::ReserveFileEnumerationNames() {
   enumerationNamesReserved = true;
-  const IfcReader::EntityId entity = context.schema.FindEntity("IfcPropertyEnumeration");
+  const Ifc::EntityId entity = context.schema.FindEntity("IfcPropertyEnumeration");
   if (!entity.Valid()) {
     return;
   }
-  const IfcReader::AttributeSlot name = context.schema.FindAttribute(entity, "Name");
+  const Ifc::AttributeSlot name = context.schema.FindAttribute(entity, "Name");
   InstanceAttributes attributes(context.Model());
   for (const InstanceIndex index : context.Model().InstancesOf(entity)) {
     if (attributes.Read(index)) {

@@ -68,9 +68,9 @@ class PropertySetMerge {
   ElementQuantities quantities;
   EnumerationNames enumerationNames;
   bool enumerationNamesReserved = false;
-  IfcReader::AttributeSlot related;
-  IfcReader::AttributeSlot relating;
-  IfcReader::AttributeSlot setProperties;
+  Ifc::AttributeSlot related;
+  Ifc::AttributeSlot relating;
+  Ifc::AttributeSlot setProperties;
   NewInstances::Pool properties;
   NewInstances::Pool enumerations;
   NewInstances::Pool sets;

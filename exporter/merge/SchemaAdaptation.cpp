@@ -19,11 +19,11 @@ std::string Optional(const KT::Optional<KT::UniString>& text) {
   return text.HasValue() ? Text(text.Get()) : std::string("$");
 }
 
-std::string SchemaNameOf(const IfcReader::Schema& schema) {
-  return std::string(IfcReader::SchemaName(schema.Version()));
+std::string SchemaNameOf(const Ifc::Schema& schema) {
+  return std::string(Ifc::SchemaName(schema.Version()));
 }
 
-void Explain(const IfcReader::Schema& schema, const std::string& entity, const NamedBody& body,
+void Explain(const Ifc::Schema& schema, const std::string& entity, const NamedBody& body,
              std::vector<std::string>& warnings) {
   for (const std::string& attribute : body.dropped) {
     warnings.push_back(SchemaNameOf(schema) + "'s " + entity + " has no " + attribute + "; left out");
@@ -51,11 +51,11 @@ std::optional<std::vector<int>> ParseDate(const KT::UniString& text) {
 }
 
 // The EditionDate in the form the schema's attribute type asks for: a string, or a date entity.
-std::string EditionDate(const IfcReader::Schema& schema, const IPL::Classification& classification,
+std::string EditionDate(const Ifc::Schema& schema, const IPL::Classification& classification,
                         const EmitInstance& emit, std::vector<std::string>& warnings) {
   const KT::Optional<KT::UniString>& date = classification.GetEditionDate();
-  const IfcReader::EntityId entity = schema.FindEntity("IfcClassification");
-  const IfcReader::AttributeSlot slot = schema.FindAttribute(entity, "EditionDate");
+  const Ifc::EntityId entity = schema.FindEntity("IfcClassification");
+  const Ifc::AttributeSlot slot = schema.FindAttribute(entity, "EditionDate");
   if (!date.HasValue() || !slot.Valid()) {
     return Optional(date);
   }
@@ -79,17 +79,17 @@ std::string EditionDate(const IfcReader::Schema& schema, const IPL::Classificati
 
 }  // namespace
 
-std::optional<GroupEntity> AdaptGroupEntity(const IfcReader::Schema& schema, IPL::IFCType type) {
+std::optional<GroupEntity> AdaptGroupEntity(const Ifc::Schema& schema, IPL::IFCType type) {
   // The add-on's group types are IFC4 entities; their IFC4 supertypes give the stand-ins.
-  const IfcReader::Schema& ifc4 = IfcReader::Schema::Get(IfcReader::SchemaVersion::Ifc4);
-  const IfcReader::EntityId group = ifc4.FindEntity("IfcGroup");
+  const Ifc::Schema& ifc4 = Ifc::Schema::Get(Ifc::SchemaVersion::Ifc4);
+  const Ifc::EntityId group = ifc4.FindEntity("IfcGroup");
   const std::string_view name = IPL::GetIFCTypeName(type);
-  IfcReader::EntityId entity = name.empty() ? IfcReader::EntityId{} : ifc4.FindEntity(name);
+  Ifc::EntityId entity = name.empty() ? Ifc::EntityId{} : ifc4.FindEntity(name);
   if (!ifc4.IsSubtypeOf(entity, group)) {
     return std::nullopt;
   }
   for (; entity.Valid(); entity = ifc4.Supertype(entity)) {
-    const IfcReader::EntityId there = schema.FindEntity(ifc4.Name(entity));
+    const Ifc::EntityId there = schema.FindEntity(ifc4.Name(entity));
     if (there.Valid() && !schema.IsAbstract(there)) {
       const bool exact = entity == ifc4.FindEntity(name);
       return GroupEntity{std::string(schema.Name(there)), exact ? std::string() : std::string(name)};
@@ -98,7 +98,7 @@ std::optional<GroupEntity> AdaptGroupEntity(const IfcReader::Schema& schema, IPL
   return std::nullopt;
 }
 
-std::string ClassificationBody(const IfcReader::Schema& schema, const IPL::Classification& classification,
+std::string ClassificationBody(const Ifc::Schema& schema, const IPL::Classification& classification,
                                const EmitInstance& emit, std::vector<std::string>& warnings) {
   const std::vector<NamedValue> values{
       {"Source", Optional(classification.GetSource())},
@@ -121,7 +121,7 @@ std::string ClassificationBody(const IfcReader::Schema& schema, const IPL::Class
   return body.text;
 }
 
-std::string ClassificationReferenceBody(const IfcReader::Schema& schema, const IPL::ClassificationReference& reference,
+std::string ClassificationReferenceBody(const Ifc::Schema& schema, const IPL::ClassificationReference& reference,
                                         const std::string& source, std::vector<std::string>& warnings) {
   const NamedBody body = BuildNamedBody(schema, "IfcClassificationReference",
                                         {{"Location", Optional(reference.GetLocation())},

@@ -37,18 +37,18 @@ struct GroupEntity {
 };
 
 // The entity that a group of `type` is written as in `schema`; empty when `type` is no group type.
-std::optional<GroupEntity> AdaptGroupEntity(const IfcReader::Schema& schema, IPL::IFCType type);
+std::optional<GroupEntity> AdaptGroupEntity(const Ifc::Schema& schema, IPL::IFCType type);
 
 // Writes a helper instance and returns its number.
 using EmitInstance = std::function<std::uint32_t(const std::string& body)>;
 
 // The body of `classification` in `schema`; empty when it cannot be written. Helper instances (an
 // IfcCalendarDate) go through `emit`; `warnings` tell what was adapted or why nothing was written.
-std::string ClassificationBody(const IfcReader::Schema& schema, const IPL::Classification& classification,
+std::string ClassificationBody(const Ifc::Schema& schema, const IPL::Classification& classification,
                                const EmitInstance& emit, std::vector<std::string>& warnings);
 
 // The body of `reference` in `schema` with `source` ("#N" or "$") as its referenced source.
-std::string ClassificationReferenceBody(const IfcReader::Schema& schema, const IPL::ClassificationReference& reference,
+std::string ClassificationReferenceBody(const Ifc::Schema& schema, const IPL::ClassificationReference& reference,
                                         const std::string& source, std::vector<std::string>& warnings);
 
 }  // namespace Exporter

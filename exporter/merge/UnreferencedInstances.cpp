@@ -35,7 +35,7 @@ void ForEachReference(std::string_view text, const Found& found) {
 
 }  // namespace
 
-std::vector<InstanceNumber> Unreferenced(const IfcReader::Model& model, const std::vector<InstanceNumber>& candidates,
+std::vector<InstanceNumber> Unreferenced(const Ifc::Model& model, const std::vector<InstanceNumber>& candidates,
                                          const std::vector<InstanceIndex>& ignored) {
   if (candidates.empty()) {
     return {};

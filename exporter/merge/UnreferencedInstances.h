@@ -16,7 +16,7 @@ namespace Exporter {
 
 // The `candidates` that no instance of `model` refers to, leaving out the `ignored` instances (whose
 // text the run replaces) and the candidates themselves.
-std::vector<InstanceNumber> Unreferenced(const IfcReader::Model& model, const std::vector<InstanceNumber>& candidates,
+std::vector<InstanceNumber> Unreferenced(const Ifc::Model& model, const std::vector<InstanceNumber>& candidates,
                                          const std::vector<InstanceIndex>& ignored);
 
 }  // namespace Exporter

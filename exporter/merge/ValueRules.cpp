@@ -109,27 +109,27 @@ std::optional<NumericRule> ParseNumericRule(std::string_view text) {
   return rule;
 }
 
-std::optional<NumericRule> RuleOf(const IfcReader::Schema& schema, std::string_view definedType) {
-  const IfcReader::DefinedTypeDef* def = schema.FindDefinedType(definedType);
+std::optional<NumericRule> RuleOf(const Ifc::Schema& schema, std::string_view definedType) {
+  const Ifc::DefinedTypeDef* def = schema.FindDefinedType(definedType);
   if (def == nullptr || def->rule == nullptr || def->rule[0] == '\0') {
     return std::nullopt;
   }
   return ParseNumericRule(def->rule);
 }
 
-std::size_t WidthOf(const IfcReader::Schema& schema, std::string_view definedType) {
-  const IfcReader::DefinedTypeDef* def = schema.FindDefinedType(definedType);
+std::size_t WidthOf(const Ifc::Schema& schema, std::string_view definedType) {
+  const Ifc::DefinedTypeDef* def = schema.FindDefinedType(definedType);
   return def != nullptr ? def->maxLength : 0;
 }
 
-std::string ValueProblem(const IfcReader::Schema& schema, const IPL::Value& value) {
+std::string ValueProblem(const Ifc::Schema& schema, const IPL::Value& value) {
   if (!value.HasValue()) {
     return std::string();
   }
   const std::string_view type = IPL::GetIFCTypeName(value.GetIFCType());
-  const IfcReader::DefinedTypeDef* def = schema.FindDefinedType(type);
+  const Ifc::DefinedTypeDef* def = schema.FindDefinedType(type);
   if (def == nullptr || !def->isValue) {
-    return std::string(type) + " is no value type of " + std::string(IfcReader::SchemaName(schema.Version()));
+    return std::string(type) + " is no value type of " + std::string(Ifc::SchemaName(schema.Version()));
   }
   switch (value.GetValueType()) {
     case IPL::AnyValue::String: {

@@ -5,7 +5,7 @@
 // value-type-rules.tsv fills them in), so they differ where the schemas do: IFC2X3's IfcLabel is an
 // unbounded STRING.
 //
-//   const IfcReader::Schema& schema = IfcReader::Schema::Get(IfcReader::SchemaVersion::Ifc2x3);
+//   const Ifc::Schema& schema = Ifc::Schema::Get(Ifc::SchemaVersion::Ifc2x3);
 //   const std::string problem = ValueProblem(schema, value);   // "" when it may be written
 //   if (!problem.empty()) Warn("skipped: " + problem);         // "IfcDate is no value type of IFC2X3"
 #pragma once
@@ -37,15 +37,15 @@ struct NumericRule {
 std::optional<NumericRule> ParseNumericRule(std::string_view text);
 
 // The rule of the defined type `definedType` in `schema`, as its table gives it; empty when it has none.
-std::optional<NumericRule> RuleOf(const IfcReader::Schema& schema, std::string_view definedType);
+std::optional<NumericRule> RuleOf(const Ifc::Schema& schema, std::string_view definedType);
 
 // The longest text the defined type `definedType` holds in `schema`, as its table gives it; 0 when
 // unbounded.
-std::size_t WidthOf(const IfcReader::Schema& schema, std::string_view definedType);
+std::size_t WidthOf(const Ifc::Schema& schema, std::string_view definedType);
 
 // Why `value` cannot be written as a property value in a file of `schema`; empty when it can (a value
 // that holds nothing can: it is written "$").
-std::string ValueProblem(const IfcReader::Schema& schema, const IPL::Value& value);
+std::string ValueProblem(const Ifc::Schema& schema, const IPL::Value& value);
 
 // Whether `value` is one of `allowed` (same IFC type, same raw value).
 bool IsAllowedValue(const IPL::Value& value, const KT::Array<IPL::Value>& allowed);

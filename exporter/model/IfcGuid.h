@@ -10,9 +10,9 @@
 
 namespace Exporter {
 
-using IfcReader::DecodeGlobalId;
-using IfcReader::EncodeGlobalId;
-using IfcReader::GuidBytes;
+using Ifc::DecodeGlobalId;
+using Ifc::EncodeGlobalId;
+using Ifc::GuidBytes;
 
 // Between text order and KT::Guid's stored (Windows) layout.
 KT::Guid ToKTGuid(const GuidBytes& bytes) noexcept;

@@ -1,5 +1,5 @@
 // The input file as the export tool reads it: an IFC2X3, IFC4 or IFC4X3_ADD2 file read by the shared
-// reader (IfcReader::Model), seen through the tool's older, narrower interface: 32-bit instance
+// reader (Ifc::Model), seen through the tool's older, narrower interface: 32-bit instance
 // numbers and indices. Duplicate GlobalIds and references to missing instances are read and counted
 // in Flaws(); `strict` refuses them instead. Of instances sharing a GlobalId, FindByGlobalId finds the
 // first.
@@ -57,20 +57,20 @@ class StepFile {
   std::size_t Size() const noexcept { return model.Size(); }
 
   // The schema the file is read in, and whether its lines end in CR LF.
-  const IfcReader::Schema& GetSchema() const noexcept { return model.GetSchema(); }
+  const Ifc::Schema& GetSchema() const noexcept { return model.GetSchema(); }
   bool CrLf() const noexcept { return model.GetHeader().crlf; }
 
   // The flaws the file was read with (duplicate GlobalIds, references to missing instances), for
   // warnings.
-  const IfcReader::Flaws& Flaws() const noexcept { return model.GetFlaws(); }
-  const IfcReader::Model& Model() const noexcept { return model; }
+  const Ifc::Flaws& Flaws() const noexcept { return model.GetFlaws(); }
+  const Ifc::Model& Model() const noexcept { return model; }
 
  private:
-  static IfcReader::InstanceIndex Index(std::size_t index) noexcept {
-    return IfcReader::InstanceIndex(static_cast<std::uint32_t>(index));
+  static Ifc::InstanceIndex Index(std::size_t index) noexcept {
+    return Ifc::InstanceIndex(static_cast<std::uint32_t>(index));
   }
 
-  IfcReader::Model model;
+  Ifc::Model model;
 };
 
 }  // namespace Exporter

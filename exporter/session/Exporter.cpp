@@ -56,11 +56,11 @@ Exporter::Exporter(const StepFile& file, bool alternative)
       assignments(context) {}
 
 void Exporter::Collect(const Progress& progress) {
-  const IfcReader::Schema& schema = context.schema;
+  const Ifc::Schema& schema = context.schema;
   std::vector<std::uint8_t> isObject(schema.EntityCount());
   for (std::size_t entity = 0; entity < schema.EntityCount(); ++entity) {
     isObject[entity] =
-        schema.IsSubtypeOf(IfcReader::EntityId{static_cast<std::int16_t>(entity)}, schema.ifcObject) ? 1 : 0;
+        schema.IsSubtypeOf(Ifc::EntityId{static_cast<std::int16_t>(entity)}, schema.ifcObject) ? 1 : 0;
   }
   const auto& rooted = context.Model().RootedInstances();
   for (std::size_t r = 0; r < rooted.size(); ++r) {

@@ -3,8 +3,8 @@
 // are a listener (Trace); without one the exporter asks about every element and reports nothing.
 //
 //   class Counter : public QueryListener {
-//     bool Asks(IfcReader::InstanceIndex, const GuidBytes&) override { return true; }
-//     void Answered(IfcReader::InstanceIndex, const Answers& answers) override { sets +=
+//     bool Asks(Ifc::InstanceIndex, const GuidBytes&) override { return true; }
+//     void Answered(Ifc::InstanceIndex, const Answers& answers) override { sets +=
 //     answers.propertySets.GetSize(); } void AssignmentsAnswered(const KT::Array<IFCAPI::Impl::HookAssignments>&)
 //     override {}
 //   };
@@ -36,10 +36,10 @@ class QueryListener {
 
   // Called before the element at instance index `index`, whose GlobalId is `guid`, is asked about;
   // false leaves it out.
-  virtual bool Asks(IfcReader::InstanceIndex index, const GuidBytes& guid) = 0;
+  virtual bool Asks(Ifc::InstanceIndex index, const GuidBytes& guid) = 0;
 
   // What the element queries answered for the element at `index`.
-  virtual void Answered(IfcReader::InstanceIndex index, const Answers& answers) = 0;
+  virtual void Answered(Ifc::InstanceIndex index, const Answers& answers) = 0;
 
   // What GetHookAssignments answered, once per export.
   virtual void AssignmentsAnswered(const KT::Array<IFCAPI::Impl::HookAssignments>& assignments) = 0;

@@ -36,7 +36,7 @@ std::string Reference(const char* role, const std::optional<API::ElementReferenc
 
 // A single value as its typed value; other kinds as the instance the file's schema would get, or why
 // none would be written.
-std::string Property(const IfcReader::Schema& schema, const IPL::Property& property) {
+std::string Property(const Ifc::Schema& schema, const IPL::Property& property) {
   std::string warning;
   if (const auto* single = dynamic_cast<const IPL::PropertySingleValue*>(&property)) {
     std::string value;
@@ -71,9 +71,9 @@ std::string Trace::Describe(const GuidBytes& guid) const {
   if (index < 0) {
     return id + " (not in the file)";
   }
-  const IfcReader::Model& model = file.Model();
-  const IfcReader::InstanceIndex instance(static_cast<std::uint32_t>(index));
-  const std::optional<IfcReader::Value> name = model.Attribute(instance, "Name");
+  const Ifc::Model& model = file.Model();
+  const Ifc::InstanceIndex instance(static_cast<std::uint32_t>(index));
+  const std::optional<Ifc::Value> name = model.Attribute(instance, "Name");
   const std::optional<std::string> text = name ? ValueText(*name) : std::nullopt;
   return "#" + std::to_string(model.Number(instance).Value()) + " " +
          std::string(model.GetSchema().Name(model.Entity(instance))) + " " + id +
@@ -85,7 +85,7 @@ bool Trace::Only(const GuidBytes& guid) {
   return file.FindByGlobalId(guid) >= 0;
 }
 
-bool Trace::Asks(IfcReader::InstanceIndex, const GuidBytes& guid) {
+bool Trace::Asks(Ifc::InstanceIndex, const GuidBytes& guid) {
   if (!only.empty() && only.count(std::string(guid.begin(), guid.end())) == 0) {
     return false;
   }
@@ -115,7 +115,7 @@ void Trace::PrintLookUp(const KT::Guid& guid, const ElementLookup::Result& answe
   Print(text);
 }
 
-void Trace::Answered(IfcReader::InstanceIndex, const Answers& answers) {
+void Trace::Answered(Ifc::InstanceIndex, const Answers& answers) {
   std::string text =
       "  GetHookProperties: " + Count(answers.propertySets.GetSize(), "property set", "property sets") + "\n";
   for (const IPL::PropertySet& set : answers.propertySets) {

@@ -35,8 +35,8 @@ class Trace final : public QueryListener {
   // The listener that prints the add-on's look-ups.
   ElementLookup::Listener LookUpListener();
 
-  bool Asks(IfcReader::InstanceIndex index, const GuidBytes& guid) override;
-  void Answered(IfcReader::InstanceIndex index, const Answers& answers) override;
+  bool Asks(Ifc::InstanceIndex index, const GuidBytes& guid) override;
+  void Answered(Ifc::InstanceIndex index, const Answers& answers) override;
   void AssignmentsAnswered(const KT::Array<IFCAPI::Impl::HookAssignments>& assignments) override;
 
  private:

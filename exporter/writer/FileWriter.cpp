@@ -67,7 +67,7 @@ bool FileWriter::Write(const std::string& path, const std::string& fileName, std
   out.Write(FileNameRecord(fileName));
   std::size_t cursor = file.FileNameEnd();
   for (const auto& [index, text] : replaced.InFileOrder()) {
-    const IfcReader::InstanceRecord& record = file.Model().Record(index);
+    const Ifc::InstanceRecord& record = file.Model().Record(index);
     Copy(out, cursor, record.offset);
     out.Write(text);
     cursor = record.offset + record.length;

@@ -10,7 +10,7 @@
 
 namespace Exporter {
 
-using IfcReader::InstanceIndex;
-using IfcReader::InstanceNumber;
+using Ifc::InstanceIndex;
+using Ifc::InstanceNumber;
 
 }  // namespace Exporter

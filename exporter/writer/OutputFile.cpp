@@ -43,7 +43,7 @@ bool OutputFile::Commit(std::string& error) {
     return false;
   }
   std::string reason;
-  if (!IfcReader::RenameReplacing(partial, path, reason)) {
+  if (!Ifc::RenameReplacing(partial, path, reason)) {
     RemoveFile(partial);
     error = path + ": cannot replace with " + partial + ": " + reason;
     return false;

@@ -7,19 +7,19 @@ namespace Ids {
 
 namespace {
 
-IfcReader::InstanceIndex ReaderIndex(InstanceIndex index) noexcept {
-  return IfcReader::InstanceIndex(static_cast<std::uint32_t>(index));
+Ifc::InstanceIndex ReaderIndex(InstanceIndex index) noexcept {
+  return Ifc::InstanceIndex(static_cast<std::uint32_t>(index));
 }
 
 }  // namespace
 
 ReaderModelView::ReaderModelView() = default;
-ReaderModelView::ReaderModelView(const IfcReader::Model& model) : model(&model) {}
+ReaderModelView::ReaderModelView(const Ifc::Model& model) : model(&model) {}
 ReaderModelView::~ReaderModelView() = default;
 
 bool ReaderModelView::Open(const std::string& path, std::string& error) {
-  owned = std::make_unique<IfcReader::Model>();
-  IfcReader::ReadOptions options;
+  owned = std::make_unique<Ifc::Model>();
+  Ifc::ReadOptions options;
   options.globalIds = false;  // the checker reads GlobalIds as attributes only
   if (!owned->Open(path, error, options)) {
     owned.reset();
@@ -30,7 +30,7 @@ bool ReaderModelView::Open(const std::string& path, std::string& error) {
 }
 
 std::string_view ReaderModelView::SchemaName() const noexcept {
-  return IfcReader::SchemaName(model->Version());
+  return Ifc::SchemaName(model->Version());
 }
 
 std::size_t ReaderModelView::InstanceCount() const noexcept {
@@ -42,7 +42,7 @@ std::uint64_t ReaderModelView::Number(InstanceIndex index) const noexcept {
 }
 
 InstanceIndex ReaderModelView::FindByNumber(std::uint64_t number) const noexcept {
-  const IfcReader::InstanceIndex found = model->Find(IfcReader::InstanceNumber(number));
+  const Ifc::InstanceIndex found = model->Find(Ifc::InstanceNumber(number));
   return found.Valid() ? static_cast<InstanceIndex>(found.Value()) : NoInstance;
 }
 
@@ -55,8 +55,8 @@ std::string_view ReaderModelView::UpperEntityName(InstanceIndex index) const noe
 }
 
 bool ReaderModelView::IsSubtypeOf(InstanceIndex index, std::string_view upperAncestor) const noexcept {
-  const IfcReader::Schema& schema = model->GetSchema();
-  const IfcReader::EntityId ancestor = schema.FindEntity(upperAncestor);
+  const Ifc::Schema& schema = model->GetSchema();
+  const Ifc::EntityId ancestor = schema.FindEntity(upperAncestor);
   return ancestor.Valid() && schema.IsSubtypeOf(model->Entity(ReaderIndex(index)), ancestor);
 }
 
@@ -65,24 +65,24 @@ bool ReaderModelView::HasEntity(std::string_view upperName) const noexcept {
 }
 
 std::vector<std::string_view> ReaderModelView::EntityNames() const {
-  const IfcReader::Schema& schema = model->GetSchema();
+  const Ifc::Schema& schema = model->GetSchema();
   std::vector<std::string_view> names;
   for (std::size_t entity = 0; entity < schema.EntityCount(); ++entity)
-    names.push_back(schema.UpperName(IfcReader::EntityId{static_cast<std::int16_t>(entity)}));
+    names.push_back(schema.UpperName(Ifc::EntityId{static_cast<std::int16_t>(entity)}));
   return names;
 }
 
 std::vector<std::string> ReaderModelView::AttributeNames(InstanceIndex index) const {
-  const IfcReader::Schema& schema = model->GetSchema();
-  const IfcReader::EntityId entity = model->Entity(ReaderIndex(index));
+  const Ifc::Schema& schema = model->GetSchema();
+  const Ifc::EntityId entity = model->Entity(ReaderIndex(index));
   std::vector<std::string> names;
   for (std::size_t slot = 0; slot < schema.AttributeCount(entity); ++slot)
-    names.emplace_back(schema.Attribute(entity, IfcReader::AttributeSlot{static_cast<std::int16_t>(slot)}).name);
+    names.emplace_back(schema.Attribute(entity, Ifc::AttributeSlot{static_cast<std::int16_t>(slot)}).name);
   return names;
 }
 
 bool ReaderModelView::Attribute(InstanceIndex index, std::string_view name, ModelValue& value) const {
-  std::optional<IfcReader::Value> read = model->Attribute(ReaderIndex(index), name);
+  std::optional<Ifc::Value> read = model->Attribute(ReaderIndex(index), name);
   if (!read)
     return false;
   value = ToModelValue(std::move(*read));
@@ -91,22 +91,22 @@ bool ReaderModelView::Attribute(InstanceIndex index, std::string_view name, Mode
 
 // Reads the references off the tokens of the attribute's text, without building its value.
 void ReaderModelView::References(InstanceIndex index, std::string_view name, std::vector<InstanceIndex>& out) const {
-  using IfcReader::TokenKind;
-  const IfcReader::InstanceRecord& record = model->Record(ReaderIndex(index));
-  const IfcReader::AttributeSlot slot = model->GetSchema().FindAttribute(record.entity, name);
+  using Ifc::TokenKind;
+  const Ifc::InstanceRecord& record = model->Record(ReaderIndex(index));
+  const Ifc::AttributeSlot slot = model->GetSchema().FindAttribute(record.entity, name);
   const std::string_view text(model->Data(), model->Size());
   std::size_t at = 0;
   if (!slot.Valid() ||
-      IfcReader::FindArgument(text, record.offset + record.argument, static_cast<std::size_t>(slot.Index()), at) !=
-          IfcReader::ArgumentSearch::Found)
+      Ifc::FindArgument(text, record.offset + record.argument, static_cast<std::size_t>(slot.Index()), at) !=
+          Ifc::ArgumentSearch::Found)
     return;
-  IfcReader::Lexer lexer(text, at, record.line);
-  const auto add = [this, &out](const IfcReader::Token& token) {
-    const InstanceIndex target = FindByNumber(IfcReader::InstanceNumberOf(token).Value());
+  Ifc::Lexer lexer(text, at, record.line);
+  const auto add = [this, &out](const Ifc::Token& token) {
+    const InstanceIndex target = FindByNumber(Ifc::InstanceNumberOf(token).Value());
     if (target != NoInstance)
       out.push_back(target);
   };
-  IfcReader::Token token = lexer.Next();
+  Ifc::Token token = lexer.Next();
   if (token.kind == TokenKind::InstanceName)
     add(token);
   // In a list only its own items count, not those of nested lists or typed values.
@@ -126,16 +126,16 @@ void ReaderModelView::References(InstanceIndex index, std::string_view name, std
 
 std::vector<InstanceIndex> ReaderModelView::InstancesOf(std::string_view upperName, bool exact) const {
   std::vector<InstanceIndex> result;
-  const IfcReader::EntityId entity = model->GetSchema().FindEntity(upperName);
+  const Ifc::EntityId entity = model->GetSchema().FindEntity(upperName);
   if (!entity.Valid())
     return result;
-  for (const IfcReader::InstanceIndex index : model->InstancesOf(entity, exact))
+  for (const Ifc::InstanceIndex index : model->InstancesOf(entity, exact))
     result.push_back(index.Value());
   return result;
 }
 
-ModelValue ToModelValue(IfcReader::Value&& value) {
-  using Kind = IfcReader::Value::Kind;
+ModelValue ToModelValue(Ifc::Value&& value) {
+  using Kind = Ifc::Value::Kind;
   ModelValue result;
   switch (value.kind) {
     case Kind::Null:
@@ -185,7 +185,7 @@ ModelValue ToModelValue(IfcReader::Value&& value) {
       break;
   }
   result.items.reserve(value.items.size());
-  for (IfcReader::Value& item : value.items)
+  for (Ifc::Value& item : value.items)
     result.items.push_back(ToModelValue(std::move(item)));
   return result;
 }

@@ -1,4 +1,4 @@
-// The ModelView of an IFC file read through the project's reading layer (IfcReader::Model): the file
+// The ModelView of an IFC file read through the project's reading layer (Ifc::Model): the file
 // is indexed once; attribute values are parsed when the checker asks for them.
 //
 //   Ids::ReaderModelView model;
@@ -21,7 +21,7 @@ class ReaderModelView final : public ModelView {
  public:
   ReaderModelView();
   // A view of `model`, which must outlive it.
-  explicit ReaderModelView(const IfcReader::Model& model);
+  explicit ReaderModelView(const Ifc::Model& model);
   ~ReaderModelView() override;
 
   // Opens and reads the file; false with `error` ("FILE:LINE: ...") when it cannot.
@@ -42,11 +42,11 @@ class ReaderModelView final : public ModelView {
   std::vector<InstanceIndex> InstancesOf(std::string_view upperName, bool exact) const override;
 
  private:
-  std::unique_ptr<IfcReader::Model> owned;
-  const IfcReader::Model* model = nullptr;
+  std::unique_ptr<Ifc::Model> owned;
+  const Ifc::Model* model = nullptr;
 };
 
 // The checker's form of a value the reader parsed: .T./.F. become booleans, .U. an unknown logical.
-ModelValue ToModelValue(IfcReader::Value&& value);
+ModelValue ToModelValue(Ifc::Value&& value);
 
 }  // namespace Ids

@@ -2,21 +2,19 @@
 //
 //   ifcapi-ids MODEL.ifc REQUIREMENTS.ids [REQUIREMENTS.ids ...] [--report-json FILE] [--report-html FILE]
 //
-// Exit codes: 0 every specification passes, 1 at least one fails, 2 bad usage, 3 the model cannot be
-// read, 4 a report cannot be written, 5 an IDS document is not valid.
+// Exit codes: commandline/ExitCode.h, shared with ifcapi-export.
 #include <cstdio>
 #include <string>
 #include <vector>
 
+#include "commandline/ExitCode.h"
 #include "idscheck/session/CheckSession.h"
 
 namespace {
 
 constexpr const char* Usage =
     "usage: ifcapi-ids MODEL.ifc REQUIREMENTS.ids [REQUIREMENTS.ids ...] [--report-json FILE] [--report-html FILE]\n"
-    "Checks the IFC model against the specifications of the IDS documents.\n"
-    "exit codes: 0 all specifications pass, 1 at least one fails, 2 bad usage, 3 unreadable or invalid\n"
-    "IFC file, 4 a report cannot be written, 5 an IDS document that is not valid\n";
+    "Checks the IFC model against the specifications of the IDS documents.\n";
 
 }  // namespace
 
@@ -26,26 +24,26 @@ int main(int argc, char** argv) {
   for (int i = 1; i < argc; ++i) {
     const std::string argument = argv[i];
     if (argument == "--help" || argument == "-h") {
-      std::fputs(Usage, stdout);
+      std::printf("%s\n%s", Usage, CommandLine::ExitCodeTable());
       return 0;
     }
     if (argument == "--report-json" || argument == "--report-html") {
       if (i + 1 >= argc) {
         std::fprintf(stderr, "ifcapi-ids: %s needs a file name\n%s", argument.c_str(), Usage);
-        return Ids::ExitUsage;
+        return CommandLine::ToInt(CommandLine::ExitCode::BadUsage);
       }
       (argument == "--report-json" ? options.jsonReport : options.htmlReport) = argv[++i];
       continue;
     }
     if (argument.size() > 1 && argument[0] == '-') {
       std::fprintf(stderr, "ifcapi-ids: unknown option %s\n%s", argument.c_str(), Usage);
-      return Ids::ExitUsage;
+      return CommandLine::ToInt(CommandLine::ExitCode::BadUsage);
     }
     positional.push_back(argument);
   }
   if (positional.size() < 2) {
     std::fputs(Usage, stderr);
-    return Ids::ExitUsage;
+    return CommandLine::ToInt(CommandLine::ExitCode::BadUsage);
   }
   options.modelFile = positional.front();
   options.idsFiles.assign(positional.begin() + 1, positional.end());

@@ -22,7 +22,7 @@ bool ReportFile::Open(const std::string& path, std::string& error) {
   target = path;
   // The report is written beside its path and renamed into place, which would replace a device, a
   // FIFO or a folder of that name.
-  if (IfcReader::NamesOtherThanFile(path)) {
+  if (Ifc::NamesOtherThanFile(path)) {
     error = path + ": not a regular file; name a file to write the report to";
     return false;
   }
@@ -55,7 +55,7 @@ bool ReportFile::Commit(std::string& error) {
     return false;
   }
   std::string reason;
-  if (!IfcReader::RenameReplacing(partial, target, reason)) {
+  if (!Ifc::RenameReplacing(partial, target, reason)) {
     error = partial + ": cannot rename to " + target + ": " + reason;
     std::remove(partial.c_str());
     return false;

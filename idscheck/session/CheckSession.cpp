@@ -1,5 +1,7 @@
 #include "idscheck/session/CheckSession.h"
 
+#include "commandline/ExitCode.h"
+
 #include "idscheck/check/Audit.h"
 #include "idscheck/check/Checker.h"
 #include "idscheck/check/DocumentReader.h"
@@ -38,24 +40,24 @@ int RunSession(const SessionOptions& options, std::FILE* out, std::FILE* err) {
   std::string error;
   if (!ReadIdsDocuments(options.idsFiles, documents, error)) {
     std::fprintf(err, "ifcapi-ids: %s\n", error.c_str());
-    return ExitInvalidIds;
+    return CommandLine::ToInt(CommandLine::ExitCode::RequirementsUnreadable);
   }
   ReaderModelView model;
   if (!model.Open(options.modelFile, error)) {
     std::fprintf(err, "ifcapi-ids: %s\n", error.c_str());
-    return ExitBadModel;
+    return CommandLine::ToInt(CommandLine::ExitCode::ModelUnreadable);
   }
   const CheckResult result = Checker(model).Run(options.modelFile, documents);
   PrintConsoleReport(result, out);
   if (!options.jsonReport.empty() && !WriteJsonReport(result, options.jsonReport, error)) {
     std::fprintf(err, "ifcapi-ids: %s\n", error.c_str());
-    return ExitReportFailed;
+    return CommandLine::ToInt(CommandLine::ExitCode::OutputNotWritten);
   }
   if (!options.htmlReport.empty() && !WriteHtmlReport(result, options.htmlReport, error)) {
     std::fprintf(err, "ifcapi-ids: %s\n", error.c_str());
-    return ExitReportFailed;
+    return CommandLine::ToInt(CommandLine::ExitCode::OutputNotWritten);
   }
-  return result.Passes() ? ExitPass : ExitFail;
+  return CommandLine::ToInt(result.Passes() ? CommandLine::ExitCode::Done : CommandLine::ExitCode::RequirementsNotMet);
 }
 
 }  // namespace Ids

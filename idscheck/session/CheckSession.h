@@ -19,15 +19,6 @@
 
 namespace Ids {
 
-enum ExitCode : int {
-  ExitPass = 0,
-  ExitFail = 1,
-  ExitUsage = 2,
-  ExitBadModel = 3,
-  ExitReportFailed = 4,
-  ExitInvalidIds = 5,
-};
-
 struct SessionOptions {
   std::string modelFile;
   std::vector<std::string> idsFiles;

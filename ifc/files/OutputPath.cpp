@@ -2,7 +2,7 @@
 
 #include <cstdio>
 
-#include "ifc/files/SystemError.h"
+#include "ifc/errors/SystemError.h"
 
 #if defined(_WIN32)
 #include <windows.h>
@@ -10,7 +10,7 @@
 #include <sys/stat.h>
 #endif
 
-namespace IfcReader {
+namespace Ifc {
 
 #if defined(_WIN32)
 
@@ -80,4 +80,4 @@ bool RenameReplacing(const std::string& from, const std::string& to, std::string
 
 #endif
 
-}  // namespace IfcReader
+}  // namespace Ifc

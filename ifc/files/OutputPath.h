@@ -10,7 +10,7 @@
 
 #include <string>
 
-namespace IfcReader {
+namespace Ifc {
 
 // True when both paths exist and are the same file; false when either does not exist.
 bool NamesSameFile(const std::string& first, const std::string& second);
@@ -22,4 +22,4 @@ bool NamesOtherThanFile(const std::string& path);
 // false with `reason` set to the system's text otherwise.
 bool RenameReplacing(const std::string& from, const std::string& to, std::string& reason);
 
-}  // namespace IfcReader
+}  // namespace Ifc

@@ -1,6 +1,6 @@
 #include "ifc/guid/GlobalId.h"
 
-namespace IfcReader {
+namespace Ifc {
 
 namespace {
 
@@ -63,4 +63,4 @@ void EncodeGlobalId(const GuidBytes& bytes, char* out) noexcept {
   }
 }
 
-}  // namespace IfcReader
+}  // namespace Ifc

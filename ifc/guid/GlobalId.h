@@ -12,7 +12,7 @@
 #include <optional>
 #include <string_view>
 
-namespace IfcReader {
+namespace Ifc {
 
 // The sixteen bytes of a GUID in the order of its text form, "00112233-4455-...".
 using GuidBytes = std::array<std::uint8_t, 16>;
@@ -24,4 +24,4 @@ std::optional<GuidBytes> DecodeGlobalId(std::string_view text) noexcept;
 // Writes the 22 characters of `bytes` to `out` (no terminator).
 void EncodeGlobalId(const GuidBytes& bytes, char* out) noexcept;
 
-}  // namespace IfcReader
+}  // namespace Ifc

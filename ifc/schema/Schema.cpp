@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-namespace IfcReader {
+namespace Ifc {
 
 namespace {
 
@@ -229,4 +229,4 @@ bool Schema::IsStringType(std::string_view definedType) const noexcept {
   return def != nullptr && definedType == def->name && std::strncmp(def->underlying, "STRING", 6) == 0;
 }
 
-}  // namespace IfcReader
+}  // namespace Ifc

@@ -5,10 +5,10 @@
 // The tables are generated at build time from the committed ifc/schema/*.tsv files and never
 // change at run time; each schema's lookups are built once, on first use:
 //
-//   const IfcReader::Schema& schema = IfcReader::Schema::Get(IfcReader::SchemaVersion::Ifc4);
-//   const IfcReader::EntityId wall = schema.FindEntity("IFCWALL");    // or "IfcWall"
+//   const Ifc::Schema& schema = Ifc::Schema::Get(Ifc::SchemaVersion::Ifc4);
+//   const Ifc::EntityId wall = schema.FindEntity("IFCWALL");    // or "IfcWall"
 //   assert(schema.IsSubtypeOf(wall, schema.ifcObject));
-//   const IfcReader::AttributeSlot tag = schema.FindAttribute(wall, "Tag");
+//   const Ifc::AttributeSlot tag = schema.FindAttribute(wall, "Tag");
 //   schema.Attribute(wall, tag).type;                                   // "IfcIdentifier"
 //   schema.FindEnumeration("IfcWallTypeEnum")->Contains("SHEAR");       // true
 #pragma once
@@ -19,7 +19,7 @@
 #include <string_view>
 #include <vector>
 
-namespace IfcReader {
+namespace Ifc {
 
 enum class SchemaVersion : std::uint8_t { Ifc2x3, Ifc4, Ifc4x3Add2 };
 
@@ -175,4 +175,4 @@ class Schema {
   std::vector<std::string_view> upperNames;  // by entity
 };
 
-}  // namespace IfcReader
+}  // namespace Ifc

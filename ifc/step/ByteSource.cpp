@@ -1,6 +1,6 @@
 #include "ifc/step/ByteSource.h"
 
-#include "ifc/files/SystemError.h"
+#include "ifc/errors/SystemError.h"
 
 #if defined(_WIN32)
 #include <windows.h>
@@ -11,7 +11,7 @@
 #include <unistd.h>
 #endif
 
-namespace IfcReader {
+namespace Ifc {
 
 ByteSource::~ByteSource() {
   Close();
@@ -122,4 +122,4 @@ bool ByteSource::Open(const std::string& path, std::string& error) {
 
 #endif
 
-}  // namespace IfcReader
+}  // namespace Ifc

@@ -12,7 +12,7 @@
 #include <string>
 #include <string_view>
 
-namespace IfcReader {
+namespace Ifc {
 
 class ByteSource {
  public:
@@ -39,4 +39,4 @@ class ByteSource {
 #endif
 };
 
-}  // namespace IfcReader
+}  // namespace Ifc

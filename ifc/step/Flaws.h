@@ -18,7 +18,7 @@
 
 #include "ifc/step/InstanceId.h"
 
-namespace IfcReader {
+namespace Ifc {
 
 enum class FlawKind : std::uint8_t { DuplicateGlobalId, MissingReference, AttributeCount };
 constexpr FlawKind AllFlawKinds[] = {FlawKind::DuplicateGlobalId, FlawKind::MissingReference, FlawKind::AttributeCount};
@@ -56,4 +56,4 @@ class Flaws {
   std::array<FlawReport, std::size(AllFlawKinds)> reports;
 };
 
-}  // namespace IfcReader
+}  // namespace Ifc

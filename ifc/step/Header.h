@@ -16,7 +16,7 @@
 #include "ifc/schema/Schema.h"
 #include "ifc/step/Value.h"
 
-namespace IfcReader {
+namespace Ifc {
 
 struct Header {
   std::vector<Value> fileDescription;  // (description list, implementation level)
@@ -36,4 +36,4 @@ struct Header {
   bool crlf = false;
 };
 
-}  // namespace IfcReader
+}  // namespace Ifc

@@ -10,7 +10,7 @@
 #include <cstdint>
 #include <limits>
 
-namespace IfcReader {
+namespace Ifc {
 
 class InstanceNumber {
  public:
@@ -47,4 +47,4 @@ class InstanceIndex {
   std::uint32_t value = None;
 };
 
-}  // namespace IfcReader
+}  // namespace Ifc

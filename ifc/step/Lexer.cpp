@@ -4,7 +4,7 @@
 
 #include "ifc/step/StringDecoding.h"
 
-namespace IfcReader {
+namespace Ifc {
 
 namespace {
 
@@ -312,4 +312,4 @@ Token Lexer::LexKeyword(std::size_t begin) {
   return Make(TokenKind::Keyword, begin, line);
 }
 
-}  // namespace IfcReader
+}  // namespace Ifc

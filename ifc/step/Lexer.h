@@ -19,7 +19,7 @@
 
 #include "ifc/step/InstanceId.h"
 
-namespace IfcReader {
+namespace Ifc {
 
 enum class TokenKind : std::uint8_t {
   End,           // no more bytes
@@ -128,4 +128,4 @@ inline InstanceNumber InstanceNumberOf(const Token& token) noexcept {
   return InstanceNumber(number);
 }
 
-}  // namespace IfcReader
+}  // namespace Ifc

@@ -6,7 +6,7 @@
 #include "ifc/step/ModelReader.h"
 #include "ifc/step/ValueParser.h"
 
-namespace IfcReader {
+namespace Ifc {
 
 // Indexes built on first use.
 struct Model::Lazy {
@@ -218,4 +218,4 @@ IndexSpan Model::ReferencesTo(InstanceIndex index) const {
   return IndexSpan{base + lazyIndex.referenceStart[index.Value()], base + lazyIndex.referenceStart[index.Value() + 1]};
 }
 
-}  // namespace IfcReader
+}  // namespace Ifc

@@ -33,7 +33,7 @@
 #include "ifc/step/InstanceId.h"
 #include "ifc/step/Value.h"
 
-namespace IfcReader {
+namespace Ifc {
 
 // One instance in the index. 32 bytes: the index of a 1M-instance file stays near 32 MB.
 struct InstanceRecord {
@@ -165,4 +165,4 @@ class Model {
   std::unique_ptr<Lazy> lazy;
 };
 
-}  // namespace IfcReader
+}  // namespace Ifc

@@ -10,7 +10,7 @@
 
 #include "ifc/step/ValueParser.h"
 
-namespace IfcReader {
+namespace Ifc {
 
 namespace {
 
@@ -736,4 +736,4 @@ void ModelReader::IndexGlobalIds() {
   }
 }
 
-}  // namespace IfcReader
+}  // namespace Ifc

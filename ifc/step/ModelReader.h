@@ -11,7 +11,7 @@
 #include "ifc/step/Lexer.h"
 #include "ifc/step/Model.h"
 
-namespace IfcReader {
+namespace Ifc {
 
 // The slot of `guid` in an open-addressing table of mask + 1 slots. GlobalIds are often made by
 // counting (only the last letters differ), so every bit of the GUID must reach the slot number.
@@ -71,4 +71,4 @@ class ModelReader {
   bool stopAtFlaw = false;       // a part read ahead stops where the main pass must report something
 };
 
-}  // namespace IfcReader
+}  // namespace Ifc

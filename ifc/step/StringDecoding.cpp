@@ -1,6 +1,6 @@
 #include "ifc/step/StringDecoding.h"
 
-namespace IfcReader {
+namespace Ifc {
 
 namespace {
 
@@ -238,4 +238,4 @@ bool DecodeString(std::string_view token, std::string& out, std::string& error) 
   return Decode(body, &out, error);
 }
 
-}  // namespace IfcReader
+}  // namespace Ifc

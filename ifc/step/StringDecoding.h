@@ -14,7 +14,7 @@
 #include <string>
 #include <string_view>
 
-namespace IfcReader {
+namespace Ifc {
 
 // Decodes `token` (with its quotes) into `out`; false with `error` naming the fault when an escape
 // is malformed ("\X2\ needs four hex digits a character").
@@ -27,4 +27,4 @@ bool CheckStringEscapes(std::string_view body, std::string& error);
 // Appends code point `point` as UTF-8.
 void AppendUtf8(std::string& out, char32_t point);
 
-}  // namespace IfcReader
+}  // namespace Ifc

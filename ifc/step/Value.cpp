@@ -1,6 +1,6 @@
 #include "ifc/step/Value.h"
 
-namespace IfcReader {
+namespace Ifc {
 
 namespace {
 
@@ -105,4 +105,4 @@ std::string Value::ToStep() const {
   return out;
 }
 
-}  // namespace IfcReader
+}  // namespace Ifc

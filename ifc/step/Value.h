@@ -15,7 +15,7 @@
 
 #include "ifc/step/InstanceId.h"
 
-namespace IfcReader {
+namespace Ifc {
 
 struct Value {
   enum class Kind : std::uint8_t {
@@ -47,4 +47,4 @@ struct Value {
   std::string ToStep() const;
 };
 
-}  // namespace IfcReader
+}  // namespace Ifc

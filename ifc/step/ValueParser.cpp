@@ -6,7 +6,7 @@
 
 #include "ifc/step/StringDecoding.h"
 
-namespace IfcReader {
+namespace Ifc {
 
 namespace {
 
@@ -247,4 +247,4 @@ bool ParseArgument(Lexer& lexer, std::size_t slot, Value& out, std::string& erro
   return ParseValue(argument, first, out, error);
 }
 
-}  // namespace IfcReader
+}  // namespace Ifc

@@ -16,7 +16,7 @@
 #include "ifc/step/Lexer.h"
 #include "ifc/step/Value.h"
 
-namespace IfcReader {
+namespace Ifc {
 
 // How deeply lists and typed values may nest; deeper ones are refused rather than risk the stack.
 constexpr int MaxValueDepth = 64;
@@ -38,4 +38,4 @@ bool ParseArgument(Lexer& lexer, std::size_t slot, Value& out, std::string& erro
 enum class ArgumentSearch : std::uint8_t { Found, TooFew, NoList, NotClosed };
 ArgumentSearch FindArgument(std::string_view text, std::size_t offset, std::size_t slot, std::size_t& at) noexcept;
 
-}  // namespace IfcReader
+}  // namespace Ifc

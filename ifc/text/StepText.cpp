@@ -120,7 +120,7 @@ std::optional<std::u16string> DecodeStepString(std::string_view token) {
   std::string text;
   std::string error;
   token = Trim(token);
-  if (token.size() < 2 || token.front() != '\'' || !IfcReader::DecodeString(token, text, error)) {
+  if (token.size() < 2 || token.front() != '\'' || !Ifc::DecodeString(token, text, error)) {
     return std::nullopt;
   }
   return Utf16(text);
@@ -128,20 +128,20 @@ std::optional<std::u16string> DecodeStepString(std::string_view token) {
 
 bool SplitStepList(std::string_view items, std::vector<std::string_view>& out) {
   out.clear();
-  IfcReader::Lexer lexer(items);
+  Ifc::Lexer lexer(items);
   int depth = 0;
   std::size_t first = items.size();  // the current item's first byte; none yet
   std::size_t last = 0;              // one past its last byte
-  for (IfcReader::Token token = lexer.Next(); token.kind != IfcReader::TokenKind::End; token = lexer.Next()) {
-    if (token.kind == IfcReader::TokenKind::Error || (token.kind == IfcReader::TokenKind::Close && --depth < 0)) {
+  for (Ifc::Token token = lexer.Next(); token.kind != Ifc::TokenKind::End; token = lexer.Next()) {
+    if (token.kind == Ifc::TokenKind::Error || (token.kind == Ifc::TokenKind::Close && --depth < 0)) {
       return false;
     }
-    if (token.kind == IfcReader::TokenKind::Comma && depth == 0) {
+    if (token.kind == Ifc::TokenKind::Comma && depth == 0) {
       out.push_back(first < last ? items.substr(first, last - first) : std::string_view());
       first = items.size();
       continue;
     }
-    depth += token.kind == IfcReader::TokenKind::Open ? 1 : 0;
+    depth += token.kind == Ifc::TokenKind::Open ? 1 : 0;
     first = std::min(first, token.offset);
     last = token.offset + token.text.size();
   }

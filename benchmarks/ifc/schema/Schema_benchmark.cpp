@@ -1,4 +1,4 @@
-// IfcReader::Schema::FindEntity, which a reader calls once per instance of a file, beside
+// Ifc::Schema::FindEntity, which a reader calls once per instance of a file, beside
 // std::unordered_map<std::string_view, EntityId> over the same upper-case names.
 //
 // Each run looks up 65,536 names drawn at random (fixed seed) from every IFC4X3_ADD2 entity:
@@ -22,13 +22,13 @@
 
 namespace {
 
-using IfcReader::EntityId;
-using IfcReader::Schema;
+using Ifc::EntityId;
+using Ifc::Schema;
 
 constexpr std::size_t LookupCount = 1u << 16;
 
 const Schema& Ifc4x3() {
-  return Schema::Get(IfcReader::SchemaVersion::Ifc4x3Add2);
+  return Schema::Get(Ifc::SchemaVersion::Ifc4x3Add2);
 }
 
 // The names to look up, in a fixed random order; `upper` picks the STEP spelling.

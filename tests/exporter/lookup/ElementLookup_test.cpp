@@ -20,7 +20,7 @@ const API_Guid AddOn = ToAPIGuid(KT::Guid("{7E570000-0000-4000-8000-0000000000AD
 // names it twice; its type holds a set of its own, and a second wall-set relation uses IFC4's typed
 // set of sets. References to what the file lacks (#98, #99), to what is no property set (#20) and a
 // type relation without its type are passed over.
-void Open(IfcReader::Model& model, const std::string& name) {
+void Open(Ifc::Model& model, const std::string& name) {
   std::string error;
   ASSERT_TRUE(model.Open(std::string(IFCAPI_TEST_DATA) + "/lookup/" + name, error)) << error;
 }
@@ -52,7 +52,7 @@ class ElementLookupTest : public testing::Test {
 
   ElementLookup::Result Ask(const char* globalId) { return lookup.LookUp(AddOn, *API::GuidFromGlobalId(globalId)); }
 
-  IfcReader::Model model;
+  Ifc::Model model;
   ElementLookup lookup{model};
 };
 
@@ -113,9 +113,9 @@ TEST_F(ElementLookupTest, IsServedToAddOnsOnlyWhileRegistered) {
 // type by a relation whose inverse it spells IsDefinedBy), IFC4X3_ADD2 reads as IFC4 does.
 TEST(ElementLookupOtherSchemas, AnswerFromTheFilesOwnSchemaTables) {
   for (const char* schema : {"2x3", "4x3"}) {
-    IfcReader::Model model;
+    Ifc::Model model;
     Open(model, std::string("ifc") + schema + "-wall.ifc");
-    const bool ifc2x3 = model.Version() == IfcReader::SchemaVersion::Ifc2x3;
+    const bool ifc2x3 = model.Version() == Ifc::SchemaVersion::Ifc2x3;
     EXPECT_EQ(Described(ElementLookup(model).LookUp(AddOn, *API::GuidFromGlobalId("3W0000001008000000000H"))),
               std::string("3W0000001008000000000H ") + (ifc2x3 ? "IfcWallStandardCase " : "IfcWall SOLIDWALL") +
                   " 'Wall " + schema + "' 'Brick wall' $ 'W-" + schema[0] + schema[2] +

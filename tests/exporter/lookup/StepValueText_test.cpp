@@ -12,13 +12,13 @@
 namespace Exporter {
 namespace {
 
-IfcReader::Value Parsed(const std::string& text) {
+Ifc::Value Parsed(const std::string& text) {
   const std::string list = "(" + text + ")";  // the lexer reads it in place
-  IfcReader::Lexer lexer(list);
-  std::vector<IfcReader::Value> values;
+  Ifc::Lexer lexer(list);
+  std::vector<Ifc::Value> values;
   std::string error;
-  EXPECT_TRUE(IfcReader::ParseArgumentList(lexer, values, error)) << error;
-  return values.empty() ? IfcReader::Value() : values.front();
+  EXPECT_TRUE(Ifc::ParseArgumentList(lexer, values, error)) << error;
+  return values.empty() ? Ifc::Value() : values.front();
 }
 
 TEST(StepValueText, EveryKindReadsAsText) {
@@ -37,7 +37,7 @@ TEST(StepValueText, EveryKindReadsAsText) {
 }
 
 TEST(StepValueText, TypedValuesAreSplitAsTheSchemaSpellsTheirType) {
-  const IfcReader::Schema& schema = IfcReader::Schema::Get(IfcReader::SchemaVersion::Ifc4);
+  const Ifc::Schema& schema = Ifc::Schema::Get(Ifc::SchemaVersion::Ifc4);
   const auto split = [&](const std::string& text) {
     const std::optional<TypedText> typed = SplitTyped(Parsed(text), schema);
     return typed ? typed->ifcType + "|" + typed->value : std::string("none");

@@ -17,8 +17,8 @@
 namespace Exporter {
 namespace {
 
-using IfcReader::Schema;
-using IfcReader::SchemaVersion;
+using Ifc::Schema;
+using Ifc::SchemaVersion;
 
 const Schema& Ifc2x3 = Schema::Get(SchemaVersion::Ifc2x3);
 const Schema& Ifc4 = Schema::Get(SchemaVersion::Ifc4);
@@ -77,7 +77,7 @@ TEST(ValueRules, EveryListedWidthAndRuleReachesTheTool) {
     std::getline(fields, type, '\t');
     std::getline(fields, width, '\t');
     std::getline(fields, rule, '\t');
-    const std::optional<SchemaVersion> version = IfcReader::FindSchemaVersion(schemaName);
+    const std::optional<SchemaVersion> version = Ifc::FindSchemaVersion(schemaName);
     ASSERT_TRUE(version) << line;
     const Schema& schema = Schema::Get(*version);
     EXPECT_EQ(WidthOf(schema, type), width.empty() ? 0 : std::stoul(width)) << line;

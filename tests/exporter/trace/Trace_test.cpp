@@ -65,7 +65,7 @@ TEST(Trace, AnswersShowWhatTheSchemaCannotHoldAndWhatIsLeftOpen) {
   KT::Array<KT::SharedPtr<IPL::ExternalReferenceBase>> references;
   references.Push(KT::SharedPtr<IPL::ExternalReferenceBase>(bare.Clone()));
   const std::string printed = Printed([&](Trace& trace) {
-    trace.Answered(IfcReader::InstanceIndex(0), {sets, attributes, references});
+    trace.Answered(Ifc::InstanceIndex(0), {sets, attributes, references});
   });
   EXPECT_EQ(printed,
             "  GetHookProperties: 1 property set\n"

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-namespace IfcReader {
+namespace Ifc {
 namespace {
 
 const SchemaVersion AllVersions[] = {SchemaVersion::Ifc2x3, SchemaVersion::Ifc4, SchemaVersion::Ifc4x3Add2};
@@ -118,4 +118,4 @@ TEST(Schema, Ifc4TableMatchesItsSource) {
 }
 
 }  // namespace
-}  // namespace IfcReader
+}  // namespace Ifc

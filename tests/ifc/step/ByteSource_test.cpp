@@ -13,7 +13,7 @@
 #include <unistd.h>
 #endif
 
-namespace IfcReader {
+namespace Ifc {
 namespace {
 
 std::string TemporaryPath(const std::string& name) {
@@ -51,4 +51,4 @@ TEST(ByteSource, MapsAnEmptyFileAndRefusesWhatIsNoRegularFileAtOnce) {
 }
 
 }  // namespace
-}  // namespace IfcReader
+}  // namespace Ifc

@@ -7,7 +7,7 @@
 
 #include "ifc/step/StringDecoding.h"
 
-namespace IfcReader {
+namespace Ifc {
 namespace {
 
 // "KIND:text" for every token of `text`, and the error after the last one.
@@ -151,4 +151,4 @@ TEST(StringDecoding, EveryDirectiveBecomesUtf8) {
 }
 
 }  // namespace
-}  // namespace IfcReader
+}  // namespace Ifc

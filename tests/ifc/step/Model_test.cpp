@@ -8,7 +8,7 @@
 
 #include "tests/ifc/IfcFileText.h"
 
-namespace IfcReader {
+namespace Ifc {
 namespace {
 
 using namespace std::string_literals;
@@ -356,4 +356,4 @@ TEST(Model, ReadingTheSecondHalfOnAThreadChangesNothing) {
 }
 
 }  // namespace
-}  // namespace IfcReader
+}  // namespace Ifc

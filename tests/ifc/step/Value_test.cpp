@@ -7,7 +7,7 @@
 
 #include "ifc/step/ValueParser.h"
 
-namespace IfcReader {
+namespace Ifc {
 namespace {
 
 std::vector<Value> Parse(std::string_view text, std::string* error = nullptr) {
@@ -109,4 +109,4 @@ TEST(Value, MalformedListsAreRefused) {
 }
 
 }  // namespace
-}  // namespace IfcReader
+}  // namespace Ifc

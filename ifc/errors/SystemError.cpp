@@ -1,4 +1,4 @@
-#include "ifc/files/SystemError.h"
+#include "ifc/errors/SystemError.h"
 
 #if defined(_WIN32)
 #include <windows.h>
@@ -7,7 +7,7 @@
 #include <cstring>
 #endif
 
-namespace IfcReader {
+namespace Ifc {
 
 std::string LastSystemErrorText() {
 #if defined(_WIN32)
@@ -24,4 +24,4 @@ std::string LastSystemErrorText() {
 #endif
 }
 
-}  // namespace IfcReader
+}  // namespace Ifc

@@ -7,8 +7,8 @@
 
 #include <string>
 
-namespace IfcReader {
+namespace Ifc {
 
 std::string LastSystemErrorText();
 
-}  // namespace IfcReader
+}  // namespace Ifc
