@@ -2,46 +2,13 @@
 
 #include <cstdint>
 
+#include "ifc/unicode/Utf8.h"
+
 namespace Ids {
 
 namespace {
 
 constexpr std::string_view kReplacement = "\xEF\xBF\xBD";  // U+FFFD in UTF-8
-
-// The length of the well-formed UTF-8 sequence at the start of `text` (overlong forms, surrogates and
-// code points past U+10FFFF are not), 0 when there is none. `text` is not empty.
-std::size_t SequenceLength(std::string_view text) {
-  const auto byte = [&](std::size_t k) { return static_cast<std::uint8_t>(text[k]); };
-  const std::uint8_t lead = byte(0);
-  if (lead < 0x80) {
-    return 1;
-  }
-  std::size_t length = 0;
-  std::uint8_t low = 0x80;
-  std::uint8_t high = 0xBF;  // the range of the second byte
-  if (lead >= 0xC2 && lead <= 0xDF) {
-    length = 2;
-  } else if (lead >= 0xE0 && lead <= 0xEF) {
-    length = 3;
-    low = lead == 0xE0 ? 0xA0 : 0x80;
-    high = lead == 0xED ? 0x9F : 0xBF;
-  } else if (lead >= 0xF0 && lead <= 0xF4) {
-    length = 4;
-    low = lead == 0xF0 ? 0x90 : 0x80;
-    high = lead == 0xF4 ? 0x8F : 0xBF;
-  } else {
-    return 0;
-  }
-  if (text.size() < length || byte(1) < low || byte(1) > high) {
-    return 0;
-  }
-  for (std::size_t k = 2; k < length; ++k) {
-    if ((byte(k) & 0xC0) != 0x80) {
-      return 0;
-    }
-  }
-  return length;
-}
 
 void AppendHexByte(std::string& out, const char* prefix, std::uint8_t value) {
   static const char kDigits[] = "0123456789ABCDEF";
@@ -55,7 +22,7 @@ void AppendHexByte(std::string& out, const char* prefix, std::uint8_t value) {
 void AppendJsonString(std::string& out, std::string_view text) {
   out += '"';
   while (!text.empty()) {
-    const std::size_t length = SequenceLength(text);
+    const std::size_t length = Ifc::Utf8::WellFormedLength(text, 0);
     const char c = text[0];
     if (length == 0) {
       out += "\\ufffd";
@@ -83,7 +50,7 @@ void AppendJsonString(std::string& out, std::string_view text) {
 
 void AppendHtmlText(std::string& out, std::string_view text) {
   while (!text.empty()) {
-    const std::size_t length = SequenceLength(text);
+    const std::size_t length = Ifc::Utf8::WellFormedLength(text, 0);
     const char c = text[0];
     if (length == 0) {
       out += kReplacement;
@@ -126,7 +93,7 @@ std::string ConsoleText(std::string_view text) {
   std::string out;
   out.reserve(text.size());
   while (!text.empty()) {
-    const std::size_t length = SequenceLength(text);
+    const std::size_t length = Ifc::Utf8::WellFormedLength(text, 0);
     const auto lead = static_cast<std::uint8_t>(text[0]);
     if (length == 0) {
       out += '?';

@@ -1,5 +1,7 @@
 #include "ifc/step/StringDecoding.h"
 
+#include "ifc/unicode/Utf8.h"
+
 namespace Ifc {
 
 namespace {
@@ -37,38 +39,6 @@ bool StartsWith(std::string_view body, std::size_t at, std::string_view prefix) 
   return body.compare(at, prefix.size(), prefix) == 0;
 }
 
-// The length of the well-formed UTF-8 sequence at `body[at]` (a lead byte above 127), or 0.
-std::size_t Utf8Length(std::string_view body, std::size_t at) noexcept {
-  const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(body[i]); };
-  const unsigned char lead = byte(at);
-  std::size_t length = 0;
-  char32_t point = 0;
-  if (lead >= 0xC2 && lead <= 0xDF) {
-    length = 2;
-    point = lead & 0x1Fu;
-  } else if (lead >= 0xE0 && lead <= 0xEF) {
-    length = 3;
-    point = lead & 0x0Fu;
-  } else if (lead >= 0xF0 && lead <= 0xF4) {
-    length = 4;
-    point = lead & 0x07u;
-  } else {
-    return 0;
-  }
-  if (at + length > body.size()) {
-    return 0;
-  }
-  for (std::size_t i = 1; i < length; ++i) {
-    if ((byte(at + i) & 0xC0) != 0x80) {
-      return 0;
-    }
-    point = (point << 6) | (byte(at + i) & 0x3Fu);
-  }
-  const bool overlong = (length == 3 && point < 0x800) || (length == 4 && point < 0x10000);
-  const bool invalid = point > 0x10FFFF || (point >= 0xD800 && point < 0xE000);
-  return overlong || invalid ? 0 : length;
-}
-
 // Decodes the \X2\ run at body[at] (after "\X2\") up to and including "\X0\".
 bool DecodeUtf16Run(std::string_view body, std::size_t& at, std::string* out, std::string& error) {
   while (!StartsWith(body, at, "\\X0\\")) {
@@ -91,7 +61,7 @@ bool DecodeUtf16Run(std::string_view body, std::size_t& at, std::string* out, st
       point = 0xFFFD;
     }
     if (out != nullptr) {
-      AppendUtf8(*out, point);
+      Utf8::Append(*out, point);
     }
   }
   at += 4;
@@ -109,7 +79,7 @@ bool DecodeCodePointRun(std::string_view body, std::size_t& at, std::string* out
     }
     at += 8;
     if (out != nullptr) {
-      AppendUtf8(*out, static_cast<char32_t>(point));
+      Utf8::Append(*out, static_cast<char32_t>(point));
     }
   }
   at += 4;
@@ -154,7 +124,7 @@ bool DecodeEscape(std::string_view body, std::size_t& at, std::string* out, std:
     ++at;  // a lone backslash
   }
   if (out != nullptr) {
-    AppendUtf8(*out, point);
+    Utf8::Append(*out, point);
   }
   return true;
 }
@@ -188,14 +158,14 @@ bool Decode(std::string_view body, std::string* out, std::string& error) {
         out->append(body.data() + at, end - at);
       }
       at = end;
-    } else if (const std::size_t length = Utf8Length(body, at)) {
+    } else if (const std::size_t length = Utf8::WellFormedLength(body, at)) {
       if (out != nullptr) {
         out->append(body.substr(at, length));
       }
       at += length;
     } else {
       if (out != nullptr) {
-        AppendUtf8(*out, byte);
+        Utf8::Append(*out, byte);
       }
       ++at;
     }
@@ -204,24 +174,6 @@ bool Decode(std::string_view body, std::string* out, std::string& error) {
 }
 
 }  // namespace
-
-void AppendUtf8(std::string& out, char32_t point) {
-  if (point < 0x80) {
-    out.push_back(static_cast<char>(point));
-  } else if (point < 0x800) {
-    out.push_back(static_cast<char>(0xC0 | (point >> 6)));
-    out.push_back(static_cast<char>(0x80 | (point & 0x3F)));
-  } else if (point < 0x10000) {
-    out.push_back(static_cast<char>(0xE0 | (point >> 12)));
-    out.push_back(static_cast<char>(0x80 | ((point >> 6) & 0x3F)));
-    out.push_back(static_cast<char>(0x80 | (point & 0x3F)));
-  } else {
-    out.push_back(static_cast<char>(0xF0 | (point >> 18)));
-    out.push_back(static_cast<char>(0x80 | ((point >> 12) & 0x3F)));
-    out.push_back(static_cast<char>(0x80 | ((point >> 6) & 0x3F)));
-    out.push_back(static_cast<char>(0x80 | (point & 0x3F)));
-  }
-}
 
 bool CheckStringEscapes(std::string_view body, std::string& error) {
   return Decode(body, nullptr, error);

@@ -24,7 +24,4 @@ bool DecodeString(std::string_view token, std::string& out, std::string& error);
 // decoding; false with `error` as DecodeString. Used by the lexer on bodies holding a backslash.
 bool CheckStringEscapes(std::string_view body, std::string& error);
 
-// Appends code point `point` as UTF-8.
-void AppendUtf8(std::string& out, char32_t point);
-
 }  // namespace Ifc

@@ -1,5 +1,7 @@
 #include "ifc/step/Value.h"
 
+#include "ifc/unicode/Utf8.h"
+
 namespace Ifc {
 
 namespace {
@@ -12,28 +14,13 @@ void AppendHex(std::string& out, char32_t value, int digits) {
   }
 }
 
-// The code point of the UTF-8 sequence at text[at], advancing `at`; a byte that begins no complete
-// sequence stands for itself (Latin-1).
-char32_t NextCodePoint(const std::string& text, std::size_t& at) {
-  const unsigned char lead = static_cast<unsigned char>(text[at]);
-  const std::size_t length = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 1;
-  if (length == 1 || at + length > text.size()) {
-    ++at;
-    return lead;
-  }
-  char32_t point = lead & (0x7Fu >> length);
-  for (std::size_t i = 1; i < length; ++i) {
-    point = (point << 6) | (static_cast<unsigned char>(text[at + i]) & 0x3Fu);
-  }
-  at += length;
-  return point;
-}
-
 void AppendString(std::string& out, const std::string& text) {
   out.push_back('\'');
   std::size_t at = 0;
   while (at < text.size()) {
-    const char32_t point = NextCodePoint(text, at);
+    const Utf8::CodePoint decoded = Utf8::Decode(text, at);
+    const char32_t point = decoded.value;
+    at += decoded.length;
     if (point >= 0x20 && point < 0x7F) {
       out += point == '\'' ? "''" : point == '\\' ? "\\\\" : std::string(1, static_cast<char>(point));
     } else if (point < 0x10000) {

@@ -6,6 +6,7 @@
 #include "ifc/step/Lexer.h"
 #include "ifc/step/StringDecoding.h"
 #include "ifc/text/RealText.h"
+#include "ifc/unicode/Utf8.h"
 
 namespace Exporter {
 
@@ -38,30 +39,6 @@ void AppendHex(std::string& out, unsigned long value, int count) {
   for (int shift = 4 * (count - 1); shift >= 0; shift -= 4) {
     out.push_back(Hex[(value >> shift) & 0xF]);
   }
-}
-
-// The UTF-16 code units of well-formed UTF-8 `text`.
-std::u16string Utf16(std::string_view text) {
-  std::u16string out;
-  out.reserve(text.size());
-  std::size_t i = 0;
-  while (i < text.size()) {
-    const auto lead = static_cast<unsigned char>(text[i]);
-    const std::size_t length = lead < 0x80 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
-    char32_t point = length == 1 ? lead : lead & (0x7F >> length);
-    for (std::size_t k = 1; k < length && i + k < text.size(); ++k) {
-      point = (point << 6) | (static_cast<unsigned char>(text[i + k]) & 0x3Fu);
-    }
-    if (point >= 0x10000) {
-      point -= 0x10000;
-      out.push_back(static_cast<char16_t>(0xD800 + (point >> 10)));
-      out.push_back(static_cast<char16_t>(0xDC00 + (point & 0x3FF)));
-    } else {
-      out.push_back(static_cast<char16_t>(point));
-    }
-    i += length;
-  }
-  return out;
 }
 
 }  // namespace
@@ -123,7 +100,7 @@ std::optional<std::u16string> DecodeStepString(std::string_view token) {
   if (token.size() < 2 || token.front() != '\'' || !Ifc::DecodeString(token, text, error)) {
     return std::nullopt;
   }
-  return Utf16(text);
+  return Ifc::Utf8::ToUtf16(text);
 }
 
 bool SplitStepList(std::string_view items, std::vector<std::string_view>& out) {

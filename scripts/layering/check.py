@@ -21,6 +21,7 @@ INCLUDE = re.compile(r'^[ \t]*#[ \t]*include[ \t]+"([^"]+)"', re.M)
 
 
 def read_rules(path):
+    """The rules in file order; a folder may only allow folders listed above it, so none is cyclic."""
     rules = {}
     with open(path, encoding='utf-8') as text:
         for number, line in enumerate(text, 1):
@@ -30,6 +31,9 @@ def read_rules(path):
             folder, sep, allowed = line.partition(':')
             if not sep or not folder.strip():
                 raise ValueError(f'{path}:{number}: expected "FOLDER: FOLDER..."')
+            below = [name for name in allowed.split() if name not in rules]
+            if below:
+                raise ValueError(f'{path}:{number}: {folder.strip()} allows {" ".join(below)}, not listed above it')
             rules[folder.strip()] = set(allowed.split())
     return rules
 

@@ -13,3 +13,11 @@ set(expected "ifc/step/Planted.h:3: ifc/step must not include exporter/main (\"e
 if(NOT errors STREQUAL expected)
   message(FATAL_ERROR "the check reported:\n${errors}\ninstead of:\n${expected}")
 endif()
+
+# A rules file that lets a folder include one listed below it would allow a cycle: refused.
+file(WRITE ${WORK}/cyclic.txt "ifc/step: exporter/main\nexporter/main: ifc/step\n")
+execute_process(COMMAND ${PYTHON} ${CHECK} --root ${WORK} --rules ${WORK}/cyclic.txt
+                RESULT_VARIABLE status ERROR_VARIABLE errors)
+if(NOT status EQUAL 2 OR NOT errors MATCHES "cyclic.txt:1: ifc/step allows exporter/main, not listed above it")
+  message(FATAL_ERROR "an upward rule was not refused (exit ${status}):\n${errors}")
+endif()

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "ifc/guid/GuidByteOrder.h"
+
 namespace KT {
 
 const Guid NULLGuid;
@@ -18,9 +20,8 @@ int HexDigit(char c) noexcept {
   return -1;
 }
 
-// Byte position in the stored form of each of the sixteen bytes in text order: the first three
-// groups are little-endian words, the last eight bytes keep their order.
-constexpr std::array<int, 16> StoredIndexOfTextByte = {3, 2, 1, 0, 5, 4, 7, 6, 8, 9, 10, 11, 12, 13, 14, 15};
+// The stored position of each text-order byte: the permutation is its own inverse.
+constexpr const auto& StoredIndexOfTextByte = Ifc::kStoredToTextPosition;
 
 constexpr std::string_view Canonical = "XXXXXXXX-XXXX-XXXX-XXXX-XXXXXXXXXXXX";
 
