@@ -14,9 +14,11 @@
 #include <limits>
 #include <memory>
 #include <mutex>
+#include <string_view>
 
 #include "idscheck/check/Matching.h"
 #include "idscheck/check/Tables.h"
+#include "ifc/step/ByteSource.h"
 
 namespace Ids {
 
@@ -399,7 +401,30 @@ bool ParseWith(const std::function<xmlDocPtr(xmlParserCtxtPtr)>& parse, const st
   return true;
 }
 
+// Plain XML from memory, never through libxml2's own file input, which would unpack a compressed
+// file of any size unasked. Without XML_PARSE_HUGE libxml2 keeps its limits: 256 levels of nesting,
+// 10,000,000 bytes in one text node or name.
 constexpr int ParseOptions = XML_PARSE_NONET;
+
+// The name of the compression format whose signature `bytes` begin with, or null.
+const char* CompressedFormat(std::string_view bytes) noexcept {
+  static constexpr struct {
+    std::string_view magic;
+    const char* name;
+  } kSignatures[] = {{"\x1F\x8B", "gzip"},
+                     {"\xFD"
+                      "7zXZ",
+                      "xz"},
+                     {"BZh", "bzip2"},
+                     {"\x28\xB5\x2F\xFD", "zstd"},
+                     {"PK\x03\x04", "zip"}};
+  for (const auto& signature : kSignatures) {
+    if (bytes.substr(0, signature.magic.size()) == signature.magic) {
+      return signature.name;
+    }
+  }
+  return nullptr;
+}
 
 }  // namespace
 
@@ -408,23 +433,25 @@ std::string DocumentError::Message() const {
 }
 
 bool ReadDocument(const std::string& path, Document& document, DocumentError& error) {
-  std::FILE* probe = std::fopen(path.c_str(), "rb");
-  if (probe == nullptr) {
-    error = {path, 0, std::string("cannot be opened: ") + std::strerror(errno)};
+  Ifc::ByteSource source;
+  std::string openError;
+  if (!source.Open(path, openError)) {
+    const std::string prefix = path + ": ";
+    const bool named = openError.compare(0, prefix.size(), prefix) == 0;
+    error = {path, 0, "cannot be opened: " + (named ? openError.substr(prefix.size()) : openError)};
     return false;
   }
-  std::fclose(probe);
-  DocPtr tree;
-  const auto parse = [&path](xmlParserCtxtPtr parser) {
-    return xmlCtxtReadFile(parser, path.c_str(), nullptr, ParseOptions);
-  };
-  return ParseWith(parse, path, tree, error) && ValidateAndBuild(tree.get(), path, document, error);
+  return ReadDocumentFromMemory(source.Data(), source.Size(), path, document, error);
 }
 
 bool ReadDocumentFromMemory(const char* data, std::size_t size, const std::string& name, Document& document,
                             DocumentError& error) {
-  if (size > static_cast<std::size_t>(std::numeric_limits<int>::max())) {
-    error = {name, 0, "too large"};
+  if (size > kMaxDocumentBytes) {
+    error = {name, 0, "larger than the " + std::to_string(kMaxDocumentBytes >> 20) + " MiB an IDS document may have"};
+    return false;
+  }
+  if (const char* format = CompressedFormat(std::string_view(data, size))) {
+    error = {name, 0, std::string("a ") + format + " file; IDS documents are read as plain XML only (unpack it first)"};
     return false;
   }
   DocPtr tree;

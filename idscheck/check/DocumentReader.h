@@ -6,8 +6,11 @@
 //   Ids::DocumentError error;
 //   if (!Ids::ReadDocument("walls.ids", document, error)) {
 //     std::fprintf(stderr, "%s\n", error.Message().c_str());  // "walls.ids:12: ..."
-//     return 5;
+//     return 4;
 //   }
+//
+// Limits: a document of at most kMaxDocumentBytes, plain XML only (a gzip, xz, bzip2, zstd or zip file
+// is refused by its signature), libxml2's own limits on nesting (256 levels) and on one text node.
 #pragma once
 
 #include <cstddef>
@@ -16,6 +19,10 @@
 #include "idscheck/check/Document.h"
 
 namespace Ids {
+
+// The largest IDS document read: far above any real one (a few hundred kilobytes), far below what
+// would strain the machine once parsed.
+inline constexpr std::size_t kMaxDocumentBytes = std::size_t{64} << 20;
 
 struct DocumentError {
   std::string file;

@@ -76,6 +76,14 @@ TEST(IdsDocumentReader, RefusesBadDocumentsWithTheirLineAndReason) {
     std::string message;
   } cases[] = {
       {"", "test.ids:1: not well-formed XML: Document is empty"},
+      // Compressed documents are refused by their signature, never unpacked.
+      {std::string("\x1F\x8B\x08\x00", 4) + "rest",
+       "test.ids: a gzip file; IDS documents are read as plain XML only (unpack it first)"},
+      {std::string("\xFD"
+                   "7zXZ\x00",
+                   6),
+       "test.ids: a xz file; IDS documents are read as plain XML only (unpack it first)"},
+      {std::string(Ids::kMaxDocumentBytes + 1, ' '), "test.ids: larger than the 64 MiB an IDS document may have"},
       {"<ids/>", "test.ids:1: the root element is not ids in the namespace http://standards.buildingsmart.org/IDS"},
       // Entities could expand without bound: no document type declaration is read.
       {"<?xml version=\"1.0\"?>\n<!DOCTYPE ids [<!ENTITY e \"IFCWALL\">]>\n" +
