@@ -34,7 +34,7 @@ done
 
 # The benchmarks need Google Benchmark and the peers they compare with, which the dev stage names.
 scripts/install-dependencies.sh scripts/stages/10-dev.sh
-programs=(benchmarks/foundation/hash_container_benchmark benchmarks/hooks/hooks_benchmark
+programs=(benchmarks/allocation/allocation_benchmark benchmarks/foundation/hash_container_benchmark benchmarks/hooks/hooks_benchmark
   benchmarks/exporter/schema/schema_benchmark)
 cmake --preset dev >/dev/null
 targets=()
