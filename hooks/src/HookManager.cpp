@@ -1,5 +1,7 @@
 #include "IFCAPI/HookManager.h"
 
+#include <algorithm>
+#include <cstddef>
 #include <cstdint>
 #include <type_traits>
 #include <utility>
@@ -18,6 +20,18 @@ namespace {
 // Constant-initialised: null from load, before any code runs.
 IHookDataProvider* registeredProvider = nullptr;
 
+// Answers of one kind tend to be of similar length (one element's after another's). Each answer's
+// vector is reserved for as many values as the thread's last answer of its kind held, at most
+// kMaxReservedValues, so that it grows once rather than log2(n) times, each growth copying every value
+// so far (the values have no non-throwing move).
+constexpr std::size_t kMaxReservedValues = 4096;
+
+template <class T>
+std::size_t& LastAnswerSize() noexcept {
+  thread_local std::size_t size = 0;
+  return size;
+}
+
 template <class T>
 using PerObjectOperation = void (IHookDataProvider::*)(const ObjectID&, std::vector<T>&);
 
@@ -31,7 +45,10 @@ bool AskProvider(const ObjectID& objectId, bool alternative, PerObjectOperation<
   if (provider == nullptr) {
     return false;
   }
+  std::size_t& lastSize = LastAnswerSize<T>();
+  values.reserve(lastSize);
   (provider->*(alternative ? alternate : ordinary))(objectId, values);
+  lastSize = std::min(values.size(), kMaxReservedValues);
   return true;
 }
 
