@@ -53,6 +53,7 @@ Tally shared;
 
 thread_local Tally* ownTally KT_FAST_TLS = nullptr;
 thread_local bool threadEnding KT_FAST_TLS = false;
+thread_local bool takingTally KT_FAST_TLS = false;
 
 // Releases the thread's tally when the thread ends. Touched only when the tally is taken, so that the
 // fast path reads a plain pointer, without the guard of a thread-local object with a destructor.
@@ -118,9 +119,13 @@ Tally& TakeTally() noexcept {
     while (!tallies.compare_exchange_weak(taken->next, taken, std::memory_order_release, std::memory_order_relaxed)) {
     }
   }
-  // Set before the release is registered: if registering allocates, that allocation finds the tally.
+  // Set before the release is registered: if registering allocates (where the C++ runtime keeps its
+  // own list of thread-exit calls, as MinGW's does), that allocation finds the tally. It is counted but
+  // never failed on purpose: the runtime would drop the release without a word.
   ownTally = taken;
+  takingTally = true;
   tallyRelease.tally = taken;
+  takingTally = false;
   return *taken;
 }
 
@@ -154,7 +159,7 @@ void* AllocateWithHeader(std::size_t size) noexcept {
 void* AllocateSlow(std::size_t size) {
   Tally& tally = ownTally != nullptr ? *ownTally : TakeTally();
   Add(tally, &Tally::attempts, std::uint64_t{1});
-  if (failureArmed.load(std::memory_order_acquire) && InjectedFailureDue()) {
+  if (failureArmed.load(std::memory_order_acquire) && !takingTally && InjectedFailureDue()) {
     throw OutOfMemoryException();
   }
   void* block = AllocateWithHeader(size);
