@@ -34,8 +34,8 @@ done
 
 # The benchmarks need Google Benchmark and the peers they compare with, which the dev stage names.
 scripts/install-dependencies.sh scripts/stages/10-dev.sh
-programs=(benchmarks/foundation/hash_container_benchmark benchmarks/hooks/hooks_benchmark
-  benchmarks/ifc/schema/schema_benchmark)
+programs=(benchmarks/allocation/allocation_benchmark benchmarks/foundation/hash_container_benchmark
+  benchmarks/hooks/hooks_benchmark benchmarks/ifc/schema/schema_benchmark)
 cmake --preset dev >/dev/null
 targets=()
 for program in "${programs[@]}"; do targets+=(--target "$(basename "$program")"); done

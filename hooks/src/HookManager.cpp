@@ -1,12 +1,17 @@
 #include "IFCAPI/HookManager.h"
 
+#include <algorithm>
+#include <cstddef>
+#include <cstdint>
 #include <type_traits>
 #include <utility>
 #include <vector>
 
 #include "KT/HashSet.h"
 #include "KT/HashTable.h"
+#include "KT/OutOfMemoryException.h"
 #include "KT/UniString.h"
+#include "hooks/src/AnswerKeys.h"
 
 namespace IFCAPI::Impl {
 
@@ -14,6 +19,18 @@ namespace {
 
 // Constant-initialised: null from load, before any code runs.
 IHookDataProvider* registeredProvider = nullptr;
+
+// Answers of one kind tend to be of similar length (one element's after another's). Each answer's
+// vector is reserved for as many values as the thread's last answer of its kind held, at most
+// kMaxReservedValues, so that it grows once rather than log2(n) times, each growth copying every value
+// so far (the values have no non-throwing move).
+constexpr std::size_t kMaxReservedValues = 4096;
+
+template <class T>
+std::size_t& LastAnswerSize() noexcept {
+  thread_local std::size_t size = 0;
+  return size;
+}
 
 template <class T>
 using PerObjectOperation = void (IHookDataProvider::*)(const ObjectID&, std::vector<T>&);
@@ -28,7 +45,10 @@ bool AskProvider(const ObjectID& objectId, bool alternative, PerObjectOperation<
   if (provider == nullptr) {
     return false;
   }
+  std::size_t& lastSize = LastAnswerSize<T>();
+  values.reserve(lastSize);
   (provider->*(alternative ? alternate : ordinary))(objectId, values);
+  lastSize = std::min(values.size(), kMaxReservedValues);
   return true;
 }
 
@@ -67,22 +87,24 @@ void HookManager::GetHookProperties(const ObjectID& objectId, bool alternative, 
                    &IHookDataProvider::GetAlternativeProperties, values)) {
     return;
   }
+  // The sets in order of first occurrence, and the first property of each name within each set.
+  KT::HashTable<const KT::UniString*, std::uint32_t, ByText, ByText> setIndexByName;
+  KT::HashSet<PlacedProperty, BySetAndPropertyName, BySetAndPropertyName> placed;
+  SizeBucketsFor(placed, values.size());
+  for (const PropertyValue& value : values) {
+    std::uint32_t* setIndex = nullptr;
+    setIndexByName.Add(&value.GetPropertySetName(), setIndexByName.GetCount(), &setIndex);
+    placed.Add(PlacedProperty{&value, *setIndex});
+  }
   // Emptied only now, so that a provider that throws leaves the output as it was.
   output.Clear();
-
-  KT::HashTable<KT::UniString, unsigned int> setIndexByName;
-  KT::HashTable<unsigned int, KT::HashSet<KT::UniString>> placedNamesBySet;
-  for (const PropertyValue& value : values) {
-    const KT::UniString& setName = value.GetPropertySetName();
-    if (setIndexByName.Add(setName, output.GetSize())) {
-      output.Push(IPL::PropertySet());
-      output[output.GetSize() - 1].SetName(setName);
-    }
-    const unsigned int index = *setIndexByName.Get(setName);
-    // Added by reference: the name is copied only when it is new to the set.
-    if (placedNamesBySet.FindOrAdd(index).Add(value.GetProperty()->GetName())) {
-      output[index].AddProperty(value.GetProperty());
-    }
+  output.Reallocate(setIndexByName.GetCount());
+  for (const auto set : setIndexByName) {
+    output.Push(IPL::PropertySet());
+    output[set.value].SetName(*set.key);
+  }
+  for (const PlacedProperty& property : placed) {
+    output[property.setIndex].AddProperty(property.value->GetProperty());
   }
 }
 
@@ -95,12 +117,20 @@ void HookManager::GetHookAttributes(const ObjectID& objectId, bool alternative,
   }
   // The attribute's name is its key: Attribute::Create fills it and never leaves it empty, while the
   // second text stays empty and the value may repeat across distinct attributes.
-  KT::HashSet<KT::UniString> keys;
+  KT::HashSet<const IPL::GeneralAttribute*, ByAttributeName, ByAttributeName> firstOfEachName;
+  SizeBucketsFor(firstOfEachName, values.size());
   for (const Attribute& value : values) {
-    const IPL::GeneralAttribute& attribute = value.GetAttribute();
-    if (keys.Add(attribute.GetName())) {
-      output.Push(attribute);
+    firstOfEachName.Add(&value.GetAttribute());
+  }
+  // Room for all first, so that growing never copies the attributes already appended.
+  if (firstOfEachName.GetCount() > output.GetCapacity() - output.GetSize()) {
+    if (firstOfEachName.GetCount() > UINT32_MAX - output.GetSize()) {
+      throw KT::OutOfMemoryException();
     }
+    output.Reallocate(output.GetSize() + firstOfEachName.GetCount());
+  }
+  for (const IPL::GeneralAttribute* attribute : firstOfEachName) {
+    output.Push(*attribute);
   }
 }
 
@@ -112,6 +142,7 @@ void HookManager::GetHookClassificationReferences(const ObjectID& objectId, bool
     return;
   }
   KT::HashSet<KT::UniString> keys;
+  SizeBucketsFor(keys, values.size());
   for (const ClassificationReference& value : values) {
     const IPL::ClassificationReference& reference = value.GetReference();
     KT::UniString key = reference.GetKeyText();

@@ -389,7 +389,8 @@ class HashContainerBase {
     }
     Buckets fresh;
     MakeBuckets(fresh, bucketCount);
-    ChainLengths lengths(bucketCount);
+    // An empty container links nothing and needs no counters.
+    ChainLengths lengths(entries.GetCount() != 0 ? bucketCount : 0);
     Relink(fresh, lengths);
   }
 

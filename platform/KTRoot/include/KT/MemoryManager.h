@@ -12,7 +12,11 @@
 //   KT::MemoryManager::StopFailing();
 //   assert(KT::MemoryManager::GetLiveAllocationCount() == live);
 //
-// All members are thread-safe; the counters are process-wide.
+// All members are thread-safe; the counters are process-wide. Each thread counts in a tally of its
+// own, so that Allocate and Free take no locked instruction, and the getters add the tallies up: a
+// getter counts exactly what happened before it (in its thread, or in threads joined or otherwise
+// synchronised with), while what other threads do meanwhile may be counted or not. A failure armed
+// by FailAllocation counts the attempts of every thread.
 #pragma once
 
 #include <cstddef>
