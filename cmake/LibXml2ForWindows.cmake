@@ -98,10 +98,11 @@ function(ifcapi_add_vendored_libxml2)
   find_package(Threads REQUIRED)
   target_link_libraries(ifcapi_libxml2 PRIVATE Threads::Threads)
 
-  # The checker carries libxml2 inside it, so the archive carries its licence.
+  # The checker carries libxml2 inside it, so the archive carries its licences.
   include(GNUInstallDirs)
-  install(FILES ${libxml2_source_dir}/Copyright ${libxml2_source_dir}/README.md
-          DESTINATION ${CMAKE_INSTALL_DOCDIR}/third_party/libxml2)
+  set(licence_dir ${CMAKE_INSTALL_DOCDIR}/third_party/libxml2)
+  install(FILES ${libxml2_source_dir}/Copyright ${libxml2_source_dir}/README.md DESTINATION ${licence_dir})
+  install(FILES ${libxml2_source_dir}/debian/copyright DESTINATION ${licence_dir}/debian)
 
   file(CONFIGURE OUTPUT ${CMAKE_FIND_PACKAGE_REDIRECTS_DIR}/libxml2-config.cmake CONTENT [[
 # Redirects find_package(LibXml2) to the vendored libxml2 (target LibXml2::LibXml2).
