@@ -6,7 +6,7 @@
 //   ...                                                                       // the file is written
 //   const auto passes = check.Check("out.ifc", stdout, error);                // nullopt: unreadable
 //
-// A build without the checker (no libxml2, as in the Windows cross build) refuses --ids in Read.
+// A build without the checker (a cross build without libxml2) refuses --ids in Read.
 #pragma once
 
 #include <cstdio>
