@@ -52,13 +52,14 @@ scripts/install-dependencies.sh benchmarks/exporter/run.sh
 source scripts/lib/build-progress.sh
 build=build/bench
 mkdir -p "$build"
-cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DIFCAPI_BUILD_TESTS=OFF -DIFCAPI_BUILD_BENCHMARKS=OFF \
+cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DIFCAPI_BUILD_TESTS=OFF -DIFCAPI_BUILD_BENCHMARKS=ON \
   >/dev/null
-run_with_progress cmake --build "$build" --target ifcapi-export example_addon -- -j2
+run_with_progress cmake --build "$build" --target ifcapi-export example_addon ifc_read_throughput -- -j2
 cmake -DNPM="$(command -v npm)" -DSOURCE=tests/external-readers -DTARGET="$build/npm" -P tests/external-readers/RunNpmCi.cmake >/dev/null
 
 tool=$(find "$build" -name ifcapi-export -type f -perm -u+x | head -n 1)
 addon=$(find "$build" -name 'libexample_addon.so' | head -n 1)
+reader=$(find "$build" -name ifc_read_throughput -type f -perm -u+x | head -n 1)
 export NODE_PATH=$build/npm/node_modules
 
 # Elapsed seconds, processor seconds (user + system) and peak resident set (KB) of a command.
@@ -111,20 +112,38 @@ bench_schema() {
   printf "\nweb-ifc OpenModel with every line read: %.2f s, peak %.1f MB\n" "$(field seconds "$build/lines.json")" \
     "$(awk -v k="$lines_kb" 'BEGIN { print k / 1024 }')"
 
-  awk -v bytes="$bytes" -v schema="$schema" '
-    { wall[NR] = $8 + 0; tool_mb[NR] = $6 + 0 }
+  # The reading pass alone, and the whole run asking about no element (an absent GlobalId): the copy.
+  "$reader" "$model" >"$build/read.json"
+  measure "$build/copy.time" "$tool" --quiet --addon "$addon" --only 0000000000000000000000 "$model" "$output" \
+    2>/dev/null
+  read -r _ copy_user copy_system _ <"$build/copy.time"
+  local read_cpu copy_cpu
+  read_cpu=$(field cpuSeconds "$build/read.json")
+  copy_cpu=$(awk -v u="$copy_user" -v s="$copy_system" 'BEGIN { print u + s }')
+  printf "reading pass alone: %.2f s of processor time, %.0f MB/s\n" "$read_cpu" \
+    "$(awk -v b="$bytes" -v c="$read_cpu" 'BEGIN { print b / 1e6 / c }')"
+  printf "unchanged copy (read, nothing asked, write): %.2f s of processor time, %.0f MB/s\n" "$copy_cpu" \
+    "$(awk -v b="$bytes" -v c="$copy_cpu" 'BEGIN { print b / 1e6 / c }')"
+
+  awk -v bytes="$bytes" -v schema="$schema" -v read_cpu="$read_cpu" -v copy_cpu="$copy_cpu" '
+    { cpu[NR] = $9 + 0; tool_mb[NR] = $6 + 0 }
     END {
-      low = wall[1]; high = wall[1]; top = tool_mb[1]
+      low = cpu[1]; high = cpu[1]; top = tool_mb[1]
       for (i = 2; i <= NR; i++) {
-        if (wall[i] < low) low = wall[i]
-        if (wall[i] > high) high = wall[i]
+        if (cpu[i] < low) low = cpu[i]
+        if (cpu[i] > high) high = cpu[i]
         if (tool_mb[i] > top) top = tool_mb[i]
       }
       limit = bytes / 1048576 + 64
-      printf "%s goal: throughput >= 3x OpenModel by wall clock: %.1fx to %.1fx  %s\n", schema, low, high,
+      read_rate = bytes / 1e6 / read_cpu; copy_rate = bytes / 1e6 / copy_cpu
+      printf "%s goal: >= 3x OpenModel by processor time, every pair: %.1fx to %.1fx  %s\n", schema, low, high,
         (low >= 3 ? "met" : "NOT met")
       printf "%s goal: peak <= input + 64 MB (%.1f MB): at most %.1f MB  %s\n", schema, limit, top,
         (top <= limit ? "met" : "NOT met")
+      printf "%s goal: reading pass >= 500 MB per processor-second: %.0f MB/s  %s\n", schema, read_rate,
+        (read_rate >= 500 ? "met" : "NOT met")
+      printf "%s goal: unchanged copy >= 500 MB per processor-second: %.0f MB/s  %s\n", schema, copy_rate,
+        (copy_rate >= 500 ? "met" : "NOT met")
     }' "$pairs_file"
 }
 
