@@ -187,7 +187,7 @@ FacetEvaluator::Finding FacetEvaluator::Property(const Facet& facet, InstanceInd
       std::string unsupported;
       if (!ValuesOf(index, entry, values, unsupported)) {
         finding.present = true;
-        fail(where() + " is an " + unsupported + ", which IDS cannot check");
+        fail(where() + " is an " + unsupported + ", which IDS cannot check, required " + RequiredValue(facet));
         continue;
       }
       std::vector<ModelValue*> filled;

@@ -162,6 +162,20 @@ TEST(IdsFacets, ConvertUnitsInheritFromTypesFollowContainmentAndSayWhy) {
        PartOf("IFCBUILDING", "IFCRELCONTAINEDINSPATIALSTRUCTURE"),
        {52},
        "is part of nothing, required part of IFCBUILDING by IFCRELCONTAINEDINSPATIALSTRUCTURE"},
+      // Every reason names what was found and what was required.
+      {walls,
+       "<classification><system>" + Simple("Uniclass 2015") + "</system></classification>",
+       {10, 11},
+       "is not classified, required classification in Uniclass 2015"},
+      {walls,
+       "<attribute><name>" + Simple("Description") + "</name><value>" + Simple("D") + "</value></attribute>",
+       {10, 11},
+       "Description is not set, required 'D'"},
+      {walls,
+       "<material><value>" + Simple("Steel") + "</value></material>",
+       {10, 11},
+       "has material 'Concrete', 'concrete', required 'Steel'"},
+      {Entity("IFCBUILDING"), "<material/>", {51}, "has no material, required any material"},
       // A cycle of aggregation ends.
       {Entity("IFCELEMENTASSEMBLY"), PartOf("IFCWALL", "IFCRELAGGREGATES"), {40, 41}, ""},
   };

@@ -33,8 +33,8 @@ test('each specification has its status, versions, counts and every failure', ()
   assert.equal(byName['Doors are classified'].verdictReason, '');
   const walls = byName['Walls have a fire rating'];
   assert.deepEqual(walls.failures[1].reasons, [
-    "Pset_WallCommon.FireRating is 'EI 30', not one of 'REI 60', 'REI 90'",
-    "the material is not 'Concrete'",
+    "Pset_WallCommon.FireRating is IFCLABEL('EI 30'), required one of 'REI 60', 'REI 90'",
+    "has material 'Brick', required 'Concrete'",
   ]);
   assert.equal(walls.failures[2].globalId, '');
 });
