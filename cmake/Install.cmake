@@ -21,12 +21,12 @@ install(FILES ${CMAKE_CURRENT_BINARY_DIR}/IFCAPIConfig.cmake ${CMAKE_CURRENT_BIN
   DESTINATION ${IFCAPI_INSTALL_CMAKEDIR})
 
 # The README, every document it links to, the walkthrough's project, the example add-on's sources and
-# the sample model, so that the archive alone is enough to write and try a first add-on. They keep the
+# the sample model with its IDS requirements, so that the archive alone is enough to write and try a first add-on. They keep the
 # source tree's layout below share/doc/IFCAPI, so that the documents' links work there as well.
 install(FILES ${PROJECT_SOURCE_DIR}/README.md DESTINATION ${CMAKE_INSTALL_DOCDIR})
 install(DIRECTORY ${PROJECT_SOURCE_DIR}/docs/ DESTINATION ${CMAKE_INSTALL_DOCDIR}/docs FILES_MATCHING PATTERN "*.md")
 install(FILES ${PROJECT_SOURCE_DIR}/examples/model/sample-building.ifc ${PROJECT_SOURCE_DIR}/examples/model/README.md
-  ${PROJECT_SOURCE_DIR}/examples/model/SampleModel.h
+  ${PROJECT_SOURCE_DIR}/examples/model/SampleModel.h ${PROJECT_SOURCE_DIR}/examples/model/sample-building-requirements.ids
   DESTINATION ${CMAKE_INSTALL_DOCDIR}/examples/model)
 install(DIRECTORY ${PROJECT_SOURCE_DIR}/examples/first-add-on DESTINATION ${CMAKE_INSTALL_DOCDIR}/examples)
 install(DIRECTORY ${PROJECT_SOURCE_DIR}/examples/addon/src ${PROJECT_SOURCE_DIR}/examples/addon/include

@@ -10,11 +10,19 @@
 
 const fs = require('node:fs');
 const { StepModel } = require('../support/step-model');
+const { argumentsOf, refuse } = require('../support/command-line');
 
-const [output, wantedText = '1000000', schema = 'IFC4'] = process.argv.slice(2);
-if (!output || !/^\d+$/.test(wantedText) || !['IFC4', 'IFC2X3'].includes(schema)) {
-  console.error('usage: node generate-model.js OUTPUT.ifc [INSTANCES] [IFC4|IFC2X3]');
-  process.exit(2);
+const USAGE = `Usage: node benchmarks/exporter/generate-model.js OUTPUT.ifc [INSTANCES] [IFC4|IFC2X3] [--help]
+
+Writes the export benchmark's model of about INSTANCES instances (default 1000000, about 90 MB) in
+the given schema (default IFC4) to OUTPUT.ifc; the same arguments always give the same bytes.
+
+  --help   print this text and exit`;
+
+const args = argumentsOf(USAGE);
+const [output, wantedText = '1000000', schema = 'IFC4'] = args;
+if (!output || args.length > 3 || !/^\d+$/.test(wantedText) || !['IFC4', 'IFC2X3'].includes(schema)) {
+  refuse(USAGE);
 }
 const wanted = Number(wantedText);
 

@@ -7,11 +7,24 @@
 
 const fs = require('node:fs');
 const { performance } = require('node:perf_hooks');
+const { argumentsOf, refuse } = require('../support/command-line');
+
+const USAGE = `Usage: node benchmarks/exporter/open-model.js [--every-line] MODEL.ifc [--help]
+
+Times web-ifc's OpenModel reading MODEL.ifc and prints one line of JSON: bytes, seconds, cpuSeconds
+and lines (web-ifc from NODE_PATH).
+
+  --every-line   also fetch every line, and count them
+  --help         print this text and exit`;
+
+const args = argumentsOf(USAGE, ['--every-line']);
+const everyLine = args.includes('--every-line');
+const paths = args.filter((arg) => arg !== '--every-line');
+if (paths.length !== 1) refuse(USAGE);
 const WebIFC = require('web-ifc');
 
 (async () => {
-  const everyLine = process.argv[2] === '--every-line';
-  const path = process.argv[everyLine ? 3 : 2];
+  const path = paths[0];
   const api = new WebIFC.IfcAPI();
   await api.Init();
   api.SetLogLevel(WebIFC.LogLevel.LOG_LEVEL_OFF);

@@ -11,12 +11,18 @@
 
 const fs = require('node:fs');
 const { StepModel, list } = require('../support/step-model');
+const { argumentsOf, refuse } = require('../support/command-line');
 
-const [output, wantedText = '1000000'] = process.argv.slice(2);
-if (!output || !/^[0-9]+$/.test(wantedText)) {
-  console.error('usage: node generate-model.js OUTPUT.ifc [INSTANCES]');
-  process.exit(2);
-}
+const USAGE = `Usage: node benchmarks/ids/generate-model.js OUTPUT.ifc [INSTANCES] [--help]
+
+Writes the requirements check benchmark's IFC4 model of about INSTANCES instances (default 1000000,
+about 81 MB) to OUTPUT.ifc; the same arguments always give the same bytes.
+
+  --help   print this text and exit`;
+
+const args = argumentsOf(USAGE);
+const [output, wantedText = '1000000'] = args;
+if (!output || args.length > 2 || !/^[0-9]+$/.test(wantedText)) refuse(USAGE);
 const wanted = Number(wantedText);
 
 const model = new StepModel(output, {

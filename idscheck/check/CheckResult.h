@@ -34,14 +34,13 @@ struct SpecificationResult {
   std::string instructions;    // empty when absent
   std::string ifcVersions;     // the ifcVersion attribute as written, "IFC2X3 IFC4"
   std::string cardinality;     // "required", "optional" or "prohibited"
-  bool applies = true;         // false when the specification was not checked (every one is, see schemaListed)
-  bool schemaListed = true;    // whether ifcVersions lists the file's schema (checked either way)
+  bool applies = true;         // false when not checked; IDS 1.0 checks every specification, so always true
+  bool schemaListed = true;    // whether ifcVersions lists the file's schema (metadata: checked either way)
   std::size_t applicable = 0;  // elements the applicability selected
   std::size_t passed = 0;
   std::size_t failed = 0;
-  bool passes = true;  // the specification's verdict, cardinality included
-  std::string
-      verdictReason;  // in words when the verdict is not the elements' (e.g. "required, but no element applies")
+  bool passes = true;         // the specification's verdict, cardinality included
+  std::string verdictReason;  // in words when the cardinality decides the verdict ("required, but no element applies")
   std::vector<ElementFailure> failures;  // every failing element, in file order
 };
 

@@ -96,9 +96,9 @@ SpecificationResult Checker::Begin(const Specification& specification, const std
   result.instructions = specification.instructions;
   result.ifcVersions = specification.ifcVersion;
   result.cardinality = CardinalityName(specification.SpecificationCardinality());
-  // A specification whose ifcVersion leaves out the model's schema is checked all the same: the
-  // conformance cases (e.g. "a specification passes only if all requirements pass 1/2", IFC2X3 against
-  // an IFC4 model, expected to fail) take ifcVersion as a statement about the IDS, not as a filter.
+  // A specification whose ifcVersion leaves out the model's schema is checked all the same, its
+  // verdict the requirements' alone: IDS takes ifcVersion as metadata (the conformance case
+  // "specification version is purely metadata and does not impact pass or fail result").
   const auto& versions = specification.ifcVersions;
   result.schemaListed = std::find(versions.begin(), versions.end(), model.SchemaName()) != versions.end();
   return result;
@@ -136,10 +136,6 @@ void Checker::Finish(const Specification& specification, SpecificationResult& re
     result.verdictReason = "required, but no element applies";
   } else if (cardinality == Cardinality::Prohibited && result.applicable > 0) {
     result.verdictReason = "prohibited, but " + std::to_string(result.applicable) + " elements apply";
-  }
-  if (!result.schemaListed) {
-    result.verdictReason += std::string(result.verdictReason.empty() ? "" : "; ") + "the model is " +
-                            std::string(model.SchemaName()) + ", which ifcVersion does not list";
   }
 }
 

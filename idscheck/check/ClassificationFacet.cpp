@@ -11,23 +11,58 @@ namespace Ids {
 
 namespace {
 
+// The depth of a chain of references followed; a longer chain (or a cycle) is cut there.
+constexpr int kMaximumReferenceDepth = 64;
+
+// The reference and the references above it up to the classification: a reference to EF_25_10_25
+// whose source is EF_25_10 is classified as both.
 ClassificationReference Describe(const ModelIndex& index, InstanceIndex association) {
   const ModelView& model = index.Model();
   ClassificationReference reference;
   InstanceIndex current = association;
-  if (model.IsSubtypeOf(current, "IFCCLASSIFICATIONREFERENCE")) {
-    reference.identification = index.GetText(current, "Identification");
-    if (reference.identification.empty())
-      reference.identification = index.GetText(current, "ItemReference");  // IFC2X3
-  }
-  for (int depth = 0; current != NoInstance && depth < 64; ++depth) {
+  for (int depth = 0; current != NoInstance && depth < kMaximumReferenceDepth; ++depth) {
     if (model.IsSubtypeOf(current, "IFCCLASSIFICATION")) {
       reference.system = index.GetText(current, "Name");
       break;
     }
+    if (!model.IsSubtypeOf(current, "IFCCLASSIFICATIONREFERENCE")) {
+      break;
+    }
+    std::string identification = index.GetText(current, "Identification");
+    if (identification.empty()) {
+      identification = index.GetText(current, "ItemReference");  // IFC2X3
+    }
+    if (!identification.empty()) {
+      reference.identifications.push_back(std::move(identification));
+    }
     current = index.GetReference(current, "ReferencedSource");
   }
   return reference;
+}
+
+bool ValueMatches(const Facet& facet, const ClassificationReference& reference) {
+  if (!facet.value.IsPresent()) {
+    return true;
+  }
+  for (const std::string& identification : reference.identifications) {
+    if (MatchesText(facet.value, identification)) {
+      return true;
+    }
+  }
+  return false;
+}
+
+// "Uniclass 2015 EF_25_10_25 (under EF_25_10, EF_25)".
+std::string InWords(const ClassificationReference& reference) {
+  std::string text = reference.system.empty() ? "a reference without system" : reference.system;
+  const auto& codes = reference.identifications;
+  if (!codes.empty()) {
+    text += " " + codes.front();
+  }
+  for (std::size_t i = 1; i < codes.size(); ++i) {
+    text += (i == 1 ? " (under " : ", ") + codes[i] + (i + 1 == codes.size() ? ")" : "");
+  }
+  return text;
 }
 
 bool IsClassification(const ModelIndex& index, InstanceIndex association) {
@@ -73,23 +108,23 @@ FacetEvaluator::Finding FacetEvaluator::Classification(const Facet& facet, Insta
   };
   const std::vector<ClassificationReference> references = ReferencesOf(index, instance, describe);
   finding.present = !references.empty();
+  const std::string required =
+      facet.system.IsPresent() || facet.value.IsPresent() ? DescribeFacet(facet) : "any classification";
   if (references.empty()) {
-    finding.reason = "is not classified";
+    finding.reason = "is not classified, required " + required;
     return finding;
   }
   for (const ClassificationReference& reference : references) {
     const bool systemMatches = !facet.system.IsPresent() || MatchesText(facet.system, reference.system);
-    const bool valueMatches = !facet.value.IsPresent() ||
-                              (!reference.identification.empty() && MatchesText(facet.value, reference.identification));
-    if (systemMatches && valueMatches) {
+    if (systemMatches && ValueMatches(facet, reference)) {
       finding.pass = true;
       return finding;
     }
   }
   std::string found;
   for (const ClassificationReference& reference : references)
-    found += (found.empty() ? "" : ", ") + reference.system + " " + reference.identification;
-  finding.reason = "is classified as " + found + ", required " + DescribeFacet(facet);
+    found += (found.empty() ? "" : ", ") + InWords(reference);
+  finding.reason = "is classified as " + found + ", required " + required;
   return finding;
 }
 

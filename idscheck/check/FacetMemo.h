@@ -30,8 +30,10 @@ struct PropertySets : std::map<std::string, std::map<std::string, PropertyEntry>
 
 // A classification an instance is associated with.
 struct ClassificationReference {
-  std::string identification;  // empty for a classification associated directly
-  std::string system;          // the Name of the IfcClassification at the top, empty when none
+  // The reference's code, then those of the references above it (ReferencedSource), most specific
+  // first; empty for a classification associated directly.
+  std::vector<std::string> identifications;
+  std::string system;  // the Name of the IfcClassification at the top, empty when none
 };
 
 // An entity facet and an entity's upper-case name.

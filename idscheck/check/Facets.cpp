@@ -12,10 +12,24 @@ namespace Ids {
 
 namespace {
 
+// No value to IDS: unset, an empty string, a logical UNKNOWN, an empty list or set.
 bool IsEmpty(const ModelValue& value) noexcept {
   const ModelValue& inner = value.Unwrapped();
-  return inner.IsNull() || (inner.kind == ModelValue::Kind::String && inner.text.empty()) ||
+  return inner.IsNull() || inner.kind == ModelValue::Kind::Logical ||
+         (inner.kind == ModelValue::Kind::String && inner.text.empty()) ||
          (inner.kind == ModelValue::Kind::List && inner.items.empty());
+}
+
+// Why an empty value is empty: "not set", "empty", "UNKNOWN", "an empty list".
+std::string EmptyInWords(const ModelValue& value) {
+  const ModelValue& inner = value.Unwrapped();
+  if (inner.IsNull()) {
+    return "not set";
+  }
+  if (inner.kind == ModelValue::Kind::Logical) {
+    return "UNKNOWN";
+  }
+  return inner.kind == ModelValue::Kind::List ? "an empty list" : "empty";
 }
 
 }  // namespace
@@ -76,6 +90,11 @@ namespace {
 // A parameter in words without quotes around a simple value: "IFCWALL", "one of 'A', 'B'".
 std::string Plain(const ValueConstraint& value) {
   return value.kind == ValueConstraint::Kind::Simple ? value.simple : value.Describe();
+}
+
+// What a value parameter asks for, "a value" when it is absent: an element has a value or it has none.
+std::string ValueOrAny(const ValueConstraint& value) {
+  return value.IsPresent() ? value.Describe() : "a value";
 }
 
 // "IFCWALL of type SHEAR".
@@ -222,14 +241,14 @@ FacetEvaluator::Finding FacetEvaluator::Attribute(const Facet& facet, InstanceIn
   }
   Finding finding;
   if (attributes.empty()) {
-    finding.reason = "has no attribute " + Plain(facet.name);
+    finding.reason = "has no attribute " + Plain(facet.name) + ", required one with " + ValueOrAny(facet.value);
     return finding;
   }
   // A restricted name may select several attributes: one set to a matching value is enough.
   for (const auto& [name, value] : attributes) {
     if (IsEmpty(value)) {
       if (finding.reason.empty())
-        finding.reason = name + " is " + (value.Unwrapped().IsNull() ? "not set" : "empty");
+        finding.reason = name + " is " + EmptyInWords(value) + ", required " + ValueOrAny(facet.value);
       continue;
     }
     finding.present = true;
@@ -258,6 +277,23 @@ PartOfRelation RelationOf(const std::string& name) noexcept {
   return PartOfRelation::VoidsOrFills;
 }
 
+constexpr std::size_t kWholesNamed = 3;
+
+// "nothing", "IFCBUILDINGSTOREY #12, IFCBUILDING #9 and 2 more".
+std::string WholesInWords(const ModelIndex& index, const std::vector<InstanceIndex>& wholes) {
+  if (wholes.empty()) {
+    return "nothing";
+  }
+  std::string text;
+  for (std::size_t i = 0; i < wholes.size() && i < kWholesNamed; ++i) {
+    text += (i ? ", " : "") + index.UpperEntity(wholes[i]) + " #" + std::to_string(index.Model().Number(wholes[i]));
+  }
+  if (wholes.size() > kWholesNamed) {
+    text += " and " + std::to_string(wholes.size() - kWholesNamed) + " more";
+  }
+  return text;
+}
+
 }  // namespace
 
 FacetEvaluator::Finding FacetEvaluator::PartOf(const Facet& facet, InstanceIndex instance) const {
@@ -281,12 +317,16 @@ FacetEvaluator::Finding FacetEvaluator::PartOf(const Facet& facet, InstanceIndex
       pending.push_back(whole);
   }
   Finding finding;
+  std::vector<InstanceIndex> wholes;  // those found, for the reason
   while (!pending.empty()) {
     const InstanceIndex whole = pending.back();
     pending.pop_back();
     if (!seen.insert(whole).second)
       continue;
     finding.present = true;
+    if (explaining) {
+      wholes.push_back(whole);
+    }
     if (EntityMatches(facet, whole)) {
       finding.pass = true;
       return finding;
@@ -296,7 +336,9 @@ FacetEvaluator::Finding FacetEvaluator::PartOf(const Facet& facet, InstanceIndex
         pending.push_back(next);
     }
   }
-  finding.reason = finding.present ? "is not " + DescribeFacet(facet) : "is part of nothing";
+  if (explaining) {
+    finding.reason = "is part of " + WholesInWords(index, wholes) + ", required " + DescribeFacet(facet);
+  }
   return finding;
 }
 

@@ -57,11 +57,9 @@ bool MatchesSimple(std::string_view ids, const ModelValue& value) {
     case ModelValue::Kind::Binary:
       return ids == value.text;
     case ModelValue::Kind::Integer: {
+      // An integer is met by an xs:integer only: "42.0" and "4.2e1" are reals, whatever their value.
       std::int64_t integer = 0;
-      if (ParseXsInteger(ids, integer))
-        return integer == value.integer;
-      double number = 0.0;
-      return ParseXsDouble(ids, number) && number == static_cast<double>(value.integer);
+      return ParseXsInteger(ids, integer) && integer == value.integer;
     }
     case ModelValue::Kind::Real: {
       double number = 0.0;

@@ -56,7 +56,7 @@ FacetEvaluator::Finding FacetEvaluator::Material(const Facet& facet, InstanceInd
     materials = index.MaterialsOf(index.TypeOf(instance));
   finding.present = !materials.empty();
   if (materials.empty()) {
-    finding.reason = "has no material";
+    finding.reason = "has no material, required " + (facet.value.IsPresent() ? facet.value.Describe() : "any material");
     return finding;
   }
   std::vector<std::string> names;

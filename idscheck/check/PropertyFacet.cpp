@@ -122,6 +122,18 @@ bool ValuesOf(const ModelIndex& index, const PropertyEntry& entry, std::vector<M
   return true;
 }
 
+// "a value" or what the facet's value parameter asks for, with its data type: "'EI 60' of type IFCLABEL".
+std::string RequiredValue(const Facet& facet) {
+  const std::string value = facet.value.IsPresent() ? facet.value.Describe() : "a value";
+  return facet.dataType.empty() ? value : value + " of type " + facet.dataType;
+}
+
+// ", required ..." when the facet asks for a value or a data type, else nothing.
+std::string RequiredIfAsked(const Facet& facet) {
+  return facet.value.IsPresent() || !facet.dataType.empty() ? ", required " + RequiredValue(facet) : std::string();
+}
+
+// No value to IDS: unset, an empty string or a logical UNKNOWN.
 bool IsEmptyValue(const ModelValue& value) noexcept {
   const ModelValue& inner = value.Unwrapped();
   return inner.IsNull() || inner.kind == ModelValue::Kind::Logical ||
@@ -170,12 +182,12 @@ FacetEvaluator::Finding FacetEvaluator::Property(const Facet& facet, InstanceInd
       if (!MatchesText(facet.baseName, propertyName))
         continue;
       anyProperty = true;
-      finding.present = true;
       const auto where = [&set = setName, &property = propertyName] { return set + "." + property; };
       std::vector<ModelValue> values;
       std::string unsupported;
       if (!ValuesOf(index, entry, values, unsupported)) {
-        fail(where() + " is an " + unsupported + ", which IDS cannot check");
+        finding.present = true;
+        fail(where() + " is an " + unsupported + ", which IDS cannot check, required " + RequiredValue(facet));
         continue;
       }
       std::vector<ModelValue*> filled;
@@ -183,10 +195,13 @@ FacetEvaluator::Finding FacetEvaluator::Property(const Facet& facet, InstanceInd
         if (!IsEmptyValue(value))
           filled.push_back(&value);
       }
+      // A property without a value is one the element does not have.
       if (filled.empty()) {
-        fail(where() + " has no value");
+        fail(where() + " has " + (values.empty() ? "no value" : "the value " + DescribeValue(values.front())) +
+             ", required " + RequiredValue(facet));
         continue;
       }
+      finding.present = true;
       // Of the values (a list, table or bounded property has several), those of the data type asked
       // for count, and one of them meeting the value is enough.
       std::vector<ModelValue*> typed;
@@ -211,11 +226,11 @@ FacetEvaluator::Finding FacetEvaluator::Property(const Facet& facet, InstanceInd
     if (!anyProperty) {
       fail(setName + "." +
            (facet.baseName.kind == ValueConstraint::Kind::Simple ? facet.baseName.simple : facet.baseName.Describe()) +
-           " is missing");
+           " is missing" + RequiredIfAsked(facet));
     }
   }
   if (!anySet)
-    fail(DescribeFacet(facet) + " is missing");
+    fail(DescribeFacet(facet) + " is missing" + RequiredIfAsked(facet));
   return finding;
 }
 

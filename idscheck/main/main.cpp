@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "commandline/ExitCode.h"
+#include "idscheck/main/ArgumentOrder.h"
 #include "idscheck/session/CheckSession.h"
 
 namespace {
@@ -43,6 +44,13 @@ int main(int argc, char** argv) {
   }
   if (positional.size() < 2) {
     std::fputs(Usage, stderr);
+    return CommandLine::ToInt(CommandLine::ExitCode::BadUsage);
+  }
+  if (Ids::ModelAndIdsSwapped(positional[0], positional[1])) {
+    std::fprintf(stderr,
+                 "ifcapi-ids: %s is an IDS document (XML) and %s an IFC model: give the model first, then the "
+                 "IDS documents\n%s",
+                 positional[0].c_str(), positional[1].c_str(), Usage);
     return CommandLine::ToInt(CommandLine::ExitCode::BadUsage);
   }
   options.modelFile = positional.front();

@@ -36,11 +36,13 @@ std::string SpecificationLines(const SpecificationResult& specification, const s
   std::string lines = std::string("[") + StatusLabel(status) + "] " + ConsoleText(specification.name) + " (" +
                       ConsoleText(specification.idsFile) + ')';
   if (status == SpecificationStatus::NotApplicable) {
-    return lines + ": not checked, " + ConsoleText(schema) + " is not among its IFC versions (" +
-           ConsoleText(specification.ifcVersions) + ")\n";
+    return lines + ": not checked\n";
   }
   lines += ": " + std::to_string(specification.applicable) + " applicable, " + std::to_string(specification.passed) +
            " passed, " + std::to_string(specification.failed) + " failed\n";
+  if (!specification.schemaListed) {
+    lines += "    note: " + ConsoleText(SchemaNote(specification, schema)) + '\n';
+  }
   if (!specification.verdictReason.empty()) {
     lines += "    " + ConsoleText(specification.verdictReason) + '\n';
   }

@@ -149,8 +149,11 @@ void AppendSpecificationHead(std::string& out, const SpecificationResult& specif
   AppendFact(out, "Cardinality", specification.cardinality);
   out += "</dl>\n";
   if (status == SpecificationStatus::NotApplicable) {
-    out += "<p class=\"note\">Not checked: " + Escaped(schema) + " is not among its IFC versions.</p>\n";
+    out += "<p class=\"note\">Not checked.</p>\n";
     return;
+  }
+  if (!specification.schemaListed) {
+    out += "<p class=\"note\">" + Escaped(SchemaNote(specification, schema)) + "</p>\n";
   }
   out +=
       "<table class=\"counts\"><tr><th>Applicable</th><th>Passed</th><th>Failed</th></tr>\n<tr><td class=\"number\">" +

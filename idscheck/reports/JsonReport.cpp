@@ -80,6 +80,8 @@ bool AppendSpecification(ReportFile& file, const SpecificationResult& specificat
   AppendKey(out, indent, "ifcVersions");
   AppendVersions(out, specification.ifcVersions);
   out += ",\n";
+  AppendKey(out, indent, "schemaListed");
+  out += specification.schemaListed ? "true,\n" : "false,\n";
   AppendStringField(out, indent, "cardinality", specification.cardinality);
   AppendStringField(out, indent, "status", StatusWord(StatusOf(specification)));
   AppendNumberField(out, indent, "applicable", specification.applicable);

@@ -9,6 +9,11 @@ SpecificationStatus StatusOf(const SpecificationResult& specification) noexcept 
   return specification.passes ? SpecificationStatus::Passed : SpecificationStatus::Failed;
 }
 
+std::string SchemaNote(const SpecificationResult& specification, const std::string& schema) {
+  return "its ifcVersion (" + specification.ifcVersions + ") does not list the model's schema " + schema +
+         "; checked all the same, as IDS takes ifcVersion for metadata";
+}
+
 const char* StatusWord(SpecificationStatus status) noexcept {
   switch (status) {
     case SpecificationStatus::Passed:

@@ -6,6 +6,7 @@
 #pragma once
 
 #include <cstddef>
+#include <string>
 
 #include "idscheck/check/CheckResult.h"
 
@@ -14,13 +15,17 @@ namespace Ids {
 enum class SpecificationStatus {
   Passed,
   Failed,
-  NotApplicable,  // the file's schema is not among the specification's IFC versions: not checked
+  NotApplicable,  // not checked; the checker checks every IDS 1.0 specification, so never given today
 };
 
 SpecificationStatus StatusOf(const SpecificationResult& specification) noexcept;
 
 // "passed", "failed" or "not-applicable": the word of the JSON report, and the HTML report's class.
 const char* StatusWord(SpecificationStatus status) noexcept;
+
+// For a specification whose ifcVersion leaves out the model's schema: "its ifcVersion (IFC2X3) does
+// not list the model's schema IFC4; checked all the same, as IDS takes ifcVersion for metadata".
+std::string SchemaNote(const SpecificationResult& specification, const std::string& schema);
 
 // "PASSED", "FAILED" or "NOT APPLICABLE": the word a reader sees.
 const char* StatusLabel(SpecificationStatus status) noexcept;

@@ -1,6 +1,7 @@
-// The IDS conformance cases in third_party/ids/testcases, one test each: the file name's prefix is the
-// verdict the checker must reach (pass-, fail-, or invalid-: the document is refused as invalid, or
-// its check fails).
+// The IDS conformance cases in third_party/ids/testcases, and ours beside them in
+// tests/idscheck/data/conformance (the same layout, rules the given cases leave open), one test each:
+// the file name's prefix is the verdict the checker must reach (pass-, fail-, or invalid-: the
+// document is refused as invalid, or its check fails).
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -18,9 +19,9 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::vector<std::string> Cases() {
+std::vector<std::string> Cases(const char* folder) {
   std::vector<std::string> cases;
-  for (const auto& entry : fs::recursive_directory_iterator(IDS_TESTCASES_DIR)) {
+  for (const auto& entry : fs::recursive_directory_iterator(folder)) {
     if (entry.path().extension() == ".ids")
       cases.push_back(entry.path().string());
   }
@@ -80,10 +81,12 @@ TEST_P(ConformanceCase, ReachesTheExpectedVerdict) {
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(Ids, ConformanceCase, testing::ValuesIn(Cases()), TestName);
+INSTANTIATE_TEST_SUITE_P(Ids, ConformanceCase, testing::ValuesIn(Cases(IDS_TESTCASES_DIR)), TestName);
+INSTANTIATE_TEST_SUITE_P(Ours, ConformanceCase, testing::ValuesIn(Cases(OWN_TESTCASES_DIR)), TestName);
 
 TEST(IdsConformanceCases, AllAreFound) {
-  EXPECT_EQ(Cases().size(), 210u);
+  EXPECT_EQ(Cases(IDS_TESTCASES_DIR).size(), 210u);
+  EXPECT_EQ(Cases(OWN_TESTCASES_DIR).size(), 59u);
 }
 
 }  // namespace

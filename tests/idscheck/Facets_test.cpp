@@ -17,9 +17,11 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// Checks `data` (the DATA section of a model of `schema`) against one specification.
+// Checks `data` (the DATA section of a model of `schema`) against one specification, whose ifcVersion
+// is the schema unless given.
 Ids::SpecificationResult Check(const std::string& data, const std::string& applicability,
-                               const std::string& requirements, const std::string& schema = "IFC4") {
+                               const std::string& requirements, const std::string& schema = "IFC4",
+                               const std::string& ifcVersion = "") {
   // Named after the test: CTest runs the tests of this program in parallel processes.
   const fs::path model = fs::temp_directory_path() /
                          ("ids-facets-" + std::string(testing::UnitTest::GetInstance()->current_test_info()->name()) +
@@ -32,8 +34,9 @@ Ids::SpecificationResult Check(const std::string& data, const std::string& appli
       "<?xml version=\"1.0\"?><ids xmlns:xs=\"http://www.w3.org/2001/XMLSchema\" "
       "xmlns=\"http://standards.buildingsmart.org/IDS\"><info><title>T</title></info><specifications>"
       "<specification name=\"S\" ifcVersion=\"" +
-      schema + "\"><applicability minOccurs=\"0\" maxOccurs=\"unbounded\">" + applicability +
-      "</applicability><requirements>" + requirements + "</requirements></specification></specifications></ids>";
+      (ifcVersion.empty() ? schema : ifcVersion) + "\"><applicability minOccurs=\"0\" maxOccurs=\"unbounded\">" +
+      applicability + "</applicability><requirements>" + requirements +
+      "</requirements></specification></specifications></ids>";
   Ids::Document document;
   Ids::DocumentError error;
   EXPECT_TRUE(Ids::ReadDocumentFromMemory(ids.data(), ids.size(), "t.ids", document, error)) << error.Message();
@@ -142,20 +145,37 @@ TEST(IdsFacets, ConvertUnitsInheritFromTypesFollowContainmentAndSayWhy) {
       {walls,
        Property(common, "AcousticRating", "IFCLABEL", ""),
        {10, 11},
-       "Pset_WallCommon.AcousticRating is missing"},
+       "Pset_WallCommon.AcousticRating is missing, required a value of type IFCLABEL"},
       {walls,
        Property("Pset_DoorCommon", "FireRating", "IFCLABEL", ""),
        {10, 11},
-       "Pset_DoorCommon.FireRating is missing"},
+       "Pset_DoorCommon.FireRating is missing, required a value of type IFCLABEL"},
       {walls, Property(common, "AcousticRating", "IFCLABEL", "", "optional"), {}, ""},
       // Containment reaches up the spatial aggregation; the storey itself is aggregated, not contained.
       {walls, PartOf("IFCBUILDING", "IFCRELCONTAINEDINSPATIALSTRUCTURE"), {}, ""},
       {walls, PartOf("IFCPROJECT", ""), {}, ""},
-      {walls, PartOf("IFCSITE", ""), {10, 11}, "is not part of IFCSITE"},
+      {walls,
+       PartOf("IFCSITE", ""),
+       {10, 11},
+       "is part of IFCBUILDINGSTOREY #52, IFCBUILDING #51, IFCPROJECT #1, required part of IFCSITE"},
       {Entity("IFCBUILDINGSTOREY"),
        PartOf("IFCBUILDING", "IFCRELCONTAINEDINSPATIALSTRUCTURE"),
        {52},
-       "is part of nothing"},
+       "is part of nothing, required part of IFCBUILDING by IFCRELCONTAINEDINSPATIALSTRUCTURE"},
+      // Every reason names what was found and what was required.
+      {walls,
+       "<classification><system>" + Simple("Uniclass 2015") + "</system></classification>",
+       {10, 11},
+       "is not classified, required classification in Uniclass 2015"},
+      {walls,
+       "<attribute><name>" + Simple("Description") + "</name><value>" + Simple("D") + "</value></attribute>",
+       {10, 11},
+       "Description is not set, required 'D'"},
+      {walls,
+       "<material><value>" + Simple("Steel") + "</value></material>",
+       {10, 11},
+       "has material 'Concrete', 'concrete', required 'Steel'"},
+      {Entity("IFCBUILDING"), "<material/>", {51}, "has no material, required any material"},
       // A cycle of aggregation ends.
       {Entity("IFCELEMENTASSEMBLY"), PartOf("IFCWALL", "IFCRELAGGREGATES"), {40, 41}, ""},
   };
@@ -189,6 +209,22 @@ TEST(IdsFacets, Ifc2x3OccurrencesAreNamedByTheirTypeObject) {
   EXPECT_EQ(Check(data, Entity("IFCAIRTERMINAL", "GRILLE"), "", "IFC2X3").applicable, 1u);
   // The IFC2X3 entity itself is matched exactly, typed or not.
   EXPECT_EQ(Check(data, Entity("IFCFLOWTERMINAL"), "", "IFC2X3").applicable, 2u);
+}
+
+// ifcVersion is metadata: a specification that leaves out the model's schema is checked, its verdict
+// the requirements' alone, with no reason added.
+TEST(IdsFacets, IfcVersionNeitherFiltersNorDecides) {
+  const std::string wall = "#1=IFCWALL('1hqIFTRjfV6AWq_bMtnZwI',$,'Waldo',$,$,$,$,$,$);\n";
+  for (const char* name : {"Waldo", "Odlaw"}) {
+    const Ids::SpecificationResult result =
+        Check(wall, Entity("IFCWALL"),
+              "<attribute><name>" + Simple("Name") + "</name><value>" + Simple(name) + "</value></attribute>", "IFC4",
+              "IFC2X3");
+    EXPECT_FALSE(result.schemaListed);
+    EXPECT_EQ(result.applicable, 1u) << name;
+    EXPECT_EQ(result.passes, std::string(name) == "Waldo");
+    EXPECT_EQ(result.verdictReason, "");
+  }
 }
 
 TEST(IdsFacets, Ifc4x3ModelsAreChecked) {

@@ -38,6 +38,13 @@ ModelValue Integer(std::int64_t value) {
   return result;
 }
 
+ModelValue Real(double value) {
+  ModelValue result;
+  result.kind = ModelValue::Kind::Real;
+  result.real = value;
+  return result;
+}
+
 ModelValue Boolean(bool value) {
   ModelValue result;
   result.kind = ModelValue::Kind::Boolean;
@@ -46,7 +53,12 @@ ModelValue Boolean(bool value) {
 }
 
 TEST(IdsSimpleValue, IsReadAsTheModelValuesKind) {
-  EXPECT_TRUE(Ids::Matches(Simple("42.0"), Integer(42)));
+  // An integer is met by an integer's text only; a real by any number's text, within the tolerance.
+  EXPECT_TRUE(Ids::Matches(Simple("+42"), Integer(42)));
+  for (const char* real : {"42.0", "42.", "4.2e1"}) {
+    EXPECT_FALSE(Ids::Matches(Simple(real), Integer(42))) << real;
+  }
+  EXPECT_TRUE(Ids::Matches(Simple("42"), Real(42.0000001)));
   EXPECT_TRUE(Ids::Matches(Simple("0"), Boolean(false)));
   // Unknown logicals, references and unset values meet no value.
   ModelValue unknown;

@@ -23,17 +23,18 @@ test('names with quotes, markup, controls and non-ASCII text come back unchanged
 });
 
 test('each specification has its status, versions, counts and every failure', () => {
-  const summary = (s) => [s.status, s.ifcVersions, s.applicable, s.passed, s.failed, s.failures.length];
+  const summary = (s) => [s.status, s.ifcVersions, s.schemaListed, s.applicable, s.passed, s.failed, s.failures.length];
   assert.deepEqual(report.specifications.map(summary), [
-    ['failed', ['IFC4'], 12, 9, 3, 3],
-    ['passed', ['IFC4', 'IFC4X3_ADD2'], 4, 4, 0, 0],
-    ['not-applicable', ['IFC2X3'], 0, 0, 0, 0],
-    ['failed', ['IFC2X3', 'IFC4'], 40, 28, 12, 12], // the console lists ten, the JSON report all
+    ['failed', ['IFC4'], true, 12, 9, 3, 3],
+    ['passed', ['IFC4X3_ADD2'], false, 4, 4, 0, 0], // checked all the same: ifcVersion is metadata
+    ['not-applicable', ['IFC2X3'], true, 0, 0, 0, 0],
+    ['failed', ['IFC2X3', 'IFC4'], true, 40, 28, 12, 12], // the console lists ten, the JSON report all
   ]);
+  assert.equal(byName['Doors are classified'].verdictReason, '');
   const walls = byName['Walls have a fire rating'];
   assert.deepEqual(walls.failures[1].reasons, [
-    "Pset_WallCommon.FireRating is 'EI 30', not one of 'REI 60', 'REI 90'",
-    "the material is not 'Concrete'",
+    "Pset_WallCommon.FireRating is IFCLABEL('EI 30'), required one of 'REI 60', 'REI 90'",
+    "has material 'Brick', required 'Concrete'",
   ]);
   assert.equal(walls.failures[2].globalId, '');
 });
