@@ -6,6 +6,7 @@
 #pragma once
 
 #include <cstddef>
+#include <string>
 
 #include "idscheck/check/CheckResult.h"
 
@@ -36,5 +37,11 @@ struct ReportSummary {
 };
 
 ReportSummary Summarize(const CheckResult& result) noexcept;
+
+// The counts in words: "120 applicable, 118 passed, 2 failed".
+std::string CountsText(const SpecificationResult& specification);
+
+// Why an element failed: its reasons joined by "; " ("Pset_WallCommon.FireRating is missing").
+std::string JoinedReasons(const ElementFailure& failure);
 
 }  // namespace Ids
