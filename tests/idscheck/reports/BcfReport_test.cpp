@@ -142,13 +142,17 @@ std::map<std::string, std::string> Markups(const Archive& archive) {
   return markups;
 }
 
-// The sample result with what a model gives: its IfcProject and time stamp, the IDS document's title.
 Ids::CheckResult Sample() {
+  return IdsTest::SampleResult();
+}
+
+// The sample without what a model may lack: an IfcProject, a time stamp, the IDS document's title.
+Ids::CheckResult Bare() {
   Ids::CheckResult result = IdsTest::SampleResult();
-  result.projectGlobalId = "0YvctVUKr0kugbFTf53O9L";
-  result.timeStamp = kDate;
+  result.projectGlobalId.clear();
+  result.timeStamp = "2024-05-01";
   for (Ids::SpecificationResult& specification : result.specifications) {
-    specification.idsTitle = "Sample requirements";
+    specification.idsTitle = " ";
   }
   return result;
 }
@@ -190,7 +194,7 @@ INSTANTIATE_TEST_SUITE_P(Bcf, BcfVersions, ::testing::Values(BcfVersion::V2_1, B
                          [](const auto& info) { return info.param == BcfVersion::V2_1 ? "V2_1" : "V3_0"; });
 
 TEST_P(BcfVersions, EveryFileIsValidAgainstItsSchema) {
-  for (const Ids::CheckResult& result : {Sample(), ManyFailures(2500), IdsTest::SampleResult()}) {
+  for (const Ids::CheckResult& result : {Sample(), ManyFailures(2500), Bare()}) {
     const Archive archive = ArchiveOf(result, GetParam());
     ASSERT_EQ(archive.count("bcf.version"), 1u);
     for (const auto& [name, content] : archive) {
@@ -221,6 +225,15 @@ TEST_P(BcfVersions, OneTopicPerFailedSpecificationWithTitleLabelsAndModel) {
   }
   std::sort(titles.begin(), titles.end());
   EXPECT_EQ(titles, (std::vector<std::string>{"Pipe segments have a material", "Walls have a fire rating"}));
+}
+
+TEST_P(BcfVersions, WhatTheModelLacksIsLeftOut) {
+  for (const auto& [folder, markup] : Markups(ArchiveOf(Bare(), GetParam()))) {
+    EXPECT_EQ(Select(markup, "//Topic/Labels/Label | //Topic/Labels[not(*)]"), std::vector<std::string>{"IDS"});
+    EXPECT_TRUE(Select(markup, "/Markup/Header//File/@IfcProject").empty());
+    EXPECT_TRUE(Select(markup, "/Markup/Header//File/Date").empty());
+    EXPECT_EQ(Select(markup, "/Markup/Header//File/Filename"), std::vector<std::string>{"sample <building>.ifc"});
+  }
 }
 
 TEST_P(BcfVersions, TheDescriptionNamesTheRequirementAndHostileNamesSurvive) {
