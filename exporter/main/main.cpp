@@ -156,6 +156,10 @@ int Run(int argc, char** argv) {
   if (!arguments.bcfReport.empty() && !Exporter::RequirementsCheck::WritesBcf(error)) {
     return Fail(ExitCode::BadUsage, error);
   }
+  if (Ifc::NamesOtherThanFile(arguments.bcfReport)) {
+    return Fail(ExitCode::BadUsage,
+                arguments.bcfReport + ": not a regular file; name a file to write the BCF report to");
+  }
   Exporter::RequirementsCheck requirements;
   if (!arguments.ids.empty() && !requirements.Read(arguments.ids, error)) {
     return Fail(ExitCode::RequirementsUnreadable, error);

@@ -1,5 +1,6 @@
 // The BCF reports read back by an independent reader, @parametricos/bcf-js: the hand-filled sample
-// result (BCF 2.1 and 3.0) and the command's own report of a conformance case. Each file must open
+// result (BCF 2.1 and 3.0), ifcapi-ids's report of a conformance case and ifcapi-export's of the
+// sample building. Each file must open
 // with the topics, labels, referenced model and components that the check found.
 'use strict';
 
@@ -66,3 +67,13 @@ for (const version of ['2.1', '3.0']) {
     assert.match(markup.topic.description, /IfcWall 'Waldo': Description is not set/);
   });
 }
+
+test('BCF 3.0 of ifcapi-export --ids: the walls and spaces that miss their requirements', async () => {
+  const topics = byTitle(await read(process.env.IDS_EXPORT_BCF, '3.0'));
+  assert.deepEqual(Object.keys(topics).sort(), ['Every space is classified', 'Every wall has a fire rating']);
+  const walls = topics['Every wall has a fire rating'];
+  assert.equal(components(walls).length, 2);
+  assert.ok(components(walls).includes('3W0000001008000000000J'));
+  assert.equal(fileName(walls, '3.0'), 'out.ifc');
+  assert.ok(walls.topic.labels.includes('IDS'));
+});
