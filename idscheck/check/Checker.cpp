@@ -238,8 +238,9 @@ CheckResult Checker::Run(const std::string& modelFile, const std::vector<Documen
   result.schema = std::string(model.SchemaName());
   result.timeStamp = model.TimeStamp();
   const std::vector<InstanceIndex> projects = model.InstancesOf("IFCPROJECT", false);
-  if (!projects.empty())
+  if (!projects.empty()) {
     result.projectGlobalId = index.GetText(projects.front(), "GlobalId");
+  }
   std::vector<Walk> walks;
   for (const Document& document : documents) {
     for (const Specification& specification : document.specifications) {

@@ -135,8 +135,9 @@ std::vector<InstanceIndex> ReaderModelView::InstancesOf(std::string_view upperNa
 
 std::string ReaderModelView::TimeStamp() const {
   const std::vector<Ifc::Value>& fileName = model->GetHeader().fileName;
-  if (fileName.size() < 2 || fileName[1].kind != Ifc::Value::Kind::String)
+  if (fileName.size() < 2 || fileName[1].kind != Ifc::Value::Kind::String) {
     return {};
+  }
   return fileName[1].text;
 }
 

@@ -74,6 +74,10 @@ test('BCF 3.0 of ifcapi-export --ids: the walls and spaces that miss their requi
   const walls = topics['Every wall has a fire rating'];
   assert.equal(components(walls).length, 2);
   assert.ok(components(walls).includes('3W0000001008000000000J'));
-  assert.equal(fileName(walls, '3.0'), 'out.ifc');
+  // The written file's name, IfcProject and FILE_NAME time stamp (kept from the sample building).
+  assert.deepEqual(walls.header.files, [
+    { filename: 'out.ifc', date: '2026-01-01T00:00:00', ifc_project: '3000000010080000000001', is_external: 'true' },
+  ]);
+  assert.equal(walls.topic.creation_date, '2026-01-01T00:00:00');
   assert.ok(walls.topic.labels.includes('IDS'));
 });
