@@ -11,15 +11,16 @@ constexpr std::uint32_t RotateLeft(std::uint32_t value, int bits) {
 // One 64-byte block into the running state.
 void Sha1Block(const std::uint8_t* block, std::array<std::uint32_t, 5>& state) {
   std::array<std::uint32_t, 80> words{};
-  for (int k = 0; k < 16; ++k) {
-    words[k] = std::uint32_t{block[4 * k]} << 24 | std::uint32_t{block[4 * k + 1]} << 16 |
-               std::uint32_t{block[4 * k + 2]} << 8 | std::uint32_t{block[4 * k + 3]};
+  for (std::size_t k = 0; k < 16; ++k) {
+    const std::uint8_t* bytes = block + 4 * k;
+    words[k] = std::uint32_t{bytes[0]} << 24 | std::uint32_t{bytes[1]} << 16 | std::uint32_t{bytes[2]} << 8 |
+               std::uint32_t{bytes[3]};
   }
-  for (int k = 16; k < 80; ++k) {
+  for (std::size_t k = 16; k < 80; ++k) {
     words[k] = RotateLeft(words[k - 3] ^ words[k - 8] ^ words[k - 14] ^ words[k - 16], 1);
   }
   std::uint32_t a = state[0], b = state[1], c = state[2], d = state[3], e = state[4];
-  for (int k = 0; k < 80; ++k) {
+  for (std::size_t k = 0; k < 80; ++k) {
     std::uint32_t mixed = 0;
     std::uint32_t constant = 0;
     if (k < 20) {
