@@ -34,7 +34,7 @@ while (($# > 0)); do
 done
 
 # What the main command's build needs (scripts/run-example.sh installs these and nothing else).
-packages=(cmake ninja-build g++ python3 googletest libgtest-dev libgmock-dev clang-format libxml2-dev)
+packages=(cmake ninja-build g++ python3 googletest libgtest-dev libgmock-dev clang-format libxml2-dev libzip-dev)
 for stage in "${stages[@]}"; do
   read -r -a named <<<"$(sed -n 's/^# packages: //p' "$stage")"
   packages+=("${named[@]}")

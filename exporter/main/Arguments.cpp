@@ -6,7 +6,8 @@ namespace Exporter {
 
 const char Usage[] =
     "Usage: ifcapi-export [--addon PATH] [--alternative] [--strict] [--quiet] [--trace] [--only GLOBALID]...\n"
-    "                     [--ids REQUIREMENTS.ids]... INPUT.ifc OUTPUT.ifc\n"
+    "                     [--ids REQUIREMENTS.ids]... [--report-bcf FILE [--bcf-version 2.1|3.0]]\n"
+    "                     INPUT.ifc OUTPUT.ifc\n"
     "\n"
     "Reads the IFC file INPUT.ifc (IFC2X3, IFC4 or IFC4X3_ADD2), asks the add-on's hook data provider for the property "
     "sets,\n"
@@ -24,8 +25,33 @@ const char Usage[] =
     "  --ids REQUIREMENTS.ids\n"
     "                  check the written file against this IDS document's requirements and\n"
     "                  print the report; may be repeated\n"
+    "  --report-bcf FILE\n"
+    "                  write the failures of the --ids check as BCF topics for issue trackers\n"
+    "                  and authoring tools: one per failed specification\n"
+    "  --bcf-version V the BCF version of --report-bcf: 2.1 (default) or 3.0\n"
     "  --version       the tool's version\n"
     "  --help          this text and the exit codes\n";
+
+namespace {
+
+// --report-bcf and --bcf-version go with --ids and with each other.
+bool CheckBcfOptions(const Arguments& arguments, std::string& error) {
+  if (!arguments.bcfVersion.empty() && arguments.bcfVersion != "2.1" && arguments.bcfVersion != "3.0") {
+    error = "--bcf-version: '" + arguments.bcfVersion + "' is no BCF version; 2.1 or 3.0";
+    return false;
+  }
+  if (!arguments.bcfVersion.empty() && arguments.bcfReport.empty()) {
+    error = "--bcf-version needs --report-bcf FILE";
+    return false;
+  }
+  if (!arguments.bcfReport.empty() && arguments.ids.empty()) {
+    error = "--report-bcf needs --ids";
+    return false;
+  }
+  return true;
+}
+
+}  // namespace
 
 bool ParseArguments(int argc, const char* const* argv, Arguments& arguments, std::string& error) {
   std::string* paths[] = {&arguments.input, &arguments.output};
@@ -59,6 +85,13 @@ bool ParseArguments(int argc, const char* const* argv, Arguments& arguments, std
         return false;
       }
       arguments.ids.emplace_back(argv[++i]);
+    } else if (argument == "--report-bcf" || argument == "--bcf-version") {
+      if (i + 1 >= argc) {
+        error =
+            std::string(argument) + (argument == "--report-bcf" ? " needs a path" : " needs a version (2.1 or 3.0)");
+        return false;
+      }
+      (argument == "--report-bcf" ? arguments.bcfReport : arguments.bcfVersion) = argv[++i];
     } else if (argument == "--trace") {
       arguments.trace = true;
     } else if (argument == "--only") {
@@ -78,6 +111,9 @@ bool ParseArguments(int argc, const char* const* argv, Arguments& arguments, std
       error = "too many arguments";
       return false;
     }
+  }
+  if (!CheckBcfOptions(arguments, error)) {
+    return false;
   }
   if (pathCount != 2) {
     error = "INPUT.ifc and OUTPUT.ifc are required";

@@ -1,7 +1,7 @@
 // The command line of ifcapi-export, parsed:
 //
 //   ifcapi-export [--addon PATH] [--alternative] [--strict] [--quiet] [--trace] [--only GLOBALID]...
-//                 [--ids REQUIREMENTS.ids]... INPUT.ifc OUTPUT.ifc
+//                 [--ids REQUIREMENTS.ids]... [--report-bcf FILE [--bcf-version 2.1|3.0]] INPUT.ifc OUTPUT.ifc
 //
 //   Arguments arguments;
 //   std::string error;
@@ -26,6 +26,8 @@ struct Arguments {
   bool trace = false;            // --trace
   std::vector<GuidBytes> only;   // --only GLOBALID, each
   std::vector<std::string> ids;  // --ids REQUIREMENTS.ids, each: checked against the written file
+  std::string bcfReport;         // --report-bcf FILE: the failures of the --ids check as BCF; empty: none
+  std::string bcfVersion;        // --bcf-version: "2.1" or "3.0"; empty: 2.1
   std::string input;
   std::string output;
 };

@@ -3,6 +3,7 @@
 #ifdef IFCAPI_EXPORT_IDS
 #include "idscheck/check/Checker.h"
 #include "idscheck/check/ReaderModelView.h"
+#include "idscheck/reports/BcfReport.h"
 #include "idscheck/reports/ConsoleReport.h"
 #include "idscheck/session/CheckSession.h"
 #include "ifc/step/Model.h"
@@ -28,7 +29,25 @@ std::optional<bool> RequirementsCheck::Check(const std::string& path, std::FILE*
   }
   const Ids::CheckResult result = Ids::Checker(Ids::ReaderModelView(model)).Run(path, documents->read);
   Ids::PrintConsoleReport(result, out);
+  if (!bcfPath.empty()) {
+    Ids::BcfOptions options;
+    if (!bcfVersion.empty() && !Ids::ParseBcfVersion(bcfVersion, options.version)) {
+      error = "--bcf-version: '" + bcfVersion + "' is no BCF version";
+      return std::nullopt;
+    }
+    if (!Ids::WriteBcfReport(result, options, bcfPath, error)) {
+      return std::nullopt;
+    }
+  }
   return result.Passes();
+}
+
+bool RequirementsCheck::WritesBcf(std::string& error) {
+  if (!Ids::BcfWritingAvailable()) {
+    error = std::string("--report-bcf: ") + Ids::kNoBcfMessage;
+    return false;
+  }
+  return true;
 }
 
 #else
@@ -45,7 +64,17 @@ std::optional<bool> RequirementsCheck::Check(const std::string&, std::FILE*, std
   return std::nullopt;
 }
 
+bool RequirementsCheck::WritesBcf(std::string& error) {
+  error = "--report-bcf: this build writes no BCF (it has no requirements checker)";
+  return false;
+}
+
 #endif
+
+void RequirementsCheck::ReportBcf(const std::string& path, const std::string& version) {
+  bcfPath = path;
+  bcfVersion = version;
+}
 
 RequirementsCheck::RequirementsCheck() = default;
 RequirementsCheck::~RequirementsCheck() = default;

@@ -6,7 +6,8 @@
 //   ...                                                                       // the file is written
 //   const auto passes = check.Check("out.ifc", stdout, error);                // nullopt: unreadable
 //
-// A build without the checker (a cross build without libxml2) refuses --ids in Read.
+// A build without the checker (a cross build without libxml2) refuses --ids in Read; one without
+// libzip (the Windows cross build) writes no BCF (WritesBcf).
 #pragma once
 
 #include <cstdio>
@@ -28,13 +29,22 @@ class RequirementsCheck {
   // at the first that is not valid, or when this build has no checker.
   bool Read(const std::vector<std::string>& paths, std::string& error);
 
-  // Reads the file at `path` and checks it against the documents read, printing the report to `out`:
-  // whether every specification passes, or nullopt with `error` set when the file cannot be read.
+  // Whether this build writes BCF (--report-bcf); false with `error` saying why not.
+  static bool WritesBcf(std::string& error);
+
+  // Writes the failures as BCF (`version` "2.1", "3.0" or empty: 2.1) to `bcfPath` after each check.
+  void ReportBcf(const std::string& bcfPath, const std::string& version);
+
+  // Reads the file at `path` and checks it against the documents read, printing the report to `out`
+  // and writing the BCF report if asked: whether every specification passes, or nullopt with `error`
+  // set when the file cannot be read or the BCF report not written.
   std::optional<bool> Check(const std::string& path, std::FILE* out, std::string& error) const;
 
  private:
   struct Documents;
   std::unique_ptr<Documents> documents;
+  std::string bcfPath;
+  std::string bcfVersion;
 };
 
 }  // namespace Exporter

@@ -2,7 +2,7 @@
 // enriched file in the same schema.
 //
 //   ifcapi-export [--addon PATH] [--alternative] [--strict] [--quiet] [--trace] [--only GLOBALID]...
-//                 [--ids REQUIREMENTS.ids]... INPUT.ifc OUTPUT.ifc
+//                 [--ids REQUIREMENTS.ids]... [--report-bcf FILE [--bcf-version 2.1|3.0]] INPUT.ifc OUTPUT.ifc
 //
 // Exit codes: 0 done, 1 the output could not be written, 2 bad usage, 3 bad input, 4 add-on failure
 // (it could not be loaded or started, or its provider threw out of a hook query), 5 an IDS document
@@ -14,10 +14,10 @@
 #include <vector>
 
 #include "KT/OutOfMemoryException.h"
+#include "commandline/ExitCode.h"
 #include "exporter/addon/AddOn.h"
 #include "exporter/addon/Platform.h"
 #include "exporter/lookup/ElementLookup.h"
-#include "commandline/ExitCode.h"
 #include "exporter/main/Arguments.h"
 #include "exporter/main/FlawWarnings.h"
 #include "exporter/main/RequirementsCheck.h"
@@ -123,7 +123,7 @@ int Export(const Exporter::Arguments& arguments, const Exporter::RequirementsChe
   }
   const std::optional<bool> passes = requirements.Check(arguments.output, stdout, error);
   if (!passes) {
-    return Fail(ExitCode::OutputNotWritten, "the written file cannot be read back: " + error);
+    return Fail(ExitCode::OutputNotWritten, "the requirements check of the written file failed: " + error);
   }
   return ToInt(*passes ? ExitCode::Done : ExitCode::RequirementsNotMet);
 }
@@ -146,16 +146,25 @@ int Run(int argc, char** argv) {
   // Before anything is loaded or written: the output may not be the input under another name.
   if (Ifc::NamesSameFile(arguments.input, arguments.output) ||
       Ifc::NamesSameFile(arguments.input, arguments.output + ".partial")) {
-    return Fail(ExitCode::BadUsage, arguments.output + " is the input file " + arguments.input + "; choose another output");
+    return Fail(ExitCode::BadUsage,
+                arguments.output + " is the input file " + arguments.input + "; choose another output");
   }
   // The output is written beside its path and renamed into place, which would replace a device or FIFO.
   if (Ifc::NamesOtherThanFile(arguments.output)) {
     return Fail(ExitCode::BadUsage, arguments.output + ": not a regular file; name a file to write the output to");
   }
+  if (!arguments.bcfReport.empty() && !Exporter::RequirementsCheck::WritesBcf(error)) {
+    return Fail(ExitCode::BadUsage, error);
+  }
+  if (Ifc::NamesOtherThanFile(arguments.bcfReport)) {
+    return Fail(ExitCode::BadUsage,
+                arguments.bcfReport + ": not a regular file; name a file to write the BCF report to");
+  }
   Exporter::RequirementsCheck requirements;
   if (!arguments.ids.empty() && !requirements.Read(arguments.ids, error)) {
     return Fail(ExitCode::RequirementsUnreadable, error);
   }
+  requirements.ReportBcf(arguments.bcfReport, arguments.bcfVersion);
   if (arguments.addOn.empty()) {
     arguments.addOn = Exporter::ExecutableDirectory() + Exporter::ExampleAddOnFileName();
   }

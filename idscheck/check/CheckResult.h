@@ -28,6 +28,7 @@ struct ElementFailure {
 
 struct SpecificationResult {
   std::string idsFile;         // the IDS document's path, as given on the command line
+  std::string idsTitle;        // the IDS document's title, empty when absent
   std::string name;            // the specification's name attribute
   std::string identifier;      // its identifier attribute, empty when absent
   std::string description;     // empty when absent
@@ -47,6 +48,8 @@ struct SpecificationResult {
 struct CheckResult {
   std::string modelFile;                            // the IFC file's path, as given
   std::string schema;                               // "IFC2X3", "IFC4" or "IFC4X3_ADD2"
+  std::string projectGlobalId;                      // the first IfcProject's GlobalId, empty when none
+  std::string timeStamp;                            // FILE_NAME's time stamp as written, empty when none
   std::vector<SpecificationResult> specifications;  // in document order, documents in argument order
 
   bool Passes() const noexcept {

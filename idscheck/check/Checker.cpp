@@ -87,9 +87,10 @@ ElementFailure Checker::Failure(InstanceIndex instance) const {
   return failure;
 }
 
-SpecificationResult Checker::Begin(const Specification& specification, const std::string& idsFile) const {
+SpecificationResult Checker::Begin(const Specification& specification, const Document& document) const {
   SpecificationResult result;
-  result.idsFile = idsFile;
+  result.idsFile = document.path;
+  result.idsTitle = document.title;
   result.name = specification.name;
   result.identifier = specification.identifier;
   result.description = specification.description;
@@ -231,10 +232,15 @@ CheckResult Checker::Run(const std::string& modelFile, const std::vector<Documen
   CheckResult result;
   result.modelFile = modelFile;
   result.schema = std::string(model.SchemaName());
+  result.timeStamp = model.TimeStamp();
+  const std::vector<InstanceIndex> projects = model.InstancesOf("IFCPROJECT", false);
+  if (!projects.empty()) {
+    result.projectGlobalId = index.GetText(projects.front(), "GlobalId");
+  }
   std::vector<Walk> walks;
   for (const Document& document : documents) {
     for (const Specification& specification : document.specifications) {
-      result.specifications.push_back(Begin(specification, document.path));
+      result.specifications.push_back(Begin(specification, document));
       const std::optional<std::vector<std::string>> entities = CandidateEntities(specification);
       walks.push_back(Walk{&specification, entities ? Candidates(*entities) : std::vector<InstanceIndex>(), !entities});
     }

@@ -30,7 +30,7 @@ class Checker {
   void UseThreads(std::size_t count) noexcept { threads = count; }
 
  private:
-  SpecificationResult Begin(const Specification& specification, const std::string& idsFile) const;
+  SpecificationResult Begin(const Specification& specification, const Document& document) const;
   struct Walk;
   void CheckPart(const std::vector<Walk>& walks, InstanceIndex first, InstanceIndex end, const FacetEvaluator& facets,
                  std::vector<SpecificationResult>& results) const;

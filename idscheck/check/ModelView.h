@@ -52,6 +52,9 @@ class ModelView {
   virtual void References(InstanceIndex index, std::string_view name, std::vector<InstanceIndex>& out) const = 0;
   // The instances of the entity `upperName` and, unless `exact`, of its subtypes, in file order.
   virtual std::vector<InstanceIndex> InstancesOf(std::string_view upperName, bool exact) const = 0;
+  // The time stamp of the file's FILE_NAME header record as written ("2024-05-01T10:00:00"), empty
+  // when there is none.
+  virtual std::string TimeStamp() const { return {}; }
 };
 
 }  // namespace Ids

@@ -96,9 +96,8 @@ void ReaderModelView::References(InstanceIndex index, std::string_view name, std
   const Ifc::AttributeSlot slot = model->GetSchema().FindAttribute(record.entity, name);
   const std::string_view text(model->Data(), model->Size());
   std::size_t at = 0;
-  if (!slot.Valid() ||
-      Ifc::FindArgument(text, record.offset + record.argument, static_cast<std::size_t>(slot.Index()), at) !=
-          Ifc::ArgumentSearch::Found)
+  if (!slot.Valid() || Ifc::FindArgument(text, record.offset + record.argument, static_cast<std::size_t>(slot.Index()),
+                                         at) != Ifc::ArgumentSearch::Found)
     return;
   Ifc::Lexer lexer(text, at, record.line);
   const auto add = [this, &out](const Ifc::Token& token) {
@@ -132,6 +131,14 @@ std::vector<InstanceIndex> ReaderModelView::InstancesOf(std::string_view upperNa
   for (const Ifc::InstanceIndex index : model->InstancesOf(entity, exact))
     result.push_back(index.Value());
   return result;
+}
+
+std::string ReaderModelView::TimeStamp() const {
+  const std::vector<Ifc::Value>& fileName = model->GetHeader().fileName;
+  if (fileName.size() < 2 || fileName[1].kind != Ifc::Value::Kind::String) {
+    return {};
+  }
+  return fileName[1].text;
 }
 
 ModelValue ToModelValue(Ifc::Value&& value) {

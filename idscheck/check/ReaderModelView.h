@@ -40,6 +40,7 @@ class ReaderModelView final : public ModelView {
   bool Attribute(InstanceIndex index, std::string_view name, ModelValue& value) const override;
   void References(InstanceIndex index, std::string_view name, std::vector<InstanceIndex>& out) const override;
   std::vector<InstanceIndex> InstancesOf(std::string_view upperName, bool exact) const override;
+  std::string TimeStamp() const override;
 
  private:
   std::unique_ptr<Ifc::Model> owned;

@@ -10,17 +10,6 @@ namespace Ids {
 
 namespace {
 
-std::string JoinedReasons(const ElementFailure& failure) {
-  std::string joined;
-  for (const std::string& reason : failure.reasons) {
-    if (!joined.empty()) {
-      joined += "; ";
-    }
-    joined += reason;
-  }
-  return joined.empty() ? std::string("the element does not meet the requirements") : joined;
-}
-
 std::string FailureLine(const ElementFailure& failure) {
   std::string line = "    #" + std::to_string(failure.instance) + ' ';
   line += failure.globalId.empty() ? std::string("(no GlobalId)") : ConsoleText(failure.globalId);
@@ -38,8 +27,7 @@ std::string SpecificationLines(const SpecificationResult& specification, const s
   if (status == SpecificationStatus::NotApplicable) {
     return lines + ": not checked\n";
   }
-  lines += ": " + std::to_string(specification.applicable) + " applicable, " + std::to_string(specification.passed) +
-           " passed, " + std::to_string(specification.failed) + " failed\n";
+  lines += ": " + CountsText(specification) + '\n';
   if (!specification.schemaListed) {
     lines += "    note: " + ConsoleText(SchemaNote(specification, schema)) + '\n';
   }

@@ -60,4 +60,20 @@ ReportSummary Summarize(const CheckResult& result) noexcept {
   return summary;
 }
 
+std::string CountsText(const SpecificationResult& specification) {
+  return std::to_string(specification.applicable) + " applicable, " + std::to_string(specification.passed) +
+         " passed, " + std::to_string(specification.failed) + " failed";
+}
+
+std::string JoinedReasons(const ElementFailure& failure) {
+  std::string joined;
+  for (const std::string& reason : failure.reasons) {
+    if (!joined.empty()) {
+      joined += "; ";
+    }
+    joined += reason;
+  }
+  return joined.empty() ? std::string("the element does not meet the requirements") : joined;
+}
+
 }  // namespace Ids

@@ -42,4 +42,10 @@ struct ReportSummary {
 
 ReportSummary Summarize(const CheckResult& result) noexcept;
 
+// The counts in words: "120 applicable, 118 passed, 2 failed".
+std::string CountsText(const SpecificationResult& specification);
+
+// Why an element failed: its reasons joined by "; " ("Pset_WallCommon.FireRating is missing").
+std::string JoinedReasons(const ElementFailure& failure);
+
 }  // namespace Ids

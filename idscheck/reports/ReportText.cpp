@@ -79,7 +79,9 @@ void AppendHtmlText(std::string& out, std::string_view text) {
         out += c;
         break;
       default:
-        if (static_cast<std::uint8_t>(c) < 0x20 || c == 0x7F) {
+        // U+FFFE and U+FFFF are no XML characters.
+        if (static_cast<std::uint8_t>(c) < 0x20 || c == 0x7F || text.substr(0, 3) == "\xEF\xBF\xBE" ||
+            text.substr(0, 3) == "\xEF\xBF\xBF") {
           out += kReplacement;
         } else {
           out.append(text.data(), length);

@@ -16,8 +16,8 @@ namespace Ids {
 // Appends `text` as a JSON string, quotes included: quote, backslash and control characters escaped.
 void AppendJsonString(std::string& out, std::string_view text);
 
-// Appends `text` for an HTML element's content or a quoted attribute value: & < > " ' as references,
-// control characters other than tab and line ends as U+FFFD.
+// Appends `text` for an HTML or XML element's content or a quoted attribute value: & < > " ' as
+// references, control characters other than tab and line ends, U+FFFE and U+FFFF as U+FFFD.
 void AppendHtmlText(std::string& out, std::string_view text);
 
 // `text` safe to print on a terminal: control characters (C0, DEL, C1) written as \xNN, so that a

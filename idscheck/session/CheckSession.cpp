@@ -1,12 +1,12 @@
 #include "idscheck/session/CheckSession.h"
 
 #include "commandline/ExitCode.h"
-
 #include "idscheck/check/Audit.h"
 #include "idscheck/check/Checker.h"
 #include "idscheck/check/DocumentReader.h"
 #include "idscheck/check/ReaderModelView.h"
 #include "idscheck/check/SchemaCatalog.h"
+#include "idscheck/reports/BcfReport.h"
 #include "idscheck/reports/ConsoleReport.h"
 #include "idscheck/reports/HtmlReport.h"
 #include "idscheck/reports/JsonReport.h"
@@ -54,6 +54,11 @@ int RunSession(const SessionOptions& options, std::FILE* out, std::FILE* err) {
     return CommandLine::ToInt(CommandLine::ExitCode::OutputNotWritten);
   }
   if (!options.htmlReport.empty() && !WriteHtmlReport(result, options.htmlReport, error)) {
+    std::fprintf(err, "ifcapi-ids: %s\n", error.c_str());
+    return CommandLine::ToInt(CommandLine::ExitCode::OutputNotWritten);
+  }
+  if (!options.bcfReport.empty() &&
+      !WriteBcfReport(result, BcfOptions{options.bcfVersion, {}}, options.bcfReport, error)) {
     std::fprintf(err, "ifcapi-ids: %s\n", error.c_str());
     return CommandLine::ToInt(CommandLine::ExitCode::OutputNotWritten);
   }

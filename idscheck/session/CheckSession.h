@@ -16,6 +16,7 @@
 #include "idscheck/check/CheckResult.h"
 #include "idscheck/check/Document.h"
 #include "idscheck/check/ModelView.h"
+#include "idscheck/reports/BcfTopics.h"
 
 namespace Ids {
 
@@ -24,6 +25,8 @@ struct SessionOptions {
   std::vector<std::string> idsFiles;
   std::string jsonReport;  // empty: none
   std::string htmlReport;  // empty: none
+  std::string bcfReport;   // empty: none
+  BcfVersion bcfVersion = BcfVersion::V2_1;
 };
 
 int RunSession(const SessionOptions& options, std::FILE* out, std::FILE* err);

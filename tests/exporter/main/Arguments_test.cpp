@@ -63,5 +63,27 @@ TEST(Arguments, AnOptionWithoutItsValueIsNamed) {
   EXPECT_EQ(Parse({"--only", "in.ifc", "out.ifc"}, arguments), "--only: 'in.ifc' is no GlobalId");
 }
 
+// --report-bcf and --bcf-version go with --ids and with each other; the version is 2.1 or 3.0.
+TEST(Arguments, TheBcfReportNeedsTheCheckAndAKnownVersion) {
+  const std::pair<std::vector<const char*>, std::string> cases[] = {
+      {{"--ids", "a.ids", "--report-bcf", "f.bcf", "--bcf-version", "3.0"}, ""},
+      {{"--ids", "a.ids", "--report-bcf", "f.bcf"}, ""},
+      {{"--report-bcf", "f.bcf"}, "--report-bcf needs --ids"},
+      {{"--ids", "a.ids", "--bcf-version", "3.0"}, "--bcf-version needs --report-bcf FILE"},
+      {{"--ids", "a.ids", "--report-bcf", "f.bcf", "--bcf-version", "3"},
+       "--bcf-version: '3' is no BCF version; 2.1 or 3.0"},
+      {{"--ids", "a.ids", "--report-bcf"}, "--report-bcf needs a path"},
+  };
+  for (const auto& [words, error] : cases) {
+    std::vector<const char*> all = {"in.ifc", "out.ifc"};
+    all.insert(all.end(), words.begin(), words.end());
+    Arguments arguments;
+    EXPECT_EQ(Parse(all, arguments), error);
+    if (error.empty()) {
+      EXPECT_EQ(arguments.bcfReport, "f.bcf");
+    }
+  }
+}
+
 }  // namespace
 }  // namespace Exporter

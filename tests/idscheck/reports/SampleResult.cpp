@@ -8,6 +8,7 @@ Ids::SpecificationResult Specification(const char* name, const char* versions, s
                                        std::size_t failed) {
   Ids::SpecificationResult specification;
   specification.idsFile = "requirements.ids";
+  specification.idsTitle = "Sample requirements";
   specification.name = name;
   specification.ifcVersions = versions;
   specification.cardinality = "required";
@@ -56,6 +57,8 @@ Ids::CheckResult SampleResult() {
   Ids::CheckResult result;
   result.modelFile = "models/sample <building>.ifc";
   result.schema = "IFC4";
+  result.projectGlobalId = "0YvctVUKr0kugbFTf53O9L";
+  result.timeStamp = "2024-05-01T10:00:00";
   result.specifications.push_back(WallsSpecification());
   Ids::SpecificationResult doors = Specification("Doors are classified", "IFC4X3_ADD2", 4, 0);
   doors.schemaListed = false;  // checked all the same: ifcVersion is metadata

@@ -1,21 +1,28 @@
-// Writes the three reports of the hand-filled sample result, for the Node and browser checks:
-//   ids_sample_reports REPORT.json REPORT.html   (the console report goes to standard output)
+// Writes the reports of the hand-filled sample result, for the Node and browser checks:
+//   ids_sample_reports REPORT.json REPORT.html [REPORT-2.1.bcf REPORT-3.0.bcf]
+// (the console report goes to standard output; the BCF reports where the build writes BCF).
 #include <cstdio>
 #include <string>
 
+#include "idscheck/reports/BcfReport.h"
 #include "idscheck/reports/ConsoleReport.h"
 #include "idscheck/reports/HtmlReport.h"
 #include "idscheck/reports/JsonReport.h"
 #include "tests/idscheck/reports/SampleResult.h"
 
 int main(int argc, char** argv) {
-  if (argc != 3) {
-    std::fprintf(stderr, "usage: ids_sample_reports REPORT.json REPORT.html\n");
+  if (argc != 3 && argc != 5) {
+    std::fprintf(stderr, "usage: ids_sample_reports REPORT.json REPORT.html [REPORT-2.1.bcf REPORT-3.0.bcf]\n");
     return 2;
   }
   const Ids::CheckResult result = IdsTest::SampleResult();
   std::string error;
   if (!Ids::WriteJsonReport(result, argv[1], error) || !Ids::WriteHtmlReport(result, argv[2], error)) {
+    std::fprintf(stderr, "ids_sample_reports: %s\n", error.c_str());
+    return 1;
+  }
+  if (argc == 5 && (!Ids::WriteBcfReport(result, {Ids::BcfVersion::V2_1, {}}, argv[3], error) ||
+                    !Ids::WriteBcfReport(result, {Ids::BcfVersion::V3_0, {}}, argv[4], error))) {
     std::fprintf(stderr, "ids_sample_reports: %s\n", error.c_str());
     return 1;
   }
