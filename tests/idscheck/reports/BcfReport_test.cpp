@@ -248,12 +248,14 @@ TEST_P(BcfVersions, TheDescriptionNamesTheRequirementAndHostileNamesSurvive) {
             0u)
       << description;
   // The escape character is no XML character: it becomes U+FFFD, the rest comes back unchanged.
-  EXPECT_NE(description.find("#58 2O2Fr$t4X7Zf8NOew3FLOH IfcWall 'Wall \"A\" <script>alert('x')</script> & \\ "
-                             "\xEF\xBF\xBD[31mred\t Gr\xC3\xB6\xC3\x9F"
-                             "e m\xC2\xB2': Pset_WallCommon.FireRating is missing\n"),
-            std::string::npos)
+  EXPECT_NE(
+      description.find("#58 2O2Fr$t4X7Zf8NOew3FLOH IfcWall 'Wall \"A\" <script>alert('x')</script> & \\ "
+                       "\xEF\xBF\xBD[31mred\t Gr\xC3\xB6\xC3\x9F"
+                       "e m\xC2\xB2': Pset_WallCommon.FireRating is missing, required one of 'REI 60', 'REI 90'\n"),
+      std::string::npos)
       << description;
-  EXPECT_NE(description.find("#77 (no GlobalId) IfcWallStandardCase: Pset_WallCommon.FireRating is missing\n"
+  EXPECT_NE(description.find("#77 (no GlobalId) IfcWallStandardCase: Pset_WallCommon.FireRating is missing, required "
+                             "one of 'REI 60', 'REI 90'\n"
                              "1 failing elements have no valid GlobalId and are not among the components\n"),
             std::string::npos)
       << description;
