@@ -26,7 +26,6 @@ constexpr int kHeld = 2;
 
 char slotPaths[kRemovalSlots][kSlotPathSize];
 std::atomic<int> slotStates[kRemovalSlots];
-std::atomic<bool> handlersInstalled{false};
 
 static_assert(std::atomic<int>::is_always_lock_free, "the signal handler reads the slot states");
 
@@ -104,9 +103,8 @@ int RegisterForRemoval(const std::string& path) noexcept {
   if (path.size() >= kSlotPathSize) {
     return -1;
   }
-  if (!handlersInstalled.exchange(true)) {
-    InstallHandlers();
-  }
+  // Each time: the program may have put a signal back to its default action since.
+  InstallHandlers();
   for (int slot = 0; slot < kRemovalSlots; ++slot) {
     int expected = kFree;
     if (slotStates[slot].compare_exchange_strong(expected, kFilling)) {
