@@ -35,6 +35,12 @@ constexpr int kNameAttempts = 16;
 
 constexpr std::intptr_t kClosed = -1;
 
+#if defined(_WIN32)
+// How often, and how far apart, a rename refused while another process holds the output is tried.
+constexpr int kRenameAttempts = 40;
+constexpr DWORD kRenamePauseMilliseconds = 25;
+#endif
+
 std::uint64_t SystemRandomNumber() {
   std::uint64_t number = 0;
 #if defined(_WIN32)
@@ -98,9 +104,21 @@ void RemoveFile(const std::string& path) {
   DeleteFileA(path.c_str());
 }
 
-// MoveFileEx replaces an existing file, which a plain rename does not do on Windows.
+// MoveFileEx replaces an existing file, which a plain rename does not do on Windows. It is refused
+// while another process replaces or holds the same file, so that is waited out for a while.
 bool RenameReplacing(const std::string& from, const std::string& to) {
-  return MoveFileExA(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING) != 0;
+  for (int attempt = 0; attempt < kRenameAttempts; ++attempt) {
+    if (MoveFileExA(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING) != 0) {
+      return true;
+    }
+    const DWORD error = GetLastError();
+    if (error != ERROR_ACCESS_DENIED && error != ERROR_SHARING_VIOLATION) {
+      return false;
+    }
+    Sleep(kRenamePauseMilliseconds);
+    SetLastError(error);
+  }
+  return false;
 }
 
 #else
