@@ -169,7 +169,7 @@ bool RenameReplacing(const std::string& from, const std::string& to) {
 
 SafeOutputFile::SafeOutputFile() : SafeOutputFile(SystemRandomNumber) {}
 
-SafeOutputFile::SafeOutputFile(NameSource names) : names(std::move(names)) {}
+SafeOutputFile::SafeOutputFile(NameSource names) : names(names ? std::move(names) : NameSource(SystemRandomNumber)) {}
 
 SafeOutputFile::~SafeOutputFile() {
   Discard();

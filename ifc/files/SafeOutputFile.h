@@ -23,7 +23,7 @@ namespace Ifc {
 
 class SafeOutputFile {
  public:
-  // Gives the random numbers of the temporary names; tests pass a sequence of their own.
+  // Gives the random numbers of the temporary names (empty: the system's); tests pass a sequence.
   using NameSource = std::function<std::uint64_t()>;
 
   SafeOutputFile();
