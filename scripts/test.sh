@@ -60,6 +60,18 @@ scripts/install-dependencies.sh "${stages[@]}"
 
 status=0
 failed=()
+
+# /dev/null must stay a character device. A tool run as root that is given it as an output and writes
+# aside and renames, or unlinks the path first (gcovr does: `gcovr -o /dev/null`), leaves a plain file
+# in its place, and every later `> /dev/null` fills that file. Checked before and after each stage, so
+# that the stage that broke it is named.
+dev_null_intact() {
+  local when=$1
+  if [[ -c /dev/null ]]; then return 0; fi
+  echo "=== /dev/null is no longer a character device ${when}; restore it (as root: rm /dev/null && mknod -m 666 /dev/null c 1 3)"
+  return 1
+}
+
 # Each stage's output is kept in build/stage-logs/, and the lines that say why a failed stage failed are
 # repeated at the end, where a reader of a long run's tail finds them.
 mkdir -p build/stage-logs
@@ -67,12 +79,15 @@ for file in "${stages[@]}"; do
   name=$(stage_name "$file")
   start=$SECONDS
   echo "=== ${name}"
-  if bash "$file" 2>&1 | tee "build/stage-logs/${name}.log"; then
+  dev_null_intact "before stage ${name}" || exit 1
+  if bash "$file" 2>&1 | tee "build/stage-logs/${name}.log" && dev_null_intact "after stage ${name}, which broke it"; then
     echo "=== ${name}: passed in $((SECONDS - start)) s"
   else
     echo "=== ${name}: FAILED after $((SECONDS - start)) s"
     failed+=("$name")
     status=1
+    # Every later stage would write its output into the file that replaced /dev/null.
+    [[ -c /dev/null ]] || break
   fi
 done
 if ((status != 0)); then

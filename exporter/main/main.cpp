@@ -26,7 +26,7 @@
 #include "exporter/session/ProgressBar.h"
 #include "exporter/session/ProviderFailure.h"
 #include "exporter/trace/Trace.h"
-#include "ifc/files/OutputPath.h"
+#include "ifc/files/RunFiles.h"
 
 namespace {
 
@@ -69,6 +69,15 @@ void PrintSummary(const Exporter::Arguments& arguments, const Exporter::StepFile
   std::fputs(summary.c_str(), stdout);
 }
 
+// What the run reads: the input, the add-on and the IDS documents.
+std::vector<Ifc::RunFile> RunInputs(const Exporter::Arguments& arguments) {
+  std::vector<Ifc::RunFile> inputs{{arguments.input, "the input file"}, {arguments.addOn, "the add-on"}};
+  for (const std::string& ids : arguments.ids) {
+    inputs.push_back({ids, "the IDS document"});
+  }
+  return inputs;
+}
+
 // Reads the input, asks the loaded add-on's provider, writes the output.
 int Export(const Exporter::Arguments& arguments, const Exporter::RequirementsCheck& requirements) {
   std::string error;
@@ -109,10 +118,12 @@ int Export(const Exporter::Arguments& arguments, const Exporter::RequirementsChe
     bar.Clear();
     return Fail(ExitCode::AddOnFailed, failure.what());
   }
-  if (!exporter.Write(arguments.output, BaseName(arguments.output), error,
-                      [&](std::size_t done, std::size_t total) { bar.Show("writing", done, total); })) {
+  const Ifc::Status written =
+      exporter.Write(arguments.output, BaseName(arguments.output),
+                     [&](std::size_t done, std::size_t total) { bar.Show("writing", done, total); });
+  if (!written) {
     bar.Clear();
-    return Fail(ExitCode::OutputNotWritten, error);
+    return Fail(ExitCode::OutputNotWritten, written.Error().Message());
   }
   bar.Clear();
   if (!arguments.quiet) {
@@ -143,31 +154,25 @@ int Run(int argc, char** argv) {
     std::fputs("ifcapi-export " IFCAPI_EXPORT_VERSION "\n", stdout);
     return ToInt(ExitCode::Done);
   }
-  // Before anything is loaded or written: the output may not be the input under another name.
-  if (Ifc::NamesSameFile(arguments.input, arguments.output) ||
-      Ifc::NamesSameFile(arguments.input, arguments.output + ".partial")) {
-    return Fail(ExitCode::BadUsage,
-                arguments.output + " is the input file " + arguments.input + "; choose another output");
+  if (arguments.addOn.empty()) {
+    arguments.addOn = Exporter::ExecutableDirectory() + Exporter::ExampleAddOnFileName();
   }
-  // The output is written beside its path and renamed into place, which would replace a device or FIFO.
-  if (Ifc::NamesOtherThanFile(arguments.output)) {
-    return Fail(ExitCode::BadUsage, arguments.output + ": not a regular file; name a file to write the output to");
+  // Before anything is loaded or written: the output may be no input, nor a folder, device or FIFO.
+  std::vector<Ifc::RunFile> outputs{{arguments.output, "the output"}};
+  if (!arguments.bcfReport.empty()) {
+    outputs.push_back({arguments.bcfReport, "the BCF report"});
+  }
+  if (const Ifc::Status clear = Ifc::CheckRunFiles(RunInputs(arguments), outputs, "output"); !clear) {
+    return Fail(ExitCode::BadUsage, clear.Error().Message());
   }
   if (!arguments.bcfReport.empty() && !Exporter::RequirementsCheck::WritesBcf(error)) {
     return Fail(ExitCode::BadUsage, error);
-  }
-  if (Ifc::NamesOtherThanFile(arguments.bcfReport)) {
-    return Fail(ExitCode::BadUsage,
-                arguments.bcfReport + ": not a regular file; name a file to write the BCF report to");
   }
   Exporter::RequirementsCheck requirements;
   if (!arguments.ids.empty() && !requirements.Read(arguments.ids, error)) {
     return Fail(ExitCode::RequirementsUnreadable, error);
   }
   requirements.ReportBcf(arguments.bcfReport, arguments.bcfVersion);
-  if (arguments.addOn.empty()) {
-    arguments.addOn = Exporter::ExecutableDirectory() + Exporter::ExampleAddOnFileName();
-  }
   Exporter::AddOn addOn;
   if (!addOn.Load(arguments.addOn, error)) {
     return Fail(ExitCode::AddOnFailed, error);

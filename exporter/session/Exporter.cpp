@@ -59,8 +59,7 @@ void Exporter::Collect(const Progress& progress) {
   const Ifc::Schema& schema = context.schema;
   std::vector<std::uint8_t> isObject(schema.EntityCount());
   for (std::size_t entity = 0; entity < schema.EntityCount(); ++entity) {
-    isObject[entity] =
-        schema.IsSubtypeOf(Ifc::EntityId{static_cast<std::int16_t>(entity)}, schema.ifcObject) ? 1 : 0;
+    isObject[entity] = schema.IsSubtypeOf(Ifc::EntityId{static_cast<std::int16_t>(entity)}, schema.ifcObject) ? 1 : 0;
   }
   const auto& rooted = context.Model().RootedInstances();
   for (std::size_t r = 0; r < rooted.size(); ++r) {
@@ -112,9 +111,8 @@ void Exporter::CollectElement(InstanceIndex index, const GuidBytes& guid) {
   }
 }
 
-bool Exporter::Write(const std::string& path, const std::string& fileName, std::string& error,
-                     const Progress& progress) {
-  return FileWriter(context.file, context.replaced, context.added).Write(path, fileName, error, progress);
+Ifc::Status Exporter::Write(const std::string& path, const std::string& fileName, const Progress& progress) {
+  return FileWriter(context.file, context.replaced, context.added).Write(path, fileName, progress);
 }
 
 }  // namespace Exporter

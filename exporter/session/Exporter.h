@@ -5,8 +5,7 @@
 //   StepFile file;                                   // read and indexed
 //   Exporter exporter(file, /*alternative=*/false);
 //   exporter.Collect();                              // the hook queries; throws ProviderFailure
-//   std::string error;
-//   if (!exporter.Write("out.ifc", "out.ifc", error)) Fail(error);
+//   if (auto written = exporter.Write("out.ifc", "out.ifc"); !written) Fail(written.Error());
 //   Print(exporter.GetSummary());
 #pragma once
 
@@ -23,6 +22,7 @@
 #include "exporter/merge/Summary.h"
 #include "exporter/model/StepFile.h"
 #include "exporter/trace/QueryListener.h"
+#include "ifc/errors/Expected.h"
 
 namespace Exporter {
 
@@ -38,10 +38,10 @@ class Exporter {
   // ProviderFailure when the provider throws out of a query.
   void Collect(const Progress& progress = nullptr);
 
-  // Writes the enriched file to `path` + ".partial" and renames it to `path`; `fileName` goes into
-  // the header. False with `error` set, and no file left behind, when writing fails.
-  bool Write(const std::string& path, const std::string& fileName, std::string& error,
-             const Progress& progress = nullptr);
+  // Writes the enriched file to `path`, aside and renamed into place when complete; `fileName` goes
+  // into the header. On failure no file is left behind.
+  [[nodiscard]] Ifc::Status Write(const std::string& path, const std::string& fileName,
+                                  const Progress& progress = nullptr);
 
   const Summary& GetSummary() const noexcept { return context.summary; }
 

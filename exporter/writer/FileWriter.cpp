@@ -40,12 +40,10 @@ std::string FileWriter::FileNameRecord(const std::string& fileName) const {
   return "FILE_NAME(" + Join(values) + ");";
 }
 
-void FileWriter::Copy(OutputFile& out, std::size_t from, std::size_t to) {
-  while (from < to) {
+void FileWriter::Copy(Ifc::SafeOutputFile& out, std::size_t from, std::size_t to) {
+  while (from < to && !out.Failed()) {
     const std::size_t end = std::min(to, from + CopyChunk);
-    if (!out.Write(std::string_view(file.Data() + from, end - from))) {
-      return;
-    }
+    out.Write(std::string_view(file.Data() + from, end - from));
     done += end - from;
     from = end;
     if (progress) {
@@ -54,11 +52,10 @@ void FileWriter::Copy(OutputFile& out, std::size_t from, std::size_t to) {
   }
 }
 
-bool FileWriter::Write(const std::string& path, const std::string& fileName, std::string& error,
-                       const Progress& onProgress) {
-  OutputFile out(path);
-  if (!out.Open(error)) {
-    return false;
+Ifc::Status FileWriter::Write(const std::string& path, const std::string& fileName, const Progress& onProgress) {
+  Ifc::SafeOutputFile out;
+  if (Ifc::Status opened = out.Open(path); !opened) {
+    return opened;
   }
   progress = onProgress;
   done = 0;
@@ -85,7 +82,7 @@ bool FileWriter::Write(const std::string& path, const std::string& fileName, std
   }
   out.Write(WithLineEnds(added.Text(), lineEnd));
   Copy(out, file.DataEnd(), file.Size());
-  return out.Commit(error);
+  return out.Commit();
 }
 
 }  // namespace Exporter

@@ -3,8 +3,7 @@
 // stretches of the input are copied as they are, in blocks, so that progress can be shown.
 //
 //   FileWriter writer(file, replacements, added);
-//   std::string error;
-//   if (!writer.Write("out.ifc", "out.ifc", error)) Fail(error);   // no file is left on failure
+//   if (auto written = writer.Write("out.ifc", "out.ifc"); !written) Fail(written.Error());  // no file left
 #pragma once
 
 #include <cstddef>
@@ -13,8 +12,9 @@
 
 #include "exporter/model/StepFile.h"
 #include "exporter/writer/NewInstances.h"
-#include "exporter/writer/OutputFile.h"
 #include "exporter/writer/Replacements.h"
+#include "ifc/errors/Expected.h"
+#include "ifc/files/SafeOutputFile.h"
 
 namespace Exporter {
 
@@ -27,16 +27,16 @@ class FileWriter {
   FileWriter(const StepFile& file, Replacements& replaced, const NewInstances& added) noexcept
       : file(file), replaced(replaced), added(added) {}
 
-  // Writes to `path` (aside, then renamed); `fileName` goes into the header. False with `error` set,
-  // and no file left behind, when writing fails.
-  bool Write(const std::string& path, const std::string& fileName, std::string& error,
-             const Progress& progress = nullptr);
+  // Writes to `path` (aside, then renamed: Ifc::SafeOutputFile); `fileName` goes into the header. On
+  // failure no file is left behind.
+  [[nodiscard]] Ifc::Status Write(const std::string& path, const std::string& fileName,
+                                  const Progress& progress = nullptr);
 
   // The header's FILE_NAME record for the output: the input's, naming `fileName` and this tool.
   std::string FileNameRecord(const std::string& fileName) const;
 
  private:
-  void Copy(OutputFile& out, std::size_t from, std::size_t to);
+  void Copy(Ifc::SafeOutputFile& out, std::size_t from, std::size_t to);
 
   const StepFile& file;
   Replacements& replaced;

@@ -4,7 +4,7 @@
 #include <ctime>
 #include <set>
 
-#include "idscheck/reports/ReportFile.h"
+#include "ifc/files/SafeOutputFile.h"
 
 #ifdef IFCAPI_HAVE_LIBZIP
 #include <zip.h>
@@ -17,12 +17,16 @@ namespace {
 // The one place that puts the archive's bytes into a file: a temporary beside `path`, renamed into
 // place when complete.
 bool WriteBcfFile(const std::string& path, const std::string& archive, std::string& error) {
-  ReportFile file;
-  if (!file.Open(path, error)) {
-    return false;
+  Ifc::SafeOutputFile file;
+  Ifc::Status written = file.Open(path);
+  if (written) {
+    file.Write(archive);
+    written = file.Commit();
   }
-  file.Text() = archive;
-  return file.Commit(error);
+  if (!written) {
+    error = written.Error().Message();
+  }
+  return written.HasValue();
 }
 
 #ifdef IFCAPI_HAVE_LIBZIP

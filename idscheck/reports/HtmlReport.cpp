@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <string_view>
 
-#include "idscheck/reports/ReportFile.h"
 #include "idscheck/reports/ReportSummary.h"
 #include "idscheck/reports/ReportText.h"
+#include "ifc/files/SafeOutputFile.h"
 
 namespace Ids {
 
@@ -164,9 +164,8 @@ void AppendSpecificationHead(std::string& out, const SpecificationResult& specif
   }
 }
 
-bool AppendSpecification(ReportFile& file, const SpecificationResult& specification, const std::string& schema,
-                         std::string& error) {
-  std::string& out = file.Text();
+void AppendSpecification(std::string& out, Ifc::SafeOutputFile& file, const SpecificationResult& specification,
+                         const std::string& schema) {
   AppendSpecificationHead(out, specification, schema);
   if (!specification.failures.empty()) {
     out +=
@@ -175,9 +174,8 @@ bool AppendSpecification(ReportFile& file, const SpecificationResult& specificat
     const std::size_t listed = std::min(specification.failures.size(), kHtmlFailuresPerSpecification);
     for (std::size_t k = 0; k < listed; ++k) {
       AppendFailureRow(out, specification.failures[k]);
-      if (!file.Flush(error)) {
-        return false;
-      }
+      file.Write(out);
+      out.clear();
     }
     out += "</tbody></table>\n<p class=\"no-match note\" hidden>No listed failing element matches the filter.</p>\n";
     if (specification.failures.size() > listed) {
@@ -187,27 +185,25 @@ bool AppendSpecification(ReportFile& file, const SpecificationResult& specificat
     }
   }
   out += "</section>\n";
-  return true;
 }
 
 }  // namespace
 
-bool WriteHtmlReport(const CheckResult& result, const std::string& path, std::string& error) {
-  ReportFile file;
-  if (!file.Open(path, error)) {
-    return false;
+Ifc::Status WriteHtmlReport(const CheckResult& result, const std::string& path) {
+  Ifc::SafeOutputFile file;
+  if (Ifc::Status opened = file.Open(path); !opened) {
+    return opened;
   }
-  file.Text() += kHead;
-  AppendSummary(file.Text(), result);
+  std::string out(kHead);
+  AppendSummary(out, result);
   for (const SpecificationResult& specification : result.specifications) {
-    if (!AppendSpecification(file, specification, result.schema, error)) {
-      return false;
-    }
+    AppendSpecification(out, file, specification, result.schema);
   }
-  file.Text() += "</main>\n";
-  file.Text() += kScript;
-  file.Text() += "</body>\n</html>\n";
-  return file.Commit(error);
+  out += "</main>\n";
+  out += kScript;
+  out += "</body>\n</html>\n";
+  file.Write(out);
+  return file.Commit();
 }
 
 }  // namespace Ids

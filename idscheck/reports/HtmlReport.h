@@ -3,14 +3,14 @@
 // failing elements, which a text box filters by any column; a switch shows only the failing
 // specifications. Everything from the model and the IDS documents is escaped.
 //
-//   std::string error;
-//   if (!Ids::WriteHtmlReport(result, "report.html", error)) std::fprintf(stderr, "%s\n", error.c_str());
+//   if (auto written = Ids::WriteHtmlReport(result, "report.html"); !written) Report(written.Error());
 #pragma once
 
 #include <cstddef>
 #include <string>
 
 #include "idscheck/check/CheckResult.h"
+#include "ifc/errors/Expected.h"
 
 namespace Ids {
 
@@ -18,8 +18,8 @@ namespace Ids {
 // rest are counted on the page and listed in the JSON report.
 constexpr std::size_t kHtmlFailuresPerSpecification = 2000;
 
-// Writes the page to `path` (through `path`.partial, so that no half page is left); false with
-// `error` naming the file and the reason when it cannot.
-bool WriteHtmlReport(const CheckResult& result, const std::string& path, std::string& error);
+// Writes the page to `path`, aside and renamed into place when complete (Ifc::SafeOutputFile), so that
+// no half page is left; the failure names the path and the reason.
+[[nodiscard]] Ifc::Status WriteHtmlReport(const CheckResult& result, const std::string& path);
 
 }  // namespace Ids

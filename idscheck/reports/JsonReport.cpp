@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <string_view>
 
-#include "idscheck/reports/ReportFile.h"
 #include "idscheck/reports/ReportSummary.h"
 #include "idscheck/reports/ReportText.h"
+#include "ifc/files/SafeOutputFile.h"
 
 namespace Ids {
 
@@ -67,9 +67,8 @@ void AppendFailure(std::string& out, const ElementFailure& failure) {
   out += "]}";
 }
 
-// One specification, failures included, flushing the file between failures.
-bool AppendSpecification(ReportFile& file, const SpecificationResult& specification, std::string& error) {
-  std::string& out = file.Text();
+// One specification, failures included, handing the text to the file after each failure.
+void AppendSpecification(std::string& out, Ifc::SafeOutputFile& file, const SpecificationResult& specification) {
   const char* indent = "      ";
   out += "    {\n";
   AppendStringField(out, indent, "idsFile", specification.idsFile);
@@ -93,13 +92,11 @@ bool AppendSpecification(ReportFile& file, const SpecificationResult& specificat
   for (std::size_t k = 0; k < specification.failures.size(); ++k) {
     out += k == 0 ? "\n" : ",\n";
     AppendFailure(out, specification.failures[k]);
-    if (!file.Flush(error)) {
-      return false;
-    }
+    file.Write(out);
+    out.clear();
   }
   out += specification.failures.empty() ? "]\n" : "\n      ]\n";
   out += "    }";
-  return true;
 }
 
 void AppendHeader(std::string& out, const CheckResult& result) {
@@ -121,20 +118,20 @@ void AppendHeader(std::string& out, const CheckResult& result) {
 
 }  // namespace
 
-bool WriteJsonReport(const CheckResult& result, const std::string& path, std::string& error) {
-  ReportFile file;
-  if (!file.Open(path, error)) {
-    return false;
+Ifc::Status WriteJsonReport(const CheckResult& result, const std::string& path) {
+  Ifc::SafeOutputFile file;
+  if (Ifc::Status opened = file.Open(path); !opened) {
+    return opened;
   }
-  AppendHeader(file.Text(), result);
+  std::string out;
+  AppendHeader(out, result);
   for (std::size_t k = 0; k < result.specifications.size(); ++k) {
-    file.Text() += k == 0 ? "\n" : ",\n";
-    if (!AppendSpecification(file, result.specifications[k], error)) {
-      return false;
-    }
+    out += k == 0 ? "\n" : ",\n";
+    AppendSpecification(out, file, result.specifications[k]);
   }
-  file.Text() += result.specifications.empty() ? "]\n}\n" : "\n  ]\n}\n";
-  return file.Commit(error);
+  out += result.specifications.empty() ? "]\n}\n" : "\n  ]\n}\n";
+  file.Write(out);
+  return file.Commit();
 }
 
 }  // namespace Ids

@@ -10,6 +10,7 @@
 #include "idscheck/reports/ConsoleReport.h"
 #include "idscheck/reports/HtmlReport.h"
 #include "idscheck/reports/JsonReport.h"
+#include "ifc/files/RunFiles.h"
 
 namespace Ids {
 
@@ -35,7 +36,44 @@ bool CheckIds(const ModelView& model, const std::string& modelFile, const std::v
   return true;
 }
 
+namespace {
+
+// Before anything is read: a report may be no input, nor the other report, nor a folder, device or FIFO.
+Ifc::Status CheckReportPaths(const SessionOptions& options) {
+  std::vector<Ifc::RunFile> inputs{{options.modelFile, "the model"}};
+  for (const std::string& ids : options.idsFiles) {
+    inputs.push_back({ids, "the IDS document"});
+  }
+  std::vector<Ifc::RunFile> reports;
+  if (!options.jsonReport.empty()) {
+    reports.push_back({options.jsonReport, "the JSON report"});
+  }
+  if (!options.htmlReport.empty()) {
+    reports.push_back({options.htmlReport, "the HTML report"});
+  }
+  return Ifc::CheckRunFiles(inputs, reports, "report");
+}
+
+// Writes the reports asked for; the first failure.
+Ifc::Status WriteReports(const CheckResult& result, const SessionOptions& options) {
+  if (!options.jsonReport.empty()) {
+    if (Ifc::Status written = WriteJsonReport(result, options.jsonReport); !written) {
+      return written;
+    }
+  }
+  if (!options.htmlReport.empty()) {
+    return WriteHtmlReport(result, options.htmlReport);
+  }
+  return Ifc::Status();
+}
+
+}  // namespace
+
 int RunSession(const SessionOptions& options, std::FILE* out, std::FILE* err) {
+  if (const Ifc::Status clear = CheckReportPaths(options); !clear) {
+    std::fprintf(err, "ifcapi-ids: %s\n", clear.Error().Message().c_str());
+    return CommandLine::ToInt(CommandLine::ExitCode::BadUsage);
+  }
   std::vector<Document> documents;
   std::string error;
   if (!ReadIdsDocuments(options.idsFiles, documents, error)) {
@@ -49,12 +87,8 @@ int RunSession(const SessionOptions& options, std::FILE* out, std::FILE* err) {
   }
   const CheckResult result = Checker(model).Run(options.modelFile, documents);
   PrintConsoleReport(result, out);
-  if (!options.jsonReport.empty() && !WriteJsonReport(result, options.jsonReport, error)) {
-    std::fprintf(err, "ifcapi-ids: %s\n", error.c_str());
-    return CommandLine::ToInt(CommandLine::ExitCode::OutputNotWritten);
-  }
-  if (!options.htmlReport.empty() && !WriteHtmlReport(result, options.htmlReport, error)) {
-    std::fprintf(err, "ifcapi-ids: %s\n", error.c_str());
+  if (const Ifc::Status written = WriteReports(result, options); !written) {
+    std::fprintf(err, "ifcapi-ids: %s\n", written.Error().Message().c_str());
     return CommandLine::ToInt(CommandLine::ExitCode::OutputNotWritten);
   }
   if (!options.bcfReport.empty() &&

@@ -25,6 +25,9 @@ if [[ -n ${TEST_FILTER:-} ]]; then
   echo "coverage: a test filter is set, so the gate is not applied"
   exit 0
 fi
+# gcovr (5.2) tries each output path by creating it and then unlinks it before writing the report: a
+# device named as an output (`-o /dev/null` run as root) is deleted and replaced by a plain file. Its
+# outputs are always real files here.
 gcovr --root . build/coverage -j 2 \
   --filter 'foundation/' --filter 'values/' --filter 'hooks/' --filter 'bridge/' \
   --exclude-throw-branches --exclude-unreachable-branches --exclude-branches-by-pattern '.*\bassert\(' \

@@ -1,12 +1,22 @@
 # Runs ifcapi-export (through EMULATOR, a cross build's runner, when set) with ARGUMENTS and OUTPUT
 # (default WORK/out.ifc) and checks: the exit code is EXIT_CODE; standard error matches MESSAGE and
-# standard output REPORT; a run that fails (exit codes 2 to 6) leaves neither the output nor its
-# partial file; a written output holds every text of CONTAINS and none of LACKS (literal texts), with
-# CRLF ends every line in CR LF, and with TWICE is written again byte for byte the same.
+# standard output REPORT; the output's folder holds nothing but the output, and that only when the
+# run wrote it (exit codes 0 and 1); a written output holds every text of CONTAINS and none of LACKS
+# (literal texts), with CRLF ends every line in CR LF, and with TWICE is written again byte for byte
+# the same. With LINK a symbolic link to WORK/victim is planted at OUTPUT.partial, the name older
+# versions wrote to, and the victim must keep its text.
 file(REMOVE_RECURSE ${WORK})
 file(MAKE_DIRECTORY ${WORK})
 if(NOT OUTPUT)
   set(OUTPUT ${WORK}/out.ifc)
+endif()
+get_filename_component(folder ${OUTPUT} DIRECTORY)
+get_filename_component(name ${OUTPUT} NAME)
+set(expected)
+if(LINK)
+  file(WRITE ${WORK}/victim "V")
+  file(CREATE_LINK ${WORK}/victim ${OUTPUT}.partial SYMBOLIC)
+  set(expected victim ${name}.partial)
 endif()
 execute_process(COMMAND ${EMULATOR} ${TOOL} ${ARGUMENTS} ${OUTPUT}
   RESULT_VARIABLE code OUTPUT_VARIABLE out ERROR_VARIABLE err TIMEOUT 60)
@@ -16,9 +26,32 @@ endif()
 if(NOT err MATCHES "${MESSAGE}" OR NOT out MATCHES "${REPORT}")
   message(FATAL_ERROR "the output does not match '${MESSAGE}' / '${REPORT}':\nstdout: ${out}\nstderr: ${err}")
 endif()
-if(EXISTS ${OUTPUT}.partial OR (code GREATER 1 AND EXISTS ${OUTPUT}))
-  message(FATAL_ERROR "the run left an output or partial file behind")
-elseif(code GREATER 1)
+if(code LESS_EQUAL 1)
+  list(APPEND expected ${name})
+  # A report the arguments name in the output's folder is written too.
+  foreach(argument IN LISTS ARGUMENTS)
+    get_filename_component(argument_folder "${argument}" DIRECTORY)
+    if(argument_folder STREQUAL folder)
+      get_filename_component(argument_name "${argument}" NAME)
+      list(APPEND expected ${argument_name})
+    endif()
+  endforeach()
+endif()
+if(IS_DIRECTORY ${folder})
+  file(GLOB left RELATIVE ${folder} ${folder}/*)
+  list(SORT left)
+  list(SORT expected)
+  if(NOT "${left}" STREQUAL "${expected}")
+    message(FATAL_ERROR "the output's folder holds '${left}', expected '${expected}'")
+  endif()
+endif()
+if(LINK)
+  file(READ ${WORK}/victim victim)
+  if(NOT victim STREQUAL "V" OR IS_SYMLINK ${OUTPUT})
+    message(FATAL_ERROR "the output was written through the link planted at ${OUTPUT}.partial")
+  endif()
+endif()
+if(code GREATER 1)
   return()
 elseif(NOT EXISTS ${OUTPUT})
   message(FATAL_ERROR "the file was not written")

@@ -1,40 +1,64 @@
 # Runs ifcapi-export with its output naming its input in four ways (the same path, another spelling,
-# a hard link, a symbolic link), then naming a folder and a FIFO, and checks each run is refused with
-# exit code 2 before anything is written: the input keeps its bytes, no partial file appears and the
-# folder or FIFO is still there (writing beside it and renaming into place would have replaced it).
+# a hard link, a symbolic link), naming the add-on and an IDS document given with --ids, then naming a
+# folder and a FIFO, and checks each run is refused with exit code 2 before anything is read or
+# written: every input keeps its bytes, the folder gains no file, and the folder or FIFO is still
+# there (writing beside it and renaming into place would have replaced it). An IDS document that is
+# not valid shows the refusal comes before reading (reading it first would give exit code 4).
 file(REMOVE_RECURSE ${WORK})
 file(MAKE_DIRECTORY ${WORK}/sub)
 set(input ${WORK}/in.ifc)
 file(COPY_FILE ${INPUT} ${input})
-file(READ ${input} before HEX)
+file(COPY_FILE ${ADDON} ${WORK}/addon.bin)
+file(COPY_FILE ${IDS} ${WORK}/r.ids)
+file(WRITE ${WORK}/bad.ids "<not an IDS document")
+set(kept ${input} ${WORK}/addon.bin ${WORK}/r.ids ${WORK}/bad.ids)
+foreach(file IN LISTS kept)
+  file(SHA256 ${file} before_${file})
+endforeach()
 file(CREATE_LINK ${input} ${WORK}/hard.ifc)
 set(outputs ${input} ${WORK}/sub/../in.ifc ${WORK}/hard.ifc)
 if(NOT WIN32 AND NOT EMULATOR)
   file(CREATE_LINK ${input} ${WORK}/soft.ifc SYMBOLIC)
   list(APPEND outputs ${WORK}/soft.ifc)
 endif()
-function(expect_refused output reason)
-  execute_process(COMMAND ${EMULATOR} ${TOOL} --addon ${ADDON} ${input} ${output}
-    RESULT_VARIABLE code OUTPUT_VARIABLE out ERROR_VARIABLE err TIMEOUT 60)
+file(GLOB entries_before ${WORK}/*)
+
+# Runs the tool with ARGN and expects exit code 2 with `reason` and nothing changed.
+function(expect_refused reason)
+  execute_process(COMMAND ${EMULATOR} ${TOOL} ${ARGN} RESULT_VARIABLE code OUTPUT_VARIABLE out ERROR_VARIABLE err
+    TIMEOUT 60)
   if(NOT code STREQUAL "2" OR NOT err MATCHES "${reason}")
-    message(FATAL_ERROR "${output}: exit code ${code}, expected 2 and '${reason}'\n${err}")
+    message(FATAL_ERROR "${ARGN}: exit code ${code}, expected 2 and '${reason}'\n${err}")
   endif()
-  file(READ ${input} after HEX)
-  if(NOT after STREQUAL before OR EXISTS ${output}.partial)
-    message(FATAL_ERROR "${output}: the input was written")
+  foreach(file IN LISTS kept)
+    file(SHA256 ${file} after)
+    if(NOT after STREQUAL "${before_${file}}")
+      message(FATAL_ERROR "${ARGN}: ${file} was written")
+    endif()
+  endforeach()
+  file(GLOB entries_after ${WORK}/*)
+  if(NOT "${entries_after}" STREQUAL "${entries_before}")
+    message(FATAL_ERROR "${ARGN}: the folder holds '${entries_after}'")
   endif()
 endfunction()
+
 foreach(output IN LISTS outputs)
-  expect_refused(${output} "is the input file")
+  expect_refused("is the input file" --addon ${ADDON} ${input} ${output})
 endforeach()
-expect_refused(${WORK}/sub "sub: not a regular file")
+expect_refused("addon.bin is the add-on .*addon.bin; choose another output"
+  --addon ${WORK}/addon.bin ${input} ${WORK}/addon.bin)
+expect_refused("r.ids is the IDS document .*r.ids; choose another output"
+  --addon ${ADDON} --ids ${WORK}/r.ids ${input} ${WORK}/r.ids)
+expect_refused("bad.ids is the IDS document" --addon ${ADDON} --ids ${WORK}/bad.ids ${input} ${WORK}/bad.ids)
+expect_refused("sub: not a regular file" --addon ${ADDON} ${input} ${WORK}/sub)
 if(NOT IS_DIRECTORY ${WORK}/sub)
   message(FATAL_ERROR "the folder named as output was replaced")
 endif()
 if(NOT WIN32 AND NOT EMULATOR)
   execute_process(COMMAND mkfifo ${WORK}/fifo RESULT_VARIABLE made)
   if(made STREQUAL "0")
-    expect_refused(${WORK}/fifo "fifo: not a regular file")
+    file(GLOB entries_before ${WORK}/*)
+    expect_refused("fifo: not a regular file" --addon ${ADDON} ${input} ${WORK}/fifo)
     execute_process(COMMAND test -p ${WORK}/fifo RESULT_VARIABLE still_fifo)
     if(NOT still_fifo STREQUAL "0")
       message(FATAL_ERROR "the FIFO named as output was replaced")

@@ -109,7 +109,8 @@ inline ExportResult ExportWith(ScriptedProvider& provider, const std::string& in
     const Registered registered(&provider);
     exporter.Collect();
   }
-  EXPECT_TRUE(exporter.Write(path, "out.ifc", error)) << error;
+  const Ifc::Status saved = exporter.Write(path, "out.ifc");
+  EXPECT_TRUE(saved) << saved.Error().Message();
   std::ifstream written(path, std::ios::binary);
   ExportResult result{std::string(std::istreambuf_iterator<char>(written), std::istreambuf_iterator<char>()),
                       exporter.GetSummary()};

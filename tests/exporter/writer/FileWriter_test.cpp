@@ -27,7 +27,8 @@ std::string Rewrite(const std::string& input) {
   added.Add("IFCGROUP('0000000000000000000009',$,$,$,$)");
   const std::string path =
       ::testing::TempDir() + "file-writer-" + ::testing::UnitTest::GetInstance()->current_test_info()->name() + ".ifc";
-  EXPECT_TRUE(FileWriter(file, replaced, added).Write(path, "out'1.ifc", error)) << error;
+  const Ifc::Status written = FileWriter(file, replaced, added).Write(path, "out'1.ifc");
+  EXPECT_TRUE(written) << written.Error().Message();
   std::ifstream in(path, std::ios::binary);
   return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }

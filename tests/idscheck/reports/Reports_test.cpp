@@ -98,30 +98,28 @@ TEST_F(ReportFiles, AFullHtmlTableIsCutAndSaysSo) {
   Ids::SpecificationResult& pipes = result.specifications.back();
   pipes.failures.resize(Ids::kHtmlFailuresPerSpecification + 5, pipes.failures.front());
   const std::filesystem::path path = folder / "report.html";
-  std::string error;
-  ASSERT_TRUE(Ids::WriteHtmlReport(result, path.string(), error)) << error;
+  ASSERT_TRUE(Ids::WriteHtmlReport(result, path.string()));
   const std::string html = ReadFile(path);
   EXPECT_NE(html.find("The first 2000 of 2005 failing elements are listed"), std::string::npos);
 }
 
-TEST_F(ReportFiles, ReplacesAnOldReportAndLeavesNoPartialFile) {
+TEST_F(ReportFiles, ReplacesAnOldReportAndLeavesNoOtherFile) {
   const std::filesystem::path path = folder / "report.json";
   std::ofstream(path) << "an older, longer report that must not survive in part";
-  std::string error;
-  ASSERT_TRUE(Ids::WriteJsonReport(IdsTest::SampleResult(), path.string(), error)) << error;
+  ASSERT_TRUE(Ids::WriteJsonReport(IdsTest::SampleResult(), path.string()));
   const std::string json = ReadFile(path);
   EXPECT_EQ(json.rfind("{\n  \"format\": 1,\n", 0), 0u);
   EXPECT_EQ(json.substr(json.size() - 7), "\n  ]\n}\n");
   EXPECT_EQ(json.find("older"), std::string::npos);
-  EXPECT_FALSE(std::filesystem::exists(folder / "report.json.partial"));
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder), std::filesystem::directory_iterator()), 1);
 }
 
 TEST_F(ReportFiles, AnUnwritableFolderGivesAnErrorAndNoFile) {
   const std::filesystem::path path = folder / "missing" / "report.html";
-  std::string error;
-  EXPECT_FALSE(Ids::WriteHtmlReport(IdsTest::SampleResult(), path.string(), error));
-  EXPECT_NE(error.find("report.html.partial: cannot create"), std::string::npos) << error;
-  EXPECT_FALSE(Ids::WriteJsonReport(IdsTest::SampleResult(), path.string(), error));
+  const Ifc::Status html = Ids::WriteHtmlReport(IdsTest::SampleResult(), path.string());
+  ASSERT_FALSE(html);
+  EXPECT_EQ(html.Error().Message().rfind(path.string() + ": cannot create: ", 0), 0u) << html.Error().Message();
+  EXPECT_FALSE(Ids::WriteJsonReport(IdsTest::SampleResult(), path.string()));
   EXPECT_TRUE(std::filesystem::is_empty(folder));
 }
 

@@ -16,11 +16,13 @@ int main(int argc, char** argv) {
     return 2;
   }
   const Ids::CheckResult result = IdsTest::SampleResult();
-  std::string error;
-  if (!Ids::WriteJsonReport(result, argv[1], error) || !Ids::WriteHtmlReport(result, argv[2], error)) {
-    std::fprintf(stderr, "ids_sample_reports: %s\n", error.c_str());
-    return 1;
+  for (const Ifc::Status& written : {Ids::WriteJsonReport(result, argv[1]), Ids::WriteHtmlReport(result, argv[2])}) {
+    if (!written) {
+      std::fprintf(stderr, "ids_sample_reports: %s\n", written.Error().Message().c_str());
+      return 1;
+    }
   }
+  std::string error;
   if (argc == 5 && (!Ids::WriteBcfReport(result, {Ids::BcfVersion::V2_1, {}}, argv[3], error) ||
                     !Ids::WriteBcfReport(result, {Ids::BcfVersion::V3_0, {}}, argv[4], error))) {
     std::fprintf(stderr, "ids_sample_reports: %s\n", error.c_str());
