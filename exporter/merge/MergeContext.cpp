@@ -4,8 +4,11 @@
 
 namespace Exporter {
 
-MergeContext::MergeContext(const StepFile& file)
-    : file(file), schema(file.Model().GetSchema()), added(InstanceNumber(file.LargestNumber() + 1)), globalIds(file) {
+MergeContext::MergeContext(const Ifc::Model& model)
+    : model(model),
+      schema(model.GetSchema()),
+      added(InstanceNumber(model.LargestNumber().Value() + 1)),
+      globalIds(model) {
   const Ifc::EntityId ownerHistory = schema.FindEntity("IfcOwnerHistory");
   for (std::uint32_t i = 0; i < Model().InstanceCount() && ownerHistory.Valid(); ++i) {
     if (Model().Entity(InstanceIndex(i)) == ownerHistory) {

@@ -46,10 +46,10 @@ std::string Nothing() {
 
 }  // namespace
 
-Exporter::Exporter(const StepFile& file, bool alternative)
+Exporter::Exporter(const Ifc::Model& model, bool alternative)
     : alternative(alternative),
       token(ToAPIGuid(ToolToken)),
-      context(file),
+      context(model),
       propertySets(context),
       attributes(context),
       classifications(context),
@@ -59,8 +59,7 @@ void Exporter::Collect(const Progress& progress) {
   const Ifc::Schema& schema = context.schema;
   std::vector<std::uint8_t> isObject(schema.EntityCount());
   for (std::size_t entity = 0; entity < schema.EntityCount(); ++entity) {
-    isObject[entity] =
-        schema.IsSubtypeOf(Ifc::EntityId{static_cast<std::int16_t>(entity)}, schema.ifcObject) ? 1 : 0;
+    isObject[entity] = schema.IsSubtypeOf(Ifc::EntityId{static_cast<std::int16_t>(entity)}, schema.ifcObject) ? 1 : 0;
   }
   const auto& rooted = context.Model().RootedInstances();
   for (std::size_t r = 0; r < rooted.size(); ++r) {
@@ -114,7 +113,7 @@ void Exporter::CollectElement(InstanceIndex index, const GuidBytes& guid) {
 
 bool Exporter::Write(const std::string& path, const std::string& fileName, std::string& error,
                      const Progress& progress) {
-  return FileWriter(context.file, context.replaced, context.added).Write(path, fileName, error, progress);
+  return FileWriter(context.model, context.replaced, context.added).Write(path, fileName, error, progress);
 }
 
 }  // namespace Exporter
