@@ -20,7 +20,7 @@ ClassificationReference Describe(const ModelIndex& index, InstanceIndex associat
     if (reference.identification.empty())
       reference.identification = index.GetText(current, "ItemReference");  // IFC2X3
   }
-  for (int depth = 0; current != NoInstance && depth < 64; ++depth) {
+  for (int depth = 0; current.Valid() && depth < 64; ++depth) {
     if (model.IsSubtypeOf(current, "IFCCLASSIFICATION")) {
       reference.system = index.GetText(current, "Name");
       break;
@@ -48,7 +48,7 @@ std::vector<ClassificationReference> ReferencesOf(const ModelIndex& index, Insta
   for (const ClassificationReference& reference : own)
     ownSystems.insert(reference.system);
   const InstanceIndex type = index.TypeOf(instance);
-  if (type != NoInstance) {
+  if (type.Valid()) {
     for (const InstanceIndex association : index.ClassificationsOf(type)) {
       if (!IsClassification(index, association))
         continue;

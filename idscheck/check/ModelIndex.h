@@ -3,10 +3,11 @@
 // (aggregation, nesting, spatial containment, grouping, voids and fillings).
 //
 //   Ids::ModelIndex index(model);
-//   Ids::InstanceIndex type = index.TypeOf(wall);                 // NoInstance when untyped
+//   Ids::InstanceIndex type = index.TypeOf(wall);                 // invalid when untyped
 //   for (Ids::InstanceIndex set : index.PropertySetsOf(wall)) ...  // the occurrence's own
 #pragma once
 
+#include <cassert>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -31,7 +32,7 @@ class LinkTable {
     class Iterator {
      public:
       explicit Iterator(const Link* at) noexcept : at(at) {}
-      InstanceIndex operator*() const noexcept { return at->second; }
+      InstanceIndex operator*() const noexcept { return InstanceIndex(at->second); }
       Iterator& operator++() noexcept {
         ++at;
         return *this;
@@ -51,8 +52,10 @@ class LinkTable {
     const Link* last;
   };
 
+  // Both valid.
   void Add(InstanceIndex from, InstanceIndex to) {
-    links.emplace_back(static_cast<std::uint32_t>(from), static_cast<std::uint32_t>(to));
+    assert(from.Valid() && to.Valid());
+    links.emplace_back(from.Value(), to.Value());
   }
   // Adds the links of `other` after these.
   void Append(const LinkTable& other) { links.insert(links.end(), other.links.begin(), other.links.end()); }

@@ -29,8 +29,8 @@ class ReaderModelView final : public ModelView {
 
   std::string_view SchemaName() const noexcept override;
   std::size_t InstanceCount() const noexcept override;
-  std::uint64_t Number(InstanceIndex index) const noexcept override;
-  InstanceIndex FindByNumber(std::uint64_t number) const noexcept override;
+  InstanceNumber Number(InstanceIndex index) const noexcept override;
+  InstanceIndex FindByNumber(InstanceNumber number) const noexcept override;
   std::string_view EntityName(InstanceIndex index) const noexcept override;
   std::string_view UpperEntityName(InstanceIndex index) const noexcept override;
   bool IsSubtypeOf(InstanceIndex index, std::string_view upperAncestor) const noexcept override;

@@ -91,7 +91,7 @@ TEST(IdsChecker, PartsOnThreadsGiveTheResultOfOnePart) {
     for (const Ids::SpecificationResult& specification : result.specifications) {
       lines.push_back(std::to_string(specification.applicable) + " " + std::to_string(specification.passed));
       for (const Ids::ElementFailure& failure : specification.failures) {
-        lines.push_back("#" + std::to_string(failure.instance));
+        lines.push_back("#" + std::to_string(failure.instance.Value()));
         lines.insert(lines.end(), failure.reasons.begin(), failure.reasons.end());
       }
     }

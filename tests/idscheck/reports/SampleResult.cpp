@@ -24,13 +24,17 @@ Ids::SpecificationResult WallsSpecification() {
   walls.description = "Fire compartments need rated walls";
   walls.instructions = "Fill Pset_WallCommon.FireRating, e.g. 'REI 90'";
   walls.failures = {
-      {58, "2O2Fr$t4X7Zf8NOew3FLOH", "IfcWall", kHostileName, {"Pset_WallCommon.FireRating is missing"}},
-      {61,
+      {Ifc::InstanceNumber(58),
+       "2O2Fr$t4X7Zf8NOew3FLOH",
+       "IfcWall",
+       kHostileName,
+       {"Pset_WallCommon.FireRating is missing"}},
+      {Ifc::InstanceNumber(61),
        "0K7w2$Ztb8XxzHhH8zFhMk",
        "IfcWall",
        "Wall B",
        {"Pset_WallCommon.FireRating is 'EI 30', not one of 'REI 60', 'REI 90'", "the material is not 'Concrete'"}},
-      {77, "", "IfcWallStandardCase", "", {"Pset_WallCommon.FireRating is missing"}},
+      {Ifc::InstanceNumber(77), "", "IfcWallStandardCase", "", {"Pset_WallCommon.FireRating is missing"}},
   };
   return walls;
 }
@@ -38,7 +42,7 @@ Ids::SpecificationResult WallsSpecification() {
 Ids::SpecificationResult PipesSpecification() {
   Ids::SpecificationResult pipes = Specification("Pipe segments have a material", "IFC2X3 IFC4", 40, 12);
   for (std::uint64_t k = 0; k < 12; ++k) {
-    pipes.failures.push_back({1000 + k,
+    pipes.failures.push_back({Ifc::InstanceNumber(1000 + k),
                               "3Pipe00000000000000" + std::to_string(100 + k),
                               "IfcPipeSegment",
                               "Pipe " + std::to_string(k),
