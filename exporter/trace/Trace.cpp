@@ -43,7 +43,7 @@ std::string Property(const Ifc::Schema& schema, const IPL::Property& property) {
     AppendTypedValue(value, single->GetNominalValue(), warning);
     return value;
   }
-  const AdaptedInstance adapted = AdaptProperty(schema, property, 0);
+  const AdaptedInstance adapted = AdaptProperty(schema, property);
   return adapted.Ok() || adapted.warnings.empty() ? adapted.body : "not written: " + adapted.warnings.front();
 }
 

@@ -63,12 +63,7 @@ std::string_view Model::Text(InstanceIndex index) const noexcept {
 
 std::string_view Model::Arguments(InstanceIndex index) const noexcept {
   const InstanceRecord& record = Record(index);
-  const char* open = data + record.offset + record.argument;
-  const char* end = data + record.offset + record.length;  // after ';'
-  while (end > open && *(end - 1) != ')') {
-    --end;
-  }
-  return std::string_view(open + 1, static_cast<std::size_t>(end - open - 2));
+  return std::string_view(data + record.offset + record.argument + 1, record.close - record.argument - 1u);
 }
 
 InstanceIndex Model::Find(InstanceNumber number) const noexcept {

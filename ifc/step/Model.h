@@ -43,6 +43,7 @@ struct InstanceRecord {
   std::uint32_t line;      // 1-based
   std::uint16_t argument;  // offset of the argument list's '(' from `offset`
   EntityId entity;
+  std::uint32_t close;  // offset of the argument list's ')' from `offset` (comments may follow it)
 };
 static_assert(sizeof(InstanceRecord) <= 32, "the index is sized for 32 bytes an instance; keep new fields small");
 
