@@ -1,5 +1,7 @@
 #include "exporter/merge/MergeContext.h"
 
+#include <cassert>
+
 #include "exporter/writer/InstanceText.h"
 
 namespace Exporter {
@@ -29,6 +31,7 @@ std::string MergeContext::ElementName(InstanceIndex index) const {
 }
 
 void MergeContext::Rewrite(InstanceIndex index, const std::vector<std::string>& attributes) {
+  assert(attributes.size() == schema.AttributeCount(Model().Entity(index)) && "not all of the entity's attributes");
   replaced.Replace(index, Reference(Model().Number(index)) + "=" +
                               std::string(schema.UpperName(Model().Entity(index))) + "(" + Join(attributes) + ");");
 }

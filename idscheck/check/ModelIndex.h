@@ -9,6 +9,7 @@
 
 #include <cassert>
 #include <cstdint>
+#include <iterator>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -80,6 +81,7 @@ class ModelIndex {
   LinkTable::Targets MaterialsOf(InstanceIndex object) const noexcept { return links.materials.Of(object); }
   // The wholes `part` is directly part of through `relation`.
   LinkTable::Targets WholesOf(InstanceIndex part, PartOfRelation relation) const noexcept {
+    assert(static_cast<std::size_t>(relation) < std::size(links.wholes));
     return links.wholes[static_cast<int>(relation)].Of(part);
   }
 

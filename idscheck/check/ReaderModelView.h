@@ -9,6 +9,7 @@
 // A caller that has a Model open already (ifcapi-export --ids) wraps it: ReaderModelView view(model).
 #pragma once
 
+#include <cassert>
 #include <memory>
 #include <string>
 
@@ -42,6 +43,12 @@ class ReaderModelView final : public ModelView {
   std::vector<InstanceIndex> InstancesOf(std::string_view upperName, bool exact) const override;
 
  private:
+  // The model viewed. Precondition of every function but InstanceCount: one is open.
+  const Ifc::Model& Opened() const noexcept {
+    assert(model != nullptr && "a ReaderModelView without a model");
+    return *model;
+  }
+
   std::unique_ptr<Ifc::Model> owned;
   const Ifc::Model* model = nullptr;
 };

@@ -1,6 +1,7 @@
 #include "ifc/step/Model.h"
 
 #include <algorithm>
+#include <cassert>
 
 #include "ifc/step/Lexer.h"
 #include "ifc/step/ModelReader.h"
@@ -169,6 +170,7 @@ std::vector<Value> Model::Attributes(InstanceIndex index) const {
 }
 
 IndexSpan Model::ReferencesTo(InstanceIndex index) const {
+  assert(index.Valid() && index.Value() < instances.size() && "an instance index out of range");
   Lazy& lazyIndex = *lazy;
   if (!lazyIndex.referencesBuilt) {
     // Each instance's targets once (4 bytes a reference, kept in file order of their sources), then
