@@ -1,33 +1,16 @@
-// What ifcapi-export needs from the operating system, behind one small interface: a read-only file
-// mapping, a loaded shared library, an atomic file replacement and the tool's own folder. Platform.cpp
-// is the only file with POSIX or Windows calls.
+// What ifcapi-export needs from the operating system, behind one small interface: a loaded shared
+// library, the removal of a file, the tool's own folder and whether standard error is a terminal.
+// Platform.cpp is the only file with POSIX or Windows calls (the input is mapped by Ifc::ByteSource).
 //
-//   MappedFile input;
+//   SharedLibrary library;
 //   std::string error;
-//   if (!input.Open("model.ifc", error)) Fail(error);
-//   Scan(input.Data(), input.Size());
+//   if (!library.Open(path, error)) Fail(error);
+//   void* entry = library.Find("IFCAPIAddOnRegister");
 #pragma once
 
-#include <cstddef>
 #include <string>
 
-#include "ifc/step/ByteSource.h"
-
 namespace Exporter {
-
-// A whole file mapped read-only; unmapped on destruction. Only regular files are read: a FIFO, a
-// device or a folder is refused at once.
-class MappedFile {
- public:
-  // Maps `path`; false with `error` set (naming the path and the reason) when it cannot be read.
-  bool Open(const std::string& path, std::string& error) { return source.Open(path, error); }
-
-  const char* Data() const noexcept { return source.Data(); }
-  std::size_t Size() const noexcept { return source.Size(); }
-
- private:
-  Ifc::ByteSource source;
-};
 
 // A shared library loaded for the lifetime of the object.
 class SharedLibrary {

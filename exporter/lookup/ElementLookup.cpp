@@ -50,8 +50,6 @@ struct ElementLookup::Relations {
   std::vector<InstanceNumber> definitions;
 };
 
-ElementLookup::ElementLookup(const StepFile& file) : ElementLookup(file.Model()) {}
-
 ElementLookup::ElementLookup(const Ifc::Model& model) : model(model) {}
 
 const ElementLookup::Entities& ElementLookup::Known() const {

@@ -1,7 +1,7 @@
 // The host's element look-up served from the IFC file being exported: ifcapi-export registers it, and
 // an add-on's API::LookUpElement(token, guid) is answered from the file's instance with that GlobalId.
 //
-//   ElementLookup lookup(file);                    // nothing is read until the first question
+//   ElementLookup lookup(model);                   // nothing is read until the first question
 //   const ServedElementLookup served(lookup);      // registered until `served` goes
 //   exporter.Collect();                            // the hook queries
 //
@@ -21,7 +21,6 @@
 
 #include "API/ElementLookup.h"
 #include "exporter/lookup/RelationLinks.h"
-#include "exporter/model/StepFile.h"
 #include "ifc/step/Model.h"
 
 namespace Exporter {
@@ -32,8 +31,7 @@ class ElementLookup final : public API::IElementLookup {
   // Told of every question and its answer (ifcapi-export --trace prints them).
   using Listener = std::function<void(const KT::Guid& guid, const Result& answer)>;
 
-  // `file` (or `model`) must outlive the look-up.
-  explicit ElementLookup(const StepFile& file);
+  // `model` must outlive the look-up.
   explicit ElementLookup(const Ifc::Model& model);
   ~ElementLookup() override;
 
@@ -64,7 +62,7 @@ class ElementLookup final : public API::IElementLookup {
   std::optional<std::string> Text(Ifc::InstanceIndex index, std::string_view attribute) const;
   // The attribute of that name among the instance's parsed `values`; null when it has none.
   const Ifc::Value* At(Ifc::InstanceIndex index, const std::vector<Ifc::Value>& values,
-                             std::string_view attribute) const;
+                       std::string_view attribute) const;
   std::optional<std::string> Text(Ifc::InstanceIndex index, const std::vector<Ifc::Value>& values,
                                   std::string_view attribute) const;
 

@@ -21,12 +21,15 @@
 #include "exporter/main/Arguments.h"
 #include "exporter/main/FlawWarnings.h"
 #include "exporter/main/RequirementsCheck.h"
-#include "exporter/model/StepFile.h"
 #include "exporter/session/Exporter.h"
 #include "exporter/session/ProgressBar.h"
 #include "exporter/session/ProviderFailure.h"
 #include "exporter/trace/Trace.h"
+#include "exporter/writer/NewInstances.h"
+#include "ifc/files/OutputPath.h"
 #include "ifc/files/RunFiles.h"
+#include "ifc/step/ByteSource.h"
+#include "ifc/step/Model.h"
 
 namespace {
 
@@ -48,9 +51,9 @@ std::string BaseName(const std::string& path) {
   return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
-void PrintSummary(const Exporter::Arguments& arguments, const Exporter::StepFile& file, const Exporter::Summary& s) {
+void PrintSummary(const Exporter::Arguments& arguments, const Ifc::Model& model, const Exporter::Summary& s) {
   // The input's flaws first, one line a kind, then the contributions' warnings.
-  std::vector<std::string> warnings = Exporter::FlawWarnings(file.Flaws());
+  std::vector<std::string> warnings = Exporter::FlawWarnings(model.GetFlaws());
   warnings.insert(warnings.end(), s.warnings.begin(), s.warnings.end());
   for (std::size_t i = 0; i < warnings.size() && i < PrintedWarnings; ++i) {
     std::fprintf(stderr, "ifcapi-export: warning: %s\n", warnings[i].c_str());
@@ -61,7 +64,7 @@ void PrintSummary(const Exporter::Arguments& arguments, const Exporter::StepFile
   }
   // Counts go through to_string: printf's size_t format is not understood by every C runtime.
   const auto n = [](std::size_t count) { return std::to_string(count); };
-  const std::string summary = arguments.input + ": " + n(file.InstanceCount()) + " instances, " + n(s.elements) +
+  const std::string summary = arguments.input + ": " + n(model.InstanceCount()) + " instances, " + n(s.elements) +
                               " elements asked\ncontributed: " + n(s.values) + " property values in " + n(s.sets) +
                               " property sets, " + n(s.attributes) + " attributes, " + n(s.references) +
                               " classification references, " + n(s.groups) + " groups, " + n(s.relations) +
@@ -78,26 +81,41 @@ std::vector<Ifc::RunFile> RunInputs(const Exporter::Arguments& arguments) {
   return inputs;
 }
 
+// Reads `input` into `model`, showing progress on `bar`; false with `error` when it is no file the
+// tool can export.
+bool ReadInput(const Exporter::Arguments& arguments, const Ifc::ByteSource& input, Exporter::ProgressBar& bar,
+               Ifc::Model& model, std::string& error) {
+  Ifc::ReadOptions options;
+  options.strict = arguments.strict;
+  options.progress = [&](std::size_t done) { bar.Show("reading", done, input.Size()); };
+  if (!model.Read(input.Data(), input.Size(), arguments.input, error, options)) {
+    return false;
+  }
+  const Ifc::Status room = Exporter::NewInstances::RoomAfter(model);
+  if (!room) {
+    error = room.Error().Message();
+  }
+  return room.HasValue();
+}
+
 // Reads the input, asks the loaded add-on's provider, writes the output.
 int Export(const Exporter::Arguments& arguments, const Exporter::RequirementsCheck& requirements) {
   std::string error;
-  Exporter::MappedFile input;
+  Ifc::ByteSource input;
   if (!input.Open(arguments.input, error)) {
     return Fail(ExitCode::ModelUnreadable, error);
   }
   Exporter::ProgressBar bar(!arguments.quiet && input.Size() >= ProgressThreshold &&
                             Exporter::StandardErrorIsTerminal());
-  Exporter::StepFile file;
-  if (!file.Read(
-          input.Data(), input.Size(), arguments.input, error,
-          [&](std::size_t done) { bar.Show("reading", done, input.Size()); }, arguments.strict)) {
+  Ifc::Model model;
+  if (!ReadInput(arguments, input, bar, model, error)) {
     bar.Clear();
     return Fail(ExitCode::ModelUnreadable, error);
   }
   // The add-on's look-ups are answered from the file; --trace and --only listen to the queries.
-  Exporter::ElementLookup lookup(file);
+  Exporter::ElementLookup lookup(model);
   const Exporter::ServedElementLookup served(lookup);
-  Exporter::Trace tracer(file, arguments.trace ? stdout : nullptr);
+  Exporter::Trace tracer(model, arguments.trace ? stdout : nullptr);
   for (const Exporter::GuidBytes& guid : arguments.only) {
     if (!tracer.Only(guid)) {
       char text[22];
@@ -108,7 +126,7 @@ int Export(const Exporter::Arguments& arguments, const Exporter::RequirementsChe
   if (arguments.trace) {
     lookup.SetListener(tracer.LookUpListener());
   }
-  Exporter::Exporter exporter(file, arguments.alternative);
+  Exporter::Exporter exporter(model, arguments.alternative);
   if (arguments.trace || !arguments.only.empty()) {
     exporter.SetQueryListener(&tracer);
   }
@@ -127,7 +145,7 @@ int Export(const Exporter::Arguments& arguments, const Exporter::RequirementsChe
   }
   bar.Clear();
   if (!arguments.quiet) {
-    PrintSummary(arguments, file, exporter.GetSummary());
+    PrintSummary(arguments, model, exporter.GetSummary());
   }
   if (arguments.ids.empty()) {
     return ToInt(ExitCode::Done);

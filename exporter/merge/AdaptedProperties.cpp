@@ -9,6 +9,7 @@
 #include "IPL/PropertyTableValue.h"
 #include "exporter/merge/NamedBody.h"
 #include "exporter/merge/ValueRules.h"
+#include "exporter/writer/InstanceText.h"
 #include "exporter/writer/PropertyText.h"
 #include "ifc/text/StepText.h"
 
@@ -67,7 +68,7 @@ class ValueWriter {
 };
 
 // What each kind of property is written as, by attribute name.
-std::vector<NamedValue> PropertyValues(const IPL::Property& property, std::uint32_t enumeration, ValueWriter& values,
+std::vector<NamedValue> PropertyValues(const IPL::Property& property, InstanceNumber enumeration, ValueWriter& values,
                                        std::string& entity, std::string& problem) {
   std::vector<NamedValue> named{{"Name", NameText(property.GetName())}};
   if (const auto* single = dynamic_cast<const IPL::PropertySingleValue*>(&property)) {
@@ -94,8 +95,8 @@ std::vector<NamedValue> PropertyValues(const IPL::Property& property, std::uint3
         break;
       }
     }
-    if (enumeration != 0) {
-      named.emplace_back("EnumerationReference", "#" + std::to_string(enumeration));
+    if (enumeration.Valid()) {
+      named.emplace_back("EnumerationReference", Reference(enumeration));
     }
   } else if (const auto* table = dynamic_cast<const IPL::PropertyTableValue*>(&property)) {
     entity = "IfcPropertyTableValue";
@@ -109,8 +110,7 @@ std::vector<NamedValue> PropertyValues(const IPL::Property& property, std::uint3
 }
 
 // Warnings for attributes the schema lacks, and the reason when the body cannot be written.
-void Explain(const Ifc::Schema& schema, const std::string& entity, const NamedBody& body,
-             AdaptedInstance& adapted) {
+void Explain(const Ifc::Schema& schema, const std::string& entity, const NamedBody& body, AdaptedInstance& adapted) {
   const std::string schemaName(Ifc::SchemaName(schema.Version()));
   for (const std::string& attribute : body.dropped) {
     adapted.warnings.push_back(schemaName + "'s " + entity + " has no " + attribute + "; left out");
@@ -125,8 +125,7 @@ void Explain(const Ifc::Schema& schema, const std::string& entity, const NamedBo
 
 }  // namespace
 
-AdaptedInstance AdaptProperty(const Ifc::Schema& schema, const IPL::Property& property,
-                              std::uint32_t enumeration) {
+AdaptedInstance AdaptProperty(const Ifc::Schema& schema, const IPL::Property& property, InstanceNumber enumeration) {
   AdaptedInstance adapted;
   ValueWriter values(schema);
   std::string entity;

@@ -16,6 +16,7 @@
 
 #include "IPL/Property.h"
 #include "IPL/PropertyEnumeration.h"
+#include "exporter/writer/InstanceIds.h"
 #include "ifc/schema/Schema.h"
 
 namespace Exporter {
@@ -27,9 +28,9 @@ struct AdaptedInstance {
   bool Ok() const noexcept { return !body.empty(); }
 };
 
-// The body of `property`; `enumeration` is the instance number of its enumeration (0: none).
+// The body of `property`; `enumeration` is the instance number of its enumeration (invalid: none).
 AdaptedInstance AdaptProperty(const Ifc::Schema& schema, const IPL::Property& property,
-                              std::uint32_t enumeration);
+                              InstanceNumber enumeration = InstanceNumber());
 
 // The body of `enumeration` under `name` (EnumerationNames.h chooses it).
 AdaptedInstance AdaptEnumeration(const Ifc::Schema& schema, const IPL::PropertyEnumeration& enumeration,

@@ -41,9 +41,7 @@ const ClassificationMerge::WrittenSource& ClassificationMerge::WriteSource(const
     return found->second;
   }
   WrittenSource written{"$", {}};
-  const EmitInstance emit = [&](const std::string& body) {
-    return static_cast<std::uint32_t>(context.added.AddOnce(dates, body).number.Value());
-  };
+  const EmitInstance emit = [&](const std::string& body) { return context.added.AddOnce(dates, body).number; };
   const std::string body = ClassificationBody(context.schema, source, emit, written.warnings);
   if (!body.empty()) {
     written.reference = Reference(context.added.AddOnce(classifications, body).number);

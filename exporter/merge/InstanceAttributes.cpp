@@ -11,7 +11,7 @@ bool InstanceAttributes::Read(InstanceIndex index) {
 
 std::vector<InstanceNumber> InstanceAttributes::References(Ifc::AttributeSlot slot) const {
   std::vector<InstanceNumber> numbers;
-  const auto list = StepListItems(tokens[slot.Index()]);
+  const auto list = StepListItems((*this)[slot]);
   if (list && SplitStepList(*list, items)) {
     for (const std::string_view item : items) {
       numbers.push_back(InstanceNumber(ParseStepReference(item)));

@@ -8,6 +8,7 @@
 //   std::vector<std::string> values = relation.Copy();    // to change some and write it again
 #pragma once
 
+#include <cassert>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -25,13 +26,17 @@ class InstanceAttributes {
   // has.
   bool Read(InstanceIndex index);
 
-  // The attribute's text as written; `slot` must be valid for the instance's entity.
-  std::string_view operator[](Ifc::AttributeSlot slot) const noexcept { return tokens[slot.Index()]; }
+  // The attribute's text as written. Precondition: Read succeeded and `slot` is one of the entity's.
+  std::string_view operator[](Ifc::AttributeSlot slot) const noexcept {
+    assert(slot.Index() < tokens.size() && "an attribute slot the instance read has not");
+    return tokens[slot.Index()];
+  }
 
   // The attributes as strings, to change some and write the instance again.
   std::vector<std::string> Copy() const { return std::vector<std::string>(tokens.begin(), tokens.end()); }
 
   // The instance numbers listed by an aggregate attribute of references; empty when it is no list.
+  // Precondition as for operator[].
   std::vector<InstanceNumber> References(Ifc::AttributeSlot slot) const;
 
  private:

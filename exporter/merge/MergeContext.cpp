@@ -1,11 +1,16 @@
 #include "exporter/merge/MergeContext.h"
 
+#include <cassert>
+
 #include "exporter/writer/InstanceText.h"
 
 namespace Exporter {
 
-MergeContext::MergeContext(const StepFile& file)
-    : file(file), schema(file.Model().GetSchema()), added(InstanceNumber(file.LargestNumber() + 1)), globalIds(file) {
+MergeContext::MergeContext(const Ifc::Model& model)
+    : model(model),
+      schema(model.GetSchema()),
+      added(InstanceNumber(model.LargestNumber().Value() + 1)),
+      globalIds(model) {
   const Ifc::EntityId ownerHistory = schema.FindEntity("IfcOwnerHistory");
   for (std::uint32_t i = 0; i < Model().InstanceCount() && ownerHistory.Valid(); ++i) {
     if (Model().Entity(InstanceIndex(i)) == ownerHistory) {
@@ -26,6 +31,7 @@ std::string MergeContext::ElementName(InstanceIndex index) const {
 }
 
 void MergeContext::Rewrite(InstanceIndex index, const std::vector<std::string>& attributes) {
+  assert(attributes.size() == schema.AttributeCount(Model().Entity(index)) && "not all of the entity's attributes");
   replaced.Replace(index, Reference(Model().Number(index)) + "=" +
                               std::string(schema.UpperName(Model().Entity(index))) + "(" + Join(attributes) + ");");
 }

@@ -1,10 +1,10 @@
 // What every kind of contribution merges into: the read file, the instances the run adds and
 // replaces, the GlobalIds it hands out, and the summary with its warnings.
 //
-//   MergeContext context(file);
+//   MergeContext context(model);
 //   AttributeMerge attributes(context);
 //   attributes.Add(index, contributed);
-//   FileWriter(file, context.replaced, context.added).Write(path, name, error);
+//   FileWriter(model, context.replaced, context.added).Write(path, name, error);
 #pragma once
 
 #include <string>
@@ -13,22 +13,22 @@
 
 #include "exporter/merge/NamedBody.h"
 #include "exporter/merge/Summary.h"
-#include "exporter/model/StepFile.h"
 #include "exporter/writer/NewGlobalIds.h"
 #include "exporter/writer/NewInstances.h"
 #include "exporter/writer/Replacements.h"
 #include "ifc/schema/Schema.h"
+#include "ifc/step/Model.h"
 
 namespace Exporter {
 
 struct MergeContext {
-  // `file` must outlive the context.
-  explicit MergeContext(const StepFile& file);
+  // `model` must outlive the context.
+  explicit MergeContext(const Ifc::Model& model);
 
   // "#N (IfcWall)", as warnings name an input instance.
   std::string ElementName(InstanceIndex index) const;
 
-  const Ifc::Model& Model() const noexcept { return file.Model(); }
+  const Ifc::Model& Model() const noexcept { return model; }
 
   void Warn(std::string text) { summary.warnings.push_back(std::move(text)); }
 
@@ -43,7 +43,7 @@ struct MergeContext {
   // Writes the input instance at `index` again with `attributes` (all of them, in STEP order).
   void Rewrite(InstanceIndex index, const std::vector<std::string>& attributes);
 
-  const StepFile& file;
+  const Ifc::Model& model;
   const Ifc::Schema& schema;
   NewInstances added;
   Replacements replaced;

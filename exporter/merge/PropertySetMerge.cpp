@@ -76,7 +76,7 @@ void PropertySetMerge::WarnOnce(InstanceIndex index, const IPL::PropertySet& set
 InstanceNumber PropertySetMerge::WriteProperty(InstanceIndex index, const IPL::PropertySet& set,
                                                const IPL::Property& property) {
   // Checked first, so that nothing of a property that cannot be written is written.
-  const AdaptedInstance checked = AdaptProperty(context.schema, property, 0);
+  const AdaptedInstance checked = AdaptProperty(context.schema, property);
   for (const std::string& warning : checked.warnings) {
     WarnOnce(index, set, property, warning);
   }
@@ -92,9 +92,7 @@ InstanceNumber PropertySetMerge::WriteProperty(InstanceIndex index, const IPL::P
   if (failed) {
     return InstanceNumber();  // its enumeration cannot be written: neither can the property that refers to it
   }
-  const AdaptedInstance adapted =
-      enumeration.Valid() ? AdaptProperty(context.schema, property, static_cast<std::uint32_t>(enumeration.Value()))
-                          : checked;
+  const AdaptedInstance adapted = enumeration.Valid() ? AdaptProperty(context.schema, property, enumeration) : checked;
   return context.added.AddOnce(properties, adapted.body).number;
 }
 

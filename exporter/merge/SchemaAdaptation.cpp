@@ -3,6 +3,7 @@
 #include <cstdlib>
 
 #include "exporter/merge/NamedBody.h"
+#include "exporter/writer/InstanceText.h"
 #include "ifc/text/StepText.h"
 
 namespace Exporter {
@@ -51,8 +52,8 @@ std::optional<std::vector<int>> ParseDate(const KT::UniString& text) {
 }
 
 // The EditionDate in the form the schema's attribute type asks for: a string, or a date entity.
-std::string EditionDate(const Ifc::Schema& schema, const IPL::Classification& classification,
-                        const EmitInstance& emit, std::vector<std::string>& warnings) {
+std::string EditionDate(const Ifc::Schema& schema, const IPL::Classification& classification, const EmitInstance& emit,
+                        std::vector<std::string>& warnings) {
   const KT::Optional<KT::UniString>& date = classification.GetEditionDate();
   const Ifc::EntityId entity = schema.FindEntity("IfcClassification");
   const Ifc::AttributeSlot slot = schema.FindAttribute(entity, "EditionDate");
@@ -74,7 +75,7 @@ std::string EditionDate(const Ifc::Schema& schema, const IPL::Classification& cl
                        SchemaNameOf(schema) + "'s " + type + "; left out");
     return "$";
   }
-  return "#" + std::to_string(emit(body.text));
+  return Reference(emit(body.text));
 }
 
 }  // namespace

@@ -27,6 +27,7 @@
 #include "IPL/Classification.h"
 #include "IPL/ClassificationReference.h"
 #include "IPL/IFCType.h"
+#include "exporter/writer/InstanceIds.h"
 #include "ifc/schema/Schema.h"
 
 namespace Exporter {
@@ -40,7 +41,7 @@ struct GroupEntity {
 std::optional<GroupEntity> AdaptGroupEntity(const Ifc::Schema& schema, IPL::IFCType type);
 
 // Writes a helper instance and returns its number.
-using EmitInstance = std::function<std::uint32_t(const std::string& body)>;
+using EmitInstance = std::function<InstanceNumber(const std::string& body)>;
 
 // The body of `classification` in `schema`; empty when it cannot be written. Helper instances (an
 // IfcCalendarDate) go through `emit`; `warnings` tell what was adapted or why nothing was written.

@@ -4,31 +4,20 @@
 #include <string_view>
 #include <unordered_set>
 
+#include "ifc/step/Lexer.h"
+
 namespace Exporter {
 
 namespace {
 
-// Calls `found` with every instance number that `text` refers to, outside strings.
+// Calls `found` with every instance number that `text` (arguments the reader checked) refers to.
 template <class Found>
 void ForEachReference(std::string_view text, const Found& found) {
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    const char c = text[i];
-    if (c == '\'' || c == '"') {
-      const std::size_t close = text.find(c, i + 1);
-      if (close == std::string_view::npos) {
-        return;
-      }
-      i = close;
-    } else if (c == '#') {
-      std::uint64_t number = 0;
-      std::size_t j = i + 1;
-      for (; j < text.size() && text[j] >= '0' && text[j] <= '9' && number < (std::uint64_t{1} << 59); ++j) {
-        number = number * 10 + static_cast<unsigned>(text[j] - '0');
-      }
-      if (j > i + 1) {
-        found(number);
-      }
-      i = j - 1;
+  Ifc::Lexer lexer(text);
+  for (Ifc::Token token = lexer.Next(); token.kind != Ifc::TokenKind::End && token.kind != Ifc::TokenKind::Error;
+       token = lexer.Next()) {
+    if (token.kind == Ifc::TokenKind::InstanceName) {
+      found(Ifc::InstanceNumberOf(token).Value());
     }
   }
 }

@@ -46,10 +46,10 @@ std::string Nothing() {
 
 }  // namespace
 
-Exporter::Exporter(const StepFile& file, bool alternative)
+Exporter::Exporter(const Ifc::Model& model, bool alternative)
     : alternative(alternative),
       token(ToAPIGuid(ToolToken)),
-      context(file),
+      context(model),
       propertySets(context),
       attributes(context),
       classifications(context),
@@ -112,7 +112,7 @@ void Exporter::CollectElement(InstanceIndex index, const GuidBytes& guid) {
 }
 
 Ifc::Status Exporter::Write(const std::string& path, const std::string& fileName, const Progress& progress) {
-  return FileWriter(context.file, context.replaced, context.added).Write(path, fileName, progress);
+  return FileWriter(context.model, context.replaced, context.added).Write(path, fileName, progress);
 }
 
 }  // namespace Exporter

@@ -2,8 +2,8 @@
 // as the host's exporter would, merges the contributions (exporter/merge/) and writes the file again
 // (exporter/writer/).
 //
-//   StepFile file;                                   // read and indexed
-//   Exporter exporter(file, /*alternative=*/false);
+//   Ifc::Model model;                                // read and indexed
+//   Exporter exporter(model, /*alternative=*/false);
 //   exporter.Collect();                              // the hook queries; throws ProviderFailure
 //   if (auto written = exporter.Write("out.ifc", "out.ifc"); !written) Fail(written.Error());
 //   Print(exporter.GetSummary());
@@ -20,9 +20,9 @@
 #include "exporter/merge/MergeContext.h"
 #include "exporter/merge/PropertySetMerge.h"
 #include "exporter/merge/Summary.h"
-#include "exporter/model/StepFile.h"
 #include "exporter/trace/QueryListener.h"
 #include "ifc/errors/Expected.h"
+#include "ifc/step/Model.h"
 
 namespace Exporter {
 
@@ -31,8 +31,8 @@ class Exporter {
   // Called now and then with the work done so far out of `total`.
   using Progress = std::function<void(std::size_t done, std::size_t total)>;
 
-  // `file` must outlive the exporter.
-  Exporter(const StepFile& file, bool alternative);
+  // `model` must outlive the exporter.
+  Exporter(const Ifc::Model& model, bool alternative);
 
   // Runs the hook queries: per element the three element queries, then the assignments once. Throws
   // ProviderFailure when the provider throws out of a query.

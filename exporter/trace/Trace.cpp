@@ -43,13 +43,13 @@ std::string Property(const Ifc::Schema& schema, const IPL::Property& property) {
     AppendTypedValue(value, single->GetNominalValue(), warning);
     return value;
   }
-  const AdaptedInstance adapted = AdaptProperty(schema, property, 0);
+  const AdaptedInstance adapted = AdaptProperty(schema, property);
   return adapted.Ok() || adapted.warnings.empty() ? adapted.body : "not written: " + adapted.warnings.front();
 }
 
 }  // namespace
 
-Trace::Trace(const StepFile& file, std::FILE* out) : file(file), out(out) {}
+Trace::Trace(const Ifc::Model& model, std::FILE* out) : model(model), out(out) {}
 
 void Trace::Print(const std::string& text) const {
   if (out != nullptr) {
@@ -67,12 +67,10 @@ std::string Trace::Describe(const GuidBytes& guid) const {
   char globalId[API::GlobalIdLength];
   EncodeGlobalId(guid, globalId);
   const std::string id = Quoted(std::string(globalId, API::GlobalIdLength));
-  const std::int32_t index = file.FindByGlobalId(guid);
-  if (index < 0) {
+  const Ifc::InstanceIndex instance = model.FindByGlobalId(guid);
+  if (!instance.Valid()) {
     return id + " (not in the file)";
   }
-  const Ifc::Model& model = file.Model();
-  const Ifc::InstanceIndex instance(static_cast<std::uint32_t>(index));
   const std::optional<Ifc::Value> name = model.Attribute(instance, "Name");
   const std::optional<std::string> text = name ? ValueText(*name) : std::nullopt;
   return "#" + std::to_string(model.Number(instance).Value()) + " " +
@@ -82,7 +80,7 @@ std::string Trace::Describe(const GuidBytes& guid) const {
 
 bool Trace::Only(const GuidBytes& guid) {
   only.insert(std::string(guid.begin(), guid.end()));
-  return file.FindByGlobalId(guid) >= 0;
+  return model.FindByGlobalId(guid).Valid();
 }
 
 bool Trace::Asks(Ifc::InstanceIndex, const GuidBytes& guid) {
@@ -121,7 +119,7 @@ void Trace::Answered(Ifc::InstanceIndex, const Answers& answers) {
   for (const IPL::PropertySet& set : answers.propertySets) {
     text += "    " + set.GetName().ToUTF8() + "\n";
     for (const auto& property : set.GetProperties()) {
-      text += "      " + property->GetName().ToUTF8() + ": " + Property(file.GetSchema(), *property) + "\n";
+      text += "      " + property->GetName().ToUTF8() + ": " + Property(model.GetSchema(), *property) + "\n";
     }
   }
   text += "  GetHookAttributes: " + Count(answers.attributes.GetSize(), "attribute", "attributes") + "\n";

@@ -4,7 +4,7 @@
 // back (property sets with their properties' IFC types and values, attributes, references); at the
 // end the assignments.
 //
-//   Trace trace(file, stdout);               // null stream: no printing, --only alone
+//   Trace trace(model, stdout);              // null stream: no printing, --only alone
 //   trace.Only(*DecodeGlobalId("3W0000001008000000000H"));
 //   lookup.SetListener(trace.LookUpListener());
 //   exporter.SetQueryListener(&trace);
@@ -18,15 +18,15 @@
 
 #include "exporter/lookup/ElementLookup.h"
 #include "exporter/model/IfcGuid.h"
-#include "exporter/model/StepFile.h"
 #include "exporter/trace/QueryListener.h"
+#include "ifc/step/Model.h"
 
 namespace Exporter {
 
 class Trace final : public QueryListener {
  public:
-  // Prints to `out` (null: prints nothing); `file` must outlive the trace.
-  Trace(const StepFile& file, std::FILE* out);
+  // Prints to `out` (null: prints nothing); `model` must outlive the trace.
+  Trace(const Ifc::Model& model, std::FILE* out);
 
   // Limits the questions to the element with this GlobalId; may be called for several elements.
   // Without any, every element is asked about. False when the file has no instance with it.
@@ -44,7 +44,7 @@ class Trace final : public QueryListener {
   void PrintLookUp(const KT::Guid& guid, const ElementLookup::Result& answer) const;
   std::string Describe(const GuidBytes& guid) const;
 
-  const StepFile& file;
+  const Ifc::Model& model;
   std::FILE* out;
   std::unordered_set<std::string> only;  // the sixteen bytes of each GlobalId
 };

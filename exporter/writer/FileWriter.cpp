@@ -31,7 +31,7 @@ constexpr std::size_t PreprocessorField = 4;
 std::string FileWriter::FileNameRecord(const std::string& fileName) const {
   const std::string name = StepText(KT::UniString(fileName));
   std::vector<std::string_view> fields;
-  if (!SplitStepList(file.FileNameArguments(), fields) || fields.size() != FileNameFields) {
+  if (!SplitStepList(file.GetHeader().fileNameArguments, fields) || fields.size() != FileNameFields) {
     return "FILE_NAME(" + name + ",'1970-01-01T00:00:00',(''),('')," + Preprocessor + ",'','');";
   }
   std::vector<std::string> values(fields.begin(), fields.end());
@@ -60,11 +60,12 @@ Ifc::Status FileWriter::Write(const std::string& path, const std::string& fileNa
   progress = onProgress;
   done = 0;
   total = file.Size() + added.Text().size();
-  Copy(out, 0, file.FileNameBegin());
+  const Ifc::Header& header = file.GetHeader();
+  Copy(out, 0, header.fileNameBegin);
   out.Write(FileNameRecord(fileName));
-  std::size_t cursor = file.FileNameEnd();
+  std::size_t cursor = header.fileNameEnd;
   for (const auto& [index, text] : replaced.InFileOrder()) {
-    const Ifc::InstanceRecord& record = file.Model().Record(index);
+    const Ifc::InstanceRecord& record = file.Record(index);
     Copy(out, cursor, record.offset);
     out.Write(text);
     cursor = record.offset + record.length;
@@ -74,14 +75,14 @@ Ifc::Status FileWriter::Write(const std::string& path, const std::string& fileNa
       cursor += cursor < file.Size() && file.Data()[cursor] == '\n' ? 1 : 0;
     }
   }
-  Copy(out, cursor, file.DataEnd());
+  Copy(out, cursor, header.dataEnd);
   // New lines end as the input's lines do.
-  const LineEnd lineEnd = file.CrLf() ? LineEnd::CrLf : LineEnd::Lf;
-  if (file.DataEnd() > 0 && file.Data()[file.DataEnd() - 1] != '\n') {
+  const LineEnd lineEnd = header.crlf ? LineEnd::CrLf : LineEnd::Lf;
+  if (header.dataEnd > 0 && file.Data()[header.dataEnd - 1] != '\n') {
     out.Write(LineEndText(lineEnd));
   }
   out.Write(WithLineEnds(added.Text(), lineEnd));
-  Copy(out, file.DataEnd(), file.Size());
+  Copy(out, header.dataEnd, file.Size());
   return out.Commit();
 }
 

@@ -10,11 +10,11 @@
 #include <functional>
 #include <string>
 
-#include "exporter/model/StepFile.h"
 #include "exporter/writer/NewInstances.h"
 #include "exporter/writer/Replacements.h"
 #include "ifc/errors/Expected.h"
 #include "ifc/files/SafeOutputFile.h"
+#include "ifc/step/Model.h"
 
 namespace Exporter {
 
@@ -24,7 +24,7 @@ class FileWriter {
   using Progress = std::function<void(std::size_t done, std::size_t total)>;
 
   // The arguments must outlive the writer.
-  FileWriter(const StepFile& file, Replacements& replaced, const NewInstances& added) noexcept
+  FileWriter(const Ifc::Model& file, Replacements& replaced, const NewInstances& added) noexcept
       : file(file), replaced(replaced), added(added) {}
 
   // Writes to `path` (aside, then renamed: Ifc::SafeOutputFile); `fileName` goes into the header. On
@@ -38,7 +38,7 @@ class FileWriter {
  private:
   void Copy(Ifc::SafeOutputFile& out, std::size_t from, std::size_t to);
 
-  const StepFile& file;
+  const Ifc::Model& file;
   Replacements& replaced;
   const NewInstances& added;
   Progress progress;

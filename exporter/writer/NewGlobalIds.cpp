@@ -48,7 +48,7 @@ std::string NewGlobalIds::Derive(std::string_view key) {
 }
 
 bool NewGlobalIds::Claim(const GuidBytes& guid) {
-  return file.FindByGlobalId(guid) < 0 && claimed.insert(GuidText(guid)).second;
+  return !model.FindByGlobalId(guid).Valid() && claimed.insert(GuidText(guid)).second;
 }
 
 }  // namespace Exporter

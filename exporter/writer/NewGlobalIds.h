@@ -1,7 +1,7 @@
 // GlobalIds for the instances a run adds: derived from the new instance's content, so that the same
 // input and add-on give the same file, and never one that the file or the run already uses.
 //
-//   NewGlobalIds ids(file);
+//   NewGlobalIds ids(model);
 //   const std::string setId = ids.Derive("set" + content);   // 22 characters, unused so far
 //   if (!ids.Claim(groupGuid)) Warn("its GlobalId is already used");
 #pragma once
@@ -11,14 +11,14 @@
 #include <unordered_set>
 
 #include "exporter/model/IfcGuid.h"
-#include "exporter/model/StepFile.h"
+#include "ifc/step/Model.h"
 
 namespace Exporter {
 
 class NewGlobalIds {
  public:
-  // `file` must outlive this object.
-  explicit NewGlobalIds(const StepFile& file) noexcept : file(file) {}
+  // `model` must outlive this object.
+  explicit NewGlobalIds(const Ifc::Model& model) noexcept : model(model) {}
 
   // A GlobalId made from `key` by a fixed rule (a version 8 UUID), the next candidate of the rule
   // when one is taken; it is claimed.
@@ -28,7 +28,7 @@ class NewGlobalIds {
   bool Claim(const GuidBytes& guid);
 
  private:
-  const StepFile& file;
+  const Ifc::Model& model;
   std::unordered_set<std::string> claimed;
 };
 

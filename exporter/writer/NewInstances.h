@@ -1,16 +1,20 @@
 // The instances a run adds to the file, as STEP text, numbered after the file's largest number.
 // Identical instances can be written once and shared: AddOnce returns the number of the first one.
 //
-//   NewInstances added(InstanceNumber(file.LargestNumber() + 1));
+//   if (const Ifc::Status room = NewInstances::RoomAfter(model); !room) Fail(room.Error().Message());
+//   NewInstances added(InstanceNumber(model.LargestNumber().Value() + 1));
 //   NewInstances::Pool properties;
 //   const auto value = added.AddOnce(properties, "IFCPROPERTYSINGLEVALUE('A',$,IFCLABEL('x'),$)");
 //   added.Add("IFCPROPERTYSET(...)");          // "#N=IFCPROPERTYSET(...);\n" is appended
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <unordered_map>
 
 #include "exporter/writer/InstanceIds.h"
+#include "ifc/errors/Expected.h"
+#include "ifc/step/Model.h"
 
 namespace Exporter {
 
@@ -23,6 +27,13 @@ class NewInstances {
     InstanceNumber number;
     bool isNew;  // written by this call, not found in the pool
   };
+
+  // How many instances a run may add: their numbers follow the input's largest within 64 bits.
+  static constexpr std::uint64_t kMostAdded = std::uint64_t{1} << 32;
+
+  // Fails (naming the instance) when the largest number of `model` leaves fewer than kMostAdded
+  // numbers after it.
+  static Ifc::Status RoomAfter(const Ifc::Model& model);
 
   explicit NewInstances(InstanceNumber firstNumber) noexcept : nextNumber(firstNumber) {}
 

@@ -14,12 +14,14 @@
 #include <string>
 #include <vector>
 
+#include "ifc/step/InstanceId.h"
+
 namespace Ids {
 
 // One element that did not meet a specification's requirements (or, for a prohibited specification,
 // one that applied).
 struct ElementFailure {
-  std::uint64_t instance = 0;        // the instance number, #N
+  Ifc::InstanceNumber instance;      // #N
   std::string globalId;              // empty when the instance has none
   std::string entity;                // "IfcWall", as the schema spells it
   std::string name;                  // the element's Name, empty when unset

@@ -146,34 +146,37 @@ struct Checker::Walk {
   std::vector<InstanceIndex> candidates;
   bool every = false;
 
-  // How many candidates lie before `instance`.
-  std::size_t Before(InstanceIndex instance) const noexcept {
-    return every ? instance
-                 : static_cast<std::size_t>(std::lower_bound(candidates.begin(), candidates.end(), instance) -
-                                            candidates.begin());
+  // How many candidates lie before the instance at file position `bound` (up to the instance count).
+  std::size_t Before(std::size_t bound) const noexcept {
+    return every ? bound
+                 : static_cast<std::size_t>(
+                       std::partition_point(candidates.begin(), candidates.end(),
+                                            [bound](InstanceIndex candidate) { return candidate.Value() < bound; }) -
+                       candidates.begin());
   }
-  // The candidate at `position` if it lies before `end`, else NoInstance.
-  InstanceIndex At(std::size_t position, InstanceIndex end) const noexcept {
-    const InstanceIndex instance =
-        every ? position : (position < candidates.size() ? candidates[position] : NoInstance);
-    return instance < end ? instance : NoInstance;
+  // The candidate at `position` if it lies before file position `end`; invalid otherwise (invalid
+  // indices order after all others).
+  InstanceIndex At(std::size_t position, std::size_t end) const noexcept {
+    const InstanceIndex instance = every ? InstanceIndex(static_cast<std::uint32_t>(position))
+                                         : (position < candidates.size() ? candidates[position] : InstanceIndex());
+    return instance.Valid() && instance.Value() < end ? instance : InstanceIndex();
   }
 };
 
 // The specifications take the candidates in [first, end) in one common pass in file order: an instance
 // is looked at by every specification that selects it in turn, so what the evaluator keeps of it (its
 // property sets) serves them all. Each specification still sees its own candidates in file order.
-void Checker::CheckPart(const std::vector<Walk>& walks, InstanceIndex first, InstanceIndex end,
+void Checker::CheckPart(const std::vector<Walk>& walks, std::size_t first, std::size_t end,
                         const FacetEvaluator& facets, std::vector<SpecificationResult>& results) const {
   std::vector<std::size_t> next;         // by walk: the position of its next candidate
-  std::vector<InstanceIndex> candidate;  // by walk: that candidate, NoInstance past the part's end
+  std::vector<InstanceIndex> candidate;  // by walk: that candidate, invalid past the part's end
   for (const Walk& walk : walks) {
     next.push_back(walk.Before(first));
     candidate.push_back(walk.At(next.back(), end));
   }
   for (;;) {
     const InstanceIndex instance = *std::min_element(candidate.begin(), candidate.end());
-    if (instance == NoInstance)
+    if (!instance.Valid())
       break;
     for (std::size_t k = 0; k < walks.size(); ++k) {
       if (candidate[k] != instance)
@@ -186,16 +189,16 @@ void Checker::CheckPart(const std::vector<Walk>& walks, InstanceIndex first, Ins
 
 namespace {
 
-// Where to cut the instances into `parts` parts of about as many candidates each: parts.size() + 1
-// bounds, the first 0, the last the instance count.
-std::vector<InstanceIndex> Bounds(std::size_t parts, std::size_t count,
-                                  const std::function<std::size_t(InstanceIndex)>& candidatesBefore) {
-  std::vector<InstanceIndex> bounds{0};
+// Where to cut the instances into `parts` parts of about as many candidates each: parts + 1 file
+// positions, the first 0, the last the instance count.
+std::vector<std::size_t> Bounds(std::size_t parts, std::size_t count,
+                                const std::function<std::size_t(std::size_t)>& candidatesBefore) {
+  std::vector<std::size_t> bounds{0};
   const std::size_t total = candidatesBefore(count);
   for (std::size_t part = 1; part < parts; ++part) {
-    InstanceIndex low = bounds.back(), high = count;  // the first bound with enough candidates before it
+    std::size_t low = bounds.back(), high = count;  // the first bound with enough candidates before it
     while (low < high) {
-      const InstanceIndex middle = low + (high - low) / 2;
+      const std::size_t middle = low + (high - low) / 2;
       if (candidatesBefore(middle) * parts < total * part) {
         low = middle + 1;
       } else {
@@ -248,11 +251,11 @@ CheckResult Checker::Run(const std::string& modelFile, const std::vector<Documen
   // Several parts a thread, taken in turn as threads get free: a part that asks more of the facets,
   // or a core that another process holds, does not keep the other threads waiting.
   const std::size_t threadCount = threads > 0 ? threads : ThreadsFor(model.InstanceCount());
-  const std::vector<InstanceIndex> bounds =
-      Bounds(threadCount > 1 ? threadCount * 4 : 1, model.InstanceCount(), [&walks](InstanceIndex instance) {
+  const std::vector<std::size_t> bounds =
+      Bounds(threadCount > 1 ? threadCount * 4 : 1, model.InstanceCount(), [&walks](std::size_t bound) {
         std::size_t before = 0;
         for (const Walk& walk : walks)
-          before += walk.Before(instance);
+          before += walk.Before(bound);
         return before;
       });
   // Each thread has its own evaluator (it keeps what it read of the last instance), each part its

@@ -32,7 +32,7 @@ class Checker {
  private:
   SpecificationResult Begin(const Specification& specification, const Document& document) const;
   struct Walk;
-  void CheckPart(const std::vector<Walk>& walks, InstanceIndex first, InstanceIndex end, const FacetEvaluator& facets,
+  void CheckPart(const std::vector<Walk>& walks, std::size_t first, std::size_t end, const FacetEvaluator& facets,
                  std::vector<SpecificationResult>& results) const;
   void CheckInstance(const FacetEvaluator& facets, const Specification& specification, InstanceIndex instance,
                      SpecificationResult& result) const;

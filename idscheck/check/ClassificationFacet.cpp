@@ -20,7 +20,7 @@ ClassificationReference Describe(const ModelIndex& index, InstanceIndex associat
   const ModelView& model = index.Model();
   ClassificationReference reference;
   InstanceIndex current = association;
-  for (int depth = 0; current != NoInstance && depth < kMaximumReferenceDepth; ++depth) {
+  for (int depth = 0; current.Valid() && depth < kMaximumReferenceDepth; ++depth) {
     if (model.IsSubtypeOf(current, "IFCCLASSIFICATION")) {
       reference.system = index.GetText(current, "Name");
       break;
@@ -83,7 +83,7 @@ std::vector<ClassificationReference> ReferencesOf(const ModelIndex& index, Insta
   for (const ClassificationReference& reference : own)
     ownSystems.insert(reference.system);
   const InstanceIndex type = index.TypeOf(instance);
-  if (type != NoInstance) {
+  if (type.Valid()) {
     for (const InstanceIndex association : index.ClassificationsOf(type)) {
       if (!IsClassification(index, association))
         continue;

@@ -21,7 +21,7 @@ namespace Ids {
 // One property as the facet sees it: a property or quantity instance, or an attribute of a
 // predefined property set (IfcDoorPanelProperties and the like), whose value is held directly.
 struct PropertyEntry {
-  InstanceIndex property = NoInstance;
+  InstanceIndex property = InstanceIndex();
   ModelValue direct;
 };
 
@@ -49,7 +49,7 @@ struct FacetAndEntityHash {
 };
 
 struct FacetMemo {
-  InstanceIndex setsOf = NoInstance;
+  InstanceIndex setsOf = InstanceIndex();
   std::shared_ptr<PropertySets> sets;  // those of `setsOf`
   std::unordered_map<InstanceIndex, std::shared_ptr<PropertySets>> typeSets;
   std::unordered_map<InstanceIndex, ClassificationReference> references;  // by associated instance

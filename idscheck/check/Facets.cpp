@@ -196,7 +196,7 @@ bool FacetEvaluator::NameMatches(const Facet& facet, InstanceIndex instance) con
   // IFC2X3 tells some occurrences apart only by their type object: an IfcFlowTerminal typed by an
   // IfcAirTerminalType is an IFCAIRTERMINAL to IDS.
   const InstanceIndex type = index.TypeOf(instance);
-  if (model.SchemaName() == "IFC2X3" && type != NoInstance) {
+  if (model.SchemaName() == "IFC2X3" && type.Valid()) {
     const std::string typeName = index.UpperEntity(type);
     for (std::size_t i = 0; i < Tables::Ifc2x3MappingCount; ++i) {
       const Tables::Ifc2x3MappingRow& row = Tables::Ifc2x3Mapping[i];
@@ -286,7 +286,8 @@ std::string WholesInWords(const ModelIndex& index, const std::vector<InstanceInd
   }
   std::string text;
   for (std::size_t i = 0; i < wholes.size() && i < kWholesNamed; ++i) {
-    text += (i ? ", " : "") + index.UpperEntity(wholes[i]) + " #" + std::to_string(index.Model().Number(wholes[i]));
+    text +=
+        (i ? ", " : "") + index.UpperEntity(wholes[i]) + " #" + std::to_string(index.Model().Number(wholes[i]).Value());
   }
   if (wholes.size() > kWholesNamed) {
     text += " and " + std::to_string(wholes.size() - kWholesNamed) + " more";

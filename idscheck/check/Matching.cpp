@@ -336,7 +336,7 @@ std::string DescribeValue(const ModelValue& value) {
     case ModelValue::Kind::Binary:
       return "\"" + value.text + "\"";
     case ModelValue::Kind::Reference:
-      return "#" + std::to_string(value.reference);
+      return "#" + std::to_string(value.reference.Value());
     case ModelValue::Kind::List: {
       std::string text = "(";
       for (std::size_t i = 0; i < value.items.size(); ++i)

@@ -10,7 +10,7 @@ namespace {
 
 void AddMaterial(const ModelIndex& index, InstanceIndex material, std::vector<std::string>& names, int depth) {
   const ModelView& model = index.Model();
-  if (material == NoInstance || depth > 8)
+  if (!material.Valid() || depth > 8)
     return;
   const auto text = [&](const char* attribute) {
     const std::string value = index.GetText(material, attribute);

@@ -93,19 +93,19 @@ void LinkTable::Seal() {
 }
 
 LinkTable::Targets LinkTable::Of(InstanceIndex from) const noexcept {
-  const std::size_t run = from >> RunBits;
-  if (from > UINT32_MAX || run + 1 >= runStart.size())
-    return Targets(nullptr, nullptr);  // NoInstance, or past the last source
+  const std::size_t run = from.Value() >> RunBits;
+  if (!from.Valid() || run + 1 >= runStart.size())
+    return Targets(nullptr, nullptr);  // none, or past the last source
   const Link* first = links.data() + runStart[run];
   const Link* last = links.data() + runStart[run + 1];
-  const auto range = std::equal_range(first, last, Link(static_cast<std::uint32_t>(from), 0),
+  const auto range = std::equal_range(first, last, Link(from.Value(), 0),
                                       [](const Link& a, const Link& b) { return a.first < b.first; });
   return Targets(range.first, range.second);
 }
 
 void ModelIndex::Link(LinkTable& table, InstanceIndex relation, std::string_view from, std::string_view to) const {
   const InstanceIndex target = GetReference(relation, to);
-  if (target == NoInstance)
+  if (!target.Valid())
     return;
   for (const InstanceIndex source : GetReferences(relation, from))
     table.Add(source, target);
@@ -146,18 +146,18 @@ void ModelIndex::AddRelation(Links& to, InstanceIndex relation, int kind) const 
 
 InstanceIndex ModelIndex::TypeOf(InstanceIndex object) const noexcept {
   const LinkTable::Targets found = links.types.Of(object);
-  return found.empty() ? NoInstance : *found.begin();
+  return found.empty() ? InstanceIndex() : *found.begin();
 }
 
 ModelValue ModelIndex::Get(InstanceIndex instance, std::string_view attribute) const {
   ModelValue value;
-  if (instance == NoInstance || !model.Attribute(instance, attribute, value))
+  if (!instance.Valid() || !model.Attribute(instance, attribute, value))
     return ModelValue::Null();
   return value;
 }
 
 InstanceIndex ModelIndex::Resolve(const ModelValue& reference) const noexcept {
-  return reference.kind == ModelValue::Kind::Reference ? model.FindByNumber(reference.reference) : NoInstance;
+  return reference.kind == ModelValue::Kind::Reference ? model.FindByNumber(reference.reference) : InstanceIndex();
 }
 
 InstanceIndex ModelIndex::GetReference(InstanceIndex instance, std::string_view attribute) const {
@@ -166,7 +166,7 @@ InstanceIndex ModelIndex::GetReference(InstanceIndex instance, std::string_view 
 
 std::vector<InstanceIndex> ModelIndex::GetReferences(InstanceIndex instance, std::string_view attribute) const {
   std::vector<InstanceIndex> result;
-  if (instance != NoInstance)
+  if (instance.Valid())
     model.References(instance, attribute, result);
   return result;
 }
@@ -211,7 +211,7 @@ void AddPredefined(const ModelIndex& index, InstanceIndex instance, const std::s
 std::vector<std::string> ModelIndex::PredefinedTypes(InstanceIndex instance) const {
   std::vector<std::string> result;
   const InstanceIndex type = TypeOf(instance);
-  const std::string typePredefined = type != NoInstance ? GetText(type, "PredefinedType") : std::string();
+  const std::string typePredefined = type.Valid() ? GetText(type, "PredefinedType") : std::string();
   if (!typePredefined.empty() && typePredefined != "NOTDEFINED") {
     AddPredefined(*this, type, typePredefined, result);
     return result;

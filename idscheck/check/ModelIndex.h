@@ -3,11 +3,13 @@
 // (aggregation, nesting, spatial containment, grouping, voids and fillings).
 //
 //   Ids::ModelIndex index(model);
-//   Ids::InstanceIndex type = index.TypeOf(wall);                 // NoInstance when untyped
+//   Ids::InstanceIndex type = index.TypeOf(wall);                 // invalid when untyped
 //   for (Ids::InstanceIndex set : index.PropertySetsOf(wall)) ...  // the occurrence's own
 #pragma once
 
+#include <cassert>
 #include <cstdint>
+#include <iterator>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -31,7 +33,7 @@ class LinkTable {
     class Iterator {
      public:
       explicit Iterator(const Link* at) noexcept : at(at) {}
-      InstanceIndex operator*() const noexcept { return at->second; }
+      InstanceIndex operator*() const noexcept { return InstanceIndex(at->second); }
       Iterator& operator++() noexcept {
         ++at;
         return *this;
@@ -51,8 +53,10 @@ class LinkTable {
     const Link* last;
   };
 
+  // Both valid.
   void Add(InstanceIndex from, InstanceIndex to) {
-    links.emplace_back(static_cast<std::uint32_t>(from), static_cast<std::uint32_t>(to));
+    assert(from.Valid() && to.Valid());
+    links.emplace_back(from.Value(), to.Value());
   }
   // Adds the links of `other` after these.
   void Append(const LinkTable& other) { links.insert(links.end(), other.links.begin(), other.links.end()); }
@@ -77,6 +81,7 @@ class ModelIndex {
   LinkTable::Targets MaterialsOf(InstanceIndex object) const noexcept { return links.materials.Of(object); }
   // The wholes `part` is directly part of through `relation`.
   LinkTable::Targets WholesOf(InstanceIndex part, PartOfRelation relation) const noexcept {
+    assert(static_cast<std::size_t>(relation) < std::size(links.wholes));
     return links.wholes[static_cast<int>(relation)].Of(part);
   }
 

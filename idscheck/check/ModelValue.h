@@ -11,6 +11,8 @@
 #include <utility>
 #include <vector>
 
+#include "ifc/step/InstanceId.h"
+
 namespace Ids {
 
 struct ModelValue {
@@ -30,11 +32,11 @@ struct ModelValue {
   };
 
   Kind kind = Kind::Null;
-  bool boolean = false;         // Boolean; a Logical is always unknown (.T. and .F. read as Boolean)
-  std::int64_t integer = 0;     // Integer
-  double real = 0.0;            // Real
-  std::uint64_t reference = 0;  // Reference: the instance number
-  std::string text;             // String (UTF-8), Enumeration (without dots), Binary, Typed: the type's upper-case name
+  bool boolean = false;           // Boolean; a Logical is always unknown (.T. and .F. read as Boolean)
+  std::int64_t integer = 0;       // Integer
+  double real = 0.0;              // Real
+  Ifc::InstanceNumber reference;  // Reference: the instance number
+  std::string text;  // String (UTF-8), Enumeration (without dots), Binary, Typed: the type's upper-case name
   std::vector<ModelValue> items;  // List; Typed: the one wrapped value
 
   static ModelValue Null() { return {}; }

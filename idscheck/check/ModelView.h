@@ -3,9 +3,9 @@
 // sets, types, relations) from these.
 //
 //   const Ids::ModelView& model = ...;
-//   for (Ids::InstanceIndex index = 0; index < model.InstanceCount(); ++index) {
+//   for (const Ids::InstanceIndex wall : model.InstancesOf("IFCWALL", false)) {
 //     Ids::ModelValue name;
-//     if (model.IsSubtypeOf(index, "IFCWALL") && model.Attribute(index, "Name", name)) Use(name);
+//     if (model.Attribute(wall, "Name", name)) Use(model.Number(wall), name);   // #N and its Name
 //   }
 #pragma once
 
@@ -16,11 +16,14 @@
 #include <vector>
 
 #include "idscheck/check/ModelValue.h"
+#include "ifc/step/InstanceId.h"
 
 namespace Ids {
 
-using InstanceIndex = std::size_t;
-constexpr InstanceIndex NoInstance = static_cast<InstanceIndex>(-1);
+// The reader's names of an instance: its index (a position in file order; invalid for none) and its
+// number #N.
+using Ifc::InstanceIndex;
+using Ifc::InstanceNumber;
 
 class ModelView {
  public:
@@ -30,9 +33,9 @@ class ModelView {
   virtual std::string_view SchemaName() const noexcept = 0;
   virtual std::size_t InstanceCount() const noexcept = 0;
   // The instance number #N.
-  virtual std::uint64_t Number(InstanceIndex index) const noexcept = 0;
-  // The index of the instance numbered `number`, or NoInstance.
-  virtual InstanceIndex FindByNumber(std::uint64_t number) const noexcept = 0;
+  virtual InstanceNumber Number(InstanceIndex index) const noexcept = 0;
+  // The index of the instance numbered `number`; invalid when there is none.
+  virtual InstanceIndex FindByNumber(InstanceNumber number) const noexcept = 0;
   // The entity as the schema spells it: "IfcWall".
   virtual std::string_view EntityName(InstanceIndex index) const noexcept = 0;
   // The same in upper case: "IFCWALL".

@@ -48,7 +48,7 @@ void AddSet(const ModelIndex& index, InstanceIndex set, PropertySets& sets) {
     for (const char* name : RootAttributes)
       root = root || attribute == name;
     if (!root)
-      properties[attribute] = {NoInstance, index.Get(set, attribute)};
+      properties[attribute] = {InstanceIndex(), index.Get(set, attribute)};
   }
 }
 
@@ -88,7 +88,7 @@ bool ValuesOf(const ModelIndex& index, const PropertyEntry& entry, std::vector<M
       values.push_back(value);
     }
   };
-  if (entry.property == NoInstance) {
+  if (!entry.property.Valid()) {
     add(entry.direct);
     return true;
   }
@@ -156,8 +156,8 @@ const PropertySets& FacetEvaluator::TypeSetsOf(InstanceIndex type) const {
 const PropertySets& FacetEvaluator::PropertySetsOf(InstanceIndex instance) const {
   if (!memo->sets || memo->setsOf != instance) {
     const InstanceIndex type = index.TypeOf(instance);
-    memo->sets = std::make_shared<PropertySets>(
-        AddOwnSets(index, instance, type == NoInstance ? PropertySets() : TypeSetsOf(type)));
+    memo->sets =
+        std::make_shared<PropertySets>(AddOwnSets(index, instance, !type.Valid() ? PropertySets() : TypeSetsOf(type)));
     memo->setsOf = instance;
   }
   return *memo->sets;

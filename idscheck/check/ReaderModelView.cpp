@@ -5,14 +5,6 @@
 
 namespace Ids {
 
-namespace {
-
-Ifc::InstanceIndex ReaderIndex(InstanceIndex index) noexcept {
-  return Ifc::InstanceIndex(static_cast<std::uint32_t>(index));
-}
-
-}  // namespace
-
 ReaderModelView::ReaderModelView() = default;
 ReaderModelView::ReaderModelView(const Ifc::Model& model) : model(&model) {}
 ReaderModelView::~ReaderModelView() = default;
@@ -30,42 +22,41 @@ bool ReaderModelView::Open(const std::string& path, std::string& error) {
 }
 
 std::string_view ReaderModelView::SchemaName() const noexcept {
-  return Ifc::SchemaName(model->Version());
+  return Ifc::SchemaName(Opened().Version());
 }
 
 std::size_t ReaderModelView::InstanceCount() const noexcept {
   return model ? model->InstanceCount() : 0;
 }
 
-std::uint64_t ReaderModelView::Number(InstanceIndex index) const noexcept {
-  return model->Number(ReaderIndex(index)).Value();
+InstanceNumber ReaderModelView::Number(InstanceIndex index) const noexcept {
+  return Opened().Number(index);
 }
 
-InstanceIndex ReaderModelView::FindByNumber(std::uint64_t number) const noexcept {
-  const Ifc::InstanceIndex found = model->Find(Ifc::InstanceNumber(number));
-  return found.Valid() ? static_cast<InstanceIndex>(found.Value()) : NoInstance;
+InstanceIndex ReaderModelView::FindByNumber(InstanceNumber number) const noexcept {
+  return Opened().Find(number);
 }
 
 std::string_view ReaderModelView::EntityName(InstanceIndex index) const noexcept {
-  return model->GetSchema().Name(model->Entity(ReaderIndex(index)));
+  return Opened().GetSchema().Name(Opened().Entity(index));
 }
 
 std::string_view ReaderModelView::UpperEntityName(InstanceIndex index) const noexcept {
-  return model->GetSchema().UpperName(model->Entity(ReaderIndex(index)));
+  return Opened().GetSchema().UpperName(Opened().Entity(index));
 }
 
 bool ReaderModelView::IsSubtypeOf(InstanceIndex index, std::string_view upperAncestor) const noexcept {
-  const Ifc::Schema& schema = model->GetSchema();
+  const Ifc::Schema& schema = Opened().GetSchema();
   const Ifc::EntityId ancestor = schema.FindEntity(upperAncestor);
-  return ancestor.Valid() && schema.IsSubtypeOf(model->Entity(ReaderIndex(index)), ancestor);
+  return ancestor.Valid() && schema.IsSubtypeOf(Opened().Entity(index), ancestor);
 }
 
 bool ReaderModelView::HasEntity(std::string_view upperName) const noexcept {
-  return model->GetSchema().FindEntity(upperName).Valid();
+  return Opened().GetSchema().FindEntity(upperName).Valid();
 }
 
 std::vector<std::string_view> ReaderModelView::EntityNames() const {
-  const Ifc::Schema& schema = model->GetSchema();
+  const Ifc::Schema& schema = Opened().GetSchema();
   std::vector<std::string_view> names;
   for (std::size_t entity = 0; entity < schema.EntityCount(); ++entity)
     names.push_back(schema.UpperName(Ifc::EntityId{static_cast<std::int16_t>(entity)}));
@@ -73,8 +64,8 @@ std::vector<std::string_view> ReaderModelView::EntityNames() const {
 }
 
 std::vector<std::string> ReaderModelView::AttributeNames(InstanceIndex index) const {
-  const Ifc::Schema& schema = model->GetSchema();
-  const Ifc::EntityId entity = model->Entity(ReaderIndex(index));
+  const Ifc::Schema& schema = Opened().GetSchema();
+  const Ifc::EntityId entity = Opened().Entity(index);
   std::vector<std::string> names;
   for (std::size_t slot = 0; slot < schema.AttributeCount(entity); ++slot)
     names.emplace_back(schema.Attribute(entity, Ifc::AttributeSlot{static_cast<std::int16_t>(slot)}).name);
@@ -82,7 +73,7 @@ std::vector<std::string> ReaderModelView::AttributeNames(InstanceIndex index) co
 }
 
 bool ReaderModelView::Attribute(InstanceIndex index, std::string_view name, ModelValue& value) const {
-  std::optional<Ifc::Value> read = model->Attribute(ReaderIndex(index), name);
+  std::optional<Ifc::Value> read = Opened().Attribute(index, name);
   if (!read)
     return false;
   value = ToModelValue(std::move(*read));
@@ -92,17 +83,17 @@ bool ReaderModelView::Attribute(InstanceIndex index, std::string_view name, Mode
 // Reads the references off the tokens of the attribute's text, without building its value.
 void ReaderModelView::References(InstanceIndex index, std::string_view name, std::vector<InstanceIndex>& out) const {
   using Ifc::TokenKind;
-  const Ifc::InstanceRecord& record = model->Record(ReaderIndex(index));
-  const Ifc::AttributeSlot slot = model->GetSchema().FindAttribute(record.entity, name);
-  const std::string_view text(model->Data(), model->Size());
+  const Ifc::InstanceRecord& record = Opened().Record(index);
+  const Ifc::AttributeSlot slot = Opened().GetSchema().FindAttribute(record.entity, name);
+  const std::string_view text(Opened().Data(), Opened().Size());
   std::size_t at = 0;
   if (!slot.Valid() || Ifc::FindArgument(text, record.offset + record.argument, static_cast<std::size_t>(slot.Index()),
                                          at) != Ifc::ArgumentSearch::Found)
     return;
   Ifc::Lexer lexer(text, at, record.line);
   const auto add = [this, &out](const Ifc::Token& token) {
-    const InstanceIndex target = FindByNumber(Ifc::InstanceNumberOf(token).Value());
-    if (target != NoInstance)
+    const InstanceIndex target = Opened().Find(Ifc::InstanceNumberOf(token));
+    if (target.Valid())
       out.push_back(target);
   };
   Ifc::Token token = lexer.Next();
@@ -124,13 +115,8 @@ void ReaderModelView::References(InstanceIndex index, std::string_view name, std
 }
 
 std::vector<InstanceIndex> ReaderModelView::InstancesOf(std::string_view upperName, bool exact) const {
-  std::vector<InstanceIndex> result;
-  const Ifc::EntityId entity = model->GetSchema().FindEntity(upperName);
-  if (!entity.Valid())
-    return result;
-  for (const Ifc::InstanceIndex index : model->InstancesOf(entity, exact))
-    result.push_back(index.Value());
-  return result;
+  const Ifc::EntityId entity = Opened().GetSchema().FindEntity(upperName);
+  return entity.Valid() ? Opened().InstancesOf(entity, exact) : std::vector<InstanceIndex>();
 }
 
 std::string ReaderModelView::TimeStamp() const {
@@ -179,7 +165,7 @@ ModelValue ToModelValue(Ifc::Value&& value) {
       break;
     case Kind::Reference:
       result.kind = ModelValue::Kind::Reference;
-      result.reference = value.reference.Value();
+      result.reference = value.reference;
       break;
     case Kind::Typed:
       result.kind = ModelValue::Kind::Typed;

@@ -9,6 +9,7 @@
 // A caller that has a Model open already (ifcapi-export --ids) wraps it: ReaderModelView view(model).
 #pragma once
 
+#include <cassert>
 #include <memory>
 #include <string>
 
@@ -29,8 +30,8 @@ class ReaderModelView final : public ModelView {
 
   std::string_view SchemaName() const noexcept override;
   std::size_t InstanceCount() const noexcept override;
-  std::uint64_t Number(InstanceIndex index) const noexcept override;
-  InstanceIndex FindByNumber(std::uint64_t number) const noexcept override;
+  InstanceNumber Number(InstanceIndex index) const noexcept override;
+  InstanceIndex FindByNumber(InstanceNumber number) const noexcept override;
   std::string_view EntityName(InstanceIndex index) const noexcept override;
   std::string_view UpperEntityName(InstanceIndex index) const noexcept override;
   bool IsSubtypeOf(InstanceIndex index, std::string_view upperAncestor) const noexcept override;
@@ -43,6 +44,12 @@ class ReaderModelView final : public ModelView {
   std::string TimeStamp() const override;
 
  private:
+  // The model viewed. Precondition of every function but InstanceCount: one is open.
+  const Ifc::Model& Opened() const noexcept {
+    assert(model != nullptr && "a ReaderModelView without a model");
+    return *model;
+  }
+
   std::unique_ptr<Ifc::Model> owned;
   const Ifc::Model* model = nullptr;
 };

@@ -49,7 +49,7 @@ ModelUnits::ModelUnits(const ModelIndex& index) : index(index) {
 ModelUnits::Conversion ModelUnits::UnitConversion(InstanceIndex unit, int depth) const {
   Conversion conversion;
   const ModelView& model = index.Model();
-  if (unit == NoInstance || depth > 8)
+  if (!unit.Valid() || depth > 8)
     return conversion;
   if (model.IsSubtypeOf(unit, "IFCSIUNIT")) {
     const std::string name = index.GetText(unit, "Name");

@@ -48,7 +48,7 @@ std::string BaseName(const std::string& path) {
 }
 
 std::string FailureLine(const ElementFailure& failure) {
-  std::string line = "#" + std::to_string(failure.instance) + ' ';
+  std::string line = "#" + std::to_string(failure.instance.Value()) + ' ';
   line += failure.globalId.empty() ? std::string("(no GlobalId)") : failure.globalId;
   line += ' ' + failure.entity;
   if (!failure.name.empty()) {

@@ -11,7 +11,7 @@ namespace Ids {
 namespace {
 
 std::string FailureLine(const ElementFailure& failure) {
-  std::string line = "    #" + std::to_string(failure.instance) + ' ';
+  std::string line = "    #" + std::to_string(failure.instance.Value()) + ' ';
   line += failure.globalId.empty() ? std::string("(no GlobalId)") : ConsoleText(failure.globalId);
   line += ' ' + ConsoleText(failure.entity);
   if (!failure.name.empty()) {

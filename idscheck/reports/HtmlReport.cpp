@@ -120,7 +120,7 @@ void AppendSummary(std::string& out, const CheckResult& result) {
 }
 
 void AppendFailureRow(std::string& out, const ElementFailure& failure) {
-  out += "<tr><td class=\"number\">#" + std::to_string(failure.instance) + "</td><td class=\"globalid\">";
+  out += "<tr><td class=\"number\">#" + std::to_string(failure.instance.Value()) + "</td><td class=\"globalid\">";
   AppendHtmlText(out, failure.globalId);
   out += "</td><td>";
   AppendHtmlText(out, failure.entity);

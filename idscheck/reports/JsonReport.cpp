@@ -52,7 +52,7 @@ void AppendVersions(std::string& out, std::string_view versions) {
 
 void AppendFailure(std::string& out, const ElementFailure& failure) {
   out += "        {\"instance\": ";
-  out += std::to_string(failure.instance);
+  out += std::to_string(failure.instance.Value());
   out += ", \"globalId\": ";
   AppendJsonString(out, failure.globalId);
   out += ", \"entity\": ";

@@ -13,6 +13,7 @@
 //   schema.FindEnumeration("IfcWallTypeEnum")->Contains("SHEAR");       // true
 #pragma once
 
+#include <cassert>
 #include <cstddef>
 #include <cstdint>
 #include <optional>
@@ -37,7 +38,11 @@ struct EntityId {
   std::int16_t value = -1;
 
   bool Valid() const noexcept { return value >= 0; }
-  std::size_t Index() const noexcept { return static_cast<std::size_t>(value); }
+  // The position in the schema's entity tables. Precondition: Valid().
+  std::size_t Index() const noexcept {
+    assert(Valid() && "Index() of an invalid EntityId");
+    return static_cast<std::size_t>(value);
+  }
   friend bool operator==(EntityId a, EntityId b) noexcept { return a.value == b.value; }
   friend bool operator!=(EntityId a, EntityId b) noexcept { return a.value != b.value; }
   friend bool operator<(EntityId a, EntityId b) noexcept { return a.value < b.value; }
@@ -48,7 +53,11 @@ struct AttributeSlot {
   std::int16_t value = -1;
 
   bool Valid() const noexcept { return value >= 0; }
-  std::size_t Index() const noexcept { return static_cast<std::size_t>(value); }
+  // The position in the attribute list. Precondition: Valid() (an invalid slot has none).
+  std::size_t Index() const noexcept {
+    assert(Valid() && "Index() of an invalid AttributeSlot");
+    return static_cast<std::size_t>(value);
+  }
   friend bool operator==(AttributeSlot a, AttributeSlot b) noexcept { return a.value == b.value; }
   friend bool operator!=(AttributeSlot a, AttributeSlot b) noexcept { return a.value != b.value; }
 };
@@ -129,7 +138,9 @@ class Schema {
   // the entity has none.
   AttributeSlot FindAttribute(EntityId entity, std::string_view name) const noexcept;
   std::size_t AttributeCount(EntityId entity) const noexcept { return Def(entity).attributeCount; }
+  // Precondition: `slot` is one of `entity`'s.
   const AttributeDef& Attribute(EntityId entity, AttributeSlot slot) const noexcept {
+    assert(slot.Index() < AttributeCount(entity) && "an attribute slot of another entity");
     return tables.attributes[Def(entity).firstAttribute + slot.Index()];
   }
 

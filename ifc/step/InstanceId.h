@@ -7,7 +7,9 @@
 //   if (index.Valid()) Use(model.Number(index).Value());          // 42
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <limits>
 
 namespace Ifc {
@@ -48,3 +50,15 @@ class InstanceIndex {
 };
 
 }  // namespace Ifc
+
+// For unordered containers keyed by instance.
+template <>
+struct std::hash<Ifc::InstanceNumber> {
+  std::size_t operator()(Ifc::InstanceNumber number) const noexcept {
+    return std::hash<std::uint64_t>()(number.Value());
+  }
+};
+template <>
+struct std::hash<Ifc::InstanceIndex> {
+  std::size_t operator()(Ifc::InstanceIndex index) const noexcept { return std::hash<std::uint32_t>()(index.Value()); }
+};

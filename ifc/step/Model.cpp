@@ -1,6 +1,7 @@
 #include "ifc/step/Model.h"
 
 #include <algorithm>
+#include <cassert>
 
 #include "ifc/step/Lexer.h"
 #include "ifc/step/ModelReader.h"
@@ -63,12 +64,7 @@ std::string_view Model::Text(InstanceIndex index) const noexcept {
 
 std::string_view Model::Arguments(InstanceIndex index) const noexcept {
   const InstanceRecord& record = Record(index);
-  const char* open = data + record.offset + record.argument;
-  const char* end = data + record.offset + record.length;  // after ';'
-  while (end > open && *(end - 1) != ')') {
-    --end;
-  }
-  return std::string_view(open + 1, static_cast<std::size_t>(end - open - 2));
+  return std::string_view(data + record.offset + record.argument + 1, record.close - record.argument - 1u);
 }
 
 InstanceIndex Model::Find(InstanceNumber number) const noexcept {
@@ -174,6 +170,7 @@ std::vector<Value> Model::Attributes(InstanceIndex index) const {
 }
 
 IndexSpan Model::ReferencesTo(InstanceIndex index) const {
+  assert(index.Valid() && index.Value() < instances.size() && "an instance index out of range");
   Lazy& lazyIndex = *lazy;
   if (!lazyIndex.referencesBuilt) {
     // Each instance's targets once (4 bytes a reference, kept in file order of their sources), then

@@ -16,6 +16,7 @@
 //   model.GetFlaws().Of(FlawKind::MissingReference).count;            // tolerated faults
 #pragma once
 
+#include <cassert>
 #include <cstddef>
 #include <cstdint>
 #include <functional>
@@ -43,6 +44,7 @@ struct InstanceRecord {
   std::uint32_t line;      // 1-based
   std::uint16_t argument;  // offset of the argument list's '(' from `offset`
   EntityId entity;
+  std::uint32_t close;  // offset of the argument list's ')' from `offset` (comments may follow it)
 };
 static_assert(sizeof(InstanceRecord) <= 32, "the index is sized for 32 bytes an instance; keep new fields small");
 
@@ -92,10 +94,14 @@ class Model {
   const Schema& GetSchema() const noexcept { return *schema; }
   const Flaws& GetFlaws() const noexcept { return flaws; }
 
-  // The instances in file order; an InstanceIndex is a position in it.
+  // The instances in file order; an InstanceIndex is a position in it. Every function taking one
+  // requires a valid index of this model (asserted).
   std::size_t InstanceCount() const noexcept { return instances.size(); }
   const std::vector<InstanceRecord>& Instances() const noexcept { return instances; }
-  const InstanceRecord& Record(InstanceIndex index) const noexcept { return instances[index.Value()]; }
+  const InstanceRecord& Record(InstanceIndex index) const noexcept {
+    assert(index.Valid() && index.Value() < instances.size() && "an instance index out of range");
+    return instances[index.Value()];
+  }
   InstanceNumber Number(InstanceIndex index) const noexcept { return InstanceNumber(Record(index).number); }
   EntityId Entity(InstanceIndex index) const noexcept { return Record(index).entity; }
   std::uint32_t Line(InstanceIndex index) const noexcept { return Record(index).line; }

@@ -364,6 +364,7 @@ bool ModelReader::ReadInstance(Lexer& lexer, const Token& name) {
     return FailIn(record, record.line, "instance longer than 4 GB");
   }
   record.length = static_cast<std::uint32_t>(lexer.Offset() - record.offset);
+  record.close = static_cast<std::uint32_t>(close.offset - record.offset);
   model.largestNumber = std::max(model.largestNumber, InstanceNumber(record.number));
   model.instances.push_back(record);
   return true;

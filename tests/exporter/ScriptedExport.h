@@ -101,7 +101,7 @@ inline ExportResult ExportWith(ScriptedProvider& provider, const std::string& in
   const ::testing::TestInfo* test = ::testing::UnitTest::GetInstance()->current_test_info();
   const std::string path =
       ::testing::TempDir() + "scripted-export-" + test->test_suite_name() + "-" + test->name() + ".ifc";
-  StepFile file;
+  Ifc::Model file;
   std::string error;
   EXPECT_TRUE(file.Read(input.data(), input.size(), "in.ifc", error)) << error;
   Exporter exporter(file, false);
@@ -115,7 +115,7 @@ inline ExportResult ExportWith(ScriptedProvider& provider, const std::string& in
   ExportResult result{std::string(std::istreambuf_iterator<char>(written), std::istreambuf_iterator<char>()),
                       exporter.GetSummary()};
   // Whatever the contributions, the written file reads as a whole.
-  StepFile back;
+  Ifc::Model back;
   EXPECT_TRUE(back.Read(result.text.data(), result.text.size(), "out.ifc", error)) << error;
   return result;
 }

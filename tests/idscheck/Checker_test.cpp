@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "idscheck/check/DocumentReader.h"
+#include "idscheck/check/ModelIndex.h"
 #include "idscheck/check/ReaderModelView.h"
 
 namespace {
@@ -91,7 +92,7 @@ TEST(IdsChecker, PartsOnThreadsGiveTheResultOfOnePart) {
     for (const Ids::SpecificationResult& specification : result.specifications) {
       lines.push_back(std::to_string(specification.applicable) + " " + std::to_string(specification.passed));
       for (const Ids::ElementFailure& failure : specification.failures) {
-        lines.push_back("#" + std::to_string(failure.instance));
+        lines.push_back("#" + std::to_string(failure.instance.Value()));
         lines.insert(lines.end(), failure.reasons.begin(), failure.reasons.end());
       }
     }
@@ -99,6 +100,20 @@ TEST(IdsChecker, PartsOnThreadsGiveTheResultOfOnePart) {
   };
   for (const std::size_t threads : {2u, 3u, 7u, 500u})
     EXPECT_EQ(outline(check(threads)), outline(whole)) << threads;
+}
+
+// The checker's preconditions stop a debug build: a view with no model open, a link of no instance.
+TEST(IdsCheckerDeathTest, ViewWithoutModelAndInvalidLinksAreAsserted) {
+#ifdef NDEBUG
+  GTEST_SKIP() << "assertions are compiled out in this build";
+#else
+  const Ids::ReaderModelView view;
+  EXPECT_EQ(view.InstanceCount(), 0u);
+  EXPECT_DEATH((void)view.SchemaName(), "without a model");
+  EXPECT_DEATH((void)view.Number(Ids::InstanceIndex(0)), "without a model");
+  Ids::LinkTable links;
+  EXPECT_DEATH(links.Add(Ids::InstanceIndex(), Ids::InstanceIndex(0)), "Valid");
+#endif
 }
 
 }  // namespace

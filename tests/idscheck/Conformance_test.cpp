@@ -59,7 +59,7 @@ Verdict Check(const std::string& idsPath, std::string& detail) {
     detail += specification.name + ": " + specification.verdictReason + "\n";
     for (const Ids::ElementFailure& failure : specification.failures) {
       for (const std::string& reason : failure.reasons)
-        detail += "  #" + std::to_string(failure.instance) + " " + reason + "\n";
+        detail += "  #" + std::to_string(failure.instance.Value()) + " " + reason + "\n";
     }
   }
   return result.Passes() ? Verdict::Pass : Verdict::Fail;

@@ -65,7 +65,7 @@ TEST(IdsSimpleValue, IsReadAsTheModelValuesKind) {
   unknown.kind = ModelValue::Kind::Logical;
   ModelValue reference;
   reference.kind = ModelValue::Kind::Reference;
-  reference.reference = 5;
+  reference.reference = Ifc::InstanceNumber(5);
   for (const ModelValue& value : {unknown, reference, ModelValue::Null()}) {
     EXPECT_FALSE(Ids::Matches(Simple("false"), value));
     EXPECT_FALSE(Ids::Matches(Simple("#5"), value));

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include "exporter/merge/InstanceAttributes.h"
+#include "exporter/merge/MergeContext.h"
 #include "tests/exporter/ScriptedExport.h"
 
 namespace Exporter::Testing {
@@ -38,6 +40,26 @@ TEST(AttributeMerge, StringAttributesAreSetOrUnsetAndTheRestIsRefused) {
       "#4 (IfcPerformanceHistory): 'LifeCyclePhase' is required and cannot be unset; skipped",
   };
   EXPECT_EQ(result.summary.warnings, expected);
+}
+
+// An instance's attributes are read by slots of its own entity only; a debug build stops at any other.
+TEST(AttributeMergeDeathTest, ReadingBySlotsTheInstanceHasNotIsAsserted) {
+#ifdef NDEBUG
+  GTEST_SKIP() << "assertions are compiled out in this build";
+#else
+  const std::string text = IfcFile("#1=IFCPROPERTYSINGLEVALUE('A',$,$,$);\n");
+  Ifc::Model model;
+  std::string error;
+  ASSERT_TRUE(model.Read(text.data(), text.size(), "in.ifc", error)) << error;
+  InstanceAttributes attributes(model);
+  ASSERT_TRUE(attributes.Read(InstanceIndex(0)));
+  const Ifc::Schema& schema = model.GetSchema();
+  const Ifc::AttributeSlot wallTag = schema.FindAttribute(schema.FindEntity("IfcWall"), "Tag");  // 8
+  EXPECT_DEATH((void)attributes[Ifc::AttributeSlot{}], "invalid AttributeSlot");
+  EXPECT_DEATH((void)attributes.References(wallTag), "slot the instance read has not");
+  MergeContext context(model);
+  EXPECT_DEATH(context.Rewrite(InstanceIndex(0), {"'A'"}), "not all of the entity's attributes");
+#endif
 }
 
 }  // namespace

@@ -139,17 +139,17 @@ TEST(AdaptedProperties, WhatWouldSayNothingIsNotWritten) {
   IPL::PropertyBoundedValue setPointOnly;
   setPointOnly.SetName("Target");
   setPointOnly.SetSetPointValue(Real(2.0, IPL::IFCType::IfcLengthMeasure));
-  const AdaptedInstance old = AdaptProperty(Ifc2x3, setPointOnly, 0);
+  const AdaptedInstance old = AdaptProperty(Ifc2x3, setPointOnly);
   EXPECT_FALSE(old.Ok());
   EXPECT_TRUE(Mentions(old.warnings, "IFC2X3's IfcPropertyBoundedValue has no SetPointValue")) << old.warnings.size();
-  EXPECT_TRUE(AdaptProperty(Ifc4x3, setPointOnly, 0).Ok());
+  EXPECT_TRUE(AdaptProperty(Ifc4x3, setPointOnly).Ok());
 
   IPL::PropertyListValue list;
   list.SetName("Layers");
   list.SetListValues(KT::Array<IPL::Value>{Label("a"), IPL::Value(), Label("b")});
-  EXPECT_EQ(AdaptProperty(Ifc4, list, 0).body, "IFCPROPERTYLISTVALUE('Layers',$,(IFCLABEL('a'),IFCLABEL('b')),$)");
+  EXPECT_EQ(AdaptProperty(Ifc4, list).body, "IFCPROPERTYLISTVALUE('Layers',$,(IFCLABEL('a'),IFCLABEL('b')),$)");
   list.SetListValues(KT::Array<IPL::Value>{});
-  EXPECT_FALSE(AdaptProperty(Ifc4, list, 0).Ok());
+  EXPECT_FALSE(AdaptProperty(Ifc4, list).Ok());
 }
 
 // A classification's edition date becomes IFC2X3's IfcCalendarDate; one that cannot is left out with
@@ -163,7 +163,7 @@ TEST(SchemaAdaptation, AClassificationKeepsWhatIfc2x3CanHold) {
   std::vector<std::string> emitted;
   const EmitInstance emit = [&](const std::string& body) {
     emitted.push_back(body);
-    return static_cast<std::uint32_t>(40 + emitted.size());
+    return InstanceNumber(40 + emitted.size());
   };
   std::vector<std::string> warnings;
   for (const char* date : {"15.01.2024", "2024-13-01", "2024-01-1x"}) {

@@ -14,7 +14,7 @@ namespace {
 // The message of the failure `provider` causes, or "" when the collection ends normally.
 std::string FailureOf(ScriptedProvider& provider) {
   const std::string walls = MergeWalls();
-  StepFile file;
+  Ifc::Model file;
   std::string error;
   EXPECT_TRUE(file.Read(walls.data(), walls.size(), "in.ifc", error)) << error;
   Exporter exporter(file, false);

@@ -25,7 +25,7 @@ const std::string Input = IfcFile("#2=IFCWALL('0000000000000000000002',$,$,$,$,$
 // Runs `steps` against a trace of the file and gives what it printed.
 template <class Steps>
 std::string Printed(Steps steps) {
-  StepFile file;
+  Ifc::Model file;
   std::string error;
   EXPECT_TRUE(file.Read(Input.data(), Input.size(), "in.ifc", error)) << error;
   // A file of the test's own name: the tests run in parallel.

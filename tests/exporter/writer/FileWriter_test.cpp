@@ -17,13 +17,13 @@ std::string Head(const std::string& fileName) {
 
 // Writes `input` with #1 and #3 replaced and one new instance; returns what was written.
 std::string Rewrite(const std::string& input) {
-  StepFile file;
+  Ifc::Model file;
   std::string error;
   EXPECT_TRUE(file.Read(input.data(), input.size(), "in.ifc", error)) << error;
   Replacements replaced;
   replaced.Replace(InstanceIndex(2), "#3=IFCWALL('0000000000000000000003',$,'C2',$,$,$,$,$,$);");
   replaced.Replace(InstanceIndex(0), "#1=IFCWALL('0000000000000000000001',$,'A2',$,$,$,$,$,$);");
-  NewInstances added(InstanceNumber(file.LargestNumber() + 1));
+  NewInstances added(InstanceNumber(file.LargestNumber().Value() + 1));
   added.Add("IFCGROUP('0000000000000000000009',$,$,$,$)");
   const std::string path =
       ::testing::TempDir() + "file-writer-" + ::testing::UnitTest::GetInstance()->current_test_info()->name() + ".ifc";

@@ -11,7 +11,7 @@ namespace {
 
 TEST(NewGlobalIds, DerivedIdsAreStableAndNeverRepeatOneInUse) {
   const std::string text = IfcFile("#1=IFCWALL('3W0000001008000000000H',$,'A',$,$,$,$,$,$);\n");
-  StepFile file;
+  Ifc::Model file;
   std::string error;
   ASSERT_TRUE(file.Read(text.data(), text.size(), "in.ifc", error)) << error;
   NewGlobalIds ids(file);
@@ -31,7 +31,7 @@ TEST(NewGlobalIds, DerivedIdsAreStableAndNeverRepeatOneInUse) {
 
   // A file that already holds the id the key would give gets the next one.
   const std::string taken = IfcFile("#1=IFCWALL('" + first + "',$,'A',$,$,$,$,$,$);\n");
-  StepFile other;
+  Ifc::Model other;
   ASSERT_TRUE(other.Read(taken.data(), taken.size(), "in.ifc", error)) << error;
   const std::string next = NewGlobalIds(other).Derive("set one");
   EXPECT_NE(next, first);

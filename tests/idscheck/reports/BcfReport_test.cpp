@@ -175,7 +175,7 @@ Ids::CheckResult ManyFailures(std::size_t count) {
   Ids::SpecificationResult& pipes = result.specifications.back();
   pipes.failures.clear();
   for (std::size_t k = 0; k < count; ++k) {
-    pipes.failures.push_back({5000 + k,
+    pipes.failures.push_back({Ifc::InstanceNumber(5000 + k),
                               k + 3 >= count ? "" : GlobalIdOf(k),
                               "IfcPipeSegment",
                               "Pipe " + std::to_string(k),

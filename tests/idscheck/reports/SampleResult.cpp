@@ -27,14 +27,14 @@ Ids::SpecificationResult WallsSpecification() {
   walls.description = "Fire compartments need rated walls";
   walls.instructions = "Fill Pset_WallCommon.FireRating, e.g. 'REI 90'";
   walls.failures = {
-      {58, "2O2Fr$t4X7Zf8NOew3FLOH", "IfcWall", kHostileName, {kMissingRating}},
-      {61,
+      {Ifc::InstanceNumber(58), "2O2Fr$t4X7Zf8NOew3FLOH", "IfcWall", kHostileName, {kMissingRating}},
+      {Ifc::InstanceNumber(61),
        "0K7w2$Ztb8XxzHhH8zFhMk",
        "IfcWall",
        "Wall B",
        {"Pset_WallCommon.FireRating is IFCLABEL('EI 30'), required one of 'REI 60', 'REI 90'",
         "has material 'Brick', required 'Concrete'"}},
-      {77, "", "IfcWallStandardCase", "", {kMissingRating}},
+      {Ifc::InstanceNumber(77), "", "IfcWallStandardCase", "", {kMissingRating}},
   };
   return walls;
 }
@@ -42,7 +42,7 @@ Ids::SpecificationResult WallsSpecification() {
 Ids::SpecificationResult PipesSpecification() {
   Ids::SpecificationResult pipes = Specification("Pipe segments have a material", "IFC2X3 IFC4", 40, 12);
   for (std::uint64_t k = 0; k < 12; ++k) {
-    pipes.failures.push_back({1000 + k,
+    pipes.failures.push_back({Ifc::InstanceNumber(1000 + k),
                               "3Pipe00000000000000" + std::to_string(100 + k),
                               "IfcPipeSegment",
                               "Pipe " + std::to_string(k),

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <type_traits>
 #include <vector>
@@ -353,6 +354,34 @@ TEST(Model, ReadingTheSecondHalfOnAThreadChangesNothing) {
   for (int n = 1; n <= 60; ++n)
     commented += NumberedWall(n, "$");
   ExpectSplitReadingChangesNothing(Header + NumberedWall(100, "$") + "/*\n" + commented + "*/\n" + walls + Footer);
+}
+
+// A wrong index or slot stops a debug build at once rather than read out of bounds (NDEBUG builds
+// compile the checks out).
+TEST(ModelDeathTest, IndicesOutOfRangeAndInvalidSlotsAreAsserted) {
+#ifdef NDEBUG
+  GTEST_SKIP() << "assertions are compiled out in this build";
+#else
+  Model model;
+  const std::string text = Header + Wall + Footer;
+  std::string error;
+  ASSERT_TRUE(model.Read(text.data(), text.size(), "m.ifc", error)) << error;
+  const EntityId wall = model.Entity(InstanceIndex(0));
+  const struct {
+    const char* what;
+    std::function<void()> call;
+  } misuses[] = {
+      {"an invalid index", [&] { (void)model.Text(InstanceIndex()); }},
+      {"an index past the last", [&] { (void)model.Arguments(InstanceIndex(1)); }},
+      {"referrers past the last", [&] { (void)model.ReferencesTo(InstanceIndex(1)); }},
+      {"an invalid slot", [&] { (void)model.GetSchema().Attribute(wall, AttributeSlot{}); }},
+      {"a slot of another entity", [&] { (void)model.GetSchema().Attribute(wall, AttributeSlot{200}); }},
+      {"an invalid entity", [&] { (void)model.GetSchema().Name(EntityId{}); }},
+  };
+  for (const auto& misuse : misuses) {
+    EXPECT_DEATH(misuse.call(), "Assertion") << misuse.what;
+  }
+#endif
 }
 
 }  // namespace
