@@ -39,7 +39,7 @@ programs=(benchmarks/allocation/allocation_benchmark benchmarks/foundation/hash_
 cmake --preset dev >/dev/null
 targets=()
 for program in "${programs[@]}"; do targets+=(--target "$(basename "$program")"); done
-cmake --build --preset dev "${targets[@]}" -- -j2
+cmake --build --preset dev "${targets[@]}" -- -j"$(nproc)"
 
 pin=()
 if command -v taskset >/dev/null; then pin=(taskset -c 1); fi

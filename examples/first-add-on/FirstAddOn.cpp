@@ -1,14 +1,18 @@
 // A first add-on: contributes one property set, one attribute and one classification reference to
-// every element of the IFC export.
+// every element of the IFC export, a fire rating to every wall and a group of heat emitters per storey.
 #include <cstdio>
+#include <map>
 #include <optional>
+#include <string>
 #include <utility>
 #include <vector>
 
 #include "API/ElementLookup.h"
+#include "API/IfcGlobalId.h"
 #include "IFCAPI/AddOnEntry.h"
 #include "IFCAPI/Classification.h"
 #include "IFCAPI/ClassificationReference.h"
+#include "IFCAPI/HookAssignments.h"
 #include "IFCAPI/HookManager.h"
 #include "IFCAPI/IHookDataProvider.h"
 #include "IFCAPI/PropertyValue.h"
@@ -34,8 +38,9 @@ void Keep(TSAPI::Result<T, TSAPI::Error>&& result, std::vector<T>& values) {
 
 class FirstProvider : public IHookDataProvider {
  public:
-  // Property set "FirstAddOn_Review" with one property, ReviewStatus = IfcLabel 'Approved'; and for
-  // every wall a fire rating, unless the model already gives it one.
+  // Property set "FirstAddOn_Review" with one property, ReviewStatus = IfcLabel 'Approved'; for every
+  // wall a fire rating, unless the model already gives it one; and every heat emitter (IfcFlowTerminal
+  // or a subtype: a radiator is one) remembered by its storey, for the groups made in GetAssignments.
   void GetProperties(const ObjectID& element, std::vector<PropertyValue>& values) override {
     auto status = Value::Create(token, "IfcLabel", IPL::AnyValue::FromString("Approved"));
     if (!status.HasValue()) {
@@ -56,6 +61,11 @@ class FirstProvider : public IHookDataProvider {
         Keep(PropertyValue::CreateSingleValue(token, "Pset_WallCommon", "FireRating", rating.Unwrap()), values);
       }
     }
+    if (info.IsA("IfcFlowTerminal") && info.storey) {
+      Storey& storey = heatEmitters[info.storey->globalId];
+      storey.name = info.storey->name;
+      storey.members.push_back(element);
+    }
   }
 
   // The element's Description.
@@ -73,11 +83,42 @@ class FirstProvider : public IHookDataProvider {
     Keep(std::move(reference), values);
   }
 
-  // The host's alternative export and the groups are left alone.
+  // The host's alternative export is left alone.
   void GetAlternativeProperties(const ObjectID&, std::vector<PropertyValue>&) override {}
   void GetAlternativeAttributes(const ObjectID&, std::vector<Attribute>&) override {}
   void GetAlternativeClassificationReferences(const ObjectID&, std::vector<ClassificationReference>&) override {}
-  void GetAssignments(std::vector<HookAssignments>&) override {}
+
+  // Asked once, after every element's queries: one group of heat emitters per storey. The storey's
+  // GUID names the group, so that the same storey gives the same group in every export.
+  void GetAssignments(std::vector<HookAssignments>& values) override {
+    if (heatEmitters.empty()) {
+      return;
+    }
+    HookAssignments assignments(token);
+    for (const auto& [globalId, storey] : heatEmitters) {
+      // A malformed GlobalId gives the null GUID, which CreateIfcGroup refuses.
+      const KT::Guid guid = API::GuidFromGlobalId(globalId).value_or(KT::Guid());
+      auto group = assignments.CreateIfcGroup(guid, IPL::IFCType::IfcGroup,
+                                              KT::UniString("Heat emitters, " + storey.name), true);
+      if (!group.HasValue()) {
+        std::fprintf(stderr, "first add-on: refused: %s\n", group.GetError().message.c_str());
+        continue;
+      }
+      const auto assigned = assignments.AssignObjects(group.Unwrap(), storey.members);
+      if (!assigned.HasValue()) {
+        std::fprintf(stderr, "first add-on: refused: %s\n", assigned.GetError().message.c_str());
+      }
+    }
+    values.push_back(assignments);
+    heatEmitters.clear();  // the next export collects its own
+  }
+
+ private:
+  struct Storey {
+    std::string name;
+    std::vector<ObjectID> members;
+  };
+  std::map<std::string, Storey> heatEmitters;  // by the storey's GlobalId
 };
 
 // Lives as long as the add-on is loaded; the library keeps only a pointer to it.

@@ -20,7 +20,8 @@ class SharedLibrary {
   SharedLibrary& operator=(const SharedLibrary&) = delete;
   ~SharedLibrary();
 
-  // Loads `path`; false with `error` set to the system's reason when it cannot.
+  // Loads the file at `path`, relative to the current folder unless absolute (a bare file name too,
+  // never searched for on the loader's path); false with `error` set to the system's reason.
   bool Open(const std::string& path, std::string& error);
 
   // The exported symbol `name`, or null.

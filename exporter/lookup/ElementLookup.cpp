@@ -16,6 +16,9 @@ using Ifc::Value;
 
 namespace {
 
+// How many levels of containment and aggregation a look-up climbs at most.
+constexpr int kMaxSpatialDepth = 32;
+
 // Appends a typed value to `property`: its text joined to the others by ", ", its type when the
 // property has none yet.
 void AppendValue(API::ElementProperty& property, const Value* value, bool first, const Ifc::Schema& schema) {
@@ -56,7 +59,8 @@ const ElementLookup::Entities& ElementLookup::Known() const {
   if (!entities) {
     const auto& schema = model.GetSchema();
     entities = Entities{schema.FindEntity("IfcObjectDefinition"), schema.FindEntity("IfcSpatialStructureElement"),
-                        schema.FindEntity("IfcPropertySet")};
+                        schema.FindEntity("IfcPropertySet"), schema.FindEntity("IfcBuildingStorey"),
+                        schema.FindEntity("IfcBuilding")};
   }
   return *entities;
 }
@@ -85,6 +89,9 @@ API::ElementInfo ElementLookup::Describe(InstanceIndex index) const {
   API::ElementInfo info;
   info.globalId = Text(index, values, "GlobalId").value_or(std::string());
   info.entity = model.GetSchema().Name(model.Entity(index));
+  for (Ifc::EntityId entity = model.Entity(index); entity.Valid(); entity = model.GetSchema().Supertype(entity)) {
+    info.entityAndSupertypes.emplace_back(model.GetSchema().Name(entity));
+  }
   info.predefinedType = Text(index, values, "PredefinedType").value_or(std::string());
   info.name = Text(index, values, "Name");
   info.description = Text(index, values, "Description");
@@ -92,6 +99,7 @@ API::ElementInfo ElementLookup::Describe(InstanceIndex index) const {
   info.tag = Text(index, values, "Tag");
   info.type = Reference(relations.type);
   info.container = Reference(Container(index, relations));
+  AddStoreyAndBuilding(index, relations, info);
   for (const InstanceNumber definition : relations.definitions) {
     AddProperties(definition, false, info.properties);
   }
@@ -174,7 +182,7 @@ std::optional<API::ElementReference> ElementLookup::Reference(InstanceNumber num
 InstanceNumber ElementLookup::Container(InstanceIndex object, Relations relations) const {
   const auto& schema = model.GetSchema();
   const auto spatial = Known().spatialStructureElement;
-  for (int depth = 0; depth < 16; ++depth) {  // bounded: a malformed file may loop
+  for (int depth = 0; depth < kMaxSpatialDepth; ++depth) {  // bounded: a malformed file may loop
     if (relations.container.Valid()) {
       return relations.container;
     }
@@ -189,6 +197,26 @@ InstanceNumber ElementLookup::Container(InstanceIndex object, Relations relation
     relations = RelationsOf(object);
   }
   return InstanceNumber();
+}
+
+void ElementLookup::AddStoreyAndBuilding(InstanceIndex object, Relations relations, API::ElementInfo& info) const {
+  const auto& schema = model.GetSchema();
+  for (int depth = 0; depth < kMaxSpatialDepth; ++depth) {  // bounded: a malformed file may loop
+    const InstanceNumber above = relations.container.Valid() ? relations.container : relations.parent;
+    object = above.Valid() ? model.Find(above) : InstanceIndex();
+    if (!object.Valid()) {
+      return;
+    }
+    const Ifc::EntityId entity = model.Entity(object);
+    if (!info.storey && schema.IsSubtypeOf(entity, Known().buildingStorey)) {
+      info.storey = Reference(above);
+    }
+    if (schema.IsSubtypeOf(entity, Known().building)) {
+      info.building = Reference(above);
+      return;
+    }
+    relations = RelationsOf(object);
+  }
 }
 
 void ElementLookup::AddProperties(InstanceNumber definition, bool fromType,

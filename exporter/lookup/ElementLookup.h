@@ -49,12 +49,16 @@ class ElementLookup final : public API::IElementLookup {
     Ifc::EntityId objectDefinition;
     Ifc::EntityId spatialStructureElement;
     Ifc::EntityId propertySet;
+    Ifc::EntityId buildingStorey;
+    Ifc::EntityId building;
   };
   const Entities& Known() const;  // found on the first question: the file may be read after construction
 
   Relations RelationsOf(Ifc::InstanceIndex object) const;
   std::optional<API::ElementReference> Reference(Ifc::InstanceNumber number) const;
   Ifc::InstanceNumber Container(Ifc::InstanceIndex object, Relations relations) const;
+  // Sets the storey and the building above `object` (its container, else its whole, and so on up).
+  void AddStoreyAndBuilding(Ifc::InstanceIndex object, Relations relations, API::ElementInfo& info) const;
   void AddProperties(Ifc::InstanceNumber definition, bool fromType, std::vector<API::ElementProperty>& out) const;
   void AddProperty(const std::string& set, Ifc::InstanceNumber number, bool fromType,
                    std::vector<API::ElementProperty>& out) const;

@@ -133,11 +133,11 @@ bool ModelReader::Run() {
 }
 
 bool ModelReader::ReadHeader(Lexer& lexer) {
+  // Whatever does not begin with the keyword, a binary file (an image, an archive) or text that is no
+  // token at all alike, is no exchange file: its first byte is not reported as a character.
   const Token magic = lexer.Next();
   if (!IsKeyword(magic, "ISO-10303-21")) {
-    return Fail(magic.line, magic.kind == TokenKind::Error
-                                ? lexer.Error()
-                                : "not an ISO 10303-21 file (it does not begin with ISO-10303-21;)");
+    return Fail(magic.line, "not an ISO 10303-21 file (it does not begin with ISO-10303-21;)");
   }
   if (!Expect(lexer, TokenKind::Semicolon, "';' after ISO-10303-21")) {
     return false;

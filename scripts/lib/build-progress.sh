@@ -1,6 +1,7 @@
 # Sourced by the scripts that build before they run something: one progress line instead of the build's
-# log, so that a first build (about a minute) is visibly moving and the program's own output stands
-# alone afterwards. The full log is shown only when configuring or building fails.
+# log, so that a first build (minutes: docs/maintainers.md, "Build times") is visibly moving and the
+# program's own output stands alone afterwards. The full log is shown only when configuring or building
+# fails.
 
 # Configures `preset` and builds the given targets of it (all when none is given).
 #   build_with_progress PRESET [TARGET...]
@@ -16,10 +17,10 @@ build_with_progress() {
   fi
   local targets=()
   for target in "$@"; do targets+=(--target "$target"); done
-  run_with_progress cmake --build --preset "$preset" "${targets[@]}" -- -j2
+  run_with_progress cmake --build --preset "$preset" "${targets[@]}" -- -j"$(nproc)"
 }
 
-# Runs a build command (such as `cmake --build DIR -- -j2`) showing its progress line; its full log
+# Runs a build command (such as `cmake --build DIR -- -j4`) showing its progress line; its full log
 # only when it fails.
 run_with_progress() {
   local log statuses
@@ -43,7 +44,7 @@ show_build_progress() {
     done=${BASH_REMATCH[1]}
     total=${BASH_REMATCH[2]}
     if ((!started)); then
-      echo "Building: $total steps (from scratch, about a minute)" >&2
+      echo "Building: $total steps (a first build takes minutes, later ones seconds)" >&2
       started=1
     fi
     if [[ -t 2 ]]; then

@@ -5,7 +5,7 @@
 build_preset() {
   local preset=$1
   cmake --preset "$preset" >/dev/null
-  cmake --build --preset "$preset" -- -j2
+  cmake --build --preset "$preset" -- -j"$(nproc)"
 }
 
 # Runs the tests of `preset`, only those matching TEST_FILTER when it is set.

@@ -1,6 +1,7 @@
-# Run by CTest: the walkthrough's code must be its project's, so that it cannot rot. Every C++ block
-# of WALKTHROUGH stands verbatim in CODE, and there are at least three (the helpers, the provider, the
-# entry functions); every line of a CMake block stands in BUILD (the project may add to it).
+# Run by CTest: the walkthrough's code must be its project's, so that it cannot rot. The C++ blocks of
+# WALKTHROUGH, pasted one after the other with a blank line between, are CODE itself (so a line number
+# the walkthrough gives holds in the reader's file too), and there are at least three (the helpers, the
+# provider, the entry functions); every line of a CMake block stands in BUILD (the project may add to it).
 cmake_minimum_required(VERSION 3.25)
 file(READ ${WALKTHROUGH} text)
 set(walkthrough_text "${text}")
@@ -8,6 +9,7 @@ file(READ ${CODE} code)
 file(READ ${BUILD} build)
 set(fence "```")
 set(cpp_blocks 0)
+set(pasted "")
 while(TRUE)
   string(REGEX MATCH "${fence}(cpp|cmake)\n" opening "${text}")
   if(NOT opening)
@@ -29,6 +31,10 @@ while(TRUE)
     if(found EQUAL -1)
       message(FATAL_ERROR "${WALKTHROUGH}: this block is not in ${CODE}:\n${block}")
     endif()
+    if(cpp_blocks GREATER 0)
+      string(APPEND pasted "\n")
+    endif()
+    string(APPEND pasted "${block}")
     math(EXPR cpp_blocks "${cpp_blocks} + 1")
   else()
     string(REPLACE ";" "\\;" block "${block}")
@@ -43,6 +49,9 @@ while(TRUE)
 endwhile()
 if(cpp_blocks LESS 3)
   message(FATAL_ERROR "${WALKTHROUGH}: ${cpp_blocks} C++ block(s); the add-on's helpers, provider and entry functions should be shown")
+endif()
+if(NOT pasted STREQUAL code)
+  message(FATAL_ERROR "${WALKTHROUGH}: its C++ blocks, pasted one after the other with a blank line between, are not ${CODE}")
 endif()
 
 # A breakpoint the walkthrough sets by line, "break FirstAddOn.cpp:N  # `code`", must stop at that code.

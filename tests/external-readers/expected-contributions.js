@@ -152,6 +152,12 @@ const groups = [
   { entity: 'IfcDistributionCircuit', name: 'Heating circuit HC-1', members: [...RADIATORS, ...PIPES], services: [BUILDING] },
   { entity: 'IfcGroup', name: 'Fire compartment FC-1', members: [WALL, INTERIOR_WALL, SLAB, LIVING_ROOM] },
 ];
+// By what the elements are: the heat emitters (IfcFlowTerminal and its subtypes) of each storey,
+// collected during the ordinary element queries.
+const storeyGroups = [
+  { entity: 'IfcGroup', name: 'Heat emitters, Ground floor', members: [RADIATORS[0], RADIATORS[1]] },
+  { entity: 'IfcGroup', name: 'Heat emitters, First floor', members: [RADIATORS[2]] },
+];
 
 // Named in the tool's warnings: an attribute no wall has, and a member that is not in the file.
 const warnings = ['FireRating', 'E0000000-0000-4000-8000-0000000000FF'];
@@ -161,6 +167,7 @@ const alternative = {
   properties: { [WALL]: { Example_TypeData: { TypeMark: single(label('WT-3')), Manufacturer: single(label('Example Bricks Ltd')) } } },
   attributes: { [WALL]: { Name: 'Wall type WT-3' } },
   references: { [WALL]: [reference('21', 'Walls')] },
+  groups,  // the alternative element queries collect no heat emitters
 };
 
-module.exports = { properties, attributes, classification, references, relationName, groups, warnings, alternative, single, reference, temperature };
+module.exports = { properties, attributes, classification, references, relationName, groups: [...groups, ...storeyGroups], warnings, alternative, single, reference, temperature };

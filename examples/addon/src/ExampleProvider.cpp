@@ -9,6 +9,7 @@
 #include <utility>
 
 #include "API/ElementLookup.h"
+#include "API/IfcGlobalId.h"
 #include "IPL/AnyValue.h"
 #include "SampleModel.h"
 
@@ -258,6 +259,11 @@ void ExampleProvider::GetProperties(const ObjectID& objectId, std::vector<Proper
   if (element == nullptr) {
     return;
   }
+  // Collected now, grouped in GetAssignments: by what the element is (its entity or a subtype, the
+  // radiators' IfcSpaceHeater in IFC4) and the storey it is on, whatever its GUID.
+  if (element->IsA("IfcFlowTerminal") && element->storey) {
+    AddHeatEmitter(objectId, element->storey->globalId, element->storey->name);
+  }
   if (element->entity == "IfcWall") {
     WallCommonProperties(*element, values);
   } else if (element->entity == "IfcSpaceHeater") {
@@ -375,7 +381,42 @@ void ExampleProvider::GetAssignments(std::vector<HookAssignments>& values) {
       std::fprintf(stderr, "example add-on: an assignment was refused: %s\n", result.GetError().message.c_str());
     }
   }
+  AddHeatEmitterGroups(assignments);
   values.push_back(assignments);
+}
+
+void ExampleProvider::AddHeatEmitter(const ObjectID& objectId, const std::string& storeyGlobalId,
+                                     const std::string& storeyName) {
+  for (StoreyMembers& storey : heatEmittersByStorey) {
+    if (storey.storeyGlobalId == storeyGlobalId) {
+      storey.members.push_back(objectId);
+      return;
+    }
+  }
+  heatEmittersByStorey.push_back(StoreyMembers{storeyGlobalId, storeyName, {objectId}});
+}
+
+// One group a storey. Its GUID is the storey's, so that the same storey gives the same group in every
+// export (the library derives the group's own GlobalId from it). The members are forgotten then: the
+// next export collects its own.
+void ExampleProvider::AddHeatEmitterGroups(HookAssignments& assignments) {
+  for (const StoreyMembers& storey : heatEmittersByStorey) {
+    const std::optional<KT::Guid> guid = API::GuidFromGlobalId(storey.storeyGlobalId);
+    if (!guid) {
+      continue;  // a storey without a well-formed GlobalId cannot name a group
+    }
+    auto group = assignments.CreateIfcGroup(*guid, IPL::IFCType::IfcGroup,
+                                            KT::UniString("Heat emitters, " + storey.storeyName), true);
+    if (!group.HasValue()) {
+      std::fprintf(stderr, "example add-on: a group was refused: %s\n", group.GetError().message.c_str());
+      continue;
+    }
+    const auto assigned = assignments.AssignObjects(group.Unwrap(), storey.members);
+    if (!assigned.HasValue()) {
+      std::fprintf(stderr, "example add-on: an assignment was refused: %s\n", assigned.GetError().message.c_str());
+    }
+  }
+  heatEmittersByStorey.clear();
 }
 
 }  // namespace ExampleAddOn

@@ -5,10 +5,12 @@
 // look-up (API::LookUpElement), more of them: every wall a Pset_WallCommon fire rating, every space a
 // classification by its storey, every radiator and pipe its type's data. For the export as a whole, a
 // heating system with a circuit and a fire compartment group with their members and the building the
-// system services. Every factory result
+// system services; and, by what the elements are, one group of heat emitters (every IfcFlowTerminal)
+// per storey, its members collected while the elements are asked. Every factory result
 // is tested; a refused one is reported on stderr and left out, as a real add-on would do.
 #pragma once
 
+#include <string>
 #include <vector>
 
 #include "IFCAPI/IHookDataProvider.h"
@@ -30,7 +32,23 @@ class ExampleProvider : public IFCAPI::Impl::IHookDataProvider {
   void GetAlternativeClassificationReferences(const IFCAPI::Impl::ObjectID& objectId,
                                               std::vector<IFCAPI::Impl::ClassificationReference>& values) override;
 
+  // Creates the groups, those of the members collected during the element queries too: the host asks
+  // it once, after every element's queries.
   void GetAssignments(std::vector<IFCAPI::Impl::HookAssignments>& values) override;
+
+ private:
+  // The heat emitters of one storey, as the element queries find them.
+  struct StoreyMembers {
+    std::string storeyGlobalId;
+    std::string storeyName;
+    std::vector<IFCAPI::Impl::ObjectID> members;
+  };
+
+  void AddHeatEmitter(const IFCAPI::Impl::ObjectID& objectId, const std::string& storeyGlobalId,
+                      const std::string& storeyName);
+  void AddHeatEmitterGroups(IFCAPI::Impl::HookAssignments& assignments);
+
+  std::vector<StoreyMembers> heatEmittersByStorey;  // in the order their storeys were first met
 };
 
 }  // namespace ExampleAddOn

@@ -126,5 +126,81 @@ TEST(ElementLookupOtherSchemas, AnswerFromTheFilesOwnSchemaTables) {
   }
 }
 
+// data/lookup/storeys-*.ifc, one a schema: project, site, building B-1 with two storeys; a space in
+// the ground floor holding a door; a wall on the first floor; a beam in an assembly on the ground
+// floor; a slab related to nothing; two assemblies that aggregate each other.
+struct StoreyCase {
+  const char* globalId;
+  const char* storey;    // "$" for none
+  const char* building;  // likewise
+};
+constexpr StoreyCase kStoreyCases[] = {
+    {"3W0000001008000000000D", "Ground floor", "Building B-1"},  // door, contained in the space
+    {"3G00000010080000000001", "Ground floor", "Building B-1"},  // the space, aggregated into the storey
+    {"3W0000001008000000000H", "First floor", "Building B-1"},   // wall, contained in the storey
+    {"3W0000001008000000000B", "Ground floor", "Building B-1"},  // beam, part of a contained assembly
+    {"300000001008000000000J", "$", "Building B-1"},             // a storey is on no storey
+    {"2m00000010080000000001", "$", "$"},                        // the building is in the site
+    {"3W0000001008000000000S", "$", "$"},                        // related to nothing
+    {"3W0000001008000000000X", "$", "$"},                        // a loop of aggregates
+};
+
+TEST(ElementLookupStoreys, FoundThroughContainmentAndAggregationInEverySchema) {
+  for (const char* schema : {"ifc2x3", "ifc4", "ifc4x3"}) {
+    Ifc::Model model;
+    Open(model, std::string("storeys-") + schema + ".ifc");
+    ElementLookup lookup(model);
+    for (const StoreyCase& c : kStoreyCases) {
+      const auto answer = lookup.LookUp(AddOn, *API::GuidFromGlobalId(c.globalId));
+      ASSERT_TRUE(answer.HasValue()) << schema << " " << c.globalId;
+      const API::ElementInfo& info = answer.Unwrap();
+      const auto name = [](const std::optional<API::ElementReference>& of) { return of ? of->name : "$"; };
+      EXPECT_EQ(name(info.storey), c.storey) << schema << " " << c.globalId;
+      EXPECT_EQ(name(info.building), c.building) << schema << " " << c.globalId;
+    }
+    const auto door = lookup.LookUp(AddOn, *API::GuidFromGlobalId("3W0000001008000000000D"));
+    ASSERT_TRUE(door.HasValue());
+    EXPECT_EQ(door.Unwrap().storey->globalId, "300000001008000000000I") << schema;
+    EXPECT_EQ(door.Unwrap().storey->entity, "IfcBuildingStorey") << schema;
+    EXPECT_EQ(door.Unwrap().building->globalId, "2m00000010080000000001") << schema;
+  }
+}
+
+// IsA by the file's own schema: the door is an IfcDoorStandardCase in IFC4, an IfcDoor elsewhere;
+// IFC4X3_ADD2 renamed IfcBuildingElement to IfcBuiltElement.
+TEST(ElementLookupStoreys, IsAFollowsTheSchemasInheritance) {
+  struct Case {
+    const char* entity;
+    bool ifc2x3, ifc4, ifc4x3;
+  };
+  constexpr Case kCases[] = {
+      {"IfcDoor", true, true, true},
+      {"IFCDOOR", true, true, true},
+      {"IfcDoorStandardCase", false, true, false},
+      {"IfcBuildingElement", true, true, false},
+      {"IfcBuiltElement", false, false, true},
+      {"IfcElement", true, true, true},
+      {"IfcRoot", true, true, true},
+      {"IfcWall", false, false, false},
+      {"IfcDoo", false, false, false},
+      {"", false, false, false},
+  };
+  for (const char* schema : {"ifc2x3", "ifc4", "ifc4x3"}) {
+    Ifc::Model model;
+    Open(model, std::string("storeys-") + schema + ".ifc");
+    const auto door = ElementLookup(model).LookUp(AddOn, *API::GuidFromGlobalId("3W0000001008000000000D"));
+    ASSERT_TRUE(door.HasValue());
+    const API::ElementInfo& info = door.Unwrap();
+    EXPECT_EQ(info.entityAndSupertypes.front(), info.entity) << schema;
+    EXPECT_EQ(info.entityAndSupertypes.back(), "IfcRoot") << schema;
+    for (const Case& c : kCases) {
+      const bool expected = std::string(schema) == "ifc2x3" ? c.ifc2x3
+                            : std::string(schema) == "ifc4" ? c.ifc4
+                                                            : c.ifc4x3;
+      EXPECT_EQ(info.IsA(c.entity), expected) << schema << " IsA(" << c.entity << ")";
+    }
+  }
+}
+
 }  // namespace
 }  // namespace Exporter

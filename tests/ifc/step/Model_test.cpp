@@ -161,6 +161,25 @@ TEST(Model, SyntaxErrorsNameTheFaultItsLineAndInstance) {
   EXPECT_EQ(ErrorOf(""), "m.ifc:1: not an ISO 10303-21 file (it does not begin with ISO-10303-21;)");
 }
 
+// A file of another kind is named so, not by its first byte: binary starts (an image, an archive, NUL
+// bytes), text that is no token, a byte order mark, text that is a token but not the keyword.
+TEST(Model, WhatDoesNotBeginWithTheKeywordIsNoExchangeFile) {
+  const std::string notStep = "m.ifc:1: not an ISO 10303-21 file (it does not begin with ISO-10303-21;)";
+  const std::string starts[] = {
+      "\x89PNG\r\n\x1a\n\0\0\0\rIHDR"s,  // PNG
+      "PK\x03\x04\x14\0\0\0"s,           // ZIP, as IFCZIP files are
+      "\x1f\x8b\x08\0"s,                 // gzip
+      "\0\0\0\0"s,
+      "{\"schema\": \"IFC4\"}"s,
+      "\xEF\xBB\xBFISO-10303-21;"s,
+      "ISO-10303-22;"s,
+  };
+  for (const std::string& start : starts) {
+    EXPECT_EQ(ErrorOf(start + "\nHEADER;\n"), notStep) << start;
+  }
+  EXPECT_EQ(ErrorOf("\n\n\x89PNG"), "m.ifc:3: not an ISO 10303-21 file (it does not begin with ISO-10303-21;)");
+}
+
 // The sections around the instances: what is missing or out of place, named with its line.
 TEST(Model, FaultsOfTheHeaderAndTheSectionsNameTheirLine) {
   const std::string start = "ISO-10303-21;\nHEADER;\n";
@@ -174,7 +193,7 @@ TEST(Model, FaultsOfTheHeaderAndTheSectionsNameTheirLine) {
     std::string error;
   };
   const Case cases[] = {
-      {"\0"s, "m.ifc:1: a NUL byte"},
+      {"\0"s, "m.ifc:1: not an ISO 10303-21 file (it does not begin with ISO-10303-21;)"},
       {"ISO-10303-21 HEADER;", "m.ifc:1: ';' after ISO-10303-21 expected, found 'HEADER'"},
       {"ISO-10303-21;\n\0"s, "m.ifc:2: a NUL byte"},
       {"ISO-10303-21;\nDATA;", "m.ifc:2: HEADER; expected"},

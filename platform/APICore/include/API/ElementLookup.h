@@ -6,6 +6,8 @@
 //     const auto element = API::LookUpElement(token, id.GetGUID());
 //     if (!element.HasValue()) return;                       // GetError().message says why
 //     if (element.Unwrap().entity == "IfcWall") { ... }      // every wall, whatever its GUID
+//     if (element.Unwrap().IsA("IfcDoor")) { ... }           // every door, its subtypes' too
+//     if (element.Unwrap().storey) { ... }                   // the storey it is on
 //     if (const auto* rating = element.Unwrap().FindProperty("Pset_WallCommon", "FireRating")) { ... }
 //   }
 //
@@ -13,6 +15,7 @@
 // spelled as the IFC schema spells them ("IfcWall", "IfcLabel").
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -63,6 +66,26 @@ struct ElementInfo {
   std::optional<ElementReference> container;  // the storey, space, building or site that holds it
   // The element's own property values first, then its type object's, each in the model's order.
   std::vector<ElementProperty> properties;
+  // Fields are only ever appended below this line: the layout of those above stays as it is.
+  // The element's entity and its supertypes by the model's schema, from the entity up to the root:
+  // "IfcDoorStandardCase", "IfcDoor", "IfcBuildingElement", "IfcElement", ..., "IfcRoot".
+  std::vector<std::string> entityAndSupertypes;
+  // The building storey and the building that the element is in, found upwards from the element
+  // through IfcRelContainedInSpatialStructure and IfcRelAggregates (a door in a space of a storey:
+  // that storey); never the element itself. Empty when there is none.
+  std::optional<ElementReference> storey;
+  std::optional<ElementReference> building;
+
+  // Whether the element is an instance of `entity` or of one of its subtypes, by the model's schema:
+  // IsA("IfcDoor") for an IfcDoorStandardCase of an IFC4 model. Names compare ignoring ASCII case.
+  bool IsA(std::string_view entity) const noexcept {
+    for (const std::string& name : entityAndSupertypes) {
+      if (SameName(name, entity)) {
+        return true;
+      }
+    }
+    return false;
+  }
 
   // The first property called `name` in a set called `set`, or null.
   const ElementProperty* FindProperty(std::string_view set, std::string_view name) const noexcept {
@@ -73,9 +96,24 @@ struct ElementInfo {
     }
     return nullptr;
   }
+
+ private:
+  static bool SameName(std::string_view a, std::string_view b) noexcept {
+    if (a.size() != b.size()) {
+      return false;
+    }
+    for (std::size_t i = 0; i < a.size(); ++i) {
+      if (Lower(a[i]) != Lower(b[i])) {
+        return false;
+      }
+    }
+    return true;
+  }
+  static char Lower(char c) noexcept { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
 };
 
 // The host's side of the look-up, which it registers while it exports.
+// The host calls it through the table of virtual functions: operations are only ever appended.
 class APICORE_EXPORT IElementLookup {
  public:
   virtual ~IElementLookup();
