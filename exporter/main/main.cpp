@@ -14,10 +14,10 @@
 #include <vector>
 
 #include "KT/OutOfMemoryException.h"
+#include "commandline/ExitCode.h"
 #include "exporter/addon/AddOn.h"
 #include "exporter/addon/Platform.h"
 #include "exporter/lookup/ElementLookup.h"
-#include "commandline/ExitCode.h"
 #include "exporter/main/Arguments.h"
 #include "exporter/main/FlawWarnings.h"
 #include "exporter/main/RequirementsCheck.h"
@@ -48,8 +48,8 @@ std::string BaseName(const std::string& path) {
   return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
-void PrintSummary(const Exporter::Arguments& arguments, const Exporter::StepFile& file, const Exporter::Summary& s) {
-  // The input's flaws first, one line a kind, then the contributions' warnings.
+// Prints the input's flaws first, one line a kind, then the contributions' warnings; returns them.
+std::vector<std::string> PrintWarnings(const Exporter::StepFile& file, const Exporter::Summary& s) {
   std::vector<std::string> warnings = Exporter::FlawWarnings(file.Flaws());
   warnings.insert(warnings.end(), s.warnings.begin(), s.warnings.end());
   for (std::size_t i = 0; i < warnings.size() && i < PrintedWarnings; ++i) {
@@ -59,6 +59,11 @@ void PrintSummary(const Exporter::Arguments& arguments, const Exporter::StepFile
     std::fprintf(stderr, "ifcapi-export: %s more warnings\n",
                  std::to_string(warnings.size() - PrintedWarnings).c_str());
   }
+  return warnings;
+}
+
+void PrintSummary(const Exporter::Arguments& arguments, const Exporter::StepFile& file, const Exporter::Summary& s) {
+  const std::vector<std::string> warnings = PrintWarnings(file, s);
   // Counts go through to_string: printf's size_t format is not understood by every C runtime.
   const auto n = [](std::size_t count) { return std::to_string(count); };
   const std::string summary = arguments.input + ": " + n(file.InstanceCount()) + " instances, " + n(s.elements) +
@@ -109,6 +114,17 @@ int Export(const Exporter::Arguments& arguments, const Exporter::RequirementsChe
     bar.Clear();
     return Fail(ExitCode::AddOnFailed, failure.what());
   }
+  // Under --strict, contributions that their standard set's template contradicts are the add-on's
+  // failure: nothing is written, as a client's check of the file would fail.
+  const std::size_t mismatches = exporter.GetSummary().templateMismatches;
+  if (arguments.strict && mismatches > 0) {
+    bar.Clear();
+    PrintWarnings(file, exporter.GetSummary());
+    return Fail(ExitCode::AddOnFailed,
+                "--strict: " + std::to_string(mismatches) +
+                    (mismatches == 1 ? " contribution contradicts" : " contributions contradict") +
+                    " the standard property set templates; nothing written");
+  }
   if (!exporter.Write(arguments.output, BaseName(arguments.output), error,
                       [&](std::size_t done, std::size_t total) { bar.Show("writing", done, total); })) {
     bar.Clear();
@@ -146,7 +162,8 @@ int Run(int argc, char** argv) {
   // Before anything is loaded or written: the output may not be the input under another name.
   if (Ifc::NamesSameFile(arguments.input, arguments.output) ||
       Ifc::NamesSameFile(arguments.input, arguments.output + ".partial")) {
-    return Fail(ExitCode::BadUsage, arguments.output + " is the input file " + arguments.input + "; choose another output");
+    return Fail(ExitCode::BadUsage,
+                arguments.output + " is the input file " + arguments.input + "; choose another output");
   }
   // The output is written beside its path and renamed into place, which would replace a device or FIFO.
   if (Ifc::NamesOtherThanFile(arguments.output)) {

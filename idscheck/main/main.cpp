@@ -1,6 +1,7 @@
 // ifcapi-ids: checks an IFC model against IDS documents.
 //
 //   ifcapi-ids MODEL.ifc REQUIREMENTS.ids [REQUIREMENTS.ids ...] [--report-json FILE] [--report-html FILE]
+//   ifcapi-ids --templates MODEL.ifc [REQUIREMENTS.ids ...] [--report-json FILE] [--report-html FILE]
 //
 // Exit codes: commandline/ExitCode.h, shared with ifcapi-export.
 #include <cstdio>
@@ -14,7 +15,9 @@ namespace {
 
 constexpr const char* Usage =
     "usage: ifcapi-ids MODEL.ifc REQUIREMENTS.ids [REQUIREMENTS.ids ...] [--report-json FILE] [--report-html FILE]\n"
-    "Checks the IFC model against the specifications of the IDS documents.\n";
+    "       ifcapi-ids --templates MODEL.ifc [REQUIREMENTS.ids ...] [--report-json FILE] [--report-html FILE]\n"
+    "Checks the IFC model against the specifications of the IDS documents; with --templates also its\n"
+    "standard property and quantity sets (Pset_, Qto_) against buildingSMART's templates of its schema.\n";
 
 }  // namespace
 
@@ -35,13 +38,17 @@ int main(int argc, char** argv) {
       (argument == "--report-json" ? options.jsonReport : options.htmlReport) = argv[++i];
       continue;
     }
+    if (argument == "--templates") {
+      options.templates = true;
+      continue;
+    }
     if (argument.size() > 1 && argument[0] == '-') {
       std::fprintf(stderr, "ifcapi-ids: unknown option %s\n%s", argument.c_str(), Usage);
       return CommandLine::ToInt(CommandLine::ExitCode::BadUsage);
     }
     positional.push_back(argument);
   }
-  if (positional.size() < 2) {
+  if (positional.size() < (options.templates ? 1u : 2u)) {
     std::fputs(Usage, stderr);
     return CommandLine::ToInt(CommandLine::ExitCode::BadUsage);
   }

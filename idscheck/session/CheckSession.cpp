@@ -1,12 +1,12 @@
 #include "idscheck/session/CheckSession.h"
 
 #include "commandline/ExitCode.h"
-
 #include "idscheck/check/Audit.h"
 #include "idscheck/check/Checker.h"
 #include "idscheck/check/DocumentReader.h"
 #include "idscheck/check/ReaderModelView.h"
 #include "idscheck/check/SchemaCatalog.h"
+#include "idscheck/check/TemplateRequirements.h"
 #include "idscheck/reports/ConsoleReport.h"
 #include "idscheck/reports/HtmlReport.h"
 #include "idscheck/reports/JsonReport.h"
@@ -47,7 +47,22 @@ int RunSession(const SessionOptions& options, std::FILE* out, std::FILE* err) {
     std::fprintf(err, "ifcapi-ids: %s\n", error.c_str());
     return CommandLine::ToInt(CommandLine::ExitCode::ModelUnreadable);
   }
-  const CheckResult result = Checker(model).Run(options.modelFile, documents);
+  CheckResult result;
+  if (documents.empty()) {  // --templates alone
+    result.modelFile = options.modelFile;
+    result.schema = std::string(model.SchemaName());
+  } else {
+    result = Checker(model).Run(options.modelFile, documents);
+  }
+  if (options.templates) {
+    std::vector<std::string> notes;
+    for (SpecificationResult& specification : CheckTemplates(model, notes)) {
+      result.specifications.push_back(std::move(specification));
+    }
+    for (const std::string& note : notes) {
+      std::fprintf(out, "note: %s\n", note.c_str());
+    }
+  }
   PrintConsoleReport(result, out);
   if (!options.jsonReport.empty() && !WriteJsonReport(result, options.jsonReport, error)) {
     std::fprintf(err, "ifcapi-ids: %s\n", error.c_str());
