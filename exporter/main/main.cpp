@@ -119,7 +119,9 @@ int Export(const Exporter::Arguments& arguments, const Exporter::RequirementsChe
   const std::size_t mismatches = exporter.GetSummary().templateMismatches;
   if (arguments.strict && mismatches > 0) {
     bar.Clear();
-    PrintWarnings(file, exporter.GetSummary());
+    if (!arguments.quiet) {
+      PrintWarnings(file, exporter.GetSummary());
+    }
     return Fail(ExitCode::AddOnFailed,
                 "--strict: " + std::to_string(mismatches) +
                     (mismatches == 1 ? " contribution contradicts" : " contributions contradict") +
