@@ -14,7 +14,8 @@ enum class ExitCode : int {
   BadUsage = 2,                // unknown option, missing argument, paths that clash
   ModelUnreadable = 3,         // the IFC model is missing, unreadable, malformed, or flawed under --strict
   RequirementsUnreadable = 4,  // an IDS document is missing, unreadable or not valid
-  AddOnFailed = 5,             // ifcapi-export: the add-on did not load, start, or answer (threw or crashed)
+  AddOnFailed = 5,             // ifcapi-export: the add-on did not load, start, or answer (threw or crashed),
+                               // or (--strict) its answers contradict the standard set templates
   OutputNotWritten = 6,        // an output file (IFC or report) could not be written
 };
 
@@ -30,7 +31,8 @@ inline const char* ExitCodeTable() noexcept {
          "  2  bad usage: unknown option, missing argument, paths that clash\n"
          "  3  the IFC model cannot be read (missing, unreadable, malformed, or flawed under --strict)\n"
          "  4  an IDS document cannot be read or is not valid\n"
-         "  5  the add-on failed: it did not load, start, or answer (threw or crashed)\n"
+         "  5  the add-on failed: it did not load, start, or answer (threw or crashed), or under\n"
+         "     --strict its answers contradict the standard property set templates\n"
          "  6  an output file (IFC or report) could not be written\n";
 }
 

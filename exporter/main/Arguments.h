@@ -20,7 +20,7 @@ struct Arguments {
   std::string addOn;  // empty: the example add-on beside the tool
   bool alternative = false;
   bool quiet = false;
-  bool strict = false;           // refuse inputs with tolerated flaws (duplicate GlobalIds, dangling references)
+  bool strict = false;           // refuse tolerated input flaws and contributions their set templates contradict
   bool help = false;             // --help or -h; the rest is not read
   bool version = false;          // --version; the rest is not read
   bool trace = false;            // --trace

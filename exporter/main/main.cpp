@@ -51,8 +51,8 @@ std::string BaseName(const std::string& path) {
   return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
-void PrintSummary(const Exporter::Arguments& arguments, const Ifc::Model& model, const Exporter::Summary& s) {
-  // The input's flaws first, one line a kind, then the contributions' warnings.
+// Prints the input's flaws first, one line a kind, then the contributions' warnings; returns them.
+std::vector<std::string> PrintWarnings(const Ifc::Model& model, const Exporter::Summary& s) {
   std::vector<std::string> warnings = Exporter::FlawWarnings(model.GetFlaws());
   warnings.insert(warnings.end(), s.warnings.begin(), s.warnings.end());
   for (std::size_t i = 0; i < warnings.size() && i < PrintedWarnings; ++i) {
@@ -62,6 +62,11 @@ void PrintSummary(const Exporter::Arguments& arguments, const Ifc::Model& model,
     std::fprintf(stderr, "ifcapi-export: %s more warnings\n",
                  std::to_string(warnings.size() - PrintedWarnings).c_str());
   }
+  return warnings;
+}
+
+void PrintSummary(const Exporter::Arguments& arguments, const Ifc::Model& model, const Exporter::Summary& s) {
+  const std::vector<std::string> warnings = PrintWarnings(model, s);
   // Counts go through to_string: printf's size_t format is not understood by every C runtime.
   const auto n = [](std::size_t count) { return std::to_string(count); };
   const std::string summary = arguments.input + ": " + n(model.InstanceCount()) + " instances, " + n(s.elements) +
@@ -135,6 +140,19 @@ int Export(const Exporter::Arguments& arguments, const Exporter::RequirementsChe
   } catch (const Exporter::ProviderFailure& failure) {
     bar.Clear();
     return Fail(ExitCode::AddOnFailed, failure.what());
+  }
+  // Under --strict, contributions that their standard set's template contradicts are the add-on's
+  // failure: nothing is written, as a client's check of the file would fail.
+  const std::size_t mismatches = exporter.GetSummary().templateMismatches;
+  if (arguments.strict && mismatches > 0) {
+    bar.Clear();
+    if (!arguments.quiet) {
+      PrintWarnings(model, exporter.GetSummary());
+    }
+    return Fail(ExitCode::AddOnFailed,
+                "--strict: " + std::to_string(mismatches) +
+                    (mismatches == 1 ? " contribution contradicts" : " contributions contradict") +
+                    " the standard property set templates; nothing written");
   }
   const Ifc::Status written =
       exporter.Write(arguments.output, BaseName(arguments.output),

@@ -25,6 +25,7 @@ PropertySetMerge::PropertySetMerge(MergeContext& context)
     : context(context),
       existing(context),
       quantities(context),
+      standardSets(context),
       enumerationNames(WidthOf(context.schema, "IfcLabel")),
       related(context.schema.FindAttribute(context.schema.ifcRelDefinesByProperties, "RelatedObjects")),
       relating(context.schema.FindAttribute(context.schema.ifcRelDefinesByProperties, "RelatingPropertyDefinition")),
@@ -154,6 +155,7 @@ InstanceNumber PropertySetMerge::WriteSet(const IPL::PropertySet& set,
 void PropertySetMerge::Add(InstanceIndex index, const KT::Array<IPL::PropertySet>& contributedSets) {
   const InstanceNumber element = context.Model().Number(index);
   for (const IPL::PropertySet& set : contributedSets) {
+    standardSets.Check(index, set);
     if (quantities.Has(element, set.GetName().GetCodeUnits())) {
       context.Warn(context.ElementName(index) + ": property set " + set.GetName().ToUTF8() +
                    " is the name of the element's quantities (IfcElementQuantity); not written beside them");

@@ -9,7 +9,8 @@
 // and the shared set, when nothing else refers to it, is not written any more. A set whose name the
 // element already gives an IfcElementQuantity is not written beside it. Every instance follows the
 // file's schema (AdaptedProperties.h); enumerations of one name but different values get names of
-// their own (EnumerationNames.h).
+// their own (EnumerationNames.h). Contributions to standard sets are checked against their templates
+// first (StandardSetCheck.h) and merged either way.
 //
 //   PropertySetMerge sets(context);
 //   sets.Add(wall, contributedSets);   // per element, by its index
@@ -29,6 +30,7 @@
 #include "exporter/merge/ExistingPropertySets.h"
 #include "exporter/merge/MergeContext.h"
 #include "exporter/merge/RelationList.h"
+#include "exporter/merge/StandardSetCheck.h"
 
 namespace Exporter {
 
@@ -66,6 +68,7 @@ class PropertySetMerge {
   MergeContext& context;
   ExistingPropertySets existing;
   ElementQuantities quantities;
+  StandardSetCheck standardSets;
   EnumerationNames enumerationNames;
   bool enumerationNamesReserved = false;
   Ifc::AttributeSlot related;

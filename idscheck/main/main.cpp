@@ -2,6 +2,7 @@
 //
 //   ifcapi-ids MODEL.ifc REQUIREMENTS.ids [REQUIREMENTS.ids ...] [--report-json FILE] [--report-html FILE]
 //              [--report-bcf FILE [--bcf-version 2.1|3.0]]
+//   ifcapi-ids --templates MODEL.ifc [REQUIREMENTS.ids ...] [--report-json FILE] [--report-html FILE]
 //
 // Exit codes: commandline/ExitCode.h, shared with ifcapi-export.
 #include <cstdio>
@@ -18,7 +19,9 @@ namespace {
 constexpr const char* Usage =
     "usage: ifcapi-ids MODEL.ifc REQUIREMENTS.ids [REQUIREMENTS.ids ...] [--report-json FILE] [--report-html FILE]\n"
     "                  [--report-bcf FILE [--bcf-version 2.1|3.0]]\n"
-    "Checks the IFC model against the specifications of the IDS documents.\n"
+    "       ifcapi-ids --templates MODEL.ifc [REQUIREMENTS.ids ...] [the same report options]\n"
+    "Checks the IFC model against the specifications of the IDS documents; with --templates also its\n"
+    "standard property and quantity sets (Pset_, Qto_) against buildingSMART's templates of its schema.\n"
     "  --report-json FILE   the full report for programs (JSON)\n"
     "  --report-html FILE   the full report as a web page\n"
     "  --report-bcf FILE    the failures as BCF topics for issue trackers and authoring tools:\n"
@@ -64,6 +67,10 @@ int main(int argc, char** argv) {
       }
       continue;
     }
+    if (argument == "--templates") {
+      options.templates = true;
+      continue;
+    }
     if (argument.size() > 1 && argument[0] == '-') {
       std::fprintf(stderr, "ifcapi-ids: unknown option %s\n%s", argument.c_str(), Usage);
       return CommandLine::ToInt(CommandLine::ExitCode::BadUsage);
@@ -83,7 +90,7 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "ifcapi-ids: --report-bcf: %s\n", Ids::kNoBcfMessage);
     return CommandLine::ToInt(CommandLine::ExitCode::BadUsage);
   }
-  if (positional.size() < 2) {
+  if (positional.size() < (options.templates ? 1u : 2u)) {
     std::fputs(Usage, stderr);
     return CommandLine::ToInt(CommandLine::ExitCode::BadUsage);
   }

@@ -6,6 +6,7 @@
 #include "idscheck/check/DocumentReader.h"
 #include "idscheck/check/ReaderModelView.h"
 #include "idscheck/check/SchemaCatalog.h"
+#include "idscheck/check/TemplateRequirements.h"
 #include "idscheck/reports/BcfReport.h"
 #include "idscheck/reports/ConsoleReport.h"
 #include "idscheck/reports/HtmlReport.h"
@@ -85,7 +86,22 @@ int RunSession(const SessionOptions& options, std::FILE* out, std::FILE* err) {
     std::fprintf(err, "ifcapi-ids: %s\n", error.c_str());
     return CommandLine::ToInt(CommandLine::ExitCode::ModelUnreadable);
   }
-  const CheckResult result = Checker(model).Run(options.modelFile, documents);
+  CheckResult result;
+  if (documents.empty()) {  // --templates alone
+    result.modelFile = options.modelFile;
+    result.schema = std::string(model.SchemaName());
+  } else {
+    result = Checker(model).Run(options.modelFile, documents);
+  }
+  if (options.templates) {
+    std::vector<std::string> notes;
+    for (SpecificationResult& specification : CheckTemplates(model, notes)) {
+      result.specifications.push_back(std::move(specification));
+    }
+    for (const std::string& note : notes) {
+      std::fprintf(out, "note: %s\n", note.c_str());
+    }
+  }
   PrintConsoleReport(result, out);
   if (const Ifc::Status written = WriteReports(result, options); !written) {
     std::fprintf(err, "ifcapi-ids: %s\n", written.Error().Message().c_str());

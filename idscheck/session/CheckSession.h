@@ -1,5 +1,7 @@
 // One run of the checker as the command does it: reads and audits every IDS document, opens the
-// model, checks, prints the summary and writes the reports; returns the command's exit code.
+// model, checks (with `templates`, the standard sets against their templates after the documents:
+// idscheck/check/TemplateRequirements.h), prints the summary and writes the reports; returns the
+// command's exit code.
 // ifcapi-export --ids reads the documents first (ReadIdsDocuments), and after writing checks the
 // model it has open: Checker(ReaderModelView(model)).Run(path, documents), or CheckIds in one call.
 //
@@ -27,6 +29,7 @@ struct SessionOptions {
   std::string htmlReport;  // empty: none
   std::string bcfReport;   // empty: none
   BcfVersion bcfVersion = BcfVersion::V2_1;
+  bool templates = false;  // --templates: the standard sets are checked against their templates too
 };
 
 int RunSession(const SessionOptions& options, std::FILE* out, std::FILE* err);
