@@ -38,7 +38,7 @@ const radiator = (first) => ({
 const pipe = {
   Pset_PipeSegmentTypeCommon: {
     NominalDiameter: single(['IFCPOSITIVELENGTHMEASURE', 0.022]),
-    Reference: single(label('Cu 22x1')),
+    Reference: single(['IFCIDENTIFIER', 'Cu 22x1']),
   },
 };
 

@@ -221,7 +221,7 @@ void WallCommonProperties(const API::ElementInfo& wall, std::vector<PropertyValu
 void PipeProperties(std::vector<PropertyValue>& values) {
   Single(values, "Pset_PipeSegmentTypeCommon", "NominalDiameter",
          Typed("IfcPositiveLengthMeasure", AnyValue::FromReal(0.022)));
-  Single(values, "Pset_PipeSegmentTypeCommon", "Reference", Label("Cu 22x1"));
+  Single(values, "Pset_PipeSegmentTypeCommon", "Reference", Typed("IfcIdentifier", AnyValue::FromString("Cu 22x1")));
 }
 
 // The classification system of the add-on's references.
