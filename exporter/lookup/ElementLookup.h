@@ -64,7 +64,7 @@ class ElementLookup final : public API::IElementLookup {
   std::optional<std::string> Text(Ifc::InstanceIndex index, std::string_view attribute) const;
   // The attribute of that name among the instance's parsed `values`; null when it has none.
   const Ifc::Value* At(Ifc::InstanceIndex index, const std::vector<Ifc::Value>& values,
-                             std::string_view attribute) const;
+                       std::string_view attribute) const;
   std::optional<std::string> Text(Ifc::InstanceIndex index, const std::vector<Ifc::Value>& values,
                                   std::string_view attribute) const;
 
@@ -78,7 +78,9 @@ class ElementLookup final : public API::IElementLookup {
   mutable std::unordered_map<std::uint64_t, std::optional<API::ElementReference>> referenceOf;
 };
 
-// Serves `lookup` to add-ons (APICore::StandIn::SetElementLookup) for the lifetime of this object.
+// Serves `lookup` to add-ons (APICore::StandIn::SetElementLookup) for the lifetime of this object; the
+// destructor waits for a call in flight on an add-on's thread. Destroy it before the look-up, its
+// model and its listener.
 class ServedElementLookup {
  public:
   explicit ServedElementLookup(ElementLookup& lookup) noexcept;

@@ -14,10 +14,10 @@
 #include <vector>
 
 #include "KT/OutOfMemoryException.h"
+#include "commandline/ExitCode.h"
 #include "exporter/addon/AddOn.h"
 #include "exporter/addon/Platform.h"
 #include "exporter/lookup/ElementLookup.h"
-#include "commandline/ExitCode.h"
 #include "exporter/main/Arguments.h"
 #include "exporter/main/FlawWarnings.h"
 #include "exporter/main/RequirementsCheck.h"
@@ -87,7 +87,6 @@ int Export(const Exporter::Arguments& arguments, const Exporter::RequirementsChe
   }
   // The add-on's look-ups are answered from the file; --trace and --only listen to the queries.
   Exporter::ElementLookup lookup(file);
-  const Exporter::ServedElementLookup served(lookup);
   Exporter::Trace tracer(file, arguments.trace ? stdout : nullptr);
   for (const Exporter::GuidBytes& guid : arguments.only) {
     if (!tracer.Only(guid)) {
@@ -99,6 +98,8 @@ int Export(const Exporter::Arguments& arguments, const Exporter::RequirementsChe
   if (arguments.trace) {
     lookup.SetListener(tracer.LookUpListener());
   }
+  // Served from here to the end of the export: removed first, before what it uses goes (its listener).
+  const Exporter::ServedElementLookup served(lookup);
   Exporter::Exporter exporter(file, arguments.alternative);
   if (arguments.trace || !arguments.only.empty()) {
     exporter.SetQueryListener(&tracer);
@@ -146,7 +147,8 @@ int Run(int argc, char** argv) {
   // Before anything is loaded or written: the output may not be the input under another name.
   if (Ifc::NamesSameFile(arguments.input, arguments.output) ||
       Ifc::NamesSameFile(arguments.input, arguments.output + ".partial")) {
-    return Fail(ExitCode::BadUsage, arguments.output + " is the input file " + arguments.input + "; choose another output");
+    return Fail(ExitCode::BadUsage,
+                arguments.output + " is the input file " + arguments.input + "; choose another output");
   }
   // The output is written beside its path and renamed into place, which would replace a device or FIFO.
   if (Ifc::NamesOtherThanFile(arguments.output)) {

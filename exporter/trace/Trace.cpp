@@ -54,6 +54,7 @@ Trace::Trace(const StepFile& file, std::FILE* out) : file(file), out(out) {}
 void Trace::Print(const std::string& text) const {
   if (out != nullptr) {
     std::fputs(text.c_str(), out);
+    std::fflush(out);  // complete up to an add-on's crash
   }
 }
 
