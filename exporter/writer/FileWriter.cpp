@@ -66,12 +66,12 @@ bool FileWriter::Write(const std::string& path, const std::string& fileName, std
   Copy(out, 0, file.FileNameBegin());
   out.Write(FileNameRecord(fileName));
   std::size_t cursor = file.FileNameEnd();
-  for (const auto& [index, text] : replaced.InFileOrder()) {
-    const Ifc::InstanceRecord& record = file.Model().Record(index);
+  for (const Replacements::Entry& entry : replaced.InFileOrder()) {
+    const Ifc::InstanceRecord& record = file.Model().Record(entry.index);
     Copy(out, cursor, record.offset);
-    out.Write(text);
+    entry.Write([&](std::string_view piece) { out.Write(piece); });
     cursor = record.offset + record.length;
-    if (text.empty()) {
+    if (entry.Removed()) {
       // A removed instance takes its line end along.
       cursor += cursor < file.Size() && file.Data()[cursor] == '\r' ? 1 : 0;
       cursor += cursor < file.Size() && file.Data()[cursor] == '\n' ? 1 : 0;
