@@ -80,7 +80,9 @@ class ElementLookup final : public API::IElementLookup {
   mutable std::unordered_map<std::uint64_t, std::optional<API::ElementReference>> referenceOf;
 };
 
-// Serves `lookup` to add-ons (APICore::StandIn::SetElementLookup) for the lifetime of this object.
+// Serves `lookup` to add-ons (APICore::StandIn::SetElementLookup) for the lifetime of this object; the
+// destructor waits for a call in flight on an add-on's thread. Destroy it before the look-up, its
+// model and its listener.
 class ServedElementLookup {
  public:
   explicit ServedElementLookup(ElementLookup& lookup) noexcept;

@@ -119,7 +119,6 @@ int Export(const Exporter::Arguments& arguments, const Exporter::RequirementsChe
   }
   // The add-on's look-ups are answered from the file; --trace and --only listen to the queries.
   Exporter::ElementLookup lookup(model);
-  const Exporter::ServedElementLookup served(lookup);
   Exporter::Trace tracer(model, arguments.trace ? stdout : nullptr);
   for (const Exporter::GuidBytes& guid : arguments.only) {
     if (!tracer.Only(guid)) {
@@ -131,6 +130,8 @@ int Export(const Exporter::Arguments& arguments, const Exporter::RequirementsChe
   if (arguments.trace) {
     lookup.SetListener(tracer.LookUpListener());
   }
+  // Served from here to the end of the export: removed first, before what it uses goes (its listener).
+  const Exporter::ServedElementLookup served(lookup);
   Exporter::Exporter exporter(model, arguments.alternative);
   if (arguments.trace || !arguments.only.empty()) {
     exporter.SetQueryListener(&tracer);

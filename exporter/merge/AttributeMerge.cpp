@@ -13,7 +13,7 @@ constexpr std::int16_t GlobalIdSlot = 0;
 }  // namespace
 
 bool AttributeMerge::Apply(InstanceIndex index, const IPL::GeneralAttribute& attribute,
-                           std::vector<std::string>& values) {
+                           std::vector<std::string>& written, std::vector<std::string_view>& values) {
   const Ifc::EntityId entity = context.Model().Entity(index);
   const std::string name = attribute.GetName().ToUTF8();
   const Ifc::AttributeSlot at = context.schema.FindAttribute(entity, name);
@@ -27,7 +27,8 @@ bool AttributeMerge::Apply(InstanceIndex index, const IPL::GeneralAttribute& att
     context.Warn(context.ElementName(index) + ": '" + name + "' is required and cannot be unset; skipped");
     return false;
   }
-  values[at.Index()] = attribute.HasValue() ? StepText(attribute.GetValue()) : std::string("$");
+  written[at.Index()] = attribute.HasValue() ? StepText(attribute.GetValue()) : std::string("$");
+  values[at.Index()] = written[at.Index()];
   return true;
 }
 
@@ -37,10 +38,12 @@ void AttributeMerge::Add(InstanceIndex index, const KT::Array<IPL::GeneralAttrib
     context.Warn(context.ElementName(index) + ": its attribute list does not match its entity; attributes skipped");
     return;
   }
-  std::vector<std::string> values = element.Copy();
+  // The attributes left as they are stay in the input: an element's long text is not copied.
+  std::vector<std::string_view> values = element.Texts();
+  std::vector<std::string> written(values.size());
   bool changed = false;
   for (const IPL::GeneralAttribute& attribute : attributes) {
-    if (Apply(index, attribute, values)) {
+    if (Apply(index, attribute, written, values)) {
       changed = true;
       ++context.summary.attributes;
     }

@@ -7,6 +7,10 @@
 //   attributes.Add(wall, contributed);       // the element is written again if anything changed
 #pragma once
 
+#include <string>
+#include <string_view>
+#include <vector>
+
 #include "IPL/GeneralAttribute.h"
 #include "KT/Array.h"
 #include "exporter/merge/MergeContext.h"
@@ -22,8 +26,10 @@ class AttributeMerge {
   void Add(InstanceIndex index, const KT::Array<IPL::GeneralAttribute>& attributes);
 
  private:
-  // Sets the element's attribute in `values` as `attribute` says; false, with a warning, when it cannot.
-  bool Apply(InstanceIndex index, const IPL::GeneralAttribute& attribute, std::vector<std::string>& values);
+  // Sets the element's attribute in `values` as `attribute` says, its text held by `written`; false,
+  // with a warning, when it cannot.
+  bool Apply(InstanceIndex index, const IPL::GeneralAttribute& attribute, std::vector<std::string>& written,
+             std::vector<std::string_view>& values);
 
   MergeContext& context;
 };

@@ -35,6 +35,10 @@ class InstanceAttributes {
   // The attributes as strings, to change some and write the instance again.
   std::vector<std::string> Copy() const { return std::vector<std::string>(tokens.begin(), tokens.end()); }
 
+  // The attributes' texts in the input, to point some elsewhere and write the instance again without
+  // copying the others.
+  const std::vector<std::string_view>& Texts() const noexcept { return tokens; }
+
   // The instance numbers listed by an aggregate attribute of references; empty when it is no list.
   // Precondition as for operator[].
   std::vector<InstanceNumber> References(Ifc::AttributeSlot slot) const;

@@ -8,6 +8,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <unordered_set>
 #include <vector>
 
@@ -42,6 +43,9 @@ struct MergeContext {
 
   // Writes the input instance at `index` again with `attributes` (all of them, in STEP order).
   void Rewrite(InstanceIndex index, const std::vector<std::string>& attributes);
+  // The same with the attributes' texts: a long one that lies in the input is written from there, not
+  // copied; the others must live until the call returns.
+  void Rewrite(InstanceIndex index, const std::vector<std::string_view>& attributes);
 
   const Ifc::Model& model;
   const Ifc::Schema& schema;

@@ -4,6 +4,7 @@
 
 #include "IFCAPI/HookManager.h"
 #include "IFCAPI/ObjectID.h"
+#include "exporter/session/CrashGuard.h"
 #include "exporter/session/ProviderFailure.h"
 #include "exporter/writer/FileWriter.h"
 #include "exporter/writer/InstanceText.h"
@@ -28,16 +29,19 @@ std::string Reason(const std::exception_ptr& thrown) {
   }
 }
 
-// Runs `query`; whatever it throws becomes a ProviderFailure naming the query and what `subject`
-// says (made only then).
+// Runs `query` under `guard`; whatever it throws becomes a ProviderFailure naming the query and what
+// `subject` says (made only then).
 template <class Query, class Subject>
-void Ask(const char* name, const Subject& subject, const Query& query) {
+void Ask(CrashGuard& guard, const char* name, const Subject& subject, const Query& query) {
+  guard.Enter(name);
   try {
     query();
   } catch (...) {
+    guard.Leave();
     throw ProviderFailure("the add-on failed in " + std::string(name) + subject() + ": " +
                           Reason(std::current_exception()));
   }
+  guard.Leave();
 }
 
 std::string Nothing() {
@@ -61,17 +65,20 @@ void Exporter::Collect(const Progress& progress) {
   for (std::size_t entity = 0; entity < schema.EntityCount(); ++entity) {
     isObject[entity] = schema.IsSubtypeOf(Ifc::EntityId{static_cast<std::int16_t>(entity)}, schema.ifcObject) ? 1 : 0;
   }
+  // The queries run before anything is written: a crash in them leaves no output to clean up.
+  CrashGuard guard;
   const auto& rooted = context.Model().RootedInstances();
   for (std::size_t r = 0; r < rooted.size(); ++r) {
     if (isObject[context.Model().Entity(rooted[r].index).Index()] != 0) {
-      CollectElement(rooted[r].index, rooted[r].guid);
+      CollectElement(guard, rooted[r].index, rooted[r].guid);
     }
     if (progress && (r & 0x3FFF) == 0) {
       progress(r, rooted.size());
     }
   }
   KT::Array<IFCAPI::Impl::HookAssignments> all;
-  Ask("GetHookAssignments", Nothing, [&] { HookManager::GetHookAssignments(all); });
+  guard.NoElement();
+  Ask(guard, "GetHookAssignments", Nothing, [&] { HookManager::GetHookAssignments(all); });
   if (listener != nullptr) {
     listener->AssignmentsAnswered(all);
   }
@@ -80,22 +87,24 @@ void Exporter::Collect(const Progress& progress) {
   classifications.Finish();
 }
 
-void Exporter::CollectElement(InstanceIndex index, const GuidBytes& guid) {
+void Exporter::CollectElement(CrashGuard& guard, InstanceIndex index, const GuidBytes& guid) {
   if (listener != nullptr && !listener->Asks(index, guid)) {
     return;
   }
   ++context.summary.elements;
+  guard.Element(context.Model().Number(index).Value(), context.schema.Name(context.Model().Entity(index)), guid);
   const IFCAPI::Impl::ObjectID id(token, ToKTGuid(guid));
   const auto element = [&] {
     return " for " + Reference(context.Model().Number(index)) + " (" +
            std::string(context.schema.Name(context.Model().Entity(index))) + ", GlobalId '" + GuidText(guid) + "')";
   };
   KT::Array<IPL::PropertySet> sets;
-  Ask("GetHookProperties", element, [&] { HookManager::GetHookProperties(id, alternative, sets); });
+  Ask(guard, "GetHookProperties", element, [&] { HookManager::GetHookProperties(id, alternative, sets); });
   KT::Array<IPL::GeneralAttribute> contributedAttributes;
-  Ask("GetHookAttributes", element, [&] { HookManager::GetHookAttributes(id, alternative, contributedAttributes); });
+  Ask(guard, "GetHookAttributes", element,
+      [&] { HookManager::GetHookAttributes(id, alternative, contributedAttributes); });
   KT::Array<KT::SharedPtr<IPL::ExternalReferenceBase>> references;
-  Ask("GetHookClassificationReferences", element,
+  Ask(guard, "GetHookClassificationReferences", element,
       [&] { HookManager::GetHookClassificationReferences(id, alternative, references); });
   if (listener != nullptr) {
     listener->Answered(index, {sets, contributedAttributes, references});

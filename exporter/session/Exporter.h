@@ -26,6 +26,8 @@
 
 namespace Exporter {
 
+class CrashGuard;
+
 class Exporter {
  public:
   // Called now and then with the work done so far out of `total`.
@@ -35,7 +37,8 @@ class Exporter {
   Exporter(const Ifc::Model& model, bool alternative);
 
   // Runs the hook queries: per element the three element queries, then the assignments once. Throws
-  // ProviderFailure when the provider throws out of a query.
+  // ProviderFailure when the provider throws out of a query; ends the process with a message and exit
+  // code 5 when the add-on crashes in one (CrashGuard).
   void Collect(const Progress& progress = nullptr);
 
   // Writes the enriched file to `path`, aside and renamed into place when complete; `fileName` goes
@@ -49,7 +52,7 @@ class Exporter {
   void SetQueryListener(QueryListener* listener) noexcept { this->listener = listener; }
 
  private:
-  void CollectElement(InstanceIndex index, const GuidBytes& guid);
+  void CollectElement(CrashGuard& guard, InstanceIndex index, const GuidBytes& guid);
 
   bool alternative;
   API_Guid token;

@@ -54,6 +54,7 @@ Trace::Trace(const Ifc::Model& model, std::FILE* out) : model(model), out(out) {
 void Trace::Print(const std::string& text) const {
   if (out != nullptr) {
     std::fputs(text.c_str(), out);
+    std::fflush(out);  // complete up to an add-on's crash
   }
 }
 

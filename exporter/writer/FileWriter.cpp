@@ -64,12 +64,12 @@ Ifc::Status FileWriter::Write(const std::string& path, const std::string& fileNa
   Copy(out, 0, header.fileNameBegin);
   out.Write(FileNameRecord(fileName));
   std::size_t cursor = header.fileNameEnd;
-  for (const auto& [index, text] : replaced.InFileOrder()) {
-    const Ifc::InstanceRecord& record = file.Record(index);
+  for (const Replacements::Entry& entry : replaced.InFileOrder()) {
+    const Ifc::InstanceRecord& record = file.Record(entry.index);
     Copy(out, cursor, record.offset);
-    out.Write(text);
+    entry.Write([&](std::string_view piece) { out.Write(piece); });
     cursor = record.offset + record.length;
-    if (text.empty()) {
+    if (entry.Removed()) {
       // A removed instance takes its line end along.
       cursor += cursor < file.Size() && file.Data()[cursor] == '\r' ? 1 : 0;
       cursor += cursor < file.Size() && file.Data()[cursor] == '\n' ? 1 : 0;

@@ -3,11 +3,13 @@
 //
 //   Replacements replaced;
 //   replaced.Replace(index, "#3=IFCWALL(...);");
-//   for (const auto& [index, text] : replaced.InFileOrder()) ...
+//   replaced.Replace(index, "#3=IFCWALL('...',,'new name');", {{20, description}});  // input kept at 20
+//   for (const Replacements::Entry& entry : replaced.InFileOrder()) entry.Write(write);
 #pragma once
 
+#include <cstddef>
 #include <string>
-#include <utility>
+#include <string_view>
 #include <vector>
 
 #include "exporter/writer/InstanceIds.h"
@@ -16,10 +18,38 @@ namespace Exporter {
 
 class Replacements {
  public:
-  using Entry = std::pair<InstanceIndex, std::string>;  // the instance, its whole new text
+  // A span of the input written as it is at offset `at` of an entry's text: a long attribute that did
+  // not change is not copied.
+  struct Kept {
+    std::size_t at;
+    std::string_view input;
+  };
 
-  // `text` replaces the instance's whole text, "#N=ENTITY(...);".
-  void Replace(InstanceIndex index, std::string text) { entries.emplace_back(index, std::move(text)); }
+  struct Entry {
+    InstanceIndex index;
+    std::string text;        // the whole new text, "#N=ENTITY(...);", but the kept spans
+    std::vector<Kept> kept;  // by their offsets in `text`
+
+    bool Removed() const noexcept { return text.empty() && kept.empty(); }
+
+    // Hands the new text to `write` piece by piece.
+    template <class Writer>
+    void Write(Writer&& write) const {
+      std::size_t from = 0;
+      for (const Kept& span : kept) {
+        write(std::string_view(text).substr(from, span.at - from));
+        write(span.input);
+        from = span.at;
+      }
+      write(std::string_view(text).substr(from));
+    }
+  };
+
+  // `text` replaces the instance's whole text, "#N=ENTITY(...);"; empty: the instance is removed. The
+  // `kept` spans of the input (which must outlive the replacements) go in at their offsets.
+  void Replace(InstanceIndex index, std::string text, std::vector<Kept> kept = {}) {
+    entries.push_back(Entry{index, std::move(text), std::move(kept)});
+  }
 
   // The replacements sorted by instance index, as the writer meets them.
   const std::vector<Entry>& InFileOrder();

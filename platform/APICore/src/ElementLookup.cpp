@@ -2,13 +2,16 @@
 // host registered.
 #include "API/ElementLookup.h"
 
+#include <mutex>
 #include <utility>
 
 #include "APICore/StandInElementLookup.h"
 
 namespace {
 
-// Plain process-wide state, like the host's own.
+// Held by every call and by every change of the registration: a look-up is never removed while a call
+// is in it, and its answers (which fill its caches) are given one at a time.
+std::mutex registration;
 API::IElementLookup* registered = nullptr;
 
 }  // namespace
@@ -18,9 +21,10 @@ namespace API {
 IElementLookup::~IElementLookup() = default;
 
 TSAPI::Result<ElementInfo, TSAPI::Error> LookUpElement(const API_Guid& token, const KT::Guid& guid) {
+  const std::lock_guard<std::mutex> held(registration);
   if (registered == nullptr) {
     return TSAPI::Result<ElementInfo, TSAPI::Error>(
-        TSAPI::Error{ErrorNoElementLookup, "No element look-up: the host is not exporting."}, token);
+        TSAPI::Error{ErrorNoElementLookup, "No element look-up: it is only served while an export runs."}, token);
   }
   return registered->LookUp(token, guid);
 }
@@ -30,6 +34,7 @@ TSAPI::Result<ElementInfo, TSAPI::Error> LookUpElement(const API_Guid& token, co
 namespace APICore::StandIn {
 
 void SetElementLookup(API::IElementLookup* lookup) noexcept {
+  const std::lock_guard<std::mutex> held(registration);
   registered = lookup;
 }
 

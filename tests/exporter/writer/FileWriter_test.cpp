@@ -7,6 +7,9 @@
 #include <fstream>
 #include <iterator>
 
+#include "exporter/merge/InstanceAttributes.h"
+#include "exporter/merge/MergeContext.h"
+
 namespace Exporter {
 namespace {
 
@@ -55,6 +58,32 @@ TEST(FileWriter, ReplacesInFileOrderAndAddsBeforeTheEndOfTheData) {
                       std::string(IFCAPI_EXPORT_VERSION) + "','','');\n"),
             std::string::npos)
       << anew;
+}
+
+// An element rewritten with a new Name keeps its long ObjectType in the input: written from there,
+// not copied into the replacement's text; short attributes are copied.
+TEST(FileWriter, WritesALongUnchangedAttributeFromTheInput) {
+  const std::string objectType = "'" + std::string(5000, 'x') + "'";
+  const std::string wall = "#1=IFCWALL('0000000000000000000001',$,'A',$," + objectType + ",$,$,$,$);";
+  const std::string input = Head("FILE_NAME('in.ifc');") + wall + "\nENDSEC;\nEND-ISO-10303-21;\n";
+  Ifc::Model file;
+  std::string error;
+  ASSERT_TRUE(file.Read(input.data(), input.size(), "in.ifc", error)) << error;
+  MergeContext context(file);
+  InstanceAttributes attributes(context.Model());
+  ASSERT_TRUE(attributes.Read(InstanceIndex(0)));
+  std::vector<std::string_view> values = attributes.Texts();
+  const std::string name = "'A2'";
+  values[2] = name;
+  context.Rewrite(InstanceIndex(0), values);
+  const auto& entries = context.replaced.InFileOrder();
+  ASSERT_EQ(entries.size(), 1u);
+  ASSERT_EQ(entries[0].kept.size(), 1u);
+  EXPECT_EQ(entries[0].kept[0].input.data(), input.data() + input.find(objectType));
+  EXPECT_LT(entries[0].text.size(), std::size_t{100});
+  std::string text;
+  entries[0].Write([&](std::string_view piece) { text += piece; });
+  EXPECT_EQ(text, "#1=IFCWALL('0000000000000000000001',$,'A2',$," + objectType + ",$,$,$,$);");
 }
 
 }  // namespace

@@ -2,6 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <chrono>
+#include <condition_variable>
+#include <mutex>
+#include <thread>
+
 #include "API/IfcGlobalId.h"
 #include "APICore/StandInElementLookup.h"
 
@@ -61,6 +67,56 @@ TEST(ElementLookup, FailsWhileNoLookUpIsServedAndAsksTheRegisteredOneOtherwise) 
   EXPECT_EQ(rating->value, "REI 90");
   EXPECT_EQ(known.Unwrap().FindProperty("Pset_WallCommon", "firerating"), nullptr);
   EXPECT_EQ(known.Unwrap().FindProperty("Pset_SlabCommon", "FireRating"), nullptr);
+}
+
+// A look-up that holds each call until it is let go.
+class HeldLookup final : public API::IElementLookup {
+ public:
+  TSAPI::Result<API::ElementInfo, TSAPI::Error> LookUp(const API_Guid&, const KT::Guid&) override {
+    std::unique_lock<std::mutex> lock(mutex);
+    inside = true;
+    changed.notify_all();
+    changed.wait(lock, [this] { return released; });
+    return API::ElementInfo{};
+  }
+  void WaitUntilInside() {
+    std::unique_lock<std::mutex> lock(mutex);
+    changed.wait(lock, [this] { return inside; });
+  }
+  void Release() {
+    const std::lock_guard<std::mutex> lock(mutex);
+    released = true;
+    changed.notify_all();
+  }
+
+ private:
+  std::mutex mutex;
+  std::condition_variable changed;
+  bool inside = false;
+  bool released = false;
+};
+
+// An add-on's thread may still be inside the look-up when the host removes it: the removal waits for
+// that call, and later calls fail.
+TEST(ElementLookup, RemovalWaitsForTheCallInFlight) {
+  HeldLookup lookup;
+  APICore::StandIn::SetElementLookup(&lookup);
+  std::thread caller(
+      [&] { EXPECT_TRUE(API::LookUpElement(AddOn, KT::Guid("{E0000000-0000-4000-8000-000000000011}")).HasValue()); });
+  lookup.WaitUntilInside();
+  std::atomic<bool> removed{false};
+  std::thread remover([&] {
+    APICore::StandIn::SetElementLookup(nullptr);
+    removed = true;
+  });
+  std::this_thread::sleep_for(std::chrono::milliseconds(50));
+  EXPECT_FALSE(removed) << "the look-up was removed while a call was in it";
+  lookup.Release();
+  caller.join();
+  remover.join();
+  EXPECT_TRUE(removed);
+  EXPECT_EQ(API::LookUpElement(AddOn, KT::Guid("{E0000000-0000-4000-8000-000000000011}")).GetError().code,
+            API::ErrorNoElementLookup);
 }
 
 }  // namespace

@@ -125,7 +125,8 @@ class APICORE_EXPORT IElementLookup {
 
 // Asks the registered look-up about the element with `guid` on behalf of the add-on `token`. Fails
 // with ErrorUnknownElement for a GUID that names no element, and with ErrorNoElementLookup when the
-// host is not exporting; a failure carries `token`.
+// host is not exporting; a failure carries `token`. Any thread may ask; calls are answered one at a
+// time, and the host removes its look-up only once no call is in it.
 APICORE_EXPORT TSAPI::Result<ElementInfo, TSAPI::Error> LookUpElement(const API_Guid& token, const KT::Guid& guid);
 
 }  // namespace API

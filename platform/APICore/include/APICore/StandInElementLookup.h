@@ -7,7 +7,8 @@
 //   ...                                                  // add-ons call API::LookUpElement
 //   APICore::StandIn::SetElementLookup(nullptr);
 //
-// Not synchronised: register before add-ons are asked anything.
+// Synchronised with the calls: SetElementLookup waits for a call in flight (on any thread) to return,
+// and a call after SetElementLookup(nullptr) fails with API::ErrorNoElementLookup.
 #pragma once
 
 #include "API/ElementLookup.h"
@@ -15,7 +16,8 @@
 
 namespace APICore::StandIn {
 
-// Makes `lookup` (not owned; null: none) the one that API::LookUpElement asks.
+// Makes `lookup` (not owned; null: none) the one that API::LookUpElement asks, once no call is in
+// the one registered before.
 APICORE_EXPORT void SetElementLookup(API::IElementLookup* lookup) noexcept;
 
 }  // namespace APICore::StandIn
