@@ -19,37 +19,33 @@ AddOn::~AddOn() {
   }
 }
 
-bool AddOn::Load(const std::string& path, std::string& error) {
+Ifc::Status AddOn::Load(const std::string& path) {
   if (std::FILE* probe = std::fopen(path.c_str(), "rb")) {
     std::fclose(probe);
   } else {
-    error = "add-on " + path + ": no such file";
-    return false;
+    return Ifc::Failure("add-on " + path + ": no such file");
   }
-  std::string reason;
-  if (!library.Open(path, reason)) {
-    error = "add-on " + path + ": cannot be loaded as a shared library: " + reason;
-    return false;
+  if (const Ifc::Status opened = library.Open(path); !opened) {
+    return opened.Error().Within("add-on " + path + ": cannot be loaded as a shared library");
   }
   // The C entry points are found by name; the conversion from the untyped symbol is the loader's job.
   const auto registerFunction = reinterpret_cast<IFCAPIAddOnRegisterFunction>(library.Find(IFCAPI_ADDON_REGISTER_NAME));
   const auto unregisterFunction =
       reinterpret_cast<IFCAPIAddOnUnregisterFunction>(library.Find(IFCAPI_ADDON_UNREGISTER_NAME));
   if (registerFunction == nullptr || unregisterFunction == nullptr) {
-    error = "add-on " + path + ": the function " +
-            (registerFunction == nullptr ? IFCAPI_ADDON_REGISTER_NAME : IFCAPI_ADDON_UNREGISTER_NAME) +
-            " is missing (an add-on exports both " IFCAPI_ADDON_REGISTER_NAME " and " IFCAPI_ADDON_UNREGISTER_NAME ")";
-    return false;
+    return Ifc::Failure("add-on " + path + ": the function " +
+                        (registerFunction == nullptr ? IFCAPI_ADDON_REGISTER_NAME : IFCAPI_ADDON_UNREGISTER_NAME) +
+                        " is missing (an add-on exports both " IFCAPI_ADDON_REGISTER_NAME
+                        " and " IFCAPI_ADDON_UNREGISTER_NAME ")");
   }
   const API_Guid token = ToAPIGuid(AddOnToken);
   const int status = registerFunction(&token);
   if (status != 0) {
-    error = "add-on " + path + ": " IFCAPI_ADDON_REGISTER_NAME " refused to start (it returned " +
-            std::to_string(status) + ")";
-    return false;
+    return Ifc::Failure("add-on " + path + ": " IFCAPI_ADDON_REGISTER_NAME " refused to start (it returned " +
+                        std::to_string(status) + ")");
   }
   unregister = unregisterFunction;
-  return true;
+  return {};
 }
 
 }  // namespace Exporter

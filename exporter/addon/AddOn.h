@@ -2,8 +2,9 @@
 // IFCAPIAddOnRegister, and on destruction unregistered through IFCAPIAddOnUnregister and unloaded.
 //
 //   AddOn addOn;
-//   std::string error;
-//   if (!addOn.Load("libmy_addon.so", error)) Fail(error);   // error names the path and what is missing
+//   if (const Ifc::Status loaded = addOn.Load("libmy_addon.so"); !loaded) {
+//     Fail(loaded.Error());                                     // names the path and what is missing
+//   }
 //   ...                                                       // hook queries
 #pragma once
 
@@ -21,9 +22,9 @@ class AddOn {
   AddOn& operator=(const AddOn&) = delete;
   ~AddOn();
 
-  // Loads the library at `path` and calls its register function. False with `error` set when the
-  // file is missing, is no loadable library, lacks either function, or refuses to start.
-  bool Load(const std::string& path, std::string& error);
+  // Loads the library at `path` and calls its register function. Fails when the file is missing, is
+  // no loadable library, lacks either function, or refuses to start.
+  [[nodiscard]] Ifc::Status Load(const std::string& path);
 
  private:
   SharedLibrary library;

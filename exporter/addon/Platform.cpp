@@ -22,20 +22,18 @@ SharedLibrary::~SharedLibrary() {
   }
 }
 
-bool SharedLibrary::Open(const std::string& path, std::string& error) {
+Ifc::Status SharedLibrary::Open(const std::string& path) {
   // A full path, searched from the library's own folder for what it needs: never the DLL search path.
   char full[MAX_PATH];
   const DWORD length = GetFullPathNameA(path.c_str(), MAX_PATH, full, nullptr);
   if (length == 0 || length >= MAX_PATH) {
-    error = length == 0 ? Ifc::LastSystemErrorText() : "the full path is longer than MAX_PATH";
-    return false;
+    return Ifc::Failure(length == 0 ? Ifc::LastSystemErrorText() : "the full path is longer than MAX_PATH");
   }
   handle = LoadLibraryExA(full, nullptr, LOAD_WITH_ALTERED_SEARCH_PATH);
   if (handle == nullptr) {
-    error = Ifc::LastSystemErrorText();
-    return false;
+    return Ifc::Failure(Ifc::LastSystemErrorText());
   }
-  return true;
+  return {};
 }
 
 void* SharedLibrary::Find(const char* name) const noexcept {
@@ -70,16 +68,15 @@ SharedLibrary::~SharedLibrary() {
   }
 }
 
-bool SharedLibrary::Open(const std::string& path, std::string& error) {
+Ifc::Status SharedLibrary::Open(const std::string& path) {
   // A name without a slash would be searched for on the loader's path: the file given is meant.
   const std::string file = path.find('/') == std::string::npos ? "./" + path : path;
   handle = dlopen(file.c_str(), RTLD_NOW | RTLD_LOCAL);
   if (handle == nullptr) {
     const char* reason = dlerror();
-    error = reason != nullptr ? reason : "unknown reason";
-    return false;
+    return Ifc::Failure(reason != nullptr ? reason : "unknown reason");
   }
-  return true;
+  return {};
 }
 
 void* SharedLibrary::Find(const char* name) const noexcept {

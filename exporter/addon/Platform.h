@@ -3,12 +3,13 @@
 // Platform.cpp is the only file with POSIX or Windows calls (the input is mapped by Ifc::ByteSource).
 //
 //   SharedLibrary library;
-//   std::string error;
-//   if (!library.Open(path, error)) Fail(error);
+//   if (const Ifc::Status opened = library.Open(path); !opened) Fail(opened.Error());
 //   void* entry = library.Find("IFCAPIAddOnRegister");
 #pragma once
 
 #include <string>
+
+#include "ifc/errors/Expected.h"
 
 namespace Exporter {
 
@@ -21,8 +22,8 @@ class SharedLibrary {
   ~SharedLibrary();
 
   // Loads the file at `path`, relative to the current folder unless absolute (a bare file name too,
-  // never searched for on the loader's path); false with `error` set to the system's reason.
-  bool Open(const std::string& path, std::string& error);
+  // never searched for on the loader's path); fails with the system's reason.
+  [[nodiscard]] Ifc::Status Open(const std::string& path);
 
   // The exported symbol `name`, or null.
   void* Find(const char* name) const noexcept;

@@ -17,56 +17,57 @@ struct RequirementsCheck::Documents {
   std::vector<Ids::Document> read;
 };
 
-bool RequirementsCheck::Read(const std::vector<std::string>& paths, std::string& error) {
+Ifc::Status RequirementsCheck::Read(const std::vector<std::string>& paths) {
+  Ifc::Expected<std::vector<Ids::Document>> read = Ids::ReadIdsDocuments(paths);
+  if (!read) {
+    return read.Error();
+  }
   documents = std::make_unique<Documents>();
-  return Ids::ReadIdsDocuments(paths, documents->read, error);
+  documents->read = std::move(*read);
+  return {};
 }
 
-std::optional<bool> RequirementsCheck::Check(const std::string& path, std::FILE* out, std::string& error) const {
+Ifc::Expected<bool> RequirementsCheck::Check(const std::string& path, std::FILE* out) const {
   Ifc::Model model;
+  std::string error;
   if (!model.Open(path, error)) {
-    return std::nullopt;
+    return Ifc::Failure(error);
   }
   const Ids::CheckResult result = Ids::Checker(Ids::ReaderModelView(model)).Run(path, documents->read);
   Ids::PrintConsoleReport(result, out);
   if (!bcfPath.empty()) {
     Ids::BcfOptions options;
     if (!bcfVersion.empty() && !Ids::ParseBcfVersion(bcfVersion, options.version)) {
-      error = "--bcf-version: '" + bcfVersion + "' is no BCF version";
-      return std::nullopt;
+      return Ifc::Failure("--bcf-version: '" + bcfVersion + "' is no BCF version");
     }
     if (!Ids::WriteBcfReport(result, options, bcfPath, error)) {
-      return std::nullopt;
+      return Ifc::Failure(error);
     }
   }
   return result.Passes();
 }
 
-bool RequirementsCheck::WritesBcf(std::string& error) {
+Ifc::Status RequirementsCheck::WritesBcf() {
   if (!Ids::BcfWritingAvailable()) {
-    error = std::string("--report-bcf: ") + Ids::kNoBcfMessage;
-    return false;
+    return Ifc::Failure(std::string("--report-bcf: ") + Ids::kNoBcfMessage);
   }
-  return true;
+  return {};
 }
 
 #else
 
 struct RequirementsCheck::Documents {};
 
-bool RequirementsCheck::Read(const std::vector<std::string>&, std::string& error) {
-  error = "--ids: this build of ifcapi-export has no requirements checker (it was built without libxml2)";
-  return false;
+Ifc::Status RequirementsCheck::Read(const std::vector<std::string>&) {
+  return Ifc::Failure("--ids: this build of ifcapi-export has no requirements checker (it was built without libxml2)");
 }
 
-std::optional<bool> RequirementsCheck::Check(const std::string&, std::FILE*, std::string& error) const {
-  error = "no requirements checker";
-  return std::nullopt;
+Ifc::Expected<bool> RequirementsCheck::Check(const std::string&, std::FILE*) const {
+  return Ifc::Failure("no requirements checker");
 }
 
-bool RequirementsCheck::WritesBcf(std::string& error) {
-  error = "--report-bcf: this build writes no BCF (it has no requirements checker)";
-  return false;
+Ifc::Status RequirementsCheck::WritesBcf() {
+  return Ifc::Failure("--report-bcf: this build writes no BCF (it has no requirements checker)");
 }
 
 #endif

@@ -169,9 +169,10 @@ int Export(const Exporter::Arguments& arguments, const Exporter::RequirementsChe
   if (arguments.ids.empty()) {
     return ToInt(ExitCode::Done);
   }
-  const std::optional<bool> passes = requirements.Check(arguments.output, stdout, error);
+  const Ifc::Expected<bool> passes = requirements.Check(arguments.output, stdout);
   if (!passes) {
-    return Fail(ExitCode::OutputNotWritten, "the requirements check of the written file failed: " + error);
+    return Fail(ExitCode::OutputNotWritten,
+                "the requirements check of the written file failed: " + passes.Error().Message());
   }
   return ToInt(*passes ? ExitCode::Done : ExitCode::RequirementsNotMet);
 }
@@ -202,17 +203,21 @@ int Run(int argc, char** argv) {
   if (const Ifc::Status clear = Ifc::CheckRunFiles(RunInputs(arguments), outputs, "output"); !clear) {
     return Fail(ExitCode::BadUsage, clear.Error().Message());
   }
-  if (!arguments.bcfReport.empty() && !Exporter::RequirementsCheck::WritesBcf(error)) {
-    return Fail(ExitCode::BadUsage, error);
+  if (!arguments.bcfReport.empty()) {
+    if (const Ifc::Status bcf = Exporter::RequirementsCheck::WritesBcf(); !bcf) {
+      return Fail(ExitCode::BadUsage, bcf.Error().Message());
+    }
   }
   Exporter::RequirementsCheck requirements;
-  if (!arguments.ids.empty() && !requirements.Read(arguments.ids, error)) {
-    return Fail(ExitCode::RequirementsUnreadable, error);
+  if (!arguments.ids.empty()) {
+    if (const Ifc::Status read = requirements.Read(arguments.ids); !read) {
+      return Fail(ExitCode::RequirementsUnreadable, read.Error().Message());
+    }
   }
   requirements.ReportBcf(arguments.bcfReport, arguments.bcfVersion);
   Exporter::AddOn addOn;
-  if (!addOn.Load(arguments.addOn, error)) {
-    return Fail(ExitCode::AddOnFailed, error);
+  if (const Ifc::Status loaded = addOn.Load(arguments.addOn); !loaded) {
+    return Fail(ExitCode::AddOnFailed, loaded.Error().Message());
   }
   return Export(arguments, requirements);
 }

@@ -15,26 +15,17 @@
 
 namespace Ids {
 
-bool ReadIdsDocuments(const std::vector<std::string>& paths, std::vector<Document>& documents, std::string& error) {
+Ifc::Expected<std::vector<Document>> ReadIdsDocuments(const std::vector<std::string>& paths) {
+  std::vector<Document> documents;
   for (const std::string& path : paths) {
     Document document;
     DocumentError problem;
     if (!ReadDocument(path, document, problem) || !AuditDocument(document, SchemaEntityCatalog, problem)) {
-      error = problem.Message();
-      return false;
+      return Ifc::Failure(problem.Message());
     }
     documents.push_back(std::move(document));
   }
-  return true;
-}
-
-bool CheckIds(const ModelView& model, const std::string& modelFile, const std::vector<std::string>& idsFiles,
-              CheckResult& result, std::string& error) {
-  std::vector<Document> documents;
-  if (!ReadIdsDocuments(idsFiles, documents, error))
-    return false;
-  result = Checker(model).Run(modelFile, documents);
-  return true;
+  return documents;
 }
 
 namespace {
@@ -75,12 +66,13 @@ int RunSession(const SessionOptions& options, std::FILE* out, std::FILE* err) {
     std::fprintf(err, "ifcapi-ids: %s\n", clear.Error().Message().c_str());
     return CommandLine::ToInt(CommandLine::ExitCode::BadUsage);
   }
-  std::vector<Document> documents;
-  std::string error;
-  if (!ReadIdsDocuments(options.idsFiles, documents, error)) {
-    std::fprintf(err, "ifcapi-ids: %s\n", error.c_str());
+  Ifc::Expected<std::vector<Document>> read = ReadIdsDocuments(options.idsFiles);
+  if (!read) {
+    std::fprintf(err, "ifcapi-ids: %s\n", read.Error().Message().c_str());
     return CommandLine::ToInt(CommandLine::ExitCode::RequirementsUnreadable);
   }
+  std::vector<Document> documents = std::move(*read);
+  std::string error;
   ReaderModelView model;
   if (!model.Open(options.modelFile, error)) {
     std::fprintf(err, "ifcapi-ids: %s\n", error.c_str());

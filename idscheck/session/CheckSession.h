@@ -3,7 +3,7 @@
 // idscheck/check/TemplateRequirements.h), prints the summary and writes the reports; returns the
 // command's exit code.
 // ifcapi-export --ids reads the documents first (ReadIdsDocuments), and after writing checks the
-// model it has open: Checker(ReaderModelView(model)).Run(path, documents), or CheckIds in one call.
+// model it has open: Checker(ReaderModelView(model)).Run(path, documents).
 //
 //   Ids::SessionOptions options;
 //   options.modelFile = "model.ifc";
@@ -19,6 +19,7 @@
 #include "idscheck/check/Document.h"
 #include "idscheck/check/ModelView.h"
 #include "idscheck/reports/BcfTopics.h"
+#include "ifc/errors/Expected.h"
 
 namespace Ids {
 
@@ -34,13 +35,8 @@ struct SessionOptions {
 
 int RunSession(const SessionOptions& options, std::FILE* out, std::FILE* err);
 
-// Reads, validates and audits the IDS documents at `paths`, in order. False with `error`
-// ("file:line: reason") at the first that cannot be read or is not valid.
-bool ReadIdsDocuments(const std::vector<std::string>& paths, std::vector<Document>& documents, std::string& error);
-
-// Checks an opened model against the IDS documents at `idsFiles`. False with `error` ("file:line:
-// reason") when a document cannot be read or is not valid; nothing is checked then.
-bool CheckIds(const ModelView& model, const std::string& modelFile, const std::vector<std::string>& idsFiles,
-              CheckResult& result, std::string& error);
+// Reads, validates and audits the IDS documents at `paths`, in order; fails with "file:line: reason"
+// at the first that cannot be read or is not valid.
+[[nodiscard]] Ifc::Expected<std::vector<Document>> ReadIdsDocuments(const std::vector<std::string>& paths);
 
 }  // namespace Ids
