@@ -78,9 +78,9 @@ FacetEvaluator::Finding FacetEvaluator::Classification(const Facet& facet, Insta
     return finding;
   }
   for (const ClassificationReference& reference : references) {
-    const bool systemMatches = !facet.system.IsPresent() || MatchesText(facet.system, reference.system);
-    const bool valueMatches = !facet.value.IsPresent() ||
-                              (!reference.identification.empty() && MatchesText(facet.value, reference.identification));
+    const bool systemMatches = !facet.system.IsPresent() || Holds(MatchesText(facet.system, reference.system));
+    const bool valueMatches = !facet.value.IsPresent() || (!reference.identification.empty() &&
+                                                           Holds(MatchesText(facet.value, reference.identification)));
     if (systemMatches && valueMatches) {
       finding.pass = true;
       return finding;
