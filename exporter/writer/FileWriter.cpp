@@ -62,7 +62,9 @@ bool FileWriter::Write(const std::string& path, const std::string& fileName, std
   }
   progress = onProgress;
   done = 0;
-  total = file.Size() + added.Text().size();
+  // Bytes after END-ISO-10303-21; and its blanks are no part of the model: not copied (see Flaws.h).
+  const std::size_t contentEnd = file.Model().GetHeader().contentEnd;
+  total = contentEnd + added.Text().size();
   Copy(out, 0, file.FileNameBegin());
   out.Write(FileNameRecord(fileName));
   std::size_t cursor = file.FileNameEnd();
@@ -84,7 +86,7 @@ bool FileWriter::Write(const std::string& path, const std::string& fileName, std
     out.Write(LineEndText(lineEnd));
   }
   out.Write(WithLineEnds(added.Text(), lineEnd));
-  Copy(out, file.DataEnd(), file.Size());
+  Copy(out, file.DataEnd(), contentEnd);
   return out.Commit(error);
 }
 

@@ -20,7 +20,8 @@ ReaderModelView::~ReaderModelView() = default;
 bool ReaderModelView::Open(const std::string& path, std::string& error) {
   owned = std::make_unique<Ifc::Model>();
   Ifc::ReadOptions options;
-  options.globalIds = false;  // the checker reads GlobalIds as attributes only
+  options.globalIds = false;       // the checker reads GlobalIds as attributes only
+  options.referenceTypes = false;  // nor does it warn of reference types: the pass is saved
   if (!owned->Open(path, error, options)) {
     owned.reset();
     return false;
@@ -96,9 +97,8 @@ void ReaderModelView::References(InstanceIndex index, std::string_view name, std
   const Ifc::AttributeSlot slot = model->GetSchema().FindAttribute(record.entity, name);
   const std::string_view text(model->Data(), model->Size());
   std::size_t at = 0;
-  if (!slot.Valid() ||
-      Ifc::FindArgument(text, record.offset + record.argument, static_cast<std::size_t>(slot.Index()), at) !=
-          Ifc::ArgumentSearch::Found)
+  if (!slot.Valid() || Ifc::FindArgument(text, record.offset + record.argument, static_cast<std::size_t>(slot.Index()),
+                                         at) != Ifc::ArgumentSearch::Found)
     return;
   Ifc::Lexer lexer(text, at, record.line);
   const auto add = [this, &out](const Ifc::Token& token) {
