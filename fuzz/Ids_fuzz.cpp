@@ -1,8 +1,9 @@
 // Fuzz target: the requirements checker's IDS reader, from arbitrary bytes. Reading never crashes,
 // hangs or leaks: it refuses the document with a message naming the document (and a line, when one
 // applies), or it gives specifications that the audit then accepts or refuses the same way. Every
-// pattern read is matched against a short, a giving-up and an over-the-limit value: the matching stays
-// bounded (a hang shows as a timeout) and a value not checked says which pattern.
+// pattern read is matched against a short and an over-the-limit value: the matching stays bounded (a
+// hang shows as a timeout) and a value not checked says which pattern. (Values on which libxml2 gives
+// up cost it about half a second each: the unit tests cover them, the fuzzer would crawl.)
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -18,7 +19,7 @@ using IFCAPI::Fuzzing::Check;
 namespace {
 
 void MatchHostileValues(const Ids::XmlRegex& pattern) {
-  const std::string values[] = {"aab", std::string(40, 'a'), std::string(Ids::XmlRegex::kBacktrackingLimit + 1, 'a')};
+  const std::string values[] = {"aab", std::string(Ids::XmlRegex::kBacktrackingLimit + 1, 'a')};
   for (const std::string& value : values) {
     const Ids::MatchOutcome outcome = pattern.Match(value);
     if (!outcome.Checked()) {
@@ -26,7 +27,7 @@ void MatchHostileValues(const Ids::XmlRegex& pattern) {
             "a value not checked does not name the pattern");
     }
   }
-  const Ids::MatchOutcome overLimit = pattern.Match(values[2]);
+  const Ids::MatchOutcome overLimit = pattern.Match(values[1]);
   Check(pattern.IsDeterministic() || !overLimit.Checked(), "a backtracking pattern was matched over the limit");
 }
 

@@ -2,9 +2,7 @@
 // long values, the matcher giving up is "not checked" (never "does not match"), a pattern it gave up on
 // kGiveUpBudget times is not matched again, and the checker fails an element it could not check.
 #include <gtest/gtest.h>
-#include <unistd.h>
 
-#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -99,10 +97,7 @@ TEST(IdsPatternLimits, AnElementNotCheckedFailsWithTheReason) {
   Ids::DocumentError documentError;
   ASSERT_TRUE(Ids::ReadDocumentFromMemory(ids.data(), ids.size(), "t.ids", document, documentError))
       << documentError.Message();
-  char path[] = "/tmp/ids-pattern-limits-XXXXXX";
-  const int descriptor = mkstemp(path);
-  ASSERT_GE(descriptor, 0);
-  close(descriptor);
+  const std::string path = ::testing::TempDir() + "ids-pattern-limits-not-checked.ifc";
   std::ofstream(path, std::ios::binary) << model;
   Ids::ReaderModelView view;
   std::string error;
