@@ -54,7 +54,11 @@ class ModelReader {
   // Counts a flaw of the instance being read; false in a part read ahead, which stops there.
   bool NoteFlaw(FlawKind kind, const InstanceRecord& record, std::uint32_t line, const std::string& what);
   void NoteTrailingBytes(std::size_t from, std::uint32_t line);
-  void NoteReferenceTypes();  // in ModelReaderReferences.cpp
+  // In ModelReaderReferences.cpp.
+  struct WrongReference;
+  void NoteReferenceTypes();
+  void FindWrongReferences(const std::vector<std::vector<EntityId>>& declared, std::size_t begin, std::size_t end,
+                           std::vector<WrongReference>& found) const;
   void NoteReference(const Token& token);
   bool Expect(Lexer& lexer, TokenKind kind, const char* what);
   bool IndexNumbers();
