@@ -120,6 +120,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   for (std::uint32_t i = 0; i < model.InstanceCount() && i < 256; ++i) {
     CheckInstance(model, InstanceIndex(i));
   }
+  const std::size_t contentEnd = model.GetHeader().contentEnd;
+  Check(contentEnd <= size && (contentEnd < size) == (model.GetFlaws().Of(FlawKind::TrailingBytes).count != 0),
+        "bytes after END-ISO-10303-21; and its blanks, and no flaw says so");
   for (const Model::Rooted& rooted : model.RootedInstances()) {
     const InstanceIndex found = model.FindByGlobalId(rooted.guid);
     Check(found.Valid() && model.Attribute(found, "GlobalId")->text == model.Attribute(rooted.index, "GlobalId")->text,

@@ -59,8 +59,10 @@ Ifc::Status FileWriter::Write(const std::string& path, const std::string& fileNa
   }
   progress = onProgress;
   done = 0;
-  total = file.Size() + added.Text().size();
+  // Bytes after END-ISO-10303-21; and its blanks are no part of the model: not copied (see Flaws.h).
   const Ifc::Header& header = file.GetHeader();
+  const std::size_t contentEnd = header.contentEnd;
+  total = contentEnd + added.Text().size();
   Copy(out, 0, header.fileNameBegin);
   out.Write(FileNameRecord(fileName));
   std::size_t cursor = header.fileNameEnd;
@@ -82,7 +84,7 @@ Ifc::Status FileWriter::Write(const std::string& path, const std::string& fileNa
     out.Write(LineEndText(lineEnd));
   }
   out.Write(WithLineEnds(added.Text(), lineEnd));
-  Copy(out, header.dataEnd, file.Size());
+  Copy(out, header.dataEnd, contentEnd);
   return out.Commit();
 }
 

@@ -43,8 +43,10 @@ std::optional<std::vector<std::string>> Checker::CandidateEntities(const Specifi
              model.SchemaName() != "IFC2X3") {
     // Outside IFC2X3 an entity facet's name depends on the entity alone (see FacetEvaluator).
     for (const std::string_view name : model.EntityNames()) {
-      if (MatchesText(entity->name, name))
-        names.emplace_back(name);
+      const MatchOutcome outcome = MatchesText(entity->name, name);
+      if (outcome.Matched() || !outcome.Checked()) {
+        names.emplace_back(name);  // a name not checked is left to the facet, which says why
+      }
     }
     return names;
   }

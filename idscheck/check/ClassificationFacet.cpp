@@ -40,12 +40,14 @@ ClassificationReference Describe(const ModelIndex& index, InstanceIndex associat
   return reference;
 }
 
-bool ValueMatches(const Facet& facet, const ClassificationReference& reference) {
+// Whether the reference's code or a code above it meets the facet's value; `holds` judges each outcome.
+bool ValueMatches(const Facet& facet, const ClassificationReference& reference,
+                  const std::function<bool(const MatchOutcome&)>& holds) {
   if (!facet.value.IsPresent()) {
     return true;
   }
   for (const std::string& identification : reference.identifications) {
-    if (MatchesText(facet.value, identification)) {
+    if (holds(MatchesText(facet.value, identification))) {
       return true;
     }
   }
@@ -115,8 +117,9 @@ FacetEvaluator::Finding FacetEvaluator::Classification(const Facet& facet, Insta
     return finding;
   }
   for (const ClassificationReference& reference : references) {
-    const bool systemMatches = !facet.system.IsPresent() || MatchesText(facet.system, reference.system);
-    if (systemMatches && ValueMatches(facet, reference)) {
+    const bool systemMatches = !facet.system.IsPresent() || Holds(MatchesText(facet.system, reference.system));
+    if (systemMatches &&
+        ValueMatches(facet, reference, [this](const MatchOutcome& outcome) { return Holds(outcome); })) {
       finding.pass = true;
       return finding;
     }

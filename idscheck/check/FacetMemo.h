@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "idscheck/check/Document.h"
+#include "idscheck/check/MatchOutcome.h"
 #include "idscheck/check/ModelView.h"
 
 namespace Ids {
@@ -54,7 +55,7 @@ struct FacetMemo {
   std::unordered_map<InstanceIndex, std::shared_ptr<PropertySets>> typeSets;
   std::unordered_map<InstanceIndex, ClassificationReference> references;  // by associated instance
   std::unordered_map<InstanceIndex, std::vector<std::string>> materials;  // names and categories
-  std::unordered_map<FacetAndEntity, bool, FacetAndEntityHash> entityNames;
+  std::unordered_map<FacetAndEntity, MatchOutcome, FacetAndEntityHash> entityNames;
 };
 
 }  // namespace Ids

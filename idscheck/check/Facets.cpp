@@ -131,6 +131,7 @@ FacetEvaluator::~FacetEvaluator() = default;
 
 FacetOutcome FacetEvaluator::Evaluate(const Facet& facet, InstanceIndex instance, bool asRequirement) const {
   explaining = asRequirement;  // an applicability filter's reasons are never shown
+  unchecked.clear();
   Finding finding;
   switch (facet.kind) {
     case FacetKind::Entity:
@@ -152,6 +153,9 @@ FacetOutcome FacetEvaluator::Evaluate(const Facet& facet, InstanceIndex instance
       finding = PartOf(facet, instance);
       break;
   }
+  if (!finding.pass && !unchecked.empty()) {
+    return {false, unchecked};  // whatever the cardinality: the model may or may not meet the facet
+  }
   const Cardinality cardinality = asRequirement ? facet.cardinality : Cardinality::Required;
   switch (cardinality) {
     case Cardinality::Required:
@@ -168,13 +172,20 @@ FacetOutcome FacetEvaluator::Evaluate(const Facet& facet, InstanceIndex instance
   return {false, "unknown cardinality"};
 }
 
+bool FacetEvaluator::Holds(const MatchOutcome& outcome) const {
+  if (!outcome.Checked() && unchecked.empty()) {
+    unchecked = outcome.reason;
+  }
+  return outcome.Matched();
+}
+
 bool FacetEvaluator::EntityMatches(const Facet& facet, InstanceIndex instance) const {
   if (!NameMatches(facet, instance))
     return false;
   if (!facet.predefinedType.IsPresent())
     return true;
   for (const std::string& predefined : index.PredefinedTypes(instance)) {
-    if (MatchesText(facet.predefinedType, predefined))
+    if (Holds(MatchesText(facet.predefinedType, predefined)))
       return true;
   }
   return false;
@@ -187,10 +198,11 @@ bool FacetEvaluator::NameMatches(const Facet& facet, InstanceIndex instance) con
     const std::string_view entity = model.UpperEntityName(instance);
     if (facet.name.kind == ValueConstraint::Kind::Simple)
       return entity == facet.name.simple;
-    const auto [known, added] = memo->entityNames.try_emplace(FacetAndEntity{&facet, entity}, false);
-    if (added)
+    const auto [known, added] = memo->entityNames.try_emplace(FacetAndEntity{&facet, entity});
+    if (added) {
       known->second = MatchesText(facet.name, entity);
-    return known->second;
+    }
+    return Holds(known->second);
   }
   std::vector<std::string> names{index.UpperEntity(instance)};
   // IFC2X3 tells some occurrences apart only by their type object: an IfcFlowTerminal typed by an
@@ -206,7 +218,7 @@ bool FacetEvaluator::NameMatches(const Facet& facet, InstanceIndex instance) con
   }
   bool nameMatches = false;
   for (const std::string& name : names)
-    nameMatches = nameMatches || MatchesText(facet.name, name);
+    nameMatches = nameMatches || Holds(MatchesText(facet.name, name));
   return nameMatches;
 }
 
@@ -232,8 +244,9 @@ FacetEvaluator::Finding FacetEvaluator::Attribute(const Facet& facet, InstanceIn
       attributes.emplace_back(facet.name.simple, std::move(read));
   } else {
     for (const std::string& name : model.AttributeNames(instance)) {
-      if (!MatchesText(facet.name, name))
+      if (!Holds(MatchesText(facet.name, name))) {
         continue;
+      }
       ModelValue value;  // unset when the instance is written with fewer attributes
       model.Attribute(instance, name, value);
       attributes.emplace_back(name, std::move(value));
@@ -252,7 +265,7 @@ FacetEvaluator::Finding FacetEvaluator::Attribute(const Facet& facet, InstanceIn
       continue;
     }
     finding.present = true;
-    if (Matches(facet.value, value)) {
+    if (Holds(Matches(facet.value, value))) {
       finding.pass = true;
       finding.reason.clear();
       return finding;

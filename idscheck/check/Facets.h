@@ -11,6 +11,7 @@
 #include <string>
 
 #include "idscheck/check/Document.h"
+#include "idscheck/check/MatchOutcome.h"
 #include "idscheck/check/ModelIndex.h"
 #include "idscheck/check/Units.h"
 
@@ -32,7 +33,8 @@ class FacetEvaluator {
   FacetEvaluator(FacetEvaluator&&) noexcept;
   ~FacetEvaluator();
 
-  // As a requirement the facet's cardinality applies; as applicability it must hold.
+  // As a requirement the facet's cardinality applies; as applicability it must hold. A facet that
+  // holds only if a value not checked (see XmlRegex.h) met it fails, with that value's reason.
   FacetOutcome Evaluate(const Facet& facet, InstanceIndex instance, bool asRequirement) const;
 
   // The facet as "required", and whether the model has anything the facet is about (for optional).
@@ -49,6 +51,8 @@ class FacetEvaluator {
   Finding PartOf(const Facet& facet, InstanceIndex instance) const;
 
  private:
+  // Whether `outcome` matched; keeps the first reason a value was not checked.
+  bool Holds(const MatchOutcome& outcome) const;
   bool EntityMatches(const Facet& facet, InstanceIndex instance) const;
   bool NameMatches(const Facet& facet, InstanceIndex instance) const;
   const PropertySets& PropertySetsOf(InstanceIndex instance) const;
@@ -57,6 +61,7 @@ class FacetEvaluator {
   const ModelIndex& index;
   const ModelUnits& units;
   mutable bool explaining = true;  // whether failures need their reason in words
+  mutable std::string unchecked;   // the first value not checked in this evaluation
   std::unique_ptr<FacetMemo> memo;
 };
 

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdio>
 #include <limits>
+#include <utility>
 
 #include "idscheck/check/Tolerance.h"
 #include "idscheck/check/XmlRegex.h"
@@ -90,38 +91,60 @@ bool HasBounds(const Restriction& restriction) noexcept {
   return restriction.minInclusive || restriction.minExclusive || restriction.maxInclusive || restriction.maxExclusive;
 }
 
-bool MatchesRestriction(const Restriction& restriction, const ModelValue& value) {
+// Patterns are alternatives: one match is enough; none matching with one not checked is not checked.
+MatchOutcome MatchesPatterns(const Restriction& restriction, const ModelValue& value) {
+  if (!IsTextual(value)) {
+    return MatchOutcome::Of(false);
+  }
+  MatchOutcome outcome = MatchOutcome::Of(false);
+  for (const XmlRegex& pattern : restriction.patterns) {
+    MatchOutcome one = pattern.Match(value.text);
+    if (one.Matched()) {
+      return one;
+    }
+    if (outcome.Checked()) {
+      outcome = std::move(one);
+    }
+  }
+  return outcome;
+}
+
+bool MeetsLengths(const Restriction& restriction, const ModelValue& value) {
+  if (!restriction.length && !restriction.minLength && !restriction.maxLength) {
+    return true;
+  }
+  if (!IsTextual(value)) {
+    return false;
+  }
+  const std::size_t length = CodePoints(value.text);
+  return !((restriction.length && length != *restriction.length) ||
+           (restriction.minLength && length < *restriction.minLength) ||
+           (restriction.maxLength && length > *restriction.maxLength));
+}
+
+MatchOutcome MatchesRestriction(const Restriction& restriction, const ModelValue& value) {
   if (!restriction.enumerations.empty()) {
     bool any = false;
-    for (const std::string& option : restriction.enumerations)
+    for (const std::string& option : restriction.enumerations) {
       any = any || MatchesSimple(option, value);
-    if (!any)
-      return false;
-  }
-  if (!restriction.patterns.empty()) {
-    if (!IsTextual(value))
-      return false;
-    bool any = false;
-    for (const XmlRegex& pattern : restriction.patterns)
-      any = any || pattern.Matches(value.text);
-    if (!any)
-      return false;
+    }
+    if (!any) {
+      return MatchOutcome::Of(false);
+    }
   }
   if (HasBounds(restriction)) {
     double number = 0.0;
-    if (!NumberOf(value, number) || !MeetsBounds(restriction, number))
-      return false;
+    if (!NumberOf(value, number) || !MeetsBounds(restriction, number)) {
+      return MatchOutcome::Of(false);
+    }
   }
-  if (restriction.length || restriction.minLength || restriction.maxLength) {
-    if (!IsTextual(value))
-      return false;
-    const std::size_t length = CodePoints(value.text);
-    if ((restriction.length && length != *restriction.length) ||
-        (restriction.minLength && length < *restriction.minLength) ||
-        (restriction.maxLength && length > *restriction.maxLength))
-      return false;
+  if (!MeetsLengths(restriction, value)) {
+    return MatchOutcome::Of(false);
   }
-  return true;
+  if (restriction.patterns.empty()) {
+    return MatchOutcome::Of(true);
+  }
+  return MatchesPatterns(restriction, value);
 }
 
 std::string FormatNumber(double number) {
@@ -132,24 +155,28 @@ std::string FormatNumber(double number) {
 
 }  // namespace
 
-bool Matches(const ValueConstraint& constraint, const ModelValue& value) {
+MatchOutcome Matches(const ValueConstraint& constraint, const ModelValue& value) {
   const ModelValue& inner = value.Unwrapped();
   switch (constraint.kind) {
     case ValueConstraint::Kind::Absent:
-      return true;
+      return MatchOutcome::Of(true);
     case ValueConstraint::Kind::Simple:
-      return MatchesSimple(constraint.simple, inner);
+      return MatchOutcome::Of(MatchesSimple(constraint.simple, inner));
     case ValueConstraint::Kind::Restricted:
       return MatchesRestriction(constraint.restriction, inner);
   }
-  return false;
+  return MatchOutcome::Of(false);
 }
 
-bool MatchesText(const ValueConstraint& constraint, std::string_view text) {
+MatchOutcome MatchesText(const ValueConstraint& constraint, std::string_view text) {
   // Set and property names are mostly asked for as they are: compared without building a value.
-  if (constraint.kind == ValueConstraint::Kind::Simple)
-    return constraint.simple == text;
-  return constraint.kind == ValueConstraint::Kind::Absent || Matches(constraint, ModelValue::String(std::string(text)));
+  if (constraint.kind == ValueConstraint::Kind::Simple) {
+    return MatchOutcome::Of(constraint.simple == text);
+  }
+  if (constraint.kind == ValueConstraint::Kind::Absent) {
+    return MatchOutcome::Of(true);
+  }
+  return Matches(constraint, ModelValue::String(std::string(text)));
 }
 
 bool ParseXsDouble(std::string_view text, double& value) noexcept {

@@ -2,23 +2,26 @@
 //
 // The IDS side is text; it is read as the model value's kind asks: a number for numbers (reals equal
 // within the IDS tolerance, see Tolerance.h), "true"/"false"/"1"/"0" for booleans, the exact
-// characters for strings. Patterns and lengths apply to strings only, bounds to numbers only.
+// characters for strings. Patterns and lengths apply to strings only, bounds to numbers only. A value
+// a pattern could not be matched against is "not checked" (see XmlRegex.h), unless another part of
+// the constraint already refuses it or another pattern matches it.
 //
 //   Ids::ModelValue wall = Ids::ModelValue::String("WT01");
-//   bool ok = Ids::Matches(constraint, wall);
+//   bool ok = Ids::Matches(constraint, wall).Matched();
 #pragma once
 
 #include <string>
 #include <string_view>
 
 #include "idscheck/check/Document.h"
+#include "idscheck/check/MatchOutcome.h"
 #include "idscheck/check/ModelValue.h"
 
 namespace Ids {
 
-bool Matches(const ValueConstraint& constraint, const ModelValue& value);
+MatchOutcome Matches(const ValueConstraint& constraint, const ModelValue& value);
 // A string as the model value would be (entity names, property names, predefined types).
-bool MatchesText(const ValueConstraint& constraint, std::string_view text);
+MatchOutcome MatchesText(const ValueConstraint& constraint, std::string_view text);
 
 // The lexical forms of the XML Schema types IDS values use.
 bool ParseXsDouble(std::string_view text, double& value) noexcept;

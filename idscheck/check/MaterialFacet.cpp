@@ -72,7 +72,7 @@ FacetEvaluator::Finding FacetEvaluator::Material(const Facet& facet, InstanceInd
     return finding;
   }
   for (const std::string& name : names) {
-    if (MatchesText(facet.value, name)) {
+    if (Holds(MatchesText(facet.value, name))) {
       finding.pass = true;
       return finding;
     }

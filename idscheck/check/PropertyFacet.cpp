@@ -174,13 +174,15 @@ FacetEvaluator::Finding FacetEvaluator::Property(const Facet& facet, InstanceInd
   bool anySet = false;
   finding.pass = true;
   for (const auto& [setName, properties] : sets) {
-    if (!MatchesText(facet.propertySet, setName))
+    if (!Holds(MatchesText(facet.propertySet, setName))) {
       continue;
+    }
     anySet = true;
     bool anyProperty = false;
     for (const auto& [propertyName, entry] : properties) {
-      if (!MatchesText(facet.baseName, propertyName))
+      if (!Holds(MatchesText(facet.baseName, propertyName))) {
         continue;
+      }
       anyProperty = true;
       const auto where = [&set = setName, &property = propertyName] { return set + "." + property; };
       std::vector<ModelValue> values;
@@ -218,7 +220,7 @@ FacetEvaluator::Finding FacetEvaluator::Property(const Facet& facet, InstanceInd
       for (ModelValue* value : typed) {
         if (value->kind == ModelValue::Kind::Typed && value->items.front().kind == ModelValue::Kind::Real)
           value->items.front().real = units.ToSi(value->text, value->items.front().real);
-        anyMatch = anyMatch || Matches(facet.value, *value);
+        anyMatch = anyMatch || Holds(Matches(facet.value, *value));
       }
       if (!anyMatch)
         fail(where() + " is " + DescribeValue(*typed.front()) + ", required " + facet.value.Describe());

@@ -12,7 +12,8 @@ ReaderModelView::~ReaderModelView() = default;
 bool ReaderModelView::Open(const std::string& path, std::string& error) {
   owned = std::make_unique<Ifc::Model>();
   Ifc::ReadOptions options;
-  options.globalIds = false;  // the checker reads GlobalIds as attributes only
+  options.globalIds = false;       // the checker reads GlobalIds as attributes only
+  options.referenceTypes = false;  // nor does it warn of reference types: the pass is saved
   if (!owned->Open(path, error, options)) {
     owned.reset();
     return false;

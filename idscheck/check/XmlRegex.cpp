@@ -2,14 +2,22 @@
 
 #include <libxml/xmlregexp.h>
 
+#include <atomic>
 #include <cctype>
 #include <cstring>
 
 namespace Ids {
 
-void XmlRegex::Deleter::operator()(void* regex) const noexcept {
-  xmlRegFreeRegexp(static_cast<xmlRegexpPtr>(regex));
-}
+struct XmlRegex::Compiled {
+  explicit Compiled(xmlRegexpPtr regex) noexcept : regex(regex), deterministic(xmlRegexpIsDeterminist(regex) == 1) {}
+  ~Compiled() { xmlRegFreeRegexp(regex); }
+  Compiled(const Compiled&) = delete;
+  Compiled& operator=(const Compiled&) = delete;
+
+  xmlRegexpPtr regex;
+  bool deterministic;
+  std::atomic<int> giveUps{0};
+};
 
 namespace {
 
@@ -52,18 +60,56 @@ bool XmlRegex::Compile(std::string_view text) {
     if (lenient != pattern)
       regex = CompileText(lenient);
   }
-  if (regex == nullptr)
+  if (regex == nullptr) {
     return false;
-  compiled = std::shared_ptr<void>(regex, Deleter());
+  }
+  compiled = std::make_shared<Compiled>(regex);
   return true;
 }
 
-bool XmlRegex::Matches(std::string_view value) const {
-  if (!compiled)
-    return false;
+bool XmlRegex::IsDeterministic() const noexcept {
+  return compiled != nullptr && compiled->deterministic;
+}
+
+namespace {
+
+std::size_t CodePoints(std::string_view text) noexcept {
+  std::size_t count = 0;
+  for (const char c : text) {
+    if ((static_cast<unsigned char>(c) & 0xC0u) != 0x80u) {
+      ++count;
+    }
+  }
+  return count;
+}
+
+}  // namespace
+
+MatchOutcome XmlRegex::NotChecked(std::size_t length, const std::string& why) const {
+  return MatchOutcome::NotChecked("pattern '" + pattern + "' not checked against a value of " + std::to_string(length) +
+                                  " characters: " + why);
+}
+
+MatchOutcome XmlRegex::Match(std::string_view value) const {
+  if (!compiled) {
+    return MatchOutcome::Of(false);
+  }
+  const std::size_t length = CodePoints(value);
+  if (compiled->giveUps.load(std::memory_order_relaxed) >= kGiveUpBudget) {
+    return NotChecked(length, "the matcher gave up on this pattern " + std::to_string(kGiveUpBudget) +
+                                  " times, it is not matched again");
+  }
+  if (!compiled->deterministic && length > kBacktrackingLimit) {
+    return NotChecked(length, "a pattern that backtracks is matched against at most " +
+                                  std::to_string(kBacktrackingLimit) + " characters");
+  }
   const std::string terminated(value);
-  return xmlRegexpExec(static_cast<xmlRegexpPtr>(compiled.get()),
-                       reinterpret_cast<const xmlChar*>(terminated.c_str())) == 1;
+  const int result = xmlRegexpExec(compiled->regex, reinterpret_cast<const xmlChar*>(terminated.c_str()));
+  if (result < 0) {
+    compiled->giveUps.fetch_add(1, std::memory_order_relaxed);
+    return NotChecked(length, "the matcher gave up (backtracking limit)");
+  }
+  return MatchOutcome::Of(result == 1);
 }
 
 }  // namespace Ids

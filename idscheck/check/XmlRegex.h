@@ -3,30 +3,43 @@
 //
 //   Ids::XmlRegex regex;
 //   if (!regex.Compile("DT[0-9]{2}")) Fail("the pattern does not compile");
-//   bool ok = regex.Matches("DT01");
+//   Ids::MatchOutcome outcome = regex.Match("DT01");
+//
+// Matching time is bounded. A deterministic pattern is matched in time linear in the value. A
+// non-deterministic one ("(a|aa)*b", ".*a.*b") backtracks: it is matched only against values of at
+// most kBacktrackingLimit characters, and when the matcher gives up (its rollback limit) the value
+// is "not checked", never "does not match". After kGiveUpBudget give-ups a pattern is not matched
+// again: every further value is "not checked" at once. Copies share the count.
 #pragma once
 
+#include <cstddef>
 #include <memory>
 #include <string>
 #include <string_view>
+
+#include "idscheck/check/MatchOutcome.h"
 
 namespace Ids {
 
 class XmlRegex {
  public:
+  static constexpr std::size_t kBacktrackingLimit = 1000;  // characters
+  static constexpr int kGiveUpBudget = 3;
+
   // False when `pattern` is no XML Schema regular expression.
   bool Compile(std::string_view pattern);
   bool IsCompiled() const noexcept { return compiled != nullptr; }
-  // Whether the whole `value` (UTF-8) matches; false when nothing is compiled.
-  bool Matches(std::string_view value) const;
+  bool IsDeterministic() const noexcept;
+  // Whether the whole `value` (UTF-8) matches; does not match when nothing is compiled.
+  MatchOutcome Match(std::string_view value) const;
   const std::string& Pattern() const noexcept { return pattern; }
 
  private:
-  struct Deleter {
-    void operator()(void* regex) const noexcept;
-  };
+  struct Compiled;
+  MatchOutcome NotChecked(std::size_t length, const std::string& why) const;
+
   std::string pattern;
-  std::shared_ptr<void> compiled;  // xmlRegexp, shared by copies
+  std::shared_ptr<Compiled> compiled;  // shared by copies
 };
 
 }  // namespace Ids

@@ -32,6 +32,8 @@ struct Header {
   std::string_view fileNameArguments;
   // Where the last data section's "ENDSEC;" begins: new instances go before it.
   std::size_t dataEnd = 0;
+  // After END-ISO-10303-21; and the blanks after it: bytes past it are not the model's (see Flaws.h).
+  std::size_t contentEnd = 0;
   // Whether the file ends its lines with CR LF (by its first line end).
   bool crlf = false;
 };

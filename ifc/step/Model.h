@@ -61,6 +61,9 @@ struct ReadOptions {
   // A data section of at least this many bytes has its second half read on a thread of its own
   // (on a machine of two cores or more); the model read is the same.
   std::size_t splitFrom = std::size_t{4} << 20;
+  // Check that references name an instance of the entity their attribute is declared with, where the
+  // schema declares an entity (not a select or a defined type): a second pass over the arguments.
+  bool referenceTypes = true;
 };
 
 // A contiguous run of instance indices (references to an instance).

@@ -1,6 +1,7 @@
 #include "ifc/step/ModelReader.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <cstring>
 #include <thread>
 
@@ -9,6 +10,7 @@
 #endif
 
 #include "ifc/step/ValueParser.h"
+#include "ifc/step/WrittenForm.h"
 
 namespace Ifc {
 
@@ -117,6 +119,9 @@ bool ModelReader::Run() {
     return false;
   }
   ResolvePending();
+  if (options.referenceTypes) {
+    NoteReferenceTypes();
+  }
   if (options.globalIds) {
     IndexGlobalIds();
   }
@@ -300,7 +305,32 @@ bool ModelReader::ReadData(Lexer& lexer) {
                              : next.kind == TokenKind::End ? "the file ends before END-ISO-10303-21;"
                                                            : "END-ISO-10303-21; expected, found " + Shown(next));
     }
-    return Expect(lexer, TokenKind::Semicolon, "';' after END-ISO-10303-21");
+    if (!Expect(lexer, TokenKind::Semicolon, "';' after END-ISO-10303-21")) {
+      return false;
+    }
+    NoteTrailingBytes(lexer.Offset(), lexer.Line());
+    return true;
+  }
+}
+
+bool ModelReader::NoteFlaw(FlawKind kind, const InstanceRecord& record, std::uint32_t line, const std::string& what) {
+  if (stopAtFlaw) {
+    return false;
+  }
+  model.flaws.Add(kind, InstanceIndex(static_cast<std::uint32_t>(model.instances.size())),
+                  Where(line) + "#" + std::to_string(record.number) + ": " + what);
+  return true;
+}
+
+void ModelReader::NoteTrailingBytes(std::size_t from, std::uint32_t line) {
+  const Trailing trailing = TrailingOf(std::string_view(model.data, model.size), from);
+  model.header.contentEnd = trailing.contentEnd;
+  if (trailing.extraBytes != 0) {
+    char first[8];
+    std::snprintf(first, sizeof first, "0x%02X", static_cast<unsigned char>(model.data[trailing.contentEnd]));
+    model.flaws.Add(FlawKind::TrailingBytes, InstanceIndex(),
+                    Where(line + trailing.lines) + std::to_string(trailing.extraBytes) +
+                        " bytes after END-ISO-10303-21; (the first " + first + "), not part of the model");
   }
 }
 
@@ -332,6 +362,10 @@ bool ModelReader::ReadInstance(Lexer& lexer, const Token& name) {
   if (model.schema->IsAbstract(record.entity)) {
     return FailIn(record, entity.line,
                   "entity " + std::string(entity.text) + " is abstract and cannot be instantiated");
+  }
+  if (!IsUpperCaseKeyword(entity.text) && !NoteFlaw(FlawKind::LowerCaseKeyword, record, entity.line,
+                                                    "entity name " + std::string(entity.text) + " not in upper case")) {
+    return false;
   }
   const Token open = lexer.Next();
   if (open.kind != TokenKind::Open) {
@@ -499,6 +533,10 @@ bool ModelReader::ReadArguments(Lexer& lexer, InstanceRecord& record, Token& clo
         if (!StartValue(scan, record, token)) {
           return false;
         }
+        if (token.kind == TokenKind::String && !HoldsOnlyUtf8(token.text) &&
+            !NoteFlaw(FlawKind::InvalidUtf8, record, token.line, "a string holds bytes that are not UTF-8")) {
+          return false;
+        }
         scan.state = ArgumentScan::AfterValue;
         break;
       case TokenKind::Keyword:
@@ -557,6 +595,11 @@ bool ModelReader::OpenValue(Lexer& lexer, ArgumentScan& scan, const InstanceReco
     return false;
   }
   const bool typed = token.kind == TokenKind::Keyword;
+  if (typed && !IsUpperCaseKeyword(token.text) &&
+      !NoteFlaw(FlawKind::LowerCaseKeyword, record, token.line,
+                "type name " + std::string(token.text) + " not in upper case")) {
+    return false;
+  }
   if (typed) {
     const Token open = lexer.Next();
     if (open.kind != TokenKind::Open) {

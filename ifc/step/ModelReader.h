@@ -51,6 +51,14 @@ class ModelReader {
   bool FailInArguments(const InstanceRecord& record, const Token& token, int depth, const Lexer& lexer);
   bool CheckGlobalId(const InstanceRecord& record, const Token& first);
   bool IsDefined(std::uint64_t number) const noexcept;
+  // Counts a flaw of the instance being read; false in a part read ahead, which stops there.
+  bool NoteFlaw(FlawKind kind, const InstanceRecord& record, std::uint32_t line, const std::string& what);
+  void NoteTrailingBytes(std::size_t from, std::uint32_t line);
+  // In ModelReaderReferences.cpp.
+  struct WrongReference;
+  void NoteReferenceTypes();
+  void FindWrongReferences(const std::vector<std::vector<EntityId>>& declared, std::size_t begin, std::size_t end,
+                           std::vector<WrongReference>& found) const;
   void NoteReference(const Token& token);
   bool Expect(Lexer& lexer, TokenKind kind, const char* what);
   bool IndexNumbers();

@@ -54,12 +54,12 @@ ModelValue Boolean(bool value) {
 
 TEST(IdsSimpleValue, IsReadAsTheModelValuesKind) {
   // An integer is met by an integer's text only; a real by any number's text, within the tolerance.
-  EXPECT_TRUE(Ids::Matches(Simple("+42"), Integer(42)));
+  EXPECT_TRUE(Ids::Matches(Simple("+42"), Integer(42)).Matched());
   for (const char* real : {"42.0", "42.", "4.2e1"}) {
-    EXPECT_FALSE(Ids::Matches(Simple(real), Integer(42))) << real;
+    EXPECT_FALSE(Ids::Matches(Simple(real), Integer(42)).Matched()) << real;
   }
-  EXPECT_TRUE(Ids::Matches(Simple("42"), Real(42.0000001)));
-  EXPECT_TRUE(Ids::Matches(Simple("0"), Boolean(false)));
+  EXPECT_TRUE(Ids::Matches(Simple("42"), Real(42.0000001)).Matched());
+  EXPECT_TRUE(Ids::Matches(Simple("0"), Boolean(false)).Matched());
   // Unknown logicals, references and unset values meet no value.
   ModelValue unknown;
   unknown.kind = ModelValue::Kind::Logical;
@@ -67,25 +67,27 @@ TEST(IdsSimpleValue, IsReadAsTheModelValuesKind) {
   reference.kind = ModelValue::Kind::Reference;
   reference.reference = Ifc::InstanceNumber(5);
   for (const ModelValue& value : {unknown, reference, ModelValue::Null()}) {
-    EXPECT_FALSE(Ids::Matches(Simple("false"), value));
-    EXPECT_FALSE(Ids::Matches(Simple("#5"), value));
+    EXPECT_FALSE(Ids::Matches(Simple("false"), value).Matched());
+    EXPECT_FALSE(Ids::Matches(Simple("#5"), value).Matched());
   }
 }
 
 TEST(IdsRestriction, LengthsCountCharactersAndPatternsUseXmlSchemaOnWholeValues) {
   ValueConstraint constraint = Restricted();
   constraint.restriction.length = 4;
-  EXPECT_TRUE(Ids::Matches(constraint, ModelValue::String("W\xC3\xA4nd")));        // five bytes in UTF-8
-  EXPECT_FALSE(Ids::Matches(Pattern("DT[0-9]{2}"), ModelValue::String("ADT01")));  // anchored at both ends
-  EXPECT_FALSE(Ids::Matches(Pattern("DT[0-9]{2}"), ModelValue::String("DT012")));
+  EXPECT_TRUE(Ids::Matches(constraint, ModelValue::String("W\xC3\xA4nd")).Matched());        // five bytes in UTF-8
+  EXPECT_FALSE(Ids::Matches(Pattern("DT[0-9]{2}"), ModelValue::String("ADT01")).Matched());  // anchored at both ends
+  EXPECT_FALSE(Ids::Matches(Pattern("DT[0-9]{2}"), ModelValue::String("DT012")).Matched());
   // '^' and '$' are ordinary characters in XML Schema, not anchors as in ECMAScript or POSIX.
-  EXPECT_TRUE(Ids::Matches(Pattern("^A$"), ModelValue::String("^A$")));
-  EXPECT_FALSE(Ids::Matches(Pattern("^A$"), ModelValue::String("A")));
+  EXPECT_TRUE(Ids::Matches(Pattern("^A$"), ModelValue::String("^A$")).Matched());
+  EXPECT_FALSE(Ids::Matches(Pattern("^A$"), ModelValue::String("A")).Matched());
   // Unicode categories and multi-character escapes.
   EXPECT_TRUE(Ids::Matches(Pattern("\\p{Lu}\\d+"), ModelValue::String("\xC3\x84"
-                                                                      "12")));
+                                                                      "12"))
+                  .Matched());
   EXPECT_FALSE(Ids::Matches(Pattern("\\p{Lu}\\d+"), ModelValue::String("\xC3\xA4"
-                                                                       "12")));
+                                                                       "12"))
+                   .Matched());
 }
 
 TEST(IdsLexical, NumbersFollowXmlSchema) {

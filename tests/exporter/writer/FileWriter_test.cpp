@@ -13,6 +13,8 @@
 namespace Exporter {
 namespace {
 
+using namespace std::string_literals;
+
 std::string Head(const std::string& fileName) {
   return "ISO-10303-21;\nHEADER;\nFILE_DESCRIPTION((''),'2;1');\n" + fileName +
          "\nFILE_SCHEMA(('IFC4'));\nENDSEC;\nDATA;\n";
@@ -84,6 +86,25 @@ TEST(FileWriter, WritesALongUnchangedAttributeFromTheInput) {
   std::string text;
   entries[0].Write([&](std::string_view piece) { text += piece; });
   EXPECT_EQ(text, "#1=IFCWALL('0000000000000000000001',$,'A2',$," + objectType + ",$,$,$,$);");
+}
+
+// What follows END-ISO-10303-21;: the blanks files end with are copied, other bytes (NUL and 0xFF
+// among them) are no part of the model and left out.
+TEST(FileWriter, CopiesTheFinalBlanksButNoBytesAfterThem) {
+  const std::string head = Head("FILE_NAME('in.ifc','',(''),(''),'','','');") + Walls + "ENDSEC;\nEND-ISO-10303-21;";
+  const struct {
+    std::string after, written;
+  } cases[] = {
+      {"", ""},
+      {"\n", "\n"},
+      {"\r\n \t\n", "\r\n \t\n"},
+      {"\n"s + '\0' + "\xFF\xFFjunk\n", "\n"},
+      {"#9=IFCWALL();\n", ""},
+  };
+  for (const auto& c : cases) {
+    const std::string written = Rewrite(head + c.after);
+    EXPECT_EQ(written.substr(written.find("END-ISO-10303-21;")), "END-ISO-10303-21;" + c.written);
+  }
 }
 
 }  // namespace
