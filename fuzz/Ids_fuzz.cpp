@@ -57,7 +57,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     return 0;
   }
   MatchPatterns(document);
-  if (!Ids::AuditDocument(document, Ids::SchemaEntityCatalog, error))
+  if (!Ids::AuditDocument(document, Ids::SchemaEntityCatalog, error)) {
     Check(error.Message().rfind("f.ids:", 0) == 0 && !error.reason.empty(), "an audit refusal has no line");
+  }
   return 0;
 }

@@ -88,13 +88,15 @@ std::vector<ObjectID> LookupKeys(std::size_t n, bool present) {
     return std::vector<ObjectID>(Absent().begin(), Absent().begin() + static_cast<std::ptrdiff_t>(n));
   }
   std::vector<std::size_t> order(n);
-  for (std::size_t i = 0; i < n; ++i)
+  for (std::size_t i = 0; i < n; ++i) {
     order[i] = i;
+  }
   std::shuffle(order.begin(), order.end(), std::mt19937_64(3));
   std::vector<ObjectID> keys;  // ObjectID is not assignable: shuffle the positions, then copy
   keys.reserve(n);
-  for (const std::size_t i : order)
+  for (const std::size_t i : order) {
     keys.push_back(Present()[i]);
+  }
   return keys;
 }
 
@@ -109,8 +111,9 @@ struct MapOps {
   }
   static std::uint64_t Sum(const C& c) {
     std::uint64_t sum = 0;
-    for (const auto& entry : c)
+    for (const auto& entry : c) {
       sum += entry.second.a;
+    }
     return sum;
   }
 };
@@ -126,8 +129,9 @@ struct SetOps {
   }
   static std::uint64_t Sum(const C& c) {
     std::uint64_t sum = 0;
-    for (const ObjectID& key : c)
+    for (const ObjectID& key : c) {
       sum += key.GetToken().bytes[0];
+    }
     return sum;
   }
 };
@@ -141,8 +145,9 @@ struct KtTable {
   }
   static std::uint64_t Sum(const Container& c) {
     std::uint64_t sum = 0;
-    for (const auto& entry : c)
+    for (const auto& entry : c) {
       sum += entry.value.a;
+    }
     return sum;
   }
 };
@@ -156,8 +161,9 @@ struct KtSet {
   }
   static std::uint64_t Sum(const Container& c) {
     std::uint64_t sum = 0;
-    for (const ObjectID& key : c)
+    for (const ObjectID& key : c) {
       sum += key.GetToken().bytes[0];
+    }
     return sum;
   }
 };
@@ -172,8 +178,9 @@ using AbslSet = SetOps<absl::node_hash_set<ObjectID, WordSumHash>>;
 template <class Ops>
 void Fill(typename Ops::Container& c, std::size_t n) {
   const std::vector<ObjectID>& keys = Present();
-  for (std::size_t i = 0; i < n; ++i)
+  for (std::size_t i = 0; i < n; ++i) {
     Ops::Insert(c, keys[i], i);
+  }
 }
 
 // Counters shared by every figure: entries per second and time per entry.
@@ -210,8 +217,9 @@ const typename Ops::Container& Filled(std::size_t n) {
   static std::size_t filledWith = 0;
   static std::optional<typename Ops::Container> c;
   if (!c || filledWith != n) {
-    if (releaseFilled != nullptr)
+    if (releaseFilled != nullptr) {
       releaseFilled();
+    }
     c.emplace();
     Fill<Ops>(*c, n);
     filledWith = n;
@@ -226,8 +234,9 @@ void Find(benchmark::State& state, std::size_t n, bool present) {
   const std::vector<ObjectID> keys = LookupKeys(n, present);
   for (auto _ : state) {
     std::uint64_t sum = 0;
-    for (const ObjectID& key : keys)
+    for (const ObjectID& key : keys) {
       sum += Ops::Find(c, key);
+    }
     benchmark::DoNotOptimize(sum);
   }
   Label(state, present ? "lookups of each" : "lookups of absent keys, as many as", n);
@@ -263,8 +272,9 @@ std::size_t RehashPoint(std::size_t from) {
   std::uint32_t buckets = 0;
   for (std::size_t i = 0; i < keys.size(); ++i) {
     table.Add(keys[i], Payload{i, i});
-    if (table.GetBucketCount() != buckets && i + 1 > from)
+    if (table.GetBucketCount() != buckets && i + 1 > from) {
       return i + 1;
+    }
     buckets = table.GetBucketCount();
   }
   return keys.size();
@@ -320,14 +330,16 @@ void RegisterSize(const std::string& size, std::size_t n) {
 
 void Keep(const benchmark::BenchmarkReporter::Run& run) {
   const auto identity = identities.find(run.run_name.function_name);
-  if (identity == identities.end())
+  if (identity == identities.end()) {
     return;
+  }
   const Identity& id = identity->second;
   Samples& s = samples[id.figure][id.family][id.size][id.container];
   s.times.push_back(run.GetAdjustedCPUTime());
   const auto bytes = run.counters.find("heap_bytes_per_entry");
-  if (bytes != run.counters.end())
+  if (bytes != run.counters.end()) {
     s.bytesPerEntry = bytes->second.value;
+  }
 }
 
 double Median(std::vector<double> values) {
@@ -349,8 +361,9 @@ void PrintSummary(std::FILE* out, const std::vector<std::string>& sizes) {
   for (const char* family : {"table", "set"}) {
     for (const std::string& size : sizes) {
       std::fprintf(out, "\n%s, %s entries\n%-8s", family, size.c_str(), "");
-      for (const char* figure : Figures)
+      for (const char* figure : Figures) {
         std::fprintf(out, " %17s", figure);
+      }
       std::fprintf(out, " %17s\n", "heap B/entry");
       for (const char* container : Containers) {
         std::fprintf(out, "%-8s", container);

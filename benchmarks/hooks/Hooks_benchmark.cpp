@@ -74,16 +74,19 @@ class FixedProvider : public IFCAPI::Impl::IHookDataProvider {
   }
   // API objects are never assigned: the answer is copied element by element.
   void GetProperties(const ObjectID&, std::vector<PropertyValue>& values) override {
-    for (const PropertyValue& value : properties)
+    for (const PropertyValue& value : properties) {
       values.push_back(value);
+    }
   }
   void GetAttributes(const ObjectID&, std::vector<Attribute>& values) override {
-    for (const Attribute& value : attributes)
+    for (const Attribute& value : attributes) {
       values.push_back(value);
+    }
   }
   void GetClassificationReferences(const ObjectID&, std::vector<ClassificationReference>& values) override {
-    for (const ClassificationReference& value : references)
+    for (const ClassificationReference& value : references) {
       values.push_back(value);
+    }
   }
   void GetAlternativeProperties(const ObjectID&, std::vector<PropertyValue>&) override {}
   void GetAlternativeAttributes(const ObjectID&, std::vector<Attribute>&) override {}
@@ -115,8 +118,9 @@ void PlainProperties(IFCAPI::Impl::IHookDataProvider& provider, const ObjectID& 
       output.back().SetName(value.GetPropertySetName());
       placedNames.emplace_back();
     }
-    if (placedNames[set->second].insert(value.GetProperty()->GetName()).second)
+    if (placedNames[set->second].insert(value.GetProperty()->GetName()).second) {
       output[set->second].AddProperty(value.GetProperty());
+    }
   }
 }
 
@@ -126,8 +130,9 @@ void PlainAttributes(IFCAPI::Impl::IHookDataProvider& provider, const ObjectID& 
   provider.GetAttributes(id, values);
   std::unordered_set<KT::UniString, UniStringHash> keys;
   for (const Attribute& value : values) {
-    if (keys.insert(value.GetAttribute().GetName()).second)
+    if (keys.insert(value.GetAttribute().GetName()).second) {
       output.push_back(value.GetAttribute());
+    }
   }
 }
 
@@ -137,8 +142,9 @@ void PlainReferences(IFCAPI::Impl::IHookDataProvider& provider, const ObjectID& 
   provider.GetClassificationReferences(id, values);
   std::unordered_set<KT::UniString, UniStringHash> keys;
   for (const ClassificationReference& value : values) {
-    if (keys.insert(value.GetReference().GetKeyText()).second)
+    if (keys.insert(value.GetReference().GetKeyText()).second) {
       output.push_back(KT::SharedPtr<IPL::ExternalReferenceBase>(value.GetReference().Clone()));
+    }
   }
 }
 
@@ -273,11 +279,13 @@ void Keep(const benchmark::BenchmarkReporter::Run& run) {
   Kept& k = kept[run.benchmark_name()];
   k.times.push_back(run.GetAdjustedCPUTime());
   const auto allocations = run.counters.find("allocations_per_query");
-  if (allocations != run.counters.end())
+  if (allocations != run.counters.end()) {
     k.allocations = allocations->second.value;
+  }
   const auto merge = run.counters.find("merge_allocations_per_query");
-  if (merge != run.counters.end())
+  if (merge != run.counters.end()) {
     k.mergeAllocations = merge->second.value;
+  }
 }
 
 double Median(std::vector<double> values) {
@@ -293,8 +301,9 @@ std::string Base(const std::string& name) {
 
 void PrintSummary(std::FILE* out) {
   std::map<std::string, Kept> byName;
-  for (const auto& [name, k] : kept)
+  for (const auto& [name, k] : kept) {
     byName[Base(name)] = k;
+  }
   std::fprintf(out,
                "\nMedian CPU time of the library's query as a ratio to the plain merge's (below 1: faster),\n"
                "and heap allocations per query, all of them and the merge's alone (less the answer's copy into a "
@@ -305,8 +314,9 @@ void PrintSummary(std::FILE* out) {
     for (const char* count : {"16", "128", "1024"}) {
       const auto library = byName.find(std::string(query) + "_Library/" + count);
       const auto plain = byName.find(std::string(query) + "_Plain/" + count);
-      if (library == byName.end() || plain == byName.end())
+      if (library == byName.end() || plain == byName.end()) {
         continue;
+      }
       std::fprintf(out, "%-10s %6s %8.3f %14.1f %12.1f %14.1f %12.1f\n", query, count,
                    Median(library->second.times) / Median(plain->second.times), library->second.allocations,
                    library->second.mergeAllocations, plain->second.allocations, plain->second.mergeAllocations);

@@ -56,8 +56,9 @@ struct CheckResult {
 
   bool Passes() const noexcept {
     for (const SpecificationResult& specification : specifications) {
-      if (!specification.passes)
+      if (!specification.passes) {
         return false;
+      }
     }
     return true;
   }

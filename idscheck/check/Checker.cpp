@@ -18,8 +18,9 @@ Checker::Checker(const ModelView& model) : model(model), index(model), units(ind
 bool Checker::IsApplicable(const FacetEvaluator& facets, const Specification& specification,
                            InstanceIndex instance) const {
   for (const Facet& facet : specification.applicability) {
-    if (!facets.Evaluate(facet, instance, false).pass)
+    if (!facets.Evaluate(facet, instance, false).pass) {
       return false;
+    }
   }
   return true;
 }
@@ -30,8 +31,9 @@ bool Checker::IsApplicable(const FacetEvaluator& facets, const Specification& sp
 std::optional<std::vector<std::string>> Checker::CandidateEntities(const Specification& specification) const {
   const Facet* entity = nullptr;
   for (const Facet& facet : specification.applicability) {
-    if (facet.kind == FacetKind::Entity)
+    if (facet.kind == FacetKind::Entity) {
       entity = &facet;
+    }
   }
   std::vector<std::string> names;
   if (entity != nullptr && entity->name.kind == ValueConstraint::Kind::Simple) {
@@ -50,12 +52,14 @@ std::optional<std::vector<std::string>> Checker::CandidateEntities(const Specifi
     }
     return names;
   }
-  if (names.empty())
+  if (names.empty()) {
     return std::nullopt;
+  }
   if (model.SchemaName() == "IFC2X3") {
     for (std::size_t i = 0, count = names.size(); i < count; ++i) {
-      if (const Tables::Ifc2x3MappingRow* row = Tables::FindIfc2x3Mapping(names[i]))
+      if (const Tables::Ifc2x3MappingRow* row = Tables::FindIfc2x3Mapping(names[i])) {
         names.push_back(Upper(row->occurrence));
+      }
     }
   }
   std::sort(names.begin(), names.end());
@@ -72,11 +76,13 @@ std::vector<InstanceIndex> Checker::Candidates(const std::vector<std::string>& e
     const std::vector<InstanceIndex> found = model.InstancesOf(name, true);
     const auto before = static_cast<std::ptrdiff_t>(candidates.size());
     candidates.insert(candidates.end(), found.begin(), found.end());
-    if (entities.size() <= MergedEntities)
+    if (entities.size() <= MergedEntities) {
       std::inplace_merge(candidates.begin(), candidates.begin() + before, candidates.end());
+    }
   }
-  if (entities.size() > MergedEntities)
+  if (entities.size() > MergedEntities) {
     std::sort(candidates.begin(), candidates.end());
+  }
   return candidates;
 }
 
@@ -109,8 +115,9 @@ SpecificationResult Checker::Begin(const Specification& specification, const Doc
 
 void Checker::CheckInstance(const FacetEvaluator& facets, const Specification& specification, InstanceIndex instance,
                             SpecificationResult& result) const {
-  if (!IsApplicable(facets, specification, instance))
+  if (!IsApplicable(facets, specification, instance)) {
     return;
+  }
   ++result.applicable;
   std::vector<std::string> reasons;
   if (specification.SpecificationCardinality() == Cardinality::Prohibited) {
@@ -118,8 +125,9 @@ void Checker::CheckInstance(const FacetEvaluator& facets, const Specification& s
   } else {
     for (const Facet& facet : specification.requirements) {
       FacetOutcome outcome = facets.Evaluate(facet, instance, true);
-      if (!outcome.pass)
+      if (!outcome.pass) {
         reasons.push_back(std::move(outcome.reason));
+      }
     }
   }
   if (reasons.empty()) {
@@ -178,11 +186,13 @@ void Checker::CheckPart(const std::vector<Walk>& walks, std::size_t first, std::
   }
   for (;;) {
     const InstanceIndex instance = *std::min_element(candidate.begin(), candidate.end());
-    if (!instance.Valid())
+    if (!instance.Valid()) {
       break;
+    }
     for (std::size_t k = 0; k < walks.size(); ++k) {
-      if (candidate[k] != instance)
+      if (candidate[k] != instance) {
         continue;
+      }
       CheckInstance(facets, *walks[k].specification, instance, results[k]);
       candidate[k] = walks[k].At(++next[k], end);
     }
@@ -219,8 +229,9 @@ void Merge(std::vector<SpecificationResult>& part, std::vector<SpecificationResu
     whole[k].applicable += part[k].applicable;
     whole[k].passed += part[k].passed;
     whole[k].failed += part[k].failed;
-    for (ElementFailure& failure : part[k].failures)
+    for (ElementFailure& failure : part[k].failures) {
       whole[k].failures.push_back(std::move(failure));
+    }
   }
 }
 
@@ -256,32 +267,39 @@ CheckResult Checker::Run(const std::string& modelFile, const std::vector<Documen
   const std::vector<std::size_t> bounds =
       Bounds(threadCount > 1 ? threadCount * 4 : 1, model.InstanceCount(), [&walks](std::size_t bound) {
         std::size_t before = 0;
-        for (const Walk& walk : walks)
+        for (const Walk& walk : walks) {
           before += walk.Before(bound);
+        }
         return before;
       });
   // Each thread has its own evaluator (it keeps what it read of the last instance), each part its
   // results.
   const std::size_t parts = bounds.size() - 1;
   std::vector<FacetEvaluator> evaluators;
-  for (std::size_t thread = 0; thread < threadCount; ++thread)
+  for (std::size_t thread = 0; thread < threadCount; ++thread) {
     evaluators.emplace_back(index, units);
+  }
   std::vector<std::vector<SpecificationResult>> found(parts, std::vector<SpecificationResult>(walks.size()));
   std::atomic<std::size_t> nextPart{0};
   const auto work = [&](std::size_t thread) {
-    for (std::size_t part = nextPart++; part < parts; part = nextPart++)
+    for (std::size_t part = nextPart++; part < parts; part = nextPart++) {
       CheckPart(walks, bounds[part], bounds[part + 1], evaluators[thread], found[part]);
+    }
   };
   std::vector<std::thread> helpers;
-  for (std::size_t thread = 1; thread < threadCount; ++thread)
+  for (std::size_t thread = 1; thread < threadCount; ++thread) {
     helpers.emplace_back(work, thread);
+  }
   work(0);
-  for (std::thread& helper : helpers)
+  for (std::thread& helper : helpers) {
     helper.join();
-  for (std::vector<SpecificationResult>& part : found)
+  }
+  for (std::vector<SpecificationResult>& part : found) {
     Merge(part, result.specifications);
-  for (std::size_t k = 0; k < walks.size(); ++k)
+  }
+  for (std::size_t k = 0; k < walks.size(); ++k) {
     Finish(*walks[k].specification, result.specifications[k]);
+  }
   return result;
 }
 

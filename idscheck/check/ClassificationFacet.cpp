@@ -78,20 +78,24 @@ std::vector<ClassificationReference> ReferencesOf(const ModelIndex& index, Insta
                                                   const DescribeReference& describe) {
   std::vector<ClassificationReference> own;
   for (const InstanceIndex association : index.ClassificationsOf(instance)) {
-    if (IsClassification(index, association))
+    if (IsClassification(index, association)) {
       own.push_back(describe(association));
+    }
   }
   std::set<std::string> ownSystems;
-  for (const ClassificationReference& reference : own)
+  for (const ClassificationReference& reference : own) {
     ownSystems.insert(reference.system);
+  }
   const InstanceIndex type = index.TypeOf(instance);
   if (type.Valid()) {
     for (const InstanceIndex association : index.ClassificationsOf(type)) {
-      if (!IsClassification(index, association))
+      if (!IsClassification(index, association)) {
         continue;
+      }
       const ClassificationReference& reference = describe(association);
-      if (ownSystems.count(reference.system) == 0)
+      if (ownSystems.count(reference.system) == 0) {
         own.push_back(reference);
+      }
     }
   }
   return own;
@@ -104,8 +108,9 @@ FacetEvaluator::Finding FacetEvaluator::Classification(const Facet& facet, Insta
   // References are shared by many instances: each is described once.
   const auto describe = [this](InstanceIndex association) -> const ClassificationReference& {
     const auto [known, added] = memo->references.try_emplace(association);
-    if (added)
+    if (added) {
       known->second = Describe(index, association);
+    }
     return known->second;
   };
   const std::vector<ClassificationReference> references = ReferencesOf(index, instance, describe);
@@ -125,8 +130,9 @@ FacetEvaluator::Finding FacetEvaluator::Classification(const Facet& facet, Insta
     }
   }
   std::string found;
-  for (const ClassificationReference& reference : references)
+  for (const ClassificationReference& reference : references) {
     found += (found.empty() ? "" : ", ") + InWords(reference);
+  }
   finding.reason = "is classified as " + found + ", required " + required;
   return finding;
 }

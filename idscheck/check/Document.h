@@ -69,8 +69,9 @@ struct Specification {
   int line = 0;
 
   Cardinality SpecificationCardinality() const noexcept {
-    if (maxOccurs && *maxOccurs == 0)
+    if (maxOccurs && *maxOccurs == 0) {
       return Cardinality::Prohibited;
+    }
     return minOccurs == 0 ? Cardinality::Optional : Cardinality::Required;
   }
 };

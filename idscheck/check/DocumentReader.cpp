@@ -36,13 +36,15 @@ struct ErrorSink {
 
 void CollectError(void* context, xmlErrorPtr error) {
   auto* sink = static_cast<ErrorSink*>(context);
-  if (sink == nullptr || error == nullptr || sink->any || error->level < XML_ERR_ERROR)
+  if (sink == nullptr || error == nullptr || sink->any || error->level < XML_ERR_ERROR) {
     return;
+  }
   sink->any = true;
   sink->line = error->line;
   sink->message = error->message != nullptr ? error->message : "unknown XML error";
-  while (!sink->message.empty() && (sink->message.back() == '\n' || sink->message.back() == ' '))
+  while (!sink->message.empty() && (sink->message.back() == '\n' || sink->message.back() == ' ')) {
     sink->message.pop_back();
+  }
 }
 
 void IgnoreGenericError(void*, const char*, ...) {}
@@ -51,8 +53,9 @@ void IgnoreGenericError(void*, const char*, ...) {}
 xmlParserInputPtr LocalEntityLoader(const char* url, const char* id, xmlParserCtxtPtr context) {
   if (url != nullptr) {
     for (std::size_t i = 1; i < Tables::SchemaCount; ++i) {
-      if (std::strcmp(url, Tables::Schemas[i].url) == 0)
+      if (std::strcmp(url, Tables::Schemas[i].url) == 0) {
         return xmlNewStringInputStream(context, reinterpret_cast<const xmlChar*>(Tables::Schemas[i].content));
+      }
     }
   }
   return xmlNoNetExternalEntityLoader(url, id, context);
@@ -70,8 +73,9 @@ xmlSchemaPtr IdsSchema() {
     xmlSetExternalEntityLoader(LocalEntityLoader);
     const char* text = Tables::Schemas[0].content;
     xmlSchemaParserCtxtPtr parser = xmlSchemaNewMemParserCtxt(text, static_cast<int>(std::strlen(text)));
-    if (parser == nullptr)
+    if (parser == nullptr) {
       return;
+    }
     ErrorSink ignored;
     xmlSchemaSetParserStructuredErrors(parser, CollectError, &ignored);
     schema.reset(xmlSchemaParse(parser));
@@ -93,16 +97,18 @@ bool IsElement(const xmlNode* node, const char* name, const char* space = IdsNam
 
 const xmlNode* Child(const xmlNode* parent, const char* name, const char* space = IdsNamespace) {
   for (const xmlNode* node = parent->children; node != nullptr; node = node->next) {
-    if (IsElement(node, name, space))
+    if (IsElement(node, name, space)) {
       return node;
+    }
   }
   return nullptr;
 }
 
 std::string Attribute(const xmlNode* node, const char* name) {
   xmlChar* value = xmlGetProp(node, reinterpret_cast<const xmlChar*>(name));
-  if (value == nullptr)
+  if (value == nullptr) {
     return {};
+  }
   std::string text(reinterpret_cast<const char*>(value));
   xmlFree(value);
   return text;
@@ -114,8 +120,9 @@ bool HasAttribute(const xmlNode* node, const char* name) {
 
 std::string Content(const xmlNode* node) {
   xmlChar* value = xmlNodeGetContent(node);
-  if (value == nullptr)
+  if (value == nullptr) {
     return {};
+  }
   std::string text(reinterpret_cast<const char*>(value));
   xmlFree(value);
   return text;
@@ -132,16 +139,19 @@ class Builder {
 
   bool Build(const xmlNode* root, Document& document) {
     if (const xmlNode* info = Child(root, "info")) {
-      if (const xmlNode* title = Child(info, "title"))
+      if (const xmlNode* title = Child(info, "title")) {
         document.title = Content(title);
+      }
     }
     const xmlNode* specifications = Child(root, "specifications");
     for (const xmlNode* node = specifications ? specifications->children : nullptr; node; node = node->next) {
-      if (!IsElement(node, "specification"))
+      if (!IsElement(node, "specification")) {
         continue;
+      }
       Specification specification;
-      if (!ReadSpecification(node, specification))
+      if (!ReadSpecification(node, specification)) {
         return false;
+      }
       document.specifications.push_back(std::move(specification));
     }
     return true;
@@ -158,8 +168,9 @@ class Builder {
   bool ReadCount(const xmlNode* node, std::size_t& count) {
     const std::string text = Attribute(node, "value");
     std::int64_t value = 0;
-    if (!ParseXsInteger(text, value) || value < 0)
+    if (!ParseXsInteger(text, value) || value < 0) {
       return Fail(node, "'" + text + "' is no length");
+    }
     count = static_cast<std::size_t>(value);
     return true;
   }
@@ -167,8 +178,9 @@ class Builder {
   bool ReadBound(const xmlNode* node, std::optional<double>& bound) {
     const std::string text = Attribute(node, "value");
     double value = 0.0;
-    if (!ParseXsDouble(text, value))
+    if (!ParseXsDouble(text, value)) {
       return Fail(node, "the bound '" + text + "' is no number");
+    }
     bound = value;
     return true;
   }
@@ -180,8 +192,9 @@ class Builder {
     } else if (name == "pattern") {
       XmlRegex regex;
       const std::string pattern = Attribute(node, "value");
-      if (!regex.Compile(pattern))
+      if (!regex.Compile(pattern)) {
         return Fail(node, "the pattern '" + pattern + "' is no XML Schema regular expression");
+      }
       restriction.patterns.push_back(std::move(regex));
     } else if (name == "minInclusive") {
       return ReadBound(node, restriction.minInclusive);
@@ -193,8 +206,9 @@ class Builder {
       return ReadBound(node, restriction.maxExclusive);
     } else if (name == "length" || name == "minLength" || name == "maxLength") {
       std::size_t count = 0;
-      if (!ReadCount(node, count))
+      if (!ReadCount(node, count)) {
         return false;
+      }
       (name == "length"      ? restriction.length
        : name == "minLength" ? restriction.minLength
                              : restriction.maxLength) = count;
@@ -205,8 +219,9 @@ class Builder {
   }
 
   bool ReadValue(const xmlNode* parameter, ValueConstraint& constraint) {
-    if (parameter == nullptr)
+    if (parameter == nullptr) {
       return true;
+    }
     constraint.line = LineOf(parameter);
     if (const xmlNode* simple = Child(parameter, "simpleValue")) {
       constraint.kind = ValueConstraint::Kind::Simple;
@@ -214,13 +229,15 @@ class Builder {
       return true;
     }
     const xmlNode* restriction = Child(parameter, "restriction", XsNamespace);
-    if (restriction == nullptr)
+    if (restriction == nullptr) {
       return Fail(parameter, "no simpleValue and no xs:restriction");
+    }
     constraint.kind = ValueConstraint::Kind::Restricted;
     constraint.restriction.base = Attribute(restriction, "base");
     for (const xmlNode* node = restriction->children; node != nullptr; node = node->next) {
-      if (node->type == XML_ELEMENT_NODE && !ReadFacetOfRestriction(node, constraint.restriction))
+      if (node->type == XML_ELEMENT_NODE && !ReadFacetOfRestriction(node, constraint.restriction)) {
         return false;
+      }
     }
     return true;
   }
@@ -247,8 +264,9 @@ class Builder {
     facet.line = LineOf(node);
     facet.instructions = Attribute(node, "instructions");
     facet.uri = Attribute(node, "uri");
-    if (!ReadCardinality(node, facet))
+    if (!ReadCardinality(node, facet)) {
       return false;
+    }
     if (IsElement(node, "entity")) {
       facet.kind = FacetKind::Entity;
       return ReadEntity(node, facet);
@@ -282,11 +300,13 @@ class Builder {
 
   bool ReadFacets(const xmlNode* parent, std::vector<Facet>& facets) {
     for (const xmlNode* node = parent ? parent->children : nullptr; node != nullptr; node = node->next) {
-      if (node->type != XML_ELEMENT_NODE)
+      if (node->type != XML_ELEMENT_NODE) {
         continue;
+      }
       Facet facet;
-      if (!ReadFacet(node, facet))
+      if (!ReadFacet(node, facet)) {
         return false;
+      }
       facets.push_back(std::move(facet));
     }
     return true;
@@ -295,16 +315,18 @@ class Builder {
   bool ReadOccurs(const xmlNode* applicability, Specification& specification) {
     if (HasAttribute(applicability, "minOccurs")) {
       std::int64_t value = 0;
-      if (!ParseXsInteger(Attribute(applicability, "minOccurs"), value) || value < 0)
+      if (!ParseXsInteger(Attribute(applicability, "minOccurs"), value) || value < 0) {
         return Fail(applicability, "minOccurs is no count");
+      }
       specification.minOccurs = static_cast<std::size_t>(value);
     }
     const std::string maxOccurs =
         HasAttribute(applicability, "maxOccurs") ? Attribute(applicability, "maxOccurs") : "1";
     if (maxOccurs != "unbounded") {
       std::int64_t value = 0;
-      if (!ParseXsInteger(maxOccurs, value) || value < 0)
+      if (!ParseXsInteger(maxOccurs, value) || value < 0) {
         return Fail(applicability, "maxOccurs is no count");
+      }
       specification.maxOccurs = static_cast<std::size_t>(value);
     }
     return true;
@@ -321,13 +343,15 @@ class Builder {
     const std::string& versions = specification.ifcVersion;
     while (start < versions.size()) {
       const std::size_t end = std::min(versions.find_first_of(" \t\r\n", start), versions.size());
-      if (end > start)
+      if (end > start) {
         specification.ifcVersions.push_back(versions.substr(start, end - start));
+      }
       start = end + 1;
     }
     const xmlNode* applicability = Child(node, "applicability");
-    if (applicability == nullptr)
+    if (applicability == nullptr) {
       return Fail(node, "specification without applicability");
+    }
     return ReadOccurs(applicability, specification) && ReadFacets(applicability, specification.applicability) &&
            ReadFacets(Child(node, "requirements"), specification.requirements);
   }
@@ -389,8 +413,9 @@ bool ParseWith(const std::function<xmlDocPtr(xmlParserCtxtPtr)>& parse, const st
   xmlSetStructuredErrorFunc(nullptr, nullptr);
   xmlFreeParserCtxt(parser);
   if (tree == nullptr && !sink.any) {
-    if (const xmlError* last = xmlGetLastError())
+    if (const xmlError* last = xmlGetLastError()) {
       CollectError(&sink, const_cast<xmlErrorPtr>(last));
+    }
   }
   if (tree == nullptr || sink.any) {
     error.file = name;

@@ -47,12 +47,14 @@ std::string ValueConstraint::Describe() const {
   const auto add = [&text](const std::string& part) { text += (text.empty() ? "" : ", ") + part; };
   if (!restriction.enumerations.empty()) {
     std::string options;
-    for (const std::string& option : restriction.enumerations)
+    for (const std::string& option : restriction.enumerations) {
       options += (options.empty() ? "'" : ", '") + option + "'";
+    }
     add("one of " + options);
   }
-  for (const XmlRegex& pattern : restriction.patterns)
+  for (const XmlRegex& pattern : restriction.patterns) {
     add("matching '" + pattern.Pattern() + "'");
+  }
   const auto bound = [&add](const char* op, const std::optional<double>& value) {
     if (value) {
       char buffer[64];
@@ -64,12 +66,15 @@ std::string ValueConstraint::Describe() const {
   bound(">", restriction.minExclusive);
   bound("<=", restriction.maxInclusive);
   bound("<", restriction.maxExclusive);
-  if (restriction.length)
+  if (restriction.length) {
     add("of length " + std::to_string(*restriction.length));
-  if (restriction.minLength)
+  }
+  if (restriction.minLength) {
     add("of length >= " + std::to_string(*restriction.minLength));
-  if (restriction.maxLength)
+  }
+  if (restriction.maxLength) {
     add("of length <= " + std::to_string(*restriction.maxLength));
+  }
   return text.empty() ? "any value" : text;
 }
 
@@ -161,12 +166,14 @@ FacetOutcome FacetEvaluator::Evaluate(const Facet& facet, InstanceIndex instance
     case Cardinality::Required:
       return {finding.pass, finding.pass ? std::string() : finding.reason};
     case Cardinality::Optional:
-      if (!finding.present || finding.pass)
+      if (!finding.present || finding.pass) {
         return {true, {}};
+      }
       return {false, finding.reason};
     case Cardinality::Prohibited:
-      if (!finding.pass)
+      if (!finding.pass) {
         return {true, {}};
+      }
       return {false, DescribeFacet(facet) + " is present, but prohibited"};
   }
   return {false, "unknown cardinality"};
@@ -180,13 +187,16 @@ bool FacetEvaluator::Holds(const MatchOutcome& outcome) const {
 }
 
 bool FacetEvaluator::EntityMatches(const Facet& facet, InstanceIndex instance) const {
-  if (!NameMatches(facet, instance))
+  if (!NameMatches(facet, instance)) {
     return false;
-  if (!facet.predefinedType.IsPresent())
+  }
+  if (!facet.predefinedType.IsPresent()) {
     return true;
+  }
   for (const std::string& predefined : index.PredefinedTypes(instance)) {
-    if (Holds(MatchesText(facet.predefinedType, predefined)))
+    if (Holds(MatchesText(facet.predefinedType, predefined))) {
       return true;
+    }
   }
   return false;
 }
@@ -196,8 +206,9 @@ bool FacetEvaluator::NameMatches(const Facet& facet, InstanceIndex instance) con
   const ModelView& model = index.Model();
   if (model.SchemaName() != "IFC2X3") {
     const std::string_view entity = model.UpperEntityName(instance);
-    if (facet.name.kind == ValueConstraint::Kind::Simple)
+    if (facet.name.kind == ValueConstraint::Kind::Simple) {
       return entity == facet.name.simple;
+    }
     const auto [known, added] = memo->entityNames.try_emplace(FacetAndEntity{&facet, entity});
     if (added) {
       known->second = MatchesText(facet.name, entity);
@@ -212,13 +223,15 @@ bool FacetEvaluator::NameMatches(const Facet& facet, InstanceIndex instance) con
     const std::string typeName = index.UpperEntity(type);
     for (std::size_t i = 0; i < Tables::Ifc2x3MappingCount; ++i) {
       const Tables::Ifc2x3MappingRow& row = Tables::Ifc2x3Mapping[i];
-      if (Upper(row.occurrence) == names.front() && Upper(row.type) == typeName)
+      if (Upper(row.occurrence) == names.front() && Upper(row.type) == typeName) {
         names.push_back(Upper(row.idsName));
+      }
     }
   }
   bool nameMatches = false;
-  for (const std::string& name : names)
+  for (const std::string& name : names) {
     nameMatches = nameMatches || Holds(MatchesText(facet.name, name));
+  }
   return nameMatches;
 }
 
@@ -240,8 +253,9 @@ FacetEvaluator::Finding FacetEvaluator::Attribute(const Facet& facet, InstanceIn
   std::vector<std::pair<std::string, ModelValue>> attributes;  // those the name selects, with their values
   ModelValue read;
   if (facet.name.kind == ValueConstraint::Kind::Simple) {
-    if (model.Attribute(instance, facet.name.simple, read))
+    if (model.Attribute(instance, facet.name.simple, read)) {
       attributes.emplace_back(facet.name.simple, std::move(read));
+    }
   } else {
     for (const std::string& name : model.AttributeNames(instance)) {
       if (!Holds(MatchesText(facet.name, name))) {
@@ -260,8 +274,9 @@ FacetEvaluator::Finding FacetEvaluator::Attribute(const Facet& facet, InstanceIn
   // A restricted name may select several attributes: one set to a matching value is enough.
   for (const auto& [name, value] : attributes) {
     if (IsEmpty(value)) {
-      if (finding.reason.empty())
+      if (finding.reason.empty()) {
         finding.reason = name + " is " + EmptyInWords(value) + ", required " + ValueOrAny(facet.value);
+      }
       continue;
     }
     finding.present = true;
@@ -270,8 +285,9 @@ FacetEvaluator::Finding FacetEvaluator::Attribute(const Facet& facet, InstanceIn
       finding.reason.clear();
       return finding;
     }
-    if (finding.reason.empty() || attributes.size() == 1)
+    if (finding.reason.empty() || attributes.size() == 1) {
       finding.reason = name + " is " + DescribeValue(value) + ", required " + facet.value.Describe();
+    }
   }
   return finding;
 }
@@ -279,14 +295,18 @@ FacetEvaluator::Finding FacetEvaluator::Attribute(const Facet& facet, InstanceIn
 namespace {
 
 PartOfRelation RelationOf(const std::string& name) noexcept {
-  if (name == "IFCRELAGGREGATES")
+  if (name == "IFCRELAGGREGATES") {
     return PartOfRelation::Aggregates;
-  if (name == "IFCRELNESTS")
+  }
+  if (name == "IFCRELNESTS") {
     return PartOfRelation::Nests;
-  if (name == "IFCRELCONTAINEDINSPATIALSTRUCTURE")
+  }
+  if (name == "IFCRELCONTAINEDINSPATIALSTRUCTURE") {
     return PartOfRelation::Contained;
-  if (name == "IFCRELASSIGNSTOGROUP")
+  }
+  if (name == "IFCRELASSIGNSTOGROUP") {
     return PartOfRelation::Group;
+  }
   return PartOfRelation::VoidsOrFills;
 }
 
@@ -321,22 +341,25 @@ FacetEvaluator::Finding FacetEvaluator::PartOf(const Facet& facet, InstanceIndex
   } else {
     first = {RelationOf(facet.relation)};
     further = first;
-    if (first.front() == PartOfRelation::Contained)
+    if (first.front() == PartOfRelation::Contained) {
       further.push_back(PartOfRelation::Aggregates);
+    }
   }
   std::unordered_set<InstanceIndex> seen{instance};
   std::vector<InstanceIndex> pending;
   for (const PartOfRelation relation : first) {
-    for (const InstanceIndex whole : index.WholesOf(instance, relation))
+    for (const InstanceIndex whole : index.WholesOf(instance, relation)) {
       pending.push_back(whole);
+    }
   }
   Finding finding;
   std::vector<InstanceIndex> wholes;  // those found, for the reason
   while (!pending.empty()) {
     const InstanceIndex whole = pending.back();
     pending.pop_back();
-    if (!seen.insert(whole).second)
+    if (!seen.insert(whole).second) {
       continue;
+    }
     finding.present = true;
     if (explaining) {
       wholes.push_back(whole);
@@ -346,8 +369,9 @@ FacetEvaluator::Finding FacetEvaluator::PartOf(const Facet& facet, InstanceIndex
       return finding;
     }
     for (const PartOfRelation relation : further) {
-      for (const InstanceIndex next : index.WholesOf(whole, relation))
+      for (const InstanceIndex next : index.WholesOf(whole, relation)) {
         pending.push_back(next);
+      }
     }
   }
   if (explaining) {

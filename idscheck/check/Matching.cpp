@@ -20,8 +20,9 @@ bool IsDigit(char c) noexcept {
 // Counts digits from `at`; advances past them.
 std::size_t Digits(std::string_view text, std::size_t& at) noexcept {
   const std::size_t start = at;
-  while (at < text.size() && IsDigit(text[at]))
+  while (at < text.size() && IsDigit(text[at])) {
     ++at;
+  }
   return at - start;
 }
 
@@ -45,8 +46,9 @@ bool NumberOf(const ModelValue& value, double& number) noexcept {
 std::size_t CodePoints(std::string_view text) noexcept {
   std::size_t count = 0;
   for (const char c : text) {
-    if ((static_cast<unsigned char>(c) & 0xC0u) != 0x80u)
+    if ((static_cast<unsigned char>(c) & 0xC0u) != 0x80u) {
       ++count;
+    }
   }
   return count;
 }
@@ -76,14 +78,18 @@ bool MatchesSimple(std::string_view ids, const ModelValue& value) {
 }
 
 bool MeetsBounds(const Restriction& restriction, double number) noexcept {
-  if (restriction.minInclusive && !AboveMinInclusive(*restriction.minInclusive, number))
+  if (restriction.minInclusive && !AboveMinInclusive(*restriction.minInclusive, number)) {
     return false;
-  if (restriction.minExclusive && !AboveMinExclusive(*restriction.minExclusive, number))
+  }
+  if (restriction.minExclusive && !AboveMinExclusive(*restriction.minExclusive, number)) {
     return false;
-  if (restriction.maxInclusive && !BelowMaxInclusive(*restriction.maxInclusive, number))
+  }
+  if (restriction.maxInclusive && !BelowMaxInclusive(*restriction.maxInclusive, number)) {
     return false;
-  if (restriction.maxExclusive && !BelowMaxExclusive(*restriction.maxExclusive, number))
+  }
+  if (restriction.maxExclusive && !BelowMaxExclusive(*restriction.maxExclusive, number)) {
     return false;
+  }
   return true;
 }
 
@@ -194,28 +200,34 @@ bool ParseXsDouble(std::string_view text, double& value) noexcept {
   }
   // [-+]? digits ('.' digits?)? or '.' digits, then an optional exponent.
   std::size_t at = 0;
-  if (at < text.size() && (text[at] == '+' || text[at] == '-'))
+  if (at < text.size() && (text[at] == '+' || text[at] == '-')) {
     ++at;
+  }
   std::size_t mantissa = Digits(text, at);
   if (at < text.size() && text[at] == '.') {
     ++at;
     mantissa += Digits(text, at);
   }
-  if (mantissa == 0)
+  if (mantissa == 0) {
     return false;
+  }
   if (at < text.size() && (text[at] == 'e' || text[at] == 'E')) {
     ++at;
-    if (at < text.size() && (text[at] == '+' || text[at] == '-'))
+    if (at < text.size() && (text[at] == '+' || text[at] == '-')) {
       ++at;
-    if (Digits(text, at) == 0)
+    }
+    if (Digits(text, at) == 0) {
       return false;
+    }
   }
-  if (at != text.size())
+  if (at != text.size()) {
     return false;
+  }
   const std::size_t skip = text[0] == '+' ? 1 : 0;
   std::string normalized(text.substr(skip));
-  if (!normalized.empty() && normalized.back() == '.')
+  if (!normalized.empty() && normalized.back() == '.') {
     normalized.push_back('0');  // "1." reads as 1.0
+  }
   const auto result = std::from_chars(normalized.data(), normalized.data() + normalized.size(), value);
   return result.ec == std::errc() || result.ec == std::errc::result_out_of_range;
 }
@@ -223,15 +235,18 @@ bool ParseXsDouble(std::string_view text, double& value) noexcept {
 bool ParseXsInteger(std::string_view text, std::int64_t& value) noexcept {
   std::size_t at = 0;
   const bool negative = !text.empty() && text[0] == '-';
-  if (!text.empty() && (text[0] == '+' || text[0] == '-'))
+  if (!text.empty() && (text[0] == '+' || text[0] == '-')) {
     ++at;
+  }
   const std::size_t start = at;
-  if (Digits(text, at) == 0 || at != text.size())
+  if (Digits(text, at) == 0 || at != text.size()) {
     return false;
+  }
   std::uint64_t magnitude = 0;
   const auto result = std::from_chars(text.data() + start, text.data() + text.size(), magnitude);
-  if (result.ec != std::errc() || magnitude > static_cast<std::uint64_t>(std::numeric_limits<std::int64_t>::max()))
+  if (result.ec != std::errc() || magnitude > static_cast<std::uint64_t>(std::numeric_limits<std::int64_t>::max())) {
     return false;
+  }
   value = negative ? -static_cast<std::int64_t>(magnitude) : static_cast<std::int64_t>(magnitude);
   return true;
 }
@@ -275,22 +290,26 @@ bool DatePart(std::string_view text, std::size_t& at) noexcept {
 
 bool TimePart(std::string_view text, std::size_t& at) noexcept {
   if (!(FixedDigits(text, at, 2) && at < text.size() && text[at++] == ':' && FixedDigits(text, at, 2) &&
-        at < text.size() && text[at++] == ':' && FixedDigits(text, at, 2)))
+        at < text.size() && text[at++] == ':' && FixedDigits(text, at, 2))) {
     return false;
+  }
   if (at < text.size() && text[at] == '.') {
     ++at;
-    if (Digits(text, at) == 0)
+    if (Digits(text, at) == 0) {
       return false;
+    }
   }
   return true;
 }
 
 bool IsDuration(std::string_view text) noexcept {
   std::size_t at = 0;
-  if (at < text.size() && (text[at] == '+' || text[at] == '-'))
+  if (at < text.size() && (text[at] == '+' || text[at] == '-')) {
     ++at;
-  if (at >= text.size() || text[at++] != 'P')
+  }
+  if (at >= text.size() || text[at++] != 'P') {
     return false;
+  }
   bool inTime = false;
   const char* designators = "YMD";
   while (at < text.size()) {
@@ -300,13 +319,16 @@ bool IsDuration(std::string_view text) noexcept {
       ++at;
       continue;
     }
-    if (Digits(text, at) == 0 || at >= text.size())
+    if (Digits(text, at) == 0 || at >= text.size()) {
       return false;
+    }
     const char* found = designators;
-    while (*found != '\0' && *found != text[at])
+    while (*found != '\0' && *found != text[at]) {
       ++found;
-    if (*found == '\0')
+    }
+    if (*found == '\0') {
       return false;
+    }
     designators = found + 1;  // each designator once, in order
     ++at;
   }
@@ -329,16 +351,19 @@ bool IsLexicallyValid(std::string_view base, std::string_view text) {
     bool ignored = false;
     return ParseXsBoolean(text, ignored);
   }
-  if (base == "xs:date")
+  if (base == "xs:date") {
     return DatePart(text, at) && TimeZone(text, at) && at == text.size();
+  }
   if (base == "xs:dateTime") {
     return DatePart(text, at) && at < text.size() && text[at++] == 'T' && TimePart(text, at) && TimeZone(text, at) &&
            at == text.size();
   }
-  if (base == "xs:time")
+  if (base == "xs:time") {
     return TimePart(text, at) && TimeZone(text, at) && at == text.size();
-  if (base == "xs:duration")
+  }
+  if (base == "xs:duration") {
     return IsDuration(text);
+  }
   return true;
 }
 
@@ -366,8 +391,9 @@ std::string DescribeValue(const ModelValue& value) {
       return "#" + std::to_string(value.reference.Value());
     case ModelValue::Kind::List: {
       std::string text = "(";
-      for (std::size_t i = 0; i < value.items.size(); ++i)
+      for (std::size_t i = 0; i < value.items.size(); ++i) {
         text += (i ? "," : "") + DescribeValue(value.items[i]);
+      }
       return text + ")";
     }
     case ModelValue::Kind::Typed:

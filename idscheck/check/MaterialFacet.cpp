@@ -10,16 +10,19 @@ namespace {
 
 void AddMaterial(const ModelIndex& index, InstanceIndex material, std::vector<std::string>& names, int depth) {
   const ModelView& model = index.Model();
-  if (!material.Valid() || depth > 8)
+  if (!material.Valid() || depth > 8) {
     return;
+  }
   const auto text = [&](const char* attribute) {
     const std::string value = index.GetText(material, attribute);
-    if (!value.empty())
+    if (!value.empty()) {
       names.push_back(value);
+    }
   };
   const auto nested = [&](const char* attribute) {
-    for (const InstanceIndex part : index.GetReferences(material, attribute))
+    for (const InstanceIndex part : index.GetReferences(material, attribute)) {
       AddMaterial(index, part, names, depth + 1);
+    }
   };
   if (model.IsSubtypeOf(material, "IFCMATERIAL")) {
     text("Name");
@@ -52,8 +55,9 @@ void AddMaterial(const ModelIndex& index, InstanceIndex material, std::vector<st
 FacetEvaluator::Finding FacetEvaluator::Material(const Facet& facet, InstanceIndex instance) const {
   Finding finding;
   LinkTable::Targets materials = index.MaterialsOf(instance);
-  if (materials.empty())
+  if (materials.empty()) {
     materials = index.MaterialsOf(index.TypeOf(instance));
+  }
   finding.present = !materials.empty();
   if (materials.empty()) {
     finding.reason = "has no material, required " + (facet.value.IsPresent() ? facet.value.Describe() : "any material");
@@ -63,8 +67,9 @@ FacetEvaluator::Finding FacetEvaluator::Material(const Facet& facet, InstanceInd
   for (const InstanceIndex material : materials) {
     // Materials are shared by many instances: each is read once.
     const auto [known, added] = memo->materials.try_emplace(material);
-    if (added)
+    if (added) {
       AddMaterial(index, material, known->second, 0);
+    }
     names.insert(names.end(), known->second.begin(), known->second.end());
   }
   if (!facet.value.IsPresent()) {
@@ -78,8 +83,9 @@ FacetEvaluator::Finding FacetEvaluator::Material(const Facet& facet, InstanceInd
     }
   }
   std::string found;
-  for (const std::string& name : names)
+  for (const std::string& name : names) {
     found += (found.empty() ? "'" : ", '") + name + "'";
+  }
   finding.reason =
       "has material " + (found.empty() ? std::string("without name") : found) + ", required " + facet.value.Describe();
   return finding;

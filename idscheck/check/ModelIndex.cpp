@@ -41,8 +41,9 @@ ModelIndex::ModelIndex(const ModelView& model) : model(model) {
   std::vector<std::pair<InstanceIndex, Relationship>> relations;
   for (const auto& [entity, kind] : Relationships) {
     const auto before = static_cast<std::ptrdiff_t>(relations.size());
-    for (const InstanceIndex relation : model.InstancesOf(entity, false))
+    for (const InstanceIndex relation : model.InstancesOf(entity, false)) {
       relations.emplace_back(relation, kind);
+    }
     std::inplace_merge(relations.begin(), relations.begin() + before, relations.end());  // each in file order
   }
   // Many relations are read in two halves at once, the first one's links put before the second's.
@@ -50,20 +51,24 @@ ModelIndex::ModelIndex(const ModelView& model) : model(model) {
   const std::size_t half =
       relations.size() >= RelationsWorthAThread && std::thread::hardware_concurrency() > 1 ? relations.size() / 2 : 0;
   const auto add = [this, &relations](Links& to, std::size_t begin, std::size_t end) {
-    for (std::size_t r = begin; r < end; ++r)
+    for (std::size_t r = begin; r < end; ++r) {
       AddRelation(to, relations[r].first, static_cast<int>(relations[r].second));
+    }
   };
   Links first;
   std::thread firstHalf;
-  if (half > 0)
+  if (half > 0) {
     firstHalf = std::thread(add, std::ref(first), 0, half);
+  }
   Links second;
   add(second, half, relations.size());
   // Resources (materials, profiles) take classification references through this relation.
-  for (const InstanceIndex relation : model.InstancesOf("IFCEXTERNALREFERENCERELATIONSHIP", false))
+  for (const InstanceIndex relation : model.InstancesOf("IFCEXTERNALREFERENCERELATIONSHIP", false)) {
     Link(second.classifications, relation, "RelatedResourceObjects", "RelatingReference");
-  if (firstHalf.joinable())
+  }
+  if (firstHalf.joinable()) {
     firstHalf.join();
+  }
   const std::vector<LinkTable*> tables = links.All();
   const std::vector<LinkTable*> firstTables = first.All();
   const std::vector<LinkTable*> secondTables = second.All();
@@ -86,16 +91,18 @@ void LinkTable::Seal() {
   runStart.assign(runs + 1, 0);
   std::size_t at = 0;
   for (std::size_t run = 0; run <= runs; ++run) {
-    while (at < links.size() && (links[at].first >> RunBits) < run)
+    while (at < links.size() && (links[at].first >> RunBits) < run) {
       ++at;
+    }
     runStart[run] = static_cast<std::uint32_t>(at);
   }
 }
 
 LinkTable::Targets LinkTable::Of(InstanceIndex from) const noexcept {
   const std::size_t run = from.Value() >> RunBits;
-  if (!from.Valid() || run + 1 >= runStart.size())
+  if (!from.Valid() || run + 1 >= runStart.size()) {
     return Targets(nullptr, nullptr);  // none, or past the last source
+  }
   const Link* first = links.data() + runStart[run];
   const Link* last = links.data() + runStart[run + 1];
   const auto range = std::equal_range(first, last, Link(from.Value(), 0),
@@ -105,10 +112,12 @@ LinkTable::Targets LinkTable::Of(InstanceIndex from) const noexcept {
 
 void ModelIndex::Link(LinkTable& table, InstanceIndex relation, std::string_view from, std::string_view to) const {
   const InstanceIndex target = GetReference(relation, to);
-  if (!target.Valid())
+  if (!target.Valid()) {
     return;
-  for (const InstanceIndex source : GetReferences(relation, from))
+  }
+  for (const InstanceIndex source : GetReferences(relation, from)) {
     table.Add(source, target);
+  }
 }
 
 void ModelIndex::AddRelation(Links& to, InstanceIndex relation, int kind) const {
@@ -120,8 +129,9 @@ void ModelIndex::AddRelation(Links& to, InstanceIndex relation, int kind) const 
       // IFC4 lets one relation carry a set of property sets.
       const std::vector<InstanceIndex> definitions = GetReferences(relation, "RelatingPropertyDefinition");
       for (const InstanceIndex object : GetReferences(relation, "RelatedObjects")) {
-        for (const InstanceIndex definition : definitions)
+        for (const InstanceIndex definition : definitions) {
           to.propertySets.Add(object, definition);
+        }
       }
       return;
     }
@@ -151,8 +161,9 @@ InstanceIndex ModelIndex::TypeOf(InstanceIndex object) const noexcept {
 
 ModelValue ModelIndex::Get(InstanceIndex instance, std::string_view attribute) const {
   ModelValue value;
-  if (!instance.Valid() || !model.Attribute(instance, attribute, value))
+  if (!instance.Valid() || !model.Attribute(instance, attribute, value)) {
     return ModelValue::Null();
+  }
   return value;
 }
 
@@ -166,8 +177,9 @@ InstanceIndex ModelIndex::GetReference(InstanceIndex instance, std::string_view 
 
 std::vector<InstanceIndex> ModelIndex::GetReferences(InstanceIndex instance, std::string_view attribute) const {
   std::vector<InstanceIndex> result;
-  if (instance.Valid())
+  if (instance.Valid()) {
     model.References(instance, attribute, result);
+  }
   return result;
 }
 
@@ -190,8 +202,9 @@ namespace {
 std::string UserDefinedName(const ModelIndex& index, InstanceIndex instance) {
   for (const char* attribute : {"ObjectType", "ElementType", "ProcessType"}) {
     const std::string name = index.GetText(instance, attribute);
-    if (!name.empty())
+    if (!name.empty()) {
       return name;
+    }
   }
   return {};
 }
@@ -201,8 +214,9 @@ void AddPredefined(const ModelIndex& index, InstanceIndex instance, const std::s
   out.push_back(predefined);
   if (predefined == "USERDEFINED") {
     const std::string name = UserDefinedName(index, instance);
-    if (!name.empty())
+    if (!name.empty()) {
       out.push_back(name);
+    }
   }
 }
 
@@ -217,8 +231,9 @@ std::vector<std::string> ModelIndex::PredefinedTypes(InstanceIndex instance) con
     return result;
   }
   const std::string own = GetText(instance, "PredefinedType");
-  if (!own.empty())
+  if (!own.empty()) {
     AddPredefined(*this, instance, own, result);
+  }
   return result;
 }
 

@@ -58,8 +58,9 @@ struct ModelValue {
   // The wrapped value of a typed value (recursively), the value itself otherwise.
   const ModelValue& Unwrapped() const noexcept {
     const ModelValue* value = this;
-    while (value->kind == Kind::Typed && !value->items.empty())
+    while (value->kind == Kind::Typed && !value->items.empty()) {
       value = &value->items.front();
+    }
     return *value;
   }
   ModelValue& Unwrapped() noexcept { return const_cast<ModelValue&>(std::as_const(*this).Unwrapped()); }

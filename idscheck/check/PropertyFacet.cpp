@@ -18,8 +18,9 @@ class KindTest {
   template <std::size_t N>
   KindTest(const ModelView& model, InstanceIndex instance, const char* const (&known)[N])
       : model(model), instance(instance), entity(model.UpperEntityName(instance)) {
-    for (const char* name : known)
+    for (const char* name : known) {
       exact = exact || entity == name;
+    }
   }
   bool Is(const char* upper) const { return exact ? entity == upper : model.IsSubtypeOf(instance, upper); }
 
@@ -39,25 +40,30 @@ void AddSet(const ModelIndex& index, InstanceIndex set, PropertySets& sets) {
   const bool propertySet = kind.Is("IFCPROPERTYSET");
   if (propertySet || kind.Is("IFCELEMENTQUANTITY")) {
     const char* list = propertySet ? "HasProperties" : "Quantities";
-    for (const InstanceIndex property : index.GetReferences(set, list))
+    for (const InstanceIndex property : index.GetReferences(set, list)) {
       properties[index.GetText(property, "Name")] = {property, {}};
+    }
     return;
   }
   for (const std::string& attribute : model.AttributeNames(set)) {
     bool root = false;
-    for (const char* name : RootAttributes)
+    for (const char* name : RootAttributes) {
       root = root || attribute == name;
-    if (!root)
+    }
+    if (!root) {
       properties[attribute] = {InstanceIndex(), index.Get(set, attribute)};
+    }
   }
 }
 
 // The instance's own sets added to `sets`, which holds those of its type object.
 PropertySets AddOwnSets(const ModelIndex& index, InstanceIndex instance, PropertySets sets) {
-  for (const InstanceIndex set : index.GetReferences(instance, "HasPropertySets"))  // a type object itself
+  for (const InstanceIndex set : index.GetReferences(instance, "HasPropertySets")) {  // a type object itself
     AddSet(index, set, sets);
-  for (const InstanceIndex definition : index.PropertySetsOf(instance))
+  }
+  for (const InstanceIndex definition : index.PropertySetsOf(instance)) {
     AddSet(index, definition, sets);
+  }
   return sets;
 }
 
@@ -82,8 +88,9 @@ bool ValuesOf(const ModelIndex& index, const PropertyEntry& entry, std::vector<M
               std::string& unsupported) {
   const auto add = [&values](const ModelValue& value) {
     if (value.kind == ModelValue::Kind::List) {
-      for (const ModelValue& item : value.items)
+      for (const ModelValue& item : value.items) {
         values.push_back(item);
+      }
     } else if (!value.IsNull()) {
       values.push_back(value);
     }
@@ -102,8 +109,9 @@ bool ValuesOf(const ModelIndex& index, const PropertyEntry& entry, std::vector<M
   } else if (is.Is("IFCPROPERTYLISTVALUE")) {
     add(index.Get(property, "ListValues"));
   } else if (is.Is("IFCPROPERTYBOUNDEDVALUE")) {
-    for (const char* bound : {"UpperBoundValue", "LowerBoundValue", "SetPointValue"})
+    for (const char* bound : {"UpperBoundValue", "LowerBoundValue", "SetPointValue"}) {
       add(index.Get(property, bound));
+    }
   } else if (is.Is("IFCPROPERTYTABLEVALUE")) {
     add(index.Get(property, "DefiningValues"));
     add(index.Get(property, "DefinedValues"));
@@ -111,8 +119,9 @@ bool ValuesOf(const ModelIndex& index, const PropertyEntry& entry, std::vector<M
     for (const QuantityKind& kind : Quantities) {
       if (is.Is(kind.entity)) {
         const ModelValue value = index.Get(property, kind.attribute);
-        if (!value.IsNull())
+        if (!value.IsNull()) {
           values.push_back(ModelValue::Typed(kind.measure, value));
+        }
         return true;
       }
     }
@@ -147,8 +156,9 @@ const PropertySets& FacetEvaluator::TypeSetsOf(InstanceIndex type) const {
   std::shared_ptr<PropertySets>& sets = memo->typeSets[type];
   if (!sets) {
     sets = std::make_shared<PropertySets>();
-    for (const InstanceIndex set : index.GetReferences(type, "HasPropertySets"))
+    for (const InstanceIndex set : index.GetReferences(type, "HasPropertySets")) {
       AddSet(index, set, *sets);
+    }
   }
   return *sets;
 }
@@ -167,8 +177,9 @@ FacetEvaluator::Finding FacetEvaluator::Property(const Facet& facet, InstanceInd
   Finding finding;
   const PropertySets& sets = PropertySetsOf(instance);
   const auto fail = [&finding](std::string reason) {
-    if (finding.pass || finding.reason.empty())
+    if (finding.pass || finding.reason.empty()) {
       finding.reason = std::move(reason);
+    }
     finding.pass = false;
   };
   bool anySet = false;
@@ -194,8 +205,9 @@ FacetEvaluator::Finding FacetEvaluator::Property(const Facet& facet, InstanceInd
       }
       std::vector<ModelValue*> filled;
       for (ModelValue& value : values) {
-        if (!IsEmptyValue(value))
+        if (!IsEmptyValue(value)) {
           filled.push_back(&value);
+        }
       }
       // A property without a value is one the element does not have.
       if (filled.empty()) {
@@ -209,8 +221,9 @@ FacetEvaluator::Finding FacetEvaluator::Property(const Facet& facet, InstanceInd
       std::vector<ModelValue*> typed;
       for (ModelValue* value : filled) {
         if (facet.dataType.empty() || (value->kind == ModelValue::Kind::Typed && value->text == facet.dataType) ||
-            value->kind != ModelValue::Kind::Typed)
+            value->kind != ModelValue::Kind::Typed) {
           typed.push_back(value);
+        }
       }
       if (typed.empty()) {
         fail(where() + " is " + DescribeValue(*filled.front()) + ", required of type " + facet.dataType);
@@ -218,12 +231,14 @@ FacetEvaluator::Finding FacetEvaluator::Property(const Facet& facet, InstanceInd
       }
       bool anyMatch = false;
       for (ModelValue* value : typed) {
-        if (value->kind == ModelValue::Kind::Typed && value->items.front().kind == ModelValue::Kind::Real)
+        if (value->kind == ModelValue::Kind::Typed && value->items.front().kind == ModelValue::Kind::Real) {
           value->items.front().real = units.ToSi(value->text, value->items.front().real);
+        }
         anyMatch = anyMatch || Holds(Matches(facet.value, *value));
       }
-      if (!anyMatch)
+      if (!anyMatch) {
         fail(where() + " is " + DescribeValue(*typed.front()) + ", required " + facet.value.Describe());
+      }
     }
     if (!anyProperty) {
       fail(setName + "." +
@@ -231,8 +246,9 @@ FacetEvaluator::Finding FacetEvaluator::Property(const Facet& facet, InstanceInd
            " is missing" + RequiredIfAsked(facet));
     }
   }
-  if (!anySet)
+  if (!anySet) {
     fail(DescribeFacet(facet) + " is missing" + RequiredIfAsked(facet));
+  }
   return finding;
 }
 

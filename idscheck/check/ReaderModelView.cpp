@@ -59,8 +59,9 @@ bool ReaderModelView::HasEntity(std::string_view upperName) const noexcept {
 std::vector<std::string_view> ReaderModelView::EntityNames() const {
   const Ifc::Schema& schema = Opened().GetSchema();
   std::vector<std::string_view> names;
-  for (std::size_t entity = 0; entity < schema.EntityCount(); ++entity)
+  for (std::size_t entity = 0; entity < schema.EntityCount(); ++entity) {
     names.push_back(schema.UpperName(Ifc::EntityId{static_cast<std::int16_t>(entity)}));
+  }
   return names;
 }
 
@@ -68,15 +69,17 @@ std::vector<std::string> ReaderModelView::AttributeNames(InstanceIndex index) co
   const Ifc::Schema& schema = Opened().GetSchema();
   const Ifc::EntityId entity = Opened().Entity(index);
   std::vector<std::string> names;
-  for (std::size_t slot = 0; slot < schema.AttributeCount(entity); ++slot)
+  for (std::size_t slot = 0; slot < schema.AttributeCount(entity); ++slot) {
     names.emplace_back(schema.Attribute(entity, Ifc::AttributeSlot{static_cast<std::int16_t>(slot)}).name);
+  }
   return names;
 }
 
 bool ReaderModelView::Attribute(InstanceIndex index, std::string_view name, ModelValue& value) const {
   std::optional<Ifc::Value> read = Opened().Attribute(index, name);
-  if (!read)
+  if (!read) {
     return false;
+  }
   value = ToModelValue(std::move(*read));
   return true;
 }
@@ -89,17 +92,20 @@ void ReaderModelView::References(InstanceIndex index, std::string_view name, std
   const std::string_view text(Opened().Data(), Opened().Size());
   std::size_t at = 0;
   if (!slot.Valid() || Ifc::FindArgument(text, record.offset + record.argument, static_cast<std::size_t>(slot.Index()),
-                                         at) != Ifc::ArgumentSearch::Found)
+                                         at) != Ifc::ArgumentSearch::Found) {
     return;
+  }
   Ifc::Lexer lexer(text, at, record.line);
   const auto add = [this, &out](const Ifc::Token& token) {
     const InstanceIndex target = Opened().Find(Ifc::InstanceNumberOf(token));
-    if (target.Valid())
+    if (target.Valid()) {
       out.push_back(target);
+    }
   };
   Ifc::Token token = lexer.Next();
-  if (token.kind == TokenKind::InstanceName)
+  if (token.kind == TokenKind::InstanceName) {
     add(token);
+  }
   // In a list only its own items count, not those of nested lists or typed values.
   for (int depth = token.kind == TokenKind::Open ? 1 : 0; depth > 0;) {
     token = lexer.Next();
@@ -171,16 +177,18 @@ ModelValue ToModelValue(Ifc::Value&& value) {
     case Kind::Typed:
       result.kind = ModelValue::Kind::Typed;
       result.text = std::move(value.text);
-      for (char& c : result.text)
+      for (char& c : result.text) {
         c = static_cast<char>(c >= 'a' && c <= 'z' ? c - 'a' + 'A' : c);
+      }
       break;
     case Kind::List:
       result.kind = ModelValue::Kind::List;
       break;
   }
   result.items.reserve(value.items.size());
-  for (Ifc::Value& item : value.items)
+  for (Ifc::Value& item : value.items) {
     result.items.push_back(ToModelValue(std::move(item)));
+  }
   return result;
 }
 

@@ -7,13 +7,16 @@ namespace Ids {
 
 EntityPresence SchemaEntityCatalog(std::string_view version, std::string_view upperName) {
   const std::optional<Ifc::SchemaVersion> found = Ifc::FindSchemaVersion(version);
-  if (!found)
+  if (!found) {
     return EntityPresence::Unknown;
-  if (Ifc::Schema::Get(*found).FindEntity(upperName).Valid())
+  }
+  if (Ifc::Schema::Get(*found).FindEntity(upperName).Valid()) {
     return EntityPresence::Known;
+  }
   // IFC2X3 names some occurrences only through their type object; IDS uses the IFC4 name for them.
-  if (*found == Ifc::SchemaVersion::Ifc2x3 && Tables::FindIfc2x3Mapping(upperName) != nullptr)
+  if (*found == Ifc::SchemaVersion::Ifc2x3 && Tables::FindIfc2x3Mapping(upperName) != nullptr) {
     return EntityPresence::Known;
+  }
   return EntityPresence::Absent;
 }
 

@@ -8,11 +8,13 @@ namespace Ids::Tables {
 namespace {
 
 bool EqualsUpper(std::string_view mixed, std::string_view upper) noexcept {
-  if (mixed.size() != upper.size())
+  if (mixed.size() != upper.size()) {
     return false;
+  }
   for (std::size_t i = 0; i < mixed.size(); ++i) {
-    if (std::toupper(static_cast<unsigned char>(mixed[i])) != static_cast<unsigned char>(upper[i]))
+    if (std::toupper(static_cast<unsigned char>(mixed[i])) != static_cast<unsigned char>(upper[i])) {
       return false;
+    }
   }
   return true;
 }
@@ -21,8 +23,9 @@ bool EqualsUpper(std::string_view mixed, std::string_view upper) noexcept {
 
 const DataTypeRow* FindDataType(std::string_view name) noexcept {
   for (std::size_t i = 0; i < DataTypeCount; ++i) {
-    if (name == DataTypes[i].name)
+    if (name == DataTypes[i].name) {
       return &DataTypes[i];
+    }
   }
   return nullptr;
 }
@@ -31,8 +34,9 @@ const DataTypeRow* FindDataType(std::string_view name) noexcept {
 const MeasureRow* FindMeasure(std::string_view name) noexcept {
   static const std::unordered_map<std::string_view, const MeasureRow*> byName = [] {
     std::unordered_map<std::string_view, const MeasureRow*> rows;
-    for (std::size_t i = 0; i < MeasureCount; ++i)
+    for (std::size_t i = 0; i < MeasureCount; ++i) {
       rows.emplace(Measures[i].name, &Measures[i]);
+    }
     return rows;
   }();
   const auto found = byName.find(name);
@@ -41,8 +45,9 @@ const MeasureRow* FindMeasure(std::string_view name) noexcept {
 
 const Ifc2x3MappingRow* FindIfc2x3Mapping(std::string_view upperName) noexcept {
   for (std::size_t i = 0; i < Ifc2x3MappingCount; ++i) {
-    if (EqualsUpper(Ifc2x3Mapping[i].idsName, upperName))
+    if (EqualsUpper(Ifc2x3Mapping[i].idsName, upperName)) {
       return &Ifc2x3Mapping[i];
+    }
   }
   return nullptr;
 }

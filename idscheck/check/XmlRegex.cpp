@@ -39,8 +39,9 @@ std::string WithoutIdentityEscapes(std::string_view text) {
       continue;
     }
     result += text[i];
-    if (text[i] == '\\' && i + 1 < text.size())
+    if (text[i] == '\\' && i + 1 < text.size()) {
       result += text[++i];
+    }
   }
   return result;
 }
@@ -57,8 +58,9 @@ bool XmlRegex::Compile(std::string_view text) {
   xmlRegexpPtr regex = CompileText(pattern);
   if (regex == nullptr) {
     const std::string lenient = WithoutIdentityEscapes(pattern);
-    if (lenient != pattern)
+    if (lenient != pattern) {
       regex = CompileText(lenient);
+    }
   }
   if (regex == nullptr) {
     return false;

@@ -172,8 +172,9 @@ std::size_t SkipQuoted(std::string_view text, std::size_t at) noexcept {
 // The bytes that matter when crossing arguments: quotes, a comment's '/', parentheses, ',' and ';'.
 constexpr std::array<bool, 256> ArgumentBytes = [] {
   std::array<bool, 256> bytes{};
-  for (const unsigned char c : {'\'', '"', '/', '(', ')', ',', ';'})
+  for (const unsigned char c : {'\'', '"', '/', '(', ')', ',', ';'}) {
     bytes[c] = true;
+  }
   return bytes;
 }();
 
@@ -188,35 +189,41 @@ ArgumentSearch FindArgument(std::string_view text, std::size_t offset, std::size
   for (at = offset; at < text.size() && text[at] != '('; ++at) {
     if (text[at] == '/' && at + 1 < text.size() && text[at + 1] == '*') {
       at = SkipQuoted(text, at);
-      if (at == std::string_view::npos)
+      if (at == std::string_view::npos) {
         return ArgumentSearch::NoList;
+      }
       --at;
     } else if (text[at] != ' ' && text[at] != '\t' && text[at] != '\r' && text[at] != '\n') {
       return ArgumentSearch::NoList;
     }
   }
-  if (at++ >= text.size())
+  if (at++ >= text.size()) {
     return ArgumentSearch::NoList;
+  }
   std::size_t depth = 0;  // of lists and typed values inside the argument list
   std::size_t argument = 0;
   while (argument < slot && at < text.size()) {
-    while (at < text.size() && !IsArgumentByte(text[at]))
+    while (at < text.size() && !IsArgumentByte(text[at])) {
       ++at;
-    if (at >= text.size())
+    }
+    if (at >= text.size()) {
       break;
+    }
     const char c = text[at];
     if (c == '\'' || c == '"' || (c == '/' && at + 1 < text.size() && text[at + 1] == '*')) {
       at = SkipQuoted(text, at);
-      if (at == std::string_view::npos)
+      if (at == std::string_view::npos) {
         break;
+      }
       continue;
     }
     ++at;
     if (c == '(') {
       ++depth;
     } else if (c == ')') {
-      if (depth-- == 0)
+      if (depth-- == 0) {
         return ArgumentSearch::TooFew;
+      }
     } else if (c == ',') {
       argument += depth == 0 ? 1 : 0;
     } else if (c == ';') {

@@ -7,7 +7,7 @@ cd "$(dirname "$0")/../.."
 build_dir=${1:?usage: scripts/lib/run-clang-tidy.sh BUILD-DIR}
 # The tests are left out: parsing GoogleTest's headers for each of them took three fifths of the run
 # (about two of three and a half minutes on two cores), and the tests' own faults show when they run.
-sources="^$PWD/(foundation|values|hooks|bridge|platform|examples|exporter|idscheck|benchmarks|fuzz)/"
+sources="^$PWD/(foundation|values|hooks|bridge|platform|ifc|commandline|examples|exporter|idscheck|benchmarks|fuzz)/"
 if ! run-clang-tidy -quiet -p "$build_dir" -j 2 "$sources" >"$build_dir/clang-tidy.log" 2>&1; then
   sed 's/\x1b\[[0-9;]*m//g' "$build_dir/clang-tidy.log" | grep -E '(warning|error): ' | sort -u >&2 ||
     cat "$build_dir/clang-tidy.log" >&2

@@ -127,8 +127,9 @@ TEST(VirtualSlotOrder, EveryClassTheHostCallsThroughItsTableKeepsItsOrder) {
   for (const Table& table : tables) {
     SCOPED_TRACE(table.name);
     std::vector<std::ptrdiff_t> expected;
-    for (std::size_t i = 0; i < table.operations.size(); ++i)
+    for (std::size_t i = 0; i < table.operations.size(); ++i) {
       expected.push_back(table.first + static_cast<std::ptrdiff_t>(i));
+    }
     EXPECT_EQ(table.operations, expected);
     EXPECT_EQ(table.count, static_cast<std::ptrdiff_t>(table.operations.size()) + 2);
   }

@@ -26,8 +26,9 @@ Text Long(int i) {
 template <class Elements>
 std::vector<Text> Contents(const Elements& values) {
   std::vector<Text> all;
-  for (const auto& element : values)
+  for (const auto& element : values) {
     all.push_back(Text(element));
+  }
   return all;
 }
 
@@ -44,8 +45,9 @@ TEST(Array, CapacityFollowsTheGrowthAndShrinkRules) {
     EXPECT_EQ(values.GetCapacity(), expected[i]) << "after push " << i;
   }
   values.SetSize(16);
-  for (std::uint32_t i = 0; i < 16; ++i)
+  for (std::uint32_t i = 0; i < 16; ++i) {
     EXPECT_EQ(values[i], i < 9 ? static_cast<int>(i) : 0);
+  }
   values.SetSize(5);  // above a quarter: the buffer stays
   EXPECT_EQ(values.GetCapacity(), 16u);
   values.SetSize(4);  // a quarter: reallocated to twice the size
@@ -111,10 +113,12 @@ struct Fragile {
   static inline int copiesLeft = -1;  // copies that succeed before one throws; -1: never throws
   explicit Fragile(int i = 0) : text(Long(i)) {}
   Fragile(const Fragile& other) : text(other.text) {
-    if (copiesLeft == 0)
+    if (copiesLeft == 0) {
       throw std::runtime_error("copy refused");
-    if (copiesLeft > 0)
+    }
+    if (copiesLeft > 0) {
       --copiesLeft;
+    }
   }
   Fragile(Fragile&& other) noexcept(false) : Fragile(static_cast<const Fragile&>(other)) {}
   Fragile& operator=(const Fragile&) = delete;
@@ -150,8 +154,9 @@ TEST(Array, AnElementCopyThatFailsDuringReallocationLeaksNothing) {
   // A shrink that runs out of memory, for the new buffer or for the element copy, is swallowed and
   // keeps the old buffer.
   for (const std::uint64_t failing : {1u, 2u}) {
-    while (values.GetSize() < 5)
+    while (values.GetSize() < 5) {
       values.Push(Fragile(static_cast<int>(values.GetSize())));
+    }
     ASSERT_EQ(values.GetCapacity(), 10u);
     const LiveAllocationDelta shrinking;
     MemoryManager::FailAllocation(failing, MemoryManager::FailureMode::Once);
@@ -192,8 +197,9 @@ TYPED_TEST(ArrayOfCounted, EveryOperationKeepsExactlyTheHeldElementsAliveAndMove
   // A moved-from array is empty and takes new elements: that is what is checked here.
   EXPECT_TRUE(values[0].value == 9 && single.GetSize() == 0 && Counted::live == 1);  // NOLINT(bugprone-use-after-move)
   single = std::move(values);
-  for (int i = 0; i < 20; ++i)
+  for (int i = 0; i < 20; ++i) {
     values.Push(Counted(i));
+  }
   values.SetSize(3);
   EXPECT_TRUE(Counted::live == 4 && values.GetCapacity() == 6);
   {

@@ -45,8 +45,9 @@ K MakeKey(unsigned int i) {
     return Text(std::string_view(LongText(i)));
   } else {
     const API_Guid token = ToAPIGuid(KT::Guid("{AAAAAAAA-0000-0000-0000-000000000001}"));
-    if (i % 5 == 0)
+    if (i % 5 == 0) {
       return ObjectID(token, static_cast<IPL::IFCType>(i));
+    }
     const std::uint32_t words[2] = {i / 2 + (i % 2) * 1000, i / 2 + (1 - i % 2) * 1000};
     KT::Guid::Bytes bytes{};
     std::memcpy(bytes.data(), words, sizeof words);
@@ -59,8 +60,9 @@ Text Key(unsigned int i) {
 
 Table Filled(unsigned int count) {
   Table table;
-  for (unsigned int i = 0; i < count; ++i)
+  for (unsigned int i = 0; i < count; ++i) {
     table.Add(Key(i), LongText(i));
+  }
   return table;
 }
 
@@ -68,8 +70,9 @@ Table Filled(unsigned int count) {
 std::uint32_t RecountCost(const KT::HashSet<unsigned int>& set) {
   std::vector<std::uint32_t> lengths(set.GetBucketCount());
   std::uint32_t cost = 0;
-  for (const unsigned int key : set)
+  for (const unsigned int key : set) {
     cost += ++lengths[key % set.GetBucketCount()];
+  }
   return cost;
 }
 
@@ -82,8 +85,9 @@ TYPED_TEST(KeyTypes, EveryKeyIsFoundOnceAndEnumeratedInInsertionOrder) {
   using K = TypeParam;
   KT::HashSet<K> set;
   KT::HashTable<K, unsigned int> table;
-  for (unsigned int i = 0; i < 300; ++i)
+  for (unsigned int i = 0; i < 300; ++i) {
     ASSERT_TRUE(set.Add(MakeKey<K>(i)) && table.Add(MakeKey<K>(i), i)) << i;
+  }
   EXPECT_FALSE(set.Add(MakeKey<K>(17)));
   EXPECT_EQ(set.GetCount(), 300u);
   EXPECT_TRUE(!set.Contains(MakeKey<K>(300)) && set.Get(MakeKey<K>(300)) == nullptr);
@@ -118,8 +122,9 @@ TEST(HashContainerGrowth, BucketsGrowOnlyWhenTheLoadFactorAndTheAverageSearchPas
   for (const float load : {0.75f, 0.5f}) {
     KT::HashTable<unsigned int, int, SameBucket> eight(2.0f, load);
     eight.Rehash(8);
-    for (unsigned int k = 1; k < 8 * load; ++k)
+    for (unsigned int k = 1; k < 8 * load; ++k) {
       ASSERT_TRUE(eight.Add(k, 0) && eight.GetBucketCount() == 8) << "rehashed at " << k << " entries, limit " << load;
+    }
     ASSERT_TRUE(eight.Add(0, 0));
     EXPECT_GT(eight.GetBucketCount(), 8u) << load;
   }
@@ -128,8 +133,9 @@ TEST(HashContainerGrowth, BucketsGrowOnlyWhenTheLoadFactorAndTheAverageSearchPas
   KT::HashSet<unsigned int> set;
   set.Add(0);
   const std::uint32_t b = set.GetBucketCount();
-  for (unsigned int k = 1; k < 3 * b; ++k)
+  for (unsigned int k = 1; k < 3 * b; ++k) {
     ASSERT_TRUE(set.Add(k) && set.GetBucketCount() == b) << "rehashed at " << k + 1 << " entries";
+  }
   EXPECT_EQ(set.GetTotalSearchCost(), 6 * b);  // three per chain: average exactly 2.0
   ASSERT_TRUE(set.Add(3 * b));
   EXPECT_EQ(set.GetBucketCount(), KT::GetNextHashCapacity(b));
@@ -141,8 +147,9 @@ TEST(HashContainerGrowth, BucketsGrowOnlyWhenTheLoadFactorAndTheAverageSearchPas
 // the buckets only of an empty one.
 TEST(HashContainerGrowth, SearchCostEqualsARecountAfterEveryRehash) {
   KT::HashSet<unsigned int> set;
-  for (unsigned int i = 0; i < 2000; ++i)
+  for (unsigned int i = 0; i < 2000; ++i) {
     set.Add(i * 2654435761u);
+  }
   const KT::HashSet<unsigned int> copy(set);
   EXPECT_EQ(copy.GetTotalSearchCost(), RecountCost(copy));
   for (const std::uint32_t count : {2u, 1000u, 1361u, 0u}) {
@@ -228,8 +235,9 @@ TEST(HashContainerCopyAndMove, CopyKeepsOrderAndLimitsWithDoubledBuckets) {
       {2.0f, 0.5f, 2.0f, 0.5f}, {0.5f, 0.001f, 2.0f, 0.75f}, {1.0f, 0.02f, 1.0f, 0.02f}, {3.0f, 0.01f, 3.0f, 0.75f}};
   for (const auto& limit : limits) {
     KT::HashTable<unsigned int, std::string> source(limit.averageGiven, limit.loadGiven);
-    for (unsigned int i = 0; i < 100; ++i)
+    for (unsigned int i = 0; i < 100; ++i) {
       source.Add((i * 37) % 101, LongText(i));
+    }
     const KT::HashTable<unsigned int, std::string> copy(source);
     EXPECT_EQ(copy.GetMaxAverageSearch(), limit.average) << limit.averageGiven;
     EXPECT_EQ(copy.GetMaxLoadFactor(), limit.load) << limit.loadGiven;
@@ -259,10 +267,12 @@ TEST(HashContainerCopyAndMove, MoveTakesTheEntriesWhereTheyAreAndLeavesAnEmptyUs
     for (const bool oneBucket : {false, true}) {
       SCOPED_TRACE(std::to_string(count) + " entries, one bucket " + std::to_string(oneBucket));
       Table source(4.0f, 1.0f);
-      for (unsigned int i = 0; i < count; ++i)
+      for (unsigned int i = 0; i < count; ++i) {
         source.Add(Key(i), LongText(i));
-      if (oneBucket)
+      }
+      if (oneBucket) {
         source.Rehash(1);
+      }
       const std::string* last = source.Get(Key(count - 1));
       const std::uint32_t buckets = source.GetBucketCount();
       Table moved(std::move(source));
@@ -282,8 +292,9 @@ TEST(HashContainerCopyAndMove, MoveTakesTheEntriesWhereTheyAreAndLeavesAnEmptyUs
       auto& alias = assigned;
       assigned = std::move(alias);
       unsigned int next = 0;
-      for (const auto& entry : assigned)
+      for (const auto& entry : assigned) {
         EXPECT_EQ(entry.value, LongText(next++));
+      }
       EXPECT_EQ(next, count);
       EXPECT_TRUE(moved.IsEmpty());  // NOLINT(bugprone-use-after-move): moved-from, checked empty
     }
@@ -294,8 +305,9 @@ TEST(HashContainerCopyAndMove, MoveTakesTheEntriesWhereTheyAreAndLeavesAnEmptyUs
 std::vector<std::uintptr_t> Fingerprint(const Table& table) {
   std::vector<std::uintptr_t> print = {table.GetCount(), table.GetBucketCount(), table.GetTotalSearchCost(),
                                        table.GetEntryCapacity(), table.GetLastBlockPageCount()};
-  for (const auto& entry : table)
+  for (const auto& entry : table) {
     print.push_back(reinterpret_cast<std::uintptr_t>(&entry.value));
+  }
   return print;
 }
 

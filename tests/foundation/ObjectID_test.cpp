@@ -12,8 +12,9 @@ const API_Guid AddOnB = ToAPIGuid(KT::Guid("{BBBBBBBB-0000-0000-0000-00000000000
 ObjectID OfBytes(std::initializer_list<std::pair<int, std::uint8_t>> set, std::uint8_t rest = 0) {
   KT::Guid::Bytes bytes;
   bytes.fill(rest);
-  for (const auto& [index, value] : set)
+  for (const auto& [index, value] : set) {
     bytes[static_cast<std::size_t>(index)] = value;
+  }
   return ObjectID(AddOnA, KT::Guid(bytes));
 }
 

@@ -20,8 +20,9 @@ TEST(Assignments, LinksAreKeptOnceInBothDirectionsInOrderOfFirstAddition) {
   Assignments tree(AddOn);
   for (const auto& [parent, child] : {std::pair(Node(1), Node(2)), std::pair(Node(1), Node(3)),
                                       std::pair(Node(1, OtherAddOn), Node(2, OtherAddOn)),  // tokens do not count
-                                      std::pair(Node(4), Node(3)), std::pair(Node(5), Node(5))})
+                                      std::pair(Node(4), Node(3)), std::pair(Node(5), Node(5))}) {
     tree.AddChild(parent, child);
+  }
   EXPECT_EQ(RowsOf(tree.GetChildren()), (Rows{{Node(1), Node(2), Node(3)}, {Node(4), Node(3)}, {Node(5), Node(5)}}));
   EXPECT_EQ(RowsOf(tree.GetParents()), (Rows{{Node(2), Node(1)}, {Node(3), Node(1), Node(4)}, {Node(5), Node(5)}}));
   // Links make no roots, and roots need no links.
@@ -37,8 +38,9 @@ TEST(Assignments, LinksAreKeptOnceInBothDirectionsInOrderOfFirstAddition) {
 TEST(Assignments, AddChildUnderFailingAllocationsRecordsBothDirectionsOrNothing) {
   const auto setup = [] {
     Assignments tree(AddOn);
-    for (int child = 2; child <= 9; ++child)
+    for (int child = 2; child <= 9; ++child) {
       tree.AddChild(Node(1), Node(child));
+    }
     tree.AddChild(Node(10), Node(2));
     static_cast<void>(tree.AddRoot(Node(1)));
     return tree;

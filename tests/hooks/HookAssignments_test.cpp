@@ -39,8 +39,9 @@ IDs Children(const HookAssignments& assignments, const ObjectID& parent) {
 // version 1.0), the count 2, both GUIDs' stored bytes and the trailer (36 body bytes).
 ObjectID Derived(const char* kind, const KT::Guid& guid) {
   std::string bytes = {'K', 'T', 'A', 'r', '\x01', '\x00', '\x02', '\x00', '\x00', '\x00'};
-  for (const KT::Guid& g : {KT::Guid(kind), guid})
+  for (const KT::Guid& g : {KT::Guid(kind), guid}) {
     bytes.append(reinterpret_cast<const char*>(g.GetBytes().data()), 16);
+  }
   bytes += std::string{'\x24', '\x00', '\x00', '\x00'};
   IO::MD5Hasher md5;
   md5.Update(bytes.data(), bytes.size());
@@ -105,8 +106,9 @@ TEST(HookAssignments, AFailedCallChangesNothingAndMembersAreNeverRelations) {
   ExpectFailure(assignments.CreateIfcGroup(KT::NULLGuid, static_cast<IFCType>(1), std::nullopt, true),
                 Errors::InvalidGuid);
   for (const IFCType type : {IFCType::IfcRelAssignsToGroup, IFCType::IfcRelServicesBuildings, static_cast<IFCType>(0),
-                             static_cast<IFCType>(42), static_cast<IFCType>(395)})
+                             static_cast<IFCType>(42), static_cast<IFCType>(395)}) {
     ExpectFailure(assignments.CreateIfcGroup(Node(9).GetGUID(), type, std::nullopt, true), Errors::InvalidIFCType);
+  }
   ExpectFailure(assignments.CreateIfcGroup(Heating, IFCType::IfcDistributionCircuit, KT::UniString("Other"), true),
                 Errors::GroupAlreadyCreated);
   // A relation node third in the list, of another group: nothing is added, not even the first two.
@@ -177,8 +179,9 @@ TEST(HookAssignments, EveryMutationIsAllOrNothingWhenAnAllocationFails) {
   };
   // Existing and new members, one of them twice, and an element that is already a member elsewhere.
   IDs members;
-  for (int n : {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 5})
+  for (int n : {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 5}) {
     members.push_back(Node(n));
+  }
   const struct {
     const char* what;
     std::function<HookAssignments()> setup;

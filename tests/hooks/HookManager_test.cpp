@@ -46,8 +46,9 @@ ClassificationReference Reference(const char* identification, const char* relati
 
 template <class T>
 void Append(std::vector<T>& to, const std::vector<T>& from) {
-  for (const T& item : from)
+  for (const T& item : from) {
     to.push_back(item);
+  }
 }
 
 // Answers with its prepared lists and records every call, with the object asked about.
@@ -82,15 +83,17 @@ class RecordingProvider : public IHookDataProvider {
     calls.emplace_back(name, &id);
     everGivenANonEmptyVector |= !values.empty();
     Append(values, answer);
-    if (throwing)
+    if (throwing) {
       throw std::runtime_error("provider failure");
+    }
   }
 };
 
 std::vector<std::string> SetNames(const KT::Array<IPL::PropertySet>& sets) {
   std::vector<std::string> names;
-  for (const IPL::PropertySet& set : sets)
+  for (const IPL::PropertySet& set : sets) {
     names.push_back(set.GetName().ToUTF8());
+  }
   return names;
 }
 
@@ -99,8 +102,9 @@ std::vector<std::size_t> PositionsIn(const IPL::PropertySet& set, const std::vec
   std::vector<std::size_t> positions;
   for (const auto& property : set.GetProperties()) {
     for (std::size_t i = 0; i < values.size(); ++i) {
-      if (values[i].GetProperty().Get() == property.Get())
+      if (values[i].GetProperty().Get() == property.Get()) {
         positions.push_back(i);
+      }
     }
   }
   return positions;
@@ -211,8 +215,9 @@ TEST_F(HookManagerTest, AttributesAndReferencesKeepTheFirstOfEachKeyAfterWhatThe
                                MakeAttribute("Name", "second"), MakeAttribute("name", "third")});
   HookManager::GetHookAttributes(Wall, false, attributes);
   std::vector<std::string> seen;
-  for (const IPL::GeneralAttribute& a : attributes)
+  for (const IPL::GeneralAttribute& a : attributes) {
     seen.push_back(a.GetName().ToUTF8() + "=" + a.GetValue().ToUTF8());
+  }
   EXPECT_EQ(seen, (std::vector<std::string>{"Old=1", "Old=new", "Name=first", "name=third"}));
 
   Append(provider.references, {Reference("21.10", "First"), Reference("21.10", "Second"), Reference("21.1O", "Third"),
@@ -256,8 +261,9 @@ TEST_F(HookManagerTest, AllocationFailureDuringAPropertyQueryLeaksNothingAndLeav
         [](KT::Array<IPL::PropertySet>& output, bool failed) {
           std::size_t properties = 0;
           for (const IPL::PropertySet& set : output) {
-            for (const auto& property : set.GetProperties())
+            for (const auto& property : set.GetProperties()) {
               properties += property->GetName().GetLength() > 0;
+            }
           }
           if (!failed) {
             EXPECT_EQ(SetNames(output), (std::vector<std::string>{"Pset_WallCommon", "Pset_Acoustics"}));
@@ -268,8 +274,9 @@ TEST_F(HookManagerTest, AllocationFailureDuringAPropertyQueryLeaksNothingAndLeav
     EXPECT_GT(runs, 5u);
   }
   // Only the provider's list holds them again: no reference was lost or left behind.
-  for (const PropertyValue& value : provider.properties)
+  for (const PropertyValue& value : provider.properties) {
     EXPECT_EQ(value.GetProperty()->GetReferenceCount(), 1);
+  }
 }
 
 }  // namespace

@@ -44,8 +44,9 @@ inline Rows RowsOf(const Impl::Assignments::LinkTable& table) {
   Rows rows;
   for (const auto& entry : table) {
     rows.push_back({entry.key});
-    for (const Impl::ObjectID& member : entry.value)
+    for (const Impl::ObjectID& member : entry.value) {
       rows.back().push_back(member);
+    }
   }
   return rows;
 }
@@ -59,10 +60,12 @@ inline TreeImage ImageOf(const Impl::Assignments& tree) {
 }
 inline TreeImage ImageOf(const Impl::HookAssignments& assignments) {
   TreeImage image = ImageOf(static_cast<const Impl::Assignments&>(assignments));
-  for (const auto& entry : assignments.GetGroups())
+  for (const auto& entry : assignments.GetGroups()) {
     std::get<3>(image).emplace_back(entry.key, entry.value.type, entry.value.name);
-  for (const auto& entry : assignments.GetRelations())
+  }
+  for (const auto& entry : assignments.GetRelations()) {
     std::get<4>(image).emplace_back(entry.key, entry.value.type);
+  }
   return image;
 }
 

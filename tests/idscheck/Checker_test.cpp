@@ -40,8 +40,9 @@ std::string Model() {
       const std::string set = add("IFCPROPERTYSET(" + gid() + ",$,'Pset_WallCommon',$,(" + rating + "))");
       add("IFCRELDEFINESBYPROPERTIES(" + gid() + ",$,$,$,(" + wall + ")," + set + ")");
     }
-    if (k % 2 == 0)
+    if (k % 2 == 0) {
       add("IFCSLAB(" + gid() + ",$,'" + (k % 8 == 0 ? "Bad" : "Slab") + "',$,$,$,$,$,$)");
+    }
   }
   return data + "ENDSEC;\nEND-ISO-10303-21;\n";
 }
@@ -98,8 +99,9 @@ TEST(IdsChecker, PartsOnThreadsGiveTheResultOfOnePart) {
     }
     return lines;
   };
-  for (const std::size_t threads : {2u, 3u, 7u, 500u})
+  for (const std::size_t threads : {2u, 3u, 7u, 500u}) {
     EXPECT_EQ(outline(check(threads)), outline(whole)) << threads;
+  }
 }
 
 // The checker's preconditions stop a debug build: a view with no model open, a link of no instance.

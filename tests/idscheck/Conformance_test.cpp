@@ -22,8 +22,9 @@ namespace fs = std::filesystem;
 std::vector<std::string> Cases(const char* folder) {
   std::vector<std::string> cases;
   for (const auto& entry : fs::recursive_directory_iterator(folder)) {
-    if (entry.path().extension() == ".ids")
+    if (entry.path().extension() == ".ids") {
       cases.push_back(entry.path().string());
+    }
   }
   std::sort(cases.begin(), cases.end());
   return cases;
@@ -33,8 +34,9 @@ std::string TestName(const testing::TestParamInfo<std::string>& info) {
   const fs::path path(info.param);
   std::string name = path.parent_path().filename().string() + "_" + path.stem().string();
   for (char& c : name) {
-    if (!std::isalnum(static_cast<unsigned char>(c)))
+    if (!std::isalnum(static_cast<unsigned char>(c))) {
       c = '_';
+    }
   }
   return name;
 }
@@ -58,8 +60,9 @@ Verdict Check(const std::string& idsPath, std::string& detail) {
   for (const Ids::SpecificationResult& specification : result.specifications) {
     detail += specification.name + ": " + specification.verdictReason + "\n";
     for (const Ids::ElementFailure& failure : specification.failures) {
-      for (const std::string& reason : failure.reasons)
+      for (const std::string& reason : failure.reasons) {
         detail += "  #" + std::to_string(failure.instance.Value()) + " " + reason + "\n";
+      }
     }
   }
   return result.Passes() ? Verdict::Pass : Verdict::Fail;

@@ -33,10 +33,12 @@ std::string Refusal(const std::string& text, Ids::Document* out = nullptr) {
   Ids::Document document;
   Ids::DocumentError error;
   if (!Ids::ReadDocumentFromMemory(text.data(), text.size(), "test.ids", document, error) ||
-      !Ids::AuditDocument(document, Ids::SchemaEntityCatalog, error))
+      !Ids::AuditDocument(document, Ids::SchemaEntityCatalog, error)) {
     return error.Message();
-  if (out != nullptr)
+  }
+  if (out != nullptr) {
     *out = std::move(document);
+  }
   return {};
 }
 
@@ -105,8 +107,9 @@ TEST(IdsDocumentReader, RefusesBadDocumentsWithTheirLineAndReason) {
       {WithSpecifications(Specification(Wall, "", "ifcVersion=\"IFC4\"", " minOccurs=\"3\" maxOccurs=\"2\"")),
        "test.ids:5: specification 'S': maxOccurs is below minOccurs"},
   };
-  for (const auto& c : cases)
+  for (const auto& c : cases) {
     EXPECT_EQ(Refusal(c.document), c.message);
+  }
   // The schema's own refusals name the line of the offending element.
   const std::string missing =
       Refusal(WithSpecifications("<specification name=\"S\" ifcVersion=\"IFC4\">\n<requirements/></specification>\n"));

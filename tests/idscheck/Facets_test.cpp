@@ -182,8 +182,9 @@ TEST(IdsFacets, ConvertUnitsInheritFromTypesFollowContainmentAndSayWhy) {
   for (const auto& c : cases) {
     const Ids::SpecificationResult result = Check(Model, c.applicability, c.requirement);
     std::vector<std::uint64_t> failing;
-    for (const Ids::ElementFailure& failure : result.failures)
+    for (const Ids::ElementFailure& failure : result.failures) {
       failing.push_back(failure.instance.Value());
+    }
     EXPECT_EQ(failing, c.failing) << c.requirement;
     if (!c.firstReason.empty()) {
       ASSERT_FALSE(result.failures.empty() || result.failures.front().reasons.empty()) << c.requirement;

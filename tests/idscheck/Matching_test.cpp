@@ -95,8 +95,9 @@ TEST(IdsLexical, NumbersFollowXmlSchema) {
   EXPECT_TRUE(Ids::ParseXsDouble("-.5E2", value));
   EXPECT_DOUBLE_EQ(value, -50.0);
   EXPECT_TRUE(Ids::ParseXsDouble("+INF", value));
-  for (const char* bad : {"", ".", "1,5", "1e", "0x10", "1.2.3", " 1", "inf"})
+  for (const char* bad : {"", ".", "1,5", "1e", "0x10", "1.2.3", " 1", "inf"}) {
     EXPECT_FALSE(Ids::ParseXsDouble(bad, value)) << bad;
+  }
   std::int64_t integer = 0;
   EXPECT_TRUE(Ids::ParseXsInteger("-9223372036854775807", integer));
   EXPECT_EQ(integer, -9223372036854775807);
@@ -120,8 +121,9 @@ TEST(IdsLexical, DatesAndDurations) {
                {"xs:duration", "P1H", false},
                {"xs:duration", "P1D2Y", false},
                {"xs:duration", "P1D1D", false}};
-  for (const auto& c : cases)
+  for (const auto& c : cases) {
     EXPECT_EQ(Ids::IsLexicallyValid(c.type, c.text), c.valid) << c.text;
+  }
 }
 
 }  // namespace

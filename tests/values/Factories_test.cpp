@@ -22,8 +22,9 @@ TEST(Value, UnknownTypeNameWinsOverAMismatchedValue) {
   // Wrong case and a raw value of the wrong kind: the name is reported.
   EXPECT_TRUE(FailedWith(Value::Create(AddOnB, "ifclabel", AnyValue::FromReal(1.0)), Errors::InvalidValueType));
   EXPECT_TRUE(FailedWith(Value::Create(AddOnB, "", AnyValue()), Errors::InvalidValueType));
-  for (const char* name : {"IfcLabel", "IfcInteger"})
+  for (const char* name : {"IfcLabel", "IfcInteger"}) {
     EXPECT_TRUE(FailedWith(Value::Create(AddOnB, name, AnyValue::FromReal(1.0)), Errors::InconsistentValueType));
+  }
   EXPECT_TRUE(FailedWith(Value::Create(AddOnA, "IfcReal", AnyValue()), Errors::InconsistentValueType, AddOnA));
 }
 

@@ -25,8 +25,9 @@ using PV = PropertyValue;
 template <class Kind>
 const Kind& PropertyOf(const TSAPI::Result<PropertyValue, TSAPI::Error>& created) {
   const auto* kind = created.HasValue() ? dynamic_cast<const Kind*>(created.Unwrap().GetProperty().Get()) : nullptr;
-  if (kind == nullptr)
+  if (kind == nullptr) {
     throw std::runtime_error("not a property of the kind expected: " + std::string(created.GetError().message));
+  }
   return *kind;
 }
 
@@ -70,8 +71,9 @@ TEST(PropertyValueFactories, TheFirstBrokenRuleIsReported) {
        Errors::InvalidValueFound},
       {PV::CreateTableValue(AddOnB, "", "", Values{Length(1.0)}, Values{Label("x")}), Errors::PropertyNameEmpty},
   };
-  for (std::size_t i = 0; i < std::size(cases); ++i)
+  for (std::size_t i = 0; i < std::size(cases); ++i) {
     EXPECT_TRUE(FailedWith(cases[i].result, cases[i].kind)) << "case " << i;
+  }
 }
 
 TEST(PropertyValueCreate, KeepsAClonePrivateFromTheCallerAndSharedByCopies) {
@@ -107,8 +109,9 @@ TEST(PropertyValueSingleBoundedAndList, HoldTheirValuesInTheirOwnSlots) {
     const auto& bounded = PropertyOf<IPL::PropertyBoundedValue>(created);
     const IPL::Value* slots[] = {&bounded.GetLowerBoundValue(), &bounded.GetUpperBoundValue(),
                                  &bounded.GetSetPointValue()};
-    for (int slot = 0; slot < 3; ++slot)
+    for (int slot = 0; slot < 3; ++slot) {
       EXPECT_EQ(slots[slot]->HasValue(), slot == valid) << valid << ", " << slot;
+    }
     EXPECT_EQ(slots[valid]->GetReal(), valid + 1.0);
   }
   auto three = PV::CreateListValue(AddOnA, "Pset", "L", Values{Length(3.0), Length(1.0), Length(2.0)});

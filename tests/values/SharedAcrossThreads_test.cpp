@@ -36,8 +36,9 @@ void OnThreads(Work work) {
     });
   }
   go.store(true);
-  for (std::thread& thread : threads)
+  for (std::thread& thread : threads) {
     thread.join();
+  }
 }
 
 // A reference whose destruction is counted, so that a lost or doubled last release shows.

@@ -11,12 +11,15 @@ const Guid NULLGuid;
 namespace {
 
 int HexDigit(char c) noexcept {
-  if (c >= '0' && c <= '9')
+  if (c >= '0' && c <= '9') {
     return c - '0';
-  if (c >= 'a' && c <= 'f')
+  }
+  if (c >= 'a' && c <= 'f') {
     return c - 'a' + 10;
-  if (c >= 'A' && c <= 'F')
+  }
+  if (c >= 'A' && c <= 'F') {
     return c - 'A' + 10;
+  }
   return -1;
 }
 
@@ -38,15 +41,17 @@ Guid::Guid(std::string_view text) noexcept : bytes{} {
   int textByte = 0;
   for (std::size_t i = 0; i < text.size();) {
     if (Canonical[i] == '-') {
-      if (text[i] != '-')
+      if (text[i] != '-') {
         return;
+      }
       ++i;
       continue;
     }
     const int high = HexDigit(text[i]);
     const int low = HexDigit(text[i + 1]);
-    if (high < 0 || low < 0)
+    if (high < 0 || low < 0) {
       return;
+    }
     parsed[StoredIndexOfTextByte[textByte++]] = static_cast<std::uint8_t>(high * 16 + low);
     i += 2;
   }

@@ -12,8 +12,9 @@ constexpr char32_t Replacement = 0xFFFD;
 // U+FFFD for an ill-formed sequence (overlong forms, surrogates and values above U+10FFFF included).
 char32_t DecodeOne(std::string_view text, std::size_t& i) noexcept {
   const auto lead = static_cast<unsigned char>(text[i++]);
-  if (lead < 0x80)
+  if (lead < 0x80) {
     return lead;
+  }
   int length = 0;
   char32_t value = 0;
   char32_t minimum = 0;
@@ -27,12 +28,14 @@ char32_t DecodeOne(std::string_view text, std::size_t& i) noexcept {
     return Replacement;
   }
   for (int k = 0; k < length; ++k) {
-    if (i >= text.size() || (static_cast<unsigned char>(text[i]) & 0xC0) != 0x80)
+    if (i >= text.size() || (static_cast<unsigned char>(text[i]) & 0xC0) != 0x80) {
       return Replacement;
+    }
     value = (value << 6) | (static_cast<unsigned char>(text[i++]) & 0x3F);
   }
-  if (value < minimum || value > 0x10FFFF || (value >= 0xD800 && value <= 0xDFFF))
+  if (value < minimum || value > 0x10FFFF || (value >= 0xD800 && value <= 0xDFFF)) {
     return Replacement;
+  }
   return value;
 }
 

@@ -331,8 +331,9 @@ void ExpectSplitReadingChangesNothing(const std::string& text) {
   const bool read = whole.Read(text.data(), text.size(), "m.ifc", wholeError);
   ASSERT_EQ(split.Read(text.data(), text.size(), "m.ifc", splitError, splitOptions), read);
   EXPECT_EQ(splitError, wholeError);
-  if (!read)
+  if (!read) {
     return;
+  }
   ASSERT_EQ(split.InstanceCount(), whole.InstanceCount());
   for (std::size_t i = 0; i < whole.InstanceCount(); ++i) {
     const InstanceRecord& a = whole.Instances()[i];
@@ -346,8 +347,9 @@ void ExpectSplitReadingChangesNothing(const std::string& text) {
     EXPECT_EQ(split.GetFlaws().Of(kind).instances, whole.GetFlaws().Of(kind).instances);
   }
   ASSERT_EQ(split.RootedInstances().size(), whole.RootedInstances().size());
-  for (std::size_t i = 0; i < whole.RootedInstances().size(); ++i)
+  for (std::size_t i = 0; i < whole.RootedInstances().size(); ++i) {
     EXPECT_EQ(split.RootedInstances()[i].index, whole.RootedInstances()[i].index);
+  }
   EXPECT_EQ(split.FindByGlobalId("3W00000010080000010040"), whole.FindByGlobalId("3W00000010080000010040"));
 }
 
@@ -370,8 +372,9 @@ TEST(Model, ReadingTheSecondHalfOnAThreadChangesNothing) {
   ExpectSplitReadingChangesNothing(Header + early + Footer);
   // The middle falls in a comment whose lines look like instances.
   std::string commented;
-  for (int n = 1; n <= 60; ++n)
+  for (int n = 1; n <= 60; ++n) {
     commented += NumberedWall(n, "$");
+  }
   ExpectSplitReadingChangesNothing(Header + NumberedWall(100, "$") + "/*\n" + commented + "*/\n" + walls + Footer);
 }
 

@@ -24,8 +24,9 @@ std::map<std::string, std::string> ReadSchemaValueTypes() {
   std::string line;
   while (std::getline(file, line)) {
     const std::size_t tab = line.find('\t');
-    if (!line.empty() && line[0] != '#' && tab != std::string::npos)
+    if (!line.empty() && line[0] != '#' && tab != std::string::npos) {
       types.emplace(line.substr(0, tab), line.substr(tab + 1));
+    }
   }
   return types;
 }
@@ -36,8 +37,9 @@ AnyValue::ValueType KindOf(const std::string& underlying) {
       {"REAL", AnyValue::Real},       {"NUMBER", AnyValue::Real},     {"INTEGER", AnyValue::Integer},
       {"BOOLEAN", AnyValue::Boolean}, {"LOGICAL", AnyValue::Logical}, {"BINARY", AnyValue::Binary}};
   const auto found = kinds.find(underlying);
-  if (found != kinds.end())
+  if (found != kinds.end()) {
     return found->second;
+  }
   return underlying.rfind("STRING", 0) == 0 ? AnyValue::String : AnyValue::NoValueType;
 }
 

@@ -23,8 +23,9 @@ IPL::ClassificationReference Reference(const Text& location, const Text& identif
   reference.SetLocation(location);
   reference.SetIdentification(identification);
   reference.SetName(name);
-  if (source != nullptr)
+  if (source != nullptr) {
     reference.SetReferencedSource(System(source));
+  }
   return reference;
 }
 

@@ -45,8 +45,9 @@ TEST(HashCapacity, IsStrictlyGreaterAndPrime) {
   std::uint32_t previous = 0;
   for (std::uint32_t n = KT::GetNextHashCapacity(0); n != 0xFFFFFFFFu; n = KT::GetNextHashCapacity(n)) {
     EXPECT_GT(n, previous);
-    for (std::uint32_t d = 2; static_cast<std::uint64_t>(d) * d <= n; ++d)
+    for (std::uint32_t d = 2; static_cast<std::uint64_t>(d) * d <= n; ++d) {
       ASSERT_NE(n % d, 0u) << n;
+    }
     EXPECT_GT(KT::GetNextHashCapacity(n - 1), n - 1);
     EXPECT_EQ(KT::GetNextHashCapacity(n - 1), n);
     previous = n;

@@ -56,8 +56,9 @@ class SharedPtr {
 
   // Takes a reference on `object`, typically a new heap object; null gives an empty pointer.
   explicit SharedPtr(T* object) noexcept : object(object) {
-    if (object != nullptr)
+    if (object != nullptr) {
       object->AddReference();
+    }
   }
 
   SharedPtr(const SharedPtr& other) noexcept : SharedPtr(other.object) {}
@@ -78,8 +79,9 @@ class SharedPtr {
 
   // Drops this owner's reference; the pointer becomes empty.
   void Reset() noexcept {
-    if (object != nullptr)
+    if (object != nullptr) {
       std::exchange(object, nullptr)->Release();
+    }
   }
 
   T* Get() const noexcept { return object; }
