@@ -98,7 +98,7 @@ void CheckSplitReading(std::string_view text, const Model* whole, const std::str
     const InstanceRecord& b = split.Instances()[i];
     Check(a.offset == b.offset && a.line == b.line && a.length == b.length, "a split reading moved an instance");
   }
-  for (const FlawKind kind : AllFlawKinds) {
+  for (const FlawKind kind : kAllFlawKinds) {
     Check(split.GetFlaws().Of(kind).examples == whole->GetFlaws().Of(kind).examples,
           "a split reading reports other flaws");
   }

@@ -9,7 +9,7 @@ namespace Exporter {
 namespace {
 
 // The token the tool gives the add-on, as the host gives each add-on its own.
-const KT::Guid AddOnToken("{1FCA9E70-E4B0-4C7A-9D1E-0000000000A0}");
+const KT::Guid kAddOnToken("{1FCA9E70-E4B0-4C7A-9D1E-0000000000A0}");
 
 }  // namespace
 
@@ -38,7 +38,7 @@ Ifc::Status AddOn::Load(const std::string& path) {
                         " is missing (an add-on exports both " IFCAPI_ADDON_REGISTER_NAME
                         " and " IFCAPI_ADDON_UNREGISTER_NAME ")");
   }
-  const API_Guid token = ToAPIGuid(AddOnToken);
+  const API_Guid token = ToAPIGuid(kAddOnToken);
   const int status = registerFunction(&token);
   if (status != 0) {
     return Ifc::Failure("add-on " + path + ": " IFCAPI_ADDON_REGISTER_NAME " refused to start (it returned " +

@@ -29,7 +29,7 @@ struct KindName {
 
 // In the order a relation's kind is decided: IFC2X3 derives its type relation from its property
 // relation, so the type relation comes first.
-constexpr KindName Kinds[] = {
+constexpr KindName kKinds[] = {
     {"IfcRelDefinesByType", "RelatingType", "RelatedObjects"},
     {"IfcRelContainedInSpatialStructure", "RelatingStructure", "RelatedElements"},
     {"IfcRelAggregates", "RelatingObject", "RelatedObjects"},
@@ -40,10 +40,10 @@ constexpr KindName Kinds[] = {
 
 RelationLinks::RelationLinks(const Ifc::Model& model) : model(model) {
   const auto& schema = model.GetSchema();
-  Ifc::EntityId kindEntities[std::size(Kinds)];
+  Ifc::EntityId kindEntities[std::size(kKinds)];
   std::vector<InstanceIndex> all;
-  for (std::size_t kind = 0; kind < std::size(Kinds); ++kind) {
-    kindEntities[kind] = schema.FindEntity(Kinds[kind].entity);
+  for (std::size_t kind = 0; kind < std::size(kKinds); ++kind) {
+    kindEntities[kind] = schema.FindEntity(kKinds[kind].entity);
     if (kindEntities[kind].Valid()) {
       const std::vector<InstanceIndex> some = model.InstancesOf(kindEntities[kind]);
       all.insert(all.end(), some.begin(), some.end());
@@ -52,9 +52,9 @@ RelationLinks::RelationLinks(const Ifc::Model& model) : model(model) {
   std::sort(all.begin(), all.end());  // file order, as indexes follow it
   all.erase(std::unique(all.begin(), all.end()), all.end());
   for (const InstanceIndex relation : all) {
-    for (std::size_t kind = 0; kind < std::size(Kinds); ++kind) {
+    for (std::size_t kind = 0; kind < std::size(kKinds); ++kind) {
       if (schema.IsSubtypeOf(model.Entity(relation), kindEntities[kind])) {
-        Add(static_cast<Kind>(kind), relation, Kinds[kind].relating, Kinds[kind].related);
+        Add(static_cast<Kind>(kind), relation, kKinds[kind].relating, kKinds[kind].related);
         break;
       }
     }

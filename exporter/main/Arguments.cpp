@@ -4,7 +4,7 @@
 
 namespace Exporter {
 
-const char Usage[] =
+const char kUsage[] =
     "Usage: ifcapi-export [--addon PATH] [--alternative] [--strict] [--quiet] [--trace] [--only GLOBALID]...\n"
     "                     [--ids REQUIREMENTS.ids]... [--report-bcf FILE [--bcf-version 2.1|3.0]]\n"
     "                     INPUT.ifc OUTPUT.ifc\n"

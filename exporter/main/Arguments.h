@@ -33,7 +33,7 @@ struct Arguments {
 };
 
 // The usage text, ending with a line break.
-extern const char Usage[];
+extern const char kUsage[];
 
 // Parses argv[1..argc); false with `error` set when the command line is bad usage.
 bool ParseArguments(int argc, const char* const* argv, Arguments& arguments, std::string& error);

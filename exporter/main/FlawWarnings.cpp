@@ -37,16 +37,16 @@ const char* FlawTreatment(Ifc::FlawKind kind) {
 
 std::vector<std::string> FlawWarnings(const Ifc::Flaws& flaws) {
   std::vector<std::string> warnings;
-  for (const Ifc::FlawKind kind : Ifc::AllFlawKinds) {
+  for (const Ifc::FlawKind kind : Ifc::kAllFlawKinds) {
     const Ifc::FlawReport& report = flaws.Of(kind);
     if (report.count == 0) {
       continue;
     }
     std::string warning = std::to_string(report.count) + FlawName(kind, report.count == 1) + FlawTreatment(kind);
-    for (std::size_t i = 0; i < report.examples.size() && i < NamedFlaws; ++i) {
+    for (std::size_t i = 0; i < report.examples.size() && i < kNamedFlaws; ++i) {
       warning += (i == 0 ? "" : "; ") + report.examples[i];
     }
-    if (report.count > NamedFlaws) {
+    if (report.count > kNamedFlaws) {
       warning += "; ...";
     }
     warnings.push_back(warning);

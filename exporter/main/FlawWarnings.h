@@ -13,7 +13,7 @@
 namespace Exporter {
 
 // How many instances a warning names.
-constexpr std::size_t NamedFlaws = 3;
+constexpr std::size_t kNamedFlaws = 3;
 
 std::vector<std::string> FlawWarnings(const Ifc::Flaws& flaws);
 

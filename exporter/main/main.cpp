@@ -36,10 +36,10 @@ namespace {
 using CommandLine::ExitCode;
 
 // Files smaller than this are done before a progress bar would be seen.
-constexpr std::size_t ProgressThreshold = std::size_t{4} << 20;
+constexpr std::size_t kProgressThreshold = std::size_t{4} << 20;
 
 // How many warnings are printed one by one; the summary counts them all.
-constexpr std::size_t PrintedWarnings = 50;
+constexpr std::size_t kPrintedWarnings = 50;
 
 int Fail(ExitCode code, const std::string& message) {
   std::fprintf(stderr, "ifcapi-export: %s\n", message.c_str());
@@ -55,12 +55,12 @@ std::string BaseName(const std::string& path) {
 std::vector<std::string> PrintWarnings(const Ifc::Model& model, const Exporter::Summary& s) {
   std::vector<std::string> warnings = Exporter::FlawWarnings(model.GetFlaws());
   warnings.insert(warnings.end(), s.warnings.begin(), s.warnings.end());
-  for (std::size_t i = 0; i < warnings.size() && i < PrintedWarnings; ++i) {
+  for (std::size_t i = 0; i < warnings.size() && i < kPrintedWarnings; ++i) {
     std::fprintf(stderr, "ifcapi-export: warning: %s\n", warnings[i].c_str());
   }
-  if (warnings.size() > PrintedWarnings) {
+  if (warnings.size() > kPrintedWarnings) {
     std::fprintf(stderr, "ifcapi-export: %s more warnings\n",
-                 std::to_string(warnings.size() - PrintedWarnings).c_str());
+                 std::to_string(warnings.size() - kPrintedWarnings).c_str());
   }
   return warnings;
 }
@@ -110,7 +110,7 @@ int Export(const Exporter::Arguments& arguments, const Exporter::RequirementsChe
   if (!input.Open(arguments.input, error)) {
     return Fail(ExitCode::ModelUnreadable, error);
   }
-  Exporter::ProgressBar bar(!arguments.quiet && input.Size() >= ProgressThreshold &&
+  Exporter::ProgressBar bar(!arguments.quiet && input.Size() >= kProgressThreshold &&
                             Exporter::StandardErrorIsTerminal());
   Ifc::Model model;
   if (!ReadInput(arguments, input, bar, model, error)) {
@@ -181,11 +181,11 @@ int Run(int argc, char** argv) {
   Exporter::Arguments arguments;
   std::string error;
   if (!Exporter::ParseArguments(argc, argv, arguments, error)) {
-    std::fprintf(stderr, "ifcapi-export: %s\n%s", error.c_str(), Exporter::Usage);
+    std::fprintf(stderr, "ifcapi-export: %s\n%s", error.c_str(), Exporter::kUsage);
     return ToInt(ExitCode::BadUsage);
   }
   if (arguments.help) {
-    std::printf("%s\n%s", Exporter::Usage, CommandLine::ExitCodeTable());
+    std::printf("%s\n%s", Exporter::kUsage, CommandLine::ExitCodeTable());
     return ToInt(ExitCode::Done);
   }
   if (arguments.version) {

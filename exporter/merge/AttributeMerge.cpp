@@ -8,7 +8,7 @@ namespace Exporter {
 namespace {
 
 // GlobalId, the first attribute of every rooted entity, is the element's identity: never set.
-constexpr std::int16_t GlobalIdSlot = 0;
+constexpr std::int16_t kGlobalIdSlot = 0;
 
 }  // namespace
 
@@ -17,7 +17,7 @@ bool AttributeMerge::Apply(InstanceIndex index, const IPL::GeneralAttribute& att
   const Ifc::EntityId entity = context.Model().Entity(index);
   const std::string name = attribute.GetName().ToUTF8();
   const Ifc::AttributeSlot at = context.schema.FindAttribute(entity, name);
-  const Ifc::AttributeDef* def = at.value > GlobalIdSlot ? &context.schema.Attribute(entity, at) : nullptr;
+  const Ifc::AttributeDef* def = at.value > kGlobalIdSlot ? &context.schema.Attribute(entity, at) : nullptr;
   if (def == nullptr || def->aggregate || !context.schema.IsStringType(def->type)) {
     context.Warn(context.ElementName(index) + ": '" + name + "' is no string-valued attribute of " +
                  std::string(context.schema.Name(entity)) + "; skipped");

@@ -12,7 +12,7 @@ struct Rename {
   const char* first;
   const char* second;
 };
-constexpr Rename Renames[] = {
+constexpr Rename kRenames[] = {
     {"", "Identification", "ItemReference"},
     {"IfcClassification", "Location", "Specification"},
 };
@@ -28,7 +28,7 @@ const NamedValue* Find(const std::vector<NamedValue>& values, std::string_view e
       return &value;
     }
   }
-  for (const Rename& rename : Renames) {
+  for (const Rename& rename : kRenames) {
     if (rename.entity[0] != '\0' && entity != rename.entity) {
       continue;
     }
@@ -46,8 +46,8 @@ const NamedValue* Find(const std::vector<NamedValue>& values, std::string_view e
 
 }  // namespace
 
-NamedBody BuildNamedBody(const Ifc::Schema& schema, std::string_view entity,
-                         const std::vector<NamedValue>& values, const std::vector<NamedValue>& fallbacks) {
+NamedBody BuildNamedBody(const Ifc::Schema& schema, std::string_view entity, const std::vector<NamedValue>& values,
+                         const std::vector<NamedValue>& fallbacks) {
   NamedBody body;
   const Ifc::EntityId id = schema.FindEntity(entity);
   if (!id.Valid() || schema.IsAbstract(id)) {
@@ -61,8 +61,7 @@ NamedBody BuildNamedBody(const Ifc::Schema& schema, std::string_view entity,
   text.reserve(upperName.size() + 64);
   text.append(upperName).push_back('(');
   for (std::size_t i = 0; i < schema.AttributeCount(id); ++i) {
-    const Ifc::AttributeDef& attribute =
-        schema.Attribute(id, Ifc::AttributeSlot{static_cast<std::int16_t>(i)});
+    const Ifc::AttributeDef& attribute = schema.Attribute(id, Ifc::AttributeSlot{static_cast<std::int16_t>(i)});
     const NamedValue* value = Find(values, name, attribute.name);
     if (value != nullptr) {
       used[static_cast<std::size_t>(value - values.data())] = true;

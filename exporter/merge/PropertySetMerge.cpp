@@ -17,7 +17,7 @@ namespace Exporter {
 namespace {
 
 // What a schema cannot hold is said once, for the first element given it.
-constexpr char OnceNote[] = " (said once for every element given it)";
+constexpr char kOnceNote[] = " (said once for every element given it)";
 
 }  // namespace
 
@@ -71,7 +71,8 @@ InstanceNumber PropertySetMerge::WriteEnumeration(const IPL::Property& property,
 void PropertySetMerge::WarnOnce(InstanceIndex index, const IPL::PropertySet& set, const IPL::Property& property,
                                 const std::string& warning) {
   const std::string name = set.GetName().ToUTF8() + "." + property.GetName().ToUTF8();
-  context.WarnOnce(name + ":" + warning, context.ElementName(index) + ": property " + name + ": " + warning + OnceNote);
+  context.WarnOnce(name + ":" + warning,
+                   context.ElementName(index) + ": property " + name + ": " + warning + kOnceNote);
 }
 
 InstanceNumber PropertySetMerge::WriteProperty(InstanceIndex index, const IPL::PropertySet& set,

@@ -16,7 +16,7 @@ namespace {
 using IFCAPI::Impl::HookManager;
 
 // The token under which the tool makes its ObjectIDs, as the host's exporter uses its own.
-const KT::Guid ToolToken("{1FCA9E70-E4B0-4C7A-9D1E-0000000000E1}");
+const KT::Guid kToolToken("{1FCA9E70-E4B0-4C7A-9D1E-0000000000E1}");
 
 // What an exception thrown by the provider says.
 std::string Reason(const std::exception_ptr& thrown) {
@@ -52,7 +52,7 @@ std::string Nothing() {
 
 Exporter::Exporter(const Ifc::Model& model, bool alternative)
     : alternative(alternative),
-      token(ToAPIGuid(ToolToken)),
+      token(ToAPIGuid(kToolToken)),
       context(model),
       propertySets(context),
       attributes(context),

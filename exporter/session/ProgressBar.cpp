@@ -14,12 +14,12 @@ void ProgressBar::Show(const char* phase, std::size_t done, std::size_t total) n
   }
   lastPercent = percent;
   lastPhase = phase;
-  constexpr int Width = 30;
-  char bar[Width + 1];
-  for (int i = 0; i < Width; ++i) {
-    bar[i] = i < percent * Width / 100 ? '#' : ' ';
+  constexpr int kWidth = 30;
+  char bar[kWidth + 1];
+  for (int i = 0; i < kWidth; ++i) {
+    bar[i] = i < percent * kWidth / 100 ? '#' : ' ';
   }
-  bar[Width] = '\0';
+  bar[kWidth] = '\0';
   std::fprintf(stderr, "\r%-8s [%s] %3d%%", phase, bar, percent);
   std::fflush(stderr);
   shown = true;

@@ -16,33 +16,33 @@ namespace Exporter {
 namespace {
 
 // Big spans of the input go to the file in pieces of this size, so progress can be shown.
-constexpr std::size_t CopyChunk = std::size_t{8} << 20;
+constexpr std::size_t kCopyChunk = std::size_t{8} << 20;
 
-constexpr char Preprocessor[] = "'ifcapi-export " IFCAPI_EXPORT_VERSION "'";
+constexpr char kPreprocessor[] = "'ifcapi-export " IFCAPI_EXPORT_VERSION "'";
 
 // FILE_NAME's attributes: name, time stamp, author, organization, preprocessor, originating system,
 // authorization.
-constexpr std::size_t FileNameFields = 7;
-constexpr std::size_t NameField = 0;
-constexpr std::size_t PreprocessorField = 4;
+constexpr std::size_t kFileNameFields = 7;
+constexpr std::size_t kNameField = 0;
+constexpr std::size_t kPreprocessorField = 4;
 
 }  // namespace
 
 std::string FileWriter::FileNameRecord(const std::string& fileName) const {
   const std::string name = StepText(KT::UniString(fileName));
   std::vector<std::string_view> fields;
-  if (!SplitStepList(file.GetHeader().fileNameArguments, fields) || fields.size() != FileNameFields) {
-    return "FILE_NAME(" + name + ",'1970-01-01T00:00:00',(''),('')," + Preprocessor + ",'','');";
+  if (!SplitStepList(file.GetHeader().fileNameArguments, fields) || fields.size() != kFileNameFields) {
+    return "FILE_NAME(" + name + ",'1970-01-01T00:00:00',(''),('')," + kPreprocessor + ",'','');";
   }
   std::vector<std::string> values(fields.begin(), fields.end());
-  values[NameField] = name;
-  values[PreprocessorField] = Preprocessor;
+  values[kNameField] = name;
+  values[kPreprocessorField] = kPreprocessor;
   return "FILE_NAME(" + Join(values) + ");";
 }
 
 void FileWriter::Copy(Ifc::SafeOutputFile& out, std::size_t from, std::size_t to) {
   while (from < to && !out.Failed()) {
-    const std::size_t end = std::min(to, from + CopyChunk);
+    const std::size_t end = std::min(to, from + kCopyChunk);
     out.Write(std::string_view(file.Data() + from, end - from));
     done += end - from;
     from = end;

@@ -70,17 +70,17 @@ std::optional<std::vector<std::string>> Checker::CandidateEntities(const Specifi
 // The instances of `entities` (none of them subtypes), in file order.
 std::vector<InstanceIndex> Checker::Candidates(const std::vector<std::string>& entities) const {
   // Each entity's instances are in file order: those of a few entities are merged, of many sorted.
-  constexpr std::size_t MergedEntities = 8;
+  constexpr std::size_t kMergedEntities = 8;
   std::vector<InstanceIndex> candidates;
   for (const std::string& name : entities) {
     const std::vector<InstanceIndex> found = model.InstancesOf(name, true);
     const auto before = static_cast<std::ptrdiff_t>(candidates.size());
     candidates.insert(candidates.end(), found.begin(), found.end());
-    if (entities.size() <= MergedEntities) {
+    if (entities.size() <= kMergedEntities) {
       std::inplace_merge(candidates.begin(), candidates.begin() + before, candidates.end());
     }
   }
-  if (entities.size() > MergedEntities) {
+  if (entities.size() > kMergedEntities) {
     std::sort(candidates.begin(), candidates.end());
   }
   return candidates;
@@ -237,9 +237,9 @@ void Merge(std::vector<SpecificationResult>& part, std::vector<SpecificationResu
 
 // Large models are checked on as many threads as the machine has cores, up to four.
 std::size_t ThreadsFor(std::size_t instanceCount) {
-  constexpr std::size_t InstancesWorthAThread = 20000;
+  constexpr std::size_t kInstancesWorthAThread = 20000;
   const std::size_t cores = std::max(1u, std::min(4u, std::thread::hardware_concurrency()));
-  return std::max<std::size_t>(1, std::min(cores, instanceCount / InstancesWorthAThread));
+  return std::max<std::size_t>(1, std::min(cores, instanceCount / kInstancesWorthAThread));
 }
 
 }  // namespace

@@ -24,8 +24,8 @@ namespace Ids {
 
 namespace {
 
-constexpr const char* IdsNamespace = "http://standards.buildingsmart.org/IDS";
-constexpr const char* XsNamespace = "http://www.w3.org/2001/XMLSchema";
+constexpr const char* kIdsNamespace = "http://standards.buildingsmart.org/IDS";
+constexpr const char* kXsNamespace = "http://www.w3.org/2001/XMLSchema";
 
 // The first error libxml2 reports while a document is read or validated.
 struct ErrorSink {
@@ -52,9 +52,9 @@ void IgnoreGenericError(void*, const char*, ...) {}
 // Resolves the IDS schema's imports to the embedded local schemas and refuses the network.
 xmlParserInputPtr LocalEntityLoader(const char* url, const char* id, xmlParserCtxtPtr context) {
   if (url != nullptr) {
-    for (std::size_t i = 1; i < Tables::SchemaCount; ++i) {
-      if (std::strcmp(url, Tables::Schemas[i].url) == 0) {
-        return xmlNewStringInputStream(context, reinterpret_cast<const xmlChar*>(Tables::Schemas[i].content));
+    for (std::size_t i = 1; i < Tables::kSchemaCount; ++i) {
+      if (std::strcmp(url, Tables::kSchemas[i].url) == 0) {
+        return xmlNewStringInputStream(context, reinterpret_cast<const xmlChar*>(Tables::kSchemas[i].content));
       }
     }
   }
@@ -71,7 +71,7 @@ xmlSchemaPtr IdsSchema() {
   static std::unique_ptr<xmlSchema, SchemaDeleter> schema;
   std::call_once(once, [] {
     xmlSetExternalEntityLoader(LocalEntityLoader);
-    const char* text = Tables::Schemas[0].content;
+    const char* text = Tables::kSchemas[0].content;
     xmlSchemaParserCtxtPtr parser = xmlSchemaNewMemParserCtxt(text, static_cast<int>(std::strlen(text)));
     if (parser == nullptr) {
       return;
@@ -89,13 +89,13 @@ struct DocDeleter {
 };
 using DocPtr = std::unique_ptr<xmlDoc, DocDeleter>;
 
-bool IsElement(const xmlNode* node, const char* name, const char* space = IdsNamespace) {
+bool IsElement(const xmlNode* node, const char* name, const char* space = kIdsNamespace) {
   return node != nullptr && node->type == XML_ELEMENT_NODE && node->ns != nullptr &&
          std::strcmp(reinterpret_cast<const char*>(node->ns->href), space) == 0 &&
          std::strcmp(reinterpret_cast<const char*>(node->name), name) == 0;
 }
 
-const xmlNode* Child(const xmlNode* parent, const char* name, const char* space = IdsNamespace) {
+const xmlNode* Child(const xmlNode* parent, const char* name, const char* space = kIdsNamespace) {
   for (const xmlNode* node = parent->children; node != nullptr; node = node->next) {
     if (IsElement(node, name, space)) {
       return node;
@@ -228,7 +228,7 @@ class Builder {
       constraint.simple = Content(simple);
       return true;
     }
-    const xmlNode* restriction = Child(parameter, "restriction", XsNamespace);
+    const xmlNode* restriction = Child(parameter, "restriction", kXsNamespace);
     if (restriction == nullptr) {
       return Fail(parameter, "no simpleValue and no xs:restriction");
     }
@@ -365,7 +365,7 @@ bool ValidateAndBuild(xmlDocPtr tree, const std::string& name, Document& documen
   const xmlNode* root = xmlDocGetRootElement(tree);
   if (root == nullptr || !IsElement(root, "ids")) {
     error.line = root ? LineOf(root) : 1;
-    error.reason = "the root element is not ids in the namespace " + std::string(IdsNamespace);
+    error.reason = "the root element is not ids in the namespace " + std::string(kIdsNamespace);
     return false;
   }
   // IDS has no use for a document type declaration, and its entities could expand without bound.
@@ -429,7 +429,7 @@ bool ParseWith(const std::function<xmlDocPtr(xmlParserCtxtPtr)>& parse, const st
 // Plain XML from memory, never through libxml2's own file input, which would unpack a compressed
 // file of any size unasked. Without XML_PARSE_HUGE libxml2 keeps its limits: 256 levels of nesting,
 // 10,000,000 bytes in one text node or name.
-constexpr int ParseOptions = XML_PARSE_NONET;
+constexpr int kParseOptions = XML_PARSE_NONET;
 
 // The name of the compression format whose signature `bytes` begin with, or null.
 const char* CompressedFormat(std::string_view bytes) noexcept {
@@ -481,7 +481,7 @@ bool ReadDocumentFromMemory(const char* data, std::size_t size, const std::strin
   }
   DocPtr tree;
   const auto parse = [&](xmlParserCtxtPtr parser) {
-    return xmlCtxtReadMemory(parser, data, static_cast<int>(size), name.c_str(), nullptr, ParseOptions);
+    return xmlCtxtReadMemory(parser, data, static_cast<int>(size), name.c_str(), nullptr, kParseOptions);
   };
   return ParseWith(parse, name, tree, error) && ValidateAndBuild(tree.get(), name, document, error);
 }

@@ -221,8 +221,8 @@ bool FacetEvaluator::NameMatches(const Facet& facet, InstanceIndex instance) con
   const InstanceIndex type = index.TypeOf(instance);
   if (model.SchemaName() == "IFC2X3" && type.Valid()) {
     const std::string typeName = index.UpperEntity(type);
-    for (std::size_t i = 0; i < Tables::Ifc2x3MappingCount; ++i) {
-      const Tables::Ifc2x3MappingRow& row = Tables::Ifc2x3Mapping[i];
+    for (std::size_t i = 0; i < Tables::kIfc2x3MappingCount; ++i) {
+      const Tables::Ifc2x3MappingRow& row = Tables::kIfc2x3Mapping[i];
       if (Upper(row.occurrence) == names.front() && Upper(row.type) == typeName) {
         names.push_back(Upper(row.idsName));
       }

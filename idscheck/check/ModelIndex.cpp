@@ -22,7 +22,7 @@ enum class Relationship {
   Voids,
   Fills
 };
-constexpr std::pair<const char*, Relationship> Relationships[] = {
+constexpr std::pair<const char*, Relationship> kRelationships[] = {
     {"IFCRELDEFINESBYTYPE", Relationship::Type},
     {"IFCRELDEFINESBYPROPERTIES", Relationship::Properties},
     {"IFCRELASSOCIATESCLASSIFICATION", Relationship::Classification},
@@ -39,7 +39,7 @@ constexpr std::pair<const char*, Relationship> Relationships[] = {
 ModelIndex::ModelIndex(const ModelView& model) : model(model) {
   // Every relationship in file order, so that each object's links keep the file's order.
   std::vector<std::pair<InstanceIndex, Relationship>> relations;
-  for (const auto& [entity, kind] : Relationships) {
+  for (const auto& [entity, kind] : kRelationships) {
     const auto before = static_cast<std::ptrdiff_t>(relations.size());
     for (const InstanceIndex relation : model.InstancesOf(entity, false)) {
       relations.emplace_back(relation, kind);
@@ -47,9 +47,9 @@ ModelIndex::ModelIndex(const ModelView& model) : model(model) {
     std::inplace_merge(relations.begin(), relations.begin() + before, relations.end());  // each in file order
   }
   // Many relations are read in two halves at once, the first one's links put before the second's.
-  constexpr std::size_t RelationsWorthAThread = 4096;
+  constexpr std::size_t kRelationsWorthAThread = 4096;
   const std::size_t half =
-      relations.size() >= RelationsWorthAThread && std::thread::hardware_concurrency() > 1 ? relations.size() / 2 : 0;
+      relations.size() >= kRelationsWorthAThread && std::thread::hardware_concurrency() > 1 ? relations.size() / 2 : 0;
   const auto add = [this, &relations](Links& to, std::size_t begin, std::size_t end) {
     for (std::size_t r = begin; r < end; ++r) {
       AddRelation(to, relations[r].first, static_cast<int>(relations[r].second));
@@ -87,11 +87,11 @@ std::vector<LinkTable*> ModelIndex::Links::All() {
 void LinkTable::Seal() {
   std::stable_sort(links.begin(), links.end(), [](const Link& a, const Link& b) { return a.first < b.first; });
   links.shrink_to_fit();
-  const std::size_t runs = links.empty() ? 0 : (links.back().first >> RunBits) + 1;
+  const std::size_t runs = links.empty() ? 0 : (links.back().first >> kRunBits) + 1;
   runStart.assign(runs + 1, 0);
   std::size_t at = 0;
   for (std::size_t run = 0; run <= runs; ++run) {
-    while (at < links.size() && (links[at].first >> RunBits) < run) {
+    while (at < links.size() && (links[at].first >> kRunBits) < run) {
       ++at;
     }
     runStart[run] = static_cast<std::uint32_t>(at);
@@ -99,7 +99,7 @@ void LinkTable::Seal() {
 }
 
 LinkTable::Targets LinkTable::Of(InstanceIndex from) const noexcept {
-  const std::size_t run = from.Value() >> RunBits;
+  const std::size_t run = from.Value() >> kRunBits;
   if (!from.Valid() || run + 1 >= runStart.size()) {
     return Targets(nullptr, nullptr);  // none, or past the last source
   }

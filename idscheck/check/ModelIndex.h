@@ -65,7 +65,7 @@ class LinkTable {
   Targets Of(InstanceIndex from) const noexcept;
 
  private:
-  static constexpr int RunBits = 6;
+  static constexpr int kRunBits = 6;
   std::vector<Link> links;
   std::vector<std::uint32_t> runStart;  // by run of 2^RunBits sources: where its links begin
 };

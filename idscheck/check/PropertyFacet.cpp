@@ -8,7 +8,7 @@ namespace Ids {
 
 namespace {
 
-constexpr const char* RootAttributes[] = {"GlobalId", "OwnerHistory", "Name", "Description"};
+constexpr const char* kRootAttributes[] = {"GlobalId", "OwnerHistory", "Name", "Description"};
 
 // Whether the instance is of the entity `upper` or a subtype, where `upper` is one of `known`, none of
 // which is a subtype of another: an instance of one of them is answered by its name alone, without
@@ -31,12 +31,12 @@ class KindTest {
   bool exact = false;
 };
 
-constexpr const char* SetEntities[] = {"IFCPROPERTYSET", "IFCELEMENTQUANTITY"};
+constexpr const char* kSetEntities[] = {"IFCPROPERTYSET", "IFCELEMENTQUANTITY"};
 
 void AddSet(const ModelIndex& index, InstanceIndex set, PropertySets& sets) {
   const ModelView& model = index.Model();
   auto& properties = sets[index.GetText(set, "Name")];
-  const KindTest kind(model, set, SetEntities);
+  const KindTest kind(model, set, kSetEntities);
   const bool propertySet = kind.Is("IFCPROPERTYSET");
   if (propertySet || kind.Is("IFCELEMENTQUANTITY")) {
     const char* list = propertySet ? "HasProperties" : "Quantities";
@@ -47,7 +47,7 @@ void AddSet(const ModelIndex& index, InstanceIndex set, PropertySets& sets) {
   }
   for (const std::string& attribute : model.AttributeNames(set)) {
     bool root = false;
-    for (const char* name : RootAttributes) {
+    for (const char* name : kRootAttributes) {
       root = root || attribute == name;
     }
     if (!root) {
@@ -72,13 +72,13 @@ struct QuantityKind {
   const char* attribute;
   const char* measure;
 };
-constexpr QuantityKind Quantities[] = {
+constexpr QuantityKind kQuantities[] = {
     {"IFCQUANTITYLENGTH", "LengthValue", "IFCLENGTHMEASURE"}, {"IFCQUANTITYAREA", "AreaValue", "IFCAREAMEASURE"},
     {"IFCQUANTITYVOLUME", "VolumeValue", "IFCVOLUMEMEASURE"}, {"IFCQUANTITYCOUNT", "CountValue", "IFCCOUNTMEASURE"},
     {"IFCQUANTITYWEIGHT", "WeightValue", "IFCMASSMEASURE"},   {"IFCQUANTITYTIME", "TimeValue", "IFCTIMEMEASURE"},
     {"IFCQUANTITYNUMBER", "NumberValue", "IFCNUMERICMEASURE"}};
 
-constexpr const char* PropertyEntities[] = {
+constexpr const char* kPropertyEntities[] = {
     "IFCPROPERTYSINGLEVALUE", "IFCPROPERTYENUMERATEDVALUE", "IFCPROPERTYLISTVALUE", "IFCPROPERTYBOUNDEDVALUE",
     "IFCPROPERTYTABLEVALUE",  "IFCQUANTITYLENGTH",          "IFCQUANTITYAREA",      "IFCQUANTITYVOLUME",
     "IFCQUANTITYCOUNT",       "IFCQUANTITYWEIGHT",          "IFCQUANTITYTIME",      "IFCQUANTITYNUMBER"};
@@ -101,7 +101,7 @@ bool ValuesOf(const ModelIndex& index, const PropertyEntry& entry, std::vector<M
   }
   const ModelView& model = index.Model();
   const InstanceIndex property = entry.property;
-  const KindTest is(model, property, PropertyEntities);
+  const KindTest is(model, property, kPropertyEntities);
   if (is.Is("IFCPROPERTYSINGLEVALUE")) {
     add(index.Get(property, "NominalValue"));
   } else if (is.Is("IFCPROPERTYENUMERATEDVALUE")) {
@@ -116,7 +116,7 @@ bool ValuesOf(const ModelIndex& index, const PropertyEntry& entry, std::vector<M
     add(index.Get(property, "DefiningValues"));
     add(index.Get(property, "DefinedValues"));
   } else {
-    for (const QuantityKind& kind : Quantities) {
+    for (const QuantityKind& kind : kQuantities) {
       if (is.Is(kind.entity)) {
         const ModelValue value = index.Get(property, kind.attribute);
         if (!value.IsNull()) {

@@ -22,9 +22,9 @@ bool EqualsUpper(std::string_view mixed, std::string_view upper) noexcept {
 }  // namespace
 
 const DataTypeRow* FindDataType(std::string_view name) noexcept {
-  for (std::size_t i = 0; i < DataTypeCount; ++i) {
-    if (name == DataTypes[i].name) {
-      return &DataTypes[i];
+  for (std::size_t i = 0; i < kDataTypeCount; ++i) {
+    if (name == kDataTypes[i].name) {
+      return &kDataTypes[i];
     }
   }
   return nullptr;
@@ -32,21 +32,21 @@ const DataTypeRow* FindDataType(std::string_view name) noexcept {
 
 // Looked up for every measured value a property facet checks: hashed once, not scanned each time.
 const MeasureRow* FindMeasure(std::string_view name) noexcept {
-  static const std::unordered_map<std::string_view, const MeasureRow*> byName = [] {
+  static const std::unordered_map<std::string_view, const MeasureRow*> kByName = [] {
     std::unordered_map<std::string_view, const MeasureRow*> rows;
-    for (std::size_t i = 0; i < MeasureCount; ++i) {
-      rows.emplace(Measures[i].name, &Measures[i]);
+    for (std::size_t i = 0; i < kMeasureCount; ++i) {
+      rows.emplace(kMeasures[i].name, &kMeasures[i]);
     }
     return rows;
   }();
-  const auto found = byName.find(name);
-  return found == byName.end() ? nullptr : found->second;
+  const auto found = kByName.find(name);
+  return found == kByName.end() ? nullptr : found->second;
 }
 
 const Ifc2x3MappingRow* FindIfc2x3Mapping(std::string_view upperName) noexcept {
-  for (std::size_t i = 0; i < Ifc2x3MappingCount; ++i) {
-    if (EqualsUpper(Ifc2x3Mapping[i].idsName, upperName)) {
-      return &Ifc2x3Mapping[i];
+  for (std::size_t i = 0; i < kIfc2x3MappingCount; ++i) {
+    if (EqualsUpper(kIfc2x3Mapping[i].idsName, upperName)) {
+      return &kIfc2x3Mapping[i];
     }
   }
   return nullptr;

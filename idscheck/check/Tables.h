@@ -41,14 +41,14 @@ struct EmbeddedSchema {
   const char* content;
 };
 
-extern const DataTypeRow DataTypes[];
-extern const std::size_t DataTypeCount;
-extern const MeasureRow Measures[];
-extern const std::size_t MeasureCount;
-extern const Ifc2x3MappingRow Ifc2x3Mapping[];
-extern const std::size_t Ifc2x3MappingCount;
-extern const EmbeddedSchema Schemas[];  // Schemas[0] is ids.xsd
-extern const std::size_t SchemaCount;
+extern const DataTypeRow kDataTypes[];
+extern const std::size_t kDataTypeCount;
+extern const MeasureRow kMeasures[];
+extern const std::size_t kMeasureCount;
+extern const Ifc2x3MappingRow kIfc2x3Mapping[];
+extern const std::size_t kIfc2x3MappingCount;
+extern const EmbeddedSchema kSchemas[];  // kSchemas[0] is ids.xsd
+extern const std::size_t kSchemaCount;
 
 // Lookups by upper-case name; null when absent.
 const DataTypeRow* FindDataType(std::string_view name) noexcept;

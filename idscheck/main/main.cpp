@@ -16,7 +16,7 @@
 
 namespace {
 
-constexpr const char* Usage =
+constexpr const char* kUsage =
     "usage: ifcapi-ids MODEL.ifc REQUIREMENTS.ids [REQUIREMENTS.ids ...] [--report-json FILE] [--report-html FILE]\n"
     "                  [--report-bcf FILE [--bcf-version 2.1|3.0]]\n"
     "       ifcapi-ids --templates MODEL.ifc [REQUIREMENTS.ids ...] [the same report options]\n"
@@ -33,7 +33,7 @@ constexpr const char* Usage =
 bool TakeValue(int argc, char** argv, int& i, std::string& value) {
   if (i + 1 >= argc) {
     std::fprintf(stderr, "ifcapi-ids: %s needs %s\n%s", argv[i],
-                 std::string(argv[i]) == "--bcf-version" ? "a version (2.1 or 3.0)" : "a file name", Usage);
+                 std::string(argv[i]) == "--bcf-version" ? "a version (2.1 or 3.0)" : "a file name", kUsage);
     return false;
   }
   value = argv[++i];
@@ -49,7 +49,7 @@ int main(int argc, char** argv) {
   for (int i = 1; i < argc; ++i) {
     const std::string argument = argv[i];
     if (argument == "--help" || argument == "-h") {
-      std::printf("%s\n%s", Usage, CommandLine::ExitCodeTable());
+      std::printf("%s\n%s", kUsage, CommandLine::ExitCodeTable());
       return 0;
     }
     if (argument == "--report-json" || argument == "--report-html" || argument == "--report-bcf") {
@@ -72,18 +72,18 @@ int main(int argc, char** argv) {
       continue;
     }
     if (argument.size() > 1 && argument[0] == '-') {
-      std::fprintf(stderr, "ifcapi-ids: unknown option %s\n%s", argument.c_str(), Usage);
+      std::fprintf(stderr, "ifcapi-ids: unknown option %s\n%s", argument.c_str(), kUsage);
       return CommandLine::ToInt(CommandLine::ExitCode::BadUsage);
     }
     positional.push_back(argument);
   }
   if (!bcfVersion.empty() && !Ids::ParseBcfVersion(bcfVersion, options.bcfVersion)) {
     std::fprintf(stderr, "ifcapi-ids: --bcf-version: '%s' is no BCF version; 2.1 or 3.0\n%s", bcfVersion.c_str(),
-                 Usage);
+                 kUsage);
     return CommandLine::ToInt(CommandLine::ExitCode::BadUsage);
   }
   if (!bcfVersion.empty() && options.bcfReport.empty()) {
-    std::fprintf(stderr, "ifcapi-ids: --bcf-version needs --report-bcf FILE\n%s", Usage);
+    std::fprintf(stderr, "ifcapi-ids: --bcf-version needs --report-bcf FILE\n%s", kUsage);
     return CommandLine::ToInt(CommandLine::ExitCode::BadUsage);
   }
   if (!options.bcfReport.empty() && !Ids::BcfWritingAvailable()) {
@@ -91,14 +91,14 @@ int main(int argc, char** argv) {
     return CommandLine::ToInt(CommandLine::ExitCode::BadUsage);
   }
   if (positional.size() < (options.templates ? 1u : 2u)) {
-    std::fputs(Usage, stderr);
+    std::fputs(kUsage, stderr);
     return CommandLine::ToInt(CommandLine::ExitCode::BadUsage);
   }
   if (Ids::ModelAndIdsSwapped(positional[0], positional[1])) {
     std::fprintf(stderr,
                  "ifcapi-ids: %s is an IDS document (XML) and %s an IFC model: give the model first, then the "
                  "IDS documents\n%s",
-                 positional[0].c_str(), positional[1].c_str(), Usage);
+                 positional[0].c_str(), positional[1].c_str(), kUsage);
     return CommandLine::ToInt(CommandLine::ExitCode::BadUsage);
   }
   options.modelFile = positional.front();

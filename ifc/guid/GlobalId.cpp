@@ -4,7 +4,7 @@ namespace Ifc {
 
 namespace {
 
-constexpr char Alphabet[] = "0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz_$";
+constexpr char kAlphabet[] = "0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz_$";
 
 // Letter -> 6-bit value, 0xFF for letters outside the alphabet.
 struct DecodeTable {
@@ -14,11 +14,11 @@ struct DecodeTable {
       value = 0xFF;
     }
     for (std::uint8_t i = 0; i < 64; ++i) {
-      values[static_cast<unsigned char>(Alphabet[i])] = i;
+      values[static_cast<unsigned char>(kAlphabet[i])] = i;
     }
   }
 };
-constexpr DecodeTable Decode{};
+constexpr DecodeTable kDecode{};
 
 }  // namespace
 
@@ -28,7 +28,7 @@ std::optional<GuidBytes> DecodeGlobalId(std::string_view text) noexcept {
   }
   std::uint8_t digits[22];
   for (int i = 0; i < 22; ++i) {
-    digits[i] = Decode.values[static_cast<unsigned char>(text[static_cast<std::size_t>(i)])];
+    digits[i] = kDecode.values[static_cast<unsigned char>(text[static_cast<std::size_t>(i)])];
     if (digits[i] == 0xFF) {
       return std::nullopt;
     }
@@ -50,16 +50,16 @@ std::optional<GuidBytes> DecodeGlobalId(std::string_view text) noexcept {
 }
 
 void EncodeGlobalId(const GuidBytes& bytes, char* out) noexcept {
-  out[0] = Alphabet[bytes[0] >> 6];
-  out[1] = Alphabet[bytes[0] & 0x3F];
+  out[0] = kAlphabet[bytes[0] >> 6];
+  out[1] = kAlphabet[bytes[0] & 0x3F];
   for (std::size_t group = 0; group < 5; ++group) {
     const std::uint32_t bits =
         (std::uint32_t{bytes[1 + group * 3]} << 16) | (std::uint32_t{bytes[2 + group * 3]} << 8) | bytes[3 + group * 3];
     char* o = out + 2 + group * 4;
-    o[0] = Alphabet[(bits >> 18) & 0x3F];
-    o[1] = Alphabet[(bits >> 12) & 0x3F];
-    o[2] = Alphabet[(bits >> 6) & 0x3F];
-    o[3] = Alphabet[bits & 0x3F];
+    o[0] = kAlphabet[(bits >> 18) & 0x3F];
+    o[1] = kAlphabet[(bits >> 12) & 0x3F];
+    o[2] = kAlphabet[(bits >> 6) & 0x3F];
+    o[3] = kAlphabet[bits & 0x3F];
   }
 }
 

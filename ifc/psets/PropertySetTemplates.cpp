@@ -19,18 +19,18 @@ PropertySetTemplates::PropertySetTemplates(SchemaVersion version, const detail::
 }
 
 const PropertySetTemplates& PropertySetTemplates::Get(SchemaVersion version) {
-  static const PropertySetTemplates ifc2x3(SchemaVersion::Ifc2x3, detail::Ifc2x3Templates);
-  static const PropertySetTemplates ifc4(SchemaVersion::Ifc4, detail::Ifc4Templates);
-  static const PropertySetTemplates ifc4x3(SchemaVersion::Ifc4x3Add2, detail::Ifc4x3Add2Templates);
+  static const PropertySetTemplates kIfc2x3(SchemaVersion::Ifc2x3, detail::kIfc2x3Templates);
+  static const PropertySetTemplates kIfc4(SchemaVersion::Ifc4, detail::kIfc4Templates);
+  static const PropertySetTemplates kIfc4x3(SchemaVersion::Ifc4x3Add2, detail::kIfc4x3Add2Templates);
   switch (version) {
     case SchemaVersion::Ifc2x3:
-      return ifc2x3;
+      return kIfc2x3;
     case SchemaVersion::Ifc4:
-      return ifc4;
+      return kIfc4;
     case SchemaVersion::Ifc4x3Add2:
       break;
   }
-  return ifc4x3;
+  return kIfc4x3;
 }
 
 const SetTemplate* PropertySetTemplates::FindSet(std::string_view name) const noexcept {

@@ -46,9 +46,9 @@ struct TemplateTables {
   std::size_t setCount;
 };
 // Generated from the tables (generate_templates.py).
-extern const TemplateTables Ifc2x3Templates;
-extern const TemplateTables Ifc4Templates;
-extern const TemplateTables Ifc4x3Add2Templates;
+extern const TemplateTables kIfc2x3Templates;
+extern const TemplateTables kIfc4Templates;
+extern const TemplateTables kIfc4x3Add2Templates;
 }  // namespace detail
 
 class PropertySetTemplates {

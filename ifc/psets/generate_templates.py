@@ -4,7 +4,7 @@ Ifc::detail::TemplateTables.
 
 Usage: generate_templates.py SYMBOL TEMPLATES.tsv OUTPUT.cpp
 
-SYMBOL names the tables (Ifc4 -> Ifc4Templates). The source is generated, never edited: sets sorted
+SYMBOL names the tables (Ifc4 -> kIfc4Templates). The source is generated, never edited: sets sorted
 by name, which PropertySetTemplates::FindSet searches, each with its applicable entities and its
 properties in the table's order. A malformed row stops the build.
 """
@@ -78,7 +78,7 @@ def generate(symbol, sets):
         out.append("    {%s, Words + %d, %d, Properties + %d, %d}," % (c_string(name), applicable_offset,
                                                                       applicable_count, first, count))
     out += ["};", "", "}  // namespace", "",
-            "const TemplateTables %sTemplates = {Sets, %d};" % (symbol, len(set_rows)), "",
+            "const TemplateTables k%sTemplates = {Sets, %d};" % (symbol, len(set_rows)), "",
             "}  // namespace Ifc::detail"]
     return out
 

@@ -112,18 +112,18 @@ bool EnumerationDef::Contains(std::string_view item) const noexcept {
 const Schema& Schema::Get(SchemaVersion version) {
   switch (version) {
     case SchemaVersion::Ifc2x3: {
-      static const Schema ifc2x3(version, detail::Ifc2x3Tables);
-      return ifc2x3;
+      static const Schema kIfc2x3(version, detail::kIfc2x3Tables);
+      return kIfc2x3;
     }
     case SchemaVersion::Ifc4x3Add2: {
-      static const Schema ifc4x3Add2(version, detail::Ifc4x3Add2Tables);
-      return ifc4x3Add2;
+      static const Schema kIfc4x3Add2(version, detail::kIfc4x3Add2Tables);
+      return kIfc4x3Add2;
     }
     case SchemaVersion::Ifc4:
       break;
   }
-  static const Schema ifc4(SchemaVersion::Ifc4, detail::Ifc4Tables);
-  return ifc4;
+  static const Schema kIfc4(SchemaVersion::Ifc4, detail::kIfc4Tables);
+  return kIfc4;
 }
 
 Schema::Schema(SchemaVersion version, const detail::SchemaTables& tables) : version(version), tables(tables) {

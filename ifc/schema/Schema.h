@@ -108,9 +108,9 @@ struct SchemaTables {
   std::size_t enumerationCount;
 };
 
-extern const SchemaTables Ifc2x3Tables;
-extern const SchemaTables Ifc4Tables;
-extern const SchemaTables Ifc4x3Add2Tables;
+extern const SchemaTables kIfc2x3Tables;
+extern const SchemaTables kIfc4Tables;
+extern const SchemaTables kIfc4x3Add2Tables;
 
 }  // namespace detail
 

@@ -4,7 +4,7 @@
 Usage: generate_schema.py SYMBOL SCHEMA ENTITIES.tsv DEFINED_TYPES.tsv ENUMERATIONS.tsv VALUE_TYPES.tsv
                           VALUE_TYPE_RULES.tsv OUTPUT.cpp
 
-SYMBOL names the tables (Ifc4 -> Ifc4Tables), SCHEMA is the schema's name in VALUE_TYPE_RULES.tsv
+SYMBOL names the tables (Ifc4 -> kIfc4Tables), SCHEMA is the schema's name in VALUE_TYPE_RULES.tsv
 (IFC4). The source is generated, never edited: entities sorted by upper-case name, each with its
 supertype's index, its abstractness and its attributes in STEP order (inherited first); defined types
 and enumerations sorted by upper-case name, which Schema::FindDefinedType and FindEnumeration search.
@@ -104,7 +104,7 @@ def generate(symbol, entities, defined_types, enumerations):
     for (name, items), offset in zip(enumerations, offsets):
         out.append("    {%s, Items + %d, %d}," % (c_string(name), offset, len(items)))
     out += ["};", "", "}  // namespace", "",
-            "const SchemaTables %sTables = {Entities, %d, Attributes, DefinedTypes, %d, Enumerations, %d};" %
+            "const SchemaTables k%sTables = {Entities, %d, Attributes, DefinedTypes, %d, Enumerations, %d};" %
             (symbol, len(entities), len(defined_types), len(enumerations)),
             "", "}  // namespace Ifc::detail"]
     return out

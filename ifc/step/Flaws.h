@@ -33,12 +33,12 @@ enum class FlawKind : std::uint8_t {
   LowerCaseKeyword,
   ReferenceType
 };
-constexpr FlawKind AllFlawKinds[] = {
+constexpr FlawKind kAllFlawKinds[] = {
     FlawKind::DuplicateGlobalId, FlawKind::MissingReference, FlawKind::AttributeCount, FlawKind::TrailingBytes,
     FlawKind::InvalidUtf8,       FlawKind::LowerCaseKeyword, FlawKind::ReferenceType};
 
 // How many flaws of a kind keep their instance and message.
-constexpr std::size_t KeptFlaws = 8;
+constexpr std::size_t kKeptFlaws = 8;
 
 struct FlawReport {
   std::size_t count = 0;
@@ -61,14 +61,14 @@ class Flaws {
 
   void Add(FlawKind kind, InstanceIndex instance, std::string message) {
     FlawReport& report = reports[static_cast<std::size_t>(kind)];
-    if (report.count++ < KeptFlaws) {
+    if (report.count++ < kKeptFlaws) {
       report.instances.push_back(instance);
       report.examples.push_back(std::move(message));
     }
   }
 
  private:
-  std::array<FlawReport, std::size(AllFlawKinds)> reports;
+  std::array<FlawReport, std::size(kAllFlawKinds)> reports;
 };
 
 }  // namespace Ifc

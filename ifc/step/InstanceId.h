@@ -33,20 +33,20 @@ class InstanceNumber {
 
 class InstanceIndex {
  public:
-  static constexpr std::uint32_t None = std::numeric_limits<std::uint32_t>::max();
+  static constexpr std::uint32_t kNone = std::numeric_limits<std::uint32_t>::max();
 
   constexpr InstanceIndex() noexcept = default;
   constexpr explicit InstanceIndex(std::uint32_t value) noexcept : value(value) {}
 
   constexpr std::uint32_t Value() const noexcept { return value; }
-  constexpr bool Valid() const noexcept { return value != None; }
+  constexpr bool Valid() const noexcept { return value != kNone; }
 
   friend constexpr bool operator==(InstanceIndex a, InstanceIndex b) noexcept { return a.value == b.value; }
   friend constexpr bool operator!=(InstanceIndex a, InstanceIndex b) noexcept { return a.value != b.value; }
   friend constexpr bool operator<(InstanceIndex a, InstanceIndex b) noexcept { return a.value < b.value; }
 
  private:
-  std::uint32_t value = None;
+  std::uint32_t value = kNone;
 };
 
 }  // namespace Ifc

@@ -32,30 +32,30 @@ struct ByteTable {
     flags[static_cast<unsigned char>('-')] |= KeywordChar;
   }
 };
-constexpr ByteTable Bytes{};
+constexpr ByteTable kBytes{};
 
 bool Is(char c, std::uint8_t flag) noexcept {
-  return (Bytes.flags[static_cast<unsigned char>(c)] & flag) != 0;
+  return (kBytes.flags[static_cast<unsigned char>(c)] & flag) != 0;
 }
 
 // `text` for a message: at most 24 bytes, control characters as '?'.
 std::string Shortened(std::string_view text) {
-  constexpr std::size_t Shown = 24;
+  constexpr std::size_t kShown = 24;
   std::string out;
-  for (const char c : text.substr(0, Shown)) {
+  for (const char c : text.substr(0, kShown)) {
     out += (static_cast<unsigned char>(c) < 0x20 || c == '\x7F') ? '?' : c;
   }
-  return out + (text.size() > Shown ? "..." : "");
+  return out + (text.size() > kShown ? "..." : "");
 }
 
 // From `at`, past whole 8-byte words holding no byte that ends or interrupts a string body
 // (quote, backslash, line feed, NUL): most names and GlobalIds are crossed a word at a time.
 std::size_t SkipPlainWords(std::string_view text, std::size_t at) noexcept {
-  constexpr std::uint64_t Ones = 0x0101010101010101ull;
-  constexpr std::uint64_t Highs = 0x8080808080808080ull;
+  constexpr std::uint64_t kOnes = 0x0101010101010101ull;
+  constexpr std::uint64_t kHighs = 0x8080808080808080ull;
   const auto hasByte = [](std::uint64_t word, unsigned char byte) {
-    const std::uint64_t x = word ^ (Ones * byte);
-    return ((x - Ones) & ~x & Highs) != 0;
+    const std::uint64_t x = word ^ (kOnes * byte);
+    return ((x - kOnes) & ~x & kHighs) != 0;
   };
   while (at + 8 <= text.size()) {
     std::uint64_t word;
@@ -293,8 +293,8 @@ Token Lexer::LexInstanceName(std::size_t begin) {
     number.remove_prefix(1);
   }
   // Beyond 19 digits only some numbers fit in 64 bits; compare with the largest.
-  constexpr std::string_view Largest = "18446744073709551615";
-  if (number.size() > Largest.size() || (number.size() == Largest.size() && number > Largest)) {
+  constexpr std::string_view kLargest = "18446744073709551615";
+  if (number.size() > kLargest.size() || (number.size() == kLargest.size() && number > kLargest)) {
     return Fail(begin, line,
                 "instance number " + std::string(text.substr(begin, at - begin)) + " does not fit in 64 bits");
   }

@@ -122,7 +122,7 @@ std::vector<InstanceIndex> Model::InstancesOf(EntityId entity, bool exact) const
   }
   // Each entity's instances are in file order: the groups of a few entities are merged, those of
   // many sorted once at the end.
-  constexpr std::size_t MergedGroups = 8;
+  constexpr std::size_t kMergedGroups = 8;
   std::size_t groups = 0;
   for (std::size_t e = 0; e < entities; ++e) {
     const EntityId candidate{static_cast<std::int16_t>(e)};
@@ -130,12 +130,12 @@ std::vector<InstanceIndex> Model::InstancesOf(EntityId entity, bool exact) const
       const auto before = static_cast<std::ptrdiff_t>(out.size());
       out.insert(out.end(), index.byEntity.begin() + index.entityStart[e],
                  index.byEntity.begin() + index.entityStart[e + 1]);
-      if (++groups <= MergedGroups) {
+      if (++groups <= kMergedGroups) {
         std::inplace_merge(out.begin(), out.begin() + before, out.end());
       }
     }
   }
-  if (groups > MergedGroups) {
+  if (groups > kMergedGroups) {
     std::sort(out.begin(), out.end());
   }
   return out;

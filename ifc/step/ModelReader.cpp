@@ -16,7 +16,7 @@ namespace Ifc {
 
 namespace {
 
-constexpr std::size_t ProgressStep = std::size_t{4} << 20;
+constexpr std::size_t kProgressStep = std::size_t{4} << 20;
 
 bool IsKeyword(const Token& token, std::string_view word) noexcept {
   return token.kind == TokenKind::Keyword && token.text == word;
@@ -27,10 +27,10 @@ bool IsKeyword(const Token& token, std::string_view word) noexcept {
 template <typename T>
 void PreferHugePages(const std::vector<T>& buffer) {
 #if defined(__linux__) && defined(MADV_HUGEPAGE)
-  constexpr std::uintptr_t Huge = std::uintptr_t{2} << 20;
+  constexpr std::uintptr_t kHuge = std::uintptr_t{2} << 20;
   const auto begin = reinterpret_cast<std::uintptr_t>(buffer.data());
-  const std::uintptr_t first = (begin + Huge - 1) & ~(Huge - 1);
-  const std::uintptr_t last = (begin + buffer.capacity() * sizeof(T)) & ~(Huge - 1);
+  const std::uintptr_t first = (begin + kHuge - 1) & ~(kHuge - 1);
+  const std::uintptr_t last = (begin + buffer.capacity() * sizeof(T)) & ~(kHuge - 1);
   if (last > first) {
     madvise(reinterpret_cast<void*>(first), last - first, MADV_HUGEPAGE);
   }
@@ -49,9 +49,9 @@ std::string Shown(const Token& token) {
     default:
       break;
   }
-  constexpr std::size_t Longest = 24;
-  std::string text(token.text.substr(0, Longest));
-  return "'" + text + (token.text.size() > Longest ? "...'" : "'");
+  constexpr std::size_t kLongest = 24;
+  std::string text(token.text.substr(0, kLongest));
+  return "'" + text + (token.text.size() > kLongest ? "...'" : "'");
 }
 
 std::string TextOf(const std::vector<Value>& values) {
@@ -126,7 +126,7 @@ bool ModelReader::Run() {
     IndexGlobalIds();
   }
   if (options.strict) {
-    for (const FlawKind kind : AllFlawKinds) {
+    for (const FlawKind kind : kAllFlawKinds) {
       const FlawReport& report = model.flaws.Of(kind);
       if (report.count != 0) {
         error = report.examples.front() + " (refused in strict reading)";
@@ -260,7 +260,7 @@ bool ModelReader::ReadData(Lexer& lexer) {
     model.rooted.reserve(model.size / 128 + 16);
   }
   definedLimit = std::max<std::uint64_t>(std::uint64_t{1} << 16, model.size / 4);
-  std::size_t nextProgress = ProgressStep;
+  std::size_t nextProgress = kProgressStep;
   std::unique_ptr<Part> part = StartPart(lexer.Offset());
   for (;;) {
     const Token token = lexer.Next();
@@ -277,7 +277,7 @@ bool ModelReader::ReadData(Lexer& lexer) {
       }
       if (options.progress && lexer.Offset() >= nextProgress) {
         options.progress(lexer.Offset());
-        nextProgress = lexer.Offset() + ProgressStep;
+        nextProgress = lexer.Offset() + kProgressStep;
       }
       continue;
     }
@@ -505,7 +505,7 @@ bool ModelReader::JoinPart(Part& part, Lexer& lexer, const Token& token) {
 // what the last token allows next, and the number and first token of the instance's own attributes.
 struct ModelReader::ArgumentScan {
   enum State : std::uint8_t { First, AfterComma, AfterValue };
-  std::uint8_t typed[MaxValueDepth + 1];
+  std::uint8_t typed[kMaxValueDepth + 1];
   int depth = 0;
   State state = First;
   std::size_t count = 0;
@@ -609,8 +609,8 @@ bool ModelReader::OpenValue(Lexer& lexer, ArgumentScan& scan, const InstanceReco
                         : "'(' expected after the type name " + std::string(token.text) + ", found " + Shown(open));
     }
   }
-  if (scan.depth == MaxValueDepth) {
-    return FailIn(record, token.line, "values nested more than " + std::to_string(MaxValueDepth) + " deep");
+  if (scan.depth == kMaxValueDepth) {
+    return FailIn(record, token.line, "values nested more than " + std::to_string(kMaxValueDepth) + " deep");
   }
   scan.typed[++scan.depth] = typed ? 1 : 0;
   scan.state = ArgumentScan::First;

@@ -6,11 +6,11 @@ namespace Ifc {
 
 namespace {
 
-constexpr char Hex[] = "0123456789ABCDEF";
+constexpr char kHex[] = "0123456789ABCDEF";
 
 void AppendHex(std::string& out, char32_t value, int digits) {
   for (int shift = 4 * (digits - 1); shift >= 0; shift -= 4) {
-    out.push_back(Hex[(value >> shift) & 0xF]);
+    out.push_back(kHex[(value >> shift) & 0xF]);
   }
 }
 

@@ -89,8 +89,8 @@ bool ParseAt(Lexer& lexer, const Token& first, Value& out, int depth, std::strin
     default:
       break;
   }
-  if (depth >= MaxValueDepth) {
-    return Fail(error, "values nested more than " + std::to_string(MaxValueDepth) + " deep");
+  if (depth >= kMaxValueDepth) {
+    return Fail(error, "values nested more than " + std::to_string(kMaxValueDepth) + " deep");
   }
   if (first.kind == TokenKind::Open) {
     out.kind = Value::Kind::List;
@@ -170,7 +170,7 @@ std::size_t SkipQuoted(std::string_view text, std::size_t at) noexcept {
 }
 
 // The bytes that matter when crossing arguments: quotes, a comment's '/', parentheses, ',' and ';'.
-constexpr std::array<bool, 256> ArgumentBytes = [] {
+constexpr std::array<bool, 256> kArgumentBytes = [] {
   std::array<bool, 256> bytes{};
   for (const unsigned char c : {'\'', '"', '/', '(', ')', ',', ';'}) {
     bytes[c] = true;
@@ -179,7 +179,7 @@ constexpr std::array<bool, 256> ArgumentBytes = [] {
 }();
 
 bool IsArgumentByte(char c) noexcept {
-  return ArgumentBytes[static_cast<unsigned char>(c)];
+  return kArgumentBytes[static_cast<unsigned char>(c)];
 }
 
 }  // namespace

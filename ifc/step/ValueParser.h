@@ -19,7 +19,7 @@
 namespace Ifc {
 
 // How deeply lists and typed values may nest; deeper ones are refused rather than risk the stack.
-constexpr int MaxValueDepth = 64;
+constexpr int kMaxValueDepth = 64;
 
 // Parses one value beginning with `first` (already read from `lexer`); false with `error` naming
 // the fault.

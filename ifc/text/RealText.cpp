@@ -9,8 +9,8 @@ namespace Exporter {
 namespace {
 
 // Decimal exponents written without "E": from 0.00001 up to (not including) 1E15.
-constexpr int SmallestPlainExponent = -5;
-constexpr int LargestPlainExponent = 14;
+constexpr int kSmallestPlainExponent = -5;
+constexpr int kLargestPlainExponent = 14;
 
 }  // namespace
 
@@ -26,7 +26,7 @@ bool AppendRealText(std::string& out, double value) {
   const std::size_t e = text.find('e');
   int exponent = 0;
   std::from_chars(text.data() + e + (text[e + 1] == '+' ? 2 : 1), text.data() + text.size(), exponent);
-  if (value == 0.0 || (exponent >= SmallestPlainExponent && exponent <= LargestPlainExponent)) {
+  if (value == 0.0 || (exponent >= kSmallestPlainExponent && exponent <= kLargestPlainExponent)) {
     // The same digits in plain form: to_chars picks the shortest plain digits that round-trip.
     const std::to_chars_result plain = std::to_chars(buffer, buffer + sizeof(buffer), value, std::chars_format::fixed);
     const std::string_view digits(buffer, static_cast<std::size_t>(plain.ptr - buffer));

@@ -12,7 +12,7 @@ namespace Exporter {
 
 namespace {
 
-constexpr char Hex[] = "0123456789ABCDEF";
+constexpr char kHex[] = "0123456789ABCDEF";
 
 bool IsBlank(char c) noexcept {
   return c == ' ' || c == '\t' || c == '\r' || c == '\n';
@@ -37,7 +37,7 @@ bool IsPairAt(std::u16string_view units, std::size_t i) noexcept {
 // Appends `value` as `count` upper-case hex digits.
 void AppendHex(std::string& out, unsigned long value, int count) {
   for (int shift = 4 * (count - 1); shift >= 0; shift -= 4) {
-    out.push_back(Hex[(value >> shift) & 0xF]);
+    out.push_back(kHex[(value >> shift) & 0xF]);
   }
 }
 
@@ -87,8 +87,8 @@ bool AppendStepReal(std::string& out, double value) {
 void AppendStepBinary(std::string& out, const std::vector<std::uint8_t>& bytes) {
   out += "\"0";
   for (const std::uint8_t byte : bytes) {
-    out.push_back(Hex[byte >> 4]);
-    out.push_back(Hex[byte & 0xF]);
+    out.push_back(kHex[byte >> 4]);
+    out.push_back(kHex[byte & 0xF]);
   }
   out.push_back('"');
 }

@@ -342,7 +342,7 @@ void ExpectSplitReadingChangesNothing(const std::string& text) {
                 a.argument == b.argument && a.entity == b.entity)
         << "instance " << i;
   }
-  for (const FlawKind kind : AllFlawKinds) {
+  for (const FlawKind kind : kAllFlawKinds) {
     EXPECT_EQ(split.GetFlaws().Of(kind).examples, whole.GetFlaws().Of(kind).examples);
     EXPECT_EQ(split.GetFlaws().Of(kind).instances, whole.GetFlaws().Of(kind).instances);
   }

@@ -61,7 +61,7 @@ TEST(StrictReading, RefusesWhatTolerantReadingCountsAsAFlaw) {
     Model tolerant;
     std::string error;
     ASSERT_TRUE(tolerant.Read(c.text.data(), c.text.size(), "m.ifc", error)) << c.name << ": " << error;
-    for (const FlawKind kind : AllFlawKinds) {
+    for (const FlawKind kind : kAllFlawKinds) {
       const FlawReport& report = tolerant.GetFlaws().Of(kind);
       EXPECT_EQ(report.examples, kind == c.kind ? std::vector<std::string>{c.message} : std::vector<std::string>{})
           << c.name;
