@@ -58,7 +58,7 @@ TEST(AttributeMergeDeathTest, ReadingBySlotsTheInstanceHasNotIsAsserted) {
   EXPECT_DEATH((void)attributes[Ifc::AttributeSlot{}], "invalid AttributeSlot");
   EXPECT_DEATH((void)attributes.References(wallTag), "slot the instance read has not");
   MergeContext context(model);
-  EXPECT_DEATH(context.Rewrite(InstanceIndex(0), {"'A'"}), "not all of the entity's attributes");
+  EXPECT_DEATH(context.Rewrite(InstanceIndex(0), std::vector<std::string>{"'A'"}), "not all of the entity's attributes");
 #endif
 }
 
