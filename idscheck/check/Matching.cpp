@@ -8,6 +8,7 @@
 
 #include "idscheck/check/Tolerance.h"
 #include "idscheck/check/XmlRegex.h"
+#include "ifc/unicode/Utf8.h"
 
 namespace Ids {
 
@@ -41,16 +42,6 @@ bool NumberOf(const ModelValue& value, double& number) noexcept {
     return true;
   }
   return false;
-}
-
-std::size_t CodePoints(std::string_view text) noexcept {
-  std::size_t count = 0;
-  for (const char c : text) {
-    if ((static_cast<unsigned char>(c) & 0xC0u) != 0x80u) {
-      ++count;
-    }
-  }
-  return count;
 }
 
 bool MatchesSimple(std::string_view ids, const ModelValue& value) {
@@ -122,7 +113,7 @@ bool MeetsLengths(const Restriction& restriction, const ModelValue& value) {
   if (!IsTextual(value)) {
     return false;
   }
-  const std::size_t length = CodePoints(value.text);
+  const std::size_t length = Ifc::Utf8::CountCodePoints(value.text);
   return !((restriction.length && length != *restriction.length) ||
            (restriction.minLength && length < *restriction.minLength) ||
            (restriction.maxLength && length > *restriction.maxLength));

@@ -6,6 +6,8 @@
 #include <cctype>
 #include <cstring>
 
+#include "ifc/unicode/Utf8.h"
+
 namespace Ids {
 
 struct XmlRegex::Compiled {
@@ -73,20 +75,6 @@ bool XmlRegex::IsDeterministic() const noexcept {
   return compiled != nullptr && compiled->deterministic;
 }
 
-namespace {
-
-std::size_t CodePoints(std::string_view text) noexcept {
-  std::size_t count = 0;
-  for (const char c : text) {
-    if ((static_cast<unsigned char>(c) & 0xC0u) != 0x80u) {
-      ++count;
-    }
-  }
-  return count;
-}
-
-}  // namespace
-
 MatchOutcome XmlRegex::NotChecked(std::size_t length, const std::string& why) const {
   return MatchOutcome::NotChecked("pattern '" + pattern + "' not checked against a value of " + std::to_string(length) +
                                   " characters: " + why);
@@ -96,7 +84,7 @@ MatchOutcome XmlRegex::Match(std::string_view value) const {
   if (!compiled) {
     return MatchOutcome::Of(false);
   }
-  const std::size_t length = CodePoints(value);
+  const std::size_t length = Ifc::Utf8::CountCodePoints(value);
   if (compiled->giveUps.load(std::memory_order_relaxed) >= kGiveUpBudget) {
     return NotChecked(length, "the matcher gave up on this pattern " + std::to_string(kGiveUpBudget) +
                                   " times, it is not matched again");

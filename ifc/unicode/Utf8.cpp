@@ -81,6 +81,16 @@ void Append(std::string& out, char32_t point) {
   }
 }
 
+std::size_t CountCodePoints(std::string_view text) noexcept {
+  std::size_t count = 0;
+  for (const char c : text) {
+    if ((static_cast<unsigned char>(c) & 0xC0u) != 0x80u) {
+      ++count;
+    }
+  }
+  return count;
+}
+
 std::u16string ToUtf16(std::string_view text) {
   std::u16string out;
   out.reserve(text.size());

@@ -32,6 +32,10 @@ CodePoint Decode(std::string_view text, std::size_t at) noexcept;
 // Appends the UTF-8 bytes of `point`. Precondition: point <= U+10FFFF.
 void Append(std::string& out, char32_t point);
 
+// The number of code points of `text`: its bytes that continue no sequence (for well-formed UTF-8,
+// the characters).
+std::size_t CountCodePoints(std::string_view text) noexcept;
+
 // The UTF-16 code units of `text`, decoded as Decode does.
 std::u16string ToUtf16(std::string_view text);
 
