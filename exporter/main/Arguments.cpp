@@ -36,37 +36,33 @@ const char kUsage[] =
 namespace {
 
 // --report-bcf and --bcf-version go with --ids and with each other.
-bool CheckBcfOptions(const Arguments& arguments, std::string& error) {
+Ifc::Status CheckBcfOptions(const Arguments& arguments) {
   if (!arguments.bcfVersion.empty() && arguments.bcfVersion != "2.1" && arguments.bcfVersion != "3.0") {
-    error = "--bcf-version: '" + arguments.bcfVersion + "' is no BCF version; 2.1 or 3.0";
-    return false;
+    return Ifc::Failure("--bcf-version: '" + arguments.bcfVersion + "' is no BCF version; 2.1 or 3.0");
   }
   if (!arguments.bcfVersion.empty() && arguments.bcfReport.empty()) {
-    error = "--bcf-version needs --report-bcf FILE";
-    return false;
+    return Ifc::Failure("--bcf-version needs --report-bcf FILE");
   }
   if (!arguments.bcfReport.empty() && arguments.ids.empty()) {
-    error = "--report-bcf needs --ids";
-    return false;
+    return Ifc::Failure("--report-bcf needs --ids");
   }
-  return true;
+  return {};
 }
 
 }  // namespace
 
-bool ParseArguments(int argc, const char* const* argv, Arguments& arguments, std::string& error) {
+Ifc::Status ParseArguments(int argc, const char* const* argv, Arguments& arguments) {
   std::string* paths[] = {&arguments.input, &arguments.output};
   int pathCount = 0;
   for (int i = 1; i < argc; ++i) {
     const std::string_view argument = argv[i];
     if (argument == "--help" || argument == "-h") {
       arguments.help = true;
-      return true;
+      return {};
     }
     if (argument == "--addon") {
       if (i + 1 >= argc) {
-        error = "--addon needs a path";
-        return false;
+        return Ifc::Failure("--addon needs a path");
       }
       arguments.addOn = argv[++i];
     } else if (argument.rfind("--addon=", 0) == 0) {
@@ -79,18 +75,16 @@ bool ParseArguments(int argc, const char* const* argv, Arguments& arguments, std
       arguments.quiet = true;
     } else if (argument == "--version") {
       arguments.version = true;
-      return true;
+      return {};
     } else if (argument == "--ids") {
       if (i + 1 >= argc) {
-        error = "--ids needs a path";
-        return false;
+        return Ifc::Failure("--ids needs a path");
       }
       arguments.ids.emplace_back(argv[++i]);
     } else if (argument == "--report-bcf" || argument == "--bcf-version") {
       if (i + 1 >= argc) {
-        error =
-            std::string(argument) + (argument == "--report-bcf" ? " needs a path" : " needs a version (2.1 or 3.0)");
-        return false;
+        return Ifc::Failure(std::string(argument) +
+                            (argument == "--report-bcf" ? " needs a path" : " needs a version (2.1 or 3.0)"));
       }
       (argument == "--report-bcf" ? arguments.bcfReport : arguments.bcfVersion) = argv[++i];
     } else if (argument == "--trace") {
@@ -98,29 +92,26 @@ bool ParseArguments(int argc, const char* const* argv, Arguments& arguments, std
     } else if (argument == "--only") {
       const auto guid = i + 1 < argc ? DecodeGlobalId(argv[i + 1]) : std::nullopt;
       if (!guid) {
-        error = i + 1 < argc ? "--only: '" + std::string(argv[i + 1]) + "' is no GlobalId" : "--only needs a GlobalId";
-        return false;
+        return Ifc::Failure(i + 1 < argc ? "--only: '" + std::string(argv[i + 1]) + "' is no GlobalId"
+                                         : "--only needs a GlobalId");
       }
       arguments.only.push_back(*guid);
       ++i;
     } else if (argument.size() > 1 && argument[0] == '-') {
-      error = "unknown option '" + std::string(argument) + "'";
-      return false;
+      return Ifc::Failure("unknown option '" + std::string(argument) + "'");
     } else if (pathCount < 2) {
       *paths[pathCount++] = std::string(argument);
     } else {
-      error = "too many arguments";
-      return false;
+      return Ifc::Failure("too many arguments");
     }
   }
-  if (!CheckBcfOptions(arguments, error)) {
-    return false;
+  if (Ifc::Status bcf = CheckBcfOptions(arguments); !bcf) {
+    return bcf;
   }
   if (pathCount != 2) {
-    error = "INPUT.ifc and OUTPUT.ifc are required";
-    return false;
+    return Ifc::Failure("INPUT.ifc and OUTPUT.ifc are required");
   }
-  return true;
+  return {};
 }
 
 }  // namespace Exporter

@@ -5,14 +5,15 @@
 //
 //   Arguments arguments;
 //   std::string error;
-//   if (!ParseArguments(argc, argv, arguments, error)) return UsageError(error);   // "unknown option '--fast'"
-//   if (arguments.help) PrintUsage();
+//   if (auto parsed = ParseArguments(argc, argv, arguments); !parsed) UsageError(parsed.Error());  // "unknown option
+//   '--fast'" if (arguments.help) PrintUsage();
 #pragma once
 
 #include <string>
 #include <vector>
 
 #include "exporter/model/IfcGuid.h"
+#include "ifc/errors/Expected.h"
 
 namespace Exporter {
 
@@ -36,6 +37,6 @@ struct Arguments {
 extern const char kUsage[];
 
 // Parses argv[1..argc); false with `error` set when the command line is bad usage.
-bool ParseArguments(int argc, const char* const* argv, Arguments& arguments, std::string& error);
+[[nodiscard]] Ifc::Status ParseArguments(int argc, const char* const* argv, Arguments& arguments);
 
 }  // namespace Exporter

@@ -86,21 +86,17 @@ std::vector<Ifc::RunFile> RunInputs(const Exporter::Arguments& arguments) {
   return inputs;
 }
 
-// Reads `input` into `model`, showing progress on `bar`; false with `error` when it is no file the
-// tool can export.
-bool ReadInput(const Exporter::Arguments& arguments, const Ifc::ByteSource& input, Exporter::ProgressBar& bar,
-               Ifc::Model& model, std::string& error) {
+// Reads `input` into `model`, showing progress on `bar`; fails when it is no file the tool can export.
+Ifc::Status ReadInput(const Exporter::Arguments& arguments, const Ifc::ByteSource& input, Exporter::ProgressBar& bar,
+                      Ifc::Model& model) {
   Ifc::ReadOptions options;
   options.strict = arguments.strict;
   options.progress = [&](std::size_t done) { bar.Show("reading", done, input.Size()); };
+  std::string error;
   if (!model.Read(input.Data(), input.Size(), arguments.input, error, options)) {
-    return false;
+    return Ifc::Failure(error);
   }
-  const Ifc::Status room = Exporter::NewInstances::RoomAfter(model);
-  if (!room) {
-    error = room.Error().Message();
-  }
-  return room.HasValue();
+  return Exporter::NewInstances::RoomAfter(model);
 }
 
 // Reads the input, asks the loaded add-on's provider, writes the output.
@@ -113,9 +109,9 @@ int Export(const Exporter::Arguments& arguments, const Exporter::RequirementsChe
   Exporter::ProgressBar bar(!arguments.quiet && input.Size() >= kProgressThreshold &&
                             Exporter::StandardErrorIsTerminal());
   Ifc::Model model;
-  if (!ReadInput(arguments, input, bar, model, error)) {
+  if (const Ifc::Status read = ReadInput(arguments, input, bar, model); !read) {
     bar.Clear();
-    return Fail(ExitCode::ModelUnreadable, error);
+    return Fail(ExitCode::ModelUnreadable, read.Error().Message());
   }
   // The add-on's look-ups are answered from the file; --trace and --only listen to the queries.
   Exporter::ElementLookup lookup(model);
@@ -179,9 +175,8 @@ int Export(const Exporter::Arguments& arguments, const Exporter::RequirementsChe
 
 int Run(int argc, char** argv) {
   Exporter::Arguments arguments;
-  std::string error;
-  if (!Exporter::ParseArguments(argc, argv, arguments, error)) {
-    std::fprintf(stderr, "ifcapi-export: %s\n%s", error.c_str(), Exporter::kUsage);
+  if (const Ifc::Status parsed = Exporter::ParseArguments(argc, argv, arguments); !parsed) {
+    std::fprintf(stderr, "ifcapi-export: %s\n%s", parsed.Error().Message().c_str(), Exporter::kUsage);
     return ToInt(ExitCode::BadUsage);
   }
   if (arguments.help) {

@@ -9,17 +9,18 @@ ReaderModelView::ReaderModelView() = default;
 ReaderModelView::ReaderModelView(const Ifc::Model& model) : model(&model) {}
 ReaderModelView::~ReaderModelView() = default;
 
-bool ReaderModelView::Open(const std::string& path, std::string& error) {
+Ifc::Status ReaderModelView::Open(const std::string& path) {
   owned = std::make_unique<Ifc::Model>();
   Ifc::ReadOptions options;
   options.globalIds = false;       // the checker reads GlobalIds as attributes only
   options.referenceTypes = false;  // nor does it warn of reference types: the pass is saved
+  std::string error;
   if (!owned->Open(path, error, options)) {
     owned.reset();
-    return false;
+    return Ifc::Failure(error);
   }
   model = owned.get();
-  return true;
+  return {};
 }
 
 std::string_view ReaderModelView::SchemaName() const noexcept {

@@ -3,7 +3,7 @@
 //
 //   Ids::ReaderModelView model;
 //   std::string error;
-//   if (!model.Open("model.ifc", error)) Fail(error);  // unreadable, or no well-formed IFC file
+//   if (auto opened = model.Open("model.ifc"); !opened) Fail(opened.Error());  // unreadable, or no IFC file
 //   Ids::Checker checker(model);
 //
 // A caller that has a Model open already (ifcapi-export --ids) wraps it: ReaderModelView view(model).
@@ -14,6 +14,7 @@
 #include <string>
 
 #include "idscheck/check/ModelView.h"
+#include "ifc/errors/Expected.h"
 #include "ifc/step/Model.h"
 
 namespace Ids {
@@ -25,8 +26,8 @@ class ReaderModelView final : public ModelView {
   explicit ReaderModelView(const Ifc::Model& model);
   ~ReaderModelView() override;
 
-  // Opens and reads the file; false with `error` ("FILE:LINE: ...") when it cannot.
-  bool Open(const std::string& path, std::string& error);
+  // Opens and reads the file; fails with "FILE:LINE: ..." when it cannot.
+  [[nodiscard]] Ifc::Status Open(const std::string& path);
 
   std::string_view SchemaName() const noexcept override;
   std::size_t InstanceCount() const noexcept override;

@@ -72,12 +72,12 @@ int RunSession(const SessionOptions& options, std::FILE* out, std::FILE* err) {
     return CommandLine::ToInt(CommandLine::ExitCode::RequirementsUnreadable);
   }
   std::vector<Document> documents = std::move(*read);
-  std::string error;
   ReaderModelView model;
-  if (!model.Open(options.modelFile, error)) {
-    std::fprintf(err, "ifcapi-ids: %s\n", error.c_str());
+  if (const Ifc::Status opened = model.Open(options.modelFile); !opened) {
+    std::fprintf(err, "ifcapi-ids: %s\n", opened.Error().Message().c_str());
     return CommandLine::ToInt(CommandLine::ExitCode::ModelUnreadable);
   }
+  std::string error;
   CheckResult result;
   if (documents.empty()) {  // --templates alone
     result.modelFile = options.modelFile;

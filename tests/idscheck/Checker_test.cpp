@@ -72,7 +72,8 @@ TEST(IdsChecker, PartsOnThreadsGiveTheResultOfOnePart) {
       << documentError.Message();
   Ids::ReaderModelView view;
   std::string error;
-  ASSERT_TRUE(view.Open(path.string(), error)) << error;
+  const Ifc::Status opened = view.Open(path.string());
+  ASSERT_TRUE(opened) << opened.Error().Message();
   fs::remove(path);
   const auto check = [&](std::size_t threads) {
     Ids::Checker checker(view);

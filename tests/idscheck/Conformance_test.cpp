@@ -52,8 +52,8 @@ Verdict Check(const std::string& idsPath, std::string& detail) {
   }
   Ids::ReaderModelView model;
   const std::string modelPath = fs::path(idsPath).replace_extension(".ifc").string();
-  if (!model.Open(modelPath, detail)) {
-    ADD_FAILURE() << "the case's model cannot be read: " << detail;
+  if (const Ifc::Status opened = model.Open(modelPath); !opened) {
+    ADD_FAILURE() << "the case's model cannot be read: " << opened.Error().Message();
     return Verdict::Invalid;
   }
   const Ids::CheckResult result = Ids::Checker(model).Run(modelPath, {document});

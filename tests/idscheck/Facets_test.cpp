@@ -41,8 +41,8 @@ Ids::SpecificationResult Check(const std::string& data, const std::string& appli
   Ids::DocumentError error;
   EXPECT_TRUE(Ids::ReadDocumentFromMemory(ids.data(), ids.size(), "t.ids", document, error)) << error.Message();
   Ids::ReaderModelView view;
-  std::string openError;
-  EXPECT_TRUE(view.Open(model.string(), openError)) << openError;
+  const Ifc::Status opened = view.Open(model.string());
+  EXPECT_TRUE(opened) << (opened ? std::string() : opened.Error().Message());
   Ids::CheckResult result = Ids::Checker(view).Run(model.string(), {document});
   fs::remove(model);
   return result.specifications.empty() ? Ids::SpecificationResult() : result.specifications.front();

@@ -100,10 +100,9 @@ TEST(IdsPatternLimits, AnElementNotCheckedFailsWithTheReason) {
   const std::string path = ::testing::TempDir() + "ids-pattern-limits-not-checked.ifc";
   std::ofstream(path, std::ios::binary) << model;
   Ids::ReaderModelView view;
-  std::string error;
-  const bool opened = view.Open(path, error);
+  const Ifc::Status opened = view.Open(path);
   std::filesystem::remove(path);
-  ASSERT_TRUE(opened) << error;
+  ASSERT_TRUE(opened) << opened.Error().Message();
   Ids::Checker checker(view);
   const Ids::CheckResult result = checker.Run("m.ifc", {document});
   ASSERT_EQ(result.specifications.size(), 2u);

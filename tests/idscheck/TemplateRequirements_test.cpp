@@ -43,7 +43,8 @@ TEST(TemplateRequirements, EachStandardSetNameIsASpecification) {
   std::ofstream(path) << kModel;
   Ids::ReaderModelView view;
   std::string error;
-  ASSERT_TRUE(view.Open(path.string(), error)) << error;
+  const Ifc::Status opened = view.Open(path.string());
+  ASSERT_TRUE(opened) << opened.Error().Message();
   fs::remove(path);
   std::vector<std::string> notes;
   const std::vector<Ids::SpecificationResult> results = Ids::CheckTemplates(view, notes);

@@ -13,10 +13,8 @@ namespace {
 // Parses `words` as the words after the program name; the error, or "" when they parse.
 std::string Parse(std::vector<const char*> words, Arguments& arguments) {
   words.insert(words.begin(), "ifcapi-export");
-  std::string error;
-  const bool parsed = ParseArguments(static_cast<int>(words.size()), words.data(), arguments, error);
-  EXPECT_EQ(parsed, error.empty());
-  return error;
+  const Ifc::Status parsed = ParseArguments(static_cast<int>(words.size()), words.data(), arguments);
+  return parsed ? std::string() : parsed.Error().Message();
 }
 
 TEST(Arguments, OptionsAndPathsInAnyOrderRepeatedOnesCollected) {
