@@ -11,6 +11,7 @@ namespace {
 
 using namespace IFCAPI::Impl;
 
+#if IFCAPI_TEST_CRASH == 3
 volatile int deepest = 1 << 30;  // never reached: the recursion is not seen to be endless
 
 int Deeper(int depth) {
@@ -18,6 +19,7 @@ int Deeper(int depth) {
   frame[0] = static_cast<char>(depth);
   return depth >= deepest ? 0 : Deeper(depth + 1) + frame[0];
 }
+#endif
 
 void Crash() {
 #if IFCAPI_TEST_CRASH == 1
