@@ -57,6 +57,10 @@ thread_local bool takingTally KT_FAST_TLS = false;
 
 // Releases the thread's tally when the thread ends. Touched only when the tally is taken, so that the
 // fast path reads a plain pointer, without the guard of a thread-local object with a destructor.
+// Not on Windows: a thread-local destructor in a DLL runs from the runtime's thread-exit list, which
+// under MinGW's runtime hung a process's exit now and then; there every thread keeps its tally.
+#if !defined(_WIN32)
+#define KT_RELEASES_TALLIES 1
 struct TallyRelease {
   Tally* tally = nullptr;
   ~TallyRelease() {
@@ -68,6 +72,7 @@ struct TallyRelease {
   }
 };
 thread_local TallyRelease tallyRelease;
+#endif
 
 // Failure injection. `failureArmed` is the one thing the fast path reads; the rest is read only while
 // it is set.
@@ -123,9 +128,11 @@ Tally& TakeTally() noexcept {
   // own list of thread-exit calls, as MinGW's does), that allocation finds the tally. It is counted but
   // never failed on purpose: the runtime would drop the release without a word.
   ownTally = taken;
+#if defined(KT_RELEASES_TALLIES)
   takingTally = true;
   tallyRelease.tally = taken;
   takingTally = false;
+#endif
   return *taken;
 }
 
