@@ -104,8 +104,4 @@ bool StandardErrorIsTerminal() noexcept {
 
 #endif
 
-void RemoveFile(const std::string& path) noexcept {
-  std::remove(path.c_str());
-}
-
 }  // namespace Exporter

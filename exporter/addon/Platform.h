@@ -1,5 +1,5 @@
 // What ifcapi-export needs from the operating system, behind one small interface: a loaded shared
-// library, the removal of a file, the tool's own folder and whether standard error is a terminal.
+// library, the tool's own folder and whether standard error is a terminal.
 // Platform.cpp is the only file with POSIX or Windows calls (the input is mapped by Ifc::ByteSource).
 //
 //   SharedLibrary library;
@@ -31,9 +31,6 @@ class SharedLibrary {
  private:
   void* handle = nullptr;
 };
-
-// Removes `path` if it exists, quietly.
-void RemoveFile(const std::string& path) noexcept;
 
 // The folder of the running executable, with a trailing separator; empty when unknown.
 std::string ExecutableDirectory();

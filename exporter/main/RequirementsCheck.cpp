@@ -40,8 +40,8 @@ Ifc::Expected<bool> RequirementsCheck::Check(const std::string& path, std::FILE*
     if (!bcfVersion.empty() && !Ids::ParseBcfVersion(bcfVersion, options.version)) {
       return Ifc::Failure("--bcf-version: '" + bcfVersion + "' is no BCF version");
     }
-    if (!Ids::WriteBcfReport(result, options, bcfPath, error)) {
-      return Ifc::Failure(error);
+    if (Ifc::Status written = Ids::WriteBcfReport(result, options, bcfPath); !written) {
+      return written.Error();
     }
   }
   return result.Passes();

@@ -16,17 +16,13 @@ namespace {
 
 // The one place that puts the archive's bytes into a file: a temporary beside `path`, renamed into
 // place when complete.
-bool WriteBcfFile(const std::string& path, const std::string& archive, std::string& error) {
+Ifc::Status WriteBcfFile(const std::string& path, const std::string& archive) {
   Ifc::SafeOutputFile file;
-  Ifc::Status written = file.Open(path);
-  if (written) {
-    file.Write(archive);
-    written = file.Commit();
+  if (Ifc::Status opened = file.Open(path); !opened) {
+    return opened;
   }
-  if (!written) {
-    error = written.Error().Message();
-  }
-  return written.HasValue();
+  file.Write(archive);
+  return file.Commit();
 }
 
 #ifdef IFCAPI_HAVE_LIBZIP
@@ -150,17 +146,17 @@ bool ZipBcfEntries(const std::vector<BcfEntry>&, const std::string&, std::string
 
 #endif
 
-bool WriteBcfReport(const CheckResult& result, const BcfOptions& options, const std::string& path, std::string& error) {
+Ifc::Status WriteBcfReport(const CheckResult& result, const BcfOptions& options, const std::string& path) {
   BcfOptions dated = options;
   if (dated.creationDate.empty()) {
     dated.creationDate = BcfCreationDate(result, std::time(nullptr));
   }
   std::string archive;
+  std::string error;
   if (!ZipBcfEntries(BcfEntries(result, dated), dated.creationDate, archive, error)) {
-    error = path + ": " + error;
-    return false;
+    return Ifc::Failure(path + ": " + error);
   }
-  return WriteBcfFile(path, archive, error);
+  return WriteBcfFile(path, archive);
 }
 
 }  // namespace Ids

@@ -5,7 +5,7 @@
 //   Ids::BcfOptions options;                      // BCF 2.1
 //   options.creationDate = Ids::BcfCreationDate(result, std::time(nullptr));
 //   std::string error;
-//   if (!Ids::WriteBcfReport(result, options, "findings.bcf", error)) Fail(error);
+//   if (auto written = Ids::WriteBcfReport(result, options, "findings.bcf"); !written) Fail(written.Error());
 //
 // The archive is zipped by libzip; a build without it (the Windows cross build) writes no BCF, and
 // the commands refuse --report-bcf there (BcfWritingAvailable).
@@ -16,6 +16,7 @@
 
 #include "idscheck/check/CheckResult.h"
 #include "idscheck/reports/BcfTopics.h"
+#include "ifc/errors/Expected.h"
 
 namespace Ids {
 
@@ -31,10 +32,9 @@ bool BcfWritingAvailable() noexcept;
 [[nodiscard]] bool ZipBcfEntries(const std::vector<BcfEntry>& entries, const std::string& date, std::string& archive,
                                  std::string& error);
 
-// Writes the BCF archive of `result` to `path` (through the report file: no half archive is left);
-// false with `error` naming the file and the reason when it cannot. An empty options.creationDate
-// is taken from BcfCreationDate with the current time.
-[[nodiscard]] bool WriteBcfReport(const CheckResult& result, const BcfOptions& options, const std::string& path,
-                                  std::string& error);
+// Writes the BCF archive of `result` to `path` (through Ifc::SafeOutputFile: no half archive is
+// left); fails naming the file and the reason. An empty options.creationDate is taken from
+// BcfCreationDate with the current time.
+[[nodiscard]] Ifc::Status WriteBcfReport(const CheckResult& result, const BcfOptions& options, const std::string& path);
 
 }  // namespace Ids

@@ -54,7 +54,12 @@ Ifc::Status WriteReports(const CheckResult& result, const SessionOptions& option
     }
   }
   if (!options.htmlReport.empty()) {
-    return WriteHtmlReport(result, options.htmlReport);
+    if (Ifc::Status written = WriteHtmlReport(result, options.htmlReport); !written) {
+      return written;
+    }
+  }
+  if (!options.bcfReport.empty()) {
+    return WriteBcfReport(result, BcfOptions{options.bcfVersion, {}}, options.bcfReport);
   }
   return Ifc::Status();
 }
@@ -77,7 +82,6 @@ int RunSession(const SessionOptions& options, std::FILE* out, std::FILE* err) {
     std::fprintf(err, "ifcapi-ids: %s\n", opened.Error().Message().c_str());
     return CommandLine::ToInt(CommandLine::ExitCode::ModelUnreadable);
   }
-  std::string error;
   CheckResult result;
   if (documents.empty()) {  // --templates alone
     result.modelFile = options.modelFile;
@@ -97,11 +101,6 @@ int RunSession(const SessionOptions& options, std::FILE* out, std::FILE* err) {
   PrintConsoleReport(result, out);
   if (const Ifc::Status written = WriteReports(result, options); !written) {
     std::fprintf(err, "ifcapi-ids: %s\n", written.Error().Message().c_str());
-    return CommandLine::ToInt(CommandLine::ExitCode::OutputNotWritten);
-  }
-  if (!options.bcfReport.empty() &&
-      !WriteBcfReport(result, BcfOptions{options.bcfVersion, {}}, options.bcfReport, error)) {
-    std::fprintf(err, "ifcapi-ids: %s\n", error.c_str());
     return CommandLine::ToInt(CommandLine::ExitCode::OutputNotWritten);
   }
   return CommandLine::ToInt(result.Passes() ? CommandLine::ExitCode::Done : CommandLine::ExitCode::RequirementsNotMet);

@@ -71,7 +71,6 @@ TEST(IdsChecker, PartsOnThreadsGiveTheResultOfOnePart) {
       Ids::ReadDocumentFromMemory(Requirements, std::string(Requirements).size(), "t.ids", document, documentError))
       << documentError.Message();
   Ids::ReaderModelView view;
-  std::string error;
   const Ifc::Status opened = view.Open(path.string());
   ASSERT_TRUE(opened) << opened.Error().Message();
   fs::remove(path);

@@ -42,7 +42,6 @@ TEST(TemplateRequirements, EachStandardSetNameIsASpecification) {
   const fs::path path = fs::temp_directory_path() / "ids-template-requirements.ifc";
   std::ofstream(path) << kModel;
   Ids::ReaderModelView view;
-  std::string error;
   const Ifc::Status opened = view.Open(path.string());
   ASSERT_TRUE(opened) << opened.Error().Message();
   fs::remove(path);

@@ -366,16 +366,17 @@ class BcfFiles : public ::testing::Test {
 TEST_F(BcfFiles, WrittenWholeOverAnOldFileOrNotAtAll) {
   const std::filesystem::path path = folder / "findings.bcf";
   std::ofstream(path) << "an older file";
-  std::string error;
-  ASSERT_TRUE(Ids::WriteBcfReport(Sample(), {BcfVersion::V3_0, {}}, path.string(), error)) << error;
+  const Ifc::Status written = Ids::WriteBcfReport(Sample(), {BcfVersion::V3_0, {}}, path.string());
+  ASSERT_TRUE(written) << written.Error().Message();
   std::ifstream in(path, std::ios::binary);
   std::stringstream bytes;
   bytes << in.rdbuf();
   const Archive archive = Unzip(bytes.str());
   EXPECT_EQ(Select(archive.at("bcf.version"), "/Version/@VersionId"), std::vector<std::string>{"3.0"});
   EXPECT_EQ(Markups(archive).size(), 2u);
-  EXPECT_FALSE(Ids::WriteBcfReport(Sample(), {}, (folder / "missing" / "findings.bcf").string(), error));
-  EXPECT_NE(error.find("findings.bcf"), std::string::npos) << error;
+  const Ifc::Status missing = Ids::WriteBcfReport(Sample(), {}, (folder / "missing" / "findings.bcf").string());
+  ASSERT_FALSE(missing);
+  EXPECT_NE(missing.Error().Message().find("findings.bcf"), std::string::npos) << missing.Error().Message();
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder), std::filesystem::directory_iterator()), 1);
 }
 

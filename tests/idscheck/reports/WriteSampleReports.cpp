@@ -3,6 +3,7 @@
 // (the console report goes to standard output; the BCF reports where the build writes BCF).
 #include <cstdio>
 #include <string>
+#include <vector>
 
 #include "idscheck/reports/BcfReport.h"
 #include "idscheck/reports/ConsoleReport.h"
@@ -16,17 +17,16 @@ int main(int argc, char** argv) {
     return 2;
   }
   const Ids::CheckResult result = IdsTest::SampleResult();
-  for (const Ifc::Status& written : {Ids::WriteJsonReport(result, argv[1]), Ids::WriteHtmlReport(result, argv[2])}) {
-    if (!written) {
-      std::fprintf(stderr, "ids_sample_reports: %s\n", written.Error().Message().c_str());
+  std::vector<Ifc::Status> written{Ids::WriteJsonReport(result, argv[1]), Ids::WriteHtmlReport(result, argv[2])};
+  if (argc == 5) {
+    written.push_back(Ids::WriteBcfReport(result, {Ids::BcfVersion::V2_1, {}}, argv[3]));
+    written.push_back(Ids::WriteBcfReport(result, {Ids::BcfVersion::V3_0, {}}, argv[4]));
+  }
+  for (const Ifc::Status& status : written) {
+    if (!status) {
+      std::fprintf(stderr, "ids_sample_reports: %s\n", status.Error().Message().c_str());
       return 1;
     }
-  }
-  std::string error;
-  if (argc == 5 && (!Ids::WriteBcfReport(result, {Ids::BcfVersion::V2_1, {}}, argv[3], error) ||
-                    !Ids::WriteBcfReport(result, {Ids::BcfVersion::V3_0, {}}, argv[4], error))) {
-    std::fprintf(stderr, "ids_sample_reports: %s\n", error.c_str());
-    return 1;
   }
   Ids::PrintConsoleReport(result, stdout);
   return 0;
