@@ -224,13 +224,15 @@ void PipeProperties(std::vector<PropertyValue>& values) {
   Single(values, "Pset_PipeSegmentTypeCommon", "Reference", Typed("IfcIdentifier", AnyValue::FromString("Cu 22x1")));
 }
 
-// The classification system of the add-on's references.
-Classification ExampleClassification() {
-  return Classification::Create(Token, "Example Building Classification", KT::UniString("Example Standards Board"),
-                                KT::UniString("2024"), KT::UniString("2024-01-01"),
-                                KT::UniString("Classification of building elements by function"),
-                                KT::UniString("https://classification.example/ebc"))
-      .Unwrap();  // Classification::Create cannot fail
+// The classification system of the add-on's references, made once.
+const Classification& ExampleClassification() {
+  static const Classification system =
+      Classification::Create(Token, "Example Building Classification", KT::UniString("Example Standards Board"),
+                             KT::UniString("2024"), KT::UniString("2024-01-01"),
+                             KT::UniString("Classification of building elements by function"),
+                             KT::UniString("https://classification.example/ebc"))
+          .Unwrap();  // Classification::Create cannot fail
+  return system;
 }
 
 void AddReference(std::vector<ClassificationReference>& values, const char* code, const char* title) {
@@ -238,6 +240,33 @@ void AddReference(std::vector<ClassificationReference>& values, const char* code
               Token, KT::UniString(std::string("https://classification.example/ebc/") + code), KT::UniString(code),
               KT::UniString(title), ExampleClassification(), "Example Building Classification"),
           values, code);
+}
+
+std::vector<ClassificationReference> References(const char* code, const char* title) {
+  std::vector<ClassificationReference> values;
+  AddReference(values, code, title);
+  return values;
+}
+
+// The values every element of an entity gets are made for the first of them and copied for the
+// others: the exporter asks about every element, and making them anew each time would cost more than
+// the rest of the add-on's answer.
+template <void (*Make)(std::vector<PropertyValue>&)>
+const std::vector<PropertyValue>& Once() {
+  static const std::vector<PropertyValue> made = [] {
+    std::vector<PropertyValue> values;
+    Make(values);
+    return values;
+  }();
+  return made;
+}
+
+template <class T>
+void Append(std::vector<T>& values, const std::vector<T>& shared) {
+  values.reserve(values.size() + shared.size());
+  for (const T& value : shared) {
+    values.push_back(value);
+  }
 }
 
 }  // namespace
@@ -267,9 +296,9 @@ void ExampleProvider::GetProperties(const ObjectID& objectId, std::vector<Proper
   if (element->entity == "IfcWall") {
     WallCommonProperties(*element, values);
   } else if (element->entity == "IfcSpaceHeater") {
-    RadiatorProperties(values);
+    Append(values, Once<RadiatorProperties>());
   } else if (element->entity == "IfcPipeSegment") {
-    PipeProperties(values);
+    Append(values, Once<PipeProperties>());
   }
 }
 
@@ -317,9 +346,11 @@ void ExampleProvider::GetClassificationReferences(const ObjectID& objectId,
   const API::ElementInfo* element = LookUp(objectId);
   const std::string_view entity = element != nullptr ? std::string_view(element->entity) : std::string_view();
   if (entity == "IfcSpaceHeater") {
-    AddReference(values, "63.20", "Heat emitters");
+    static const std::vector<ClassificationReference> heatEmitters = References("63.20", "Heat emitters");
+    Append(values, heatEmitters);
   } else if (entity == "IfcPipeSegment") {
-    AddReference(values, "62.10", "Pipework");
+    static const std::vector<ClassificationReference> pipework = References("62.10", "Pipework");
+    Append(values, pipework);
   } else if (entity == "IfcSpace") {
     // Every space by where it is: the rooms of the cellar hold the building's services.
     const bool cellar = element->container && element->container->name == "Cellar";
