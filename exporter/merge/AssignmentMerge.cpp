@@ -61,8 +61,7 @@ InstanceNumber AssignmentMerge::Member(const ObjectID& group, const ObjectID& id
   const InstanceIndex found = context.Model().FindByGlobalId(guid);
   const std::string where = "group '" + GuidText(GuidOf(group)) + "': ";
   if (found.Valid()) {
-    const Ifc::EntityId allowed =
-        services ? context.schema.ifcSpatialElement : context.schema.ifcObjectDefinition;
+    const Ifc::EntityId allowed = services ? context.schema.ifcSpatialElement : context.schema.ifcObjectDefinition;
     if (context.schema.IsSubtypeOf(context.Model().Entity(found), allowed)) {
       return context.Model().Number(found);
     }

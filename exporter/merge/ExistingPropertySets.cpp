@@ -7,6 +7,14 @@
 
 namespace Exporter {
 
+namespace {
+
+// How many sets' names are kept: an element's sets are asked about in a row, once for each set
+// contributed to it.
+constexpr std::size_t kRememberedNames = 16;
+
+}  // namespace
+
 ExistingPropertySets::ExistingPropertySets(const MergeContext& context)
     : context(context),
       related(context.schema.FindAttribute(context.schema.ifcRelDefinesByProperties, "RelatedObjects")),
@@ -54,13 +62,29 @@ std::optional<ExistingPropertySets::Set> ExistingPropertySets::Find(InstanceNumb
   }
   auto it = std::lower_bound(sets.begin(), sets.end(), element,
                              [](const Set& a, InstanceNumber number) { return a.element < number; });
-  InstanceAttributes attributes(context.Model());
   for (; it != sets.end() && it->element == element; ++it) {
-    if (attributes.Read(it->set) && DecodeStepString(attributes[setName]) == name) {
+    if (const std::optional<std::u16string>& own = NameOf(it->set); own && *own == name) {
       return *it;
     }
   }
   return std::nullopt;
+}
+
+const std::optional<std::u16string>& ExistingPropertySets::NameOf(InstanceIndex set) {
+  for (const auto& [known, name] : lastNames) {
+    if (known == set) {
+      return name;
+    }
+  }
+  if (lastNames.size() >= kRememberedNames) {
+    lastNames.clear();
+  }
+  InstanceAttributes attributes(context.Model());
+  std::optional<std::u16string> name;
+  if (attributes.Read(set)) {
+    name = DecodeStepString(attributes[setName]);
+  }
+  return lastNames.emplace_back(set, std::move(name)).second;
 }
 
 std::vector<InstanceIndex> ExistingPropertySets::RelationsOf(InstanceIndex set) {

@@ -11,6 +11,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "exporter/merge/InstanceAttributes.h"
@@ -46,6 +47,9 @@ class ExistingPropertySets {
 
  private:
   void Index();
+  // The set's name as the file gives it; none when it has no readable one. The names of the sets
+  // asked about last are kept.
+  const std::optional<std::u16string>& NameOf(InstanceIndex set);
   void IndexRelation(InstanceIndex relation);
 
   const MergeContext& context;
@@ -56,6 +60,7 @@ class ExistingPropertySets {
   Ifc::AttributeSlot setProperties;
   bool indexed = false;
   std::vector<Set> sets;  // by element
+  std::vector<std::pair<InstanceIndex, std::optional<std::u16string>>> lastNames;
 };
 
 }  // namespace Exporter

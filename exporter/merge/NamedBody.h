@@ -33,7 +33,7 @@ struct NamedBody {
 
 // `values` placed into `entity`'s attribute list in `schema`; `fallbacks` fill only required
 // attributes that `values` leave open (an owner history where the schema demands one).
-NamedBody BuildNamedBody(const Ifc::Schema& schema, std::string_view entity,
-                         const std::vector<NamedValue>& values, const std::vector<NamedValue>& fallbacks = {});
+NamedBody BuildNamedBody(const Ifc::Schema& schema, std::string_view entity, const std::vector<NamedValue>& values,
+                         const std::vector<NamedValue>& fallbacks = {});
 
 }  // namespace Exporter

@@ -6,6 +6,7 @@
 #include "exporter/merge/AdaptedProperties.h"
 #include "exporter/merge/InstanceAttributes.h"
 #include "exporter/merge/NamedBody.h"
+#include "exporter/merge/PropertyKey.h"
 #include "exporter/merge/UnreferencedInstances.h"
 #include "exporter/merge/ValueRules.h"
 #include "exporter/writer/InstanceText.h"
@@ -18,6 +19,9 @@ namespace {
 
 // What a schema cannot hold is said once, for the first element given it.
 constexpr char kOnceNote[] = " (said once for every element given it)";
+
+// How many distinct properties the merge remembers as written; those beyond are adapted every time.
+constexpr std::size_t kMaxRememberedProperties = 1 << 16;
 
 }  // namespace
 
@@ -77,10 +81,25 @@ void PropertySetMerge::WarnOnce(InstanceIndex index, const IPL::PropertySet& set
 
 InstanceNumber PropertySetMerge::WriteProperty(InstanceIndex index, const IPL::PropertySet& set,
                                                const IPL::Property& property) {
+  std::string key = PropertyKey(property);
+  if (!key.empty()) {
+    if (const auto known = written.find(key); known != written.end()) {
+      for (const std::string& warning : known->second.warnings) {
+        WarnOnce(index, set, property, warning);
+      }
+      return known->second.number;
+    }
+  }
   // Checked first, so that nothing of a property that cannot be written is written.
   const AdaptedInstance checked = AdaptProperty(context.schema, property);
   for (const std::string& warning : checked.warnings) {
     WarnOnce(index, set, property, warning);
+  }
+  if (!key.empty() && written.size() < kMaxRememberedProperties) {
+    const InstanceNumber number =
+        checked.Ok() ? context.added.AddOnce(properties, checked.body).number : InstanceNumber();
+    written.emplace(std::move(key), WrittenProperty{checked.warnings, number});
+    return number;
   }
   if (!checked.Ok()) {
     return InstanceNumber();

@@ -20,6 +20,7 @@
 #include <map>
 #include <optional>
 #include <string>
+#include <unordered_map>
 #include <utility>
 #include <vector>
 
@@ -46,6 +47,12 @@ class PropertySetMerge {
   void Finish();
 
  private:
+  // A property the merge has adapted: what was said about it and the instance it was written as
+  // (invalid when it could not be written).
+  struct WrittenProperty {
+    std::vector<std::string> warnings;
+    InstanceNumber number;
+  };
   struct Leave {
     InstanceIndex relation;
     InstanceNumber element;
@@ -75,6 +82,7 @@ class PropertySetMerge {
   Ifc::AttributeSlot relating;
   Ifc::AttributeSlot setProperties;
   NewInstances::Pool properties;
+  std::unordered_map<std::string, WrittenProperty> written;  // by PropertyKey
   NewInstances::Pool enumerations;
   NewInstances::Pool sets;
   RelationList relations;

@@ -14,6 +14,9 @@ namespace {
 
 constexpr char kOnceNote[] = " (said once for every element of this entity given it)";
 
+// How many distinct contributions the check remembers the outcome of; those beyond are checked anew.
+constexpr std::size_t kMaxRememberedSets = 1 << 14;
+
 void AddValue(Ifc::GivenProperty& given, const IPL::Value& value) {
   const std::string_view type = IPL::GetIFCTypeName(value.GetIFCType());
   if (type.empty() || value.GetValueType() == IPL::AnyValue::NoValueType) {
@@ -53,7 +56,43 @@ Ifc::GivenProperty Given(const IPL::Property& property) {
   return given;
 }
 
+// Length first, so that no two different sequences of texts give the same key.
+void AppendText(std::string& key, std::string_view text) {
+  key += std::to_string(text.size());
+  key.push_back(':');
+  key.append(text);
+}
+
+std::string KeyOf(Ifc::EntityId entity, std::string_view setName, const std::vector<Ifc::GivenProperty>& given) {
+  std::string key = std::to_string(entity.Index());
+  AppendText(key, setName);
+  for (const Ifc::GivenProperty& property : given) {
+    AppendText(key, property.name);
+    key += std::to_string(static_cast<int>(property.kind));
+    for (const auto* texts : {&property.valueTypes, &property.labels}) {
+      key += std::to_string(texts->size());
+      for (const std::string& text : *texts) {
+        AppendText(key, text);
+      }
+    }
+  }
+  return key;
+}
+
 }  // namespace
+
+const std::vector<Ifc::TemplateMismatch>& StandardSetCheck::MismatchesOf(Ifc::EntityId entity, std::string_view setName,
+                                                                         const std::vector<Ifc::GivenProperty>& given) {
+  std::string key = KeyOf(entity, setName, given);
+  if (const auto known = checked.find(key); known != checked.end()) {
+    return known->second;
+  }
+  if (checked.size() >= kMaxRememberedSets) {
+    last = check.Check(entity, setName, given);
+    return last;
+  }
+  return checked.emplace(std::move(key), check.Check(entity, setName, given)).first->second;
+}
 
 std::vector<Ifc::GivenProperty> GivenProperties(const IPL::PropertySet& set) {
   std::vector<Ifc::GivenProperty> given;
@@ -79,7 +118,7 @@ void StandardSetCheck::Check(InstanceIndex index, const IPL::PropertySet& set) {
     return;
   }
   const Ifc::EntityId entity = context.Model().Entity(index);
-  for (const Ifc::TemplateMismatch& mismatch : check.Check(entity, setName, GivenProperties(set))) {
+  for (const Ifc::TemplateMismatch& mismatch : MismatchesOf(entity, setName, GivenProperties(set))) {
     ++context.summary.templateMismatches;
     const std::string text = mismatch.Text(schemaName, "the add-on gave");
     context.WarnOnce("template:" + std::string(context.schema.Name(entity)) + ":" + text,

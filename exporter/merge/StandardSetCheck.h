@@ -10,6 +10,9 @@
 //   // "#58 (IfcWall): Pset_WallCommon.FireRating: the IFC4 template says IfcLabel, the add-on gave IfcInteger"
 #pragma once
 
+#include <string>
+#include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include "IPL/PropertySet.h"
@@ -30,8 +33,15 @@ class StandardSetCheck {
   void Check(InstanceIndex index, const IPL::PropertySet& set);
 
  private:
+  // The check's outcome for a set of this content given to an instance of `entity`: elements of one
+  // entity are mostly given the same sets, checked once.
+  const std::vector<Ifc::TemplateMismatch>& MismatchesOf(Ifc::EntityId entity, std::string_view setName,
+                                                         const std::vector<Ifc::GivenProperty>& given);
+
   MergeContext& context;
   Ifc::TemplateCheck check;
+  std::unordered_map<std::string, std::vector<Ifc::TemplateMismatch>> checked;  // by content
+  std::vector<Ifc::TemplateMismatch> last;  // the outcome of an unremembered content
 };
 
 }  // namespace Exporter
