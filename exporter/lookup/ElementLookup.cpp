@@ -7,6 +7,9 @@
 #include "APICore/StandInElementLookup.h"
 #include "exporter/lookup/StepValueText.h"
 #include "exporter/model/IfcGuid.h"
+#include "ifc/step/Lexer.h"
+#include "ifc/step/ValueParser.h"
+#include "ifc/text/StepText.h"
 
 namespace Exporter {
 
@@ -65,6 +68,13 @@ const ElementLookup::Entities& ElementLookup::Known() const {
   return *entities;
 }
 
+const AttributeSlots& ElementLookup::Slots() const {
+  if (!slots) {
+    slots.emplace(model.GetSchema());
+  }
+  return *slots;
+}
+
 ElementLookup::~ElementLookup() = default;
 
 ElementLookup::Result ElementLookup::LookUp(const API_Guid& token, const KT::Guid& guid) {
@@ -85,18 +95,17 @@ ElementLookup::Result ElementLookup::LookUp(const API_Guid& token, const KT::Gui
 
 API::ElementInfo ElementLookup::Describe(InstanceIndex index) const {
   const Relations relations = RelationsOf(index);
-  const std::vector<Value> values = model.Attributes(index);  // parsed once for every attribute asked
+  const Ifc::EntityId entity = model.Entity(index);
+  std::vector<Value> values = Attributes(index);  // parsed once for every attribute asked
   API::ElementInfo info;
-  info.globalId = Text(index, values, "GlobalId").value_or(std::string());
-  info.entity = model.GetSchema().Name(model.Entity(index));
-  for (Ifc::EntityId entity = model.Entity(index); entity.Valid(); entity = model.GetSchema().Supertype(entity)) {
-    info.entityAndSupertypes.emplace_back(model.GetSchema().Name(entity));
-  }
-  info.predefinedType = Text(index, values, "PredefinedType").value_or(std::string());
-  info.name = Text(index, values, "Name");
-  info.description = Text(index, values, "Description");
-  info.objectType = Text(index, values, "ObjectType");
-  info.tag = Text(index, values, "Tag");
+  info.globalId = Take(entity, values, Field::GlobalId).value_or(std::string());
+  info.entity = model.GetSchema().Name(entity);
+  info.entityAndSupertypes = EntityAndSupertypes(entity);
+  info.predefinedType = Take(entity, values, Field::PredefinedType).value_or(std::string());
+  info.name = Take(entity, values, Field::Name);
+  info.description = Take(entity, values, Field::Description);
+  info.objectType = Take(entity, values, Field::ObjectType);
+  info.tag = Take(entity, values, Field::Tag);
   info.type = Reference(relations.type);
   info.container = Reference(Container(index, relations));
   AddStoreyAndBuilding(index, relations, info);
@@ -109,6 +118,19 @@ API::ElementInfo ElementLookup::Describe(InstanceIndex index) const {
     info.properties.insert(info.properties.end(), fromType.begin(), fromType.end());
   }
   return info;
+}
+
+// The names of an entity and its supertypes, from the entity up: the same for every element of it.
+const std::vector<std::string>& ElementLookup::EntityAndSupertypes(Ifc::EntityId entity) const {
+  const auto known = namesOf.find(entity.Index());
+  if (known != namesOf.end()) {
+    return known->second;
+  }
+  std::vector<std::string> names;
+  for (Ifc::EntityId at = entity; at.Valid(); at = model.GetSchema().Supertype(at)) {
+    names.emplace_back(model.GetSchema().Name(at));
+  }
+  return namesOf.emplace(entity.Index(), std::move(names)).first->second;
 }
 
 // A type object is shared by many elements: its sets are read for the first of them only.
@@ -144,21 +166,58 @@ ElementLookup::Relations ElementLookup::RelationsOf(InstanceIndex object) const 
   return relations;
 }
 
-std::optional<std::string> ElementLookup::Text(InstanceIndex index, std::string_view attribute) const {
-  const std::optional<Value> value = model.Attribute(index, attribute);
-  return value ? ValueText(*value) : std::nullopt;
+std::optional<std::string> ElementLookup::Text(InstanceIndex index, Field field) const {
+  std::vector<Value> values = Attributes(index);
+  return Take(model.Entity(index), values, field);
 }
 
-const Value* ElementLookup::At(InstanceIndex index, const std::vector<Value>& values,
-                               std::string_view attribute) const {
-  const Ifc::AttributeSlot slot = model.GetSchema().FindAttribute(model.Entity(index), attribute);
+std::vector<Value> ElementLookup::Attributes(InstanceIndex index) const {
+  const std::string_view arguments = model.Arguments(index);
+  if (arguments.size() <= kMaxServedText) {
+    return model.Attributes(index);
+  }
+  // A long one among them: each is parsed on its own, and those too long are left unset.
+  std::vector<std::string_view> texts;
+  std::vector<Value> values;
+  if (!SplitStepList(arguments, texts)) {
+    return values;
+  }
+  values.resize(texts.size());
+  for (std::size_t slot = 0; slot < texts.size(); ++slot) {
+    if (texts[slot].size() > kMaxServedText) {
+      NoteLeftOut(index, slot, texts[slot].size());
+      continue;
+    }
+    Ifc::Lexer lexer(texts[slot]);
+    std::string error;
+    if (!Ifc::ParseValue(lexer, lexer.Next(), values[slot], error)) {
+      values[slot] = Value();
+    }
+  }
+  return values;
+}
+
+void ElementLookup::NoteLeftOut(InstanceIndex index, std::size_t slot, std::size_t length) const {
+  if (leftOut.count++ > 0) {
+    return;
+  }
+  const auto& schema = model.GetSchema();
+  const Ifc::EntityId entity = model.Entity(index);
+  const Ifc::AttributeSlot attribute{static_cast<std::int16_t>(slot)};
+  const std::string name = slot < schema.AttributeCount(entity) ? std::string(schema.Attribute(entity, attribute).name)
+                                                                : "attribute " + std::to_string(slot + 1);
+  leftOut.first = "#" + std::to_string(model.Number(index).Value()) + " (" + std::string(schema.Name(entity)) +
+                  "): its " + name + " of " + std::to_string(length) + " bytes";
+}
+
+Value* ElementLookup::At(Ifc::EntityId entity, std::vector<Value>& values, Field field) const {
+  const Ifc::AttributeSlot slot = Slots().Of(entity, field);
   return slot.Valid() && slot.Index() < values.size() ? &values[slot.Index()] : nullptr;
 }
 
-std::optional<std::string> ElementLookup::Text(InstanceIndex index, const std::vector<Value>& values,
-                                               std::string_view attribute) const {
-  const Value* value = At(index, values, attribute);
-  return value != nullptr ? ValueText(*value) : std::nullopt;
+std::optional<std::string> ElementLookup::Take(Ifc::EntityId entity, std::vector<Value>& values, Field field) const {
+  Value* value = At(entity, values, field);
+  return value != nullptr ? TakeValueText(*value) : std::nullopt;
 }
 
 // Types and containers are each referred to by many elements: each is read once.
@@ -171,8 +230,8 @@ std::optional<API::ElementReference> ElementLookup::Reference(InstanceNumber num
   std::optional<API::ElementReference> reference;
   if (index.Valid()) {
     reference = API::ElementReference{std::string(model.GetSchema().Name(model.Entity(index))),
-                                      Text(index, "Name").value_or(std::string()),
-                                      Text(index, "GlobalId").value_or(std::string())};
+                                      Text(index, Field::Name).value_or(std::string()),
+                                      Text(index, Field::GlobalId).value_or(std::string())};
   }
   return referenceOf.emplace(number.Value(), std::move(reference)).first->second;
 }
@@ -226,10 +285,11 @@ void ElementLookup::AddProperties(InstanceNumber definition, bool fromType,
   if (!set.Valid() || !schema.IsSubtypeOf(model.Entity(set), Known().propertySet)) {
     return;
   }
-  const std::vector<Value> values = model.Attributes(set);
-  const std::string setName = Text(set, values, "Name").value_or(std::string());
+  std::vector<Value> values = Attributes(set);
+  const Ifc::EntityId entity = model.Entity(set);
+  const std::string setName = Take(entity, values, Field::Name).value_or(std::string());
   std::vector<InstanceNumber> properties;
-  if (const Value* hasProperties = At(set, values, "HasProperties")) {
+  if (const Value* hasProperties = At(entity, values, Field::HasProperties)) {
     ReferencesIn(*hasProperties, properties);
   }
   for (const InstanceNumber property : properties) {
@@ -243,27 +303,28 @@ void ElementLookup::AddProperty(const std::string& set, InstanceNumber number, b
   if (!index.Valid()) {
     return;
   }
-  const std::vector<Value> values = model.Attributes(index);
-  const auto at = [&](std::string_view attribute) { return At(index, values, attribute); };
+  const Ifc::EntityId entity = model.Entity(index);
+  std::vector<Value> values = Attributes(index);
+  const auto at = [&](Field field) { return At(entity, values, field); };
   API::ElementProperty property;
   property.set = set;
-  property.name = Text(index, values, "Name").value_or(std::string());
-  property.kind = model.GetSchema().Name(model.Entity(index));
+  property.name = Take(entity, values, Field::Name).value_or(std::string());
+  property.kind = model.GetSchema().Name(entity);
   property.fromType = fromType;
   const std::string_view kind = property.kind;
   const auto& schema = model.GetSchema();
   if (kind == "IfcPropertySingleValue") {
-    AppendValue(property, at("NominalValue"), true, schema);
+    AppendValue(property, at(Field::NominalValue), true, schema);
   } else if (kind == "IfcPropertyEnumeratedValue") {
-    AppendValues(property, at("EnumerationValues"), schema);
+    AppendValues(property, at(Field::EnumerationValues), schema);
   } else if (kind == "IfcPropertyListValue") {
-    AppendValues(property, at("ListValues"), schema);
+    AppendValues(property, at(Field::ListValues), schema);
   } else if (kind == "IfcPropertyBoundedValue") {
-    AppendValue(property, at("LowerBoundValue"), true, schema);
-    AppendValue(property, at("UpperBoundValue"), false, schema);
+    AppendValue(property, at(Field::LowerBoundValue), true, schema);
+    AppendValue(property, at(Field::UpperBoundValue), false, schema);
   } else if (kind == "IfcPropertyTableValue") {
-    const Value* defining = at("DefiningValues");
-    const Value* defined = at("DefinedValues");
+    const Value* defining = at(Field::DefiningValues);
+    const Value* defined = at(Field::DefinedValues);
     for (std::size_t i = 0;
          defining != nullptr && defined != nullptr && i < defining->items.size() && i < defined->items.size(); ++i) {
       AppendValue(property, &defining->items[i], i == 0, schema);

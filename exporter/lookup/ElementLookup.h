@@ -20,6 +20,7 @@
 #include <vector>
 
 #include "API/ElementLookup.h"
+#include "exporter/lookup/AttributeSlots.h"
 #include "exporter/lookup/RelationLinks.h"
 #include "ifc/step/Model.h"
 
@@ -42,6 +43,15 @@ class ElementLookup final : public API::IElementLookup {
 
   void SetListener(Listener listener) { this->listener = std::move(listener); }
 
+  // Attribute values longer than the look-up serves (kMaxServedText bytes as written in the file):
+  // add-ons see them unset.
+  struct LeftOut {
+    std::size_t count = 0;
+    std::string first;  // "#58 (IfcWall): its Description of 200000002 bytes"
+  };
+  const LeftOut& TextsLeftOut() const noexcept { return leftOut; }
+  static constexpr std::size_t kMaxServedText = std::size_t{1} << 20;
+
  private:
   struct Relations;  // what the relations that refer to an object say about it
   // The schema's entities the look-up asks about, found once.
@@ -53,6 +63,7 @@ class ElementLookup final : public API::IElementLookup {
     Ifc::EntityId building;
   };
   const Entities& Known() const;  // found on the first question: the file may be read after construction
+  const AttributeSlots& Slots() const;
 
   Relations RelationsOf(Ifc::InstanceIndex object) const;
   std::optional<API::ElementReference> Reference(Ifc::InstanceNumber number) const;
@@ -63,14 +74,20 @@ class ElementLookup final : public API::IElementLookup {
   void AddProperty(const std::string& set, Ifc::InstanceNumber number, bool fromType,
                    std::vector<API::ElementProperty>& out) const;
   const std::vector<API::ElementProperty>& TypeProperties(Ifc::InstanceIndex type) const;
-  std::optional<std::string> Text(Ifc::InstanceIndex index, std::string_view attribute) const;
-  // The attribute of that name among the instance's parsed `values`; null when it has none.
-  const Ifc::Value* At(Ifc::InstanceIndex index, const std::vector<Ifc::Value>& values,
-                       std::string_view attribute) const;
-  std::optional<std::string> Text(Ifc::InstanceIndex index, const std::vector<Ifc::Value>& values,
-                                  std::string_view attribute) const;
+  using Field = AttributeSlots::Field;
+  // The text of the instance's attribute, read on its own.
+  std::optional<std::string> Text(Ifc::InstanceIndex index, Field field) const;
+  // The instance's attribute values, those longer than kMaxServedText unset (and noted).
+  std::vector<Ifc::Value> Attributes(Ifc::InstanceIndex index) const;
+  void NoteLeftOut(Ifc::InstanceIndex index, std::size_t slot, std::size_t length) const;
+  // The attribute among the parsed `values` of an instance of `entity`; null when it has none.
+  Ifc::Value* At(Ifc::EntityId entity, std::vector<Ifc::Value>& values, Field field) const;
+  // The attribute's text, taken out of `values`.
+  std::optional<std::string> Take(Ifc::EntityId entity, std::vector<Ifc::Value>& values, Field field) const;
+  const std::vector<std::string>& EntityAndSupertypes(Ifc::EntityId entity) const;
 
   const Ifc::Model& model;
+  mutable std::optional<AttributeSlots> slots;  // made on the first question, like `entities`
   mutable std::optional<Entities> entities;
   Listener listener;
   mutable std::unique_ptr<RelationLinks> links;  // built on the first question
@@ -78,6 +95,8 @@ class ElementLookup final : public API::IElementLookup {
   mutable std::unordered_map<std::uint32_t, std::vector<API::ElementProperty>> typePropertiesOf;
   // By instance number: the references to types and containers given so far, read once.
   mutable std::unordered_map<std::uint64_t, std::optional<API::ElementReference>> referenceOf;
+  mutable std::unordered_map<std::size_t, std::vector<std::string>> namesOf;  // by entity index
+  mutable LeftOut leftOut;
 };
 
 // Serves `lookup` to add-ons (APICore::StandIn::SetElementLookup) for the lifetime of this object; the

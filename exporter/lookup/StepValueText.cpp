@@ -39,6 +39,19 @@ std::optional<std::string> ValueText(const Value& value) {
   }
 }
 
+std::optional<std::string> TakeValueText(Value& value) {
+  switch (value.kind) {
+    case Value::Kind::String:
+    case Value::Kind::Real:
+    case Value::Kind::Binary:
+      return std::move(value.text);
+    case Value::Kind::Typed:
+      return value.items.empty() ? std::nullopt : TakeValueText(value.items.front());
+    default:
+      return ValueText(value);
+  }
+}
+
 std::optional<TypedText> SplitTyped(const Value& value, const Ifc::Schema& schema) {
   std::optional<std::string> text = ValueText(value);
   if (!text) {

@@ -19,6 +19,10 @@ namespace Exporter {
 // typed value by its inner value; a list by its items joined with ", ". Empty for $ and *.
 std::optional<std::string> ValueText(const Ifc::Value& value);
 
+// ValueText, taking the text out of `value` where it is the answer as it stands (strings, numbers,
+// binaries, enumerations other than logicals), so that a long text is never held twice.
+std::optional<std::string> TakeValueText(Ifc::Value& value);
+
 struct TypedText {
   std::string ifcType;  // as the schema spells it, "IfcLabel"; empty for an untyped value
   std::string value;

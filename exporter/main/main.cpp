@@ -77,6 +77,19 @@ void PrintSummary(const Exporter::Arguments& arguments, const Ifc::Model& model,
   std::fputs(summary.c_str(), stdout);
 }
 
+// The summary with what the element look-up could not hand to the add-on.
+Exporter::Summary WithLookUpNotes(const Exporter::Summary& summary, const Exporter::ElementLookup& lookup) {
+  Exporter::Summary noted = summary;
+  const Exporter::ElementLookup::LeftOut& leftOut = lookup.TextsLeftOut();
+  if (leftOut.count > 0) {
+    noted.warnings.push_back("the element look-up served " + std::to_string(leftOut.count) +
+                             (leftOut.count == 1 ? " attribute" : " attributes") + " longer than " +
+                             std::to_string(Exporter::ElementLookup::kMaxServedText) + " bytes as unset (first " +
+                             leftOut.first + "); the file keeps them");
+  }
+  return noted;
+}
+
 // What the run reads: the input, the add-on and the IDS documents.
 std::vector<Ifc::RunFile> RunInputs(const Exporter::Arguments& arguments) {
   std::vector<Ifc::RunFile> inputs{{arguments.input, "the input file"}, {arguments.addOn, "the add-on"}};
@@ -160,7 +173,7 @@ int Export(const Exporter::Arguments& arguments, const Exporter::RequirementsChe
   }
   bar.Clear();
   if (!arguments.quiet) {
-    PrintSummary(arguments, model, exporter.GetSummary());
+    PrintSummary(arguments, model, WithLookUpNotes(exporter.GetSummary(), lookup));
   }
   if (arguments.ids.empty()) {
     return ToInt(ExitCode::Done);

@@ -202,5 +202,52 @@ TEST(ElementLookupStoreys, IsAFollowsTheSchemasInheritance) {
   }
 }
 
+// An attribute longer than the look-up serves is handed over unset and noted (the first named); one
+// of exactly that length is served. A long property value goes the same way; the rest of the element
+// is answered either way.
+TEST(ElementLookupLimits, AttributesLongerThanServedAreUnset) {
+  const std::size_t limit = ElementLookup::kMaxServedText;
+  const std::string atLimit = "'" + std::string(limit - 2, 'a') + "'";
+  const std::string over = "'" + std::string(limit - 1, 'b') + "'";
+  const std::string text =
+      "ISO-10303-21;\nHEADER;\nFILE_DESCRIPTION((''),'2;1');\nFILE_NAME('','',(''),(''),'','','');\n"
+      "FILE_SCHEMA(('IFC4'));\nENDSEC;\nDATA;\n"
+      "#1=IFCWALL('3W0000001008000000000H',$,'A'," +
+      atLimit +
+      ",$,$,$,'T1',$);\n"
+      "#2=IFCWALL('3W0000001008000000000J',$,'B'," +
+      over +
+      ",'Type',$,$,'T2',$);\n"
+      "#3=IFCPROPERTYSINGLEVALUE('Long',$,IFCLABEL(" +
+      over +
+      "),$);\n"
+      "#4=IFCPROPERTYSINGLEVALUE('Short',$,IFCLABEL('s'),$);\n"
+      "#5=IFCPROPERTYSET('3W0000001008000000000K',$,'Pset_Test',$,(#3,#4));\n"
+      "#6=IFCRELDEFINESBYPROPERTIES('3W0000001008000000000L',$,$,$,(#1),#5);\n"
+      "ENDSEC;\nEND-ISO-10303-21;\n";
+  Ifc::Model model;
+  std::string error;
+  ASSERT_TRUE(model.Read(text.data(), text.size(), "long.ifc", error)) << error;
+  ElementLookup lookup(model);
+  const auto first = lookup.LookUp(AddOn, *API::GuidFromGlobalId("3W0000001008000000000H"));
+  ASSERT_TRUE(first.HasValue());
+  EXPECT_EQ(first.Unwrap().description, std::string(limit - 2, 'a'));
+  ASSERT_EQ(first.Unwrap().properties.size(), 2u);
+  EXPECT_EQ(first.Unwrap().properties[0].name, "Long");
+  EXPECT_EQ(first.Unwrap().properties[0].value, "");
+  EXPECT_EQ(first.Unwrap().properties[1].value, "s");
+  EXPECT_EQ(lookup.TextsLeftOut().count, 1u);
+  EXPECT_EQ(lookup.TextsLeftOut().first,
+            "#3 (IfcPropertySingleValue): its NominalValue of " + std::to_string(limit + 11) + " bytes");
+  const auto second = lookup.LookUp(AddOn, *API::GuidFromGlobalId("3W0000001008000000000J"));
+  ASSERT_TRUE(second.HasValue());
+  const API::ElementInfo& info = second.Unwrap();
+  EXPECT_EQ(info.description, std::nullopt);
+  EXPECT_EQ(info.name, "B");
+  EXPECT_EQ(info.objectType, "Type");
+  EXPECT_EQ(info.tag, "T2");
+  EXPECT_EQ(lookup.TextsLeftOut().count, 2u);
+}
+
 }  // namespace
 }  // namespace Exporter
