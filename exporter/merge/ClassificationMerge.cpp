@@ -31,6 +31,9 @@ std::u16string Key(const IPL::Classification& source) {
   return key;
 }
 
+// How many distinct references the merge remembers as written; those beyond are made every time.
+constexpr std::size_t kMaxRememberedReferences = 1 << 16;
+
 }  // namespace
 
 // Written once for each distinct classification: the same texts give the same instances and warnings.
@@ -49,7 +52,29 @@ const ClassificationMerge::WrittenSource& ClassificationMerge::WriteSource(const
   return sources.emplace(std::move(key), std::move(written)).first->second;
 }
 
+// Every text of a reference and of its source.
+std::u16string ReferenceKey(const IPL::ClassificationReference& reference) {
+  std::u16string key;
+  for (const KT::Optional<KT::UniString>* text :
+       {&reference.GetLocation(), &reference.GetIdentification(), &reference.GetName()}) {
+    key.push_back(text->HasValue() ? u'+' : u'-');
+    if (text->HasValue()) {
+      AppendText(key, text->Get().GetCodeUnits());
+    }
+  }
+  if (reference.GetReferencedSource().HasValue()) {
+    key += Key(reference.GetReferencedSource().Get());
+  }
+  return key;
+}
+
 InstanceNumber ClassificationMerge::WriteReference(const IPL::ClassificationReference& reference) {
+  // Elements are mostly given the same few references: each is made once and its warnings replayed.
+  std::u16string key = ReferenceKey(reference);
+  if (const auto known = written.find(key); known != written.end()) {
+    Warn(reference, known->second.warnings);
+    return known->second.number;
+  }
   std::vector<std::string> warnings;
   std::string source = "$";
   if (reference.GetReferencedSource().HasValue()) {
@@ -57,18 +82,29 @@ InstanceNumber ClassificationMerge::WriteReference(const IPL::ClassificationRefe
     source = written.reference;
     warnings = written.warnings;
   }
-  const NewInstances::Shared written =
+  const NewInstances::Shared added =
       context.added.AddOnce(references, ClassificationReferenceBody(context.schema, reference, source, warnings));
+  Warn(reference, warnings);
+  if (added.isNew) {
+    ++context.summary.references;
+  }
+  if (written.size() < kMaxRememberedReferences) {
+    written.emplace(std::move(key), WrittenReference{added.number, std::move(warnings)});
+  }
+  return added.number;
+}
+
+void ClassificationMerge::Warn(const IPL::ClassificationReference& reference,
+                               const std::vector<std::string>& warnings) {
+  if (warnings.empty()) {
+    return;
+  }
   const std::string where =
       "classification reference '" +
       (reference.GetIdentification().HasValue() ? reference.GetIdentification().Get().ToUTF8() : std::string()) + "': ";
   for (const std::string& warning : warnings) {
     context.WarnOnce("classification:" + warning, where + warning);
   }
-  if (written.isNew) {
-    ++context.summary.references;
-  }
-  return written.number;
 }
 
 void ClassificationMerge::Add(InstanceIndex index,

@@ -41,6 +41,12 @@ class ClassificationMerge {
 
   InstanceNumber WriteReference(const IPL::ClassificationReference& reference);
   const WrittenSource& WriteSource(const IPL::Classification& source);
+  // A reference written before: its instance and what was said about it.
+  struct WrittenReference {
+    InstanceNumber number;
+    std::vector<std::string> warnings;
+  };
+  void Warn(const IPL::ClassificationReference& reference, const std::vector<std::string>& warnings);
 
   MergeContext& context;
   NewInstances::Pool classifications;
@@ -49,6 +55,7 @@ class ClassificationMerge {
   RelationList relations;
   // By the classification's texts: most references share a few classifications.
   std::unordered_map<std::u16string, WrittenSource> sources;
+  std::unordered_map<std::u16string, WrittenReference> written;  // by every text of the reference
 };
 
 }  // namespace Exporter
