@@ -125,6 +125,15 @@ bench_schema() {
     "$(awk -v b="$bytes" -v c="$read_cpu" 'BEGIN { print b / 1e6 / c }')"
   printf "unchanged copy (read, nothing asked, write): %.2f s of processor time, %.0f MB/s\n" "$copy_cpu" \
     "$(awk -v b="$bytes" -v c="$copy_cpu" 'BEGIN { print b / 1e6 / c }')"
+  # What the queries add to the copy (the hook queries, the add-on's look-ups, the merge), by the last
+  # pair's run: per element asked and per property value contributed.
+  local elements values
+  elements=$(sed -n 's/.* \([0-9]*\) elements asked.*/\1/p' "$build/tool.out")
+  values=$(sed -n 's/^contributed: \([0-9]*\) property values.*/\1/p' "$build/tool.out")
+  awk -v u="$tool_user" -v s="$tool_system" -v c="$copy_cpu" -v e="$elements" -v v="$values" 'BEGIN {
+    q = u + s - c
+    printf "queries, look-ups and merge: %.2f s of processor time for %d elements asked and %d property values: %.2f us per element, %.2f us per value\n", q, e, v, q / e * 1e6, q / v * 1e6
+  }'
 
   awk -v bytes="$bytes" -v schema="$schema" -v read_cpu="$read_cpu" -v copy_cpu="$copy_cpu" '
     { cpu[NR] = $9 + 0; tool_mb[NR] = $6 + 0 }
