@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <type_traits>
+#include <utility>
 
 #include "foundation/src/LayoutCheck.h"
 #include "hooks/src/UndoLog.h"
@@ -12,6 +13,12 @@ Assignments::Assignments(const API_Guid& token) : ObjectImpl(token) {}
 
 Assignments::Assignments(const Assignments& other)
     : ObjectImpl(other), children(other.children), parents(other.parents), roots(other.roots) {}
+
+Assignments::Assignments(Assignments&& other) noexcept
+    : ObjectImpl(other),
+      children(std::move(other.children)),
+      parents(std::move(other.parents)),
+      roots(std::move(other.roots)) {}
 
 Assignments::~Assignments() = default;
 

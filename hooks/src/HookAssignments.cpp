@@ -67,6 +67,9 @@ HookAssignments::HookAssignments(const API_Guid& token) : Assignments(token) {}
 HookAssignments::HookAssignments(const HookAssignments& other)
     : Assignments(other), groups(other.groups), relations(other.relations) {}
 
+HookAssignments::HookAssignments(HookAssignments&& other) noexcept
+    : Assignments(std::move(other)), groups(std::move(other.groups)), relations(std::move(other.relations)) {}
+
 HookAssignments::~HookAssignments() = default;
 
 // The group entry comes first: adding it is also the check that the GUID is new. Every entry added

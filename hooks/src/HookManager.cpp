@@ -161,8 +161,9 @@ void HookManager::GetHookAssignments(KT::Array<HookAssignments>& output) {
   }
   std::vector<HookAssignments> values;
   provider->GetAssignments(values);
-  for (const HookAssignments& value : values) {
-    output.Push(value);
+  // Handed over, not copied: an add-on's groups may hold every element of the model.
+  for (HookAssignments& value : values) {
+    output.Push(std::move(value));
   }
 }
 

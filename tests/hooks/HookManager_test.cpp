@@ -245,6 +245,35 @@ TEST_F(HookManagerTest, AssignmentsAreAppendedAfterWhatTheOutputHeld) {
   EXPECT_TRUE(assignments[0].GetRoots().GetCount() == 0 && assignments[1].GetRoots().Contains(Wall));
 }
 
+// An add-on's groups may hold every element: the query hands the provider's assignments over instead of
+// copying them, so it allocates what the provider's own copy does plus the output's buffer.
+TEST_F(HookManagerTest, AssignmentsAreHandedOverNotCopied) {
+  HookAssignments large(AddOn);
+  const auto group = large.CreateIfcGroup(KT::Guid("{5E000000-0000-4000-8000-0000000000A1}"), IPL::IFCType::IfcGroup,
+                                          KT::UniString("All"), true);
+  ASSERT_TRUE(group.HasValue());
+  std::vector<ObjectID> members;
+  for (std::uint8_t high = 1; high <= 4; ++high) {
+    for (int low = 0; low < 250; ++low) {
+      members.emplace_back(AddOn, KT::Guid(KT::Guid::Bytes{high, static_cast<std::uint8_t>(low), 0, 0, 0, 0, 0, 0, 0, 0,
+                                                           0, 0, 0, 0, 0, 0x01}));
+    }
+  }
+  ASSERT_TRUE(large.AssignObjects(group.Unwrap(), members).HasValue());
+  provider.assignments.push_back(large);
+  const std::uint64_t beforeCopy = KT::MemoryManager::GetAllocationAttemptCount();
+  const std::vector<HookAssignments> providersCopy = provider.assignments;
+  const std::uint64_t copying = KT::MemoryManager::GetAllocationAttemptCount() - beforeCopy;
+  const std::uint64_t beforeQuery = KT::MemoryManager::GetAllocationAttemptCount();
+  HookManager::GetHookAssignments(assignments);
+  const std::uint64_t querying = KT::MemoryManager::GetAllocationAttemptCount() - beforeQuery;
+  ASSERT_EQ(assignments.GetSize(), 2u);
+  EXPECT_EQ(assignments[1].GetGroups().GetCount(), 1u);
+  EXPECT_EQ(assignments[1].GetParents().GetCount(), providersCopy[0].GetParents().GetCount());
+  EXPECT_GT(copying, 100u);
+  EXPECT_LE(querying, copying + 8);
+}
+
 TEST_F(HookManagerTest, AllocationFailureDuringAPropertyQueryLeaksNothingAndLeavesTheOutputUsable) {
   Append(provider.properties, {Property("Pset_WallCommon", "IsExternal"), Property("Pset_WallCommon", "LoadBearing"),
                                Property("Pset_Acoustics", "Rating"), Property("Pset_WallCommon", "IsExternal")});

@@ -413,7 +413,7 @@ void ExampleProvider::GetAssignments(std::vector<HookAssignments>& values) {
     }
   }
   AddHeatEmitterGroups(assignments);
-  values.push_back(assignments);
+  values.push_back(std::move(assignments));
 }
 
 void ExampleProvider::AddHeatEmitter(const ObjectID& objectId, const std::string& storeyGlobalId,

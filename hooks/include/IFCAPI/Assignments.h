@@ -33,6 +33,9 @@ class IFCAPI_EXPORT Assignments : public TSAPI::Impl::ObjectImpl {
   // A deep copy with the token of `other`; it enumerates in the same order and shares nothing.
   Assignments(const Assignments& other);
 
+  // Takes over the forest of `other`, with its token, allocating nothing; `other` is left empty.
+  Assignments(Assignments&& other) noexcept;
+
   ~Assignments() override;
 
   // Adds `id` to the roots: true when it was not one yet, false (and nothing changes) otherwise.

@@ -67,6 +67,10 @@ class IFCAPI_EXPORT HookAssignments : public Assignments {
   // A deep copy of the tree and both tables, with the token of `other`; it shares nothing with it.
   HookAssignments(const HookAssignments& other);
 
+  // Takes over the tree and both tables of `other`, with its token, allocating nothing; `other` is
+  // left with none.
+  HookAssignments(HookAssignments&& other) noexcept;
+
   ~HookAssignments() override;
 
   // Creates a group of `type` named by the caller's `guid`, with its assignment relation node as its
