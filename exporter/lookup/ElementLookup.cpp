@@ -108,7 +108,7 @@ API::ElementInfo ElementLookup::Describe(InstanceIndex index) const {
   info.tag = Take(entity, values, Field::Tag);
   info.type = Reference(relations.type);
   info.container = Reference(Container(index, relations));
-  AddStoreyAndBuilding(index, relations, info);
+  AddStoreyAndBuilding(relations, info);
   for (const InstanceNumber definition : relations.definitions) {
     AddProperties(definition, false, info.properties);
   }
@@ -258,24 +258,40 @@ InstanceNumber ElementLookup::Container(InstanceIndex object, Relations relation
   return InstanceNumber();
 }
 
-void ElementLookup::AddStoreyAndBuilding(InstanceIndex object, Relations relations, API::ElementInfo& info) const {
+void ElementLookup::AddStoreyAndBuilding(const Relations& relations, API::ElementInfo& info) const {
+  const InstanceNumber above = relations.container.Valid() ? relations.container : relations.parent;
+  if (!above.Valid()) {
+    return;
+  }
+  // Elements share their container: what is above each container is found once.
+  auto known = aboveOf.find(above.Value());
+  if (known == aboveOf.end()) {
+    known = aboveOf.emplace(above.Value(), StoreyAndBuildingAbove(above)).first;
+  }
+  info.storey = known->second.storey;
+  info.building = known->second.building;
+}
+
+ElementLookup::Above ElementLookup::StoreyAndBuildingAbove(InstanceNumber above) const {
   const auto& schema = model.GetSchema();
-  for (int depth = 0; depth < kMaxSpatialDepth; ++depth) {  // bounded: a malformed file may loop
-    const InstanceNumber above = relations.container.Valid() ? relations.container : relations.parent;
-    object = above.Valid() ? model.Find(above) : InstanceIndex();
+  Above found;
+  for (int depth = 0; depth < kMaxSpatialDepth && above.Valid(); ++depth) {  // bounded: a file may loop
+    const InstanceIndex object = model.Find(above);
     if (!object.Valid()) {
-      return;
+      break;
     }
     const Ifc::EntityId entity = model.Entity(object);
-    if (!info.storey && schema.IsSubtypeOf(entity, Known().buildingStorey)) {
-      info.storey = Reference(above);
+    if (!found.storey && schema.IsSubtypeOf(entity, Known().buildingStorey)) {
+      found.storey = Reference(above);
     }
     if (schema.IsSubtypeOf(entity, Known().building)) {
-      info.building = Reference(above);
-      return;
+      found.building = Reference(above);
+      break;
     }
-    relations = RelationsOf(object);
+    const Relations relations = RelationsOf(object);
+    above = relations.container.Valid() ? relations.container : relations.parent;
   }
+  return found;
 }
 
 void ElementLookup::AddProperties(InstanceNumber definition, bool fromType,

@@ -68,8 +68,15 @@ class ElementLookup final : public API::IElementLookup {
   Relations RelationsOf(Ifc::InstanceIndex object) const;
   std::optional<API::ElementReference> Reference(Ifc::InstanceNumber number) const;
   Ifc::InstanceNumber Container(Ifc::InstanceIndex object, Relations relations) const;
-  // Sets the storey and the building above `object` (its container, else its whole, and so on up).
-  void AddStoreyAndBuilding(Ifc::InstanceIndex object, Relations relations, API::ElementInfo& info) const;
+  // The storey and the building at or above a spatial structure or whole (its container, else its
+  // whole, and so on up).
+  struct Above {
+    std::optional<API::ElementReference> storey;
+    std::optional<API::ElementReference> building;
+  };
+  // Sets the storey and the building above the object the relations are of.
+  void AddStoreyAndBuilding(const Relations& relations, API::ElementInfo& info) const;
+  Above StoreyAndBuildingAbove(Ifc::InstanceNumber above) const;
   void AddProperties(Ifc::InstanceNumber definition, bool fromType, std::vector<API::ElementProperty>& out) const;
   void AddProperty(const std::string& set, Ifc::InstanceNumber number, bool fromType,
                    std::vector<API::ElementProperty>& out) const;
@@ -97,6 +104,7 @@ class ElementLookup final : public API::IElementLookup {
   mutable std::unordered_map<std::uint64_t, std::optional<API::ElementReference>> referenceOf;
   mutable std::unordered_map<std::size_t, std::vector<std::string>> namesOf;  // by entity index
   mutable LeftOut leftOut;
+  mutable std::unordered_map<std::uint64_t, Above> aboveOf;  // by the number of a container or whole
 };
 
 // Serves `lookup` to add-ons (APICore::StandIn::SetElementLookup) for the lifetime of this object; the
