@@ -84,11 +84,11 @@ void CheckInstance(const Model& model, InstanceIndex index) {
 // error, or the same instances (offsets and lines) and flaws.
 void CheckSplitReading(std::string_view text, const Model* whole, const std::string& wholeError) {
   Model split;
-  std::string error;
   ReadOptions options;
   options.splitFrom = 1;
-  const bool read = split.Read(text.data(), text.size(), "f.ifc", error, options);
-  Check(read == (whole != nullptr) && (read || error == wholeError), "a split reading fails otherwise");
+  const Status read = split.Read(text.data(), text.size(), "f.ifc", options);
+  Check(static_cast<bool>(read) == (whole != nullptr) && (read || read.Error().Message() == wholeError),
+        "a split reading fails otherwise");
   if (!read) {
     return;
   }
@@ -110,8 +110,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const char* text = reinterpret_cast<const char*>(data);
   CheckTokens(std::string_view(text, size));
   Model model;
-  std::string error;
-  const bool read = model.Read(text, size, "f.ifc", error);
+  const Status read = model.Read(text, size, "f.ifc");
+  const std::string error = read ? std::string() : read.Error().Message();
   Check(read || error.rfind("f.ifc:", 0) == 0, "an error does not name the file and line");
   CheckSplitReading(std::string_view(text, size), read ? &model : nullptr, error);
   if (!read) {
@@ -131,7 +131,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   Model strict;
   ReadOptions options;
   options.strict = true;
-  Check(strict.Read(text, size, "f.ifc", error, options) == model.GetFlaws().Empty(),
+  Check(static_cast<bool>(strict.Read(text, size, "f.ifc", options)) == model.GetFlaws().Empty(),
         "strict reading does not refuse exactly the flawed files");
   return 0;
 }

@@ -29,9 +29,8 @@ Ifc::Status RequirementsCheck::Read(const std::vector<std::string>& paths) {
 
 Ifc::Expected<bool> RequirementsCheck::Check(const std::string& path, std::FILE* out) const {
   Ifc::Model model;
-  std::string error;
-  if (!model.Open(path, error)) {
-    return Ifc::Failure(error);
+  if (const Ifc::Status read = model.Open(path); !read) {
+    return read.Error();
   }
   const Ids::CheckResult result = Ids::Checker(Ids::ReaderModelView(model)).Run(path, documents->read);
   Ids::PrintConsoleReport(result, out);

@@ -105,19 +105,17 @@ Ifc::Status ReadInput(const Exporter::Arguments& arguments, const Ifc::ByteSourc
   Ifc::ReadOptions options;
   options.strict = arguments.strict;
   options.progress = [&](std::size_t done) { bar.Show("reading", done, input.Size()); };
-  std::string error;
-  if (!model.Read(input.Data(), input.Size(), arguments.input, error, options)) {
-    return Ifc::Failure(error);
+  if (Ifc::Status read = model.Read(input.Data(), input.Size(), arguments.input, options); !read) {
+    return read;
   }
   return Exporter::NewInstances::RoomAfter(model);
 }
 
 // Reads the input, asks the loaded add-on's provider, writes the output.
 int Export(const Exporter::Arguments& arguments, const Exporter::RequirementsCheck& requirements) {
-  std::string error;
   Ifc::ByteSource input;
-  if (!input.Open(arguments.input, error)) {
-    return Fail(ExitCode::ModelUnreadable, error);
+  if (const Ifc::Status opened = input.Open(arguments.input); !opened) {
+    return Fail(ExitCode::ModelUnreadable, opened.Error().Message());
   }
   Exporter::ProgressBar bar(!arguments.quiet && input.Size() >= kProgressThreshold &&
                             Exporter::StandardErrorIsTerminal());

@@ -459,8 +459,8 @@ std::string DocumentError::Message() const {
 
 bool ReadDocument(const std::string& path, Document& document, DocumentError& error) {
   Ifc::ByteSource source;
-  std::string openError;
-  if (!source.Open(path, openError)) {
+  if (const Ifc::Status opened = source.Open(path); !opened) {
+    const std::string& openError = opened.Error().Message();
     const std::string prefix = path + ": ";
     const bool named = openError.compare(0, prefix.size(), prefix) == 0;
     error = {path, 0, "cannot be opened: " + (named ? openError.substr(prefix.size()) : openError)};

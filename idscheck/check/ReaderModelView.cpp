@@ -14,10 +14,9 @@ Ifc::Status ReaderModelView::Open(const std::string& path) {
   Ifc::ReadOptions options;
   options.globalIds = false;       // the checker reads GlobalIds as attributes only
   options.referenceTypes = false;  // nor does it warn of reference types: the pass is saved
-  std::string error;
-  if (!owned->Open(path, error, options)) {
+  if (Ifc::Status read = owned->Open(path, options); !read) {
     owned.reset();
-    return Ifc::Failure(error);
+    return read;
   }
   model = owned.get();
   return {};

@@ -32,7 +32,7 @@ void ByteSource::Close() noexcept {
   size = 0;
 }
 
-bool ByteSource::Open(const std::string& path, std::string& error) {
+bool ByteSource::Map(const std::string& path, std::string& error) {
   Close();
   const DWORD attributes = GetFileAttributesA(path.c_str());
   if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
@@ -86,7 +86,7 @@ void ByteSource::Close() noexcept {
   size = 0;
 }
 
-bool ByteSource::Open(const std::string& path, std::string& error) {
+bool ByteSource::Map(const std::string& path, std::string& error) {
   Close();
   // Non-blocking, so that opening a FIFO without a writer returns at once; fstat then refuses it.
   const int file = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
@@ -121,5 +121,13 @@ bool ByteSource::Open(const std::string& path, std::string& error) {
 }
 
 #endif
+
+Status ByteSource::Open(const std::string& path) {
+  std::string error;
+  if (!Map(path, error)) {
+    return Failure(error);
+  }
+  return Status();
+}
 
 }  // namespace Ifc

@@ -12,6 +12,8 @@
 #include <string>
 #include <string_view>
 
+#include "ifc/errors/Expected.h"
+
 namespace Ifc {
 
 class ByteSource {
@@ -21,8 +23,8 @@ class ByteSource {
   ByteSource& operator=(const ByteSource&) = delete;
   ~ByteSource();
 
-  // Maps the regular file at `path`; false with `error` naming the path and the reason.
-  bool Open(const std::string& path, std::string& error);
+  // Maps the regular file at `path`; fails naming the path and the reason.
+  [[nodiscard]] Status Open(const std::string& path);
 
   const char* Data() const noexcept { return data; }
   std::size_t Size() const noexcept { return size; }
@@ -30,6 +32,7 @@ class ByteSource {
 
  private:
   void Close() noexcept;
+  bool Map(const std::string& path, std::string& error);
 
   const char* data = nullptr;
   std::size_t size = 0;

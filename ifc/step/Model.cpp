@@ -23,18 +23,17 @@ struct Model::Lazy {
 Model::Model() : lazy(std::make_unique<Lazy>()) {}
 Model::~Model() = default;
 
-bool Model::Open(const std::string& path, std::string& error, const ReadOptions& options) {
+Status Model::Open(const std::string& path, const ReadOptions& options) {
   auto bytes = std::make_unique<ByteSource>();
-  if (!bytes->Open(path, error)) {
-    return false;
+  if (Status opened = bytes->Open(path); !opened) {
+    return opened;
   }
-  const bool read = Read(bytes->Data(), bytes->Size(), path, error, options);
+  Status read = Read(bytes->Data(), bytes->Size(), path, options);
   source = std::move(bytes);
   return read;
 }
 
-bool Model::Read(const char* bytes, std::size_t length, std::string_view name, std::string& error,
-                 const ReadOptions& options) {
+Status Model::Read(const char* bytes, std::size_t length, std::string_view name, const ReadOptions& options) {
   // A model read before starts afresh.
   schema = nullptr;
   header = Header();
@@ -49,7 +48,11 @@ bool Model::Read(const char* bytes, std::size_t length, std::string_view name, s
   data = bytes;
   size = length;
   fileName = std::string(name);
-  return ModelReader(*this, options, error).Run();
+  std::string error;
+  if (!ModelReader(*this, options, error).Run()) {
+    return Failure(error);
+  }
+  return Status();
 }
 
 std::string Model::Where(InstanceIndex index) const {

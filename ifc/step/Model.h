@@ -4,8 +4,7 @@
 // for, and the index of who references whom only when first needed.
 //
 //   Model model;
-//   std::string error;
-//   if (!model.Open("model.ifc", error)) Fail(error);            // "model.ifc:12: #7: ',' or ')' expected ..."
+//   if (const Status read = model.Open("model.ifc"); !read) Fail(read.Error());  // "model.ifc:12: #7: ..."
 //   const Schema& schema = model.GetSchema();
 //   const EntityId wall = schema.FindEntity("IfcWall");
 //   const AttributeSlot name = schema.FindAttribute(wall, "Name");   // resolved once
@@ -26,6 +25,7 @@
 #include <string_view>
 #include <vector>
 
+#include "ifc/errors/Expected.h"
 #include "ifc/guid/GlobalId.h"
 #include "ifc/schema/Schema.h"
 #include "ifc/step/ByteSource.h"
@@ -83,14 +83,14 @@ class Model {
   Model& operator=(const Model&) = delete;
   ~Model();
 
-  // Maps and reads the file at `path`. False with `error` ("FILE:LINE: #N: what is wrong") when it
-  // cannot be read or is no well-formed file of a supported schema.
-  bool Open(const std::string& path, std::string& error, const ReadOptions& options = {});
+  // Maps and reads the file at `path`. Fails ("FILE:LINE: #N: what is wrong") when it cannot be read
+  // or is no well-formed file of a supported schema.
+  [[nodiscard]] Status Open(const std::string& path, const ReadOptions& options = {});
 
   // Reads `size` bytes at `data`, which must stay valid as long as this object; `fileName` names
   // them in messages. What the model held before is dropped.
-  bool Read(const char* data, std::size_t size, std::string_view fileName, std::string& error,
-            const ReadOptions& options = {});
+  [[nodiscard]] Status Read(const char* data, std::size_t size, std::string_view fileName,
+                            const ReadOptions& options = {});
 
   const Header& GetHeader() const noexcept { return header; }
   SchemaVersion Version() const noexcept { return header.version; }

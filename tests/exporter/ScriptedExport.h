@@ -18,6 +18,7 @@
 
 #include "IFCAPI/HookManager.h"
 #include "IFCAPI/IHookDataProvider.h"
+#include "StatusAssertions.h"
 #include "exporter/session/Exporter.h"
 #include "tests/ifc/IfcFileText.h"
 
@@ -102,8 +103,7 @@ inline ExportResult ExportWith(ScriptedProvider& provider, const std::string& in
   const std::string path =
       ::testing::TempDir() + "scripted-export-" + test->test_suite_name() + "-" + test->name() + ".ifc";
   Ifc::Model file;
-  std::string error;
-  EXPECT_TRUE(file.Read(input.data(), input.size(), "in.ifc", error)) << error;
+  EXPECT_TRUE(Succeeded(file.Read(input.data(), input.size(), "in.ifc")));
   Exporter exporter(file, false);
   {
     const Registered registered(&provider);
@@ -116,7 +116,7 @@ inline ExportResult ExportWith(ScriptedProvider& provider, const std::string& in
                       exporter.GetSummary()};
   // Whatever the contributions, the written file reads as a whole.
   Ifc::Model back;
-  EXPECT_TRUE(back.Read(result.text.data(), result.text.size(), "out.ifc", error)) << error;
+  EXPECT_TRUE(Succeeded(back.Read(result.text.data(), result.text.size(), "out.ifc")));
   return result;
 }
 

@@ -18,9 +18,8 @@ int main(int argc, char** argv) {
   const auto wallStart = std::chrono::steady_clock::now();
   const std::clock_t cpuStart = std::clock();
   Ifc::Model model;
-  std::string error;
-  if (!model.Open(argv[1], error)) {
-    std::fprintf(stderr, "ifc_read_throughput: %s\n", error.c_str());
+  if (const Ifc::Status read = model.Open(argv[1]); !read) {
+    std::fprintf(stderr, "ifc_read_throughput: %s\n", read.Error().Message().c_str());
     return 3;
   }
   const double cpuSeconds = static_cast<double>(std::clock() - cpuStart) / CLOCKS_PER_SEC;

@@ -7,6 +7,7 @@
 
 #include "API/IfcGlobalId.h"
 #include "APICore/StandInElementLookup.h"
+#include "StatusAssertions.h"
 #include "ifc/step/Model.h"
 
 namespace Exporter {
@@ -21,8 +22,7 @@ const API_Guid AddOn = ToAPIGuid(KT::Guid("{7E570000-0000-4000-8000-0000000000AD
 // set of sets. References to what the file lacks (#98, #99), to what is no property set (#20) and a
 // type relation without its type are passed over.
 void Open(Ifc::Model& model, const std::string& name) {
-  std::string error;
-  ASSERT_TRUE(model.Open(std::string(IFCAPI_TEST_DATA) + "/lookup/" + name, error)) << error;
+  ASSERT_TRUE(Succeeded(model.Open(std::string(IFCAPI_TEST_DATA) + "/lookup/" + name)));
 }
 
 // An answer in one line: GlobalId, entity, predefined type, Name, Description, ObjectType, Tag, type
@@ -226,8 +226,7 @@ TEST(ElementLookupLimits, AttributesLongerThanServedAreUnset) {
       "#6=IFCRELDEFINESBYPROPERTIES('3W0000001008000000000L',$,$,$,(#1),#5);\n"
       "ENDSEC;\nEND-ISO-10303-21;\n";
   Ifc::Model model;
-  std::string error;
-  ASSERT_TRUE(model.Read(text.data(), text.size(), "long.ifc", error)) << error;
+  ASSERT_TRUE(Succeeded(model.Read(text.data(), text.size(), "long.ifc")));
   ElementLookup lookup(model);
   const auto first = lookup.LookUp(AddOn, *API::GuidFromGlobalId("3W0000001008000000000H"));
   ASSERT_TRUE(first.HasValue());

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include "StatusAssertions.h"
 #include "exporter/merge/InstanceAttributes.h"
 #include "exporter/merge/MergeContext.h"
 #include "tests/exporter/ScriptedExport.h"
@@ -49,8 +50,7 @@ TEST(AttributeMergeDeathTest, ReadingBySlotsTheInstanceHasNotIsAsserted) {
 #else
   const std::string text = IfcFile("#1=IFCPROPERTYSINGLEVALUE('A',$,$,$);\n");
   Ifc::Model model;
-  std::string error;
-  ASSERT_TRUE(model.Read(text.data(), text.size(), "in.ifc", error)) << error;
+  ASSERT_TRUE(Succeeded(model.Read(text.data(), text.size(), "in.ifc")));
   InstanceAttributes attributes(model);
   ASSERT_TRUE(attributes.Read(InstanceIndex(0)));
   const Ifc::Schema& schema = model.GetSchema();
@@ -58,7 +58,8 @@ TEST(AttributeMergeDeathTest, ReadingBySlotsTheInstanceHasNotIsAsserted) {
   EXPECT_DEATH((void)attributes[Ifc::AttributeSlot{}], "invalid AttributeSlot");
   EXPECT_DEATH((void)attributes.References(wallTag), "slot the instance read has not");
   MergeContext context(model);
-  EXPECT_DEATH(context.Rewrite(InstanceIndex(0), std::vector<std::string>{"'A'"}), "not all of the entity's attributes");
+  EXPECT_DEATH(context.Rewrite(InstanceIndex(0), std::vector<std::string>{"'A'"}),
+               "not all of the entity's attributes");
 #endif
 }
 

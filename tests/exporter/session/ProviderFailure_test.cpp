@@ -6,6 +6,7 @@
 
 #include <stdexcept>
 
+#include "StatusAssertions.h"
 #include "tests/exporter/ScriptedExport.h"
 
 namespace Exporter::Testing {
@@ -15,8 +16,7 @@ namespace {
 std::string FailureOf(ScriptedProvider& provider) {
   const std::string walls = MergeWalls();
   Ifc::Model file;
-  std::string error;
-  EXPECT_TRUE(file.Read(walls.data(), walls.size(), "in.ifc", error)) << error;
+  EXPECT_TRUE(Succeeded(file.Read(walls.data(), walls.size(), "in.ifc")));
   Exporter exporter(file, false);
   const Registered registered(&provider);
   try {

@@ -10,6 +10,7 @@
 #include "IFCAPI/HookAssignments.h"
 #include "IPL/ClassificationReference.h"
 #include "IPL/PropertyListValue.h"
+#include "StatusAssertions.h"
 #include "tests/ifc/IfcFileText.h"
 
 namespace Exporter {
@@ -26,8 +27,7 @@ const std::string Input = IfcFile("#2=IFCWALL('0000000000000000000002',$,$,$,$,$
 template <class Steps>
 std::string Printed(Steps steps) {
   Ifc::Model file;
-  std::string error;
-  EXPECT_TRUE(file.Read(Input.data(), Input.size(), "in.ifc", error)) << error;
+  EXPECT_TRUE(Succeeded(file.Read(Input.data(), Input.size(), "in.ifc")));
   // A file of the test's own name: the tests run in parallel.
   const std::string path =
       ::testing::TempDir() + "trace-" + ::testing::UnitTest::GetInstance()->current_test_info()->name() + ".txt";

@@ -7,6 +7,7 @@
 #include <fstream>
 #include <iterator>
 
+#include "StatusAssertions.h"
 #include "exporter/merge/InstanceAttributes.h"
 #include "exporter/merge/MergeContext.h"
 
@@ -23,8 +24,7 @@ std::string Head(const std::string& fileName) {
 // Writes `input` with #1 and #3 replaced and one new instance; returns what was written.
 std::string Rewrite(const std::string& input) {
   Ifc::Model file;
-  std::string error;
-  EXPECT_TRUE(file.Read(input.data(), input.size(), "in.ifc", error)) << error;
+  EXPECT_TRUE(Succeeded(file.Read(input.data(), input.size(), "in.ifc")));
   Replacements replaced;
   replaced.Replace(InstanceIndex(2), "#3=IFCWALL('0000000000000000000003',$,'C2',$,$,$,$,$,$);");
   replaced.Replace(InstanceIndex(0), "#1=IFCWALL('0000000000000000000001',$,'A2',$,$,$,$,$,$);");
@@ -69,8 +69,7 @@ TEST(FileWriter, WritesALongUnchangedAttributeFromTheInput) {
   const std::string wall = "#1=IFCWALL('0000000000000000000001',$,'A',$," + objectType + ",$,$,$,$);";
   const std::string input = Head("FILE_NAME('in.ifc');") + wall + "\nENDSEC;\nEND-ISO-10303-21;\n";
   Ifc::Model file;
-  std::string error;
-  ASSERT_TRUE(file.Read(input.data(), input.size(), "in.ifc", error)) << error;
+  ASSERT_TRUE(Succeeded(file.Read(input.data(), input.size(), "in.ifc")));
   MergeContext context(file);
   InstanceAttributes attributes(context.Model());
   ASSERT_TRUE(attributes.Read(InstanceIndex(0)));

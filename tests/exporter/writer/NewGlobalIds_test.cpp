@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include "StatusAssertions.h"
 #include "tests/ifc/IfcFileText.h"
 
 namespace Exporter {
@@ -12,8 +13,7 @@ namespace {
 TEST(NewGlobalIds, DerivedIdsAreStableAndNeverRepeatOneInUse) {
   const std::string text = IfcFile("#1=IFCWALL('3W0000001008000000000H',$,'A',$,$,$,$,$,$);\n");
   Ifc::Model file;
-  std::string error;
-  ASSERT_TRUE(file.Read(text.data(), text.size(), "in.ifc", error)) << error;
+  ASSERT_TRUE(Succeeded(file.Read(text.data(), text.size(), "in.ifc")));
   NewGlobalIds ids(file);
   const std::string first = ids.Derive("set one");
   ASSERT_TRUE(DecodeGlobalId(first).has_value()) << first;
@@ -32,7 +32,7 @@ TEST(NewGlobalIds, DerivedIdsAreStableAndNeverRepeatOneInUse) {
   // A file that already holds the id the key would give gets the next one.
   const std::string taken = IfcFile("#1=IFCWALL('" + first + "',$,'A',$,$,$,$,$,$);\n");
   Ifc::Model other;
-  ASSERT_TRUE(other.Read(taken.data(), taken.size(), "in.ifc", error)) << error;
+  ASSERT_TRUE(Succeeded(other.Read(taken.data(), taken.size(), "in.ifc")));
   const std::string next = NewGlobalIds(other).Derive("set one");
   EXPECT_NE(next, first);
   EXPECT_TRUE(DecodeGlobalId(next).has_value());

@@ -6,6 +6,7 @@
 #include <fstream>
 #include <string>
 
+#include "StatusAssertions.h"
 #include "ifc/step/Model.h"
 
 #if !defined(_WIN32)
@@ -24,26 +25,23 @@ std::string TemporaryPath(const std::string& name) {
 // the tool's runs InputIsAFolder and MissingInput.
 TEST(ByteSource, MapsAnEmptyFileAndRefusesWhatIsNoRegularFileAtOnce) {
   ByteSource source;
-  std::string error;
   Model model;
   const std::string empty = TemporaryPath("empty.ifc");
   std::ofstream(empty, std::ios::binary).flush();
-  ASSERT_TRUE(source.Open(empty, error)) << error;
+  ASSERT_TRUE(Succeeded(source.Open(empty)));
   EXPECT_EQ(source.Size(), 0u);
-  EXPECT_FALSE(model.Open(empty, error));
-  EXPECT_EQ(error, empty + ":1: not an ISO 10303-21 file (it does not begin with ISO-10303-21;)");
+  EXPECT_EQ(FailureText(model.Open(empty)),
+            empty + ":1: not an ISO 10303-21 file (it does not begin with ISO-10303-21;)");
 
 #if !defined(_WIN32)
   // A FIFO without a writer would block an ordinary open for ever.
   const std::string fifo = TemporaryPath("fifo.ifc");
   std::remove(fifo.c_str());
   ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
-  EXPECT_FALSE(source.Open(fifo, error));
-  EXPECT_EQ(error, fifo + ": not a regular file");
+  EXPECT_EQ(FailureText(source.Open(fifo)), fifo + ": not a regular file");
   struct stat device {};
   if (stat("/dev/null", &device) == 0 && S_ISCHR(device.st_mode)) {  // a sandbox may have replaced it
-    EXPECT_FALSE(source.Open("/dev/null", error));
-    EXPECT_EQ(error, "/dev/null: not a regular file");
+    EXPECT_EQ(FailureText(source.Open("/dev/null")), "/dev/null: not a regular file");
   }
   std::remove(fifo.c_str());
 #endif

@@ -7,6 +7,7 @@
 #include <type_traits>
 #include <vector>
 
+#include "StatusAssertions.h"
 #include "tests/ifc/IfcFileText.h"
 
 namespace Ifc {
@@ -23,10 +24,9 @@ const std::string Wall = "#1=IFCWALL('3W0000001008000000000H',$,$,$,$,$,$,$,$);\
 // The reader's error for `text` ("" when it reads), with the file named m.ifc.
 std::string ErrorOf(const std::string& text, bool strict = false) {
   Model model;
-  std::string error;
   ReadOptions options;
   options.strict = strict;
-  return model.Read(text.data(), text.size(), "m.ifc", error, options) ? std::string() : error;
+  return FailureText(model.Read(text.data(), text.size(), "m.ifc", options));
 }
 
 // An instance's number and its index are never taken for one another.
@@ -45,8 +45,7 @@ TEST(Model, IndexesInstancesAndLooksThemUp) {
                            "#4=IFCWALLSTANDARDCASE('2m00000010080000000002',$,$,$,$,$,$,$,$ /* ); */\n);\n" +
                            Footer;
   Model model;
-  std::string error;
-  ASSERT_TRUE(model.Read(text.data(), text.size(), "m.ifc", error)) << error;
+  ASSERT_TRUE(Succeeded(model.Read(text.data(), text.size(), "m.ifc")));
   ASSERT_EQ(model.InstanceCount(), 4u);
   const Schema& schema = model.GetSchema();
   EXPECT_EQ(model.Line(InstanceIndex(1)), 10u);
@@ -88,8 +87,7 @@ TEST(Model, ReferencesToAnInstanceAreIndexedOnDemand) {
                            "#6=IFCPROPERTYSINGLEVALUE('#1',$,IFCLABEL('#2'),$);\n" +
                            Footer;
   Model model;
-  std::string error;
-  ASSERT_TRUE(model.Read(text.data(), text.size(), "m.ifc", error)) << error;
+  ASSERT_TRUE(Succeeded(model.Read(text.data(), text.size(), "m.ifc")));
   const auto referrers = [&](std::uint64_t number) {
     std::vector<std::uint64_t> out;
     for (const InstanceIndex index : model.ReferencesTo(model.Find(InstanceNumber(number)))) {
@@ -256,12 +254,11 @@ TEST(Model, GlobalIdsAreExactly22LettersOfTheIfcAlphabet) {
   Model unindexed;
   ReadOptions options;
   options.globalIds = false;
-  std::string error;
   const std::string bad = Header + "#5=IFCWALL('3W0000001008000000000',$,$,$,$,$,$,$,$);\n" + Footer;
-  EXPECT_FALSE(unindexed.Read(bad.data(), bad.size(), "m.ifc", error, options));
-  EXPECT_EQ(error, withGlobalId("'3W0000001008000000000'"));
+  EXPECT_EQ(FailureText(unindexed.Read(bad.data(), bad.size(), "m.ifc", options)),
+            withGlobalId("'3W0000001008000000000'"));
   const std::string twice = Header + Wall + "#2=IFCSLAB('3W0000001008000000000H',$,$,$,$,$,$,$,$);\n" + Footer;
-  ASSERT_TRUE(unindexed.Read(twice.data(), twice.size(), "m.ifc", error, options)) << error;
+  ASSERT_TRUE(Succeeded(unindexed.Read(twice.data(), twice.size(), "m.ifc", options)));
   EXPECT_EQ(unindexed.GetFlaws().Of(FlawKind::DuplicateGlobalId).count, 0u);
   EXPECT_FALSE(unindexed.FindByGlobalId("3W0000001008000000000H").Valid());
 }
@@ -270,8 +267,7 @@ TEST(Model, TolerableFlawsAreReportedOrInStrictReadingRefused) {
   const std::string text = Header + Wall + "#2=IFCSLAB('3W0000001008000000000H',$,$,$,$,#77,$,$,$);\n" +
                            "#3=IFCSLAB('3W0000001008000000000I',#1,$,$,$,#78,$,$,$);\n" + Footer;
   Model model;
-  std::string error;
-  ASSERT_TRUE(model.Read(text.data(), text.size(), "m.ifc", error)) << error;
+  ASSERT_TRUE(Succeeded(model.Read(text.data(), text.size(), "m.ifc")));
   EXPECT_EQ(model.GetFlaws().Of(FlawKind::DuplicateGlobalId).instances, (std::vector<InstanceIndex>{InstanceIndex(1)}));
   EXPECT_EQ(model.FindByGlobalId("3W0000001008000000000H"), InstanceIndex(0));  // the first keeps it
   const FlawReport& missing = model.GetFlaws().Of(FlawKind::MissingReference);
@@ -286,7 +282,7 @@ TEST(Model, TolerableFlawsAreReportedOrInStrictReadingRefused) {
   // An attribute too few or too many: kept and read by position; absent past the written ones.
   const std::string shortSlab = Header + Wall + "#2=IFCSLAB('3W0000001008000000000I',$,'S',$,$,$,$,$);\n" + Footer;
   Model tolerant;
-  ASSERT_TRUE(tolerant.Read(shortSlab.data(), shortSlab.size(), "m.ifc", error)) << error;
+  ASSERT_TRUE(Succeeded(tolerant.Read(shortSlab.data(), shortSlab.size(), "m.ifc")));
   EXPECT_EQ(tolerant.GetFlaws().Of(FlawKind::AttributeCount).examples,
             (std::vector<std::string>{"m.ifc:9: #2: IFCSLAB has 9 attributes, 8 given"}));
   EXPECT_EQ(tolerant.Attribute(InstanceIndex(1), "Name")->text, "S");
@@ -305,12 +301,11 @@ TEST(Model, EachSchemaIsReadWithItsOwnTable) {
   EXPECT_EQ(ErrorOf(IfcFile(alignment)), "m.ifc:8: #1: unknown entity IFCALIGNMENT (not in the IFC4 schema)");
   EXPECT_EQ(ErrorOf(IfcFile(alignment, "IFC4X3_ADD2")), "");
   Model model;
-  std::string error;
   ReadOptions onlyIfc4;
   onlyIfc4.accepted = {SchemaVersion::Ifc4};
   const std::string ifc2x3 = IfcFile("", "IFC2X3");
-  EXPECT_FALSE(model.Read(ifc2x3.data(), ifc2x3.size(), "m.ifc", error, onlyIfc4));
-  EXPECT_EQ(error, "m.ifc:5: FILE_SCHEMA is ('IFC2X3'), but this tool reads IFC4 files only");
+  EXPECT_EQ(FailureText(model.Read(ifc2x3.data(), ifc2x3.size(), "m.ifc", onlyIfc4)),
+            "m.ifc:5: FILE_SCHEMA is ('IFC2X3'), but this tool reads IFC4 files only");
 }
 
 // Wall #n with a GlobalId of its own (or of wall `guidOf`) and `placement` as its placement.
@@ -324,13 +319,12 @@ std::string NumberedWall(int n, const std::string& placement, int guidOf = 0) {
 void ExpectSplitReadingChangesNothing(const std::string& text) {
   Model whole;
   Model split;
-  std::string wholeError;
-  std::string splitError;
   ReadOptions splitOptions;
   splitOptions.splitFrom = 1;
-  const bool read = whole.Read(text.data(), text.size(), "m.ifc", wholeError);
-  ASSERT_EQ(split.Read(text.data(), text.size(), "m.ifc", splitError, splitOptions), read);
-  EXPECT_EQ(splitError, wholeError);
+  const Status read = whole.Read(text.data(), text.size(), "m.ifc");
+  const Status splitRead = split.Read(text.data(), text.size(), "m.ifc", splitOptions);
+  ASSERT_EQ(static_cast<bool>(splitRead), static_cast<bool>(read));
+  EXPECT_EQ(FailureText(splitRead), FailureText(read));
   if (!read) {
     return;
   }
@@ -386,8 +380,7 @@ TEST(ModelDeathTest, IndicesOutOfRangeAndInvalidSlotsAreAsserted) {
 #else
   Model model;
   const std::string text = Header + Wall + Footer;
-  std::string error;
-  ASSERT_TRUE(model.Read(text.data(), text.size(), "m.ifc", error)) << error;
+  ASSERT_TRUE(Succeeded(model.Read(text.data(), text.size(), "m.ifc")));
   const EntityId wall = model.Entity(InstanceIndex(0));
   const struct {
     const char* what;

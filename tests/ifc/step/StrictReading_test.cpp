@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "StatusAssertions.h"
 #include "ifc/step/Model.h"
 
 namespace Ifc {
@@ -23,11 +24,10 @@ const std::string Value = "#3=IFCPROPERTYSINGLEVALUE('A',$,IFCLABEL('x'),$);\n";
 // The strict reading's error for `text` ("" when it reads), with the file named m.ifc.
 std::string StrictError(const std::string& text, bool referenceTypes = true) {
   Model model;
-  std::string error;
   ReadOptions options;
   options.strict = true;
   options.referenceTypes = referenceTypes;
-  return model.Read(text.data(), text.size(), "m.ifc", error, options) ? std::string() : error;
+  return FailureText(model.Read(text.data(), text.size(), "m.ifc", options));
 }
 
 TEST(StrictReading, RefusesWhatTolerantReadingCountsAsAFlaw) {
@@ -59,8 +59,7 @@ TEST(StrictReading, RefusesWhatTolerantReadingCountsAsAFlaw) {
   };
   for (const auto& c : cases) {
     Model tolerant;
-    std::string error;
-    ASSERT_TRUE(tolerant.Read(c.text.data(), c.text.size(), "m.ifc", error)) << c.name << ": " << error;
+    ASSERT_TRUE(Succeeded(tolerant.Read(c.text.data(), c.text.size(), "m.ifc"))) << c.name;
     for (const FlawKind kind : kAllFlawKinds) {
       const FlawReport& report = tolerant.GetFlaws().Of(kind);
       EXPECT_EQ(report.examples, kind == c.kind ? std::vector<std::string>{c.message} : std::vector<std::string>{})
@@ -79,8 +78,7 @@ TEST(StrictReading, AcceptsWhatRealFilesHave) {
     const std::string text = body + end;
     EXPECT_EQ(StrictError(text), "");
     Model model;
-    std::string error;
-    ASSERT_TRUE(model.Read(text.data(), text.size(), "m.ifc", error)) << error;
+    ASSERT_TRUE(Succeeded(model.Read(text.data(), text.size(), "m.ifc")));
     EXPECT_EQ(model.GetHeader().contentEnd, text.size());
   }
   // Without the check of reference types, a wrong one goes unnoticed.
