@@ -77,7 +77,11 @@ const API::ElementInfo* LookUp(const ObjectID& id) {
     auto answer = API::LookUpElement(Token, id.GetGUID());
     last.guid = id.GetGUID();
     last.asked = true;
-    last.info = answer.HasValue() ? std::optional<API::ElementInfo>(std::move(answer.Unwrap())) : std::nullopt;
+    if (answer.HasValue()) {
+      last.info.emplace(std::move(answer.Unwrap()));  // moved in place: no temporary to move and free
+    } else {
+      last.info.reset();
+    }
   }
   return last.info ? &*last.info : nullptr;
 }
