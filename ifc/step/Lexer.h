@@ -70,6 +70,9 @@ class Lexer {
   // After an Error token, what is wrong: "unterminated string (it begins on line 12)".
   const std::string& Error() const noexcept { return error; }
 
+  // Goes on at `offset`, on the same line: after bytes the caller has read itself.
+  void MoveTo(std::size_t offset) noexcept { at = offset; }
+
   // Where the next token will be looked for.
   std::size_t Offset() const noexcept { return at; }
   // The text lexed, as given to the constructor.

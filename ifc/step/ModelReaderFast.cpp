@@ -1,0 +1,288 @@
+// The reading of an instance as most files write it: on one line, no blanks or comments between its
+// tokens, upper-case names, numbers of at most 18 digits, nothing the reader has a flaw or fault to
+// say about. Its bytes are scanned once, without tokens; whatever else it meets (a blank, a line end,
+// a comment, a binary, a malformed token, a grammar fault, a flaw) gives the instance back untouched
+// to ReadInstance, which reads it token by token and says what there is to say. Both readings index
+// the same record, the same references and the same GlobalId.
+#include <algorithm>
+#include <cstring>
+#include <optional>
+#include <string>
+
+#include "ifc/step/ModelReader.h"
+#include "ifc/step/StringDecoding.h"
+#include "ifc/step/ValueParser.h"
+#include "ifc/step/WrittenForm.h"
+
+namespace Ifc {
+
+namespace {
+
+bool IsDigit(char c) noexcept {
+  return c >= '0' && c <= '9';
+}
+
+bool IsUpperOrUnderscore(char c) noexcept {
+  return (c >= 'A' && c <= 'Z') || c == '_';
+}
+
+// A byte an upper-case keyword may hold after its first.
+bool IsKeywordByte(char c) noexcept {
+  return IsUpperOrUnderscore(c) || IsDigit(c) || c == '-';
+}
+
+bool IsWordByte(char c) noexcept {
+  return IsUpperOrUnderscore(c) || IsDigit(c) || (c >= 'a' && c <= 'z');
+}
+
+// Past a string body from `p` (after the opening quote) to its closing quote; nullptr where the body
+// holds a line end or NUL or runs to `end`, which the token-by-token reading reports. `odd` tells
+// whether it holds a backslash or a byte above 127, whose checks are left to the caller.
+const char* SkipStringBody(const char* p, const char* end, bool& odd) noexcept {
+  constexpr std::uint64_t kOnes = 0x0101010101010101ull;
+  constexpr std::uint64_t kHighs = 0x8080808080808080ull;
+  const auto hasByte = [](std::uint64_t word, unsigned char byte) {
+    const std::uint64_t x = word ^ (kOnes * byte);
+    return (x - kOnes) & ~x & kHighs;
+  };
+  for (;;) {
+    while (end - p >= 8) {
+      std::uint64_t word;
+      std::memcpy(&word, p, 8);
+      if ((hasByte(word, '\'') | hasByte(word, '\\') | hasByte(word, '\n') | hasByte(word, 0) | (word & kHighs)) != 0) {
+        break;
+      }
+      p += 8;
+    }
+    if (p >= end) {
+      return nullptr;
+    }
+    const char c = *p;
+    if (c == '\'') {
+      if (end - p >= 2 && p[1] == '\'') {
+        p += 2;
+        continue;
+      }
+      return p;
+    }
+    if (c == '\n' || c == '\0') {
+      return nullptr;
+    }
+    odd = odd || c == '\\' || static_cast<unsigned char>(c) >= 0x80;
+    ++p;
+  }
+}
+
+// Past a number from `p` (a sign or a digit): [+-]digits[.digits[(E|e)[+-]digits]]. nullptr where
+// it is malformed or an integer of more than 18 digits (which may not fit in 64 bits).
+const char* SkipNumber(const char* p, const char* end) noexcept {
+  if (*p == '+' || *p == '-') {
+    ++p;
+  }
+  const char* digits = p;
+  while (p < end && IsDigit(*p)) {
+    ++p;
+  }
+  if (p == digits) {
+    return nullptr;
+  }
+  if (p == end || *p != '.') {
+    return p - digits <= 18 ? p : nullptr;
+  }
+  ++p;
+  while (p < end && IsDigit(*p)) {
+    ++p;
+  }
+  if (p < end && (*p == 'E' || *p == 'e')) {
+    ++p;
+    if (p < end && (*p == '+' || *p == '-')) {
+      ++p;
+    }
+    const char* exponent = p;
+    while (p < end && IsDigit(*p)) {
+      ++p;
+    }
+    return p == exponent ? nullptr : p;
+  }
+  return p;
+}
+
+// Whether the string token `text` (with its quotes) needs no flaw or fault reported.
+bool HoldsOnlyUtf8AndWellEscaped(std::string_view text) {
+  std::string fault;
+  return HoldsOnlyUtf8(text) && CheckStringEscapes(text.substr(1, text.size() - 2), fault);
+}
+
+}  // namespace
+
+bool ModelReader::ReadInstanceFast(Lexer& lexer, const Token& name) {
+  const char* const base = model.data;
+  const char* const end = base + model.size;
+  const char* p = base + lexer.Offset();
+  if (end - p < 2 || *p != '=' || !IsUpperOrUnderscore(p[1])) {
+    return false;
+  }
+  const char* entityName = ++p;
+  while (p < end && IsKeywordByte(*p)) {
+    ++p;
+  }
+  if (p == end || *p != '(') {
+    return false;
+  }
+  InstanceRecord record{};
+  record.offset = name.offset;
+  record.line = name.line;
+  record.number = InstanceNumberOf(name).Value();
+  record.entity = model.schema->FindEntity(std::string_view(entityName, static_cast<std::size_t>(p - entityName)));
+  if (!record.entity.Valid() || model.schema->IsAbstract(record.entity) ||
+      static_cast<std::size_t>(p - base) - record.offset > 0xFFFF) {
+    return false;
+  }
+  record.argument = static_cast<std::uint16_t>(static_cast<std::size_t>(p - base) - record.offset);
+  MarkDefined(record);
+  const std::vector<EntityId>* slots = CheckedSlots(record.entity);
+
+  const std::size_t pendingBefore = pending.size();
+  const std::size_t typedBefore = typedReferences.size();
+  const auto giveBack = [&] {
+    pending.resize(pendingBefore);
+    typedReferences.resize(typedBefore);
+    return false;
+  };
+  std::uint64_t typed = 0;  // bit per depth: a typed value's parentheses
+  int depth = 0;
+  bool afterValue = false;
+  bool afterComma = false;
+  std::size_t count = 0;
+  const char* firstString = nullptr;  // the first attribute, when it is a string
+  const char* firstStringEnd = nullptr;
+  ++p;
+  for (;;) {
+    if (p == end) {
+      return giveBack();
+    }
+    const char c = *p;
+    if (afterValue) {
+      if (c == ',' && (typed >> depth & 1) == 0) {
+        afterValue = false;
+        afterComma = true;
+        ++p;
+        continue;
+      }
+      if (c != ')') {
+        return giveBack();
+      }
+      ++p;
+      if (depth == 0) {
+        break;
+      }
+      --depth;
+      continue;
+    }
+    if (c == ')') {  // right after '(': an empty list, not an empty typed value
+      if (afterComma || (typed >> depth & 1) != 0) {
+        return giveBack();
+      }
+      ++p;
+      afterValue = true;
+      if (depth == 0) {
+        break;
+      }
+      --depth;
+      continue;
+    }
+    count += depth == 0 ? 1 : 0;
+    afterComma = false;
+    const char* const begin = p;
+    if (c == '$' || c == '*') {
+      ++p;
+    } else if (c == '\'') {
+      bool odd = false;
+      const char* close = SkipStringBody(p + 1, end, odd);
+      if (close == nullptr) {
+        return giveBack();
+      }
+      p = close + 1;
+      if (odd && !HoldsOnlyUtf8AndWellEscaped(std::string_view(begin, static_cast<std::size_t>(p - begin)))) {
+        return giveBack();
+      }
+      if (depth == 0 && count == 1) {
+        firstString = begin;
+        firstStringEnd = p;
+      }
+    } else if (c == '#') {
+      ++p;
+      std::uint64_t number = 0;
+      const char* digits = p;
+      while (p < end && IsDigit(*p)) {
+        number = number * 10 + static_cast<unsigned>(*p - '0');
+        ++p;
+      }
+      if (p == digits || *digits == '0' || p - digits > 18) {
+        return giveBack();
+      }
+      NoteReferenceTo(number);
+      if (slots != nullptr && (depth == 0 || (depth == 1 && (typed & 2) == 0))) {
+        NoteTypedReference(number, *slots, count - 1, static_cast<std::size_t>(begin - base) - record.offset);
+      }
+    } else if (IsDigit(c) || c == '-' || c == '+') {
+      p = SkipNumber(p, end);
+      if (p == nullptr) {
+        return giveBack();
+      }
+    } else if (c == '.') {
+      ++p;
+      const char* word = p;
+      while (p < end && IsWordByte(*p)) {
+        ++p;
+      }
+      if (p == word || p == end || *p != '.') {
+        return giveBack();
+      }
+      ++p;
+    } else if (c == '(' || IsUpperOrUnderscore(c)) {
+      while (p < end && IsKeywordByte(*p)) {
+        ++p;
+      }
+      if (p == end || *p != '(' || depth + 1 >= kMaxValueDepth) {
+        return giveBack();
+      }
+      ++p;
+      ++depth;
+      typed = (typed & ~(std::uint64_t{1} << depth)) | (std::uint64_t{c != '(' ? 1u : 0u} << depth);
+      continue;
+    } else {
+      return giveBack();
+    }
+    afterValue = true;
+  }
+  // p is past the outer ')'.
+  if (p == end || *p != ';' || count != model.schema->AttributeCount(record.entity)) {
+    return giveBack();
+  }
+  ++p;
+  const std::size_t after = static_cast<std::size_t>(p - base);
+  if (after - record.offset > 0xFFFFFFFFu) {
+    return giveBack();
+  }
+  if (isRooted[record.entity.Index()] != 0) {
+    const std::optional<GuidBytes> guid =
+        firstString == nullptr ? std::nullopt
+                               : DecodeGlobalId(std::string_view(
+                                     firstString + 1, static_cast<std::size_t>(firstStringEnd - firstString - 2)));
+    if (!guid) {
+      return giveBack();
+    }
+    if (options.globalIds) {
+      model.rooted.push_back(Model::Rooted{*guid, InstanceIndex(static_cast<std::uint32_t>(model.instances.size()))});
+    }
+  }
+  record.length = static_cast<std::uint32_t>(after - record.offset);
+  record.close = record.length - 2;
+  model.largestNumber = std::max(model.largestNumber, InstanceNumber(record.number));
+  model.instances.push_back(record);
+  lexer.MoveTo(after);
+  return true;
+}
+
+}  // namespace Ifc
