@@ -70,8 +70,11 @@ class Lexer {
   // After an Error token, what is wrong: "unterminated string (it begins on line 12)".
   const std::string& Error() const noexcept { return error; }
 
-  // Goes on at `offset`, on the same line: after bytes the caller has read itself.
-  void MoveTo(std::size_t offset) noexcept { at = offset; }
+  // Goes on at `offset`, on line `atLine`: after bytes the caller has read itself.
+  void MoveTo(std::size_t offset, std::uint32_t atLine) noexcept {
+    at = offset;
+    line = atLine;
+  }
 
   // Where the next token will be looked for.
   std::size_t Offset() const noexcept { return at; }

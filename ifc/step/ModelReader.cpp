@@ -277,7 +277,9 @@ bool ModelReader::ReadData(Lexer& lexer) {
       }
     }
     if (token.kind == TokenKind::InstanceName) {
-      if (!ReadInstanceFast(lexer, token) && !ReadInstance(lexer, token)) {
+      std::size_t limit = part != nullptr ? part->begin : model.size;
+      limit = options.progress ? std::min(limit, nextProgress) : limit;
+      if (!ReadInstanceFast(lexer, token, limit) && !ReadInstance(lexer, token)) {
         return false;
       }
       if (options.progress && lexer.Offset() >= nextProgress) {
@@ -477,7 +479,7 @@ void ModelReader::ReadPart(Part& part) {
     const std::size_t pendingBefore = reader.pending.size();
     const std::size_t rootedBefore = part.model.rooted.size();
     const std::size_t typedBefore = reader.typedReferences.size();
-    if (!reader.ReadInstanceFast(lexer, token) && !reader.ReadInstance(lexer, token)) {
+    if (!reader.ReadInstanceFast(lexer, token, part.model.size) && !reader.ReadInstance(lexer, token)) {
       reader.pending.resize(pendingBefore);
       reader.typedReferences.resize(typedBefore);
       part.model.rooted.resize(rootedBefore);

@@ -39,9 +39,12 @@ class ModelReader {
   static void ReadPart(Part& part);
   bool JoinPart(Part& part, Lexer& lexer, const Token& token);
   bool ReadInstance(Lexer& lexer, const Token& name);
-  // In ModelReaderFast.cpp: reads the instance as ReadInstance would when it is written plainly;
-  // false, with nothing changed, for ReadInstance to read it instead.
-  bool ReadInstanceFast(Lexer& lexer, const Token& name);
+  // In ModelReaderFast.cpp: reads the instance as ReadInstance would when it is written plainly, and
+  // the plain instances on the lines after it that begin before `limit`; false, with nothing changed,
+  // for ReadInstance to read it instead.
+  bool ReadInstanceFast(Lexer& lexer, const Token& name, std::size_t limit);
+  // The plain instance whose name, at `nameOffset`, ends at `at`; `at` then past its ';'.
+  bool ReadPlainInstance(std::size_t nameOffset, std::uint64_t number, std::uint32_t line, std::size_t& at);
   void MarkDefined(const InstanceRecord& record);
   struct ArgumentScan;
   bool ReadArguments(Lexer& lexer, InstanceRecord& record, Token& close);

@@ -115,10 +115,39 @@ bool HoldsOnlyUtf8AndWellEscaped(std::string_view text) {
 
 }  // namespace
 
-bool ModelReader::ReadInstanceFast(Lexer& lexer, const Token& name) {
+bool ModelReader::ReadInstanceFast(Lexer& lexer, const Token& name, std::size_t limit) {
+  std::size_t at = lexer.Offset();
+  if (!ReadPlainInstance(name.offset, InstanceNumberOf(name).Value(), name.line, at)) {
+    return false;
+  }
+  // The plain instances on the lines that follow, each beginning before `limit`.
+  const char* const base = model.data;
+  std::uint32_t line = name.line;
+  for (;;) {
+    lexer.MoveTo(at, line);
+    std::size_t next = at + (at < model.size && base[at] == '\r' ? 1 : 0);
+    if (next + 2 >= std::min(limit, model.size) || base[next] != '\n' || base[next + 1] != '#' ||
+        base[next + 2] < '1' || base[next + 2] > '9') {
+      return true;
+    }
+    const std::size_t nameOffset = next + 1;
+    std::uint64_t number = 0;
+    std::size_t digits = nameOffset + 1;
+    for (; digits < model.size && base[digits] >= '0' && base[digits] <= '9'; ++digits) {
+      number = number * 10 + static_cast<unsigned>(base[digits] - '0');
+    }
+    if (digits - nameOffset > 19 || !ReadPlainInstance(nameOffset, number, line + 1, digits)) {
+      return true;
+    }
+    at = digits;
+    ++line;
+  }
+}
+
+bool ModelReader::ReadPlainInstance(std::size_t nameOffset, std::uint64_t number, std::uint32_t line, std::size_t& at) {
   const char* const base = model.data;
   const char* const end = base + model.size;
-  const char* p = base + lexer.Offset();
+  const char* p = base + at;
   if (end - p < 2 || *p != '=' || !IsUpperOrUnderscore(p[1])) {
     return false;
   }
@@ -130,9 +159,9 @@ bool ModelReader::ReadInstanceFast(Lexer& lexer, const Token& name) {
     return false;
   }
   InstanceRecord record{};
-  record.offset = name.offset;
-  record.line = name.line;
-  record.number = InstanceNumberOf(name).Value();
+  record.offset = nameOffset;
+  record.line = line;
+  record.number = number;
   record.entity = model.schema->FindEntity(std::string_view(entityName, static_cast<std::size_t>(p - entityName)));
   if (!record.entity.Valid() || model.schema->IsAbstract(record.entity) ||
       static_cast<std::size_t>(p - base) - record.offset > 0xFFFF) {
@@ -281,7 +310,7 @@ bool ModelReader::ReadInstanceFast(Lexer& lexer, const Token& name) {
   record.close = record.length - 2;
   model.largestNumber = std::max(model.largestNumber, InstanceNumber(record.number));
   model.instances.push_back(record);
-  lexer.MoveTo(after);
+  at = after;
   return true;
 }
 

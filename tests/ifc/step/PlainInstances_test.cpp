@@ -66,8 +66,10 @@ Reading Read(const std::string& text) {
 
 // `data` with a blank before the ';' that ends each instance.
 std::string WithBlanks(std::string data) {
-  for (std::size_t at = data.find(");\n"); at != std::string::npos; at = data.find(");\n", at + 4)) {
-    data.insert(at + 1, " ");
+  for (std::size_t at = data.find(");"); at != std::string::npos; at = data.find(");", at + 3)) {
+    if (data.compare(at + 2, 1, "\n") == 0 || data.compare(at + 2, 2, "\r\n") == 0) {
+      data.insert(at + 1, " ");
+    }
   }
   return data;
 }
@@ -87,6 +89,7 @@ TEST(PlainInstances, AreReadAsTokenByToken) {
           "#4=IFCPROPERTYSINGLEVALUE('b',$,$,$);\n",
       wall + "#2=IFCCARTESIANPOINTLIST3D(((0.,0.,0.),(1.,1.,1.)),$);\n",
       wall + "#2=IFCCARTESIANPOINTLIST3D((),$);\n",
+      "#1=IFCCARTESIANPOINT((0.,0.,0.));\r\n#2=IFCAXIS2PLACEMENT3D(#1,$,$);\r\n#3=IFCLOCALPLACEMENT($,#2);\r\n",
       // What it gives back: flaws.
       wall + "#2=IFCPROPERTYSINGLEVALUE('W\xE4rme',$,$,$);\n",
       wall + "#2=IFCPROPERTYSINGLEVALUE('a',$,IfcLabel('x'),$);\n",
