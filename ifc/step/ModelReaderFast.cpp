@@ -9,6 +9,10 @@
 #include <optional>
 #include <string>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 #include "ifc/step/ModelReader.h"
 #include "ifc/step/StringDecoding.h"
 #include "ifc/step/ValueParser.h"
@@ -26,34 +30,77 @@ bool IsUpperOrUnderscore(char c) noexcept {
   return (c >= 'A' && c <= 'Z') || c == '_';
 }
 
-// A byte an upper-case keyword may hold after its first.
-bool IsKeywordByte(char c) noexcept {
-  return IsUpperOrUnderscore(c) || IsDigit(c) || c == '-';
+// Byte classes: what an upper-case keyword holds after its first byte, what an enumeration's name holds.
+enum : std::uint8_t { KeywordByte = 1, WordByte = 2 };
+
+struct ByteTable {
+  std::uint8_t flags[256];
+  constexpr ByteTable() : flags() {
+    for (int c = '0'; c <= '9'; ++c) {
+      flags[c] = KeywordByte | WordByte;
+    }
+    for (int c = 'A'; c <= 'Z'; ++c) {
+      flags[c] = KeywordByte | WordByte;
+      flags[c + 'a' - 'A'] = WordByte;
+    }
+    flags[static_cast<unsigned char>('_')] = KeywordByte | WordByte;
+    flags[static_cast<unsigned char>('-')] = KeywordByte;
+  }
+};
+constexpr ByteTable kBytes{};
+
+bool Is(char c, std::uint8_t flag) noexcept {
+  return (kBytes.flags[static_cast<unsigned char>(c)] & flag) != 0;
 }
 
-bool IsWordByte(char c) noexcept {
-  return IsUpperOrUnderscore(c) || IsDigit(c) || (c >= 'a' && c <= 'z');
+#if defined(__SSE2__)
+// Bit i set where p[i] ends or interrupts a string body: quote, backslash, line feed, NUL, or a byte
+// above 127.
+unsigned StringStops16(const char* p) noexcept {
+  const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
+  const __m128i stops = _mm_or_si128(
+      _mm_or_si128(_mm_cmpeq_epi8(bytes, _mm_set1_epi8('\'')), _mm_cmpeq_epi8(bytes, _mm_set1_epi8('\\'))),
+      _mm_or_si128(_mm_cmpeq_epi8(bytes, _mm_set1_epi8('\n')), _mm_cmpeq_epi8(bytes, _mm_setzero_si128())));
+  return static_cast<unsigned>(_mm_movemask_epi8(stops) | _mm_movemask_epi8(bytes));
 }
+#endif
 
-// Past a string body from `p` (after the opening quote) to its closing quote; nullptr where the body
-// holds a line end or NUL or runs to `end`, which the token-by-token reading reports. `odd` tells
-// whether it holds a backslash or a byte above 127, whose checks are left to the caller.
-const char* SkipStringBody(const char* p, const char* end, bool& odd) noexcept {
+// From `p`, past the bytes before the first that ends or interrupts a string body (or before the
+// last few bytes of the file, which the caller reads one at a time).
+const char* SkipPlainStringBytes(const char* p, const char* end) noexcept {
+#if defined(__SSE2__)
+  while (end - p >= 16) {
+    const unsigned stops = StringStops16(p);
+    if (stops != 0) {
+      return p + __builtin_ctz(stops);
+    }
+    p += 16;
+  }
+#else
   constexpr std::uint64_t kOnes = 0x0101010101010101ull;
   constexpr std::uint64_t kHighs = 0x8080808080808080ull;
   const auto hasByte = [](std::uint64_t word, unsigned char byte) {
     const std::uint64_t x = word ^ (kOnes * byte);
     return (x - kOnes) & ~x & kHighs;
   };
-  for (;;) {
-    while (end - p >= 8) {
-      std::uint64_t word;
-      std::memcpy(&word, p, 8);
-      if ((hasByte(word, '\'') | hasByte(word, '\\') | hasByte(word, '\n') | hasByte(word, 0) | (word & kHighs)) != 0) {
-        break;
-      }
-      p += 8;
+  while (end - p >= 8) {
+    std::uint64_t word;
+    std::memcpy(&word, p, 8);
+    if ((hasByte(word, '\'') | hasByte(word, '\\') | hasByte(word, '\n') | hasByte(word, 0) | (word & kHighs)) != 0) {
+      break;
     }
+    p += 8;
+  }
+#endif
+  return p;
+}
+
+// Past a string body from `p` (after the opening quote) to its closing quote; nullptr where the body
+// holds a line end or NUL or runs to `end`, which the token-by-token reading reports. `odd` tells
+// whether it holds a backslash or a byte above 127, whose checks are left to the caller.
+const char* SkipStringBody(const char* p, const char* end, bool& odd) noexcept {
+  for (;;) {
+    p = SkipPlainStringBytes(p, end);
     if (p >= end) {
       return nullptr;
     }
@@ -152,7 +199,7 @@ bool ModelReader::ReadPlainInstance(std::size_t nameOffset, std::uint64_t number
     return false;
   }
   const char* entityName = ++p;
-  while (p < end && IsKeywordByte(*p)) {
+  while (p < end && Is(*p, KeywordByte)) {
     ++p;
   }
   if (p == end || *p != '(') {
@@ -262,7 +309,7 @@ bool ModelReader::ReadPlainInstance(std::size_t nameOffset, std::uint64_t number
     } else if (c == '.') {
       ++p;
       const char* word = p;
-      while (p < end && IsWordByte(*p)) {
+      while (p < end && Is(*p, WordByte)) {
         ++p;
       }
       if (p == word || p == end || *p != '.') {
@@ -270,7 +317,7 @@ bool ModelReader::ReadPlainInstance(std::size_t nameOffset, std::uint64_t number
       }
       ++p;
     } else if (c == '(' || IsUpperOrUnderscore(c)) {
-      while (p < end && IsKeywordByte(*p)) {
+      while (p < end && Is(*p, KeywordByte)) {
         ++p;
       }
       if (p == end || *p != '(' || depth + 1 >= kMaxValueDepth) {

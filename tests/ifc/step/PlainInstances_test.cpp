@@ -92,6 +92,11 @@ TEST(PlainInstances, AreReadAsTokenByToken) {
       "#1=IFCCARTESIANPOINT((0.,0.,0.));\r\n#2=IFCAXIS2PLACEMENT3D(#1,$,$);\r\n#3=IFCLOCALPLACEMENT($,#2);\r\n",
       // What it gives back: flaws.
       wall + "#2=IFCPROPERTYSINGLEVALUE('W\xE4rme',$,$,$);\n",
+      wall + "#2=IFCPROPERTYSINGLEVALUE('Heat transmittance of the outer W\xE4rme',$,$,$);\n",
+      wall + "#2=IFCPROPERTYSINGLEVALUE('A name long enough to be read in blocks, it''s said',$,$,$);\n",
+      wall + "#2=IFCPROPERTYSINGLEVALUE('A name long enough to be read in blocks \\X2\\00E4\\X0\\',$,$,$);\n",
+      wall + "#2=IFCPROPERTYSINGLEVALUE('A name long enough to be read in blocks \\X2\\00\\X0\\',$,$,$);\n",
+      wall + "#2=IFCPROPERTYSINGLEVALUE('A name long enough to be read in blocks\nand on',$,$,$);\n",
       wall + "#2=IFCPROPERTYSINGLEVALUE('a',$,IfcLabel('x'),$);\n",
       wall + "#2=IfcPropertySingleValue('a',$,$,$);\n",
       wall + "#2=IFCPROPERTYSINGLEVALUE('a',$,$);\n",
