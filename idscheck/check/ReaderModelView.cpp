@@ -76,8 +76,48 @@ std::vector<std::string> ReaderModelView::AttributeNames(InstanceIndex index) co
   return names;
 }
 
+namespace {
+
+// The value at `at` when it is an unset value or a plain string (printable ASCII, no escape, no
+// quote doubled), read off the bytes as parsing would give it; false for anything else.
+bool ReadPlainValue(std::string_view text, std::size_t at, ModelValue& value) {
+  if (at < text.size() && text[at] == '$') {
+    value = ModelValue::Null();
+    return true;
+  }
+  if (at >= text.size() || text[at] != '\'') {
+    return false;
+  }
+  std::size_t end = at + 1;
+  for (; end < text.size() && text[end] != '\''; ++end) {
+    const auto c = static_cast<unsigned char>(text[end]);
+    if (c < 0x20 || c >= 0x7F || c == '\\') {
+      return false;
+    }
+  }
+  if (end + 1 >= text.size() || text[end + 1] == '\'') {
+    return false;
+  }
+  value = ModelValue::String(std::string(text.substr(at + 1, end - at - 1)));
+  return true;
+}
+
+}  // namespace
+
 bool ReaderModelView::Attribute(InstanceIndex index, std::string_view name, ModelValue& value) const {
-  std::optional<Ifc::Value> read = Opened().Attribute(index, name);
+  const Ifc::InstanceRecord& record = Opened().Record(index);
+  const Ifc::AttributeSlot slot = Opened().GetSchema().FindAttribute(record.entity, name);
+  if (!slot.Valid()) {
+    return false;
+  }
+  const std::string_view text(Opened().Data(), Opened().Size());
+  std::size_t at = 0;
+  if (Ifc::FindArgument(text, record.offset + record.argument, static_cast<std::size_t>(slot.Index()), at) ==
+          Ifc::ArgumentSearch::Found &&
+      ReadPlainValue(text, at, value)) {
+    return true;
+  }
+  std::optional<Ifc::Value> read = Opened().Attribute(index, slot);
   if (!read) {
     return false;
   }

@@ -1,0 +1,64 @@
+// The view reads unset values and plain strings off the file's bytes, the rest through the parser:
+// both must give the same value.
+#include "idscheck/check/ReaderModelView.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "ifc/step/Model.h"
+#include "tests/ifc/IfcFileText.h"
+
+namespace Ids {
+namespace {
+
+std::string Described(const ModelValue& value) {
+  std::string out = std::to_string(static_cast<int>(value.kind)) + ":" + value.text + ":" +
+                    std::to_string(value.boolean) + ":" + std::to_string(value.integer) + ":" +
+                    std::to_string(value.real) + ":" + std::to_string(value.reference.Value()) + "[";
+  for (const ModelValue& item : value.items) {
+    out += Described(item) + ",";
+  }
+  return out + "]";
+}
+
+TEST(ReaderModelView, AttributesReadOffTheBytesAreThoseTheParserGives) {
+  const std::vector<std::string> instances = {
+      "#1=IFCPROPERTYSINGLEVALUE('Width','Nominal width',IFCLENGTHMEASURE(0.175),$);\n",
+      "#2=IFCPROPERTYSINGLEVALUE('It''s','a\\X2\\00E4\\X0\\b',IFCLABEL('x'),*);\n",
+      "#3=IFCPROPERTYSINGLEVALUE('W\xC3\xA4rme','W\xE4rme',IFCBOOLEAN(.T.),$);\n",
+      "#4=IFCPROPERTYSINGLEVALUE( 'blank before' ,/* comment */'after a comment',$,$);\n",
+      "#5=IFCPROPERTYSINGLEVALUE('tab\there','back\\\\slash',IFCLOGICAL(.U.),$);\n",
+      "#6=IFCPROPERTYSINGLEVALUE('',' ',$);\n",
+      "#7=IFCPROPERTYSINGLEVALUE('del\x7F','two\nlines',$,$);\n",
+      "#8=IFCWALL('3W0000001008000000000H',$,'Wall','',$,$,$,'T-1',.SOLIDWALL.);\n",
+  };
+  std::string data;
+  for (const std::string& instance : instances) {
+    data += instance;
+  }
+  const std::string text = IfcFile(data);
+  Ifc::Model model;
+  std::string error;
+  ASSERT_TRUE(model.Read(text.data(), text.size(), "m.ifc", error)) << error;
+  const ReaderModelView view(model);
+  for (std::uint32_t i = 0; i < model.InstanceCount(); ++i) {
+    const InstanceIndex index(i);
+    std::vector<std::string> names = view.AttributeNames(index);
+    names.push_back("NoSuchAttribute");
+    for (const std::string& name : names) {
+      ModelValue read;
+      read.kind = ModelValue::Kind::Integer;  // what a caller's value held before
+      const bool found = view.Attribute(index, name, read);
+      const std::optional<Ifc::Value> parsed = model.Attribute(index, name);
+      ASSERT_EQ(found, parsed.has_value()) << instances[i] << name;
+      if (found) {
+        EXPECT_EQ(Described(read), Described(ToModelValue(Ifc::Value(*parsed)))) << instances[i] << name;
+      }
+    }
+  }
+}
+
+}  // namespace
+}  // namespace Ids
