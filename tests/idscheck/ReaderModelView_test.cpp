@@ -33,6 +33,15 @@ TEST(ReaderModelView, AttributesReadOffTheBytesAreThoseTheParserGives) {
       "#6=IFCPROPERTYSINGLEVALUE('',' ',$);\n",
       "#7=IFCPROPERTYSINGLEVALUE('del\x7F','two\nlines',$,$);\n",
       "#8=IFCWALL('3W0000001008000000000H',$,'Wall','',$,$,$,'T-1',.SOLIDWALL.);\n",
+      "#9=IFCPROPERTYSINGLEVALUE('a',$,IFCINTEGER(-42),#8);\n",
+      "#10=IFCPROPERTYSINGLEVALUE('b',*,IFCREAL(1.5E-3),#0008);\n",
+      "#11=IFCPROPERTYSINGLEVALUE('c',$,IFCREAL(+2.),$);\n#12=IFCQUANTITYLENGTH('L',$,$,-0.,$);\n",
+      "#13=IFCQUANTITYCOUNT('n',$,$,+7,$);\n#14=IFCQUANTITYCOUNT('n',$,$,9223372036854775807,$);\n",
+      "#15=IFCPROPERTYSINGLEVALUE('d',$,IFCLOGICAL(.F.),$);\n#16=IFCPROPERTYENUMERATEDVALUE('e',$,(.A.,.B.),$);\n",
+      "#17=IFCPROPERTYSINGLEVALUE('f',$,IfcLabel('lower'),$);\n#18=IFCPROPERTYSINGLEVALUE('g',$,IFCLABEL( 'x'),$);\n",
+      "#19=IFCPROPERTYSINGLEVALUE('h',$,IFCLABEL('x') "
+      ",$);\n#20=IFCWALL('3W0000001008000000000I',$,$,$,$,$,$,$,.solid.);\n",
+      "#21=IFCPROPERTYSINGLEVALUE('i',$,IFC_X-Y('x'),$);\n#22=IFCPROPERTYSINGLEVALUE('j',$,IFCA(IFCB('x')),$);\n",
   };
   std::string data;
   for (const std::string& instance : instances) {
