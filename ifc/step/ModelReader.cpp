@@ -17,6 +17,7 @@ namespace Ifc {
 namespace {
 
 constexpr std::size_t kProgressStep = std::size_t{4} << 20;
+constexpr std::size_t kPartPrefix = std::size_t{256} << 10;
 
 bool IsKeyword(const Token& token, std::string_view word) noexcept {
   return token.kind == TokenKind::Keyword && token.text == word;
@@ -266,8 +267,18 @@ bool ModelReader::ReadData(Lexer& lexer) {
   // Two bytes a number, bounded by an eighth of the file: a reference beyond is checked at the end.
   entityLimit = std::min<std::uint64_t>(definedLimit, std::max<std::uint64_t>(std::uint64_t{1} << 16, model.size / 16));
   std::size_t nextProgress = kProgressStep;
-  std::unique_ptr<Part> part = StartPart(lexer.Offset());
+  // The second half's thread starts once the first instances are read, those most others name (the
+  // owner history, units, directions): it is given them, so that its references to them are known
+  // to be defined, and of which entity, without waiting for the halves to join.
+  const std::size_t dataBegin = lexer.Offset();
+  const std::size_t partFrom = dataBegin + std::min((model.size - dataBegin) / 64, kPartPrefix);
+  bool partTried = false;
+  std::unique_ptr<Part> part;
   for (;;) {
+    if (!partTried && lexer.Offset() >= partFrom) {
+      partTried = true;
+      part = StartPart(dataBegin);
+    }
     const Token token = lexer.Next();
     if (part != nullptr && token.offset >= part->begin) {
       const bool joined = JoinPart(*part, lexer, token);
@@ -277,7 +288,7 @@ bool ModelReader::ReadData(Lexer& lexer) {
       }
     }
     if (token.kind == TokenKind::InstanceName) {
-      std::size_t limit = part != nullptr ? part->begin : model.size;
+      std::size_t limit = part != nullptr ? part->begin : partTried ? model.size : partFrom;
       limit = options.progress ? std::min(limit, nextProgress) : limit;
       if (!ReadInstanceFast(lexer, token, limit) && !ReadInstance(lexer, token)) {
         return false;
@@ -464,6 +475,8 @@ std::unique_ptr<ModelReader::Part> ModelReader::StartPart(std::size_t dataBegin)
   }
   part->reader.isRooted = isRooted;
   part->reader.definedLimit = definedLimit;
+  part->reader.defined = defined;
+  part->reader.entityOf = entityOf;
   part->options.referenceTypes = options.referenceTypes;
   part->reader.declaredEntities = declaredEntities;
   part->reader.entityLimit = entityLimit;

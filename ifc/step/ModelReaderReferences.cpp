@@ -49,7 +49,11 @@ void ModelReader::NoteEntityOf(std::uint64_t number, EntityId entity) {
   }
   const auto at = static_cast<std::size_t>(number);
   if (at >= entityOf.size()) {
-    entityOf.resize(std::max(at + 1, entityOf.size() * 2), 0);
+    // Grown by a quarter, not doubled: the table is filled as far as numbers go, not beyond.
+    constexpr std::size_t kStep = 4096;
+    entityOf.resize(std::min<std::size_t>(std::max(at + 1, entityOf.size() + entityOf.size() / 4) + kStep,
+                                          static_cast<std::size_t>(entityLimit)),
+                    0);
   }
   entityOf[at] = static_cast<std::int16_t>(entity.Index() + 1);
 }
