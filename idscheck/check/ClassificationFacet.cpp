@@ -1,7 +1,7 @@
 // The classification facet: references associated with the occurrence and with its type object, the
 // occurrence's replacing the type's within a classification system.
+#include <algorithm>
 #include <functional>
-#include <set>
 
 #include "idscheck/check/FacetMemo.h"
 #include "idscheck/check/Facets.h"
@@ -74,18 +74,16 @@ bool IsClassification(const ModelIndex& index, InstanceIndex association) {
 
 using DescribeReference = std::function<const ClassificationReference&(InstanceIndex association)>;
 
-std::vector<ClassificationReference> ReferencesOf(const ModelIndex& index, InstanceIndex instance,
-                                                  const DescribeReference& describe) {
-  std::vector<ClassificationReference> own;
+// The references the instance is classified by (kept in the memo, which outlives the list).
+std::vector<const ClassificationReference*> ReferencesOf(const ModelIndex& index, InstanceIndex instance,
+                                                         const DescribeReference& describe) {
+  std::vector<const ClassificationReference*> own;
   for (const InstanceIndex association : index.ClassificationsOf(instance)) {
     if (IsClassification(index, association)) {
-      own.push_back(describe(association));
+      own.push_back(&describe(association));
     }
   }
-  std::set<std::string> ownSystems;
-  for (const ClassificationReference& reference : own) {
-    ownSystems.insert(reference.system);
-  }
+  const std::size_t ownCount = own.size();
   const InstanceIndex type = index.TypeOf(instance);
   if (type.Valid()) {
     for (const InstanceIndex association : index.ClassificationsOf(type)) {
@@ -93,8 +91,11 @@ std::vector<ClassificationReference> ReferencesOf(const ModelIndex& index, Insta
         continue;
       }
       const ClassificationReference& reference = describe(association);
-      if (ownSystems.count(reference.system) == 0) {
-        own.push_back(reference);
+      const auto sameSystem = [&reference](const ClassificationReference* other) {
+        return other->system == reference.system;
+      };
+      if (std::none_of(own.begin(), own.begin() + static_cast<std::ptrdiff_t>(ownCount), sameSystem)) {
+        own.push_back(&reference);
       }
     }
   }
@@ -113,27 +114,28 @@ FacetEvaluator::Finding FacetEvaluator::Classification(const Facet& facet, Insta
     }
     return known->second;
   };
-  const std::vector<ClassificationReference> references = ReferencesOf(index, instance, describe);
+  const std::vector<const ClassificationReference*> references = ReferencesOf(index, instance, describe);
   finding.present = !references.empty();
-  const std::string required =
-      facet.system.IsPresent() || facet.value.IsPresent() ? DescribeFacet(facet) : "any classification";
+  const auto required = [&facet] {
+    return facet.system.IsPresent() || facet.value.IsPresent() ? DescribeFacet(facet) : "any classification";
+  };
   if (references.empty()) {
-    finding.reason = "is not classified, required " + required;
+    finding.reason = "is not classified, required " + required();
     return finding;
   }
-  for (const ClassificationReference& reference : references) {
-    const bool systemMatches = !facet.system.IsPresent() || Holds(MatchesText(facet.system, reference.system));
+  for (const ClassificationReference* reference : references) {
+    const bool systemMatches = !facet.system.IsPresent() || Holds(MatchesText(facet.system, reference->system));
     if (systemMatches &&
-        ValueMatches(facet, reference, [this](const MatchOutcome& outcome) { return Holds(outcome); })) {
+        ValueMatches(facet, *reference, [this](const MatchOutcome& outcome) { return Holds(outcome); })) {
       finding.pass = true;
       return finding;
     }
   }
   std::string found;
-  for (const ClassificationReference& reference : references) {
-    found += (found.empty() ? "" : ", ") + InWords(reference);
+  for (const ClassificationReference* reference : references) {
+    found += (found.empty() ? "" : ", ") + InWords(*reference);
   }
-  finding.reason = "is classified as " + found + ", required " + required;
+  finding.reason = "is classified as " + found + ", required " + required();
   return finding;
 }
 

@@ -1,5 +1,9 @@
 #include "idscheck/check/ReaderModelView.h"
 
+#include <charconv>
+#include <cstdlib>
+#include <cstring>
+
 #include "ifc/step/Lexer.h"
 #include "ifc/step/ValueParser.h"
 
@@ -75,8 +79,143 @@ std::vector<std::string> ReaderModelView::AttributeNames(InstanceIndex index) co
   return names;
 }
 
+namespace {
+
+bool IsDigit(char c) noexcept {
+  return c >= '0' && c <= '9';
+}
+
+bool IsUpperWordByte(char c) noexcept {
+  return (c >= 'A' && c <= 'Z') || c == '_' || IsDigit(c);
+}
+
+// A simple value written plainly at `at`, and `at` moved past it: unset, derived, a string of
+// printable ASCII without escapes or doubled quotes, an enumeration of upper-case letters, a
+// reference or a number; as parsing and ToModelValue would give it. False for anything else.
+bool ReadPlainScalar(std::string_view text, std::size_t& at, ModelValue& value) {
+  const char first = text[at];
+  std::size_t end = at + 1;
+  if (first == '$' || first == '*') {
+    value = ModelValue::Null();
+    value.kind = first == '$' ? ModelValue::Kind::Null : ModelValue::Kind::Derived;
+  } else if (first == '\'') {
+    for (; end < text.size() && text[end] != '\''; ++end) {
+      const auto c = static_cast<unsigned char>(text[end]);
+      if (c < 0x20 || c >= 0x7F || c == '\\') {
+        return false;
+      }
+    }
+    if (end + 1 >= text.size() || text[end + 1] == '\'') {
+      return false;
+    }
+    value = ModelValue::String(std::string(text.substr(at + 1, end - at - 1)));
+    ++end;
+  } else if (first == '.') {
+    while (end < text.size() && IsUpperWordByte(text[end])) {
+      ++end;
+    }
+    if (end == at + 1 || end >= text.size() || text[end] != '.') {
+      return false;
+    }
+    const std::string_view name = text.substr(at + 1, end - at - 1);
+    value = ModelValue::Null();
+    if (name == "T" || name == "F") {
+      value.kind = ModelValue::Kind::Boolean;
+      value.boolean = name == "T";
+    } else if (name == "U") {
+      value.kind = ModelValue::Kind::Logical;
+    } else {
+      value.kind = ModelValue::Kind::Enumeration;
+      value.text = std::string(name);
+    }
+    ++end;
+  } else if (first == '#') {
+    std::uint64_t number = 0;
+    for (; end < text.size() && IsDigit(text[end]); ++end) {
+      number = number * 10 + static_cast<unsigned>(text[end] - '0');
+    }
+    if (end == at + 1 || end - at - 1 > 19) {
+      return false;
+    }
+    value = ModelValue::Null();
+    value.kind = ModelValue::Kind::Reference;
+    value.reference = InstanceNumber(number);
+  } else if (IsDigit(first) || first == '-' || first == '+') {
+    bool real = false;
+    for (; end < text.size() && (IsDigit(text[end]) || std::strchr(".Ee+-", text[end]) != nullptr); ++end) {
+      real = real || text[end] == '.';
+    }
+    constexpr std::size_t kLongest = 40;
+    if (end - at > kLongest) {
+      return false;
+    }
+    char number[kLongest + 1];
+    text.copy(number, end - at, at);
+    number[end - at] = '\0';
+    value = ModelValue::Null();
+    if (real) {
+      value.kind = ModelValue::Kind::Real;
+      value.real = std::strtod(number, nullptr);
+    } else {
+      value.kind = ModelValue::Kind::Integer;
+      const char* digits = number[0] == '+' ? number + 1 : number;
+      if (std::from_chars(digits, number + (end - at), value.integer).ec != std::errc()) {
+        return false;
+      }
+    }
+  } else {
+    return false;
+  }
+  at = end;
+  return true;
+}
+
+// The value at `at` when it is a simple value or a typed simple value written plainly, as parsing
+// would give it, and when nothing but ',' or ')' follows it; false for anything else.
+bool ReadPlainValue(std::string_view text, std::size_t at, ModelValue& value) {
+  if (at >= text.size()) {
+    return false;
+  }
+  std::size_t end = at;
+  if (text[at] >= 'A' && text[at] <= 'Z') {
+    while (end < text.size() && IsUpperWordByte(text[end])) {
+      ++end;
+    }
+    if (end + 1 >= text.size() || text[end] != '(') {
+      return false;
+    }
+    std::size_t inner = end + 1;
+    ModelValue wrapped;
+    if (!ReadPlainScalar(text, inner, wrapped) || inner >= text.size() || text[inner] != ')') {
+      return false;
+    }
+    value = ModelValue::Typed(std::string(text.substr(at, end - at)), std::move(wrapped));
+    end = inner + 1;
+  } else if (!ReadPlainScalar(text, end, value)) {
+    return false;
+  }
+  return end < text.size() && (text[end] == ',' || text[end] == ')');
+}
+
+}  // namespace
+
 bool ReaderModelView::Attribute(InstanceIndex index, std::string_view name, ModelValue& value) const {
-  std::optional<Ifc::Value> read = Opened().Attribute(index, name);
+  const Ifc::InstanceRecord& record = Opened().Record(index);
+  const Ifc::AttributeSlot slot = Opened().GetSchema().FindAttribute(record.entity, name);
+  if (!slot.Valid()) {
+    return false;
+  }
+  const std::string_view text(Opened().Data(), Opened().Size());
+  std::size_t at = 0;
+  if (Ifc::FindArgument(text, record.offset + record.argument, static_cast<std::size_t>(slot.Index()), at) ==
+      Ifc::ArgumentSearch::Found) {
+    ModelValue plain;
+    if (ReadPlainValue(text, at, plain)) {
+      value = std::move(plain);
+      return true;
+    }
+  }
+  std::optional<Ifc::Value> read = Opened().Attribute(index, slot);
   if (!read) {
     return false;
   }

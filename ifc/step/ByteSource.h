@@ -3,9 +3,8 @@
 // waited on.
 //
 //   ByteSource source;
-//   std::string error;
-//   if (!source.Open("model.ifc", error)) Fail(error);   // "model.ifc: not a regular file"
-//   Read(source.Bytes());
+//   if (const Status opened = source.Open("model.ifc"); !opened) Fail(opened.Error());  // "model.ifc: not a regular
+//   file" Read(source.Bytes());
 #pragma once
 
 #include <cstddef>

@@ -70,6 +70,12 @@ class Lexer {
   // After an Error token, what is wrong: "unterminated string (it begins on line 12)".
   const std::string& Error() const noexcept { return error; }
 
+  // Goes on at `offset`, on line `atLine`: after bytes the caller has read itself.
+  void MoveTo(std::size_t offset, std::uint32_t atLine) noexcept {
+    at = offset;
+    line = atLine;
+  }
+
   // Where the next token will be looked for.
   std::size_t Offset() const noexcept { return at; }
   // The text lexed, as given to the constructor.

@@ -17,6 +17,7 @@ namespace Ifc {
 namespace {
 
 constexpr std::size_t kProgressStep = std::size_t{4} << 20;
+constexpr std::size_t kPartPrefix = std::size_t{256} << 10;
 
 bool IsKeyword(const Token& token, std::string_view word) noexcept {
   return token.kind == TokenKind::Keyword && token.text == word;
@@ -234,6 +235,9 @@ bool ModelReader::ReadSchemaName(const Token& keyword) {
   header.schemaName = arguments[0].items[0].text;
   header.version = *version;
   model.schema = &Schema::Get(*version);
+  if (options.referenceTypes) {
+    declaredEntities = DeclaredEntities(*model.schema);
+  }
   const EntityId root = model.schema->ifcRoot;
   isRooted.assign(model.schema->EntityCount(), 0);
   for (std::size_t entity = 0; entity < isRooted.size(); ++entity) {
@@ -260,9 +264,21 @@ bool ModelReader::ReadData(Lexer& lexer) {
     model.rooted.reserve(model.size / 128 + 16);
   }
   definedLimit = std::max<std::uint64_t>(std::uint64_t{1} << 16, model.size / 4);
+  // Two bytes a number, bounded by an eighth of the file: a reference beyond is checked at the end.
+  entityLimit = std::min<std::uint64_t>(definedLimit, std::max<std::uint64_t>(std::uint64_t{1} << 16, model.size / 16));
   std::size_t nextProgress = kProgressStep;
-  std::unique_ptr<Part> part = StartPart(lexer.Offset());
+  // The second half's thread starts once the first instances are read, those most others name (the
+  // owner history, units, directions): it is given them, so that its references to them are known
+  // to be defined, and of which entity, without waiting for the halves to join.
+  const std::size_t dataBegin = lexer.Offset();
+  const std::size_t partFrom = dataBegin + std::min((model.size - dataBegin) / 64, kPartPrefix);
+  bool partTried = false;
+  std::unique_ptr<Part> part;
   for (;;) {
+    if (!partTried && lexer.Offset() >= partFrom) {
+      partTried = true;
+      part = StartPart(dataBegin);
+    }
     const Token token = lexer.Next();
     if (part != nullptr && token.offset >= part->begin) {
       const bool joined = JoinPart(*part, lexer, token);
@@ -272,7 +288,9 @@ bool ModelReader::ReadData(Lexer& lexer) {
       }
     }
     if (token.kind == TokenKind::InstanceName) {
-      if (!ReadInstance(lexer, token)) {
+      std::size_t limit = part != nullptr ? part->begin : partTried ? model.size : partFrom;
+      limit = options.progress ? std::min(limit, nextProgress) : limit;
+      if (!ReadInstanceFast(lexer, token, limit) && !ReadInstance(lexer, token)) {
         return false;
       }
       if (options.progress && lexer.Offset() >= nextProgress) {
@@ -377,13 +395,7 @@ bool ModelReader::ReadInstance(Lexer& lexer, const Token& name) {
     return FailIn(record, open.line, "too much between the instance name and its '('");
   }
   record.argument = static_cast<std::uint16_t>(open.offset - record.offset);
-  if (record.number < definedLimit) {
-    const std::size_t word = static_cast<std::size_t>(record.number >> 6);
-    if (word >= defined.size()) {
-      defined.resize(std::max(word + 1, defined.size() * 2), 0);
-    }
-    defined[word] |= std::uint64_t{1} << (record.number & 63);
-  }
+  MarkDefined(record);
   Token close;
   if (!ReadArguments(lexer, record, close)) {
     return false;
@@ -409,8 +421,25 @@ bool ModelReader::IsDefined(std::uint64_t number) const noexcept {
          (defined[static_cast<std::size_t>(number >> 6)] >> (number & 63) & 1) != 0;
 }
 
+void ModelReader::MarkDefined(const InstanceRecord& record) {
+  const std::uint64_t number = record.number;
+  if (options.referenceTypes) {
+    NoteEntityOf(number, record.entity);
+  }
+  if (number < definedLimit) {
+    const std::size_t word = static_cast<std::size_t>(number >> 6);
+    if (word >= defined.size()) {
+      defined.resize(std::max(word + 1, defined.size() * 2), 0);
+    }
+    defined[word] |= std::uint64_t{1} << (number & 63);
+  }
+}
+
 void ModelReader::NoteReference(const Token& token) {
-  const std::uint64_t number = InstanceNumberOf(token).Value();
+  NoteReferenceTo(InstanceNumberOf(token).Value());
+}
+
+void ModelReader::NoteReferenceTo(std::uint64_t number) {
   if (!IsDefined(number)) {
     pending.push_back(Pending{number, static_cast<std::uint32_t>(model.instances.size())});
   }
@@ -446,6 +475,11 @@ std::unique_ptr<ModelReader::Part> ModelReader::StartPart(std::size_t dataBegin)
   }
   part->reader.isRooted = isRooted;
   part->reader.definedLimit = definedLimit;
+  part->reader.defined = defined;
+  part->reader.entityOf = entityOf;
+  part->options.referenceTypes = options.referenceTypes;
+  part->reader.declaredEntities = declaredEntities;
+  part->reader.entityLimit = entityLimit;
   part->reader.stopAtFlaw = true;
   part->thread = std::thread([part = part.get()] { ReadPart(*part); });
   return part;
@@ -457,8 +491,10 @@ void ModelReader::ReadPart(Part& part) {
   for (Token token = lexer.Next(); token.kind == TokenKind::InstanceName; token = lexer.Next()) {
     const std::size_t pendingBefore = reader.pending.size();
     const std::size_t rootedBefore = part.model.rooted.size();
-    if (!reader.ReadInstance(lexer, token)) {
+    const std::size_t typedBefore = reader.typedReferences.size();
+    if (!reader.ReadInstanceFast(lexer, token, part.model.size) && !reader.ReadInstance(lexer, token)) {
       reader.pending.resize(pendingBefore);
+      reader.typedReferences.resize(typedBefore);
       part.model.rooted.resize(rootedBefore);
       return;
     }
@@ -489,6 +525,7 @@ bool ModelReader::JoinPart(Part& part, Lexer& lexer, const Token& token) {
   for (const Model::Rooted& entry : part.model.rooted) {
     model.rooted.push_back(Model::Rooted{entry.guid, InstanceIndex(entry.index.Value() + base)});
   }
+  TakeTypedReferences(part.reader, base);
   model.largestNumber = std::max(model.largestNumber, part.model.largestNumber);
   const std::vector<std::uint64_t>& more = part.reader.defined;
   if (defined.size() < more.size()) {
@@ -517,6 +554,7 @@ struct ModelReader::ArgumentScan {
 bool ModelReader::ReadArguments(Lexer& lexer, InstanceRecord& record, Token& close) {
   ArgumentScan scan;
   scan.typed[0] = 0;
+  const std::vector<EntityId>* slots = CheckedSlots(record.entity);
   for (;;) {
     const Token token = lexer.Next();
     switch (token.kind) {
@@ -532,6 +570,10 @@ bool ModelReader::ReadArguments(Lexer& lexer, InstanceRecord& record, Token& clo
       case TokenKind::Derived:
         if (!StartValue(scan, record, token)) {
           return false;
+        }
+        if (token.kind == TokenKind::InstanceName && slots != nullptr &&
+            (scan.depth == 0 || (scan.depth == 1 && scan.typed[1] == 0))) {
+          NoteTypedReference(InstanceNumberOf(token).Value(), *slots, scan.count - 1, token.offset - record.offset);
         }
         if (token.kind == TokenKind::String && !HoldsOnlyUtf8(token.text) &&
             !NoteFlaw(FlawKind::InvalidUtf8, record, token.line, "a string holds bytes that are not UTF-8")) {

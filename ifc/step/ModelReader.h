@@ -39,6 +39,13 @@ class ModelReader {
   static void ReadPart(Part& part);
   bool JoinPart(Part& part, Lexer& lexer, const Token& token);
   bool ReadInstance(Lexer& lexer, const Token& name);
+  // In ModelReaderFast.cpp: reads the instance as ReadInstance would when it is written plainly, and
+  // the plain instances on the lines after it that begin before `limit`; false, with nothing changed,
+  // for ReadInstance to read it instead.
+  bool ReadInstanceFast(Lexer& lexer, const Token& name, std::size_t limit);
+  // The plain instance whose name, at `nameOffset`, ends at `at`; `at` then past its ';'.
+  bool ReadPlainInstance(std::size_t nameOffset, std::uint64_t number, std::uint32_t line, std::size_t& at);
+  void MarkDefined(const InstanceRecord& record);
   struct ArgumentScan;
   bool ReadArguments(Lexer& lexer, InstanceRecord& record, Token& close);
   bool StartValue(ArgumentScan& scan, const InstanceRecord& record, const Token& token);
@@ -55,11 +62,26 @@ class ModelReader {
   bool NoteFlaw(FlawKind kind, const InstanceRecord& record, std::uint32_t line, const std::string& what);
   void NoteTrailingBytes(std::size_t from, std::uint32_t line);
   // In ModelReaderReferences.cpp.
-  struct WrongReference;
+  struct TypedReference {
+    std::uint32_t instance;
+    std::uint32_t position;  // of the reference's '#' from the instance's
+    std::uint16_t slot;
+  };
+  static std::vector<std::vector<EntityId>> DeclaredEntities(const Schema& schema);
+  // The entity each attribute of `entity` takes, when reference types are checked and one does.
+  const std::vector<EntityId>* CheckedSlots(EntityId entity) const noexcept {
+    return options.referenceTypes && !declaredEntities[entity.Index()].empty() ? &declaredEntities[entity.Index()]
+                                                                               : nullptr;
+  }
+  void NoteEntityOf(std::uint64_t number, EntityId entity);
+  bool HoldsKnownTarget(std::uint64_t number, EntityId declared) const noexcept;
+  // The reference to #`number` at `position` in the instance being read, as attribute `slot`.
+  void NoteTypedReference(std::uint64_t number, const std::vector<EntityId>& slots, std::size_t slot,
+                          std::size_t position);
+  void TakeTypedReferences(const ModelReader& part, std::uint32_t base);
   void NoteReferenceTypes();
-  void FindWrongReferences(const std::vector<std::vector<EntityId>>& declared, std::size_t begin, std::size_t end,
-                           std::vector<WrongReference>& found) const;
   void NoteReference(const Token& token);
+  void NoteReferenceTo(std::uint64_t number);
   bool Expect(Lexer& lexer, TokenKind kind, const char* what);
   bool IndexNumbers();
   void ResolvePending();
@@ -75,8 +97,12 @@ class ModelReader {
   std::vector<std::uint8_t> isRooted;  // by entity
   std::vector<std::uint64_t> defined;  // bit per instance number below `definedLimit` read so far
   std::uint64_t definedLimit = 0;
-  std::vector<Pending> pending;  // references not resolved when read
-  bool stopAtFlaw = false;       // a part read ahead stops where the main pass must report something
+  std::vector<Pending> pending;                         // references not resolved when read
+  std::vector<std::vector<EntityId>> declaredEntities;  // by entity, when reference types are checked
+  std::vector<std::int16_t> entityOf;                   // entity + 1 by instance number below `entityLimit` read so far
+  std::uint64_t entityLimit = 0;
+  std::vector<TypedReference> typedReferences;  // not known to be right when read
+  bool stopAtFlaw = false;                      // a part read ahead stops where the main pass must report something
 };
 
 }  // namespace Ifc

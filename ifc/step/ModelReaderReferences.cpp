@@ -1,12 +1,12 @@
-// The check of reference types, a pass of its own after the instances are indexed (a reference may
-// name an instance further down): each reference written as an attribute, or as an item of a list
-// that is the attribute, must name an instance of the entity the schema declares for that attribute,
-// or of a subtype. Attributes declared with a select, a defined type or a list of lists are not
-// checked: the schema tables name the select, not its members. A large file has its second half
-// checked on a thread of its own; the flaws are counted in file order all the same.
+// The check of reference types: each reference written as an attribute, or as an item of a list that
+// is the attribute, must name an instance of the entity the schema declares for that attribute, or of
+// a subtype. Attributes declared with a select, a defined type or a list of lists are not checked:
+// the schema tables name the select, not its members. Checked while the instances are read, against
+// the entity of every instance read before (most references name one); the others are kept and
+// checked once every instance is indexed, and the flaws counted in file order.
+#include <algorithm>
 #include <cstring>
 #include <string>
-#include <thread>
 #include <vector>
 
 #include "ifc/step/ModelReader.h"
@@ -15,9 +15,18 @@ namespace Ifc {
 
 namespace {
 
-// By entity, the entity each attribute slot takes (invalid where the slot takes something else), or
-// nothing when no slot takes an entity.
-std::vector<std::vector<EntityId>> DeclaredEntities(const Schema& schema) {
+// The number of the reference written at `text` ("#12" -> 12).
+std::uint64_t NumberAt(const char* text) noexcept {
+  std::uint64_t number = 0;
+  for (const char* p = text + 1; *p >= '0' && *p <= '9'; ++p) {
+    number = number * 10 + static_cast<unsigned>(*p - '0');
+  }
+  return number;
+}
+
+}  // namespace
+
+std::vector<std::vector<EntityId>> ModelReader::DeclaredEntities(const Schema& schema) {
   std::vector<std::vector<EntityId>> declared(schema.EntityCount());
   for (std::size_t e = 0; e < declared.size(); ++e) {
     const EntityId entity{static_cast<std::int16_t>(e)};
@@ -34,76 +43,80 @@ std::vector<std::vector<EntityId>> DeclaredEntities(const Schema& schema) {
   return declared;
 }
 
-}  // namespace
+void ModelReader::NoteEntityOf(std::uint64_t number, EntityId entity) {
+  if (number >= entityLimit) {
+    return;
+  }
+  const auto at = static_cast<std::size_t>(number);
+  if (at >= entityOf.size()) {
+    // Grown by a quarter, not doubled: the table is filled as far as numbers go, not beyond.
+    constexpr std::size_t kStep = 4096;
+    entityOf.resize(std::min<std::size_t>(std::max(at + 1, entityOf.size() + entityOf.size() / 4) + kStep,
+                                          static_cast<std::size_t>(entityLimit)),
+                    0);
+  }
+  entityOf[at] = static_cast<std::int16_t>(entity.Index() + 1);
+}
 
-struct ModelReader::WrongReference {
-  InstanceIndex instance;
-  std::string message;
-};
+bool ModelReader::HoldsKnownTarget(std::uint64_t number, EntityId declared) const noexcept {
+  return number < entityOf.size() && entityOf[static_cast<std::size_t>(number)] != 0 &&
+         model.schema->IsSubtypeOf(EntityId{static_cast<std::int16_t>(entityOf[static_cast<std::size_t>(number)] - 1)},
+                                   declared);
+}
 
-void ModelReader::FindWrongReferences(const std::vector<std::vector<EntityId>>& declared, std::size_t begin,
-                                      std::size_t end, std::vector<WrongReference>& found) const {
-  const Schema& schema = *model.schema;
-  const std::string_view text(model.data, model.size);
-  for (std::size_t i = begin; i < end; ++i) {
-    const InstanceRecord& record = model.instances[i];
-    const std::vector<EntityId>& slots = declared[record.entity.Index()];
-    const std::size_t arguments = record.offset + record.argument + 1;
-    if (slots.empty() ||
-        std::memchr(model.data + arguments, '#', record.offset + record.length - arguments) == nullptr) {
-      continue;  // no reference at all (points, property values), or none to check
+void ModelReader::NoteTypedReference(std::uint64_t number, const std::vector<EntityId>& slots, std::size_t slot,
+                                     std::size_t position) {
+  if (slot >= slots.size() || !slots[slot].Valid() || HoldsKnownTarget(number, slots[slot])) {
+    return;
+  }
+  typedReferences.push_back(TypedReference{static_cast<std::uint32_t>(model.instances.size()),
+                                           static_cast<std::uint32_t>(position), static_cast<std::uint16_t>(slot)});
+}
+
+void ModelReader::TakeTypedReferences(const ModelReader& part, std::uint32_t base) {
+  const std::vector<InstanceRecord>& instances = part.model.instances;
+  for (const TypedReference& reference : part.typedReferences) {
+    const InstanceRecord& record = instances[reference.instance];
+    const std::uint64_t number = NumberAt(model.data + record.offset + reference.position);
+    if (!HoldsKnownTarget(number, declaredEntities[record.entity.Index()][reference.slot])) {
+      typedReferences.push_back(TypedReference{reference.instance + base, reference.position, reference.slot});
     }
-    Lexer lexer(text, arguments, record.line);
-    int depth = 1;
-    std::size_t slot = 0;
-    bool plainList = false;  // whether the attribute is a list, not a typed value
-    bool afterKeyword = false;
-    for (Token token = lexer.Next(); depth > 0 && token.kind != TokenKind::End && token.kind != TokenKind::Error;
-         token = lexer.Next()) {
-      if (token.kind == TokenKind::Open) {
-        plainList = depth == 1 ? !afterKeyword : plainList;
-        ++depth;
-      } else if (token.kind == TokenKind::Close) {
-        --depth;
-      } else if (token.kind == TokenKind::Comma) {
-        slot += depth == 1 ? 1 : 0;
-      } else if (token.kind == TokenKind::InstanceName && slot < slots.size() && slots[slot].Valid() &&
-                 (depth == 1 || (depth == 2 && plainList))) {
-        const InstanceIndex target = model.Find(InstanceNumberOf(token));
-        if (target.Valid() && !schema.IsSubtypeOf(model.Entity(target), slots[slot])) {
-          const AttributeSlot attribute{static_cast<std::int16_t>(slot)};
-          found.push_back({InstanceIndex(static_cast<std::uint32_t>(i)),
-                           Where(token.line) + "#" + std::to_string(record.number) + ": " +
-                               schema.Attribute(record.entity, attribute).name + " refers to " +
-                               std::string(token.text) + ", an " + std::string(schema.UpperName(model.Entity(target))) +
-                               ", where the schema takes " + std::string(schema.UpperName(slots[slot]))});
-        }
-      }
-      afterKeyword = token.kind == TokenKind::Keyword;
+  }
+  if (entityOf.size() < part.entityOf.size()) {
+    entityOf.resize(part.entityOf.size(), 0);
+  }
+  for (std::size_t number = 0; number < part.entityOf.size(); ++number) {
+    if (part.entityOf[number] != 0) {
+      entityOf[number] = part.entityOf[number];
     }
   }
 }
 
 void ModelReader::NoteReferenceTypes() {
-  const std::vector<std::vector<EntityId>> declared = DeclaredEntities(*model.schema);
-  const std::size_t count = model.instances.size();
-  const bool split = model.size >= options.splitFrom && count >= 2 && std::thread::hardware_concurrency() >= 2;
-  const std::size_t middle = split ? count / 2 : count;
-  std::vector<WrongReference> first;
-  std::vector<WrongReference> second;
-  std::thread secondHalf;
-  if (split) {
-    secondHalf = std::thread([&] { FindWrongReferences(declared, middle, count, second); });
-  }
-  FindWrongReferences(declared, 0, middle, first);
-  if (secondHalf.joinable()) {
-    secondHalf.join();
-  }
-  for (std::vector<WrongReference>* half : {&first, &second}) {
-    for (WrongReference& wrong : *half) {
-      model.flaws.Add(FlawKind::ReferenceType, wrong.instance, std::move(wrong.message));
+  const Schema& schema = *model.schema;
+  for (const TypedReference& reference : typedReferences) {
+    const InstanceRecord& record = model.instances[reference.instance];
+    const char* text = model.data + record.offset + reference.position;
+    const InstanceIndex target = model.Find(InstanceNumber(NumberAt(text)));
+    const EntityId declared = declaredEntities[record.entity.Index()][reference.slot];
+    if (!target.Valid() || schema.IsSubtypeOf(model.Entity(target), declared)) {
+      continue;
     }
+    const char* name = model.data + record.offset;
+    const auto line = record.line + static_cast<std::uint32_t>(std::count(name, text, '\n'));
+    std::size_t length = 1;
+    while (text[length] >= '0' && text[length] <= '9') {
+      ++length;
+    }
+    const AttributeSlot attribute{static_cast<std::int16_t>(reference.slot)};
+    model.flaws.Add(FlawKind::ReferenceType, InstanceIndex(reference.instance),
+                    Where(line) + "#" + std::to_string(record.number) + ": " +
+                        schema.Attribute(record.entity, attribute).name + " refers to " + std::string(text, length) +
+                        ", an " + std::string(schema.UpperName(model.Entity(target))) + ", where the schema takes " +
+                        std::string(schema.UpperName(declared)));
   }
+  typedReferences.clear();
+  typedReferences.shrink_to_fit();
 }
 
 }  // namespace Ifc
