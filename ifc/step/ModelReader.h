@@ -45,6 +45,12 @@ class ModelReader {
   bool ReadInstanceFast(Lexer& lexer, const Token& name, std::size_t limit);
   // The plain instance whose name, at `nameOffset`, ends at `at`; `at` then past its ';'.
   bool ReadPlainInstance(std::size_t nameOffset, std::uint64_t number, std::uint32_t line, std::size_t& at);
+  struct PlainScan;
+  bool ReadPlainHead(std::size_t nameOffset, std::uint64_t number, std::uint32_t line, const char*& p,
+                     InstanceRecord& record) const;
+  bool ScanPlainArguments(const InstanceRecord& record, PlainScan& scan);
+  bool ScanPlainValue(const InstanceRecord& record, PlainScan& scan);
+  bool FinishPlainInstance(InstanceRecord& record, const PlainScan& scan, std::size_t& at);
   void MarkDefined(const InstanceRecord& record);
   struct ArgumentScan;
   bool ReadArguments(Lexer& lexer, InstanceRecord& record, Token& close);

@@ -191,10 +191,44 @@ bool ModelReader::ReadInstanceFast(Lexer& lexer, const Token& name, std::size_t 
   }
 }
 
+// What the scan of a plain instance's arguments keeps: where it is, the open parentheses, the
+// attributes counted and the first attribute when it is a string (the GlobalId of a rooted instance).
+struct ModelReader::PlainScan {
+  const char* p;
+  const char* end;
+  const std::vector<EntityId>* slots;  // the entity-typed attributes, when their references are checked
+  std::uint64_t typed = 0;             // bit per depth: a typed value's parentheses
+  int depth = 0;
+  bool afterValue = false;
+  bool afterComma = false;
+  std::size_t count = 0;
+  const char* firstString = nullptr;
+  const char* firstStringEnd = nullptr;
+};
+
 bool ModelReader::ReadPlainInstance(std::size_t nameOffset, std::uint64_t number, std::uint32_t line, std::size_t& at) {
+  InstanceRecord record{};
+  const char* p = model.data + at;
+  if (!ReadPlainHead(nameOffset, number, line, p, record)) {
+    return false;
+  }
+  MarkDefined(record);
+  PlainScan scan{p + 1, model.data + model.size, CheckedSlots(record.entity)};
+  const std::size_t pendingBefore = pending.size();
+  const std::size_t typedBefore = typedReferences.size();
+  if (!ScanPlainArguments(record, scan) || !FinishPlainInstance(record, scan, at)) {
+    pending.resize(pendingBefore);
+    typedReferences.resize(typedBefore);
+    return false;
+  }
+  return true;
+}
+
+// "=NAME(" at `p`: the record's number, line, entity and argument offset; `p` then at the '('.
+bool ModelReader::ReadPlainHead(std::size_t nameOffset, std::uint64_t number, std::uint32_t line, const char*& p,
+                                InstanceRecord& record) const {
   const char* const base = model.data;
   const char* const end = base + model.size;
-  const char* p = base + at;
   if (end - p < 2 || *p != '=' || !IsUpperOrUnderscore(p[1])) {
     return false;
   }
@@ -205,7 +239,6 @@ bool ModelReader::ReadPlainInstance(std::size_t nameOffset, std::uint64_t number
   if (p == end || *p != '(') {
     return false;
   }
-  InstanceRecord record{};
   record.offset = nameOffset;
   record.line = line;
   record.number = number;
@@ -215,139 +248,135 @@ bool ModelReader::ReadPlainInstance(std::size_t nameOffset, std::uint64_t number
     return false;
   }
   record.argument = static_cast<std::uint16_t>(static_cast<std::size_t>(p - base) - record.offset);
-  MarkDefined(record);
-  const std::vector<EntityId>* slots = CheckedSlots(record.entity);
+  return true;
+}
 
-  const std::size_t pendingBefore = pending.size();
-  const std::size_t typedBefore = typedReferences.size();
-  const auto giveBack = [&] {
-    pending.resize(pendingBefore);
-    typedReferences.resize(typedBefore);
-    return false;
-  };
-  std::uint64_t typed = 0;  // bit per depth: a typed value's parentheses
-  int depth = 0;
-  bool afterValue = false;
-  bool afterComma = false;
-  std::size_t count = 0;
-  const char* firstString = nullptr;  // the first attribute, when it is a string
-  const char* firstStringEnd = nullptr;
-  ++p;
+// The arguments after the '(' up to the outer ')', value by value; false at anything not plain.
+bool ModelReader::ScanPlainArguments(const InstanceRecord& record, PlainScan& scan) {
   for (;;) {
-    if (p == end) {
-      return giveBack();
+    if (scan.p == scan.end) {
+      return false;
     }
-    const char c = *p;
-    if (afterValue) {
-      if (c == ',' && (typed >> depth & 1) == 0) {
-        afterValue = false;
-        afterComma = true;
-        ++p;
+    const char c = *scan.p;
+    if (scan.afterValue || c == ')') {
+      if (!scan.afterValue && (scan.afterComma || (scan.typed >> scan.depth & 1) != 0)) {
+        return false;  // right after '(': an empty list, not an empty typed value, and no ",)"
+      }
+      if (scan.afterValue && c == ',' && (scan.typed >> scan.depth & 1) == 0) {
+        scan.afterValue = false;
+        scan.afterComma = true;
+        ++scan.p;
         continue;
       }
       if (c != ')') {
-        return giveBack();
+        return false;
       }
-      ++p;
-      if (depth == 0) {
-        break;
+      ++scan.p;
+      scan.afterValue = true;
+      if (scan.depth == 0) {
+        return true;
       }
-      --depth;
+      --scan.depth;
       continue;
     }
-    if (c == ')') {  // right after '(': an empty list, not an empty typed value
-      if (afterComma || (typed >> depth & 1) != 0) {
-        return giveBack();
-      }
-      ++p;
-      afterValue = true;
-      if (depth == 0) {
-        break;
-      }
-      --depth;
-      continue;
+    scan.count += scan.depth == 0 ? 1 : 0;
+    scan.afterComma = false;
+    if (!ScanPlainValue(record, scan)) {
+      return false;
     }
-    count += depth == 0 ? 1 : 0;
-    afterComma = false;
-    const char* const begin = p;
-    if (c == '$' || c == '*') {
-      ++p;
-    } else if (c == '\'') {
-      bool odd = false;
-      const char* close = SkipStringBody(p + 1, end, odd);
-      if (close == nullptr) {
-        return giveBack();
-      }
-      p = close + 1;
-      if (odd && !HoldsOnlyUtf8AndWellEscaped(std::string_view(begin, static_cast<std::size_t>(p - begin)))) {
-        return giveBack();
-      }
-      if (depth == 0 && count == 1) {
-        firstString = begin;
-        firstStringEnd = p;
-      }
-    } else if (c == '#') {
-      ++p;
-      std::uint64_t number = 0;
-      const char* digits = p;
-      while (p < end && IsDigit(*p)) {
-        number = number * 10 + static_cast<unsigned>(*p - '0');
-        ++p;
-      }
-      if (p == digits || *digits == '0' || p - digits > 18) {
-        return giveBack();
-      }
-      NoteReferenceTo(number);
-      if (slots != nullptr && (depth == 0 || (depth == 1 && (typed & 2) == 0))) {
-        NoteTypedReference(number, *slots, count - 1, static_cast<std::size_t>(begin - base) - record.offset);
-      }
-    } else if (IsDigit(c) || c == '-' || c == '+') {
-      p = SkipNumber(p, end);
-      if (p == nullptr) {
-        return giveBack();
-      }
-    } else if (c == '.') {
-      ++p;
-      const char* word = p;
-      while (p < end && Is(*p, WordByte)) {
-        ++p;
-      }
-      if (p == word || p == end || *p != '.') {
-        return giveBack();
-      }
-      ++p;
-    } else if (c == '(' || IsUpperOrUnderscore(c)) {
-      while (p < end && Is(*p, KeywordByte)) {
-        ++p;
-      }
-      if (p == end || *p != '(' || depth + 1 >= kMaxValueDepth) {
-        return giveBack();
-      }
-      ++p;
-      ++depth;
-      typed = (typed & ~(std::uint64_t{1} << depth)) | (std::uint64_t{c != '(' ? 1u : 0u} << depth);
-      continue;
-    } else {
-      return giveBack();
-    }
-    afterValue = true;
   }
-  // p is past the outer ')'.
-  if (p == end || *p != ';' || count != model.schema->AttributeCount(record.entity)) {
-    return giveBack();
+}
+
+// One value at `scan.p`, or the opening of a list or typed value; `scan.p` then past it.
+bool ModelReader::ScanPlainValue(const InstanceRecord& record, PlainScan& scan) {
+  const char* const begin = scan.p;
+  const char c = *begin;
+  const char*& p = scan.p;
+  if (c == '$' || c == '*') {
+    ++p;
+  } else if (c == '\'') {
+    bool odd = false;
+    const char* close = SkipStringBody(p + 1, scan.end, odd);
+    if (close == nullptr) {
+      return false;
+    }
+    p = close + 1;
+    if (odd && !HoldsOnlyUtf8AndWellEscaped(std::string_view(begin, static_cast<std::size_t>(p - begin)))) {
+      return false;
+    }
+    if (scan.depth == 0 && scan.count == 1) {
+      scan.firstString = begin;
+      scan.firstStringEnd = p;
+    }
+  } else if (c == '#') {
+    ++p;
+    std::uint64_t number = 0;
+    const char* digits = p;
+    while (p < scan.end && IsDigit(*p)) {
+      number = number * 10 + static_cast<unsigned>(*p - '0');
+      ++p;
+    }
+    if (p == digits || *digits == '0' || p - digits > 18) {
+      return false;
+    }
+    NoteReferenceTo(number);
+    if (scan.slots != nullptr && (scan.depth == 0 || (scan.depth == 1 && (scan.typed & 2) == 0))) {
+      NoteTypedReference(number, *scan.slots, scan.count - 1,
+                         static_cast<std::size_t>(begin - model.data) - record.offset);
+    }
+  } else if (IsDigit(c) || c == '-' || c == '+') {
+    p = SkipNumber(p, scan.end);
+    if (p == nullptr) {
+      return false;
+    }
+  } else if (c == '.') {
+    ++p;
+    const char* word = p;
+    while (p < scan.end && Is(*p, WordByte)) {
+      ++p;
+    }
+    if (p == word || p == scan.end || *p != '.') {
+      return false;
+    }
+    ++p;
+  } else if (c == '(' || IsUpperOrUnderscore(c)) {
+    while (p < scan.end && Is(*p, KeywordByte)) {
+      ++p;
+    }
+    if (p == scan.end || *p != '(' || scan.depth + 1 >= kMaxValueDepth) {
+      return false;
+    }
+    ++p;
+    ++scan.depth;
+    scan.typed = (scan.typed & ~(std::uint64_t{1} << scan.depth)) | (std::uint64_t{c != '(' ? 1u : 0u} << scan.depth);
+    return true;  // a list or typed value opened: its first value comes next
+  } else {
+    return false;
+  }
+  scan.afterValue = true;
+  return true;
+}
+
+// After the outer ')': the ';', the attribute count, the GlobalId of a rooted instance; the record
+// then kept and `at` past the ';'.
+bool ModelReader::FinishPlainInstance(InstanceRecord& record, const PlainScan& scan, std::size_t& at) {
+  const char* p = scan.p;
+  if (p == scan.end || *p != ';' || scan.count != model.schema->AttributeCount(record.entity)) {
+    return false;
   }
   ++p;
-  const std::size_t after = static_cast<std::size_t>(p - base);
+  const std::size_t after = static_cast<std::size_t>(p - model.data);
   if (after - record.offset > 0xFFFFFFFFu) {
-    return giveBack();
+    return false;
   }
   if (isRooted[record.entity.Index()] != 0) {
     const std::optional<GuidBytes> guid =
-        firstString == nullptr ? std::nullopt
-                               : DecodeGlobalId(std::string_view(
-                                     firstString + 1, static_cast<std::size_t>(firstStringEnd - firstString - 2)));
+        scan.firstString == nullptr
+            ? std::nullopt
+            : DecodeGlobalId(std::string_view(scan.firstString + 1,
+                                              static_cast<std::size_t>(scan.firstStringEnd - scan.firstString - 2)));
     if (!guid) {
-      return giveBack();
+      return false;
     }
     if (options.globalIds) {
       model.rooted.push_back(Model::Rooted{*guid, InstanceIndex(static_cast<std::uint32_t>(model.instances.size()))});
