@@ -49,7 +49,6 @@ class ModelReader {
   bool ReadPlainHead(std::size_t nameOffset, std::uint64_t number, std::uint32_t line, const char*& p,
                      InstanceRecord& record) const;
   bool ScanPlainArguments(const InstanceRecord& record, PlainScan& scan);
-  bool ScanPlainValue(const InstanceRecord& record, PlainScan& scan);
   bool FinishPlainInstance(InstanceRecord& record, const PlainScan& scan, std::size_t& at);
   void MarkDefined(const InstanceRecord& record);
   struct ArgumentScan;

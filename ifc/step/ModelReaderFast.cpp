@@ -160,6 +160,39 @@ bool HoldsOnlyUtf8AndWellEscaped(std::string_view text) {
   return HoldsOnlyUtf8(text) && CheckStringEscapes(text.substr(1, text.size() - 2), fault);
 }
 
+// Past the $, *, string, number or enumeration at `p`; null when there is none, written plainly.
+const char* SkipSimpleValue(const char* p, const char* end) {
+  const char* const begin = p;
+  const char c = *p;
+  if (c == '$' || c == '*') {
+    return p + 1;
+  }
+  if (c == '\'') {
+    bool odd = false;
+    const char* close = SkipStringBody(p + 1, end, odd);
+    if (close == nullptr) {
+      return nullptr;
+    }
+    p = close + 1;
+    if (odd && !HoldsOnlyUtf8AndWellEscaped(std::string_view(begin, static_cast<std::size_t>(p - begin)))) {
+      return nullptr;
+    }
+    return p;
+  }
+  if (IsDigit(c) || c == '-' || c == '+') {
+    return SkipNumber(p, end);
+  }
+  if (c == '.') {
+    ++p;
+    const char* word = p;
+    while (p < end && Is(*p, WordByte)) {
+      ++p;
+    }
+    return p == word || p == end || *p != '.' ? nullptr : p + 1;
+  }
+  return nullptr;
+}
+
 }  // namespace
 
 bool ModelReader::ReadInstanceFast(Lexer& lexer, const Token& name, std::size_t limit) {
@@ -191,18 +224,14 @@ bool ModelReader::ReadInstanceFast(Lexer& lexer, const Token& name, std::size_t 
   }
 }
 
-// What the scan of a plain instance's arguments keeps: where it is, the open parentheses, the
-// attributes counted and the first attribute when it is a string (the GlobalId of a rooted instance).
+// What the scan of a plain instance's arguments starts from and finds: the attributes counted and
+// the first attribute when it is a string (the GlobalId of a rooted instance).
 struct ModelReader::PlainScan {
-  const char* p;
+  const char* p;  // at the first argument; past the outer ')' once scanned
   const char* end;
   const std::vector<EntityId>* slots;  // the entity-typed attributes, when their references are checked
-  std::uint64_t typed = 0;             // bit per depth: a typed value's parentheses
-  int depth = 0;
-  bool afterValue = false;
-  bool afterComma = false;
-  std::size_t count = 0;
-  const char* firstString = nullptr;
+  std::size_t count = 0;               // the attributes scanned
+  const char* firstString = nullptr;   // the first attribute, when it is a string
   const char* firstStringEnd = nullptr;
 };
 
@@ -251,110 +280,85 @@ bool ModelReader::ReadPlainHead(std::size_t nameOffset, std::uint64_t number, st
   return true;
 }
 
-// The arguments after the '(' up to the outer ')', value by value; false at anything not plain.
+// The arguments after the '(' up to the outer ')', value by value; false at anything not plain. The
+// scan's state is kept in locals here, this being the reader's innermost loop.
 bool ModelReader::ScanPlainArguments(const InstanceRecord& record, PlainScan& scan) {
+  const char* p = scan.p;
+  const char* const end = scan.end;
+  std::uint64_t typed = 0;  // bit per depth: a typed value's parentheses
+  int depth = 0;
+  bool afterValue = false;
+  bool afterComma = false;
+  std::size_t count = 0;
   for (;;) {
-    if (scan.p == scan.end) {
+    if (p == end) {
       return false;
     }
-    const char c = *scan.p;
-    if (scan.afterValue || c == ')') {
-      if (!scan.afterValue && (scan.afterComma || (scan.typed >> scan.depth & 1) != 0)) {
+    const char c = *p;
+    if (afterValue || c == ')') {
+      if (!afterValue && (afterComma || (typed >> depth & 1) != 0)) {
         return false;  // right after '(': an empty list, not an empty typed value, and no ",)"
       }
-      if (scan.afterValue && c == ',' && (scan.typed >> scan.depth & 1) == 0) {
-        scan.afterValue = false;
-        scan.afterComma = true;
-        ++scan.p;
+      if (afterValue && c == ',' && (typed >> depth & 1) == 0) {
+        afterValue = false;
+        afterComma = true;
+        ++p;
         continue;
       }
       if (c != ')') {
         return false;
       }
-      ++scan.p;
-      scan.afterValue = true;
-      if (scan.depth == 0) {
+      ++p;
+      afterValue = true;
+      if (depth == 0) {
+        scan.p = p;
+        scan.count = count;
         return true;
       }
-      --scan.depth;
+      --depth;
       continue;
     }
-    scan.count += scan.depth == 0 ? 1 : 0;
-    scan.afterComma = false;
-    if (!ScanPlainValue(record, scan)) {
-      return false;
+    count += depth == 0 ? 1 : 0;
+    afterComma = false;
+    const char* const begin = p;
+    if (c == '#') {
+      std::uint64_t number = 0;
+      const char* digits = ++p;
+      while (p < end && IsDigit(*p)) {
+        number = number * 10 + static_cast<unsigned>(*p - '0');
+        ++p;
+      }
+      if (p == digits || *digits == '0' || p - digits > 18) {
+        return false;
+      }
+      NoteReferenceTo(number);
+      if (scan.slots != nullptr && (depth == 0 || (depth == 1 && (typed & 2) == 0))) {
+        NoteTypedReference(number, *scan.slots, count - 1,
+                           static_cast<std::size_t>(begin - model.data) - record.offset);
+      }
+    } else if (c == '(' || IsUpperOrUnderscore(c)) {
+      while (p < end && Is(*p, KeywordByte)) {
+        ++p;
+      }
+      if (p == end || *p != '(' || depth + 1 >= kMaxValueDepth) {
+        return false;
+      }
+      ++p;
+      ++depth;
+      typed = (typed & ~(std::uint64_t{1} << depth)) | (std::uint64_t{c != '(' ? 1u : 0u} << depth);
+      continue;  // a list or typed value opened: its first value comes next
+    } else {
+      p = SkipSimpleValue(p, end);
+      if (p == nullptr) {
+        return false;
+      }
+      if (c == '\'' && depth == 0 && count == 1) {
+        scan.firstString = begin;
+        scan.firstStringEnd = p;
+      }
     }
+    afterValue = true;
   }
-}
-
-// One value at `scan.p`, or the opening of a list or typed value; `scan.p` then past it.
-bool ModelReader::ScanPlainValue(const InstanceRecord& record, PlainScan& scan) {
-  const char* const begin = scan.p;
-  const char c = *begin;
-  const char*& p = scan.p;
-  if (c == '$' || c == '*') {
-    ++p;
-  } else if (c == '\'') {
-    bool odd = false;
-    const char* close = SkipStringBody(p + 1, scan.end, odd);
-    if (close == nullptr) {
-      return false;
-    }
-    p = close + 1;
-    if (odd && !HoldsOnlyUtf8AndWellEscaped(std::string_view(begin, static_cast<std::size_t>(p - begin)))) {
-      return false;
-    }
-    if (scan.depth == 0 && scan.count == 1) {
-      scan.firstString = begin;
-      scan.firstStringEnd = p;
-    }
-  } else if (c == '#') {
-    ++p;
-    std::uint64_t number = 0;
-    const char* digits = p;
-    while (p < scan.end && IsDigit(*p)) {
-      number = number * 10 + static_cast<unsigned>(*p - '0');
-      ++p;
-    }
-    if (p == digits || *digits == '0' || p - digits > 18) {
-      return false;
-    }
-    NoteReferenceTo(number);
-    if (scan.slots != nullptr && (scan.depth == 0 || (scan.depth == 1 && (scan.typed & 2) == 0))) {
-      NoteTypedReference(number, *scan.slots, scan.count - 1,
-                         static_cast<std::size_t>(begin - model.data) - record.offset);
-    }
-  } else if (IsDigit(c) || c == '-' || c == '+') {
-    p = SkipNumber(p, scan.end);
-    if (p == nullptr) {
-      return false;
-    }
-  } else if (c == '.') {
-    ++p;
-    const char* word = p;
-    while (p < scan.end && Is(*p, WordByte)) {
-      ++p;
-    }
-    if (p == word || p == scan.end || *p != '.') {
-      return false;
-    }
-    ++p;
-  } else if (c == '(' || IsUpperOrUnderscore(c)) {
-    while (p < scan.end && Is(*p, KeywordByte)) {
-      ++p;
-    }
-    if (p == scan.end || *p != '(' || scan.depth + 1 >= kMaxValueDepth) {
-      return false;
-    }
-    ++p;
-    ++scan.depth;
-    scan.typed = (scan.typed & ~(std::uint64_t{1} << scan.depth)) | (std::uint64_t{c != '(' ? 1u : 0u} << scan.depth);
-    return true;  // a list or typed value opened: its first value comes next
-  } else {
-    return false;
-  }
-  scan.afterValue = true;
-  return true;
 }
 
 // After the outer ')': the ';', the attribute count, the GlobalId of a rooted instance; the record
