@@ -8,16 +8,15 @@
 
 #include "StatusAssertions.h"
 #include "ifc/step/Model.h"
+#include "tests/ifc/IfcFileText.h"
 
 namespace Ifc {
 namespace {
 
 using namespace std::string_literals;
 
-const std::string Header =
-    "ISO-10303-21;\nHEADER;\nFILE_DESCRIPTION((''),'2;1');\n"
-    "FILE_NAME('m.ifc','2026-01-01T00:00:00',(''),(''),'','','');\nFILE_SCHEMA(('IFC4'));\nENDSEC;\nDATA;\n";
-const std::string Footer = "ENDSEC;\nEND-ISO-10303-21;\n";
+const std::string Header = IfcFileHeader();
+const std::string Footer = kIfcFileFooter;
 const std::string Wall = "#1=IFCWALL('3W0000001008000000000H',$,$,$,$,$,$,$,$);\n";  // line 8
 const std::string Value = "#3=IFCPROPERTYSINGLEVALUE('A',$,IFCLABEL('x'),$);\n";
 
