@@ -1,5 +1,8 @@
 #include "exporter/lookup/AttributeSlots.h"
 
+#include <iterator>
+#include <string_view>
+
 namespace Exporter {
 
 namespace {
@@ -23,27 +26,22 @@ constexpr std::string_view kNames[] = {
 
 }  // namespace
 
-std::string_view AttributeSlots::NameOf(Field field) noexcept {
-  static_assert(std::size(kNames) == kFields, "a name for every field");
-  return kNames[static_cast<std::size_t>(field)];
-}
-
 Ifc::AttributeSlot AttributeSlots::Of(Ifc::EntityId entity, Field field) const {
   if (!entity.Valid()) {
     return Ifc::AttributeSlot();
   }
+  static_assert(std::size(kNames) == kFields, "a name for every field");
   const auto at = static_cast<std::size_t>(entity.Index());
-  if (found.size() <= at) {
-    found.resize(schema.EntityCount(), false);
+  if (slots.size() <= at) {
     slots.resize(schema.EntityCount());
   }
-  if (!found[at]) {
+  if (!slots[at]) {
+    std::array<Ifc::AttributeSlot, kFields>& found = slots[at].emplace();
     for (std::size_t i = 0; i < kFields; ++i) {
-      slots[at][i] = schema.FindAttribute(entity, kNames[i]);
+      found[i] = schema.FindAttribute(entity, kNames[i]);
     }
-    found[at] = true;
   }
-  return slots[at][static_cast<std::size_t>(field)];
+  return (*slots[at])[static_cast<std::size_t>(field)];
 }
 
 }  // namespace Exporter

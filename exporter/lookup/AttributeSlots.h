@@ -8,7 +8,7 @@
 
 #include <array>
 #include <cstddef>
-#include <string_view>
+#include <optional>
 #include <vector>
 
 #include "ifc/schema/Schema.h"
@@ -40,15 +40,12 @@ class AttributeSlots {
   // The slot of `field` in `entity`'s attributes; invalid when the entity has no such attribute.
   Ifc::AttributeSlot Of(Ifc::EntityId entity, Field field) const;
 
-  // The attribute's name as the schemas spell it.
-  static std::string_view NameOf(Field field) noexcept;
-
  private:
   static constexpr std::size_t kFields = static_cast<std::size_t>(Field::DefinedValues) + 1;
 
   const Ifc::Schema& schema;
-  mutable std::vector<std::array<Ifc::AttributeSlot, kFields>> slots;  // by entity, once it is asked
-  mutable std::vector<bool> found;                                     // by entity
+  // By entity, found when it is first asked about.
+  mutable std::vector<std::optional<std::array<Ifc::AttributeSlot, kFields>>> slots;
 };
 
 }  // namespace Exporter

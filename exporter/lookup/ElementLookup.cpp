@@ -166,11 +166,6 @@ ElementLookup::Relations ElementLookup::RelationsOf(InstanceIndex object) const 
   return relations;
 }
 
-std::optional<std::string> ElementLookup::Text(InstanceIndex index, Field field) const {
-  std::vector<Value> values = Attributes(index);
-  return Take(model.Entity(index), values, field);
-}
-
 std::vector<Value> ElementLookup::Attributes(InstanceIndex index) const {
   const std::string_view arguments = model.Arguments(index);
   if (arguments.size() <= kMaxServedText) {
@@ -229,9 +224,11 @@ std::optional<API::ElementReference> ElementLookup::Reference(InstanceNumber num
   const InstanceIndex index = number.Valid() ? model.Find(number) : InstanceIndex();
   std::optional<API::ElementReference> reference;
   if (index.Valid()) {
-    reference = API::ElementReference{std::string(model.GetSchema().Name(model.Entity(index))),
-                                      Text(index, Field::Name).value_or(std::string()),
-                                      Text(index, Field::GlobalId).value_or(std::string())};
+    const Ifc::EntityId entity = model.Entity(index);
+    std::vector<Value> values = Attributes(index);
+    reference = API::ElementReference{std::string(model.GetSchema().Name(entity)),
+                                      Take(entity, values, Field::Name).value_or(std::string()),
+                                      Take(entity, values, Field::GlobalId).value_or(std::string())};
   }
   return referenceOf.emplace(number.Value(), std::move(reference)).first->second;
 }

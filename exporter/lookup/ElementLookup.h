@@ -82,8 +82,6 @@ class ElementLookup final : public API::IElementLookup {
                    std::vector<API::ElementProperty>& out) const;
   const std::vector<API::ElementProperty>& TypeProperties(Ifc::InstanceIndex type) const;
   using Field = AttributeSlots::Field;
-  // The text of the instance's attribute, read on its own.
-  std::optional<std::string> Text(Ifc::InstanceIndex index, Field field) const;
   // The instance's attribute values, those longer than kMaxServedText unset (and noted).
   std::vector<Ifc::Value> Attributes(Ifc::InstanceIndex index) const;
   void NoteLeftOut(Ifc::InstanceIndex index, std::size_t slot, std::size_t length) const;
