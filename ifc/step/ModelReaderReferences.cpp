@@ -74,9 +74,9 @@ void ModelReader::NoteTypedReference(std::uint64_t number, const std::vector<Ent
 }
 
 void ModelReader::TakeTypedReferences(const ModelReader& part, std::uint32_t base) {
-  const std::vector<InstanceRecord>& instances = part.model.instances;
+  // The part's records are taken over by now (and its own copy given back): read them here.
   for (const TypedReference& reference : part.typedReferences) {
-    const InstanceRecord& record = instances[reference.instance];
+    const InstanceRecord& record = model.instances[reference.instance + base];
     const std::uint64_t number = NumberAt(model.data + record.offset + reference.position);
     if (!HoldsKnownTarget(number, declaredEntities[record.entity.Index()][reference.slot])) {
       typedReferences.push_back(TypedReference{reference.instance + base, reference.position, reference.slot});

@@ -370,6 +370,27 @@ TEST(Model, ReadingTheSecondHalfOnAThreadChangesNothing) {
   ExpectSplitReadingChangesNothing(Header + NumberedWall(100, "$") + "/*\n" + commented + "*/\n" + walls + Footer);
 }
 
+TEST(Model, ASecondHalfHandedOverInBlocksChangesNothing) {
+  // The second half's records are handed over in blocks of 2 MiB (65,536 records), each block's pages
+  // given back once copied: enough walls for more than two blocks, the last ones naming a wall where
+  // a placement belongs, whose flaws are found once the records are handed over.
+  std::string walls;
+  constexpr int kWalls = 300000;
+  walls.reserve(std::size_t{kWalls} * 64);
+  for (int n = 1; n <= kWalls; ++n) {
+    walls += "#" + std::to_string(n) + "=IFCWALL('3W" + std::to_string(1000000000 + n) + "0000000000',$,$,$,$," +
+             (n > kWalls - 100 ? "#1" : "$") + ",$,$,$);\n";
+  }
+  ExpectSplitReadingChangesNothing(Header + walls + Footer);
+  Model split;
+  ReadOptions splitOptions;
+  splitOptions.splitFrom = 1;
+  const std::string text = Header + walls + Footer;
+  ASSERT_TRUE(Succeeded(split.Read(text.data(), text.size(), "m.ifc", splitOptions)));
+  EXPECT_EQ(split.GetFlaws().Of(FlawKind::ReferenceType).count, 100U);
+  EXPECT_EQ(split.Number(InstanceIndex(kWalls - 1)), InstanceNumber(kWalls));
+}
+
 // A wrong index or slot stops a debug build at once rather than read out of bounds (NDEBUG builds
 // compile the checks out).
 TEST(ModelDeathTest, IndicesOutOfRangeAndInvalidSlotsAreAsserted) {
