@@ -96,16 +96,18 @@ ElementLookup::Result ElementLookup::LookUp(const API_Guid& token, const KT::Gui
 API::ElementInfo ElementLookup::Describe(InstanceIndex index) const {
   const Relations relations = RelationsOf(index);
   const Ifc::EntityId entity = model.Entity(index);
-  std::vector<Value> values = Attributes(index);  // parsed once for every attribute asked
   API::ElementInfo info;
-  info.globalId = Take(entity, values, Field::GlobalId).value_or(std::string());
   info.entity = model.GetSchema().Name(entity);
   info.entityAndSupertypes = EntityAndSupertypes(entity);
-  info.predefinedType = Take(entity, values, Field::PredefinedType).value_or(std::string());
-  info.name = Take(entity, values, Field::Name);
-  info.description = Take(entity, values, Field::Description);
-  info.objectType = Take(entity, values, Field::ObjectType);
-  info.tag = Take(entity, values, Field::Tag);
+  if (!TakePlainAttributes(index, info)) {
+    std::vector<Value> values = Attributes(index);  // parsed once for every attribute asked
+    info.globalId = Take(entity, values, Field::GlobalId).value_or(std::string());
+    info.predefinedType = Take(entity, values, Field::PredefinedType).value_or(std::string());
+    info.name = Take(entity, values, Field::Name);
+    info.description = Take(entity, values, Field::Description);
+    info.objectType = Take(entity, values, Field::ObjectType);
+    info.tag = Take(entity, values, Field::Tag);
+  }
   info.type = Reference(relations.type);
   info.container = Reference(Container(index, relations));
   AddStoreyAndBuilding(relations, info);
@@ -313,7 +315,7 @@ void ElementLookup::AddProperties(InstanceNumber definition, bool fromType,
 void ElementLookup::AddProperty(const std::string& set, InstanceNumber number, bool fromType,
                                 std::vector<API::ElementProperty>& out) const {
   const InstanceIndex index = model.Find(number);
-  if (!index.Valid()) {
+  if (!index.Valid() || AddPlainSingleValue(set, index, fromType, out)) {
     return;
   }
   const Ifc::EntityId entity = model.Entity(index);
@@ -346,6 +348,77 @@ void ElementLookup::AddProperty(const std::string& set, InstanceNumber number, b
     }
   }
   out.push_back(std::move(property));
+}
+
+// The attribute `field` of the instance read off the file's bytes (ReadPlainTyped): not plain when
+// it is written otherwise or the instance's arguments are longer than the look-up serves; plain and
+// unset when the entity has no such attribute.
+PlainTyped ElementLookup::ReadPlain(InstanceIndex index, Field field) const {
+  const Ifc::InstanceRecord& record = model.Record(index);
+  const Ifc::AttributeSlot slot = Slots().Of(record.entity, field);
+  if (!slot.Valid()) {
+    return PlainTyped{true, std::nullopt};
+  }
+  const std::string_view file(model.Data(), model.Size());
+  std::size_t at = 0;
+  if (model.Arguments(index).size() > kMaxServedText ||
+      Ifc::FindArgument(file, record.offset + record.argument, static_cast<std::size_t>(slot.Index()), at) !=
+          Ifc::ArgumentSearch::Found) {
+    return PlainTyped{};
+  }
+  return ReadPlainTyped(file, at, model.GetSchema());
+}
+
+// The element's own attributes read off the file's bytes when each is written plainly: false, with
+// `info` unchanged, otherwise.
+bool ElementLookup::TakePlainAttributes(InstanceIndex index, API::ElementInfo& info) const {
+  constexpr Field kFields[] = {Field::GlobalId,    Field::PredefinedType, Field::Name,
+                               Field::Description, Field::ObjectType,     Field::Tag};
+  PlainTyped read[std::size(kFields)];
+  for (std::size_t i = 0; i < std::size(kFields); ++i) {
+    read[i] = ReadPlain(index, kFields[i]);
+    if (!read[i].plain) {
+      return false;
+    }
+  }
+  const auto text = [&read](std::size_t i) {
+    return read[i].typed ? std::optional<std::string>(std::move(read[i].typed->value)) : std::nullopt;
+  };
+  info.globalId = text(0).value_or(std::string());
+  info.predefinedType = text(1).value_or(std::string());
+  info.name = text(2);
+  info.description = text(3);
+  info.objectType = text(4);
+  info.tag = text(5);
+  return true;
+}
+
+// Most properties are single values whose name and value are written plainly: read off the file's
+// bytes, they give what parsing gives (ReadPlainTyped) without building the instance's values.
+// False, with nothing added, for any other property.
+bool ElementLookup::AddPlainSingleValue(const std::string& set, InstanceIndex index, bool fromType,
+                                        std::vector<API::ElementProperty>& out) const {
+  const Ifc::EntityId entity = model.Entity(index);
+  const Ifc::Schema& schema = model.GetSchema();
+  if (entity != schema.ifcPropertySingleValue) {
+    return false;
+  }
+  PlainTyped name = ReadPlain(index, Field::Name);
+  PlainTyped value = name.plain ? ReadPlain(index, Field::NominalValue) : PlainTyped{};
+  if (!value.plain) {
+    return false;
+  }
+  API::ElementProperty property;
+  property.set = set;
+  property.name = name.typed ? std::move(name.typed->value) : std::string();
+  property.kind = schema.Name(entity);
+  property.fromType = fromType;
+  if (value.typed) {
+    property.ifcType = std::move(value.typed->ifcType);
+    property.value = std::move(value.typed->value);
+  }
+  out.push_back(std::move(property));
+  return true;
 }
 
 ServedElementLookup::ServedElementLookup(ElementLookup& lookup) noexcept {

@@ -22,6 +22,7 @@
 #include "API/ElementLookup.h"
 #include "exporter/lookup/AttributeSlots.h"
 #include "exporter/lookup/RelationLinks.h"
+#include "exporter/lookup/StepValueText.h"
 #include "ifc/step/Model.h"
 
 namespace Exporter {
@@ -82,6 +83,11 @@ class ElementLookup final : public API::IElementLookup {
                    std::vector<API::ElementProperty>& out) const;
   const std::vector<API::ElementProperty>& TypeProperties(Ifc::InstanceIndex type) const;
   using Field = AttributeSlots::Field;
+  // Read off the file's bytes where written plainly (see ReadPlainTyped); false where not.
+  PlainTyped ReadPlain(Ifc::InstanceIndex index, Field field) const;
+  bool TakePlainAttributes(Ifc::InstanceIndex index, API::ElementInfo& info) const;
+  bool AddPlainSingleValue(const std::string& set, Ifc::InstanceIndex index, bool fromType,
+                           std::vector<API::ElementProperty>& out) const;
   // The instance's attribute values, those longer than kMaxServedText unset (and noted).
   std::vector<Ifc::Value> Attributes(Ifc::InstanceIndex index) const;
   void NoteLeftOut(Ifc::InstanceIndex index, std::size_t slot, std::size_t length) const;

@@ -8,6 +8,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "ifc/schema/Schema.h"
 #include "ifc/step/Value.h"
@@ -31,5 +32,16 @@ struct TypedText {
 // A typed value as its type (spelled as `schema` spells it) and its text; an untyped one with an
 // empty type. Empty for $ and *.
 std::optional<TypedText> SplitTyped(const Ifc::Value& value, const Ifc::Schema& schema);
+
+// SplitTyped of the value that begins at `at` in `text`, read off the bytes without parsing it when
+// it is written plainly: $ or *, a string of printable ASCII without escapes or doubled quotes, an
+// enumeration of upper-case letters, digits and underscores, a number, a reference, or a typed value
+// holding one of these, followed at once by ',' or ')'. `plain` is false for anything else, and the
+// caller parses the value; when true, `typed` is what parsing and SplitTyped would give.
+struct PlainTyped {
+  bool plain = false;
+  std::optional<TypedText> typed;
+};
+PlainTyped ReadPlainTyped(std::string_view text, std::size_t at, const Ifc::Schema& schema);
 
 }  // namespace Exporter

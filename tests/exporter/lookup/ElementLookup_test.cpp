@@ -248,5 +248,44 @@ TEST(ElementLookupLimits, AttributesLongerThanServedAreUnset) {
   EXPECT_EQ(lookup.TextsLeftOut().count, 2u);
 }
 
+// Attributes and single values written plainly are read off the file's bytes, those written with
+// blanks, comments or escapes are parsed: two walls saying the same, one written each way, are
+// described alike.
+TEST(ElementLookupPlainValues, ReadAsTheParsedOnes) {
+  const std::string text =
+      "ISO-10303-21;\nHEADER;\nFILE_DESCRIPTION((''),'2;1');\nFILE_NAME('','',(''),(''),'','','');\n"
+      "FILE_SCHEMA(('IFC4'));\nENDSEC;\nDATA;\n"
+      "#1=IFCWALL('3W0000001008000000000H',$,'W-1','North side',*,$,$,'T1',.SOLIDWALL.);\n"
+      "#2=IFCPROPERTYSINGLEVALUE('FireRating',$,IFCLABEL('EI 30'),$);\n"
+      "#3=IFCPROPERTYSINGLEVALUE('Width',$,IFCLENGTHMEASURE(+2.40E-1),$);\n"
+      "#4=IFCPROPERTYSINGLEVALUE('Layers',$,IFCINTEGER(+003),$);\n"
+      "#5=IFCPROPERTYSINGLEVALUE('IsExternal',$,IFCBOOLEAN(.U.),$);\n"
+      "#6=IFCPROPERTYSINGLEVALUE('Remark',$,$,$);\n"
+      "#7=IFCPROPERTYSET('3W0000001008000000000K',$,'Pset_Test',$,(#2,#3,#4,#5,#6));\n"
+      "#8=IFCRELDEFINESBYPROPERTIES('3W0000001008000000000L',$,$,$,(#1),#7);\n"
+      "#11=IFCWALL ('3W0000001008000000000J', $, 'W\\X\\2D1', 'North side', *, $, $, 'T1', .SOLIDWALL.);\n"
+      "#12=IFCPROPERTYSINGLEVALUE('Fire\\X2\\0052\\X0\\ating',$,IFCLABEL( 'EI 30' ),$);\n"
+      "#13=IFCPROPERTYSINGLEVALUE('Width',/* m */$,IFCLENGTHMEASURE(+2.40E-1),$);\n"
+      "#14=IFCPROPERTYSINGLEVALUE('Layers',$,IFCINTEGER(+003) ,$);\n"
+      "#15=IFCPROPERTYSINGLEVALUE('IsExternal',$,IFCBOOLEAN(.U.),$ );\n"
+      "#16=IFCPROPERTYSINGLEVALUE('Remark',$, $,$);\n"
+      "#17=IFCPROPERTYSET('3W0000001008000000000M',$,'Pset_Test',$,(#12,#13,#14,#15,#16));\n"
+      "#18=IFCRELDEFINESBYPROPERTIES('3W0000001008000000000N',$,$,$,(#11),#17);\n"
+      "ENDSEC;\nEND-ISO-10303-21;\n";
+  Ifc::Model model;
+  ASSERT_TRUE(Succeeded(model.Read(text.data(), text.size(), "ways.ifc")));
+  ElementLookup lookup(model);
+  const std::string properties =
+      "\nPset_Test.FireRating IfcPropertySingleValue IfcLabel 'EI 30'"
+      "\nPset_Test.Width IfcPropertySingleValue IfcLengthMeasure '+2.40E-1'"
+      "\nPset_Test.Layers IfcPropertySingleValue IfcInteger '3'"
+      "\nPset_Test.IsExternal IfcPropertySingleValue IfcBoolean 'UNKNOWN'"
+      "\nPset_Test.Remark IfcPropertySingleValue  ''";
+  EXPECT_EQ(Described(lookup.LookUp(AddOn, *API::GuidFromGlobalId("3W0000001008000000000H"))),
+            "3W0000001008000000000H IfcWall SOLIDWALL 'W-1' 'North side' $ 'T1' type: none in: none" + properties);
+  EXPECT_EQ(Described(lookup.LookUp(AddOn, *API::GuidFromGlobalId("3W0000001008000000000J"))),
+            "3W0000001008000000000J IfcWall SOLIDWALL 'W-1' 'North side' $ 'T1' type: none in: none" + properties);
+}
+
 }  // namespace
 }  // namespace Exporter

@@ -48,5 +48,76 @@ TEST(StepValueText, TypedValuesAreSplitAsTheSchemaSpellsTheirType) {
   EXPECT_EQ(split("$"), "none");
 }
 
+// The look-up reads most values off the file's bytes: whatever it takes as plain must read as parsing
+// reads it, and what it cannot read so it must leave to the parser.
+TEST(StepValueText, PlainValuesReadOffTheBytesAsParsed) {
+  const Ifc::Schema& schema = Ifc::Schema::Get(Ifc::SchemaVersion::Ifc4);
+  const std::string plain[] = {"$",
+                               "*",
+                               "'REI 90'",
+                               "''",
+                               "'a ; b, (c)'",
+                               ".T.",
+                               ".F.",
+                               ".U.",
+                               ".SOLIDWALL.",
+                               ".NOTDEFINED_2.",
+                               "#42",
+                               "0",
+                               "-0",
+                               "+17",
+                               "-9223372036854775",
+                               "007",
+                               "2.",
+                               "-1.50",
+                               "+3.25E-3",
+                               "1.e5",
+                               "6.02E+23",
+                               "IFCLABEL('REI 90')",
+                               "IFCBOOLEAN(.F.)",
+                               "IFCLENGTHMEASURE(0.100)",
+                               "IFCINTEGER(+42)",
+                               "IFCNOSUCHTYPE(3)",
+                               "IFCIDENTIFIER('Plan reference R-0')"};
+  const std::string parsedOnly[] = {"'it''s'",
+                                    "'caf\\X2\\00E9\\X0\\'",
+                                    "'back\\\\slash'",
+                                    "'tab\there'",
+                                    "'\xc3\xa9'",
+                                    "\"0AF\"",
+                                    ".t.",
+                                    "(1,2)",
+                                    "IFCLABEL($)",
+                                    "IFCLABEL( 'x')",
+                                    "'x' ",
+                                    "1234567890123456789",
+                                    "#007",
+                                    "Ifclabel('x')",
+                                    "IFCREAL((1.))",
+                                    "-.5"};
+  const auto viaParser = [&](const std::string& text) {
+    const std::optional<TypedText> typed = SplitTyped(Parsed(text), schema);
+    return typed ? typed->ifcType + "|" + typed->value : std::string("unset");
+  };
+  const auto offTheBytes = [&](const std::string& text) -> std::optional<std::string> {
+    const std::string list = "(" + text + ",$)";
+    const PlainTyped read = ReadPlainTyped(list, 1, schema);
+    if (!read.plain) {
+      return std::nullopt;
+    }
+    return read.typed ? read.typed->ifcType + "|" + read.typed->value : std::string("unset");
+  };
+  for (const std::string& text : plain) {
+    EXPECT_EQ(offTheBytes(text), viaParser(text)) << text;
+  }
+  for (const std::string& text : parsedOnly) {
+    EXPECT_EQ(offTheBytes(text), std::nullopt) << text;
+  }
+  // The value ends at the list's ')' as at a ','; anything else after it is not plain.
+  EXPECT_TRUE(ReadPlainTyped("('x')", 1, schema).plain);
+  EXPECT_FALSE(ReadPlainTyped("('x'", 1, schema).plain);
+  EXPECT_FALSE(ReadPlainTyped("(12", 1, schema).plain);
+}
+
 }  // namespace
 }  // namespace Exporter
