@@ -300,12 +300,15 @@ void ElementLookup::AddProperties(InstanceNumber definition, bool fromType,
   if (!set.Valid() || !schema.IsSubtypeOf(model.Entity(set), Known().propertySet)) {
     return;
   }
-  std::vector<Value> values = Attributes(set);
-  const Ifc::EntityId entity = model.Entity(set);
-  const std::string setName = Take(entity, values, Field::Name).value_or(std::string());
+  std::string setName;
   std::vector<InstanceNumber> properties;
-  if (const Value* hasProperties = At(entity, values, Field::HasProperties)) {
-    ReferencesIn(*hasProperties, properties);
+  if (!ReadPlainSet(set, setName, properties)) {
+    std::vector<Value> values = Attributes(set);
+    const Ifc::EntityId entity = model.Entity(set);
+    setName = Take(entity, values, Field::Name).value_or(std::string());
+    if (const Value* hasProperties = At(entity, values, Field::HasProperties)) {
+      ReferencesIn(*hasProperties, properties);
+    }
   }
   for (const InstanceNumber property : properties) {
     AddProperty(setName, property, fromType, out);
@@ -350,23 +353,33 @@ void ElementLookup::AddProperty(const std::string& set, InstanceNumber number, b
   out.push_back(std::move(property));
 }
 
-// The attribute `field` of the instance read off the file's bytes (ReadPlainTyped): not plain when
-// it is written otherwise or the instance's arguments are longer than the look-up serves; plain and
-// unset when the entity has no such attribute.
-PlainTyped ElementLookup::ReadPlain(InstanceIndex index, Field field) const {
+// Where the attribute `field` of the instance begins in the file, to read it off the bytes: the
+// file's size when the entity has no such attribute, none when the instance is longer than the
+// look-up serves (its attributes are parsed then, each measured).
+std::optional<std::size_t> ElementLookup::ArgumentAt(InstanceIndex index, Field field) const {
   const Ifc::InstanceRecord& record = model.Record(index);
   const Ifc::AttributeSlot slot = Slots().Of(record.entity, field);
   if (!slot.Valid()) {
-    return PlainTyped{true, std::nullopt};
+    return model.Size();
   }
-  const std::string_view file(model.Data(), model.Size());
   std::size_t at = 0;
   if (model.Arguments(index).size() > kMaxServedText ||
-      Ifc::FindArgument(file, record.offset + record.argument, static_cast<std::size_t>(slot.Index()), at) !=
-          Ifc::ArgumentSearch::Found) {
+      Ifc::FindArgument(std::string_view(model.Data(), model.Size()), record.offset + record.argument,
+                        static_cast<std::size_t>(slot.Index()), at) != Ifc::ArgumentSearch::Found) {
+    return std::nullopt;
+  }
+  return at;
+}
+
+// The attribute `field` of the instance read off the file's bytes (ReadPlainTyped): plain and unset
+// when the entity has no such attribute.
+PlainTyped ElementLookup::ReadPlain(InstanceIndex index, Field field) const {
+  const std::optional<std::size_t> at = ArgumentAt(index, field);
+  if (!at) {
     return PlainTyped{};
   }
-  return ReadPlainTyped(file, at, model.GetSchema());
+  return *at == model.Size() ? PlainTyped{true, std::nullopt}
+                             : ReadPlainTyped(std::string_view(model.Data(), model.Size()), *at, model.GetSchema());
 }
 
 // The element's own attributes read off the file's bytes when each is written plainly: false, with
@@ -390,6 +403,19 @@ bool ElementLookup::TakePlainAttributes(InstanceIndex index, API::ElementInfo& i
   info.description = text(3);
   info.objectType = text(4);
   info.tag = text(5);
+  return true;
+}
+
+// A property set's name and properties read off the file's bytes when both are written plainly (a
+// plain name, a plain list of references); false, with nothing read, otherwise.
+bool ElementLookup::ReadPlainSet(InstanceIndex set, std::string& name, std::vector<InstanceNumber>& properties) const {
+  PlainTyped read = ReadPlain(set, Field::Name);
+  const std::optional<std::size_t> at = read.plain ? ArgumentAt(set, Field::HasProperties) : std::nullopt;
+  if (!at || *at == model.Size() ||
+      !ReadPlainReferences(std::string_view(model.Data(), model.Size()), *at, properties)) {
+    return false;
+  }
+  name = read.typed ? std::move(read.typed->value) : std::string();
   return true;
 }
 

@@ -84,7 +84,9 @@ class ElementLookup final : public API::IElementLookup {
   const std::vector<API::ElementProperty>& TypeProperties(Ifc::InstanceIndex type) const;
   using Field = AttributeSlots::Field;
   // Read off the file's bytes where written plainly (see ReadPlainTyped); false where not.
+  std::optional<std::size_t> ArgumentAt(Ifc::InstanceIndex index, Field field) const;
   PlainTyped ReadPlain(Ifc::InstanceIndex index, Field field) const;
+  bool ReadPlainSet(Ifc::InstanceIndex set, std::string& name, std::vector<Ifc::InstanceNumber>& properties) const;
   bool TakePlainAttributes(Ifc::InstanceIndex index, API::ElementInfo& info) const;
   bool AddPlainSingleValue(const std::string& set, Ifc::InstanceIndex index, bool fromType,
                            std::vector<API::ElementProperty>& out) const;

@@ -216,4 +216,32 @@ PlainTyped ReadPlainTyped(std::string_view text, std::size_t at, const Ifc::Sche
   return result;
 }
 
+bool ReadPlainReferences(std::string_view text, std::size_t at, std::vector<Ifc::InstanceNumber>& out) {
+  if (at + 1 >= text.size() || text[at] != '(') {
+    return false;
+  }
+  const std::size_t before = out.size();
+  std::size_t end = at + 1;
+  while (text[end] != ')') {
+    std::size_t digits = end + 1;
+    std::uint64_t number = 0;
+    for (end = digits; end < text.size() && IsDigit(text[end]); ++end) {
+      number = number * 10 + static_cast<unsigned>(text[end] - '0');
+    }
+    const bool reference = text[digits - 1] == '#' && end > digits && end - digits <= 18 && text[digits] != '0';
+    if (!reference || end + 1 >= text.size() || (text[end] != ',' && text[end] != ')') ||
+        (text[end] == ',' && text[end + 1] != '#')) {
+      out.resize(before);
+      return false;
+    }
+    out.emplace_back(number);
+    end += text[end] == ',' ? 1 : 0;
+  }
+  if (end + 1 >= text.size() || (text[end + 1] != ',' && text[end + 1] != ')')) {
+    out.resize(before);
+    return false;
+  }
+  return true;
+}
+
 }  // namespace Exporter

@@ -9,6 +9,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "ifc/schema/Schema.h"
 #include "ifc/step/Value.h"
@@ -43,5 +44,10 @@ struct PlainTyped {
   std::optional<TypedText> typed;
 };
 PlainTyped ReadPlainTyped(std::string_view text, std::size_t at, const Ifc::Schema& schema);
+
+// Appends the instance numbers of a list of references that begins at `at` in `text` and is written
+// plainly, "(#1,#2)" or "()", followed at once by ',' or ')'. False for anything else, with `out` as
+// it was: the caller parses the value.
+bool ReadPlainReferences(std::string_view text, std::size_t at, std::vector<Ifc::InstanceNumber>& out);
 
 }  // namespace Exporter

@@ -269,7 +269,7 @@ TEST(ElementLookupPlainValues, ReadAsTheParsedOnes) {
       "#14=IFCPROPERTYSINGLEVALUE('Layers',$,IFCINTEGER(+003) ,$);\n"
       "#15=IFCPROPERTYSINGLEVALUE('IsExternal',$,IFCBOOLEAN(.U.),$ );\n"
       "#16=IFCPROPERTYSINGLEVALUE('Remark',$, $,$);\n"
-      "#17=IFCPROPERTYSET('3W0000001008000000000M',$,'Pset_Test',$,(#12,#13,#14,#15,#16));\n"
+      "#17=IFCPROPERTYSET('3W0000001008000000000M',$,'Pset_Test',$,(#12,#13,#14,#15, #16));\n"
       "#18=IFCRELDEFINESBYPROPERTIES('3W0000001008000000000N',$,$,$,(#11),#17);\n"
       "ENDSEC;\nEND-ISO-10303-21;\n";
   Ifc::Model model;

@@ -119,5 +119,27 @@ TEST(StepValueText, PlainValuesReadOffTheBytesAsParsed) {
   EXPECT_FALSE(ReadPlainTyped("(12", 1, schema).plain);
 }
 
+TEST(StepValueText, PlainReferenceListsReadOffTheBytes) {
+  const auto read = [](const std::string& list) -> std::optional<std::string> {
+    std::vector<Ifc::InstanceNumber> numbers{Ifc::InstanceNumber(7)};  // kept either way
+    const std::string text = "(" + list + ",$)";
+    if (!ReadPlainReferences(text, 1, numbers)) {
+      return numbers.size() == 1 ? std::nullopt : std::optional<std::string>("changed");
+    }
+    std::string out;
+    for (const Ifc::InstanceNumber number : numbers) {
+      out += "#" + std::to_string(number.Value()) + " ";
+    }
+    return out;
+  };
+  EXPECT_EQ(read("(#26,#27,#28)"), "#7 #26 #27 #28 ");
+  EXPECT_EQ(read("(#1)"), "#7 #1 ");
+  EXPECT_EQ(read("()"), "#7 ");
+  for (const char* parsedOnly : {"(#1, #2)", "( #1)", "(#1 )", "(#1,)", "(#01)", "(#)", "(1,2)", "((#1))", "(#1,#2",
+                                 "(#1)x", "#1", "(#1234567890123456789)"}) {
+    EXPECT_EQ(read(parsedOnly), std::nullopt) << parsedOnly;
+  }
+}
+
 }  // namespace
 }  // namespace Exporter
