@@ -1,7 +1,8 @@
 // Fuzz target: the reading layer (Ifc) from arbitrary bytes, and the export tool's text
 // helpers on what it reads. Lexing and reading never crash or hang; reading fails naming the file, or
 // gives a model whose every instance, attribute, reference and GlobalId reads back consistently, that
-// strict reading refuses exactly when flaws were tolerated, and that a split reading repeats.
+// strict reading refuses exactly when flaws were tolerated, that a split reading repeats, and whose
+// plainly written values the export's look-up reads off the bytes as parsing reads them.
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
@@ -10,9 +11,12 @@
 #include <vector>
 
 #include "FuzzSupport.h"
+#include "exporter/lookup/RelationLinks.h"
+#include "exporter/lookup/StepValueText.h"
 #include "ifc/step/Lexer.h"
 #include "ifc/step/Model.h"
 #include "ifc/step/StringDecoding.h"
+#include "ifc/step/ValueParser.h"
 #include "ifc/text/StepText.h"
 
 namespace {
@@ -62,6 +66,32 @@ void CheckStrings(std::string_view items, int depth) {
   }
 }
 
+// What the export tool's element look-up reads off the bytes as plain (a simple value, a list of
+// references) is what parsing the attribute gives.
+void CheckPlainValues(const Model& model, InstanceIndex index, const std::vector<Value>& values) {
+  const std::string_view file(model.Data(), model.Size());
+  const InstanceRecord& record = model.Record(index);
+  for (std::size_t slot = 0; slot < values.size(); ++slot) {
+    std::size_t at = 0;
+    if (FindArgument(file, record.offset + record.argument, slot, at) != ArgumentSearch::Found) {
+      continue;
+    }
+    const Exporter::PlainTyped plain = Exporter::ReadPlainTyped(file, at, model.GetSchema());
+    if (plain.plain) {
+      const std::optional<Exporter::TypedText> parsed = Exporter::SplitTyped(values[slot], model.GetSchema());
+      Check(parsed.has_value() == plain.typed.has_value() &&
+                (!parsed || (parsed->ifcType == plain.typed->ifcType && parsed->value == plain.typed->value)),
+            "a plain value reads otherwise than parsed");
+    }
+    std::vector<InstanceNumber> read;
+    if (Exporter::ReadPlainReferences(file, at, read)) {
+      std::vector<InstanceNumber> parsed;
+      Exporter::ReferencesIn(values[slot], parsed);
+      Check(read == parsed, "a plain list of references reads otherwise than parsed");
+    }
+  }
+}
+
 void CheckInstance(const Model& model, InstanceIndex index) {
   const std::string_view whole = model.Text(index);
   Check(whole.front() == '#' && whole.back() == ';', "an instance's text is not #N=...;");
@@ -78,6 +108,7 @@ void CheckInstance(const Model& model, InstanceIndex index) {
     CheckReferences(model, values[slot], index);
   }
   CheckStrings(model.Arguments(index), 0);
+  CheckPlainValues(model, index, values);
 }
 
 // Reading the second half of the data on a thread of its own gives what one pass gave: the same
