@@ -125,9 +125,10 @@ void CheckSplitReading(std::string_view text, const Model* whole, const std::str
   }
   Check(split.InstanceCount() == whole->InstanceCount(), "a split reading has another number of instances");
   for (std::size_t i = 0; i < whole->InstanceCount(); ++i) {
-    const InstanceRecord& a = whole->Instances()[i];
-    const InstanceRecord& b = split.Instances()[i];
-    Check(a.offset == b.offset && a.line == b.line && a.length == b.length, "a split reading moved an instance");
+    const InstanceIndex index(static_cast<std::uint32_t>(i));
+    Check(whole->Instances()[i].offset == split.Instances()[i].offset && whole->Line(index) == split.Line(index) &&
+              whole->Text(index) == split.Text(index),
+          "a split reading moved an instance");
   }
   for (const FlawKind kind : kAllFlawKinds) {
     Check(split.GetFlaws().Of(kind).examples == whole->GetFlaws().Of(kind).examples,

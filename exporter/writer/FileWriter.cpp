@@ -70,7 +70,7 @@ Ifc::Status FileWriter::Write(const std::string& path, const std::string& fileNa
     const Ifc::InstanceRecord& record = file.Record(entry.index);
     Copy(out, cursor, record.offset);
     entry.Write([&](std::string_view piece) { out.Write(piece); });
-    cursor = record.offset + record.length;
+    cursor = record.offset + file.Text(entry.index).size();
     if (entry.Removed()) {
       // A removed instance takes its line end along.
       cursor += cursor < file.Size() && file.Data()[cursor] == '\r' ? 1 : 0;

@@ -234,7 +234,7 @@ void ReaderModelView::References(InstanceIndex index, std::string_view name, std
                                          at) != Ifc::ArgumentSearch::Found) {
     return;
   }
-  Ifc::Lexer lexer(text, at, record.line);
+  Ifc::Lexer lexer(text, at);  // the attribute was checked when read: no message needs its line
   const auto add = [this, &out](const Ifc::Token& token) {
     const InstanceIndex target = Opened().Find(Ifc::InstanceNumberOf(token));
     if (target.Valid()) {

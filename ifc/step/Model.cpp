@@ -39,6 +39,7 @@ Status Model::Read(const char* bytes, std::size_t length, std::string_view name,
   header = Header();
   flaws = Flaws();
   instances.clear();
+  lineMarks.clear();
   largestNumber = InstanceNumber();
   denseNumbers.clear();
   sparseNumbers.clear();
@@ -57,12 +58,31 @@ Status Model::Read(const char* bytes, std::size_t length, std::string_view name,
 
 std::string Model::Where(InstanceIndex index) const {
   const InstanceRecord& record = Record(index);
-  return fileName + ":" + std::to_string(record.line) + ": #" + std::to_string(record.number) + ": ";
+  return fileName + ":" + std::to_string(Line(index)) + ": #" + std::to_string(record.number) + ": ";
+}
+
+std::uint32_t Model::Line(InstanceIndex index) const noexcept {
+  const std::uint64_t offset = Record(index).offset;
+  const auto after = std::upper_bound(lineMarks.begin(), lineMarks.end(), offset,
+                                      [](std::uint64_t at, const LineMark& mark) { return at < mark.offset; });
+  assert(after != lineMarks.begin() && "the first instance is always marked");
+  const LineMark& mark = *(after - 1);
+  return mark.line + static_cast<std::uint32_t>(std::count(data + mark.offset, data + offset, '\n'));
 }
 
 std::string_view Model::Text(InstanceIndex index) const noexcept {
   const InstanceRecord& record = Record(index);
-  return std::string_view(data + record.offset, record.length);
+  // After the ')' only blanks and comments come before the ';' (the reading checked it).
+  std::size_t end = record.offset + record.close + 1;
+  while (end < size && data[end] != ';') {
+    if (data[end] == '/' && end + 1 < size && data[end + 1] == '*') {
+      const std::size_t closing = std::string_view(data, size).find("*/", end + 2);
+      end = closing != std::string_view::npos ? closing + 2 : size;
+    } else {
+      ++end;
+    }
+  }
+  return std::string_view(data + record.offset, std::min(end + 1, size) - record.offset);
 }
 
 std::string_view Model::Arguments(InstanceIndex index) const noexcept {
@@ -149,7 +169,7 @@ std::optional<Value> Model::Attribute(InstanceIndex index, AttributeSlot slot) c
   if (!slot.Valid() || slot.Index() >= schema->AttributeCount(record.entity)) {
     return std::nullopt;
   }
-  Lexer lexer(std::string_view(data, size), record.offset + record.argument, record.line);
+  Lexer lexer(std::string_view(data, size), record.offset + record.argument);
   Value value;
   std::string error;
   if (!ParseArgument(lexer, slot.Index(), value, error)) {
@@ -164,7 +184,7 @@ std::optional<Value> Model::Attribute(InstanceIndex index, std::string_view name
 
 std::vector<Value> Model::Attributes(InstanceIndex index) const {
   const InstanceRecord& record = Record(index);
-  Lexer lexer(std::string_view(data, size), record.offset + record.argument, record.line);
+  Lexer lexer(std::string_view(data, size), record.offset + record.argument);
   std::vector<Value> values;
   values.reserve(schema->AttributeCount(record.entity));
   std::string error;
@@ -183,7 +203,7 @@ IndexSpan Model::ReferencesTo(InstanceIndex index) const {
     lazyIndex.referenceStart.assign(instances.size() + 1, 0);
     for (std::uint32_t i = 0; i < instances.size(); ++i) {
       const InstanceRecord& record = instances[i];
-      Lexer lexer(std::string_view(data, record.offset + record.length), record.offset + record.argument, record.line);
+      Lexer lexer(std::string_view(data, record.offset + record.close + 1), record.offset + record.argument);
       const auto first = static_cast<std::ptrdiff_t>(targets.size());
       for (Token token = lexer.Next(); token.kind != TokenKind::End && token.kind != TokenKind::Error;
            token = lexer.Next()) {

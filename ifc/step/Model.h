@@ -36,17 +36,17 @@
 
 namespace Ifc {
 
-// One instance in the index. 32 bytes: the index of a 1M-instance file stays near 32 MB.
+// One instance in the index. 24 bytes: the index of a 1M-instance file stays near 24 MB. Its line
+// (Model::Line) and its end (Model::Text) are found from the file when asked.
 struct InstanceRecord {
   std::uint64_t number;
   std::uint64_t offset;    // of '#'
-  std::uint32_t length;    // up to and including ';'
-  std::uint32_t line;      // 1-based
+  std::uint32_t close;     // offset of the argument list's ')' from `offset` (blanks and comments may
+                           // stand between it and the ';')
   std::uint16_t argument;  // offset of the argument list's '(' from `offset`
   EntityId entity;
-  std::uint32_t close;  // offset of the argument list's ')' from `offset` (comments may follow it)
 };
-static_assert(sizeof(InstanceRecord) <= 32, "the index is sized for 32 bytes an instance; keep new fields small");
+static_assert(sizeof(InstanceRecord) <= 24, "the index is sized for 24 bytes an instance; keep new fields small");
 
 struct ReadOptions {
   // Refuse the flaws a file is otherwise read with (see Flaws.h).
@@ -107,7 +107,9 @@ class Model {
   }
   InstanceNumber Number(InstanceIndex index) const noexcept { return InstanceNumber(Record(index).number); }
   EntityId Entity(InstanceIndex index) const noexcept { return Record(index).entity; }
-  std::uint32_t Line(InstanceIndex index) const noexcept { return Record(index).line; }
+  // The line the instance begins on, 1-based: counted from the nearest line mark the reading left
+  // before it (one every 4 KB of the file at most).
+  std::uint32_t Line(InstanceIndex index) const noexcept;
   InstanceNumber LargestNumber() const noexcept { return largestNumber; }
 
   // The instance's whole text, "#N=ENTITY(...);", and the text between its outer parentheses.
@@ -163,6 +165,12 @@ class Model {
   Flaws flaws;
 
   std::vector<InstanceRecord> instances;
+  // The line of an instance now and then, in file order: Line() counts on from the last one before.
+  struct LineMark {
+    std::uint64_t offset;
+    std::uint32_t line;
+  };
+  std::vector<LineMark> lineMarks;
   InstanceNumber largestNumber;
   // Number -> index + 1 (0: none) when numbers are dense; otherwise (number, index) sorted.
   std::vector<std::uint32_t> denseNumbers;

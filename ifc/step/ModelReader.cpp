@@ -374,7 +374,6 @@ void ModelReader::NoteTrailingBytes(std::size_t from, std::uint32_t line) {
 bool ModelReader::ReadInstance(Lexer& lexer, const Token& name) {
   InstanceRecord record{};
   record.offset = name.offset;
-  record.line = name.line;
   record.number = InstanceNumberOf(name).Value();
   const Token equals = lexer.Next();
   if (equals.kind != TokenKind::Equals) {
@@ -426,12 +425,12 @@ bool ModelReader::ReadInstance(Lexer& lexer, const Token& name) {
         end.kind == TokenKind::Error ? lexer.Error() : "';' missing after the instance's ')', found " + Shown(end));
   }
   if (lexer.Offset() - record.offset > 0xFFFFFFFFu) {
-    return FailIn(record, record.line, "instance longer than 4 GB");
+    return FailIn(record, name.line, "instance longer than 4 GB");
   }
-  record.length = static_cast<std::uint32_t>(lexer.Offset() - record.offset);
   record.close = static_cast<std::uint32_t>(close.offset - record.offset);
   model.largestNumber = std::max(model.largestNumber, InstanceNumber(record.number));
   model.instances.push_back(record);
+  MarkLine(record.offset, name.line);
   return true;
 }
 
@@ -543,12 +542,12 @@ bool ModelReader::JoinPart(Part& part, Lexer& lexer, const Token& token) {
   const std::vector<InstanceRecord>& records = part.model.instances;
   for (std::size_t from = 0; from < records.size(); from += kBlock) {
     const std::size_t to = std::min(records.size(), from + kBlock);
-    for (std::size_t i = from; i < to; ++i) {
-      InstanceRecord record = records[i];
-      record.line += lines;
-      model.instances.push_back(record);
-    }
+    model.instances.insert(model.instances.end(), records.begin() + static_cast<std::ptrdiff_t>(from),
+                           records.begin() + static_cast<std::ptrdiff_t>(to));
     ReleaseLeadingPages(records, to);
+  }
+  for (const Model::LineMark& mark : part.model.lineMarks) {
+    model.lineMarks.push_back(Model::LineMark{mark.offset, mark.line + lines});
   }
   for (const Model::Rooted& entry : part.model.rooted) {
     model.rooted.push_back(Model::Rooted{entry.guid, InstanceIndex(entry.index.Value() + base)});
@@ -770,9 +769,9 @@ bool ModelReader::IndexNumbers() {
     for (std::size_t i = 0; i < count; ++i) {
       std::uint32_t& slot = model.denseNumbers[static_cast<std::size_t>(instances[i].number)];
       if (slot != 0) {
-        return FailIn(
-            instances[i], instances[i].line,
-            "duplicate instance number (first used on line " + std::to_string(instances[slot - 1].line) + ")");
+        const auto line = [this](std::size_t at) { return model.Line(InstanceIndex(static_cast<std::uint32_t>(at))); };
+        return FailIn(instances[i], line(i),
+                      "duplicate instance number (first used on line " + std::to_string(line(slot - 1)) + ")");
       }
       slot = static_cast<std::uint32_t>(i + 1);
     }
@@ -787,8 +786,9 @@ bool ModelReader::IndexNumbers() {
   for (std::size_t i = 1; i < sparse.size(); ++i) {
     if (sparse[i].first == sparse[i - 1].first) {
       const auto [first, second] = std::minmax(sparse[i - 1].second, sparse[i].second);
-      return FailIn(instances[second], instances[second].line,
-                    "duplicate instance number (first used on line " + std::to_string(instances[first].line) + ")");
+      return FailIn(
+          instances[second], model.Line(InstanceIndex(second)),
+          "duplicate instance number (first used on line " + std::to_string(model.Line(InstanceIndex(first))) + ")");
     }
   }
   return true;

@@ -46,11 +46,17 @@ class ModelReader {
   // The plain instance whose name, at `nameOffset`, ends at `at`; `at` then past its ';'.
   bool ReadPlainInstance(std::size_t nameOffset, std::uint64_t number, std::uint32_t line, std::size_t& at);
   struct PlainScan;
-  bool ReadPlainHead(std::size_t nameOffset, std::uint64_t number, std::uint32_t line, const char*& p,
-                     InstanceRecord& record) const;
+  bool ReadPlainHead(std::size_t nameOffset, std::uint64_t number, const char*& p, InstanceRecord& record) const;
   bool ScanPlainArguments(const InstanceRecord& record, PlainScan& scan);
   bool FinishPlainInstance(InstanceRecord& record, const PlainScan& scan, std::size_t& at);
   void MarkDefined(const InstanceRecord& record);
+  // Notes the line of the instance just indexed at `offset` when it is the first past the next mark.
+  void MarkLine(std::uint64_t offset, std::uint32_t line) {
+    if (offset >= nextLineMark) {
+      model.lineMarks.push_back(Model::LineMark{offset, line});
+      nextLineMark = offset + kLineMarkSpacing;
+    }
+  }
   struct ArgumentScan;
   bool ReadArguments(Lexer& lexer, InstanceRecord& record, Token& close);
   bool StartValue(ArgumentScan& scan, const InstanceRecord& record, const Token& token);
@@ -106,6 +112,8 @@ class ModelReader {
   std::vector<std::vector<EntityId>> declaredEntities;  // by entity, when reference types are checked
   std::vector<std::int16_t> entityOf;                   // entity + 1 by instance number below `entityLimit` read so far
   std::uint64_t entityLimit = 0;
+  static constexpr std::uint64_t kLineMarkSpacing = 4096;  // bytes of the file a line count covers at most
+  std::uint64_t nextLineMark = 0;
   std::vector<TypedReference> typedReferences;  // not known to be right when read
   bool stopAtFlaw = false;                      // a part read ahead stops where the main pass must report something
 };

@@ -238,7 +238,7 @@ struct ModelReader::PlainScan {
 bool ModelReader::ReadPlainInstance(std::size_t nameOffset, std::uint64_t number, std::uint32_t line, std::size_t& at) {
   InstanceRecord record{};
   const char* p = model.data + at;
-  if (!ReadPlainHead(nameOffset, number, line, p, record)) {
+  if (!ReadPlainHead(nameOffset, number, p, record)) {
     return false;
   }
   MarkDefined(record);
@@ -250,11 +250,12 @@ bool ModelReader::ReadPlainInstance(std::size_t nameOffset, std::uint64_t number
     typedReferences.resize(typedBefore);
     return false;
   }
+  MarkLine(nameOffset, line);
   return true;
 }
 
-// "=NAME(" at `p`: the record's number, line, entity and argument offset; `p` then at the '('.
-bool ModelReader::ReadPlainHead(std::size_t nameOffset, std::uint64_t number, std::uint32_t line, const char*& p,
+// "=NAME(" at `p`: the record's number, entity and argument offset; `p` then at the '('.
+bool ModelReader::ReadPlainHead(std::size_t nameOffset, std::uint64_t number, const char*& p,
                                 InstanceRecord& record) const {
   const char* const base = model.data;
   const char* const end = base + model.size;
@@ -269,7 +270,6 @@ bool ModelReader::ReadPlainHead(std::size_t nameOffset, std::uint64_t number, st
     return false;
   }
   record.offset = nameOffset;
-  record.line = line;
   record.number = number;
   record.entity = model.schema->FindEntity(std::string_view(entityName, static_cast<std::size_t>(p - entityName)));
   if (!record.entity.Valid() || model.schema->IsAbstract(record.entity) ||
@@ -386,8 +386,7 @@ bool ModelReader::FinishPlainInstance(InstanceRecord& record, const PlainScan& s
       model.rooted.push_back(Model::Rooted{*guid, InstanceIndex(static_cast<std::uint32_t>(model.instances.size()))});
     }
   }
-  record.length = static_cast<std::uint32_t>(after - record.offset);
-  record.close = record.length - 2;
+  record.close = static_cast<std::uint32_t>(after - record.offset - 2);
   model.largestNumber = std::max(model.largestNumber, InstanceNumber(record.number));
   model.instances.push_back(record);
   at = after;

@@ -103,7 +103,8 @@ void ModelReader::NoteReferenceTypes() {
       continue;
     }
     const char* name = model.data + record.offset;
-    const auto line = record.line + static_cast<std::uint32_t>(std::count(name, text, '\n'));
+    const auto line =
+        model.Line(InstanceIndex(reference.instance)) + static_cast<std::uint32_t>(std::count(name, text, '\n'));
     std::size_t length = 1;
     while (text[length] >= '0' && text[length] <= '9') {
       ++length;

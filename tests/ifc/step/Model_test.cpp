@@ -50,6 +50,8 @@ TEST(Model, IndexesInstancesAndLooksThemUp) {
   EXPECT_EQ(model.Text(InstanceIndex(1)), "#9000000000000=IFCCARTESIANPOINT((0.,0.,0.));");
   EXPECT_EQ(model.Arguments(InstanceIndex(2)), "/* its id: */ '2m00000010080000000001',$,$,$,$,#9000000000000,$,$,$");
   EXPECT_EQ(model.Where(InstanceIndex(2)), "m.ifc:11: #3: ");
+  EXPECT_EQ(model.Text(InstanceIndex(3)),
+            "#4=IFCWALLSTANDARDCASE('2m00000010080000000002',$,$,$,$,$,$,$,$ /* ); */\n);");
   // Numbers beyond 32 bits, far apart: the sorted index.
   EXPECT_EQ(model.Find(InstanceNumber(9000000000000)), InstanceIndex(1));
   EXPECT_EQ(model.Find(InstanceNumber(3)), InstanceIndex(2));
@@ -330,8 +332,10 @@ void ExpectSplitReadingChangesNothing(const std::string& text) {
   for (std::size_t i = 0; i < whole.InstanceCount(); ++i) {
     const InstanceRecord& a = whole.Instances()[i];
     const InstanceRecord& b = split.Instances()[i];
-    EXPECT_TRUE(a.number == b.number && a.offset == b.offset && a.length == b.length && a.line == b.line &&
-                a.argument == b.argument && a.entity == b.entity)
+    const InstanceIndex index(static_cast<std::uint32_t>(i));
+    EXPECT_TRUE(a.number == b.number && a.offset == b.offset && a.close == b.close && a.argument == b.argument &&
+                a.entity == b.entity && whole.Line(index) == split.Line(index) &&
+                whole.Text(index) == split.Text(index))
         << "instance " << i;
   }
   for (const FlawKind kind : kAllFlawKinds) {
@@ -343,6 +347,39 @@ void ExpectSplitReadingChangesNothing(const std::string& text) {
     EXPECT_EQ(split.RootedInstances()[i].index, whole.RootedInstances()[i].index);
   }
   EXPECT_EQ(split.FindByGlobalId("3W00000010080000010040"), whole.FindByGlobalId("3W00000010080000010040"));
+}
+
+// Lines are counted from marks the reading leaves every few kilobytes: across instances over several
+// lines, comments and strings holding line ends, and blanks between an instance's ')' and its ';'.
+TEST(Model, FindsEachInstancesLineAndText) {
+  std::string data;
+  std::vector<std::uint32_t> lines;
+  std::vector<std::string> texts;
+  std::uint32_t line = 8;  // Header's lines, and the one DATA; is on
+  for (int n = 1; n <= 400; ++n) {
+    std::string instance = "#" + std::to_string(n) + "=IFCWALL('3W" + std::to_string(1000000000 + n) +
+                           "0000000000',$," + (n % 7 == 0 ? "'two\nlines'" : "$") + ",$,$,$,$,$,$)" +
+                           (n % 5 == 0 ? " /* ; */\n ;" : ";");
+    const std::string before = n % 3 == 0 ? "/* a comment\nover lines */\n" : n % 11 == 0 ? "\n\n" : "";
+    line += static_cast<std::uint32_t>(std::count(before.begin(), before.end(), '\n'));
+    data += before + instance + "\n";
+    lines.push_back(line);
+    texts.push_back(instance);
+    line += static_cast<std::uint32_t>(std::count(instance.begin(), instance.end(), '\n')) + 1;
+  }
+  const std::string text = Header + data + Footer;
+  ASSERT_GT(data.size(), std::size_t{5} * 4096);  // several marks
+  for (const std::size_t splitFrom : {std::size_t{1}, std::size_t{1} << 30}) {
+    Model model;
+    ReadOptions options;
+    options.splitFrom = splitFrom;
+    ASSERT_TRUE(Succeeded(model.Read(text.data(), text.size(), "m.ifc", options)));
+    ASSERT_EQ(model.InstanceCount(), lines.size());
+    for (std::uint32_t i = 0; i < lines.size(); ++i) {
+      EXPECT_EQ(model.Line(InstanceIndex(i)), lines[i]) << "#" << i + 1 << (splitFrom == 1 ? ", split" : "");
+      EXPECT_EQ(model.Text(InstanceIndex(i)), texts[i]) << "#" << i + 1;
+    }
+  }
 }
 
 TEST(Model, ReadingTheSecondHalfOnAThreadChangesNothing) {

@@ -48,7 +48,7 @@ Reading Read(const std::string& text) {
     for (const Value& value : model.Attributes(index)) {
       values += value.ToStep() + "|";
     }
-    reading.instances.push_back(std::to_string(record.number) + " " + std::to_string(record.line) + " " +
+    reading.instances.push_back(std::to_string(record.number) + " " + std::to_string(model.Line(index)) + " " +
                                 std::to_string(record.entity.Index()) + " " + std::to_string(record.argument) + " " +
                                 std::to_string(record.close) + " " + Unblanked(model.Text(index)) + " " + values);
   }
