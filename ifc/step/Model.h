@@ -107,8 +107,8 @@ class Model {
   }
   InstanceNumber Number(InstanceIndex index) const noexcept { return InstanceNumber(Record(index).number); }
   EntityId Entity(InstanceIndex index) const noexcept { return Record(index).entity; }
-  // The line the instance begins on, 1-based: counted from the nearest line mark the reading left
-  // before it (one every 4 KB of the file at most).
+  // The line the instance begins on, 1-based: its line ends counted from the last line mark before
+  // it (the reading marks the first instance that begins 4 KB or more past the previous mark).
   std::uint32_t Line(InstanceIndex index) const noexcept;
   InstanceNumber LargestNumber() const noexcept { return largestNumber; }
 
