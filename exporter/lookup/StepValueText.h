@@ -35,10 +35,8 @@ struct TypedText {
 std::optional<TypedText> SplitTyped(const Ifc::Value& value, const Ifc::Schema& schema);
 
 // SplitTyped of the value that begins at `at` in `text`, read off the bytes without parsing it when
-// it is written plainly: $ or *, a string of printable ASCII without escapes or doubled quotes, an
-// enumeration of upper-case letters, digits and underscores, a number, a reference, or a typed value
-// holding one of these, followed at once by ',' or ')'. `plain` is false for anything else, and the
-// caller parses the value; when true, `typed` is what parsing and SplitTyped would give.
+// it is written plainly (Ifc::ReadPlainValue; a typed $ aside). `plain` is false for anything else,
+// and the caller parses the value; when true, `typed` is what parsing and SplitTyped would give.
 struct PlainTyped {
   bool plain = false;
   std::optional<TypedText> typed;

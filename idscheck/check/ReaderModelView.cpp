@@ -1,10 +1,10 @@
 #include "idscheck/check/ReaderModelView.h"
 
-#include <charconv>
 #include <cstdlib>
-#include <cstring>
+#include <optional>
 
 #include "ifc/step/Lexer.h"
+#include "ifc/step/PlainValue.h"
 #include "ifc/step/ValueParser.h"
 
 namespace Ids {
@@ -81,120 +81,55 @@ std::vector<std::string> ReaderModelView::AttributeNames(InstanceIndex index) co
 
 namespace {
 
-bool IsDigit(char c) noexcept {
-  return c >= '0' && c <= '9';
-}
-
-bool IsUpperWordByte(char c) noexcept {
-  return (c >= 'A' && c <= 'Z') || c == '_' || IsDigit(c);
-}
-
-// A simple value written plainly at `at`, and `at` moved past it: unset, derived, a string of
-// printable ASCII without escapes or doubled quotes, an enumeration of upper-case letters, a
-// reference or a number; as parsing and ToModelValue would give it. False for anything else.
-bool ReadPlainScalar(std::string_view text, std::size_t& at, ModelValue& value) {
-  const char first = text[at];
-  std::size_t end = at + 1;
-  if (first == '$' || first == '*') {
-    value = ModelValue::Null();
-    value.kind = first == '$' ? ModelValue::Kind::Null : ModelValue::Kind::Derived;
-  } else if (first == '\'') {
-    for (; end < text.size() && text[end] != '\''; ++end) {
-      const auto c = static_cast<unsigned char>(text[end]);
-      if (c < 0x20 || c >= 0x7F || c == '\\') {
-        return false;
+// The value ToModelValue gives for a plain value (Ifc::ReadPlainValue), or, for a real too long to
+// convert here, none (the parser reads it then).
+std::optional<ModelValue> FromPlain(const Ifc::PlainValue& plain) {
+  using Kind = Ifc::PlainValue::Kind;
+  ModelValue value = ModelValue::Null();
+  switch (plain.kind) {
+    case Kind::Null:
+      break;
+    case Kind::Derived:
+      value.kind = ModelValue::Kind::Derived;
+      break;
+    case Kind::String:
+      value = ModelValue::String(std::string(plain.text));
+      break;
+    case Kind::Enumeration:
+      if (plain.text == "T" || plain.text == "F") {
+        value.kind = ModelValue::Kind::Boolean;
+        value.boolean = plain.text == "T";
+      } else if (plain.text == "U") {
+        value.kind = ModelValue::Kind::Logical;
+      } else {
+        value.kind = ModelValue::Kind::Enumeration;
+        value.text = std::string(plain.text);
       }
-    }
-    if (end + 1 >= text.size() || text[end + 1] == '\'') {
-      return false;
-    }
-    value = ModelValue::String(std::string(text.substr(at + 1, end - at - 1)));
-    ++end;
-  } else if (first == '.') {
-    while (end < text.size() && IsUpperWordByte(text[end])) {
-      ++end;
-    }
-    if (end == at + 1 || end >= text.size() || text[end] != '.') {
-      return false;
-    }
-    const std::string_view name = text.substr(at + 1, end - at - 1);
-    value = ModelValue::Null();
-    if (name == "T" || name == "F") {
-      value.kind = ModelValue::Kind::Boolean;
-      value.boolean = name == "T";
-    } else if (name == "U") {
-      value.kind = ModelValue::Kind::Logical;
-    } else {
-      value.kind = ModelValue::Kind::Enumeration;
-      value.text = std::string(name);
-    }
-    ++end;
-  } else if (first == '#') {
-    std::uint64_t number = 0;
-    for (; end < text.size() && IsDigit(text[end]); ++end) {
-      number = number * 10 + static_cast<unsigned>(text[end] - '0');
-    }
-    if (end == at + 1 || end - at - 1 > 19) {
-      return false;
-    }
-    value = ModelValue::Null();
-    value.kind = ModelValue::Kind::Reference;
-    value.reference = InstanceNumber(number);
-  } else if (IsDigit(first) || first == '-' || first == '+') {
-    bool real = false;
-    for (; end < text.size() && (IsDigit(text[end]) || std::strchr(".Ee+-", text[end]) != nullptr); ++end) {
-      real = real || text[end] == '.';
-    }
-    constexpr std::size_t kLongest = 40;
-    if (end - at > kLongest) {
-      return false;
-    }
-    char number[kLongest + 1];
-    text.copy(number, end - at, at);
-    number[end - at] = '\0';
-    value = ModelValue::Null();
-    if (real) {
+      break;
+    case Kind::Integer:
+      value.kind = ModelValue::Kind::Integer;
+      value.integer = plain.integer;
+      break;
+    case Kind::Real: {
+      constexpr std::size_t kLongest = 40;
+      if (plain.text.size() > kLongest) {
+        return std::nullopt;
+      }
+      char number[kLongest + 1];
+      number[plain.text.copy(number, kLongest)] = '\0';
       value.kind = ModelValue::Kind::Real;
       value.real = std::strtod(number, nullptr);
-    } else {
-      value.kind = ModelValue::Kind::Integer;
-      const char* digits = number[0] == '+' ? number + 1 : number;
-      if (std::from_chars(digits, number + (end - at), value.integer).ec != std::errc()) {
-        return false;
-      }
+      break;
     }
-  } else {
-    return false;
+    case Kind::Reference:
+      value.kind = ModelValue::Kind::Reference;
+      value.reference = InstanceNumber(plain.reference);
+      break;
   }
-  at = end;
-  return true;
-}
-
-// The value at `at` when it is a simple value or a typed simple value written plainly, as parsing
-// would give it, and when nothing but ',' or ')' follows it; false for anything else.
-bool ReadPlainValue(std::string_view text, std::size_t at, ModelValue& value) {
-  if (at >= text.size()) {
-    return false;
+  if (!plain.type.empty()) {
+    return ModelValue::Typed(std::string(plain.type), std::move(value));
   }
-  std::size_t end = at;
-  if (text[at] >= 'A' && text[at] <= 'Z') {
-    while (end < text.size() && IsUpperWordByte(text[end])) {
-      ++end;
-    }
-    if (end + 1 >= text.size() || text[end] != '(') {
-      return false;
-    }
-    std::size_t inner = end + 1;
-    ModelValue wrapped;
-    if (!ReadPlainScalar(text, inner, wrapped) || inner >= text.size() || text[inner] != ')') {
-      return false;
-    }
-    value = ModelValue::Typed(std::string(text.substr(at, end - at)), std::move(wrapped));
-    end = inner + 1;
-  } else if (!ReadPlainScalar(text, end, value)) {
-    return false;
-  }
-  return end < text.size() && (text[end] == ',' || text[end] == ')');
+  return value;
 }
 
 }  // namespace
@@ -209,10 +144,12 @@ bool ReaderModelView::Attribute(InstanceIndex index, std::string_view name, Mode
   std::size_t at = 0;
   if (Ifc::FindArgument(text, record.offset + record.argument, static_cast<std::size_t>(slot.Index()), at) ==
       Ifc::ArgumentSearch::Found) {
-    ModelValue plain;
-    if (ReadPlainValue(text, at, plain)) {
-      value = std::move(plain);
-      return true;
+    Ifc::PlainValue plain;
+    if (Ifc::ReadPlainValue(text, at, plain)) {
+      if (std::optional<ModelValue> read = FromPlain(plain)) {
+        value = std::move(*read);
+        return true;
+      }
     }
   }
   std::optional<Ifc::Value> read = Opened().Attribute(index, slot);
