@@ -353,17 +353,14 @@ void ElementLookup::AddProperty(const std::string& set, InstanceNumber number, b
   out.push_back(std::move(property));
 }
 
-// Where the attribute `field` of the instance begins in the file, to read it off the bytes: the
-// file's size when the entity has no such attribute, none when the instance is longer than the
-// look-up serves (its attributes are parsed then, each measured).
+// Where the attribute `field` of the instance begins in the file, to read it off the bytes; none when
+// the entity has no such attribute or the instance is longer than the look-up serves (its attributes
+// are parsed then, each measured).
 std::optional<std::size_t> ElementLookup::ArgumentAt(InstanceIndex index, Field field) const {
   const Ifc::InstanceRecord& record = model.Record(index);
   const Ifc::AttributeSlot slot = Slots().Of(record.entity, field);
-  if (!slot.Valid()) {
-    return model.Size();
-  }
   std::size_t at = 0;
-  if (model.Arguments(index).size() > kMaxServedText ||
+  if (!slot.Valid() || model.Arguments(index).size() > kMaxServedText ||
       Ifc::FindArgument(std::string_view(model.Data(), model.Size()), record.offset + record.argument,
                         static_cast<std::size_t>(slot.Index()), at) != Ifc::ArgumentSearch::Found) {
     return std::nullopt;
@@ -374,12 +371,11 @@ std::optional<std::size_t> ElementLookup::ArgumentAt(InstanceIndex index, Field 
 // The attribute `field` of the instance read off the file's bytes (ReadPlainTyped): plain and unset
 // when the entity has no such attribute.
 PlainTyped ElementLookup::ReadPlain(InstanceIndex index, Field field) const {
-  const std::optional<std::size_t> at = ArgumentAt(index, field);
-  if (!at) {
-    return PlainTyped{};
+  if (!Slots().Of(model.Entity(index), field).Valid()) {
+    return PlainTyped{true, std::nullopt};
   }
-  return *at == model.Size() ? PlainTyped{true, std::nullopt}
-                             : ReadPlainTyped(std::string_view(model.Data(), model.Size()), *at, model.GetSchema());
+  const std::optional<std::size_t> at = ArgumentAt(index, field);
+  return at ? ReadPlainTyped(std::string_view(model.Data(), model.Size()), *at, model.GetSchema()) : PlainTyped{};
 }
 
 // The element's own attributes read off the file's bytes when each is written plainly: false, with
@@ -411,8 +407,7 @@ bool ElementLookup::TakePlainAttributes(InstanceIndex index, API::ElementInfo& i
 bool ElementLookup::ReadPlainSet(InstanceIndex set, std::string& name, std::vector<InstanceNumber>& properties) const {
   PlainTyped read = ReadPlain(set, Field::Name);
   const std::optional<std::size_t> at = read.plain ? ArgumentAt(set, Field::HasProperties) : std::nullopt;
-  if (!at || *at == model.Size() ||
-      !ReadPlainReferences(std::string_view(model.Data(), model.Size()), *at, properties)) {
+  if (!at || !ReadPlainReferences(std::string_view(model.Data(), model.Size()), *at, properties)) {
     return false;
   }
   name = read.typed ? std::move(read.typed->value) : std::string();
